@@ -1,0 +1,31 @@
+# One command each: set-up (packages, configure, build) is part of every target.
+BUILD ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	scripts/setup-deps
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD)
+
+# Until the window lands, the program is the command-line search; ARGS are its criteria.
+run: build
+	cd $(BUILD) && ./vorlak-query $(ARGS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: deps
+	cmake -S . -B $(BUILD) -G Ninja -DVORLAK_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD)
+	$(BUILD)/bench/vorlak-bench
+
+clean:
+	rm -rf $(BUILD)

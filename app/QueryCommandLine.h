@@ -1,0 +1,18 @@
+#pragma once
+
+#include "SearchSql.h"
+
+#include <QString>
+#include <QStringList>
+
+// What vorlak-query was asked to do.
+struct QueryCommand {
+    TSearchCriteria Criteria;
+    bool PrintSqlOnly = false;
+};
+
+// Parses the arguments (without the program name). Raises Exception with a
+// usage message on a bad argument.
+QueryCommand ParseQueryCommandLine(const QStringList& arguments);
+
+QString QueryUsage();

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QList>
+
+// The result columns shown to the user, in order: field name and title.
+struct ResultColumn {
+    QString FieldName;
+    QString Title;
+};
+
+const QList<ResultColumn>& ShownResultColumns();

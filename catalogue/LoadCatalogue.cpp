@@ -1,0 +1,104 @@
+// vorlak-load: creates the catalogue tables over an ODBC connection and fills
+// them from the rows files. It builds the embedded vorlak.db and loads a
+// catalogue server.
+//   vorlak-load ODBC_CONNECTION_STRING SCHEMA_SQL ROWS_DIR
+#include "RowsFile.h"
+
+#include "db/OdbcSession.h"
+#include "db/SqlLiteral.h"
+#include "platform/Errors.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <cstdio>
+
+namespace {
+
+void Exec(QSqlQuery& query, const QString& statement)
+{
+    if (!query.exec(statement))
+        throw Exception(statement.left(80) + u"...: "_qs + query.lastError().text());
+}
+
+QStringList TableNames(const QStringList& statements)
+{
+    static const QRegularExpression create(u"^CREATE TABLE\\s+(\\w+)"_qs,
+                                           QRegularExpression::CaseInsensitiveOption);
+    QStringList names;
+    for (const QString& statement : statements)
+        if (const auto match = create.match(statement); match.hasMatch())
+            names.append(match.captured(1));
+    return names;
+}
+
+QString SqlValue(const RowValue& value)
+{
+    return value ? u'\'' + SqlQuotedText(*value) + u'\'' : u"NULL"_qs;
+}
+
+// Plain INSERT statements of many rows each: the ODBC drivers differ in how
+// they take bound parameters, never in how they read a literal.
+void LoadTable(QSqlQuery& query, const QString& table, const RowsTable& rows)
+{
+    constexpr int kRowsPerStatement = 200;
+    const QString head = u"INSERT INTO %1 (%2) VALUES "_qs.arg(table, rows.Columns.join(u", "_qs));
+    for (qsizetype first = 0; first < rows.Rows.size(); first += kRowsPerStatement) {
+        QStringList tuples;
+        for (const auto& row : rows.Rows.mid(first, kRowsPerStatement)) {
+            QStringList values;
+            for (const RowValue& value : row)
+                values.append(SqlValue(value));
+            tuples.append(u'(' + values.join(u", "_qs) + u')');
+        }
+        Exec(query, head + tuples.join(u",\n"_qs));
+    }
+}
+
+void Load(const QString& connectionString, const QString& schemaPath, const QString& rowsDir)
+{
+    QFile schemaFile(schemaPath);
+    if (!schemaFile.open(QIODevice::ReadOnly))
+        throw Exception(schemaPath + u": "_qs + schemaFile.errorString());
+    const QStringList statements = SplitSqlScript(QString::fromUtf8(schemaFile.readAll()));
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QODBC"_qs);
+    db.setDatabaseName(connectionString);
+    if (!db.open())
+        throw Exception(db.lastError().text());
+
+    if (!PrepareOdbcSession(db))
+        throw Exception(db.lastError().text());
+
+    QSqlQuery query(db);
+    for (const QString& statement : statements)
+        Exec(query, statement);
+    for (const QString& table : TableNames(statements)) {
+        const QString path = QDir(rowsDir).filePath(table + u".tsv"_qs);
+        if (QFileInfo::exists(path))
+            LoadTable(query, table, ReadRowsFile(path));
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 4) {
+        std::fputs("usage: vorlak-load ODBC_CONNECTION_STRING SCHEMA_SQL ROWS_DIR\n", stderr);
+        return 64;
+    }
+    try {
+        Load(args.at(1), args.at(2), args.at(3));
+    } catch (const Exception& error) {
+        std::fprintf(stderr, "vorlak-load: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,99 @@
+#include "RowsFile.h"
+
+#include "platform/Errors.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+QString EncodeRowValue(const RowValue& value)
+{
+    if (!value)
+        return u"\\N"_qs;
+    QString out;
+    out.reserve(value->size());
+    for (QChar ch : *value) {
+        if (ch == u'\\')
+            out += u"\\\\"_qs;
+        else if (ch == u'\t')
+            out += u"\\t"_qs;
+        else if (ch == u'\n')
+            out += u"\\n"_qs;
+        else
+            out += ch;
+    }
+    return out;
+}
+
+RowValue DecodeRowValue(const QString& text)
+{
+    if (text == u"\\N")
+        return std::nullopt;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch != u'\\' || i + 1 == text.size()) {
+            out += ch;
+            continue;
+        }
+        const QChar next = text.at(++i);
+        out += next == u't' ? QChar(u'\t') : next == u'n' ? QChar(u'\n') : next;
+    }
+    return out;
+}
+
+RowsTable ReadRowsFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(path + u": "_qs + file.errorString());
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    if (lines.isEmpty())
+        throw Exception(path + u": no header line"_qs);
+
+    RowsTable table;
+    table.Columns = lines.first().split(u'\t');
+    for (qsizetype n = 1; n < lines.size(); ++n) {
+        const QStringList cells = lines.at(n).split(u'\t');
+        if (cells.size() != table.Columns.size())
+            throw Exception(u"%1:%2: %3 values where the header names %4"_qs.arg(path)
+                                .arg(n + 1)
+                                .arg(cells.size())
+                                .arg(table.Columns.size()));
+        QList<RowValue> row;
+        row.reserve(cells.size());
+        for (const QString& cell : cells)
+            row.append(DecodeRowValue(cell));
+        table.Rows.append(std::move(row));
+    }
+    return table;
+}
+
+void WriteRowsFile(const QString& path, const RowsTable& table)
+{
+    QString text = table.Columns.join(u'\t') + u'\n';
+    for (const auto& row : table.Rows) {
+        QStringList cells;
+        for (const RowValue& value : row)
+            cells.append(EncodeRowValue(value));
+        text += cells.join(u'\t') + u'\n';
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
+        throw Exception(path + u": "_qs + file.errorString());
+}
+
+QStringList SplitSqlScript(const QString& script)
+{
+    static const QRegularExpression comment(u"--[^\n]*"_qs);
+    QStringList statements;
+    for (const QString& part : QString(script).remove(comment).split(u';')) {
+        const QString statement = part.trimmed();
+        if (!statement.isEmpty())
+            statements.append(statement);
+    }
+    return statements;
+}

@@ -1,0 +1,25 @@
+-- The catalogue: one row per catalogue entry and CAS number, plus the listed
+-- chemicals outside the hazardous-chemicals catalogue (index_id null).
+-- Written in SQL that both SQLite and MariaDB take as it stands.
+CREATE TABLE hazardous_chemicals (
+  id INTEGER NOT NULL PRIMARY KEY,
+  index_id INTEGER NULL,
+  name1 VARCHAR(500) NOT NULL,
+  name2 VARCHAR(2000) NOT NULL DEFAULT '',
+  name_eng VARCHAR(500) NOT NULL DEFAULT '',
+  cas VARCHAR(32) NOT NULL DEFAULT '',
+  dangtypes TEXT NOT NULL,
+  Iadmin_no INTEGER NOT NULL DEFAULT 0,
+  specialadmin VARCHAR(200) NOT NULL DEFAULT '',
+  remarks VARCHAR(200) NOT NULL DEFAULT '',
+  drugchem INTEGER NOT NULL DEFAULT 0,
+  exploidchem INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX hazardous_chemicals_cas ON hazardous_chemicals (cas);
+CREATE INDEX hazardous_chemicals_index_id ON hazardous_chemicals (index_id);
+
+-- MSDS pages by CAS number: html_file is the page's file-name stem.
+CREATE TABLE hazardous_chemicals_msds (
+  cas VARCHAR(32) NOT NULL PRIMARY KEY,
+  html_file VARCHAR(255) NOT NULL
+);

@@ -1,0 +1,72 @@
+#include "ConnectionString.h"
+
+#include <QStringList>
+#include <QUrl>
+
+ConnectionStringPairs ParseConnectionString(const QString& text)
+{
+    ConnectionStringPairs pairs;
+    const QStringList parts = text.split(u';', Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        const int equals = part.indexOf(u'=');
+        if (equals < 0)
+            pairs.append({part.trimmed(), QString()});
+        else
+            pairs.append({part.left(equals).trimmed(), part.mid(equals + 1)});
+    }
+    return pairs;
+}
+
+QString ConnectionStringValue(const ConnectionStringPairs& pairs, const QString& key)
+{
+    for (const auto& [name, value] : pairs)
+        if (name.compare(key, Qt::CaseInsensitive) == 0)
+            return value;
+    return QString();
+}
+
+QString OdbcValue(const QString& value)
+{
+    if (value.contains(u';') || value.contains(u'{') || value.contains(u'}')
+        || value != value.trimmed())
+        return u'{' + QString(value).replace(u"}"_qs, u"}}"_qs) + u'}';
+    return value;
+}
+
+QString OdbcConnectionString(const QString& providerConnectionString)
+{
+    static const QList<QPair<QString, QString>> renamed = {
+        {u"Data Source"_qs, u"DSN"_qs},
+        {u"User ID"_qs, u"UID"_qs},
+        {u"Password"_qs, u"PWD"_qs},
+        {u"Initial Catalog"_qs, u"DATABASE"_qs},
+    };
+    static const QStringList providerOnly = {u"Provider"_qs, u"Persist Security Info"_qs};
+
+    QStringList out;
+    for (const auto& [name, value] : ParseConnectionString(providerConnectionString)) {
+        if (providerOnly.contains(name, Qt::CaseInsensitive))
+            continue;
+        QString odbcName = name;
+        for (const auto& [from, to] : renamed)
+            if (name.compare(from, Qt::CaseInsensitive) == 0)
+                odbcName = to;
+        const QString pair = odbcName + u'=' + OdbcValue(value);
+        // The data source comes first: drivers read its settings where they
+        // meet it, and the keys after it override them.
+        if (odbcName == u"DSN")
+            out.prepend(pair);
+        else
+            out.append(pair);
+    }
+    return out.join(u';');
+}
+
+QString EmbeddedConnectionString(const QString& databasePath)
+{
+    // A URI with mode=ro: the driver then refuses every write, and a missing
+    // file is an error instead of a new empty catalogue.
+    const QString uri = QString::fromUtf8(QUrl::fromLocalFile(databasePath).toEncoded())
+                        + u"?mode=ro"_qs;
+    return u"Driver=SQLite3;Database="_qs + OdbcValue(uri);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// A connection string of "Key=Value" pairs separated by ";", in its given order.
+using ConnectionStringPairs = QList<QPair<QString, QString>>;
+
+ConnectionStringPairs ParseConnectionString(const QString& text);
+
+// The value of a key, found without regard to letter case; empty when absent.
+QString ConnectionStringValue(const ConnectionStringPairs& pairs, const QString& key);
+
+// The ODBC form of a provider-style connection string: Data Source -> DSN,
+// User ID -> UID, Password -> PWD, Initial Catalog -> DATABASE; the data
+// source first, the other keys in their given order. Keys that only concern the
+// provider (Provider, Persist Security Info) are dropped; any other key is
+// passed on as it stands.
+QString OdbcConnectionString(const QString& providerConnectionString);
+
+// An ODBC connection string for the embedded catalogue file, opened read-only.
+QString EmbeddedConnectionString(const QString& databasePath);
+
+// An ODBC attribute value, braced when it holds a character that would end it.
+QString OdbcValue(const QString& value);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/Errors.h"
+
+// A failure reported by the database or its driver, with the driver's text.
+class EDatabaseError : public Exception {
+public:
+    using Exception::Exception;
+};

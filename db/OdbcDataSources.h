@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Whether the driver manager knows a data source of this name (user or system
+// odbc.ini), matched without regard to letter case as the driver manager does.
+bool OdbcDataSourceDefined(const QString& name);
+
+// The name the server gives of itself (SQL_DBMS_NAME) for an open ODBC
+// connection handle.
+QString OdbcDbmsName(void* connectionHandle);

@@ -1,0 +1,155 @@
+#include "db/Connection.h"
+#include "db/DatabaseError.h"
+#include "db/Query.h"
+
+#include "support/TestFiles.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QTemporaryDir>
+#include "support/QtPrint.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kConnectionString =
+    u"Provider=MSDASQL.1;Password=secret@pw51807316;Persist Security Info=True;"
+    u"User ID=vorlak;Data Source=vorlak;Initial Catalog=vorlak"_qs;
+
+class CatalogueConnection : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UseOdbcIni(dir_.path(), QString());
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VORLAK_CATALOGUE_DB), databasePath_));
+        connection_.SetConnectionString(kConnectionString);
+        connection_.SetEmbeddedDatabase(databasePath_);
+        query_.SetConnection(&connection_);
+    }
+
+    void OpenQuery(const QString& statement)
+    {
+        query_.Close();
+        query_.SQL().clear();
+        query_.SQL().append(statement);
+        query_.Open();
+    }
+
+    QByteArray FileHash(const QString& path)
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    }
+
+    QTemporaryDir dir_;
+    QString databasePath_ = dir_.filePath(u"vorlak.db"_qs);
+    DbConnection connection_;
+    DbQuery query_;
+};
+
+TEST_F(CatalogueConnection, WithoutTheDataSourceTheEmbeddedCatalogueOpens)
+{
+    EXPECT_TRUE(connection_.EffectiveOdbcConnectionString().startsWith(u"Driver=SQLite3;"_qs));
+    EXPECT_FALSE(connection_.Connected());
+    connection_.Open();
+    EXPECT_TRUE(connection_.Connected());
+    connection_.Open();  // opening an open connection does nothing
+    EXPECT_TRUE(connection_.Connected());
+    connection_.Close();
+    EXPECT_FALSE(connection_.Connected());
+}
+
+TEST_F(CatalogueConnection, TheEmbeddedCatalogueIsNeverWritten)
+{
+    const QByteArray before = FileHash(databasePath_);
+    EXPECT_THROW(OpenQuery(u"DELETE FROM hazardous_chemicals"_qs), EDatabaseError);
+    EXPECT_THROW(OpenQuery(u"CREATE TABLE t (x INTEGER)"_qs), EDatabaseError);
+    connection_.Close();
+    EXPECT_EQ(FileHash(databasePath_), before);
+}
+
+TEST_F(CatalogueConnection, AMissingCatalogueIsAnErrorAndCreatesNothing)
+{
+    QFile::remove(databasePath_);
+    EXPECT_THROW(connection_.Open(), EDatabaseError);
+    EXPECT_FALSE(connection_.Connected());
+    EXPECT_FALSE(QFile::exists(databasePath_));
+}
+
+TEST_F(CatalogueConnection, ADefinedDataSourceIsUsedInsteadOfTheEmbeddedFile)
+{
+    UseOdbcIni(dir_.path(), u"[Vorlak]\nDriver=MariaDB Unicode\n"_qs);
+    EXPECT_EQ(connection_.EffectiveOdbcConnectionString(),
+              u"DSN=vorlak;PWD=secret@pw51807316;UID=vorlak;DATABASE=vorlak"_qs);
+
+    UseOdbcIni(dir_.path(), u"[other]\nDriver=MariaDB Unicode\n"_qs);
+    EXPECT_TRUE(connection_.EffectiveOdbcConnectionString().startsWith(u"Driver=SQLite3;"_qs));
+}
+
+TEST_F(CatalogueConnection, AFailureCarriesTheDriverMessageButNeverThePassword)
+{
+    UseOdbcIni(dir_.path(), u"[vorlak]\nDriver=MariaDB Unicode\nSocket="_qs
+                                + dir_.filePath(u"no-server.sock"_qs) + u'\n');
+    try {
+        connection_.Open();
+        FAIL() << "opened a server that does not exist";
+    } catch (const EDatabaseError& error) {
+        EXPECT_FALSE(error.Message().isEmpty());
+        EXPECT_FALSE(error.Message().contains(u"secret@pw51807316"_qs)) << error.what();
+    }
+    EXPECT_FALSE(connection_.Connected());
+}
+
+TEST_F(CatalogueConnection, AQueryOpensTheConnectionAndFetchesEveryRow)
+{
+    OpenQuery(u"SELECT A.id,index_id, A.cas as CAS, B.html_file FROM hazardous_chemicals A "
+              u"Left JOIN hazardous_chemicals_msds B ON A.cas = B.cas order by Id"_qs);
+    EXPECT_TRUE(connection_.Connected());
+    EXPECT_TRUE(query_.Active());
+    EXPECT_GT(query_.RecordCount(), 0);
+    EXPECT_EQ(query_.RecNo(), 1);
+    ASSERT_EQ(query_.FieldCount(), 4);
+    EXPECT_EQ(query_.Field(0).FieldName(), u"id"_qs);
+    EXPECT_EQ(query_.Field(2).FieldName(), u"CAS"_qs);
+
+    // Fields are found without regard to letter case; html_file is null
+    // where no MSDS page is listed.
+    EXPECT_EQ(&query_.FieldByName(u"cas"_qs), &query_.Field(2));
+    EXPECT_EQ(query_.FindField(u"ID"_qs), &query_.Field(0));
+    EXPECT_TRUE(query_.FieldByName(u"html_file"_qs).IsNull());
+    EXPECT_EQ(query_.FieldByName(u"html_file"_qs).DisplayText(), QString());
+
+    int rows = 0;
+    for (query_.First(); !query_.Eof(); query_.Next())
+        ++rows;
+    EXPECT_EQ(rows, query_.RecordCount());
+
+    try {
+        query_.FieldByName(u"Nope"_qs);
+        FAIL();
+    } catch (const EDatabaseError& error) {
+        EXPECT_EQ(error.Message(), u"Field 'Nope' not found"_qs);
+    }
+
+    query_.Close();
+    EXPECT_FALSE(query_.Active());
+    EXPECT_EQ(query_.FieldCount(), 0);
+    EXPECT_EQ(query_.FindField(u"id"_qs), nullptr);
+    query_.Close();  // closing a closed query does nothing
+}
+
+TEST_F(CatalogueConnection, ARefusedStatementLeavesTheQueryClosed)
+{
+    try {
+        OpenQuery(u"SELECT x FROM nowhere"_qs);
+        FAIL();
+    } catch (const EDatabaseError& error) {
+        EXPECT_TRUE(error.Message().contains(u"nowhere"_qs)) << error.what();
+    }
+    EXPECT_FALSE(query_.Active());
+    EXPECT_EQ(query_.FieldCount(), 0);
+}
+
+} // namespace

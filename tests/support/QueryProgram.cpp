@@ -1,0 +1,59 @@
+#include "QueryProgram.h"
+
+#include "TestFiles.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+ProgramResult RunProgram(const QString& program, const QStringList& arguments,
+                         const QProcessEnvironment& environment, const QString& workingFolder)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
+    process.start(program, arguments);
+    ProgramResult result;
+    if (!process.waitForFinished(60000)) {
+        ADD_FAILURE() << program.toStdString() << " did not finish";
+        process.kill();
+        return result;
+    }
+    result.ExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.Out = QString::fromUtf8(process.readAllStandardOutput());
+    result.Err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+ProgramResult RunQueryProgram(const QStringList& arguments, const QProcessEnvironment& environment,
+                              const QString& workingFolder)
+{
+    return RunProgram(QStringLiteral(VORLAK_QUERY_PROGRAM), arguments, environment, workingFolder);
+}
+
+QProcessEnvironment EnvironmentWithOdbcIni(const QString& odbcIniPath, const QString& text)
+{
+    WriteTextFile(odbcIniPath, text);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"ODBCINI"_qs, odbcIniPath);
+    return environment;
+}
+
+QStringList ShownColumnsBySqliteShell(const QString& databasePath, const QString& statement)
+{
+    // Of the statement's columns: index_id, name1, name2, name_eng, CAS,
+    // dangtypes, specialadmin, remarks.
+    static const QList<int> shown = {1, 2, 3, 4, 5, 6, 8, 9};
+    const ProgramResult result = RunProgram(u"sqlite3"_qs,
+        {u"-readonly"_qs, u"-separator"_qs, u"\t"_qs, databasePath, statement});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
+    QStringList lines;
+    for (const QString& line : result.Out.split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList cells = line.split(u'\t');
+        QStringList picked;
+        for (int column : shown)
+            picked.append(cells.value(column));
+        lines.append(picked.join(u'\t'));
+    }
+    return lines;
+}

@@ -1,0 +1,30 @@
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+void WriteTextFile(const QString& path, const QString& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    file.write(text.toUtf8());
+}
+
+QString ReadTextFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+void UseOdbcIni(const QString& folder, const QString& text)
+{
+    const QString path = folder + u"/odbc.ini"_qs;
+    WriteTextFile(path, text);
+    setenv("ODBCINI", QFile::encodeName(path).constData(), 1);
+}
