@@ -35,6 +35,7 @@ protected:
 TEST_F(MariaDbQuery, SearchesGiveTheSameRowsAsTheEmbeddedCatalogue)
 {
     ExpectSameAsEmbedded({});
+    ExpectSameAsEmbedded({u"--no-limit"_qs});
     ExpectSameAsEmbedded({u"--name"_qs, u"氨"_qs, u"--exact"_qs});
     ExpectSameAsEmbedded({u"--name"_qs, u"甲"_qs, u"--no-limit"_qs});
     ExpectSameAsEmbedded({u"--cas"_qs, u"7664-41-7"_qs});
@@ -49,7 +50,7 @@ TEST_F(MariaDbQuery, SearchesGiveTheSameRowsAsTheEmbeddedCatalogue)
 TEST_F(MariaDbQuery, QuotesAndBackslashesAreLiteralText)
 {
     // With NO_BACKSLASH_ESCAPES a backslash cannot undo the doubled quote.
-    ExpectSameAsEmbedded({u"--name"_qs, u"4,4'-二氨基二苯甲烷"_qs});
+    ExpectSameAsEmbedded({u"--alias"_qs, u"4,4'-二氨基二苯基甲烷"_qs});
     ExpectSameAsEmbedded({u"--cas"_qs, u"x\\' OR 1=1 -- "_qs});
     ExpectSameAsEmbedded({u"--name"_qs, u"\\"_qs});
 }

@@ -1,0 +1,103 @@
+#include "CatalogueSources.h"
+
+#include "platform/Errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(path + u": "_qs + file.errorString());
+    return file.readAll();
+}
+
+QJsonDocument ReadJson(const QString& path)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(ReadFile(path), &error);
+    if (document.isNull())
+        throw Exception(path + u": "_qs + error.errorString());
+    return document;
+}
+
+// The lists join several values with the full-width "；" or with "、".
+QStringList SplitList(const QString& text, QChar separator)
+{
+    QStringList out;
+    for (const QString& part : text.split(separator, Qt::SkipEmptyParts))
+        if (!part.trimmed().isEmpty())
+            out.append(part.trimmed());
+    return out;
+}
+
+QStringList StringArray(const QJsonValue& value)
+{
+    QStringList out;
+    for (const QJsonValue& item : value.toArray())
+        out.append(item.toString());
+    return out;
+}
+
+} // namespace
+
+CatalogueSources ReadCatalogueSources(const QString& folder)
+{
+    const QDir dir(folder);
+    CatalogueSources sources;
+
+    for (const QJsonValue& value : ReadJson(dir.filePath(u"china.json"_qs)).array()) {
+        const QJsonObject item = value.toObject();
+        const QString section = item.value(u"section").toString();
+        if (section == u"HAZ") {
+            CatalogueEntry entry;
+            entry.Number = item.value(u"number").toString().toInt();
+            entry.Name = item.value(u"name").toString();
+            entry.Aliases = SplitList(item.value(u"alias").toString(), u'；');
+            entry.CasNumbers = SplitList(item.value(u"cas").toString(), u'；');
+            entry.HighlyToxic = item.value(u"note").toString() == u"剧毒";
+            sources.Catalogue.append(entry);
+        } else if (section == u"EXPLOSIVE") {
+            ExplosiveItem explosive;
+            explosive.Number = item.value(u"number").toString();
+            explosive.Name = item.value(u"name").toString();
+            explosive.Aliases = SplitList(item.value(u"alias").toString(), u'、');
+            explosive.Cas = item.value(u"cas").toString().trimmed();
+            explosive.Note = item.value(u"note").toString();
+            sources.Explosives.append(explosive);
+        }
+    }
+
+    const QJsonObject table = ReadJson(dir.filePath(u"hazardous_catalog_2015_2022.json"_qs)).object();
+    for (const QJsonValue& value : table.value(u"entries").toArray()) {
+        const QJsonObject item = value.toObject();
+        ClassificationEntry entry;
+        entry.Number = item.value(u"entry_no").toString().toInt();
+        entry.Name = item.value(u"name").toString();
+        entry.CasNumbers = StringArray(item.value(u"cas_numbers"));
+        entry.Texts = StringArray(item.value(u"classification_text"));
+        sources.Classification.append(entry);
+    }
+
+    const QStringList lines = QString::fromUtf8(ReadFile(dir.filePath(u"key_supervision_batch1.tsv"_qs)))
+                                  .split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& line : lines.mid(1)) {
+        const QStringList cells = line.split(u'\t');
+        sources.FirstBatch.append({cells.value(0).toInt(), cells.value(1).trimmed(), cells.value(2).trimmed()});
+    }
+
+    auto byNumber = [](const auto& a, const auto& b) { return a.Number < b.Number; };
+    std::sort(sources.Catalogue.begin(), sources.Catalogue.end(), byNumber);
+    std::sort(sources.Classification.begin(), sources.Classification.end(), byNumber);
+    if (sources.Catalogue.size() != sources.Classification.size())
+        throw Exception(u"the two catalogue sources hold %1 and %2 entries"_qs.arg(sources.Catalogue.size())
+                            .arg(sources.Classification.size()));
+    return sources;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The official lists the catalogue is converted from, as read from their files.
+
+// An entry of the 2015 hazardous-chemicals catalogue (the list with aliases).
+struct CatalogueEntry {
+    int Number = 0;
+    QString Name;
+    QStringList Aliases;
+    QStringList CasNumbers;
+    bool HighlyToxic = false;  // note "剧毒"
+};
+
+// The same entry in the classification table.
+struct ClassificationEntry {
+    int Number = 0;
+    QString Name;
+    QStringList CasNumbers;
+    QStringList Texts;  // one string per line of the table's classification cell
+};
+
+// An item of the explosive-precursor list.
+struct ExplosiveItem {
+    QString Number;  // "1.1" .. "9.7"
+    QString Name;
+    QStringList Aliases;
+    QString Cas;
+    QString Note;  // the hazard classes as the list prints them
+};
+
+// An item of the first key-supervision batch; Name may name several products.
+struct BatchItem {
+    int Sequence = 0;
+    QString Name;
+    QString Cas;
+};
+
+struct CatalogueSources {
+    QList<CatalogueEntry> Catalogue;          // ordered by number, 1..2828
+    QList<ClassificationEntry> Classification;  // ordered by number
+    QList<ExplosiveItem> Explosives;
+    QList<BatchItem> FirstBatch;
+};
+
+// Reads china.json, hazardous_catalog_2015_2022.json and
+// key_supervision_batch1.tsv from a folder. Raises Exception on a missing or
+// malformed file.
+CatalogueSources ReadCatalogueSources(const QString& folder);

@@ -1,0 +1,48 @@
+// vorlak-convert: turns the official lists into the catalogue's rows files.
+// Run by hand when a source changes:
+//   vorlak-convert SOURCES_DIR ROWS_DIR
+// It writes ROWS_DIR/hazardous_chemicals.tsv and prints what it decided where
+// the sources disagree, for catalogue/SOURCES.md.
+#include "CatalogueConversion.h"
+
+#include "platform/Errors.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+void PrintSection(const char* title, const QStringList& lines)
+{
+    std::printf("## %s (%lld)\n", title, static_cast<long long>(lines.size()));
+    for (const QString& line : lines)
+        std::printf("- %s\n", line.toUtf8().constData());
+    std::printf("\n");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fputs("usage: vorlak-convert SOURCES_DIR ROWS_DIR\n", stderr);
+        return 64;
+    }
+    try {
+        const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(args.at(1)));
+        WriteRowsFile(QDir(args.at(2)).filePath(u"hazardous_chemicals.tsv"_qs), converted.Chemicals);
+        const ConversionReport& report = converted.Report;
+        PrintSection("Names taken from the classification table", report.NameDisagreements);
+        PrintSection("CAS numbers where the sources differ", report.CasDisagreements);
+        PrintSection("Explosive precursors outside the catalogue", report.ExplosivesOutsideCatalogue);
+        PrintSection("First-batch product names without an entry", report.BatchNamesWithoutEntry);
+        PrintSection("First-batch items without any entry", report.BatchItemsWithoutEntry);
+    } catch (const Exception& error) {
+        std::fprintf(stderr, "vorlak-convert: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,177 @@
+// The figures of the catalogue the program ships, which catch conversion
+// faults, and the searches a user makes first.
+#include "catalogue/CatalogueConversion.h"
+#include "catalogue/RowsFile.h"
+
+#include "support/QtPrint.h"
+#include "support/QueryProgram.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kRowsFile = QStringLiteral(VORLAK_CATALOGUE_ROWS) + u"/hazardous_chemicals.tsv"_qs;
+
+class ShippedCatalogue : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { table_ = new RowsTable(ReadRowsFile(kRowsFile)); }
+    static void TearDownTestSuite() { delete table_; }
+
+    static QString Value(const QList<RowValue>& row, const QString& column)
+    {
+        return row.at(table_->Columns.indexOf(column)).value_or(QString());
+    }
+
+    // The catalogue numbers of the rows a test picks.
+    template <typename Pick>
+    static QSet<QString> Entries(Pick pick)
+    {
+        QSet<QString> entries;
+        for (const auto& row : table_->Rows)
+            if (pick(row))
+                entries.insert(Value(row, u"index_id"_qs));
+        return entries;
+    }
+
+    static RowsTable* table_;
+};
+
+RowsTable* ShippedCatalogue::table_ = nullptr;
+
+TEST_F(ShippedCatalogue, HoldsEveryCatalogueNumberOnceOrOncePerCas)
+{
+    QSet<int> numbers;
+    int previousId = 0;
+    int previousNumber = 0;
+    for (const auto& row : table_->Rows) {
+        const int id = Value(row, u"id"_qs).toInt();
+        EXPECT_EQ(id, previousId + 1);
+        previousId = id;
+        if (!row.at(1))
+            continue;  // a listed chemical outside the catalogue
+        const int number = Value(row, u"index_id"_qs).toInt();
+        EXPECT_GE(number, previousNumber) << "rows out of catalogue order at id " << id;
+        previousNumber = number;
+        numbers.insert(number);
+    }
+    EXPECT_EQ(numbers.size(), 2828);
+    EXPECT_EQ(*std::min_element(numbers.begin(), numbers.end()), 1);
+    EXPECT_EQ(*std::max_element(numbers.begin(), numbers.end()), 2828);
+    // Ten entries list several CAS numbers: 2828 entries, 11 more rows, 1 row outside.
+    EXPECT_EQ(table_->Rows.size(), 2840);
+}
+
+TEST_F(ShippedCatalogue, CasNumbersAndCategoriesAreClean)
+{
+    for (const auto& row : table_->Rows) {
+        const QString cas = Value(row, u"cas"_qs);
+        EXPECT_TRUE(cas.isEmpty() || CasNumberValid(cas)) << cas.toStdString();
+        const QString categories = Value(row, u"dangtypes"_qs);
+        for (const QString& category : categories.split(u"；"_qs, Qt::SkipEmptyParts))
+            EXPECT_TRUE(IsHazardCategory(category)) << Value(row, u"index_id"_qs).toStdString() << " "
+                                                    << category.toStdString();
+        EXPECT_EQ(Value(row, u"drugchem"_qs), u"0"_qs);
+        EXPECT_EQ(Value(row, u"name_eng"_qs), QString());
+    }
+    EXPECT_EQ(Entries([](const auto& row) { return Value(row, u"dangtypes"_qs).isEmpty(); }).size(), 46);
+}
+
+TEST_F(ShippedCatalogue, SpecialListsAreFlagged)
+{
+    EXPECT_EQ(Entries([](const auto& row) { return Value(row, u"remarks"_qs) == u"剧毒"; }).size(), 148);
+
+    // 74 explosive precursors: 73 catalogue entries and one chemical outside it.
+    const QSet<QString> explosive = Entries([](const auto& row) { return Value(row, u"exploidchem"_qs) == u"1"; });
+    EXPECT_EQ(explosive.size(), 74);
+    EXPECT_TRUE(explosive.contains(QString()));
+    for (const auto& row : table_->Rows)
+        EXPECT_EQ(Value(row, u"exploidchem"_qs) == u"1",
+                  Value(row, u"specialadmin"_qs).contains(u"易制爆"_qs));
+
+    // The 60 first-batch items name 66 entries (苯 and 粗苯, 甲烷 and 天然气, ...).
+    const QSet<QString> batch = Entries([](const auto& row) { return Value(row, u"Iadmin_no"_qs) == u"1"; });
+    EXPECT_EQ(batch.size(), 66);
+    for (const QString& number : {u"2"_qs, u"49"_qs, u"167"_qs, u"1188"_qs, u"2123"_qs, u"1630"_qs, u"1964"_qs, u"1967"_qs})
+        EXPECT_TRUE(batch.contains(number)) << number.toStdString();
+    for (const auto& row : table_->Rows)
+        EXPECT_EQ(Value(row, u"Iadmin_no"_qs) == u"1",
+                  Value(row, u"specialadmin"_qs).startsWith(u"首批重点监管"_qs));
+}
+
+TEST_F(ShippedCatalogue, ConvertingTheSourcesAgainGivesTheShippedRows)
+{
+    const QString sources = QStringLiteral(VORLAK_SOURCES_DIR);
+    if (!QFileInfo::exists(sources + u"/china.json"_qs))
+        GTEST_SKIP() << "the source lists are not beside this checkout";
+    const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(sources));
+    EXPECT_EQ(converted.Chemicals.Columns, table_->Columns);
+    EXPECT_EQ(converted.Chemicals.Rows, table_->Rows);
+    EXPECT_EQ(converted.Report.ExplosivesOutsideCatalogue.size(), 1);
+    EXPECT_TRUE(converted.Report.BatchItemsWithoutEntry.isEmpty());
+}
+
+class CatalogueSearch : public ::testing::Test {
+protected:
+    // The data lines of vorlak-query's answer, without titles and count.
+    QStringList Search(const QStringList& arguments)
+    {
+        const ProgramResult result =
+            RunQueryProgram(arguments, EnvironmentWithOdbcIni(dir_.filePath(u"odbc.ini"_qs), {}));
+        EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
+        QStringList lines = result.Out.split(u'\n', Qt::SkipEmptyParts);
+        const QString footer = lines.takeLast();
+        lines.removeFirst();
+        EXPECT_EQ(footer, u"共%1条"_qs.arg(lines.size()));
+        return lines;
+    }
+
+    static QSet<QString> Numbers(const QStringList& lines)
+    {
+        QSet<QString> numbers;
+        for (const QString& line : lines)
+            numbers.insert(line.section(u'\t', 0, 0));
+        return numbers;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(CatalogueSearch, FindsTheRowsTheListsSay)
+{
+    const QStringList ammonia = Search({u"--name"_qs, u"氨"_qs, u"--exact"_qs});
+    ASSERT_EQ(ammonia.size(), 1);
+    EXPECT_EQ(ammonia.first(), u"2\t氨\t液氨；氨气\t\t7664-41-7\t易燃气体,类别2；加压气体；急性毒性-吸入,类别3*；"
+                               u"皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；危害水生环境-急性危害,类别1\t"
+                               u"首批重点监管\t"_qs);
+    EXPECT_EQ(Search({u"--cas"_qs, u"7664-41-7"_qs}), ammonia);
+    const QStringList likeAmmonia = Search({u"--name"_qs, u"氨"_qs, u"--no-limit"_qs});
+    EXPECT_EQ(likeAmmonia.first(), ammonia.first());
+    for (const QString& line : likeAmmonia)
+        EXPECT_TRUE(line.section(u'\t', 1, 1).contains(u"氨"_qs));
+    EXPECT_EQ(likeAmmonia.size(), 133);
+
+    const QStringList dichloropropanol = Search({u"--index-no"_qs, u"498"_qs});
+    ASSERT_EQ(dichloropropanol.size(), 1);
+    EXPECT_TRUE(dichloropropanol.first().startsWith(u"498\t1,3-二氯-2-丙醇\t"_qs));
+    EXPECT_TRUE(dichloropropanol.first().contains(u"\t急性毒性-经口,类别3*\t"_qs));
+
+    const QStringList oral = Search({u"--hazard"_qs, u"17"_qs, u"--no-limit"_qs});
+    for (const QString& line : oral)
+        EXPECT_TRUE(line.section(u'\t', 5, 5).contains(u"急性毒性-经口"_qs));
+    EXPECT_GT(Numbers(oral).size(), 700);
+
+    EXPECT_EQ(Numbers(Search({u"--precursor"_qs, u"7"_qs, u"--no-limit"_qs})).size(), 74);
+    EXPECT_EQ(Numbers(Search({u"--batch"_qs, u"2"_qs, u"--no-limit"_qs})).size(), 66);
+    EXPECT_EQ(Numbers(Search({u"--batch"_qs, u"1"_qs, u"--no-limit"_qs})).size(), 66);
+    EXPECT_TRUE(Search({u"--batch"_qs, u"3"_qs}).isEmpty());
+
+    // Several CAS numbers: each finds its entry.
+    EXPECT_EQ(Numbers(Search({u"--cas"_qs, u"7632-04-4"_qs})), QSet<QString>{u"860"_qs});
+    EXPECT_EQ(Numbers(Search({u"--cas"_qs, u"11138-47-9"_qs})), QSet<QString>{u"860"_qs});
+}
+
+} // namespace
