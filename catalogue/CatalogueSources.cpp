@@ -38,6 +38,20 @@ QStringList SplitList(const QString& text, QChar separator)
     return out;
 }
 
+// The data lines of a tab-separated list with a header line, cells trimmed.
+QList<QStringList> ReadTsv(const QString& path)
+{
+    QList<QStringList> rows;
+    const QStringList lines = QString::fromUtf8(ReadFile(path)).split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& line : lines.mid(1)) {
+        QStringList cells = line.split(u'\t');
+        for (QString& cell : cells)
+            cell = cell.trimmed();
+        rows.append(cells);
+    }
+    return rows;
+}
+
 QStringList StringArray(const QJsonValue& value)
 {
     QStringList out;
@@ -86,12 +100,13 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
         sources.Classification.append(entry);
     }
 
-    const QStringList lines = QString::fromUtf8(ReadFile(dir.filePath(u"key_supervision_batch1.tsv"_qs)))
-                                  .split(u'\n', Qt::SkipEmptyParts);
-    for (const QString& line : lines.mid(1)) {
-        const QStringList cells = line.split(u'\t');
-        sources.FirstBatch.append({cells.value(0).toInt(), cells.value(1).trimmed(), cells.value(2).trimmed()});
-    }
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"key_supervision_batch1.tsv"_qs)))
+        sources.FirstBatch.append({cells.value(0).toInt(), cells.value(1), cells.value(2)});
+
+    static const QStringList categories = {u"第一类"_qs, u"第二类"_qs, u"第三类"_qs};
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"drug_precursors.tsv"_qs)))
+        sources.DrugPrecursors.append(
+            {int(categories.indexOf(cells.value(0)) + 1), cells.value(1), cells.value(2), cells.value(3)});
 
     auto byNumber = [](const auto& a, const auto& b) { return a.Number < b.Number; };
     std::sort(sources.Catalogue.begin(), sources.Catalogue.end(), byNumber);

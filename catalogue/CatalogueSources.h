@@ -39,14 +39,23 @@ struct BatchItem {
     QString Cas;
 };
 
+// An item of the drug-precursor list; Category 0 where the list gives none.
+struct DrugPrecursorItem {
+    int Category = 0;
+    QString Sequence;
+    QString Name;
+    QString Cas;
+};
+
 struct CatalogueSources {
     QList<CatalogueEntry> Catalogue;          // ordered by number, 1..2828
     QList<ClassificationEntry> Classification;  // ordered by number
     QList<ExplosiveItem> Explosives;
     QList<BatchItem> FirstBatch;
+    QList<DrugPrecursorItem> DrugPrecursors;
 };
 
-// Reads china.json, hazardous_catalog_2015_2022.json and
-// key_supervision_batch1.tsv from a folder. Raises Exception on a missing or
+// Reads china.json, hazardous_catalog_2015_2022.json,
+// key_supervision_batch1.tsv and drug_precursors.tsv from a folder. Raises Exception on a missing or
 // malformed file.
 CatalogueSources ReadCatalogueSources(const QString& folder);

@@ -40,6 +40,9 @@ int main(int argc, char* argv[])
         PrintSection("Explosive precursors outside the catalogue", report.ExplosivesOutsideCatalogue);
         PrintSection("First-batch product names without an entry", report.BatchNamesWithoutEntry);
         PrintSection("First-batch items without any entry", report.BatchItemsWithoutEntry);
+        PrintSection("Drug precursors matched to catalogue entries", report.DrugPrecursorMatches);
+        PrintSection("Drug precursors outside the catalogue", report.DrugPrecursorsOutsideCatalogue);
+        PrintSection("Drug precursors left out (no Chinese name or no class)", report.DrugPrecursorsLeftOut);
     } catch (const Exception& error) {
         std::fprintf(stderr, "vorlak-convert: %s\n", error.what());
         return 1;

@@ -1,4 +1,6 @@
 #include "catalogue/CatalogueConversion.h"
+#include "catalogue/CatalogueText.h"
+#include "catalogue/SpecialLists.h"
 
 #include "support/QtPrint.h"
 
@@ -47,6 +49,14 @@ TEST(BatchItemNames, EveryNamedProductIsLookedUp)
     EXPECT_EQ(MatchingName(u"1，2-乙二胺（无水） "_qs), u"1,2-乙二胺(无水)"_qs);
 }
 
+TEST(DrugPrecursorNames, AlternativesAndMarksAreSeparated)
+{
+    EXPECT_EQ(DrugPrecursorNames(u"麦角酸*"_qs), QStringList{u"麦角酸"_qs});
+    EXPECT_EQ(DrugPrecursorNames(u"麻黄素、伪麻黄素、麻黄浸膏粉等麻黄素类物质*"_qs),
+              (QStringList{u"麻黄素"_qs, u"伪麻黄素"_qs, u"麻黄浸膏粉"_qs}));
+    EXPECT_EQ(DrugPrecursorNames(u"3，4-亚甲基二氧苯基-2-丙酮"_qs), QStringList{u"3,4-亚甲基二氧苯基-2-丙酮"_qs});
+}
+
 // A catalogue of four entries that shows each rule of the conversion once.
 CatalogueSources SmallSources()
 {
@@ -68,6 +78,26 @@ CatalogueSources SmallSources()
         {u"9.7"_qs, u"2，2-双（羟甲基）1，3-丙二醇"_qs, {u"季戊四醇"_qs}, u"115-77-5"_qs, u"易燃固体，类别1"_qs},
     };
     s.FirstBatch = {{1, u"氨"_qs, u"7664-41-7"_qs}, {5, u"甲烷、天然气"_qs, u"74-82-8"_qs}};
+    return s;
+}
+
+CatalogueSources WithDrugPrecursors()
+{
+    CatalogueSources s = SmallSources();
+    s.Catalogue.append({5, u"2-丁酮"_qs, {u"丁酮"_qs, u"乙基甲基酮"_qs}, {u"78-93-3"_qs}, false});
+    s.Catalogue.append({6, u"乙酸酐"_qs, {u"醋酸酐"_qs}, {u"108-24-7"_qs}, false});
+    s.Catalogue.append({7, u"甲苯"_qs, {}, {u"108-88-3"_qs}, false});
+    s.Catalogue.append({8, u"甲苯[混合物]"_qs, {u"甲苯"_qs}, {}, false});
+    for (const CatalogueEntry& e : s.Catalogue.mid(4))
+        s.Classification.append({e.Number, e.Name, e.CasNumbers, {}});
+    s.DrugPrecursors = {
+        {3, u"3"_qs, u"甲基乙基酮"_qs, {}},
+        {2, u"2"_qs, u"醋酸酐"_qs, {}},
+        {3, u"1"_qs, u"甲苯"_qs, {}},  // carried by two entries: marks none
+        {1, u"9"_qs, u"麦角酸*"_qs, {}},
+        {1, {}, u"hydroxylimine"_qs, {}},
+        {0, {}, u"4-ANPP"_qs, {}},
+    };
     return s;
 }
 
@@ -106,6 +136,36 @@ TEST(CatalogueConversion, RowsFollowTheRulesForEachKindOfEntry)
               QStringList{u"9.7 2，2-双（羟甲基）1，3-丙二醇 115-77-5"_qs});
     EXPECT_EQ(report.BatchNamesWithoutEntry, QStringList{u"5 甲烷、天然气: 甲烷"_qs});
     EXPECT_TRUE(report.BatchItemsWithoutEntry.isEmpty());
+}
+
+TEST(CatalogueConversion, DrugPrecursorsMarkOnlyUnambiguousEntries)
+{
+    const ConvertedCatalogue converted = ConvertCatalogue(WithDrugPrecursors());
+    const auto& rows = converted.Chemicals.Rows;
+    auto drugOf = [&](const QString& indexId) {
+        for (const auto& row : rows)
+            if (row.at(1) == RowValue(indexId))
+                return std::make_pair(*row.at(10), *row.at(8));
+        return std::make_pair(QString(), QString());
+    };
+    EXPECT_EQ(drugOf(u"5"_qs), std::make_pair(u"3"_qs, u"第三类易制毒"_qs));
+    EXPECT_EQ(drugOf(u"6"_qs), std::make_pair(u"2"_qs, u"第二类易制毒"_qs));
+    EXPECT_EQ(drugOf(u"7"_qs), std::make_pair(u"0"_qs, QString()));
+    EXPECT_EQ(drugOf(u"8"_qs), std::make_pair(u"0"_qs, QString()));
+
+    // After the explosive outside the catalogue: the unmatched listed substances.
+    ASSERT_EQ(rows.size(), 5 + 4 + 1 + 2);
+    EXPECT_EQ(rows.at(10), (QList<RowValue>{u"11"_qs, std::nullopt, u"甲苯"_qs, u""_qs, u""_qs, u""_qs, u""_qs,
+                                            u"0"_qs, u"第三类易制毒"_qs, u""_qs, u"3"_qs, u"0"_qs}));
+    EXPECT_EQ(rows.at(11), (QList<RowValue>{u"12"_qs, std::nullopt, u"麦角酸"_qs, u""_qs, u""_qs, u""_qs, u""_qs,
+                                            u"0"_qs, u"第一类易制毒"_qs, u"药品类易制毒化学品"_qs, u"1"_qs, u"0"_qs}));
+
+    const ConversionReport& report = converted.Report;
+    EXPECT_EQ(report.DrugPrecursorMatches,
+              (QStringList{u"第三类 甲基乙基酮 -> 5 2-丁酮 (as 乙基甲基酮)"_qs, u"第二类 醋酸酐 -> 6 乙酸酐 (as 醋酸酐)"_qs,
+                           u"第三类 甲苯: ambiguous, not marked"_qs}));
+    EXPECT_EQ(report.DrugPrecursorsOutsideCatalogue, (QStringList{u"第三类 甲苯"_qs, u"第一类 麦角酸*"_qs}));
+    EXPECT_EQ(report.DrugPrecursorsLeftOut, (QStringList{u"第一类 hydroxylimine"_qs, u"no class 4-ANPP"_qs}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The figures of the catalogue the program ships, which catch conversion
 // faults, and the searches a user makes first.
 #include "catalogue/CatalogueConversion.h"
+#include "catalogue/CatalogueText.h"
 #include "catalogue/RowsFile.h"
 
 #include "support/QtPrint.h"
@@ -61,8 +62,9 @@ TEST_F(ShippedCatalogue, HoldsEveryCatalogueNumberOnceOrOncePerCas)
     EXPECT_EQ(numbers.size(), 2828);
     EXPECT_EQ(*std::min_element(numbers.begin(), numbers.end()), 1);
     EXPECT_EQ(*std::max_element(numbers.begin(), numbers.end()), 2828);
-    // Ten entries list several CAS numbers: 2828 entries, 11 more rows, 1 row outside.
-    EXPECT_EQ(table_->Rows.size(), 2840);
+    // Ten entries list several CAS numbers: 2828 entries, 11 more rows, and
+    // 15 listed chemicals outside the catalogue (1 explosive, 14 drug precursors).
+    EXPECT_EQ(table_->Rows.size(), 2854);
 }
 
 TEST_F(ShippedCatalogue, CasNumbersAndCategoriesAreClean)
@@ -74,9 +76,9 @@ TEST_F(ShippedCatalogue, CasNumbersAndCategoriesAreClean)
         for (const QString& category : categories.split(u"；"_qs, Qt::SkipEmptyParts))
             EXPECT_TRUE(IsHazardCategory(category)) << Value(row, u"index_id"_qs).toStdString() << " "
                                                     << category.toStdString();
-        EXPECT_EQ(Value(row, u"drugchem"_qs), u"0"_qs);
         EXPECT_EQ(Value(row, u"name_eng"_qs), QString());
     }
+    // 45 entries without categories in the table, and the rows outside the catalogue.
     EXPECT_EQ(Entries([](const auto& row) { return Value(row, u"dangtypes"_qs).isEmpty(); }).size(), 46);
 }
 
@@ -100,6 +102,44 @@ TEST_F(ShippedCatalogue, SpecialListsAreFlagged)
     for (const auto& row : table_->Rows)
         EXPECT_EQ(Value(row, u"Iadmin_no"_qs) == u"1",
                   Value(row, u"specialadmin"_qs).startsWith(u"首批重点监管"_qs));
+}
+
+TEST_F(ShippedCatalogue, DrugPrecursorsCarryTheirClass)
+{
+    // Catalogue entries the list names, with the class it gives them.
+    const QList<QPair<QString, QString>> marked = {
+        {u"2634"_qs, u"2"_qs}, {u"236"_qs, u"3"_qs},  {u"1852"_qs, u"2"_qs}, {u"2625"_qs, u"2"_qs},
+        {u"1601"_qs, u"2"_qs}, {u"1014"_qs, u"3"_qs}, {u"137"_qs, u"3"_qs},  {u"813"_qs, u"3"_qs},
+        {u"1302"_qs, u"3"_qs}, {u"2507"_qs, u"3"_qs}, {u"94"_qs, u"3"_qs},
+    };
+    int markedRows = 0;
+    for (const auto& row : table_->Rows) {
+        const QString number = Value(row, u"index_id"_qs);
+        const QString drug = Value(row, u"drugchem"_qs);
+        QString expected = u"0"_qs;
+        for (const auto& [entry, category] : marked)
+            if (entry == number)
+                expected = category;
+        if (number.isEmpty())
+            continue;
+        EXPECT_EQ(drug, expected) << number.toStdString();
+        markedRows += drug != u"0";
+    }
+    EXPECT_EQ(markedRows, 11);
+
+    // 1-苯基-2-丙酮 is not in the 2015 catalogue: a row of its own.
+    const auto outside = std::find_if(table_->Rows.begin(), table_->Rows.end(), [](const auto& row) {
+        return Value(row, u"name1"_qs) == u"1-苯基-2-丙酮";
+    });
+    ASSERT_NE(outside, table_->Rows.end());
+    EXPECT_FALSE(outside->at(1).has_value());
+    EXPECT_EQ(Value(*outside, u"drugchem"_qs), u"1"_qs);
+    EXPECT_EQ(Value(*outside, u"specialadmin"_qs), u"第一类易制毒"_qs);
+
+    for (const auto& row : table_->Rows) {
+        const int drug = Value(row, u"drugchem"_qs).toInt();
+        EXPECT_EQ(drug > 0, Value(row, u"specialadmin"_qs).contains(u"易制毒"_qs));
+    }
 }
 
 TEST_F(ShippedCatalogue, ConvertingTheSourcesAgainGivesTheShippedRows)
@@ -152,7 +192,7 @@ TEST_F(CatalogueSearch, FindsTheRowsTheListsSay)
     EXPECT_EQ(likeAmmonia.first(), ammonia.first());
     for (const QString& line : likeAmmonia)
         EXPECT_TRUE(line.section(u'\t', 1, 1).contains(u"氨"_qs));
-    EXPECT_EQ(likeAmmonia.size(), 133);
+    EXPECT_EQ(likeAmmonia.size(), 135);
 
     const QStringList dichloropropanol = Search({u"--index-no"_qs, u"498"_qs});
     ASSERT_EQ(dichloropropanol.size(), 1);
@@ -168,6 +208,17 @@ TEST_F(CatalogueSearch, FindsTheRowsTheListsSay)
     EXPECT_EQ(Numbers(Search({u"--batch"_qs, u"2"_qs, u"--no-limit"_qs})).size(), 66);
     EXPECT_EQ(Numbers(Search({u"--batch"_qs, u"1"_qs, u"--no-limit"_qs})).size(), 66);
     EXPECT_TRUE(Search({u"--batch"_qs, u"3"_qs}).isEmpty());
+
+    // Drug precursors: all, then by class.
+    EXPECT_EQ(Search({u"--precursor"_qs, u"2"_qs, u"--no-limit"_qs}).size(), 25);
+    const QStringList first = Search({u"--precursor"_qs, u"3"_qs, u"--no-limit"_qs});
+    EXPECT_EQ(first.size(), 12);
+    EXPECT_EQ(Numbers(first), QSet<QString>{QString()});
+    EXPECT_EQ(Numbers(Search({u"--precursor"_qs, u"4"_qs, u"--no-limit"_qs})),
+              (QSet<QString>{u"1601"_qs, u"1852"_qs, u"2625"_qs, u"2634"_qs, QString()}));
+    EXPECT_EQ(Numbers(Search({u"--precursor"_qs, u"5"_qs, u"--no-limit"_qs})),
+              (QSet<QString>{u"94"_qs, u"137"_qs, u"236"_qs, u"813"_qs, u"1014"_qs, u"1302"_qs, u"2507"_qs, QString()}));
+    EXPECT_EQ(Search({u"--alias"_qs, u"伪麻黄素"_qs}).size(), 1);
 
     // Several CAS numbers: each finds its entry.
     EXPECT_EQ(Numbers(Search({u"--cas"_qs, u"7632-04-4"_qs})), QSet<QString>{u"860"_qs});

@@ -1,0 +1,111 @@
+#include "CatalogueText.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+namespace {
+
+// The hazard classes of the classification table, in its own wording.
+const QStringList kHazardClasses = {
+    u"爆炸物"_qs, u"易燃气体"_qs, u"化学不稳定性气体"_qs, u"易燃气溶胶"_qs, u"氧化性气体"_qs,
+    u"加压气体"_qs, u"易燃液体"_qs, u"易燃固体"_qs, u"自反应物质和混合物"_qs, u"自燃液体"_qs,
+    u"自燃固体"_qs, u"自热物质和混合物"_qs, u"遇水放出易燃气体的物质和混合物"_qs,
+    u"氧化性液体"_qs, u"氧化性固体"_qs, u"有机过氧化物"_qs, u"金属腐蚀物"_qs,
+    u"急性毒性-经口"_qs, u"急性毒性-经皮"_qs, u"急性毒性-吸入"_qs, u"皮肤腐蚀/刺激"_qs,
+    u"严重眼损伤/眼刺激"_qs, u"呼吸道致敏物"_qs, u"皮肤致敏物"_qs, u"生殖细胞致突变性"_qs,
+    u"致癌性"_qs, u"生殖毒性"_qs, u"特异性靶器官毒性-一次接触"_qs,
+    u"特异性靶器官毒性-反复接触"_qs, u"吸入危害"_qs, u"危害水生环境-急性危害"_qs,
+    u"危害水生环境-长期危害"_qs, u"危害臭氧层"_qs,
+};
+
+// Misprints of the transcription, by the text as it stands.
+const QHash<QString, QString> kCategoryCorrections = {
+    {u"严重眼损伤/眼刺激性,类别2"_qs, u"严重眼损伤/眼刺激,类别2"_qs},
+    {u"异性靶器官毒性-一次接触,类别2"_qs, u"特异性靶器官毒性-一次接触,类别2"_qs},
+};
+
+const QRegularExpression& CategoryPattern()
+{
+    static const QRegularExpression pattern = [] {
+        QStringList classes;
+        for (const QString& name : kHazardClasses)
+            classes.append(QRegularExpression::escape(name));
+        return QRegularExpression(
+            u"^(%1)(,(类别[1-4][A-C]?\\*?(（[^（）]+）)?|类别[AB]|[A-G]型|1\\.[1-6]项|不稳定爆炸物|附加类别))?$"_qs
+                .arg(classes.join(u'|')));
+    }();
+    return pattern;
+}
+
+// The table's majority forms: "," after the class, ASCII digits, full-width
+// parentheses around the effect.
+QString CleanedCategoryText(const QString& text)
+{
+    QString out = kCategoryCorrections.value(text, text);
+    out.replace(u'，', u',').replace(u'３', u'3');
+    out.replace(u"(呼吸道刺激)"_qs, u"（呼吸道刺激）"_qs);
+    return out;
+}
+
+} // namespace
+
+bool CasNumberValid(const QString& cas)
+{
+    static const QRegularExpression form(u"^(\\d{2,7})-(\\d{2})-(\\d)$"_qs);
+    const auto match = form.match(cas);
+    if (!match.hasMatch())
+        return false;
+    const QString digits = match.captured(1) + match.captured(2);
+    int sum = 0;
+    for (qsizetype i = 0; i < digits.size(); ++i)
+        sum += int(digits.size() - i) * digits.at(i).digitValue();
+    return sum % 10 == match.captured(3).toInt();
+}
+
+QStringList CasNumbersIn(const QString& text)
+{
+    static const QRegularExpression cas(u"\\b\\d{2,7}-\\d{2}-\\d\\b"_qs);
+    QStringList out;
+    for (auto it = cas.globalMatch(text); it.hasNext();)
+        out.append(it.next().captured());
+    return out;
+}
+
+bool IsHazardCategory(const QString& text)
+{
+    return CategoryPattern().match(text).hasMatch();
+}
+
+QStringList HazardCategories(const QStringList& classificationTexts)
+{
+    QStringList categories;
+    for (const QString& text : classificationTexts) {
+        const QString cleaned = CleanedCategoryText(text.trimmed());
+        if (IsHazardCategory(cleaned))
+            AppendOnce(categories, cleaned);
+    }
+    return categories;
+}
+
+QString MatchingName(const QString& name)
+{
+    static const QRegularExpression blanks(u"\\s"_qs);
+    return name.normalized(QString::NormalizationForm_KC).remove(blanks);
+}
+
+QString WithoutQualifier(const QString& matchingName)
+{
+    static const QRegularExpression qualifier(u"\\[[^\\[\\]]*\\]$"_qs);
+    return QString(matchingName).remove(qualifier);
+}
+
+QString AsciiPunctuation(QString name)
+{
+    return name.replace(u'，', u',').replace(u'（', u'(').replace(u'）', u')');
+}
+
+void AppendOnce(QStringList& list, const QString& value)
+{
+    if (!value.isEmpty() && !list.contains(value))
+        list.append(value);
+}

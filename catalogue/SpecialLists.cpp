@@ -1,0 +1,177 @@
+#include "SpecialLists.h"
+
+#include "CatalogueText.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QStringList kCategoryNames = {u"第一类"_qs, u"第二类"_qs, u"第三类"_qs};
+
+std::set<int> ExplosiveEntries(const EntryIndex& index, const ExplosiveItem& item)
+{
+    std::set<int> byName = index.ByName(item.Name);
+    for (const QString& alias : item.Aliases)
+        if (byName.empty())
+            byName = index.ByName(alias);
+    const std::set<int> byCas = item.Cas.isEmpty() ? std::set<int>() : index.ByCas(item.Cas);
+    if (byCas.size() > 1) {
+        std::set<int> both;
+        for (int n : byCas)
+            if (byName.count(n))
+                both.insert(n);
+        if (!both.empty())
+            return both;
+    }
+    return byCas.empty() ? byName : byCas;
+}
+
+bool HasChineseName(const QString& name)
+{
+    for (QChar ch : name)
+        if (ch.unicode() >= 0x4E00 && ch.unicode() <= 0x9FFF)
+            return true;
+    return false;
+}
+
+QString Listed(const QString& text)
+{
+    return AsciiPunctuation(QString(text).remove(u'*'));
+}
+
+} // namespace
+
+void MarkExplosives(const EntryIndex& index, const QList<ExplosiveItem>& items, SpecialMarks& marks,
+                    ConversionReport& report)
+{
+    for (const ExplosiveItem& item : items) {
+        const std::set<int> found = ExplosiveEntries(index, item);
+        marks.Explosive.insert(found.begin(), found.end());
+        if (!found.empty())
+            continue;
+        report.ExplosivesOutsideCatalogue.append(u"%1 %2 %3"_qs.arg(item.Number, item.Name, item.Cas));
+        OutsideChemical chemical;
+        chemical.Name = AsciiPunctuation(item.Name);
+        for (const QString& alias : item.Aliases)
+            chemical.Aliases.append(AsciiPunctuation(alias));
+        chemical.Cas = item.Cas;
+        chemical.Categories = HazardCategories(item.Note.split(u"；"_qs));
+        chemical.Explosive = true;
+        marks.Outside.append(chemical);
+    }
+}
+
+void MarkFirstBatch(const EntryIndex& index, const QList<BatchItem>& items, SpecialMarks& marks,
+                    ConversionReport& report)
+{
+    for (const BatchItem& item : items) {
+        std::set<int> found = item.Cas.isEmpty() ? std::set<int>() : index.ByCas(item.Cas);
+        for (const QString& product : BatchProductNames(item.Name)) {
+            const std::set<int> byName = index.ByNameOrBaseName(product);
+            if (byName.empty())
+                report.BatchNamesWithoutEntry.append(u"%1 %2: %3"_qs.arg(item.Sequence).arg(item.Name, product));
+            found.insert(byName.begin(), byName.end());
+        }
+        if (found.empty())
+            report.BatchItemsWithoutEntry.append(u"%1 %2"_qs.arg(item.Sequence).arg(item.Name));
+        marks.FirstBatch.insert(found.begin(), found.end());
+    }
+}
+
+void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>& items,
+                        SpecialMarks& marks, ConversionReport& report)
+{
+    for (const DrugPrecursorItem& item : items) {
+        const QString label = item.Category > 0 ? kCategoryNames.at(item.Category - 1) : u"no class"_qs;
+        if (item.Category == 0 || !HasChineseName(item.Name)) {
+            report.DrugPrecursorsLeftOut.append(u"%1 %2%3"_qs.arg(label, item.Name,
+                item.Cas.isEmpty() ? QString() : u' ' + item.Cas));
+            continue;
+        }
+        const QStringList names = DrugPrecursorNames(item.Name);
+        bool matched = false;
+        for (const QString& name : names) {
+            QString through = name;
+            std::set<int> found = index.ByName(name);
+            for (const NameSynonym& synonym : DrugPrecursorSynonyms())
+                if (found.empty() && MatchingName(synonym.Listed) == MatchingName(name)) {
+                    through = synonym.Catalogue;
+                    found = index.ByName(synonym.Catalogue);
+                }
+            if (found.size() > 1) {
+                report.DrugPrecursorMatches.append(u"%1 %2: ambiguous, not marked"_qs.arg(label, name));
+                continue;
+            }
+            if (found.empty())
+                continue;
+            const int number = *found.begin();
+            marks.DrugCategory[number] = item.Category;
+            matched = true;
+            const EntryIndex::Entry& entry = index.At(number);
+            report.DrugPrecursorMatches.append(
+                u"%1 %2 -> %3 %4%5"_qs.arg(label, name).arg(number).arg(entry.Name,
+                    MatchingName(entry.Name) == MatchingName(through) ? QString()
+                                                                       : u" (as "_qs + through + u')'));
+        }
+        if (matched)
+            continue;
+        report.DrugPrecursorsOutsideCatalogue.append(u"%1 %2"_qs.arg(label, item.Name));
+        OutsideChemical chemical;
+        chemical.Name = Listed(item.Name);
+        if (names.size() > 1)
+            chemical.Aliases = names;
+        chemical.Cas = item.Cas;
+        chemical.DrugCategory = item.Category;
+        if (item.Name.contains(u'*'))
+            chemical.Remarks = u"药品类易制毒化学品"_qs;
+        marks.Outside.append(chemical);
+    }
+}
+
+QStringList BatchProductNames(const QString& itemName)
+{
+    // Split at "、" outside parentheses; "(含X、Y)" adds X and Y.
+    QStringList names;
+    QString current;
+    QString inner;
+    int depth = 0;
+    for (QChar ch : MatchingName(itemName)) {
+        if (ch == u'(') {
+            ++depth;
+        } else if (ch == u')') {
+            depth = qMax(0, depth - 1);
+            if (depth > 0)
+                continue;
+            for (QString part : inner.split(u'、', Qt::SkipEmptyParts))
+                AppendOnce(names, part.startsWith(u'含') ? part.mid(1) : part);
+            inner.clear();
+        } else if (depth > 0) {
+            inner += ch;
+        } else if (ch == u'、') {
+            AppendOnce(names, current);
+            current.clear();
+        } else {
+            current += ch;
+        }
+    }
+    AppendOnce(names, current);
+    return names;
+}
+
+QStringList DrugPrecursorNames(const QString& itemName)
+{
+    static const QRegularExpression kindSuffix(u"等[^、]*类物质$"_qs);
+    QStringList names;
+    for (const QString& part : Listed(itemName).split(u'、', Qt::SkipEmptyParts))
+        AppendOnce(names, QString(part).remove(kindSuffix).trimmed());
+    return names;
+}
+
+const QList<NameSynonym>& DrugPrecursorSynonyms()
+{
+    static const QList<NameSynonym> synonyms = {
+        {u"甲基乙基酮"_qs, u"乙基甲基酮"_qs,
+         u"the same two groups on the carbonyl, named in the other order (2-丁酮)"_qs},
+    };
+    return synonyms;
+}

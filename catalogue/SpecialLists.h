@@ -1,0 +1,60 @@
+#pragma once
+
+#include "CatalogueSources.h"
+#include "ConversionReport.h"
+#include "EntryIndex.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <set>
+
+// A listed chemical that is no catalogue entry: it gets a row of its own.
+struct OutsideChemical {
+    QString Name;
+    QStringList Aliases;
+    QString Cas;
+    QStringList Categories;
+    bool Explosive = false;
+    int DrugCategory = 0;
+    QString Remarks;
+};
+
+// Which catalogue entries the special lists name.
+struct SpecialMarks {
+    std::set<int> FirstBatch;
+    std::set<int> Explosive;
+    std::map<int, int> DrugCategory;  // entry number -> class 1..3
+    QList<OutsideChemical> Outside;
+};
+
+// The explosive-precursor list: by CAS number (narrowed by name where the
+// number is on several entries), else by name or alias.
+void MarkExplosives(const EntryIndex& index, const QList<ExplosiveItem>& items, SpecialMarks& marks,
+                    ConversionReport& report);
+
+// The first key-supervision batch: by CAS number and by every product an item names.
+void MarkFirstBatch(const EntryIndex& index, const QList<BatchItem>& items, SpecialMarks& marks,
+                    ConversionReport& report);
+
+// The drug-precursor list: by the names an item lists, where exactly one
+// entry carries that name or alias (directly or through a synonym).
+void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>& items,
+                        SpecialMarks& marks, ConversionReport& report);
+
+// The products a key-supervision item names: "汽油(含甲醇汽油、乙醇汽油)、石脑油"
+// gives 甲醇汽油, 乙醇汽油, 汽油 and 石脑油.
+QStringList BatchProductNames(const QString& itemName);
+
+// The substances a drug-precursor item lists: "*" dropped, alternatives split,
+// "等…类物质" cut off ("麻黄素、伪麻黄素…等麻黄素类物质*" gives 麻黄素, 伪麻黄素, …).
+QStringList DrugPrecursorNames(const QString& itemName);
+
+// A listed name joined to the catalogue's name of the same substance.
+struct NameSynonym {
+    QString Listed;
+    QString Catalogue;
+    QString Reason;
+};
+const QList<NameSynonym>& DrugPrecursorSynonyms();
