@@ -5,9 +5,8 @@
 // the sources disagree, for catalogue/SOURCES.md.
 #include "CatalogueConversion.h"
 
-#include "platform/Errors.h"
+#include "ToolMain.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 
@@ -25,15 +24,9 @@ void PrintSection(const char* title, const QStringList& lines)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fputs("usage: vorlak-convert SOURCES_DIR ROWS_DIR\n", stderr);
-        return 64;
-    }
-    try {
-        const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(args.at(1)));
-        WriteRowsFile(QDir(args.at(2)).filePath(u"hazardous_chemicals.tsv"_qs), converted.Chemicals);
+    return RunCatalogueTool(argc, argv, "vorlak-convert", "SOURCES_DIR ROWS_DIR", 2, [](const QStringList& args) {
+        const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(args.at(0)));
+        WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals.tsv"_qs), converted.Chemicals);
         const ConversionReport& report = converted.Report;
         PrintSection("Names taken from the classification table", report.NameDisagreements);
         PrintSection("CAS numbers where the sources differ", report.CasDisagreements);
@@ -43,9 +36,5 @@ int main(int argc, char* argv[])
         PrintSection("Drug precursors matched to catalogue entries", report.DrugPrecursorMatches);
         PrintSection("Drug precursors outside the catalogue", report.DrugPrecursorsOutsideCatalogue);
         PrintSection("Drug precursors left out (no Chinese name or no class)", report.DrugPrecursorsLeftOut);
-    } catch (const Exception& error) {
-        std::fprintf(stderr, "vorlak-convert: %s\n", error.what());
-        return 1;
-    }
-    return 0;
+    });
 }

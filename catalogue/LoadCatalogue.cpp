@@ -3,19 +3,18 @@
 // catalogue server.
 //   vorlak-load ODBC_CONNECTION_STRING SCHEMA_SQL ROWS_DIR
 #include "RowsFile.h"
+#include "ToolMain.h"
 
 #include "db/OdbcSession.h"
 #include "db/SqlLiteral.h"
 #include "platform/Errors.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <cstdio>
 
 namespace {
 
@@ -88,17 +87,6 @@ void Load(const QString& connectionString, const QString& schemaPath, const QStr
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 4) {
-        std::fputs("usage: vorlak-load ODBC_CONNECTION_STRING SCHEMA_SQL ROWS_DIR\n", stderr);
-        return 64;
-    }
-    try {
-        Load(args.at(1), args.at(2), args.at(3));
-    } catch (const Exception& error) {
-        std::fprintf(stderr, "vorlak-load: %s\n", error.what());
-        return 1;
-    }
-    return 0;
+    return RunCatalogueTool(argc, argv, "vorlak-load", "ODBC_CONNECTION_STRING SCHEMA_SQL ROWS_DIR", 3,
+                            [](const QStringList& args) { Load(args.at(0), args.at(1), args.at(2)); });
 }
