@@ -1,12 +1,11 @@
 #include "DataModule.h"
 
+#include "DataComponents.h"
+
 #include "platform/IniFile.h"
+#include "platform/Layout.h"
 
 TDataModule1* DataModule1 = nullptr;
-
-const QString TDataModule1::kConnectionString =
-    u"Provider=MSDASQL.1;Password=vorlak@qa51807316;Persist Security Info=True;"
-    u"User ID=vorlak;Data Source=vorlak;Initial Catalog=vorlak"_qs;
 
 const QString TDataModule1::kDefaultMsdsUrl = u"http://localhost/msds/"_qs;
 
@@ -16,18 +15,19 @@ QString ApplicationFolderOf(const QString& programFilePath)
     return programFilePath.left(separator + 1);
 }
 
-TDataModule1::TDataModule1(const QString& programFilePath) : programFilePath_(programFilePath)
+TDataModule1::TDataModule1(const QString& programFilePath, QObject* parent)
+    : QObject(parent), programFilePath_(programFilePath)
 {
-    ADOConnection1.SetConnectionString(kConnectionString);
-    ADOConnection1.SetLoginPrompt(false);
-    DataModuleCreate();
+    RegisterDataComponents();
+    LoadLayout(this, u":/layouts/DataModule1.json"_qs);
 }
 
 void TDataModule1::DataModuleCreate()
 {
+    ADOConnection1 = qobject_cast<DbConnection*>(FindComponent(this, u"ADOConnection1"_qs));
     applicationFolder_ = ApplicationFolderOf(programFilePath_);
-    ADOConnection1.SetEmbeddedDatabase(applicationFolder_ + u"vorlak.db"_qs);
+    ADOConnection1->SetEmbeddedDatabase(applicationFolder_ + u"vorlak.db"_qs);
     msdsUrl_ = kDefaultMsdsUrl;
-    msdsUrl_ = ReadIniString(applicationFolder_ + u"Config.Ini"_qs, u"HTTP"_qs, u"MsdsURL"_qs,
-                             msdsUrl_, kIniBufferSize);
+    msdsUrl_ = ReadIniString(applicationFolder_ + u"Config.Ini"_qs, u"HTTP"_qs, u"MsdsURL"_qs, msdsUrl_,
+                             kIniBufferSize);
 }

@@ -2,27 +2,28 @@
 
 #include "db/Connection.h"
 
+#include <QObject>
 #include <QString>
 
 // What the whole program shares: the catalogue connection, the program's
-// folder and the MSDS base address from Config.Ini.
-class TDataModule1 {
+// folder and the MSDS base address from Config.Ini. Its components come from
+// its stored layout.
+class TDataModule1 : public QObject {
+    Q_OBJECT
+
 public:
-    // The fixed connection string; an installation moves to a catalogue
-    // server by defining the data source it names, never by editing this.
-    static const QString kConnectionString;
     static const QString kDefaultMsdsUrl;
     static constexpr int kIniBufferSize = 2048;
 
     // programFilePath: the full path of the program file.
-    explicit TDataModule1(const QString& programFilePath);
+    explicit TDataModule1(const QString& programFilePath, QObject* parent = nullptr);
 
-    // Fills the application folder and the MSDS base address; run once, on creation.
-    void DataModuleCreate();
+    // Fills the application folder and the MSDS base address; runs once, on creation.
+    Q_INVOKABLE void DataModuleCreate();
 
     const QString& ApplicationFolder() const { return applicationFolder_; }
     const QString& MsdsUrl() const { return msdsUrl_; }
-    DbConnection ADOConnection1;
+    DbConnection* ADOConnection1 = nullptr;
 
 private:
     QString programFilePath_;

@@ -73,14 +73,14 @@ int main(int argc, char* argv[])
     TDataModule1 dataModule(QCoreApplication::applicationFilePath());
     DataModule1 = &dataModule;
     try {
-        dataModule.ADOConnection1.Open();
+        dataModule.ADOConnection1->Open();
     } catch (const EDatabaseError& error) {
         Print(stderr, u"数据库无法连接\n"_qs + error.Message() + u'\n');
         return kNoConnection;
     }
 
     DbQuery query;
-    query.SetConnection(&dataModule.ADOConnection1);
+    query.SetConnection(dataModule.ADOConnection1);
     query.SQL().append(statement.Text);
     try {
         query.Open();

@@ -29,7 +29,7 @@ QString QtOdbcDatabaseName(const QString& odbcConnectionString)
 
 } // namespace
 
-DbConnection::DbConnection() : qtConnectionName_(NextQtConnectionName()) {}
+DbConnection::DbConnection(QObject* parent) : QObject(parent), qtConnectionName_(NextQtConnectionName()) {}
 
 DbConnection::~DbConnection()
 {

@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QObject>
 #include <QSqlDatabase>
 #include <QString>
 
 // The catalogue connection. It keeps the connection string as it is given and
 // opens it through ODBC: the data source it names when the driver manager
 // defines one, else the embedded catalogue file, read-only.
-class DbConnection {
+class DbConnection : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString ConnectionString READ ConnectionString WRITE SetConnectionString)
+    Q_PROPERTY(bool LoginPrompt READ LoginPrompt WRITE SetLoginPrompt)
+
 public:
-    DbConnection();
-    ~DbConnection();
-    DbConnection(const DbConnection&) = delete;
-    DbConnection& operator=(const DbConnection&) = delete;
+    explicit DbConnection(QObject* parent = nullptr);
+    ~DbConnection() override;
 
     const QString& ConnectionString() const { return connectionString_; }
     void SetConnectionString(const QString& text) { connectionString_ = text; }

@@ -1,6 +1,7 @@
 #include "Query.h"
 
 #include "Connection.h"
+#include "DataSource.h"
 #include "DatabaseError.h"
 #include "OdbcFetch.h"
 
@@ -32,15 +33,49 @@ void DbQuery::Open()
     rows_ = std::move(rows);
     active_ = true;
     First();
+    NotifyActiveChanged();
 }
 
 void DbQuery::Close()
 {
+    if (!active_)
+        return;
     active_ = false;
     fields_.clear();
     rows_.clear();
     current_ = 0;
     eof_ = true;
+    NotifyActiveChanged();
+}
+
+DbQuery::~DbQuery()
+{
+    for (TDataSource* source : std::vector<TDataSource*>(dataSources_))
+        source->SetDataSet(nullptr);
+}
+
+void DbQuery::SetRecNo(int recNo)
+{
+    if (recNo >= 1 && recNo <= RecordCount()) {
+        current_ = recNo - 1;
+        eof_ = false;
+    }
+}
+
+void DbQuery::AttachDataSource(TDataSource* source)
+{
+    dataSources_.push_back(source);
+}
+
+void DbQuery::DetachDataSource(TDataSource* source)
+{
+    std::erase(dataSources_, source);
+}
+
+void DbQuery::NotifyActiveChanged()
+{
+    for (TDataSource* source : dataSources_)
+        source->NotifyActiveChanged();
 }
 
 DbField* DbQuery::FindField(const QString& name) const

@@ -3,17 +3,24 @@
 #include "Field.h"
 
 #include <QList>
+#include <QObject>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <vector>
 
 class DbConnection;
+class TDataSource;
 
 // A static, read-only result set: on open it runs its statement and fetches
 // every row; its fields exist only while it is open.
-class DbQuery {
+class DbQuery : public QObject {
+    Q_OBJECT
+
 public:
+    explicit DbQuery(QObject* parent = nullptr) : QObject(parent) {}
+    ~DbQuery() override;
+
     DbConnection* Connection() const { return connection_; }
     void SetConnection(DbConnection* connection) { connection_ = connection; }
 
@@ -38,13 +45,22 @@ public:
     int RecordCount() const { return int(rows_.size()); }
     // 1-based number of the current record; 0 when there is none.
     int RecNo() const { return rows_.empty() ? 0 : current_ + 1; }
+    // Makes a record current; a number outside 1..RecordCount does nothing.
+    void SetRecNo(int recNo);
     void First() { current_ = 0; eof_ = rows_.empty(); }
     void Next();
     bool Eof() const { return eof_; }
 
     QVariant CurrentValue(int fieldIndex) const;
 
+    // The data sources that show this result set; told when it opens or closes.
+    void AttachDataSource(TDataSource* source);
+    void DetachDataSource(TDataSource* source);
+
 private:
+    void NotifyActiveChanged();
+
+    std::vector<TDataSource*> dataSources_;
     DbConnection* connection_ = nullptr;
     QStringList sql_;
     bool active_ = false;

@@ -20,12 +20,12 @@ TEST(DataModule, CreatedWithTheFixedClosedConnection)
 {
     QTemporaryDir dir;
     TDataModule1 module(dir.filePath(u"vorlak"_qs));
-    EXPECT_EQ(module.ADOConnection1.ConnectionString(),
+    EXPECT_EQ(module.ADOConnection1->ConnectionString(),
               u"Provider=MSDASQL.1;Password=vorlak@qa51807316;Persist Security Info=True;"
               u"User ID=vorlak;Data Source=vorlak;Initial Catalog=vorlak"_qs);
-    EXPECT_FALSE(module.ADOConnection1.LoginPrompt());
-    EXPECT_FALSE(module.ADOConnection1.Connected());
-    EXPECT_EQ(module.ADOConnection1.EmbeddedDatabase(), dir.filePath(u"vorlak.db"_qs));
+    EXPECT_FALSE(module.ADOConnection1->LoginPrompt());
+    EXPECT_FALSE(module.ADOConnection1->Connected());
+    EXPECT_EQ(module.ADOConnection1->EmbeddedDatabase(), dir.filePath(u"vorlak.db"_qs));
 }
 
 TEST(DataModule, MsdsUrlComesFromConfigIniBesideTheProgram)

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Errors.h"
+
+#include <QString>
+#include <functional>
+
+// The application object: its title, and the frame every event handler runs in.
+class TApplication {
+public:
+    const QString& Title() const { return title_; }
+    void SetTitle(const QString& title) { title_ = title; }
+
+    // Runs a handler: a silent abort ends it quietly; any other error goes to
+    // the default error display; either way the program goes on.
+    void HandleEvent(const std::function<void()>& handler);
+
+    // The default error display: the error's text in a box captioned with the
+    // title, with the error icon.
+    void ShowException(const QString& message);
+
+    // A full stop is appended when the text's last character sorts after ".".
+    static QString ErrorDisplayText(const QString& message);
+
+private:
+    QString title_;
+};
+
+TApplication& Application();

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// A layout's colour: a system colour by name ("clBtnFace", "clWindow",
+// "clWindowText", "clInactiveBorder", "clHighlight", "clHighlightText"), a
+// named colour ("clBlue") or "#rrggbb". System colours come from the
+// application palette where it has the role, else from a fixed table.
+QColor ResolveColour(const QString& name);

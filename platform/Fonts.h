@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+// A font as the layouts describe it: a family name and a height in pixels
+// (negative: character height, positive: cell height), style flags.
+struct TFontSpec {
+    QString Name;
+    int Height = -15;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+};
+
+// The family that stands for a layout's family name on this machine: "宋体"
+// is SimSun where installed, else a CJK serif, else any CJK family; "MS Sans
+// Serif" is the platform's sans serif.
+QString ResolveFontFamily(const QString& name, const QStringList& installedFamilies);
+
+// The Qt font for a layout's font; pixel heights are kept. "MS Sans Serif"
+// is 11 pixels whatever the layout says.
+QFont ResolveFont(const TFontSpec& spec);

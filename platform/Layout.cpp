@@ -1,0 +1,216 @@
+#include "Layout.h"
+
+#include "Application.h"
+#include "Errors.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMetaMethod>
+#include <QPointer>
+#include <map>
+#include <vector>
+
+namespace {
+
+struct Registry {
+    std::map<QString, ComponentFactory> factories;
+    std::vector<PropertyApplier> appliers;
+    std::vector<EventBinder> binders;
+};
+
+Registry& TheRegistry()
+{
+    static Registry registry = [] {
+        Registry r;
+        // A form's creation handler runs once its layout is loaded; the
+        // form's events are bound last.
+        r.binders.push_back([](QObject* component, const QString& event, const auto& call) {
+            if (event != u"OnCreate")
+                return false;
+            call(component, nullptr);
+            return true;
+        });
+        return r;
+    }();
+    return registry;
+}
+
+// Forms by name, and references to forms not loaded yet.
+std::map<QString, QPointer<QObject>>& LoadedForms()
+{
+    static std::map<QString, QPointer<QObject>> forms;
+    return forms;
+}
+
+std::multimap<QString, std::pair<QString, std::function<void(QObject*)>>>& PendingReferences()
+{
+    static std::multimap<QString, std::pair<QString, std::function<void(QObject*)>>> pending;
+    return pending;
+}
+
+QJsonObject ReadLayout(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(u"Layout %1 not found"_qs.arg(path));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (!document.isObject())
+        throw Exception(u"Layout %1: %2"_qs.arg(path, error.errorString()));
+    return document.object();
+}
+
+void ApplyProperty(QObject* component, const QString& name, const QJsonValue& value, LayoutLoad& load)
+{
+    for (const PropertyApplier& applier : TheRegistry().appliers)
+        if (applier(component, name, value, load))
+            return;
+    const QByteArray key = name.toUtf8();
+    if (!component->setProperty(key.constData(), value.toVariant())
+        && component->metaObject()->indexOfProperty(key.constData()) >= 0)
+        throw Exception(u"Layout: property %1 of %2 not set"_qs.arg(name, component->objectName()));
+}
+
+// JSON keeps no order, and a selection needs its items: these go last, in this order.
+const QStringList kLateProperties = {u"ItemIndex"_qs, u"Text"_qs};
+
+void ApplyProperties(QObject* component, const QJsonObject& properties, LayoutLoad& load)
+{
+    for (auto it = properties.begin(); it != properties.end(); ++it)
+        if (!kLateProperties.contains(it.key()))
+            ApplyProperty(component, it.key(), it.value(), load);
+    for (const QString& name : kLateProperties)
+        if (properties.contains(name))
+            ApplyProperty(component, name, properties.value(name), load);
+}
+
+void BindEvents(QObject* component, const QJsonObject& events, QObject* form)
+{
+    for (auto it = events.begin(); it != events.end(); ++it) {
+        const QString handler = it.value().toString();
+        const QPointer<QObject> target = form;
+        auto call = [target, handler](QObject* sender, QChar* key) {
+            if (target)
+                CallHandler(target, handler, sender, key);
+        };
+        bool bound = false;
+        for (const EventBinder& binder : TheRegistry().binders)
+            if ((bound = binder(component, it.key(), call)))
+                break;
+        if (!bound)
+            throw Exception(u"Layout: event %1 of %2 is not known"_qs.arg(it.key(), component->objectName()));
+    }
+}
+
+void CreateComponents(QObject* parent, const QJsonArray& children, LayoutLoad& load,
+                      std::vector<std::pair<QObject*, QJsonObject>>& created)
+{
+    for (const QJsonValue& value : children) {
+        const QJsonObject layout = value.toObject();
+        const QString className = layout.value(u"class").toString();
+        const auto factory = TheRegistry().factories.find(className);
+        if (factory == TheRegistry().factories.end())
+            throw Exception(u"Layout: class %1 is not known"_qs.arg(className));
+        QObject* component = factory->second(parent);
+        component->setObjectName(layout.value(u"name").toString());
+        created.emplace_back(component, layout);
+        CreateComponents(component, layout.value(u"children").toArray(), load, created);
+    }
+}
+
+} // namespace
+
+void RegisterComponentClass(const QString& className, ComponentFactory factory)
+{
+    TheRegistry().factories[className] = std::move(factory);
+}
+
+void RegisterPropertyApplier(PropertyApplier applier)
+{
+    TheRegistry().appliers.push_back(std::move(applier));
+}
+
+void RegisterEventBinder(EventBinder binder)
+{
+    TheRegistry().binders.push_back(std::move(binder));
+}
+
+void LayoutLoad::Resolve(const QString& reference, std::function<void(QObject*)> use)
+{
+    const int dot = reference.indexOf(u'.');
+    if (dot < 0) {
+        AfterCreation([this, reference, use] {
+            QObject* target = FindComponent(form_, reference);
+            if (!target)
+                throw Exception(u"Layout: component %1 not found"_qs.arg(reference));
+            use(target);
+        });
+        return;
+    }
+    const QString formName = reference.left(dot);
+    const QString componentName = reference.mid(dot + 1);
+    const auto form = LoadedForms().find(formName);
+    if (form != LoadedForms().end() && form->second) {
+        if (QObject* target = FindComponent(form->second, componentName))
+            use(target);
+        return;
+    }
+    PendingReferences().emplace(formName, std::make_pair(componentName, std::move(use)));
+}
+
+void LoadLayout(QObject* form, const QString& resourcePath)
+{
+    const QJsonObject layout = ReadLayout(resourcePath);
+    form->setObjectName(layout.value(u"name").toString());
+
+    LayoutLoad load(form);
+    std::vector<std::pair<QObject*, QJsonObject>> created;
+    CreateComponents(form, layout.value(u"children").toArray(), load, created);
+    ApplyProperties(form, layout.value(u"properties").toObject(), load);
+    for (const auto& [component, componentLayout] : created)
+        ApplyProperties(component, componentLayout.value(u"properties").toObject(), load);
+    for (const auto& step : load.afterCreation_)
+        step();
+    for (const auto& [component, componentLayout] : created)
+        BindEvents(component, componentLayout.value(u"events").toObject(), form);
+
+    // Other forms' references to this one.
+    LoadedForms()[form->objectName()] = form;
+    auto [first, last] = PendingReferences().equal_range(form->objectName());
+    for (auto it = first; it != last; ++it)
+        if (QObject* target = FindComponent(form, it->second.first))
+            it->second.second(target);
+    PendingReferences().erase(form->objectName());
+
+    BindEvents(form, layout.value(u"events").toObject(), form);
+}
+
+QObject* FindComponent(const QObject* form, const QString& name)
+{
+    return form->findChild<QObject*>(name);
+}
+
+void CallHandler(QObject* form, const QString& handler, QObject* sender, QChar* key)
+{
+    Application().HandleEvent([&] {
+        const QMetaObject* meta = form->metaObject();
+        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            if (QString::fromLatin1(method.name()) != handler)
+                continue;
+            bool called = false;
+            if (method.parameterCount() == 0)
+                called = method.invoke(form, Qt::DirectConnection);
+            else if (method.parameterCount() == 1)
+                called = method.invoke(form, Qt::DirectConnection, Q_ARG(QObject*, sender));
+            else
+                called = method.invoke(form, Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QChar*, key));
+            if (!called)
+                throw Exception(u"Handler %1 could not be called"_qs.arg(handler));
+            return;
+        }
+        throw Exception(u"Handler %1 not found"_qs.arg(handler));
+    });
+}

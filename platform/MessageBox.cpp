@@ -1,0 +1,29 @@
+#include "MessageBox.h"
+
+#include <cstdio>
+
+namespace {
+
+// Without a screen (command-line tools) a message goes to standard error.
+class StandardErrorMessages : public MessageBoxService {
+public:
+    void Show(const QString& text, const QString& caption, TMessageIcon) override
+    {
+        std::fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
+    }
+};
+
+StandardErrorMessages standardError;
+MessageBoxService* current = &standardError;
+
+} // namespace
+
+MessageBoxService& MessageBoxes()
+{
+    return *current;
+}
+
+void SetMessageBoxes(MessageBoxService* service)
+{
+    current = service ? service : &standardError;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "MessageBox.h"
+
+// Message boxes on the screen: no owner window, one OK button.
+class WidgetMessageBoxes : public MessageBoxService {
+public:
+    void Show(const QString& text, const QString& caption, TMessageIcon icon) override;
+};

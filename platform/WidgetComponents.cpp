@@ -1,0 +1,432 @@
+#include "WidgetComponents.h"
+
+#include "Anchors.h"
+#include "Colours.h"
+#include "ComboBox.h"
+#include "Errors.h"
+#include "Fonts.h"
+#include "Layout.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <map>
+
+namespace {
+
+QWidget* ParentWidget(QObject* parent)
+{
+    return qobject_cast<QWidget*>(parent);
+}
+
+// Runs a callback on one kind of event of an object.
+class EventHook : public QObject {
+public:
+    EventHook(QObject* target, std::function<bool(QEvent*)> hook) : QObject(target), hook_(std::move(hook))
+    {
+        target->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override { return hook_(event); }
+
+private:
+    std::function<bool(QEvent*)> hook_;
+};
+
+// A label takes its size from its text unless the layout fixes it.
+class TLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    bool AutoSize = true;
+};
+
+TFontSpec FontSpec(const QJsonObject& font)
+{
+    TFontSpec spec;
+    spec.Name = font.value(u"Name").toString(u"宋体"_qs);
+    spec.Height = font.value(u"Height").toInt(-15);
+    for (const QJsonValue& style : font.value(u"Style").toArray()) {
+        spec.Bold |= style.toString() == u"bold";
+        spec.Italic |= style.toString() == u"italic";
+        spec.Underline |= style.toString() == u"underline";
+    }
+    return spec;
+}
+
+void SetColourRole(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+Qt::Alignment Alignment(const QString& name)
+{
+    if (name == u"center")
+        return Qt::AlignCenter;
+    if (name == u"right")
+        return Qt::AlignRight | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+int AnchorBits(const QJsonArray& anchors)
+{
+    static const std::map<QString, TAnchor> names = {
+        {u"left"_qs, TAnchor::Left}, {u"top"_qs, TAnchor::Top}, {u"right"_qs, TAnchor::Right}, {u"bottom"_qs, TAnchor::Bottom}};
+    int bits = 0;
+    for (const QJsonValue& anchor : anchors)
+        bits |= int(names.at(anchor.toString()));
+    return bits;
+}
+
+// Tab order follows each control's TabOrder among its siblings.
+void ApplyTabOrders(QObject* form)
+{
+    std::map<QWidget*, std::map<int, QWidget*>> byParent;
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        const QVariant order = widget->property("TabOrder");
+        if (order.isValid())
+            byParent[widget->parentWidget()][order.toInt()] = widget;
+    }
+    for (const auto& [parent, ordered] : byParent) {
+        QWidget* previous = nullptr;
+        for (const auto& [order, widget] : ordered) {
+            if (previous)
+                QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
+}
+
+bool ApplyGeometry(QWidget* w, const QString& name, int value)
+{
+    const QRect r = w->geometry();
+    if (name == u"Left")
+        w->move(value, r.y());
+    else if (name == u"Top")
+        w->move(r.x(), value);
+    else if (name == u"Width")
+        w->resize(value, r.height());
+    else if (name == u"Height")
+        w->resize(r.width(), value);
+    else
+        return false;
+    if (auto* label = dynamic_cast<TLabel*>(w); label && (name == u"Width" || name == u"Height"))
+        label->AutoSize = false;
+    return true;
+}
+
+bool ApplyText(QObject* c, const QString& name, const QJsonValue& value)
+{
+    const QString text = value.toString();
+    if (name == u"Caption") {
+        if (auto* label = qobject_cast<QLabel*>(c))
+            label->setText(text);
+        else if (auto* button = qobject_cast<QAbstractButton*>(c))
+            button->setText(text);
+        else if (auto* action = qobject_cast<QAction*>(c))
+            action->setText(text);
+        else if (auto* widget = qobject_cast<QWidget*>(c); widget && widget->isWindow())
+            widget->setWindowTitle(text);
+        else if (auto* tabs = qobject_cast<QTabWidget*>(c->parent()))
+            tabs->setTabText(tabs->indexOf(static_cast<QWidget*>(c)), text);
+        else
+            return false;
+        return true;
+    }
+    if (name == u"Text") {
+        if (auto* edit = qobject_cast<QLineEdit*>(c))
+            edit->setText(text);
+        else if (auto* combo = qobject_cast<TComboBox*>(c))
+            combo->SetText(text);
+        else
+            return false;
+        return true;
+    }
+    if (name == u"Lines") {
+        QStringList lines;
+        for (const QJsonValue& line : value.toArray())
+            lines.append(line.toString());
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(c)) {
+            memo->setPlainText(lines.join(u'\n'));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ApplyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& value, LayoutLoad& load)
+{
+    if (ApplyGeometry(w, name, value.toInt()))
+        return true;
+    if (name == u"Font") {
+        const QJsonObject font = value.toObject();
+        w->setFont(ResolveFont(FontSpec(font)));
+        if (font.contains(u"Color")) {
+            const QColor colour = ResolveColour(font.value(u"Color").toString());
+            SetColourRole(w, QPalette::WindowText, colour);
+            SetColourRole(w, QPalette::Text, colour);
+        }
+        return true;
+    }
+    if (name == u"Color") {
+        // Edit fields and memos paint their text area; other controls their face.
+        const bool textArea = qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QLineEdit*>(w);
+        SetColourRole(w, textArea ? QPalette::Base : QPalette::Window, ResolveColour(value.toString()));
+        w->setAutoFillBackground(!w->isWindow() && !textArea);
+        return true;
+    }
+    if (name == u"Anchors") {
+        load.AfterCreation([w, bits = AnchorBits(value.toArray())] { SetAnchors(w, bits); });
+        return true;
+    }
+    if (name == u"TabOrder") {
+        w->setProperty("TabOrder", value.toInt());
+        QObject* form = load.Form();
+        if (!form->property("TabOrdersPending").toBool()) {
+            form->setProperty("TabOrdersPending", true);
+            load.AfterCreation([form] { ApplyTabOrders(form); });
+        }
+        return true;
+    }
+    if (name == u"Visible") {
+        w->setVisible(value.toBool());
+        return true;
+    }
+    if (name == u"Enabled") {
+        w->setEnabled(value.toBool());
+        return true;
+    }
+    if (name == u"BorderStyle" && value.toString() == u"none") {
+        if (auto* frame = qobject_cast<QFrame*>(w))
+            frame->setFrameShape(QFrame::NoFrame);
+        return true;
+    }
+    if (name == u"Cursor" && value.toString() == u"handPoint") {
+        w->setCursor(Qt::PointingHandCursor);
+        return true;
+    }
+    return false;
+}
+
+bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& value, LayoutLoad& load)
+{
+    if (ApplyText(c, name, value))
+        return true;
+    if (auto* combo = qobject_cast<TComboBox*>(c)) {
+        if (name == u"Items") {
+            for (const QJsonValue& item : value.toArray())
+                combo->addItem(item.toString());
+            return true;
+        }
+        if (name == u"ItemIndex") {
+            combo->SetItemIndex(value.toInt());
+            return true;
+        }
+        if (name == u"DropDownCount") {
+            combo->setMaxVisibleItems(value.toInt());
+            return true;
+        }
+    }
+    if (auto* check = qobject_cast<QCheckBox*>(c); check && name == u"Checked") {
+        check->setChecked(value.toBool());
+        return true;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(c); button && name == u"Default") {
+        button->setDefault(value.toBool());
+        button->setAutoDefault(value.toBool());
+        return true;
+    }
+    if (auto* label = dynamic_cast<TLabel*>(c); label && name == u"WordWrap") {
+        label->setWordWrap(value.toBool());
+        return true;
+    }
+    if (auto* label = qobject_cast<QLabel*>(c); label && name == u"Picture") {
+        label->setPixmap(QPixmap(value.toString()));
+        label->setScaledContents(true);
+        return true;
+    }
+    if (auto* timer = qobject_cast<QTimer*>(c)) {
+        if (name == u"Interval")
+            timer->setInterval(value.toInt());
+        else if (name == u"Enabled")
+            value.toBool() ? timer->start() : timer->stop();
+        else
+            return false;
+        return true;
+    }
+    if (auto* bar = qobject_cast<QStatusBar*>(c); bar && name == u"Panels") {
+        bar->setSizeGripEnabled(false);
+        for (const QJsonValue& panelValue : value.toArray()) {
+            const QJsonObject panel = panelValue.toObject();
+            auto* label = new QLabel(panel.value(u"Text").toString(), bar);
+            label->setAlignment(Alignment(panel.value(u"Alignment").toString()));
+            if (panel.contains(u"Width")) {
+                label->setFixedWidth(panel.value(u"Width").toInt());
+                bar->addWidget(label);
+            } else {
+                bar->addWidget(label, 1);
+            }
+        }
+        return true;
+    }
+    if (auto* frame = qobject_cast<QFrame*>(c); frame && name == u"BevelOuter") {
+        frame->setFrameStyle(QFrame::Panel | (value.toString() == u"lowered" ? QFrame::Sunken : QFrame::Raised));
+        frame->setLineWidth(1);
+        return true;
+    }
+    if (auto* w = qobject_cast<QWidget*>(c))
+        return ApplyWidgetProperty(w, name, value, load);
+    return false;
+}
+
+bool BindEvent(QObject* c, const QString& event, const std::function<void(QObject*, QChar*)>& call)
+{
+    if (event == u"OnClick") {
+        if (auto* button = qobject_cast<QAbstractButton*>(c))
+            QObject::connect(button, &QAbstractButton::clicked, button, [c, call] { call(c, nullptr); });
+        else if (auto* action = qobject_cast<QAction*>(c))
+            QObject::connect(action, &QAction::triggered, action, [c, call] { call(c, nullptr); });
+        else
+            new EventHook(c, [c, call](QEvent* e) {
+                if (e->type() == QEvent::MouseButtonRelease
+                    && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+                    call(c, nullptr);
+                return false;
+            });
+        return true;
+    }
+    if (event == u"OnKeyPress") {
+        // A combo box's keys reach its edit field first.
+        QObject* target = c;
+        if (auto* combo = qobject_cast<QComboBox*>(c); combo && combo->lineEdit())
+            target = combo->lineEdit();
+        new EventHook(target, [c, call](QEvent* e) {
+            if (e->type() != QEvent::KeyPress)
+                return false;
+            const QString text = static_cast<QKeyEvent*>(e)->text();
+            if (text.isEmpty())
+                return false;
+            QChar key = text.front();
+            call(c, &key);
+            return key.isNull();  // a handler that sets the key to zero keeps it
+        });
+        return true;
+    }
+    if (event == u"OnTimer") {
+        if (auto* timer = qobject_cast<QTimer*>(c)) {
+            QObject::connect(timer, &QTimer::timeout, timer, [c, call] { call(c, nullptr); });
+            return true;
+        }
+    }
+    if (event == u"OnClose") {
+        new EventHook(c, [c, call](QEvent* e) {
+            if (e->type() == QEvent::Close)
+                call(c, nullptr);
+            return false;
+        });
+        return true;
+    }
+    return false;
+}
+
+void AddMenuItem(QObject* parent, QAction* action)
+{
+    if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
+        bar->addAction(action);
+    } else if (auto* menu = qobject_cast<QMenu*>(parent)) {
+        menu->addAction(action);
+    } else if (auto* owner = qobject_cast<QAction*>(parent)) {
+        QMenu* sub = owner->menu();
+        if (!sub) {
+            sub = new QMenu(owner->text());
+            QObject::connect(owner, &QObject::destroyed, sub, &QObject::deleteLater);
+            owner->setMenu(sub);
+        }
+        sub->addAction(action);
+    }
+}
+
+} // namespace
+
+void RegisterWidgetComponents()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+
+    RegisterComponentClass(u"PageControl"_qs, [](QObject* p) -> QObject* {
+        auto* tabs = new QTabWidget(ParentWidget(p));
+        if (auto* window = qobject_cast<QMainWindow*>(p))
+            window->setCentralWidget(tabs);
+        return tabs;
+    });
+    RegisterComponentClass(u"TabSheet"_qs, [](QObject* p) -> QObject* {
+        auto* tabs = qobject_cast<QTabWidget*>(p);
+        auto* page = new QWidget(tabs);
+        if (tabs)
+            tabs->addTab(page, QString());
+        return page;
+    });
+    RegisterComponentClass(u"Label"_qs, [](QObject* p) -> QObject* { return new TLabel(ParentWidget(p)); });
+    RegisterComponentClass(u"Edit"_qs, [](QObject* p) -> QObject* { return new QLineEdit(ParentWidget(p)); });
+    RegisterComponentClass(u"Button"_qs, [](QObject* p) -> QObject* { return new QPushButton(ParentWidget(p)); });
+    RegisterComponentClass(u"CheckBox"_qs, [](QObject* p) -> QObject* { return new QCheckBox(ParentWidget(p)); });
+    RegisterComponentClass(u"ComboBox"_qs, [](QObject* p) -> QObject* { return new TComboBox(ParentWidget(p)); });
+    RegisterComponentClass(u"Memo"_qs, [](QObject* p) -> QObject* { return new QPlainTextEdit(ParentWidget(p)); });
+    RegisterComponentClass(u"Panel"_qs, [](QObject* p) -> QObject* { return new QFrame(ParentWidget(p)); });
+    RegisterComponentClass(u"Image"_qs, [](QObject* p) -> QObject* { return new QLabel(ParentWidget(p)); });
+    RegisterComponentClass(u"StatusBar"_qs, [](QObject* p) -> QObject* {
+        auto* bar = new QStatusBar(ParentWidget(p));
+        if (auto* window = qobject_cast<QMainWindow*>(p))
+            window->setStatusBar(bar);
+        return bar;
+    });
+    RegisterComponentClass(u"MainMenu"_qs, [](QObject* p) -> QObject* {
+        auto* bar = new QMenuBar(ParentWidget(p));
+        if (auto* window = qobject_cast<QMainWindow*>(p))
+            window->setMenuBar(bar);
+        return bar;
+    });
+    RegisterComponentClass(u"PopupMenu"_qs, [](QObject* p) -> QObject* { return new QMenu(ParentWidget(p)); });
+    RegisterComponentClass(u"MenuItem"_qs, [](QObject* p) -> QObject* {
+        auto* action = new QAction(p);
+        AddMenuItem(p, action);
+        return action;
+    });
+    RegisterComponentClass(u"Timer"_qs, [](QObject* p) -> QObject* {
+        auto* timer = new QTimer(p);
+        timer->setInterval(1000);
+        timer->start();
+        return timer;
+    });
+
+    // Labels size themselves to their text once font and caption are set.
+    RegisterPropertyApplier([](QObject* c, const QString&, const QJsonValue&, LayoutLoad& load) {
+        if (auto* label = dynamic_cast<TLabel*>(c); label && !label->property("SizePending").toBool()) {
+            label->setProperty("SizePending", true);
+            load.AfterCreation([label] {
+                if (label->AutoSize)
+                    label->adjustSize();
+            });
+        }
+        return false;
+    });
+    RegisterPropertyApplier(ApplyControlProperty);
+    RegisterEventBinder(BindEvent);
+}
