@@ -10,13 +10,26 @@ class AnchorKeeper : public QObject {
 public:
     explicit AnchorKeeper(QWidget* parent) : QObject(parent), parent_(parent) { parent->installEventFilter(this); }
 
-    void Add(QWidget* child, int anchors) { children_.push_back({child, anchors, 0, 0, false}); }
+    void Add(QWidget* child, int anchors) { children_.push_back({child, anchors, 0, 0}); }
 
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Resize)
+        if (event->type() == QEvent::Resize && measured_)
             Apply();
         return false;
+    }
+
+    void Measure()
+    {
+        const QSize size = parent_->size();
+        for (Anchored& a : children_) {
+            if (!a.widget)
+                continue;
+            const QRect r = a.widget->geometry();
+            a.right = size.width() - r.right() - 1;
+            a.bottom = size.height() - r.bottom() - 1;
+        }
+        measured_ = true;
     }
 
 private:
@@ -25,7 +38,6 @@ private:
         int anchors;
         int right;   // distance from the parent's right edge
         int bottom;  // distance from the parent's bottom edge
-        bool measured;
     };
 
     void Apply()
@@ -35,12 +47,6 @@ private:
             if (!a.widget)
                 continue;
             QRect r = a.widget->geometry();
-            if (!a.measured) {
-                a.right = size.width() - r.right() - 1;
-                a.bottom = size.height() - r.bottom() - 1;
-                a.measured = true;
-                continue;
-            }
             const bool left = a.anchors & int(TAnchor::Left);
             const bool top = a.anchors & int(TAnchor::Top);
             if (a.anchors & int(TAnchor::Right)) {
@@ -57,6 +63,7 @@ private:
 
     QWidget* parent_;
     std::vector<Anchored> children_;
+    bool measured_ = false;
 };
 
 } // namespace
@@ -66,8 +73,19 @@ void SetAnchors(QWidget* child, int anchors)
     QWidget* parent = child->parentWidget();
     if (!parent || anchors == (int(TAnchor::Left) | int(TAnchor::Top)))
         return;
-    auto* keeper = parent->findChild<AnchorKeeper*>(QString(), Qt::FindDirectChildrenOnly);
+    AnchorKeeper* keeper = nullptr;
+    for (QObject* sibling : parent->children())
+        if ((keeper = dynamic_cast<AnchorKeeper*>(sibling)))
+            break;
     if (!keeper)
         keeper = new AnchorKeeper(parent);
     keeper->Add(child, anchors);
+}
+
+void FixAnchorDistances(QWidget* window)
+{
+    for (QWidget* widget : window->findChildren<QWidget*>())
+        for (QObject* child : widget->children())
+            if (auto* keeper = dynamic_cast<AnchorKeeper*>(child))
+                keeper->Measure();
 }

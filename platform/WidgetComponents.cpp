@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QEvent>
 #include <QFrame>
 #include <QJsonArray>
@@ -130,6 +131,15 @@ bool ApplyGeometry(QWidget* w, const QString& name, int value)
     return true;
 }
 
+// The tab control a page belongs to: pages live in its inner stack.
+QTabWidget* TabWidgetOf(QObject* page)
+{
+    for (QObject* p = page->parent(); p; p = p->parent())
+        if (auto* tabs = qobject_cast<QTabWidget*>(p))
+            return tabs;
+    return nullptr;
+}
+
 bool ApplyText(QObject* c, const QString& name, const QJsonValue& value)
 {
     const QString text = value.toString();
@@ -142,7 +152,7 @@ bool ApplyText(QObject* c, const QString& name, const QJsonValue& value)
             action->setText(text);
         else if (auto* widget = qobject_cast<QWidget*>(c); widget && widget->isWindow())
             widget->setWindowTitle(text);
-        else if (auto* tabs = qobject_cast<QTabWidget*>(c->parent()))
+        else if (auto* tabs = TabWidgetOf(c))
             tabs->setTabText(tabs->indexOf(static_cast<QWidget*>(c)), text);
         else
             return false;
@@ -216,6 +226,14 @@ bool ApplyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& valu
             frame->setFrameShape(QFrame::NoFrame);
         return true;
     }
+    if (w->isWindow() && (name == u"ClientWidth" || name == u"ClientHeight")) {
+        name == u"ClientWidth" ? w->resize(value.toInt(), w->height()) : w->resize(w->width(), value.toInt());
+        return true;
+    }
+    if (w->isWindow() && name == u"BorderStyle" && value.toString() == u"dialog") {
+        load.AfterCreation([w] { w->setFixedSize(w->size()); });
+        return true;
+    }
     if (name == u"Cursor" && value.toString() == u"handPoint") {
         w->setCursor(Qt::PointingHandCursor);
         return true;
@@ -246,6 +264,15 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
         check->setChecked(value.toBool());
         return true;
     }
+    if (auto* button = qobject_cast<QPushButton*>(c); button && name == u"ModalResult") {
+        // The button closes its dialog with that result.
+        const bool ok = value.toString() == u"ok";
+        QObject::connect(button, &QAbstractButton::clicked, button, [button, ok] {
+            if (auto* dialog = qobject_cast<QDialog*>(button->window()))
+                ok ? dialog->accept() : dialog->reject();
+        });
+        return true;
+    }
     if (auto* button = qobject_cast<QPushButton*>(c); button && name == u"Default") {
         button->setDefault(value.toBool());
         button->setAutoDefault(value.toBool());
@@ -267,6 +294,10 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
             value.toBool() ? timer->start() : timer->stop();
         else
             return false;
+        return true;
+    }
+    if (auto* bar = qobject_cast<QStatusBar*>(c); bar && name == u"Height") {
+        bar->setFixedHeight(value.toInt());
         return true;
     }
     if (auto* bar = qobject_cast<QStatusBar*>(c); bar && name == u"Panels") {
@@ -388,7 +419,13 @@ void RegisterWidgetComponents()
     RegisterComponentClass(u"Button"_qs, [](QObject* p) -> QObject* { return new QPushButton(ParentWidget(p)); });
     RegisterComponentClass(u"CheckBox"_qs, [](QObject* p) -> QObject* { return new QCheckBox(ParentWidget(p)); });
     RegisterComponentClass(u"ComboBox"_qs, [](QObject* p) -> QObject* { return new TComboBox(ParentWidget(p)); });
-    RegisterComponentClass(u"Memo"_qs, [](QObject* p) -> QObject* { return new QPlainTextEdit(ParentWidget(p)); });
+    RegisterComponentClass(u"Memo"_qs, [](QObject* p) -> QObject* {
+        auto* memo = new QPlainTextEdit(ParentWidget(p));
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        return memo;
+    });
     RegisterComponentClass(u"Panel"_qs, [](QObject* p) -> QObject* { return new QFrame(ParentWidget(p)); });
     RegisterComponentClass(u"Image"_qs, [](QObject* p) -> QObject* { return new QLabel(ParentWidget(p)); });
     RegisterComponentClass(u"StatusBar"_qs, [](QObject* p) -> QObject* {

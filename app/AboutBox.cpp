@@ -1,0 +1,32 @@
+#include "AboutBox.h"
+
+#include "platform/Layout.h"
+#include "platform/WidgetComponents.h"
+
+#include <QKeyEvent>
+#include <QScreen>
+
+TAboutBox* AboutBox = nullptr;
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
+{
+    RegisterWidgetComponents();
+    LoadLayout(this, u":/layouts/AboutBox.json"_qs);
+}
+
+void TAboutBox::keyPressEvent(QKeyEvent* event)
+{
+    // The dialog has no cancel button, so Escape has nothing to press.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TAboutBox::showEvent(QShowEvent* event)
+{
+    if (QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+// The About box: title, version, authorship and a word on the data. Shown
+// modally; Enter presses "确定", Escape does nothing, the close box closes.
+class TAboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+};
+
+extern TAboutBox* AboutBox;
