@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -16,4 +17,9 @@ inline void PrintTo(const QStringList& list, std::ostream* out)
     for (const QString& text : list)
         *out << "\n  \"" << text.toStdString() << '"';
     *out << " }";
+}
+
+inline void PrintTo(const QRect& r, std::ostream* out)
+{
+    *out << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height();
 }
