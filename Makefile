@@ -15,9 +15,8 @@ $(BUILD)/build.ninja: | deps
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 
-# Until the window lands, the program is the command-line search; ARGS are its criteria.
 run: build
-	cd $(BUILD) && ./vorlak-query $(ARGS)
+	cd $(BUILD) && ./vorlak
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
