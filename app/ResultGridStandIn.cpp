@@ -88,7 +88,7 @@ void ResultGridStandIn::ActiveChanged()
     const int current = query->RecNo();
     table_->setRowCount(query->RecordCount());
     for (int row = 0; row < query->RecordCount(); ++row) {
-        query->SetRecNo(row + 1);
+        query->SetReadingRecord(row);
         for (int i = 0; i < columns_.size(); ++i) {
             const DbField* field = query->FindField(columns_.at(i).FieldName);
             auto* item = new QTableWidgetItem(field ? field->DisplayText() : QString());
@@ -96,7 +96,7 @@ void ResultGridStandIn::ActiveChanged()
             table_->setItem(row, i, item);
         }
     }
-    query->SetRecNo(current);
+    query->ClearReadingRecord();
     if (query->RecordCount() > 0)
         table_->setCurrentCell(current - 1, 0);
 }

@@ -1,74 +1,72 @@
-// How long a search takes through our ODBC connection and result set, against
-// the same statement run on the same file with SQLite's own C interface.
+// A search through our ODBC connection and result set, against the same
+// statement stepped with SQLite's C interface on the same file: the shipped
+// catalogue, and a synthetic one of 100 000 rows opened without the row limit.
+#include "BenchDatabases.h"
+
 #include "app/SearchSql.h"
 #include "db/Connection.h"
 #include "db/Query.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <map>
-#include <sqlite3.h>
+#include <malloc.h>
 
 namespace {
 
-const QString kDatabase = QStringLiteral(VORLAK_CATALOGUE_DB);
+struct Case {
+    QString (*database)();
+    TSearchCriteria criteria;
+};
 
-QString Statement(const TSearchCriteria& criteria)
-{
-    return BuildSearchSql(criteria).Text;
-}
-
-TSearchCriteria AllRows()
+TSearchCriteria Unlimited(QString name = QString())
 {
     TSearchCriteria criteria;
+    criteria.NameText = std::move(name);
     criteria.RowLimit = false;
     return criteria;
 }
 
-TSearchCriteria NameLike()
+QString Synthetic100k()
 {
-    TSearchCriteria criteria;
-    criteria.NameText = u"甲"_qs;
-    criteria.RowLimit = false;
-    return criteria;
+    return SyntheticCatalogue(100000);
 }
 
-void SearchThroughOdbc(benchmark::State& state, TSearchCriteria criteria)
+const Case kCatalogueAll{CatalogueDatabase, Unlimited()};
+const Case kCatalogueNameLike{CatalogueDatabase, Unlimited(u"甲"_qs)};
+const Case kSynthetic{Synthetic100k, Unlimited()};
+
+size_t HeapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+void Odbc(benchmark::State& state, const Case& c)
 {
     DbConnection connection;
-    connection.SetEmbeddedDatabase(kDatabase);
+    connection.SetEmbeddedDatabase(c.database());
     connection.Open();
     DbQuery query;
     query.SetConnection(&connection);
-    query.SQL().append(Statement(criteria));
+    query.SQL().append(BuildSearchSql(c.criteria).Text);
+    size_t bytes = 0;
     for (auto _ : state) {
         query.Close();
+        const size_t before = HeapInUse();
         query.Open();
+        bytes = HeapInUse() - before;
         benchmark::DoNotOptimize(query.RecordCount());
     }
     state.counters["rows"] = query.RecordCount();
+    state.counters["bytes_per_row"] = query.RecordCount() ? double(bytes) / query.RecordCount() : 0;
 }
 
-void SearchThroughSqlite(benchmark::State& state, TSearchCriteria criteria)
+void Sqlite(benchmark::State& state, const Case& c)
 {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(kDatabase.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    const QByteArray sql = Statement(criteria).toUtf8();
+    const QString database = c.database();
+    const QString statement = BuildSearchSql(c.criteria).Text;
     int rows = 0;
-    for (auto _ : state) {
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr);
-        rows = 0;
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            for (int i = 0; i < sqlite3_column_count(statement); ++i)
-                benchmark::DoNotOptimize(sqlite3_column_text(statement, i));
-            ++rows;
-        }
-        sqlite3_finalize(statement);
-    }
+    for (auto _ : state)
+        rows = StepWithSqlite(database, statement);
     state.counters["rows"] = rows;
-    sqlite3_close(db);
 }
 
 void BuildStatement(benchmark::State& state)
@@ -80,48 +78,12 @@ void BuildStatement(benchmark::State& state)
         benchmark::DoNotOptimize(BuildSearchSql(criteria));
 }
 
-BENCHMARK_CAPTURE(SearchThroughOdbc, all_rows, AllRows())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SearchThroughSqlite, all_rows, AllRows())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SearchThroughOdbc, name_like, NameLike())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SearchThroughSqlite, name_like, NameLike())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Odbc, catalogue_all_rows, kCatalogueAll)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Sqlite, catalogue_all_rows, kCatalogueAll)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Odbc, catalogue_name_like, kCatalogueNameLike)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Sqlite, catalogue_name_like, kCatalogueNameLike)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Odbc, synthetic_100k, kSynthetic)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(Sqlite, synthetic_100k, kSynthetic)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BuildStatement);
 
-// Keeps each run's time so that the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void PrintRatios() const
-    {
-        for (const char* search : {"all_rows", "name_like"}) {
-            const auto odbc = times_.find(std::string("SearchThroughOdbc/") + search);
-            const auto base = times_.find(std::string("SearchThroughSqlite/") + search);
-            if (odbc != times_.end() && base != times_.end() && base->second > 0)
-                std::printf("ratio %s: ODBC search / SQLite C baseline = %.2f\n", search,
-                            odbc->second / base->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // The embedded catalogue, whatever data sources this machine defines.
-    setenv("ODBCINI", "/dev/null", 1);
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
-    benchmark::Shutdown();
-    return 0;
-}

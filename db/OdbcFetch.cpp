@@ -38,7 +38,8 @@ qsizetype TerminatedLength(const std::vector<SQLWCHAR>& buffer, qsizetype room)
 QVariant ReadText(SQLHSTMT statement, SQLUSMALLINT column)
 {
     constexpr qsizetype kChunk = 4096;  // characters, terminator included
-    std::vector<SQLWCHAR> buffer(kChunk);
+    // One buffer for every value: most values fit a chunk at once.
+    thread_local std::vector<SQLWCHAR> buffer(kChunk);
     QString text;
     for (;;) {
         SQLLEN indicator = 0;

@@ -10,6 +10,36 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlResult>
+#include <algorithm>
+
+namespace {
+
+TFieldType FieldTypeOf(QMetaType type)
+{
+    switch (type.id()) {
+    case QMetaType::Short:
+    case QMetaType::UShort: return ftSmallint;
+    case QMetaType::Int:
+    case QMetaType::UInt: return ftInteger;
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong: return ftLargeint;
+    case QMetaType::Double:
+    case QMetaType::Float: return ftFloat;
+    case QMetaType::Bool: return ftBoolean;
+    case QMetaType::QDate:
+    case QMetaType::QDateTime: return ftDateTime;
+    case QMetaType::QString: return ftWideString;
+    default: return ftUnknown;
+    }
+}
+
+} // namespace
+
+DbQuery::~DbQuery()
+{
+    for (TDataSource* source : std::vector<TDataSource*>(dataSources_))
+        source->SetDataSet(nullptr);
+}
 
 void DbQuery::Open()
 {
@@ -23,17 +53,25 @@ void DbQuery::Open()
     query.setForwardOnly(true);
     if (!query.exec(sql_.join(u'\n')))
         throw EDatabaseError(query.lastError().text().trimmed());
-
     const QSqlRecord record = query.record();
     std::vector<QList<QVariant>> rows = FetchAllOdbcRows(query.result()->handle().value<void*>(), record);
 
-    for (int i = 0; i < record.count(); ++i)
-        fields_.push_back(std::make_unique<DbField>(*this, i, record.fieldName(i),
-                                                    record.field(i).metaType()));
+    for (int i = 0; i < record.count(); ++i) {
+        const QSqlField column = record.field(i);
+        auto field = std::make_unique<DbField>(*this, column.name(), FieldTypeOf(column.metaType()), column.length());
+        field->SetValueColumn(i);
+        fields_.push_back(std::move(field));
+    }
     rows_ = std::move(rows);
+    ++opening_;
     active_ = true;
-    First();
-    NotifyActiveChanged();
+    current_ = 0;
+    reading_ = -1;
+    bof_ = true;
+    eof_ = rows_.empty();
+    ForEachLink([](TDataLink& link) { link.WindowOpened(); });
+    DataEvent(deActiveChanged);
+    Fire(afterOpen_);
 }
 
 void DbQuery::Close()
@@ -41,41 +79,14 @@ void DbQuery::Close()
     if (!active_)
         return;
     active_ = false;
-    fields_.clear();
     rows_.clear();
     current_ = 0;
-    eof_ = true;
-    NotifyActiveChanged();
-}
-
-DbQuery::~DbQuery()
-{
-    for (TDataSource* source : std::vector<TDataSource*>(dataSources_))
-        source->SetDataSet(nullptr);
-}
-
-void DbQuery::SetRecNo(int recNo)
-{
-    if (recNo >= 1 && recNo <= RecordCount()) {
-        current_ = recNo - 1;
-        eof_ = false;
-    }
-}
-
-void DbQuery::AttachDataSource(TDataSource* source)
-{
-    dataSources_.push_back(source);
-}
-
-void DbQuery::DetachDataSource(TDataSource* source)
-{
-    std::erase(dataSources_, source);
-}
-
-void DbQuery::NotifyActiveChanged()
-{
-    for (TDataSource* source : dataSources_)
-        source->NotifyActiveChanged();
+    reading_ = -1;
+    bof_ = eof_ = true;
+    DataEvent(deActiveChanged);
+    // The links know the query is closed before its fields go.
+    fields_.clear();
+    Fire(afterClose_);
 }
 
 DbField* DbQuery::FindField(const QString& name) const
@@ -93,17 +104,152 @@ DbField& DbQuery::FieldByName(const QString& name) const
     throw EDatabaseError(u"Field '"_qs + name + u"' not found"_qs);
 }
 
-void DbQuery::Next()
+int DbQuery::IndexOfField(const DbField* field) const
 {
-    if (current_ + 1 < RecordCount())
-        ++current_;
-    else
-        eof_ = true;
+    for (size_t i = 0; i < fields_.size(); ++i)
+        if (fields_[i].get() == field)
+            return int(i);
+    return -1;
 }
 
-QVariant DbQuery::CurrentValue(int fieldIndex) const
+void DbQuery::MoveField(DbField* field, int index)
 {
-    if (rows_.empty())
+    const int from = IndexOfField(field);
+    if (from < 0)
+        return;
+    const int to = qBound(0, index, FieldCount() - 1);
+    if (from == to)
+        return;
+    auto moved = std::move(fields_[size_t(from)]);
+    fields_.erase(fields_.begin() + from);
+    fields_.insert(fields_.begin() + to, std::move(moved));
+    DataEvent(deLayoutChange);
+}
+
+void DbQuery::SetRecNo(int recNo)
+{
+    if (recNo < 1 || recNo > RecordCount())
+        return;
+    bof_ = eof_ = false;
+    MoveTo(recNo - 1, Window::Centre);
+}
+
+void DbQuery::First()
+{
+    bof_ = true;
+    eof_ = rows_.empty();
+    if (!rows_.empty())
+        MoveTo(0, Window::ScrollByLeast);
+}
+
+void DbQuery::Last()
+{
+    eof_ = true;
+    bof_ = rows_.empty();
+    if (!rows_.empty())
+        MoveTo(RecordCount() - 1, Window::ScrollByLeast);
+}
+
+int DbQuery::MoveBy(int n)
+{
+    if (n == 0 || rows_.empty())
+        return 0;
+    const qint64 wanted = qint64(current_) + n;
+    const int target = int(std::clamp<qint64>(wanted, 0, RecordCount() - 1));
+    bof_ = wanted < 0;
+    eof_ = wanted > RecordCount() - 1;
+    const int moved = target - current_;
+    if (moved != 0)
+        MoveTo(target, Window::ScrollByLeast);
+    return moved;
+}
+
+TBookmark DbQuery::GetBookmark() const
+{
+    if (!active_ || rows_.empty())
+        return TBookmark();
+    return TBookmark{opening_, current_};
+}
+
+void DbQuery::GotoBookmark(const TBookmark& bookmark)
+{
+    if (!BookmarkValid(bookmark))
+        throw EDatabaseError(u"Record not found"_qs);
+    bof_ = eof_ = false;
+    MoveTo(bookmark.Record, Window::Centre);
+}
+
+bool DbQuery::BookmarkValid(const TBookmark& bookmark) const
+{
+    return active_ && bookmark.Opening == opening_ && bookmark.Record >= 0 && bookmark.Record < RecordCount();
+}
+
+int DbQuery::CompareBookmarks(const TBookmark& a, const TBookmark& b) const
+{
+    if (a.IsNull() || b.IsNull())
+        return a.IsNull() == b.IsNull() ? 0 : (a.IsNull() ? -1 : 1);
+    return a.Record < b.Record ? -1 : (a.Record > b.Record ? 1 : 0);
+}
+
+void DbQuery::EnableControls()
+{
+    if (disableCount_ == 0)
+        return;
+    if (--disableCount_ == 0)
+        DataEvent(deDataSetChange);
+}
+
+bool DbQuery::HasPublishedProperty(const QString& name) const
+{
+    return metaObject()->indexOfProperty(name.toUtf8().constData()) >= 0;
+}
+
+QVariant DbQuery::ReadValue(int column) const
+{
+    const int record = reading_ >= 0 ? reading_ : current_;
+    if (record < 0 || record >= RecordCount())
         return QVariant();
-    return rows_.at(size_t(current_)).at(fieldIndex);
+    return rows_[size_t(record)].value(column);
+}
+
+void DbQuery::DataEvent(TDataEvent event, DbField* field)
+{
+    if (ControlsDisabled())
+        return;
+    ForEachLink([&](TDataLink& link) { link.Deliver(event, field, 0); });
+}
+
+void DbQuery::AttachDataSource(TDataSource* source)
+{
+    dataSources_.push_back(source);
+}
+
+void DbQuery::DetachDataSource(TDataSource* source)
+{
+    std::erase(dataSources_, source);
+}
+
+void DbQuery::MoveTo(int record, Window window)
+{
+    current_ = record;
+    reading_ = -1;
+    ForEachLink([&](TDataLink& link) {
+        const int distance = link.WindowFollow(record, window == Window::Centre);
+        if (!ControlsDisabled())
+            link.Deliver(window == Window::Centre ? deDataSetChange : deRecordMoved, nullptr, distance);
+    });
+    Fire(afterScroll_);
+}
+
+void DbQuery::Fire(const TDataSetNotifyEvent& handler)
+{
+    if (handler)
+        handler(*this);
+}
+
+void DbQuery::ForEachLink(const std::function<void(TDataLink&)>& action)
+{
+    for (TDataSource* source : std::vector<TDataSource*>(dataSources_))
+        for (TDataLink* link : std::vector<TDataLink*>(source->Links()))
+            action(*link);
 }

@@ -1,0 +1,158 @@
+#include "ResultSetFixture.h"
+
+#include "support/QtPrint.h"
+
+namespace {
+
+TEST_F(ResultSet, TheWindowScrollsByTheLeastThatKeepsTheCurrentRecord)
+{
+    link_.SetBufferCount(5);
+    OpenSmall();
+    EXPECT_EQ(link_.Take(), QStringList{u"active 1"_qs});
+    EXPECT_EQ(link_.RecordCount(), 5);
+
+    query_.MoveBy(4);   // record 5, last of the window: no scroll
+    query_.MoveBy(1);   // one below the window
+    query_.MoveBy(-2);  // inside again
+    query_.MoveBy(-3);  // one above
+    query_.Last();      // more than a window
+    query_.MoveBy(-7);
+    query_.First();
+    EXPECT_EQ(link_.Take(), (QStringList{
+                                u"scrolled 0 first 0 slot 4"_qs,
+                                u"scrolled 1 first 1 slot 4"_qs,
+                                u"scrolled 0 first 1 slot 2"_qs,
+                                u"scrolled -1 first 0 slot 0"_qs,
+                                u"scrolled 5 first 5 slot 4"_qs,
+                                u"scrolled -3 first 2 slot 0"_qs,
+                                u"scrolled -2 first 0 slot 0"_qs,
+                            }));
+}
+
+TEST_F(ResultSet, EnlargingFillsAroundTheCurrentRecordAndShrinkingKeepsIt)
+{
+    link_.SetBufferCount(4);
+    OpenSmall();
+    query_.MoveBy(8);  // record 9: window 6..9
+    EXPECT_EQ(link_.FirstRecord(), 5);
+    link_.SetBufferCount(8);  // at the end the window fills before
+    EXPECT_EQ(link_.FirstRecord(), 2);
+    EXPECT_EQ(link_.RecordCount(), 8);
+    EXPECT_EQ(link_.ActiveRecord(), 6);
+    link_.SetBufferCount(2);  // the current record stays inside
+    EXPECT_EQ(link_.FirstRecord(), 7);
+    EXPECT_EQ(link_.ActiveRecord(), 1);
+    link_.SetBufferCount(50);  // more than the records: all of them
+    EXPECT_EQ(link_.RecordCount(), 10);
+    EXPECT_EQ(link_.FirstRecord(), 0);
+    link_.SetBufferCount(0);
+    EXPECT_EQ(link_.BufferCount(), 1);
+}
+
+TEST_F(ResultSet, TheActiveSlotSelectsAWindowRecordForReading)
+{
+    link_.SetBufferCount(5);
+    OpenSmall();
+    query_.MoveBy(6);  // record 7: window 3..7
+    ASSERT_EQ(link_.FirstRecord(), 2);
+    QStringList read;
+    for (int slot = 0; slot < link_.RecordCount(); ++slot) {
+        link_.SetActiveRecord(slot);
+        read.append(query_.FieldByName(u"name"_qs).DisplayText());
+        EXPECT_EQ(link_.ActiveRecord(), slot);
+    }
+    EXPECT_EQ(read, (QStringList{u"n3"_qs, u"n4"_qs, u"n5"_qs, u"n6"_qs, u"n7"_qs}));
+    EXPECT_EQ(query_.RecNo(), 7);  // the current record did not move
+    link_.SetActiveRecord(4);
+    EXPECT_EQ(Id(), 7);
+    link_.SetActiveRecord(0);
+    EXPECT_EQ(Id(), 3);
+    query_.Next();  // a move reads the current record again
+    EXPECT_EQ(Id(), 8);
+    EXPECT_EQ(link_.ActiveRecord(), 4);
+}
+
+TEST_F(ResultSet, GoingToABookmarkOrNumberCentresTheWindow)
+{
+    link_.SetBufferCount(5);
+    OpenSmall();
+    query_.MoveBy(5);  // record 6
+    const TBookmark six = query_.GetBookmark();
+    query_.First();
+    link_.Take();
+    query_.GotoBookmark(six);
+    EXPECT_EQ(link_.FirstRecord(), 3);
+    EXPECT_EQ(link_.ActiveRecord(), 2);
+    query_.SetRecNo(10);  // near the end the window cannot centre
+    EXPECT_EQ(link_.FirstRecord(), 5);
+    EXPECT_EQ(link_.Take(), (QStringList{u"changed first 3"_qs, u"changed first 5"_qs}));
+}
+
+TEST_F(ResultSet, SuspendedNotificationsResumeAsOneContentsChange)
+{
+    link_.SetBufferCount(3);
+    OpenSmall();
+    link_.Take();
+    int scrolls = 0;
+    query_.SetAfterScroll([&](DbQuery&) { ++scrolls; });
+    query_.DisableControls();
+    query_.DisableControls();
+    for (query_.First(); !query_.Eof(); query_.Next()) {
+    }
+    query_.First();
+    EXPECT_TRUE(query_.ControlsDisabled());
+    query_.EnableControls();
+    EXPECT_TRUE(link_.Heard.isEmpty());
+    query_.EnableControls();
+    EXPECT_FALSE(query_.ControlsDisabled());
+    EXPECT_EQ(link_.Take(), QStringList{u"changed first 0"_qs});
+    EXPECT_EQ(scrolls, 11);  // event slots still fire: First, nine moves, First
+    query_.EnableControls();  // unbalanced: nothing
+    EXPECT_TRUE(link_.Heard.isEmpty());
+}
+
+TEST_F(ResultSet, EachLinkKeepsItsOwnWindow)
+{
+    RecordingLink other;
+    other.SetDataSource(&source_);
+    other.SetBufferCount(2);
+    link_.SetBufferCount(6);
+    OpenSmall();
+    link_.Take();
+    other.Take();
+    query_.MoveBy(3);
+    EXPECT_EQ(link_.Take(), QStringList{u"scrolled 0 first 0 slot 3"_qs});
+    EXPECT_EQ(other.Take(), QStringList{u"scrolled 2 first 2 slot 1"_qs});
+
+    // Attaching the source to another result set tells every link.
+    DbQuery second;
+    source_.SetDataSet(&second);
+    EXPECT_EQ(link_.Take(), QStringList{u"active 0"_qs});
+    EXPECT_EQ(other.Take(), QStringList{u"active 0"_qs});
+}
+
+TEST_F(ResultSet, TheCatalogueWindowFollowsTheSearchRows)
+{
+    link_.SetBufferCount(20);
+    OpenCatalogue(u" SELECT A.id,index_id, name1 FROM hazardous_chemicals A order by Id  LIMIT 200 "_qs);
+    EXPECT_EQ(query_.RecordCount(), 200);
+    link_.Take();
+    query_.Last();
+    query_.MoveBy(-25);
+    query_.SetRecNo(1);
+    EXPECT_EQ(link_.Take(), (QStringList{u"scrolled 180 first 180 slot 19"_qs, u"scrolled -6 first 174 slot 0"_qs,
+                                         u"changed first 0"_qs}));
+    EXPECT_EQ(query_.FieldByName(u"INDEX_ID"_qs).AsInteger(), 1);
+
+    // An empty result: nothing in the window.
+    query_.Close();
+    query_.SQL() = QStringList{u"SELECT id FROM hazardous_chemicals WHERE id < 0"_qs};
+    query_.Open();
+    EXPECT_EQ(link_.RecordCount(), 0);
+    EXPECT_TRUE(query_.Bof());
+    EXPECT_TRUE(query_.Eof());
+    EXPECT_EQ(query_.RecNo(), 0);
+    EXPECT_FALSE(query_.GetBookmark().Opening);
+}
+
+} // namespace
