@@ -1,5 +1,7 @@
 #include "Desktop.h"
 
+#include "ServiceSlot.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QRegularExpression>
@@ -23,18 +25,18 @@ public:
 };
 
 SystemDesktop systemDesktop;
-DesktopService* current = &systemDesktop;
+ServiceSlot<DesktopService> slot(systemDesktop);
 
 } // namespace
 
 DesktopService& Desktop()
 {
-    return *current;
+    return slot.Get();
 }
 
 void SetDesktop(DesktopService* service)
 {
-    current = service ? service : &systemDesktop;
+    slot.Set(service);
 }
 
 QString DesktopTarget(const QString& fileOrAddress, const QString& workingFolder)

@@ -35,12 +35,12 @@ QString ResolveFontFamily(const QString& name, const QStringList& installedFamil
     return name;
 }
 
-QFont ResolveFont(const TFontSpec& spec)
+QFont ResolveFont(const TFontSpec& wanted)
 {
-    QFont font(ResolveFontFamily(spec.Name, QFontDatabase::families()));
-    font.setPixelSize(spec.Name == kMsSansSerif ? 11 : qMax(1, qAbs(spec.Height)));
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
+    QFont font(ResolveFontFamily(wanted.Name, QFontDatabase::families()));
+    font.setPixelSize(wanted.Name == kMsSansSerif ? 11 : qMax(1, qAbs(wanted.Height)));
+    font.setBold(wanted.Bold);
+    font.setItalic(wanted.Italic);
+    font.setUnderline(wanted.Underline);
     return font;
 }

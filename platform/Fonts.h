@@ -21,4 +21,4 @@ QString ResolveFontFamily(const QString& name, const QStringList& installedFamil
 
 // The Qt font for a layout's font; pixel heights are kept. "MS Sans Serif"
 // is 11 pixels whatever the layout says.
-QFont ResolveFont(const TFontSpec& spec);
+QFont ResolveFont(const TFontSpec& wanted);

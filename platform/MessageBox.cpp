@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "ServiceSlot.h"
+
 #include <cstdio>
 
 namespace {
@@ -14,16 +16,16 @@ public:
 };
 
 StandardErrorMessages standardError;
-MessageBoxService* current = &standardError;
+ServiceSlot<MessageBoxService> slot(standardError);
 
 } // namespace
 
 MessageBoxService& MessageBoxes()
 {
-    return *current;
+    return slot.Get();
 }
 
 void SetMessageBoxes(MessageBoxService* service)
 {
-    current = service ? service : &standardError;
+    slot.Set(service);
 }

@@ -57,15 +57,15 @@ public:
 
 TFontSpec FontSpec(const QJsonObject& font)
 {
-    TFontSpec spec;
-    spec.Name = font.value(u"Name").toString(u"宋体"_qs);
-    spec.Height = font.value(u"Height").toInt(-15);
+    TFontSpec wanted;
+    wanted.Name = font.value(u"Name").toString(u"宋体"_qs);
+    wanted.Height = font.value(u"Height").toInt(-15);
     for (const QJsonValue& style : font.value(u"Style").toArray()) {
-        spec.Bold |= style.toString() == u"bold";
-        spec.Italic |= style.toString() == u"italic";
-        spec.Underline |= style.toString() == u"underline";
+        wanted.Bold |= style.toString() == u"bold";
+        wanted.Italic |= style.toString() == u"italic";
+        wanted.Underline |= style.toString() == u"underline";
     }
-    return spec;
+    return wanted;
 }
 
 void SetColourRole(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
