@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+// The values of one scroll bar.
+struct TScrollInfo {
+    int Min = 0;
+    int Max = 0;
+    int Page = 0;
+    int Pos = 0;
+    bool operator==(const TScrollInfo&) const = default;
+};
+
+enum class TScrollBarKind { Horizontal, Vertical };
+
+// The services a custom-painted control asks of its window: what the grid
+// needs to invalidate, scroll pixels, drive its scroll bars and take the
+// focus. The window over a QWidget implements it for the screen; tests use a
+// fake that records the calls.
+class TControlWindow {
+public:
+    virtual ~TControlWindow() = default;
+
+    virtual bool Showing() const = 0;
+    // The client area, without the scroll bars that are shown.
+    virtual QSize ClientSize() const = 0;
+
+    virtual void Invalidate(const QRect& rect) = 0;
+    virtual void InvalidateAll() = 0;
+    // Moves the pixels of a rectangle by (dx, dy) and invalidates what is uncovered.
+    virtual void ScrollRect(const QRect& rect, int dx, int dy) = 0;
+    // Paints what is pending now.
+    virtual void FlushPaint() = 0;
+
+    virtual TScrollInfo ScrollInfo(TScrollBarKind bar) const = 0;
+    virtual void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) = 0;
+    // The width of a vertical bar, the height of a horizontal one.
+    virtual int ScrollBarExtent(TScrollBarKind bar) const = 0;
+
+    virtual bool CanFocus() const = 0;
+    virtual void SetFocus() = 0;
+};

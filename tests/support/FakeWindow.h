@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/ControlWindow.h"
+
+#include <QList>
+#include <QRect>
+#include <map>
+
+// Stands in for a control's window: a fixed client size, and a record of
+// what the control asked of it.
+class FakeWindow : public TControlWindow {
+public:
+    struct Scroll {
+        QRect Rect;
+        int Dx;
+        int Dy;
+        bool operator==(const Scroll&) const = default;
+    };
+
+    explicit FakeWindow(QSize client) : Client(client) {}
+
+    bool Showing() const override { return IsShowing; }
+    QSize ClientSize() const override { return Client; }
+    void Invalidate(const QRect& rect) override { Invalidated.append(rect); }
+    void InvalidateAll() override { ++WholeInvalidations; }
+    void ScrollRect(const QRect& rect, int dx, int dy) override { Scrolls.append({rect, dx, dy}); }
+    void FlushPaint() override { ++Flushes; }
+    TScrollInfo ScrollInfo(TScrollBarKind bar) const override
+    {
+        const auto it = Bars.find(bar);
+        return it == Bars.end() ? TScrollInfo{} : it->second;
+    }
+    void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) override
+    {
+        Bars[bar] = info;
+        ++ScrollBarWrites;
+    }
+    int ScrollBarExtent(TScrollBarKind) const override { return 16; }
+    bool CanFocus() const override { return true; }
+    void SetFocus() override { ++FocusRequests; }
+
+    QSize Client;
+    bool IsShowing = true;
+    QList<QRect> Invalidated;
+    int WholeInvalidations = 0;
+    QList<Scroll> Scrolls;
+    int Flushes = 0;
+    std::map<TScrollBarKind, TScrollInfo> Bars;
+    int ScrollBarWrites = 0;
+    int FocusRequests = 0;
+};
