@@ -180,6 +180,9 @@ private:
     int HorzScrollPosition(int maxLeft) const;
     void UpdateHorzScrollPosition();
     void ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill);
+    void SetExtent(std::vector<int>& extents, int cell, int extent);
+    void SetContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count, int fill,
+                        const char* negativeMessage);
 
     TControlWindow* window_ = nullptr;
     int colCount_ = 5;

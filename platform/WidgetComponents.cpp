@@ -6,21 +6,19 @@
 #include "Errors.h"
 #include "Fonts.h"
 #include "Layout.h"
+#include "WidgetEvents.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
-#include <QEvent>
 #include <QFrame>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -34,19 +32,6 @@ QWidget* ParentWidget(QObject* parent)
 {
     return qobject_cast<QWidget*>(parent);
 }
-
-// Runs a callback on one kind of event of an object.
-class EventHook : public QObject {
-public:
-    EventHook(QObject* target, std::function<bool(QEvent*)> hook) : QObject(target), hook_(std::move(hook))
-    {
-        target->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override { return hook_(event); }
-
-private:
-    std::function<bool(QEvent*)> hook_;
-};
 
 // A label takes its size from its text unless the layout fixes it.
 class TLabel : public QLabel {
@@ -325,56 +310,6 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
     return false;
 }
 
-bool BindEvent(QObject* c, const QString& event, const std::function<void(QObject*, QChar*)>& call)
-{
-    if (event == u"OnClick") {
-        if (auto* button = qobject_cast<QAbstractButton*>(c))
-            QObject::connect(button, &QAbstractButton::clicked, button, [c, call] { call(c, nullptr); });
-        else if (auto* action = qobject_cast<QAction*>(c))
-            QObject::connect(action, &QAction::triggered, action, [c, call] { call(c, nullptr); });
-        else
-            new EventHook(c, [c, call](QEvent* e) {
-                if (e->type() == QEvent::MouseButtonRelease
-                    && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
-                    call(c, nullptr);
-                return false;
-            });
-        return true;
-    }
-    if (event == u"OnKeyPress") {
-        // A combo box's keys reach its edit field first.
-        QObject* target = c;
-        if (auto* combo = qobject_cast<QComboBox*>(c); combo && combo->lineEdit())
-            target = combo->lineEdit();
-        new EventHook(target, [c, call](QEvent* e) {
-            if (e->type() != QEvent::KeyPress)
-                return false;
-            const QString text = static_cast<QKeyEvent*>(e)->text();
-            if (text.isEmpty())
-                return false;
-            QChar key = text.front();
-            call(c, &key);
-            return key.isNull();  // a handler that sets the key to zero keeps it
-        });
-        return true;
-    }
-    if (event == u"OnTimer") {
-        if (auto* timer = qobject_cast<QTimer*>(c)) {
-            QObject::connect(timer, &QTimer::timeout, timer, [c, call] { call(c, nullptr); });
-            return true;
-        }
-    }
-    if (event == u"OnClose") {
-        new EventHook(c, [c, call](QEvent* e) {
-            if (e->type() == QEvent::Close)
-                call(c, nullptr);
-            return false;
-        });
-        return true;
-    }
-    return false;
-}
-
 void AddMenuItem(QObject* parent, QAction* action)
 {
     if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
@@ -465,5 +400,5 @@ void RegisterWidgetComponents()
         return false;
     });
     RegisterPropertyApplier(ApplyControlProperty);
-    RegisterEventBinder(BindEvent);
+    RegisterEventBinder(BindWidgetEvent);
 }

@@ -1,0 +1,230 @@
+// The cell grid's geometry: axis layouts, cell bounds, hit testing, fitting.
+#include "GridsEh.h"
+
+GridAxisLayout TCustomGridEh::AxisLayout(TGridAxisEh axis, int clientExtent) const
+{
+    GridAxisLayout a;
+    const bool columns = axis == gaColumns;
+    const bool lines = columns ? options_.Has(goFixedVertLineEh) || options_.Has(goVertLineEh)
+                               : options_.Has(goFixedHorzLineEh) || options_.Has(goHorzLineEh);
+    a.LinePx = lines ? gridLineWidth_ : 0;
+    a.FixedCount = columns ? fixedCols_ : fixedRows_;
+    a.FrozenCount = columns ? frozenCols_ : frozenRows_;
+    a.FirstScrollCell = columns ? leftCol_ : topRow_;
+    a.CellCount = columns ? colCount_ : rowCount_;
+    a.ContraCount = columns ? contraColCount_ : contraRowCount_;
+    a.AllCellCount = a.CellCount + a.ContraCount;
+    a.ClientExtent = clientExtent;
+    a.PixelShift = columns ? pixelShift_ : 0;
+    a.Extents = columns ? &colWidths_ : &rowHeights_;
+
+    for (int i = 0; i < a.FixedCount; ++i)
+        a.FixedEnd += a.ExtentOf(i) + a.LinePx;
+    a.FrozenStart = a.FixedEnd;
+    for (int i = a.FixedCount - a.FrozenCount; i < a.FixedCount; ++i)
+        if (i >= 0)
+            a.FrozenStart -= a.ExtentOf(i) + a.LinePx;
+
+    a.ContraStart = clientExtent;
+    for (int i = a.CellCount; i < a.AllCellCount; ++i)
+        a.ContraStart -= a.ExtentOf(i) + a.LinePx;
+    if (a.ContraCount > 0)
+        a.ContraStart -= a.LinePx;
+    a.ScrollLimit = a.ContraStart;
+
+    a.ShiftedFixedEnd = a.FixedEnd - a.PixelShift;
+    a.CellsEnd = a.ShiftedFixedEnd;
+    a.LastWholeEnd = a.FixedEnd;
+    a.LastWholeCell = a.FirstScrollCell;
+    for (int i = a.FirstScrollCell; i < a.CellCount; ++i) {
+        a.CellsEnd += a.ExtentOf(i) + a.LinePx;
+        if (a.CellsEnd > a.ScrollLimit + a.LinePx) {
+            a.CellsEnd = a.ScrollLimit;
+            break;
+        }
+        a.LastWholeCell = i;
+        a.LastWholeEnd = a.CellsEnd;
+    }
+    a.PaintEnd = a.ContraCount > 0 ? clientExtent : a.CellsEnd;
+    return a;
+}
+
+GridLayout TCustomGridEh::ComputeLayout(int clientWidth, int clientHeight) const
+{
+    return {AxisLayout(gaColumns, clientWidth), AxisLayout(gaRows, clientHeight)};
+}
+
+GridLayout TCustomGridEh::ComputeLayout() const
+{
+    const QSize client = window_ ? window_->ClientSize() : QSize(0, 0);
+    return ComputeLayout(client.width(), client.height());
+}
+
+int TCustomGridEh::ShownCellStart(const GridAxisLayout& a, int cell) const
+{
+    int start = 0;
+    int from = 0;
+    if (cell < a.FixedCount) {
+        start = 0;
+        from = 0;
+    } else if (cell < a.CellCount) {
+        if (cell < a.FirstScrollCell)
+            return -1;
+        start = a.ShiftedFixedEnd;
+        from = a.FirstScrollCell;
+    } else {
+        start = a.ContraStart + a.LinePx;
+        from = a.CellCount;
+    }
+    for (int i = from; i < cell; ++i) {
+        start += a.ExtentOf(i) + a.LinePx;
+        if (start > a.ClientExtent)
+            return -1;
+    }
+    return start;
+}
+
+int TCustomGridEh::CellStart(TGridAxisEh axis, int cell) const
+{
+    const GridLayout layout = ComputeLayout();
+    return qMax(0, ShownCellStart(layout.Axis(axis), cell));
+}
+
+bool TCustomGridEh::AxisRange(const GridAxisLayout& a, int first, int last, bool includeLines, int& near,
+                              int& far) const
+{
+    first = qMin(first, a.AllCellCount);
+    last = qMin(last, a.AllCellCount - 1);
+    const auto scrolledOut = [&a](int cell) { return cell >= a.FixedCount && cell < a.CellCount && cell < a.FirstScrollCell; };
+    if (scrolledOut(first)) {
+        if (scrolledOut(last))
+            return false;
+        first = a.FirstScrollCell;
+    }
+    if (last > a.LastWholeCell) {
+        if (last < a.CellCount) {
+            if (a.LastWholeCell + 1 < a.CellCount) {
+                last = a.LastWholeCell + 1;
+                if (ShownCellStart(a, last) < 0)
+                    --last;
+            }
+        } else {
+            last = qMin(last, a.AllCellCount - 1);
+        }
+    }
+    if (first > last || first >= a.AllCellCount)
+        return false;
+    const int firstStart = ShownCellStart(a, first);
+    if (firstStart < 0)
+        return false;
+    near = firstStart;
+    const int lastStart = ShownCellStart(a, last);
+    far = lastStart >= 0 ? lastStart + a.ExtentOf(last) : firstStart + a.ExtentOf(first);
+    if (last < a.CellCount && far > a.ScrollLimit)
+        far = a.ScrollLimit;
+    if (last >= a.CellCount && far > a.ClientExtent)
+        far = a.ClientExtent;
+    if (first >= a.FixedCount && near < a.FixedEnd)
+        near = a.FixedEnd;
+    if (includeLines)
+        far += a.LinePx;
+    return far > near;
+}
+
+QRect TCustomGridEh::RangeBounds(int firstCol, int lastCol, int firstRow, int lastRow, bool includeLines) const
+{
+    const GridLayout layout = ComputeLayout();
+    int left = 0, right = 0, top = 0, bottom = 0;
+    if (!AxisRange(layout.Columns, firstCol, lastCol, includeLines, left, right)
+        || !AxisRange(layout.Rows, firstRow, lastRow, includeLines, top, bottom))
+        return QRect();
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+QRect TCustomGridEh::CellBounds(int col, int row) const
+{
+    return RangeBounds(col, col, row, row, false);
+}
+
+int TCustomGridEh::AxisCellAt(const GridAxisLayout& a, int coord) const
+{
+    int start = 0;
+    int from = 0;
+    int to = 0;
+    if (coord < a.FixedEnd) {
+        start = 0;
+        from = 0;
+        to = a.FixedCount;
+    } else if (a.ContraCount > 0 && coord > a.ContraStart) {
+        start = a.ContraStart + a.LinePx;
+        from = a.CellCount;
+        to = a.AllCellCount;
+    } else {
+        start = a.ShiftedFixedEnd;
+        from = a.FirstScrollCell;
+        to = a.CellCount;
+    }
+    if (coord < start)
+        return -1;
+    for (int i = from; i < to; ++i) {
+        start += a.ExtentOf(i) + a.LinePx;
+        if (start > coord)
+            return i;
+    }
+    return -1;
+}
+
+TGridCoordEh TCustomGridEh::CellAtPoint(int x, int y) const
+{
+    const GridLayout layout = ComputeLayout();
+    const int col = AxisCellAt(layout.Columns, x);
+    const int row = AxisCellAt(layout.Rows, y);
+    if (col < 0 || row < 0)
+        return {-1, -1};
+    return {col, row};
+}
+
+int TCustomGridEh::FirstCellToFit(const GridAxisLayout& a, int last) const
+{
+    int room = a.ScrollLimit + a.LinePx;
+    int result = qMax(last, a.FixedCount);
+    bool fitted = false;
+    int firstShown = -1;
+    for (int i = qMax(last, a.FixedCount); i >= a.FixedCount; --i) {
+        const int extent = a.ExtentOf(i);
+        if (extent <= 0)
+            continue;
+        if (firstShown < 0)
+            firstShown = i;
+        room -= extent + a.LinePx;
+        if (room < a.FixedEnd)
+            break;
+        result = i;
+        fitted = true;
+    }
+    if (!fitted && last < a.AllCellCount && a.ExtentOf(qMax(last, a.FixedCount)) <= 0 && firstShown >= 0)
+        return firstShown;
+    return result;
+}
+
+int TCustomGridEh::FirstCellToFit(TGridAxisEh axis, int last) const
+{
+    return FirstCellToFit(ComputeLayout().Axis(axis), last);
+}
+
+TGridCoordEh TCustomGridEh::MaxTopLeft() const
+{
+    const GridLayout layout = ComputeLayout();
+    return {FirstCellToFit(layout.Columns, colCount_ - 1), FirstCellToFit(layout.Rows, rowCount_ - 1)};
+}
+
+int TCustomGridEh::WholeColsInView() const
+{
+    return ComputeLayout().Columns.LastWholeCell - leftCol_ + 1;
+}
+
+int TCustomGridEh::WholeRowsInView() const
+{
+    return ComputeLayout().Rows.LastWholeCell - topRow_ + 1;
+}
+
