@@ -1,0 +1,136 @@
+#include "PainterCanvas.h"
+
+#include <QFontMetrics>
+
+void PainterCanvas::SetFont(const TFontSpec& font, const QColor& colour)
+{
+    painter_.setFont(ResolveFont(font));
+    textColour_ = colour;
+}
+
+TFontMetricsEh PainterCanvas::FontMetrics() const
+{
+    const QFontMetrics m(painter_.font());
+    TFontMetricsEh metrics;
+    metrics.Ascent = m.ascent();
+    metrics.Descent = m.descent();
+    metrics.Height = m.ascent() + m.descent();
+    metrics.InternalLeading = qMax(0, metrics.Height - painter_.font().pixelSize());
+    metrics.ExternalLeading = qMax(0, m.leading());
+    metrics.Overhang = 0;
+    metrics.AveCharWidth = m.averageCharWidth();
+    return metrics;
+}
+
+QSize PainterCanvas::TextExtent(const QString& text) const
+{
+    const QFontMetrics m(painter_.font());
+    return QSize(m.horizontalAdvance(text), m.ascent() + m.descent());
+}
+
+void PainterCanvas::FillRect(const QRect& rect, const QColor& colour)
+{
+    painter_.fillRect(rect, colour);
+}
+
+void PainterCanvas::TextRect(const QRect& rect, int x, int y, const QString& text, const QColor* background)
+{
+    painter_.save();
+    painter_.setClipRect(rect, Qt::IntersectClip);
+    if (background)
+        painter_.fillRect(rect, *background);
+    painter_.setPen(textColour_);
+    painter_.drawText(QPoint(x, y + QFontMetrics(painter_.font()).ascent()), text);
+    painter_.restore();
+}
+
+void PainterCanvas::DrawText(const QRect& rect, const QString& text, int format)
+{
+    int flags = Qt::TextSingleLine;
+    if (format & tfWordBreak)
+        flags = Qt::TextWordWrap;
+    flags |= (format & tfCenter) ? Qt::AlignHCenter : (format & tfRight) ? Qt::AlignRight : Qt::AlignLeft;
+    flags |= (format & tfVCenter) ? Qt::AlignVCenter : (format & tfBottom) ? Qt::AlignBottom : Qt::AlignTop;
+    QString shown = text;
+    if ((format & tfEndEllipsis) && !(format & tfWordBreak))
+        shown = QFontMetrics(painter_.font()).elidedText(text, Qt::ElideRight, rect.width());
+    painter_.save();
+    painter_.setClipRect(rect, Qt::IntersectClip);
+    painter_.setPen(textColour_);
+    painter_.drawText(rect, flags, shown);
+    painter_.restore();
+}
+
+void PainterCanvas::SetPen(const QColor& colour, int width, TPenStyleEh style)
+{
+    QPen pen(colour, width, style == TPenStyleEh::Dot ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap);
+    pen.setCosmetic(true);
+    painter_.setPen(pen);
+}
+
+void PainterCanvas::PolyPolyline(const QList<QPolygon>& lines)
+{
+    for (const QPolygon& line : lines) {
+        if (line.size() == 1)
+            painter_.drawPoint(line.first());
+        else
+            painter_.drawPolyline(line);
+    }
+}
+
+void PainterCanvas::XorDottedLine(const QPoint& from, const QPoint& to)
+{
+    painter_.save();
+    painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    QPen pen(Qt::white, 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    painter_.setPen(pen);
+    painter_.drawLine(from, to);
+    painter_.restore();
+}
+
+void PainterCanvas::DrawEdge(const QRect& rect, TEdgeEh edge, const QColor& light, const QColor& dark)
+{
+    const QColor& topLeft = edge == TEdgeEh::Raised ? light : dark;
+    const QColor& bottomRight = edge == TEdgeEh::Raised ? dark : light;
+    painter_.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), topLeft);
+    painter_.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), topLeft);
+    painter_.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), bottomRight);
+    painter_.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), bottomRight);
+}
+
+void PainterCanvas::DrawFocusRect(const QRect& rect)
+{
+    // Every other pixel of the border, inverted.
+    painter_.save();
+    painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    for (int x = rect.left(); x <= rect.right(); x += 2) {
+        painter_.fillRect(QRect(x, rect.top(), 1, 1), Qt::white);
+        painter_.fillRect(QRect(x, rect.bottom(), 1, 1), Qt::white);
+    }
+    for (int y = rect.top() + 2; y < rect.bottom(); y += 2) {
+        painter_.fillRect(QRect(rect.left(), y, 1, 1), Qt::white);
+        painter_.fillRect(QRect(rect.right(), y, 1, 1), Qt::white);
+    }
+    painter_.restore();
+}
+
+void PainterCanvas::DrawPixmap(const QPoint& at, const QPixmap& pixmap)
+{
+    painter_.drawPixmap(at, pixmap);
+}
+
+void PainterCanvas::SetClipRect(const QRect& rect)
+{
+    painter_.save();
+    ++clipDepth_;
+    painter_.setClipRect(rect, Qt::IntersectClip);
+}
+
+void PainterCanvas::RestoreClip()
+{
+    if (clipDepth_ == 0)
+        return;
+    --clipDepth_;
+    painter_.restore();
+}
