@@ -48,7 +48,6 @@ using TGridOptionsEh = TOptionSet<TGridOptionEh>;
 
 enum TScrollStyleEh { ssNoneEh, ssHorizontalEh, ssVerticalEh, ssBothEh };
 enum TGridAxisEh { gaColumns, gaRows };
-enum TScrollCodeEh { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
 
 // The layout of one axis, worked out from the grid's state when needed.
 struct GridAxisLayout {

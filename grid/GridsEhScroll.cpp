@@ -119,6 +119,8 @@ void TCustomGridEh::HandleScrollMessage(TGridAxisEh axis, TScrollCodeEh code, in
     case scEndScroll: return;
     }
     SetTopLeft(qBound(fixedCols_, left, qMax(fixedCols_, maxLeft)), topRow_);
+    // The bar may have moved its thumb by itself: it shows the grid's position.
+    UpdateHorzScrollPosition();
 }
 
 int TCustomGridEh::HorzScrollPosition(int maxLeft) const

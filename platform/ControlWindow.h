@@ -14,6 +14,11 @@ struct TScrollInfo {
 
 enum class TScrollBarKind { Horizontal, Vertical };
 
+// What a scroll bar asks for.
+enum TScrollCodeEh { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+
+enum class TCursorEh { Default, HorizontalSplit, VerticalSplit };
+
 // The services a custom-painted control asks of its window: what the grid
 // needs to invalidate, scroll pixels, drive its scroll bars and take the
 // focus. The window over a QWidget implements it for the screen; tests use a
@@ -40,4 +45,18 @@ public:
 
     virtual bool CanFocus() const = 0;
     virtual void SetFocus() = 0;
+    virtual bool Focused() const = 0;
+
+    // The mouse keeps coming to this window while captured.
+    virtual void SetCapture(bool capture) = 0;
+    virtual void SetCursor(TCursorEh cursor) = 0;
+
+    // Timers by id; setting an id again restarts it.
+    virtual void SetTimer(int id, int milliseconds) = 0;
+    virtual void KillTimer(int id) = 0;
+
+    // Messages the control sends itself, handled after the current one.
+    virtual void PostMessage(int message) = 0;
+    virtual bool MessagePending(int message) const = 0;
+    virtual void RemoveMessage(int message) = 0;
 };

@@ -38,6 +38,14 @@ public:
     int ScrollBarExtent(TScrollBarKind) const override { return 16; }
     bool CanFocus() const override { return true; }
     void SetFocus() override { ++FocusRequests; }
+    bool Focused() const override { return FocusRequests > 0; }
+    void SetCapture(bool capture) override { Captured = capture; }
+    void SetCursor(TCursorEh cursor) override { Cursor = cursor; }
+    void SetTimer(int id, int milliseconds) override { Timers[id] = milliseconds; }
+    void KillTimer(int id) override { Timers.erase(id); }
+    void PostMessage(int message) override { Posted.append(message); }
+    bool MessagePending(int message) const override { return Posted.contains(message); }
+    void RemoveMessage(int message) override { Posted.removeAll(message); }
 
     QSize Client;
     bool IsShowing = true;
@@ -48,4 +56,8 @@ public:
     std::map<TScrollBarKind, TScrollInfo> Bars;
     int ScrollBarWrites = 0;
     int FocusRequests = 0;
+    bool Captured = false;
+    TCursorEh Cursor = TCursorEh::Default;
+    std::map<int, int> Timers;
+    QList<int> Posted;
 };

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "Canvas.h"
+#include "ControlWindow.h"
+
+#include <QAbstractScrollArea>
+#include <QList>
+#include <map>
+
+// What a custom-painted control is told by its window.
+class TControlMessages {
+public:
+    virtual ~TControlMessages() = default;
+    virtual void Paint(TCanvas& canvas, const QRect& invalid) = 0;
+    virtual void Resized() {}
+    virtual void KeyDown(int key, Qt::KeyboardModifiers modifiers) { (void)key, (void)modifiers; }
+    virtual void KeyPress(QChar character) { (void)character; }
+    virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick)
+    {
+        (void)button, (void)modifiers, (void)at, (void)doubleClick;
+    }
+    virtual void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at)
+    {
+        (void)buttons, (void)modifiers, (void)at;
+    }
+    virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at)
+    {
+        (void)button, (void)modifiers, (void)at;
+    }
+    virtual void Wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) { (void)delta, (void)modifiers, (void)at; }
+    virtual void Timer(int id) { (void)id; }
+    virtual void ScrollRequest(TScrollBarKind bar, TScrollCodeEh code, int position) { (void)bar, (void)code, (void)position; }
+    virtual void CancelMode() {}
+    virtual void FocusIn() {}
+    virtual void FocusOut() {}
+    virtual void PostedMessage(int message) { (void)message; }
+};
+
+// The window of a custom-painted control over a QWidget: its client area is
+// the viewport, its scroll bars the area's bars. It turns Qt's events into
+// the control's messages and serves the control's requests.
+class TCustomControlWidget : public QAbstractScrollArea, public TControlWindow {
+    Q_OBJECT
+
+public:
+    explicit TCustomControlWidget(QWidget* parent = nullptr);
+
+    void SetMessages(TControlMessages* messages) { messages_ = messages; }
+
+    bool Showing() const override;
+    QSize ClientSize() const override;
+    void Invalidate(const QRect& rect) override;
+    void InvalidateAll() override;
+    void ScrollRect(const QRect& rect, int dx, int dy) override;
+    void FlushPaint() override;
+    TScrollInfo ScrollInfo(TScrollBarKind bar) const override;
+    void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) override;
+    int ScrollBarExtent(TScrollBarKind bar) const override;
+    bool CanFocus() const override;
+    void SetFocus() override;
+    bool Focused() const override;
+    void SetCapture(bool capture) override;
+    void SetCursor(TCursorEh cursor) override;
+    void SetTimer(int id, int milliseconds) override;
+    void KillTimer(int id) override;
+    void PostMessage(int message) override;
+    bool MessagePending(int message) const override;
+    void RemoveMessage(int message) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+    void scrollContentsBy(int, int) override {}
+
+private:
+    void BarAction(TScrollBarKind bar, int action);
+
+    TControlMessages* messages_ = nullptr;
+    std::map<TScrollBarKind, TScrollInfo> bars_;
+    std::map<int, int> timers_;  // id -> Qt timer id
+    QList<int> posted_;
+};
