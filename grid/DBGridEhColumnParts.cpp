@@ -1,0 +1,320 @@
+// A column's title and footers, and the grid-wide defaults they follow.
+#include "DBGridEhColumns.h"
+
+#include "db/Query.h"
+
+// --- title defaults ------------------------------------------------------------
+
+TAlignment TColumnTitleDefValuesEh::Alignment() const
+{
+    if (alignment_ >= 0)
+        return TAlignment(alignment_);
+    return grid_ && grid_->UseMultiTitle() ? taCenter : taLeftJustify;
+}
+
+void TColumnTitleDefValuesEh::SetAlignment(TAlignment alignment)
+{
+    alignment_ = alignment;
+    if (grid_)
+        grid_->RequestLayout();
+}
+
+QString TColumnTitleDefValuesEh::Color() const
+{
+    if (!colour_.isEmpty())
+        return colour_;
+    return grid_ ? grid_->FixedColor() : u"clBtnFace"_qs;
+}
+
+void TColumnTitleDefValuesEh::SetColor(const QString& colour)
+{
+    colour_ = colour;
+    if (grid_)
+        grid_->Repaint();
+}
+
+// --- title -----------------------------------------------------------------------
+
+TAlignment TColumnTitleEh::Alignment() const
+{
+    if (column_.IsAssigned(cvTitleAlignment))
+        return alignment_;
+    TColumnsOwnerEh* grid = column_.Grid();
+    return grid ? grid->ColumnDefValues().Title.Alignment() : taLeftJustify;
+}
+
+void TColumnTitleEh::SetAlignment(TAlignment alignment)
+{
+    if (column_.IsAssigned(cvTitleAlignment) && alignment_ == alignment)
+        return;
+    alignment_ = alignment;
+    column_.SetAssigned(cvTitleAlignment, true);
+    column_.Changed();
+}
+
+QString TColumnTitleEh::Caption() const
+{
+    if (column_.IsAssigned(cvTitleCaption))
+        return caption_;
+    if (DbField* field = const_cast<TColumnEh&>(column_).BoundField())
+        return field->DisplayName();
+    return column_.FieldName();
+}
+
+void TColumnTitleEh::SetCaption(const QString& caption)
+{
+    if (column_.IsDefaultColumn()) {
+        // A default column's caption is its field's label.
+        if (DbField* field = column_.BoundField(); field && field->DataSet().Active())
+            field->SetDisplayLabel(caption);
+        column_.Changed();
+        return;
+    }
+    if (column_.IsAssigned(cvTitleCaption) && caption_ == caption)
+        return;
+    caption_ = caption;
+    column_.SetAssigned(cvTitleCaption, true);
+    column_.Changed();
+}
+
+QString TColumnTitleEh::Color() const
+{
+    if (column_.IsAssigned(cvTitleColor))
+        return colour_;
+    TColumnsOwnerEh* grid = column_.Grid();
+    return grid ? grid->ColumnDefValues().Title.Color() : u"clBtnFace"_qs;
+}
+
+void TColumnTitleEh::SetColor(const QString& colour)
+{
+    if (column_.IsAssigned(cvTitleColor) && colour_ == colour)
+        return;
+    colour_ = colour;
+    column_.SetAssigned(cvTitleColor, true);
+    column_.Changed();
+}
+
+TFontEh TColumnTitleEh::Font() const
+{
+    if (column_.IsAssigned(cvTitleFont))
+        return font_;
+    TColumnsOwnerEh* grid = column_.Grid();
+    return grid ? grid->TitleFont() : column_.Font();
+}
+
+void TColumnTitleEh::SetFont(const TFontEh& font)
+{
+    font_ = font;
+    column_.SetAssigned(cvTitleFont, true);
+    column_.Changed(true);
+}
+
+bool TColumnTitleEh::EndEllipsis() const
+{
+    TColumnsOwnerEh* grid = column_.Grid();
+    return grid && grid->ColumnDefValues().Title.EndEllipsis;
+}
+
+bool TColumnTitleEh::TitleButton() const
+{
+    TColumnsOwnerEh* grid = column_.Grid();
+    return grid && grid->ColumnDefValues().Title.TitleButton;
+}
+
+bool TColumnTitleEh::ToolTips() const
+{
+    TColumnsOwnerEh* grid = column_.Grid();
+    return grid && grid->ColumnDefValues().Title.ToolTips;
+}
+
+TTextOrientationEh TColumnTitleEh::Orientation() const
+{
+    TColumnsOwnerEh* grid = column_.Grid();
+    return grid ? grid->ColumnDefValues().Title.Orientation : tohHorizontal;
+}
+
+void TColumnTitleEh::ClearAssignedValues()
+{
+    const bool fontWasAssigned = column_.IsAssigned(cvTitleFont);
+    column_.SetAssigned(cvTitleColor | cvTitleCaption | cvTitleAlignment | cvTitleFont | cvTitleButton
+                            | cvTitleEndEllipsis | cvTitleToolTips | cvTitleOrientation,
+                        false);
+    caption_.clear();
+    column_.Changed(fontWasAssigned);
+}
+
+void TColumnTitleEh::Assign(const TColumnTitleEh& source)
+{
+    const TColumnEh& from = source.column_;
+    if (from.IsAssigned(cvTitleAlignment))
+        SetAlignment(source.alignment_);
+    if (from.IsAssigned(cvTitleColor))
+        SetColor(source.colour_);
+    if (from.IsAssigned(cvTitleCaption))
+        SetCaption(source.caption_);
+    if (from.IsAssigned(cvTitleFont))
+        SetFont(source.font_);
+    Hint = source.Hint;
+    ImageIndex = source.ImageIndex;
+    SetSortIndex(source.sortIndex_);
+    SortMarker = source.SortMarker;
+}
+
+// --- footer ------------------------------------------------------------------------
+
+TColumnFooterEh::~TColumnFooterEh()
+{
+    FreeEntry();
+}
+
+TAlignment TColumnFooterEh::Alignment() const
+{
+    if (assigned_ & fvAlignment)
+        return alignment_;
+    DbField* field = const_cast<TColumnEh&>(column_).BoundField();
+    return field ? field->Alignment() : taLeftJustify;
+}
+
+void TColumnFooterEh::SetAlignment(TAlignment alignment)
+{
+    if ((assigned_ & fvAlignment) && alignment_ == alignment)
+        return;
+    alignment_ = alignment;
+    assigned_ |= fvAlignment;
+    column_.Changed();
+}
+
+QString TColumnFooterEh::Color() const
+{
+    if (assigned_ & fvColor)
+        return colour_;
+    TColumnsOwnerEh* grid = column_.Grid();
+    return grid ? grid->FooterColor() : u"clWindow"_qs;
+}
+
+void TColumnFooterEh::SetColor(const QString& colour)
+{
+    if ((assigned_ & fvColor) && colour_ == colour)
+        return;
+    colour_ = colour;
+    assigned_ |= fvColor;
+    column_.Changed();
+}
+
+TFontEh TColumnFooterEh::Font() const
+{
+    if (assigned_ & fvFont)
+        return font_;
+    TColumnsOwnerEh* grid = column_.Grid();
+    return grid ? grid->FooterFont() : column_.Font();
+}
+
+void TColumnFooterEh::SetFont(const TFontEh& font)
+{
+    font_ = font;
+    assigned_ |= fvFont;
+    column_.Changed(true);
+}
+
+bool TColumnFooterEh::ToolTips() const
+{
+    if (assigned_ & fvToolTips)
+        return toolTips_;
+    TColumnsOwnerEh* grid = column_.Grid();
+    return grid && grid->ColumnDefValues().Footer.ToolTips;
+}
+
+void TColumnFooterEh::SetToolTips(bool toolTips)
+{
+    if ((assigned_ & fvToolTips) && toolTips_ == toolTips)
+        return;
+    toolTips_ = toolTips;
+    assigned_ |= fvToolTips;
+}
+
+void TColumnFooterEh::SetFieldName(const QString& fieldName)
+{
+    fieldName_ = fieldName;
+    Relink();
+}
+
+void TColumnFooterEh::SetValueType(TFooterValueType type)
+{
+    if (valueType_ == type)
+        return;
+    valueType_ = type;
+    Relink();
+    column_.Changed();
+}
+
+void TColumnFooterEh::Relink()
+{
+    TColumnsOwnerEh* grid = column_.Grid();
+    TSumListLinkEh* sumList = grid ? grid->SumList() : nullptr;
+    if (!sumList)
+        return;
+    const bool aggregates = valueType_ == fvtSum || valueType_ == fvtAvg || valueType_ == fvtCount;
+    if (!aggregates) {
+        FreeEntry();
+        return;
+    }
+    if (entry_ < 0)
+        entry_ = sumList->AddEntry();
+    const QString field = fieldName_.isEmpty() ? column_.FieldName() : fieldName_;
+    switch (valueType_) {
+    case fvtSum: sumList->ConfigureEntry(entry_, TSumListLinkEh::Sum, field); break;
+    case fvtAvg: sumList->ConfigureEntry(entry_, TSumListLinkEh::Average, field); break;
+    default: sumList->ConfigureEntry(entry_, TSumListLinkEh::Count, QString()); break;
+    }
+}
+
+void TColumnFooterEh::FreeEntry()
+{
+    if (entry_ < 0)
+        return;
+    if (TColumnsOwnerEh* grid = column_.Grid(); grid && grid->SumList())
+        grid->SumList()->FreeEntry(entry_);
+    entry_ = -1;
+}
+
+void TColumnFooterEh::ClearAssignedValues()
+{
+    const bool fontWasAssigned = assigned_ & fvFont;
+    assigned_ = 0;
+    column_.Changed(fontWasAssigned);
+}
+
+void TColumnFooterEh::Assign(const TColumnFooterEh& source)
+{
+    if (source.assigned_ & fvAlignment)
+        SetAlignment(source.alignment_);
+    if (source.assigned_ & fvColor)
+        SetColor(source.colour_);
+    if (source.assigned_ & fvFont)
+        SetFont(source.font_);
+    EndEllipsis = source.EndEllipsis;
+    SetValueType(source.valueType_);
+    SetFieldName(source.fieldName_);
+    Value = source.Value;
+    WordWrap = source.WordWrap;
+    DisplayFormat = source.DisplayFormat;
+    if (source.assigned_ & fvToolTips)
+        SetToolTips(source.toolTips_);
+}
+
+// --- extra footers ---------------------------------------------------------------
+
+TColumnFooterEh& TColumnFootersEh::Add()
+{
+    items_.push_back(std::make_unique<TColumnFooterEh>(column_));
+    if (TColumnsOwnerEh* grid = column_.Grid())
+        grid->Repaint();
+    return *items_.back();
+}
+
+void TColumnFootersEh::Clear()
+{
+    items_.clear();
+    if (TColumnsOwnerEh* grid = column_.Grid())
+        grid->Repaint();
+}

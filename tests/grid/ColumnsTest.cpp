@@ -1,0 +1,221 @@
+#include "ColumnsFixture.h"
+
+#include "support/QtPrint.h"
+
+#include <QJsonDocument>
+
+namespace {
+
+TEST_F(Columns, ANameBindsWithoutRegardToCaseAndTakesTheFieldsSpelling)
+{
+    TColumnEh& cas = columns_.Add();
+    cas.SetFieldName(u"cas"_qs);
+    EXPECT_EQ(cas.BoundField(), nullptr);  // closed: nothing to bind
+    query_.Open();
+    ASSERT_NE(cas.BoundField(), nullptr);
+    EXPECT_EQ(cas.FieldName(), u"CAS"_qs);
+    EXPECT_EQ(cas.CellText(), u"8008-60-4"_qs);
+
+    // Closing drops the field; reopening binds again by name.
+    query_.Close();
+    columns_.DropFields();
+    EXPECT_EQ(cas.BoundField(), nullptr);
+    EXPECT_EQ(cas.CellText(), QString());
+    query_.Open();
+    columns_.DropFields();
+    EXPECT_EQ(cas.CellText(), u"8008-60-4"_qs);
+
+    TColumnEh& missing = columns_.Add();
+    missing.SetFieldName(u"no_such_field"_qs);
+    EXPECT_EQ(missing.BoundField(), nullptr);
+    EXPECT_EQ(missing.CellText(), QString());
+    EXPECT_EQ(missing.Title().Caption(), u"no_such_field"_qs);
+    EXPECT_EQ(missing.Width(), 64);  // the grid's default column width
+    EXPECT_EQ(missing.Alignment(), taLeftJustify);
+}
+
+TEST_F(Columns, TheCaptionFallsBackFromSetToLabelToNames)
+{
+    query_.Open();
+    TColumnEh& c = columns_.Add();
+    c.SetFieldName(u"name1"_qs);
+    EXPECT_EQ(c.Title().Caption(), u"name1"_qs);  // the field's name
+    c.BoundField()->SetDisplayLabel(u"品名"_qs);
+    EXPECT_EQ(c.Title().Caption(), u"品名"_qs);  // its display label
+    c.Title().SetCaption(u"名称"_qs);
+    EXPECT_EQ(c.Title().Caption(), u"名称"_qs);  // set
+    c.Title().ClearAssignedValues();
+    EXPECT_EQ(c.Title().Caption(), u"品名"_qs);
+    TColumnEh& unbound = columns_.Add();
+    unbound.SetFieldName(u"x"_qs);
+    EXPECT_EQ(unbound.Title().Caption(), u"x"_qs);  // no field: the column's FieldName
+}
+
+TEST_F(Columns, ColumnFontsThatWereSetStayWhenTheGridFontChanges)
+{
+    AddMainWindowColumns();
+    grid_.font = TFontEh{{u"宋体"_qs, -18}, u"clWindowText"_qs};
+    grid_.titleFont = TFontEh{{u"宋体"_qs, -16}, u"clWindowText"_qs};
+    for (int i = 0; i < 8; ++i) {
+        const bool small = i == 5 || i == 6;
+        EXPECT_EQ(columns_.Item(i).Font().Spec.Height, small ? -13 : -18) << i;
+        EXPECT_EQ(columns_.Item(i).Title().Font().Spec.Height, -16) << i;
+        EXPECT_EQ(columns_.Item(i).Footer().Font().Spec.Height, -16) << i;
+    }
+    EXPECT_EQ(columns_.Item(6).Title().Alignment(), taLeftJustify);
+    EXPECT_EQ(columns_.Item(0).Title().Alignment(), taCenter);
+    EXPECT_EQ(columns_.Item(0).Footer().Color(), u"clInactiveBorder"_qs);
+    EXPECT_EQ(columns_.Item(1).Title().Color(), u"clBtnFace"_qs);
+}
+
+TEST_F(Columns, AnUnassignedWidthFollowsTheFieldsDisplayWidth)
+{
+    query_.Open();
+    TColumnEh& c = columns_.Add();
+    c.SetFieldName(u"index_id"_qs);
+    // The recording canvas measures "0" 7 pixels wide in a 15-pixel font.
+    EXPECT_EQ(c.Width(), 7 * 11 + 4);
+    c.SetWidth(7 * 11 + 4);  // equal to the default: stays unassigned
+    EXPECT_FALSE(c.IsAssigned(cvWidth));
+    c.BoundField()->SetDisplayWidth(5);
+    EXPECT_EQ(c.Width(), 7 * 5 + 4);
+    c.SetWidth(-1);  // ignored
+    EXPECT_FALSE(c.IsAssigned(cvWidth));
+    c.SetWidth(102);
+    EXPECT_TRUE(c.IsAssigned(cvWidth));
+    EXPECT_EQ(c.Width(), 102);
+}
+
+TEST_F(Columns, TheMinimumWidthWinsOverTheMaximum)
+{
+    TColumnEh& c = columns_.Add();
+    c.SetMaxWidth(100);
+    c.SetMinWidth(120);
+    EXPECT_EQ(c.Width(), 120);
+    c.SetWidth(300);
+    EXPECT_EQ(c.Width(), 120);
+    c.SetWidth(50);
+    EXPECT_EQ(c.Width(), 120);
+
+    TColumnEh& d = columns_.Add();
+    d.SetWidth(150);
+    d.SetMaxWidth(100);
+    EXPECT_EQ(d.Width(), 100);
+}
+
+TEST_F(Columns, ChangesReachTheGridOnceABracketEnds)
+{
+    TColumnEh& a = columns_.Add();
+    TColumnEh& b = columns_.Add();
+    grid_.changes.clear();
+    a.SetColor(u"clRed"_qs);
+    a.SetColor(u"clRed"_qs);  // same value: nothing
+    b.SetVisible(false);       // visibility concerns every column
+    EXPECT_EQ(grid_.changes, (QStringList{u"0"_qs, u"all"_qs}));
+    EXPECT_FALSE(b.Visible());
+    EXPECT_EQ(b.Index(), 1);  // an invisible column keeps its place
+
+    grid_.changes.clear();
+    columns_.BeginUpdate();
+    a.SetWidth(90);
+    b.SetAlignment(taRightJustify);
+    columns_.EndUpdate();
+    EXPECT_EQ(grid_.changes, QStringList{u"all"_qs});
+
+    grid_.changes.clear();
+    a.SetToolTips(true);  // stored without a notification
+    EXPECT_TRUE(grid_.changes.isEmpty());
+}
+
+TEST_F(Columns, DefaultColumnsKeepFollowingTheirField)
+{
+    query_.Open();
+    TColumnEh& c = columns_.AddDefault();
+    c.BindField(query_.FindField(u"name1"_qs));
+    EXPECT_TRUE(c.IsDefaultColumn());
+    c.SetAlignment(taCenter);
+    EXPECT_FALSE(c.IsAssigned(cvAlignment));
+    EXPECT_EQ(query_.FindField(u"name1"_qs)->Alignment(), taCenter);
+    EXPECT_EQ(c.Alignment(), taCenter);
+    c.Title().SetCaption(u"品名"_qs);
+    EXPECT_EQ(query_.FindField(u"name1"_qs)->DisplayLabel(), u"品名"_qs);
+    c.SetWidth(7 * 30 + 4);  // into the field's display width
+    EXPECT_EQ(query_.FindField(u"name1"_qs)->DisplayWidth(), 30);
+    c.BindField(nullptr);
+    EXPECT_EQ(c.FieldName(), QString());
+}
+
+TEST_F(Columns, CellTextMapsKeysAndFormatsNumbers)
+{
+    query_.Open();
+    TColumnEh& number = columns_.Add();
+    number.SetFieldName(u"index_id"_qs);
+    number.SetDisplayFormat(u"第0000号"_qs);
+    EXPECT_EQ(number.CellText(), u"第0001号"_qs);
+
+    TColumnEh& batch = columns_.Add();
+    batch.SetFieldName(u"Iadmin_no"_qs);
+    batch.KeyList = {u"0"_qs, u"1"_qs};
+    batch.PickList = {u"否"_qs, u"首批"_qs, u"其它"_qs};
+    EXPECT_EQ(batch.Kind(), ckKeyPickList);
+    EXPECT_EQ(batch.CellText(), u"否"_qs);
+    query_.Next();  // 氨: first batch
+    EXPECT_EQ(batch.CellText(), u"首批"_qs);
+    batch.KeyList = {u"7"_qs};
+    EXPECT_EQ(batch.CellText(), QString());
+    batch.NotInKeyListIndex = 2;
+    EXPECT_EQ(batch.CellText(), u"其它"_qs);
+
+    TColumnEh& text = columns_.Add();
+    text.SetFieldName(u"name1"_qs);
+    text.SetDisplayFormat(u"0"_qs);  // a format on text gives nothing
+    EXPECT_EQ(text.CellText(), QString());
+}
+
+TEST_F(Columns, ACountFooterOwnsOneCountEntry)
+{
+    AddMainWindowColumns();
+    TColumnEh& first = columns_.Item(0);
+    EXPECT_EQ(&first.FooterForRow(0), &first.Footer());
+    EXPECT_EQ(grid_.sumList.Entries, (std::map<int, QString>{{0, u"count "_qs}}));
+    first.Footer().SetFieldName(u"name1"_qs);
+    EXPECT_EQ(grid_.sumList.Entries.at(0), u"count "_qs);
+    first.Footer().SetValueType(fvtSum);
+    EXPECT_EQ(grid_.sumList.Entries.at(0), u"sum name1"_qs);
+    first.Footer().SetValueType(fvtStaticText);
+    EXPECT_TRUE(grid_.sumList.Entries.empty());
+    TColumnFooterEh& second = first.Footers().Add();
+    EXPECT_EQ(&first.FooterForRow(0), &second);
+    EXPECT_EQ(&first.FooterForRow(1), &first.Footer());
+}
+
+TEST_F(Columns, TheStoredListRoundTrips)
+{
+    AddMainWindowColumns();
+    EXPECT_TRUE(columns_.PersistentState());
+    const QJsonArray written = columns_.Write();
+    const QByteArray text = QJsonDocument(written).toJson();
+
+    TDBGridColumnsEh read(&grid_);
+    grid_.loading = true;
+    read.Read(written);
+    grid_.loading = false;
+    EXPECT_EQ(QJsonDocument(read.Write()).toJson(), text);
+    ASSERT_EQ(read.Count(), 8);
+    EXPECT_EQ(read.Item(0).Width(), 102);
+    EXPECT_EQ(read.Item(5).Font().Spec.Height, -13);
+    EXPECT_EQ(read.Item(0).Footer().DisplayFormat, u"共#0条"_qs);
+
+    const QJsonObject first = written.at(0).toObject();
+    EXPECT_EQ(first.value(u"FieldName").toString(), u"index_id"_qs);
+    EXPECT_EQ(first.value(u"Title.Caption").toString(), u"危化目录序号"_qs);
+    EXPECT_EQ(first.value(u"Footer.ValueType").toString(), u"fvtCount"_qs);
+    EXPECT_EQ(first.value(u"Footer.DisplayFormat").toString(), u"共#0条"_qs);
+    EXPECT_EQ(first.value(u"Alignment").toString(), u"taCenter"_qs);
+    EXPECT_TRUE(first.value(u"EditButtons").isArray());
+    EXPECT_TRUE(first.value(u"Footers").isArray());
+    EXPECT_FALSE(first.contains(u"Font"));  // only fonts that were set
+    EXPECT_FALSE(written.at(6).toObject().contains(u"Title.Alignment"));
+}
+
+} // namespace
