@@ -40,6 +40,9 @@ public:
 
     virtual TScrollInfo ScrollInfo(TScrollBarKind bar) const = 0;
     virtual void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) = 0;
+    // Shown only when its range exceeds its page, or always (then disabled
+    // while there is nothing to scroll).
+    virtual void SetScrollBarShown(TScrollBarKind bar, bool always, bool enabled) = 0;
     // The width of a vertical bar, the height of a horizontal one.
     virtual int ScrollBarExtent(TScrollBarKind bar) const = 0;
 

@@ -121,6 +121,18 @@ void TCustomControlWidget::SetScrollInfo(TScrollBarKind bar, const TScrollInfo& 
     scrollBar->setValue(info.Pos);
 }
 
+void TCustomControlWidget::SetScrollBarShown(TScrollBarKind bar, bool always, bool enabled)
+{
+    const Qt::ScrollBarPolicy policy = always ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded;
+    if (bar == TScrollBarKind::Horizontal) {
+        setHorizontalScrollBarPolicy(policy);
+        horizontalScrollBar()->setEnabled(enabled);
+    } else {
+        setVerticalScrollBarPolicy(policy);
+        verticalScrollBar()->setEnabled(enabled);
+    }
+}
+
 int TCustomControlWidget::ScrollBarExtent(TScrollBarKind bar) const
 {
     return bar == TScrollBarKind::Horizontal ? horizontalScrollBar()->sizeHint().height()

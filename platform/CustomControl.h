@@ -55,6 +55,7 @@ public:
     void FlushPaint() override;
     TScrollInfo ScrollInfo(TScrollBarKind bar) const override;
     void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) override;
+    void SetScrollBarShown(TScrollBarKind bar, bool always, bool enabled) override;
     int ScrollBarExtent(TScrollBarKind bar) const override;
     bool CanFocus() const override;
     void SetFocus() override;

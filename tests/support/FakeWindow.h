@@ -35,6 +35,7 @@ public:
         Bars[bar] = info;
         ++ScrollBarWrites;
     }
+    void SetScrollBarShown(TScrollBarKind bar, bool always, bool enabled) override { Shown[bar] = {always, enabled}; }
     int ScrollBarExtent(TScrollBarKind) const override { return 16; }
     bool CanFocus() const override { return true; }
     void SetFocus() override { ++FocusRequests; }
@@ -54,6 +55,7 @@ public:
     QList<Scroll> Scrolls;
     int Flushes = 0;
     std::map<TScrollBarKind, TScrollInfo> Bars;
+    std::map<TScrollBarKind, std::pair<bool, bool>> Shown;  // always, enabled
     int ScrollBarWrites = 0;
     int FocusRequests = 0;
     bool Captured = false;

@@ -1,0 +1,183 @@
+#include "grid/DBGridEh.h"
+
+#include "support/FakeWindow.h"
+#include "support/QtPrint.h"
+#include "support/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The result grid as the main window configures it: eight persistent
+// columns, four of them frozen, one footer row.
+class DataGrid : public ::testing::Test {
+protected:
+    static constexpr int kWidths[] = {102, 188, 134, 87, 110, 202, 203, 89};
+
+    void SetUp() override
+    {
+        grid_.SetMeasuringCanvas(&canvas_);
+        grid_.SetWindow(&window_);
+        grid_.Columns().BeginUpdate();
+        for (int width : kWidths)
+            grid_.Columns().Add().SetWidth(width);
+        grid_.Columns().EndUpdate();
+        grid_.SetReadOnly(true);
+        grid_.SetFrozenCols(4);
+        grid_.SetFooterRowCount(1);
+        grid_.SetFooterColor(u"clInactiveBorder"_qs);
+    }
+
+    RecordingCanvas canvas_;
+    FakeWindow window_{QSize(1120, 288)};
+    TCustomDBGridEh grid_;
+};
+
+TEST(DataGridDefaults, OptionsAndBaseFlags)
+{
+    TCustomDBGridEh grid;
+    EXPECT_EQ(grid.Options().Value(), 0x0CFDu);
+    EXPECT_EQ(grid.OptionsEh().Value(), 0x190061u);
+    const unsigned base = grid.TCustomGridEh::Options().Value();
+    EXPECT_EQ(base, unsigned(goFixedVertLineEh | goFixedHorzLineEh | goVertLineEh | goHorzLineEh | goColSizingEh
+                             | goColMovingEh | goEditingEh | goTabsEh));
+    EXPECT_EQ(grid.ScrollBars(), ssHorizontalEh);
+    EXPECT_EQ(grid.Color(), u"clWindow"_qs);
+    EXPECT_EQ(grid.FooterColor(), u"clWindow"_qs);
+    EXPECT_EQ(grid.IndicatorWidth(), 11);
+    EXPECT_TRUE(grid.HorzScrollBar.Visible());
+    EXPECT_EQ(grid.VertScrollBar.VisibleMode(), sbAutoShowEh);
+    // Without a canvas of its own the grid measures on a borrowed screen device.
+    EXPECT_GE(grid.DataRowHeight(), 15 + 3 + 1);
+
+    grid.SetOptions(grid.Options().Value() | dgRowSelect);
+    EXPECT_FALSE(grid.Options().Has(dgEditing));
+    EXPECT_TRUE(grid.TCustomGridEh::Options().Has(goRowSelectEh));
+}
+
+TEST_F(DataGrid, TheMainWindowsColumnsGiveNineGridColumnsFiveFixed)
+{
+    EXPECT_EQ(grid_.ColCount(), 9);
+    EXPECT_EQ(grid_.FixedCols(), 5);
+    EXPECT_EQ(grid_.TCustomGridEh::FrozenCols(), 4);
+    EXPECT_EQ(grid_.ColWidth(0), 11);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(grid_.ColWidth(i + 1), kWidths[i]) << i;
+    // A 15-pixel font: 15 + 3 + 1 = 19 for data rows, 15 + 4 for the title.
+    EXPECT_EQ(grid_.DefaultRowHeight(), 19);
+    EXPECT_EQ(grid_.RowHeight(0), 19);
+    EXPECT_EQ(grid_.FixedRows(), 1);
+    EXPECT_EQ(grid_.RowCount(), 2);  // the title row and one empty data row
+    EXPECT_EQ(grid_.ContraRowCount(), 1);
+    EXPECT_EQ(grid_.RowHeight(2), 19);  // the footer
+
+    grid_.SetFrozenCols(-1);  // ignored
+    EXPECT_EQ(grid_.FrozenCols(), 4);
+    grid_.Columns().Item(2).SetVisible(false);
+    EXPECT_EQ(grid_.ColWidth(3), -1);  // takes no room with its line
+    grid_.SetOptions(grid_.Options().Value() & ~unsigned(dgColLines));
+    EXPECT_EQ(grid_.ColWidth(3), 0);
+}
+
+TEST_F(DataGrid, CellKindsFromIndicatorTitleDataAndFooter)
+{
+    const TCellTypeEh corner = grid_.GetCellType(0, 0);
+    EXPECT_EQ(corner.Horz, ctIndicatorEh);
+    EXPECT_EQ(corner.Vert, ctTitleEh);
+    const TCellTypeEh data = grid_.GetCellType(3, 1);
+    EXPECT_EQ(data.Horz, ctDataColEh);
+    EXPECT_EQ(data.DataCol, 2);
+    EXPECT_EQ(data.Vert, ctDataRowEh);
+    EXPECT_EQ(data.DataRow, 0);
+    const TCellTypeEh footer = grid_.GetCellType(1, 2);
+    EXPECT_EQ(footer.Vert, ctFooterEh);
+    EXPECT_EQ(footer.DataRow, 0);
+    try {
+        grid_.GetCellType(1, 3);
+        FAIL();
+    } catch (const EInvalidGridOperationEh& error) {
+        EXPECT_EQ(error.Message(), u"Algorithm error in TCustomDBGridEh.GetCellType"_qs);
+    }
+}
+
+TEST_F(DataGrid, RowHeightsFromTheFontOrTheSettings)
+{
+    grid_.SetFlat(true);
+    EXPECT_EQ(grid_.DefaultRowHeight(), 15 + 1 + 1);
+    grid_.SetFlat(false);
+    grid_.SetRowHeight(30);
+    EXPECT_EQ(grid_.DefaultRowHeight(), 30);
+    grid_.SetRowHeight(0);
+    grid_.SetRowLines(2);
+    EXPECT_EQ(grid_.DefaultRowHeight(), 30);
+    grid_.SetRowLines(-3);  // negative becomes 0
+    EXPECT_EQ(grid_.RowLines(), 0);
+
+    // Fitting to whole text lines: 40 - 4 = 36 is two lines and 6 pixels.
+    grid_.SetRowHeight(40);
+    grid_.SetOptionsEh(grid_.OptionsEh().Value() | dghFitRowHeightToText);
+    EXPECT_EQ(grid_.DefaultRowHeight(), 2 * 15 + 4);
+    EXPECT_EQ(grid_.RowLines(), 2);
+    EXPECT_EQ(grid_.RowHeight(), 4);
+
+    grid_.SetTitleLines(2);
+    EXPECT_EQ(grid_.RowHeight(0), 2 * 15 + 0 + 0 + 2 + 1);
+    grid_.SetTitleLines(0);
+    grid_.Columns().Item(5).Title().SetFont({{u"宋体"_qs, -20}, u"clWindowText"_qs});
+    EXPECT_EQ(grid_.RowHeight(0), 24);  // the tallest title font
+}
+
+TEST_F(DataGrid, LineColoursByPlace)
+{
+    TGridLineColorsEh& lines = grid_.GridLineColors();
+    EXPECT_EQ(lines.ColourAt(glDataCells), QColor(192, 192, 192));
+    EXPECT_EQ(lines.ColourAt(glFixedCells), QColor(0, 0, 0));  // not flat: black
+    EXPECT_EQ(lines.ColourAt(glFrozenSeparator), QColor(0, 0, 0));
+    EXPECT_EQ(lines.ColourAt(glFooterSeparator), QColor(0, 0, 0));
+    EXPECT_EQ(lines.ColourAt(glFooterCells), QColor(0, 0, 0));  // the footer is not window-coloured
+    grid_.SetFooterColor(u"clWindow"_qs);
+    EXPECT_EQ(lines.ColourAt(glFooterCells), QColor(192, 192, 192));
+    grid_.SetFlat(true);
+    EXPECT_EQ(lines.ColourAt(glFixedCells), QColor(128, 128, 128));
+    grid_.SetColor(u"clSilver"_qs);
+    EXPECT_EQ(lines.ColourAt(glDataCells), QColor(128, 128, 128));
+    lines.SetSlot(glDataCells, QColor(1, 2, 3));
+    EXPECT_EQ(lines.ColourAt(glDataCells), QColor(1, 2, 3));
+    EXPECT_EQ(TGridLineColorsEh::kSlots, 18);
+}
+
+TEST_F(DataGrid, TheVerticalBarShowsItsValuesAsItsModeSays)
+{
+    grid_.SetVertScrollBarValues({1, 219, 12, 1});
+    EXPECT_EQ(window_.Bars.at(TScrollBarKind::Vertical), (TScrollInfo{1, 219, 12, 1}));
+    EXPECT_EQ(window_.Shown.at(TScrollBarKind::Vertical), std::make_pair(false, true));
+    const int writes = window_.ScrollBarWrites;
+    grid_.SetVertScrollBarValues({1, 219, 12, 1});  // unchanged: nothing written
+    EXPECT_EQ(window_.ScrollBarWrites, writes);
+
+    grid_.VertScrollBar.SetVisibleMode(sbAlwaysShowEh);
+    grid_.SetVertScrollBarValues({1, 5, 12, 1});  // the page covers the range: disabled
+    EXPECT_EQ(window_.Shown.at(TScrollBarKind::Vertical), std::make_pair(true, false));
+
+    grid_.VertScrollBar.SetVisible(false);
+    EXPECT_EQ(grid_.VertScrollBar.VisibleMode(), sbNeverShowEh);
+    grid_.SetVertScrollBarValues({1, 219, 12, 30});
+    EXPECT_EQ(window_.Bars.at(TScrollBarKind::Vertical), (TScrollInfo{1, 1, 0, 1}));  // hidden
+}
+
+TEST_F(DataGrid, ScalingKeepsTheSumOfWidthsFromDrifting)
+{
+    grid_.Columns().Item(5).SetFont({{u"宋体"_qs, -13}, u"clWindowText"_qs});
+    grid_.ScaleColumns(120, 96);
+    int sum = 0;
+    int scaledSum = 0;
+    for (int i = 0; i < 8; ++i) {
+        sum += kWidths[i];
+        scaledSum += grid_.Columns().Item(i).Width();
+        EXPECT_EQ(scaledSum, (sum * 120 * 2 + 96) / (2 * 96)) << i;  // cumulative rounding
+    }
+    EXPECT_EQ(grid_.Columns().Item(5).Font().Spec.Height, -16);  // -13 × 1.25 rounded
+    EXPECT_FALSE(grid_.Columns().Item(0).IsAssigned(cvFont));   // fonts that follow stay so
+}
+
+} // namespace
