@@ -4,6 +4,8 @@
 
 #include "platform/PainterCanvas.h"
 
+#include <algorithm>
+
 namespace {
 
 const TDBGridOptions kDefaultOptions = dgEditing | dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines
@@ -298,11 +300,50 @@ void TCustomDBGridEh::ApplyColumnWidths()
         TCustomGridEh::SetColWidth(0, IndicatorWidth());
 }
 
+std::optional<QJsonArray> TCustomDBGridEh::StoredColumns() const
+{
+    if (!columns_.PersistentState())
+        return std::nullopt;
+    return columns_.Write();
+}
+
+void TCustomDBGridEh::ReadStoredColumns(const QJsonArray& columns)
+{
+    const bool wasLoading = loading_;
+    loading_ = true;
+    columns_.Read(columns);
+    loading_ = wasLoading;
+    RebuildSortColumns();
+    RequestLayout();
+}
+
+void TCustomDBGridEh::RebuildVisibleColumns()
+{
+    visibleColumns_.Clear();
+    for (int i = 0; i < columns_.Count(); ++i)
+        if (columns_.Item(i).Visible())
+            visibleColumns_.Add(columns_.Item(i));
+}
+
+void TCustomDBGridEh::RebuildSortColumns()
+{
+    // A column whose title has SortIndex k > 0 goes to place k - 1.
+    std::vector<std::pair<int, TColumnEh*>> sorted;
+    for (int i = 0; i < columns_.Count(); ++i)
+        if (const int k = columns_.Item(i).Title().SortIndex(); k > 0)
+            sorted.emplace_back(k, &columns_.Item(i));
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    sortColumns_.Clear();
+    for (const auto& [k, column] : sorted)
+        sortColumns_.Add(*column);
+}
+
 void TCustomDBGridEh::RequestLayout()
 {
     if (loading_)
         return;
     BeginUpdate();
+    RebuildVisibleColumns();
     const int o = IndicatorOffset();
     const int c = columns_.Count();
     // Invisible columns inside the frozen block count towards it.
@@ -318,10 +359,9 @@ void TCustomDBGridEh::RequestLayout()
         ++k;
     const bool bound = link_.Active() || columns_.PersistentState();
     const int fixed = o + (bound ? frozenCols_ : 0) + k - (visible == 0 ? 1 : 0);
-    TCustomGridEh::SetFrozenCols(0);
+    TCustomGridEh::SetFrozenCols(bound ? frozenCols_ : 0);
     SetColCount(qMax(1, c + o));
     TCustomGridEh::SetFixedCols(qBound(0, fixed, ColCount() - 1));
-    TCustomGridEh::SetFrozenCols(bound ? frozenCols_ : 0);
 
     // Rows: the title row, one data row until the record window sizes them,
     // the footer rows after them.
@@ -352,7 +392,13 @@ void TCustomDBGridEh::ColumnsChanged(TColumnEh* column)
             RequestLayout();
         return;
     }
+    RebuildSortColumns();
     RequestLayout();
+    // An invisible current column gives way to the first visible one.
+    const int current = Current().Col - IndicatorOffset();
+    if (columns_.Count() > 0 && current >= 0 && current < columns_.Count() && !columns_.Item(current).Visible()
+        && visibleColumns_.Count() > 0)
+        SetCurrent({visibleColumns_.Item(0).Index() + IndicatorOffset(), Current().Row});
 }
 
 // --- the vertical bar and scaling ------------------------------------------------

@@ -124,6 +124,12 @@ public:
     ~TCustomDBGridEh() override;
 
     TDBGridColumnsEh& Columns() { return columns_; }
+    // The visible columns in order, and the columns sorted by their titles' SortIndex.
+    const TColumnsEhList& VisibleColumns() const { return visibleColumns_; }
+    const TColumnsEhList& SortColumns() const { return sortColumns_; }
+    // The stored column list: written only when the columns are persistent.
+    std::optional<QJsonArray> StoredColumns() const;
+    void ReadStoredColumns(const QJsonArray& columns);
     TGridLineColorsEh& GridLineColors() { return lineColours_; }
     TDBGridEhScrollBar HorzScrollBar;
     TVertDBGridEhScrollBar VertScrollBar;
@@ -209,6 +215,8 @@ protected:
 
 private:
     void ApplyBaseOptions();
+    void RebuildVisibleColumns();
+    void RebuildSortColumns();
     int GridWidthOf(TColumnEh& column);
     void ApplyColumnWidths();
 
@@ -217,6 +225,8 @@ private:
     TColumnDefValuesEh columnDefValues_;
     TDBGridColumnsEh columns_;
     TGridLineColorsEh lineColours_;
+    TColumnsEhList visibleColumns_;
+    TColumnsEhList sortColumns_;
     TDataLink link_;
     TFontEh font_;
     TFontEh titleFont_;

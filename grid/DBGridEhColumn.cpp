@@ -293,6 +293,54 @@ void TColumnEh::SetEndEllipsis(bool endEllipsis)
     Changed();
 }
 
+void TColumnEh::SetCheckboxes(bool on)
+{
+    if (IsAssigned(cvCheckboxes) && checkboxes_ == on)
+        return;
+    checkboxes_ = on;
+    SetAssigned(cvCheckboxes, true);
+    Changed();
+}
+
+void TColumnEh::SetLayout(TTextLayout layout)
+{
+    if (IsAssigned(cvLayout) && layout_ == layout)
+        return;
+    layout_ = layout;
+    SetAssigned(cvLayout, true);
+    Changed();
+}
+
+bool TColumnEh::Hint(TColumnEhValue which) const
+{
+    if (IsAssigned(which))
+        return hints_ & which;
+    const TColumnsOwnerEh* grid = Grid();
+    if (!grid)
+        return false;
+    const TColumnDefValuesEh& d = const_cast<TColumnsOwnerEh*>(grid)->ColumnDefValues();
+    switch (which) {
+    case cvAlwaysShowEditButton: return d.AlwaysShowEditButton;
+    case cvAutoDropDown: return d.AutoDropDown;
+    case cvDblClickNextVal: return d.DblClickNextVal;
+    case cvDropDownShowTitles: return d.DropDownShowTitles;
+    case cvDropDownSizing: return d.DropDownSizing;
+    case cvHighlightRequired: return d.HighlightRequired;
+    default: return false;
+    }
+}
+
+void TColumnEh::SetHint(TColumnEhValue which, bool on)
+{
+    if (IsAssigned(which) && bool(hints_ & which) == on)
+        return;
+    hints_ = on ? hints_ | which : hints_ & ~unsigned(which);
+    SetAssigned(which, true);
+    // The drop-down settings are stored without a notification.
+    if (which == cvAlwaysShowEditButton || which == cvHighlightRequired)
+        Changed();
+}
+
 TTextLayout TColumnEh::Layout() const
 {
     if (IsAssigned(cvLayout))

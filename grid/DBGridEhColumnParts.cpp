@@ -111,26 +111,70 @@ void TColumnTitleEh::SetFont(const TFontEh& font)
 
 bool TColumnTitleEh::EndEllipsis() const
 {
+    if (column_.IsAssigned(cvTitleEndEllipsis))
+        return endEllipsis_;
     TColumnsOwnerEh* grid = column_.Grid();
     return grid && grid->ColumnDefValues().Title.EndEllipsis;
 }
 
+void TColumnTitleEh::SetEndEllipsis(bool on)
+{
+    if (column_.IsAssigned(cvTitleEndEllipsis) && endEllipsis_ == on)
+        return;
+    endEllipsis_ = on;
+    column_.SetAssigned(cvTitleEndEllipsis, true);
+    column_.Changed();
+}
+
 bool TColumnTitleEh::TitleButton() const
 {
+    if (column_.IsAssigned(cvTitleButton))
+        return titleButton_;
     TColumnsOwnerEh* grid = column_.Grid();
     return grid && grid->ColumnDefValues().Title.TitleButton;
 }
 
+void TColumnTitleEh::SetTitleButton(bool on)
+{
+    if (column_.IsAssigned(cvTitleButton) && titleButton_ == on)
+        return;
+    titleButton_ = on;
+    column_.SetAssigned(cvTitleButton, true);
+    column_.Changed();
+}
+
 bool TColumnTitleEh::ToolTips() const
 {
+    if (column_.IsAssigned(cvTitleToolTips))
+        return toolTips_;
     TColumnsOwnerEh* grid = column_.Grid();
     return grid && grid->ColumnDefValues().Title.ToolTips;
 }
 
+void TColumnTitleEh::SetToolTips(bool on)
+{
+    // Stored without a notification.
+    if (column_.IsAssigned(cvTitleToolTips) && toolTips_ == on)
+        return;
+    toolTips_ = on;
+    column_.SetAssigned(cvTitleToolTips, true);
+}
+
 TTextOrientationEh TColumnTitleEh::Orientation() const
 {
+    if (column_.IsAssigned(cvTitleOrientation))
+        return orientation_;
     TColumnsOwnerEh* grid = column_.Grid();
     return grid ? grid->ColumnDefValues().Title.Orientation : tohHorizontal;
+}
+
+void TColumnTitleEh::SetOrientation(TTextOrientationEh orientation)
+{
+    if (column_.IsAssigned(cvTitleOrientation) && orientation_ == orientation)
+        return;
+    orientation_ = orientation;
+    column_.SetAssigned(cvTitleOrientation, true);
+    column_.Changed();
 }
 
 void TColumnTitleEh::ClearAssignedValues()
@@ -154,6 +198,14 @@ void TColumnTitleEh::Assign(const TColumnTitleEh& source)
         SetCaption(source.caption_);
     if (from.IsAssigned(cvTitleFont))
         SetFont(source.font_);
+    if (from.IsAssigned(cvTitleEndEllipsis))
+        SetEndEllipsis(source.endEllipsis_);
+    if (from.IsAssigned(cvTitleButton))
+        SetTitleButton(source.titleButton_);
+    if (from.IsAssigned(cvTitleToolTips))
+        SetToolTips(source.toolTips_);
+    if (from.IsAssigned(cvTitleOrientation))
+        SetOrientation(source.orientation_);
     Hint = source.Hint;
     ImageIndex = source.ImageIndex;
     SetSortIndex(source.sortIndex_);

@@ -37,11 +37,21 @@ enum TColumnEhValue : unsigned {
     cvTitleEndEllipsis = 1u << 10,
     cvTitleToolTips = 1u << 11,
     cvTitleOrientation = 1u << 12,
+    cvImeMode = 1u << 13,
+    cvImeName = 1u << 14,
     cvWordWrap = 1u << 15,
+    cvLookupDisplayFields = 1u << 16,
     cvCheckboxes = 1u << 17,
+    cvAlwaysShowEditButton = 1u << 18,
     cvEndEllipsis = 1u << 19,
+    cvAutoDropDown = 1u << 20,
+    cvDblClickNextVal = 1u << 21,
     cvToolTips = 1u << 22,
+    cvDropDownSizing = 1u << 23,
+    cvDropDownShowTitles = 1u << 24,
     cvLayout = 1u << 25,
+    cvHighlightRequired = 1u << 26,
+    cvBiDiMode = 1u << 27,
 };
 enum TFooterEhValue : unsigned { fvAlignment = 1, fvFont = 2, fvColor = 4, fvToolTips = 8 };
 
@@ -97,9 +107,13 @@ public:
     TFontEh Font() const;
     void SetFont(const TFontEh& font);
     bool EndEllipsis() const;
+    void SetEndEllipsis(bool on);
     bool TitleButton() const;
+    void SetTitleButton(bool on);
     bool ToolTips() const;
+    void SetToolTips(bool on);
     TTextOrientationEh Orientation() const;
+    void SetOrientation(TTextOrientationEh orientation);
 
     QString Hint;
     int ImageIndex = -1;
@@ -118,6 +132,10 @@ private:
     QString colour_;
     TFontEh font_;
     int sortIndex_ = 0;
+    bool endEllipsis_ = false;
+    bool titleButton_ = false;
+    bool toolTips_ = false;
+    TTextOrientationEh orientation_ = tohHorizontal;
 };
 
 // A column's footer: static text, a field value or an aggregate of the sum list.
@@ -186,7 +204,7 @@ struct TColCellParamsEh {
 class TColumnEh {
 public:
     TColumnEh(TDBGridColumnsEh& collection, bool stored);
-    ~TColumnEh();
+    virtual ~TColumnEh();
     TColumnEh(const TColumnEh&) = delete;
     TColumnEh& operator=(const TColumnEh&) = delete;
 
@@ -227,11 +245,17 @@ public:
     bool WordWrap();
     void SetWordWrap(bool wordWrap);
     bool Checkboxes();
+    void SetCheckboxes(bool on);
     bool EndEllipsis() const;
     void SetEndEllipsis(bool endEllipsis);
     TTextLayout Layout() const;
+    void SetLayout(TTextLayout layout);
     bool ToolTips() const;
     void SetToolTips(bool toolTips);
+    // Editing and drop-down hints, kept for the configuration: each follows
+    // the grid's column defaults until set.
+    bool Hint(TColumnEhValue which) const;
+    void SetHint(TColumnEhValue which, bool on);
 
     QString DisplayFormat() const { return displayFormat_; }
     void SetDisplayFormat(const QString& format);
@@ -286,11 +310,32 @@ private:
     bool endEllipsis_ = false;
     TTextLayout layout_ = tlTop;
     bool toolTips_ = false;
+    unsigned hints_ = 0;  // the set values of the editing hints, by flag
     QString displayFormat_;
     int autoFitBaseWidth_ = 0;
     TColumnTitleEh title_;
     TColumnFooterEh footer_;
     std::unique_ptr<TColumnFootersEh> footers_;
+};
+
+// The column class the grid makes; it publishes TColumnEh's properties.
+class TDBGridColumnEh : public TColumnEh {
+public:
+    using TColumnEh::TColumnEh;
+};
+
+// A list of columns that owns none of them (the visible and sort columns).
+class TColumnsEhList {
+public:
+    int Count() const { return int(items_.size()); }
+    TColumnEh& Item(int index) const { return *items_.at(size_t(index)); }
+    void Clear() { items_.clear(); }
+    void Add(TColumnEh& column) { items_.push_back(&column); }
+    void Remove(const TColumnEh& column) { std::erase(items_, &column); }
+    int IndexOf(const TColumnEh& column) const;
+
+private:
+    std::vector<TColumnEh*> items_;
 };
 
 // A column's extra footers, one per further footer row.

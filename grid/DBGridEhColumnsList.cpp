@@ -9,6 +9,14 @@ const char* const kAlignments[] = {"taLeftJustify", "taRightJustify", "taCenter"
 const char* const kValueTypes[] = {"fvtNon", "fvtSum", "fvtAvg", "fvtCount", "fvtFieldValue", "fvtStaticText"};
 const char* const kLayouts[] = {"tlTop", "tlCenter", "tlBottom"};
 const char* const kSortMarkers[] = {"smNoneEh", "smDownEh", "smUpEh"};
+const char* const kOrientations[] = {"tohHorizontal", "tohVertical"};
+
+// The editing hints, by their stored names.
+const std::pair<const char*, TColumnEhValue> kHints[] = {
+    {"AlwaysShowEditButton", cvAlwaysShowEditButton}, {"AutoDropDown", cvAutoDropDown},
+    {"DblClickNextVal", cvDblClickNextVal},           {"DropDownShowTitles", cvDropDownShowTitles},
+    {"DropDownSizing", cvDropDownSizing},             {"HighlightRequired", cvHighlightRequired},
+};
 
 template <size_t N>
 int EnumIndex(const char* const (&names)[N], const QString& name)
@@ -69,6 +77,8 @@ QJsonObject WriteColumn(TColumnEh& c)
             o.insert(name, json);
     };
     flagged(cvAlignment, u"Alignment"_qs, QString::fromLatin1(kAlignments[c.Alignment()]));
+    for (const auto& [name, value] : kHints)
+        flagged(value, QString::fromLatin1(name), c.Hint(value));
     flagged(cvCheckboxes, u"Checkboxes"_qs, c.Checkboxes());
     flagged(cvColor, u"Color"_qs, c.Color());
     if (!c.DisplayFormat().isEmpty())
@@ -126,14 +136,18 @@ QJsonObject WriteColumn(TColumnEh& c)
     flagged(cvTitleCaption, u"Title.Caption"_qs, t.Caption());
     flagged(cvTitleColor, u"Title.Color"_qs, t.Color());
     flagged(cvTitleFont, u"Title.Font"_qs, FontObject(t.Font()));
+    flagged(cvTitleEndEllipsis, u"Title.EndEllipsis"_qs, t.EndEllipsis());
     if (!t.Hint.isEmpty())
         o.insert(u"Title.Hint"_qs, t.Hint);
     if (t.ImageIndex != -1)
         o.insert(u"Title.ImageIndex"_qs, t.ImageIndex);
     if (t.SortIndex() != 0)
         o.insert(u"Title.SortIndex"_qs, t.SortIndex());
+    flagged(cvTitleOrientation, u"Title.Orientation"_qs, QString::fromLatin1(kOrientations[t.Orientation()]));
     if (t.SortMarker != smNoneEh)
         o.insert(u"Title.SortMarker"_qs, QString::fromLatin1(kSortMarkers[t.SortMarker]));
+    flagged(cvTitleButton, u"Title.TitleButton"_qs, t.TitleButton());
+    flagged(cvTitleToolTips, u"Title.ToolTips"_qs, t.ToolTips());
 
     flagged(cvToolTips, u"ToolTips"_qs, c.ToolTips());
     if (!c.Visible())
@@ -151,6 +165,13 @@ void ReadColumn(TColumnEh& c, const QJsonObject& o)
         c.SetFieldName(text("FieldName"));
     if (has("Alignment"))
         c.SetAlignment(TAlignment(EnumIndex(kAlignments, text("Alignment"))));
+    for (const auto& [name, value] : kHints)
+        if (has(name))
+            c.SetHint(value, o.value(QLatin1String(name)).toBool());
+    if (has("Checkboxes"))
+        c.SetCheckboxes(o.value(u"Checkboxes").toBool());
+    if (has("Layout"))
+        c.SetLayout(TTextLayout(EnumIndex(kLayouts, text("Layout"))));
     if (has("Color"))
         c.SetColor(text("Color"));
     if (has("DisplayFormat"))
@@ -195,6 +216,14 @@ void ReadColumn(TColumnEh& c, const QJsonObject& o)
         c.Title().SetColor(text("Title.Color"));
     if (has("Title.Font"))
         c.Title().SetFont(FontFrom(o.value(u"Title.Font").toObject()));
+    if (has("Title.EndEllipsis"))
+        c.Title().SetEndEllipsis(o.value(u"Title.EndEllipsis").toBool());
+    if (has("Title.Orientation"))
+        c.Title().SetOrientation(TTextOrientationEh(EnumIndex(kOrientations, text("Title.Orientation"))));
+    if (has("Title.TitleButton"))
+        c.Title().SetTitleButton(o.value(u"Title.TitleButton").toBool());
+    if (has("Title.ToolTips"))
+        c.Title().SetToolTips(o.value(u"Title.ToolTips").toBool());
     c.Title().Hint = text("Title.Hint");
     c.Title().ImageIndex = o.value(u"Title.ImageIndex").toInt(-1);
     c.Title().SetSortIndex(o.value(u"Title.SortIndex").toInt());
@@ -210,6 +239,14 @@ void ReadColumn(TColumnEh& c, const QJsonObject& o)
 }
 
 } // namespace
+
+int TColumnsEhList::IndexOf(const TColumnEh& column) const
+{
+    for (size_t i = 0; i < items_.size(); ++i)
+        if (items_[i] == &column)
+            return int(i);
+    return -1;
+}
 
 TDBGridColumnsEh::~TDBGridColumnsEh()
 {
@@ -228,14 +265,14 @@ int TDBGridColumnsEh::IndexOf(const TColumnEh* column) const
 
 TColumnEh& TDBGridColumnsEh::Add()
 {
-    items_.push_back(std::make_unique<TColumnEh>(*this, true));
+    items_.push_back(std::make_unique<TDBGridColumnEh>(*this, true));
     Update(nullptr);
     return *items_.back();
 }
 
 TColumnEh& TDBGridColumnsEh::AddDefault()
 {
-    items_.push_back(std::make_unique<TColumnEh>(*this, false));
+    items_.push_back(std::make_unique<TDBGridColumnEh>(*this, false));
     Update(nullptr);
     return *items_.back();
 }
@@ -310,7 +347,7 @@ void TDBGridColumnsEh::Read(const QJsonArray& columns)
     BeginUpdate();
     items_.clear();
     for (const QJsonValue& value : columns) {
-        items_.push_back(std::make_unique<TColumnEh>(*this, true));
+        items_.push_back(std::make_unique<TDBGridColumnEh>(*this, true));
         ReadColumn(*items_.back(), value.toObject());
     }
     EndUpdate();

@@ -46,9 +46,11 @@ void TCustomGridEh::ResizeExtents(std::vector<int>& extents, int oldCount, int n
 
 void TCustomGridEh::KeepCellsInRange()
 {
-    current_.Col = qBound(fixedCols_, current_.Col, colCount_ - 1);
+    // Frozen columns are fixed in place but are data cells: they may be current.
+    const int firstSelectable = fixedCols_ - qMin(frozenCols_, fixedCols_);
+    current_.Col = qBound(firstSelectable, current_.Col, colCount_ - 1);
     current_.Row = qBound(fixedRows_, current_.Row, rowCount_ - 1);
-    anchor_.Col = qBound(fixedCols_, anchor_.Col, colCount_ - 1);
+    anchor_.Col = qBound(firstSelectable, anchor_.Col, colCount_ - 1);
     anchor_.Row = qBound(fixedRows_, anchor_.Row, rowCount_ - 1);
     const GridLayout before = ComputeLayout();
     const TGridCoordEh from{leftCol_, topRow_};
@@ -68,7 +70,6 @@ void TCustomGridEh::SetColCount(int count)
         return;
     if (fixedCols_ >= count)
         fixedCols_ = count - 1;
-    frozenCols_ = qMin(frozenCols_, fixedCols_);
     ResizeExtents(colWidths_, colCount_, count, contraColCount_, defaultColWidth_);
     colCount_ = count;
     KeepCellsInRange();
@@ -93,7 +94,6 @@ void TCustomGridEh::SetFixedCols(int count)
     if (count >= colCount_)
         throw EInvalidGridOperationEh(u"Fixed column count must be less than column count"_qs);
     fixedCols_ = count;
-    frozenCols_ = qMin(frozenCols_, fixedCols_);
     leftCol_ = qMax(leftCol_, fixedCols_);
     KeepCellsInRange();
 }
@@ -113,7 +113,7 @@ void TCustomGridEh::SetFrozenCols(int count)
 {
     if (count < 0)
         return;
-    frozenCols_ = qMin(count, fixedCols_);
+    frozenCols_ = count;
     InvalidateGrid();
 }
 

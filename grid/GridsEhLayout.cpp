@@ -9,7 +9,7 @@ GridAxisLayout TCustomGridEh::AxisLayout(TGridAxisEh axis, int clientExtent) con
                                : options_.Has(goFixedHorzLineEh) || options_.Has(goHorzLineEh);
     a.LinePx = lines ? gridLineWidth_ : 0;
     a.FixedCount = columns ? fixedCols_ : fixedRows_;
-    a.FrozenCount = columns ? frozenCols_ : frozenRows_;
+    a.FrozenCount = qMin(columns ? frozenCols_ : frozenRows_, a.FixedCount);
     a.FirstScrollCell = columns ? leftCol_ : topRow_;
     a.CellCount = columns ? colCount_ : rowCount_;
     a.ContraCount = columns ? contraColCount_ : contraRowCount_;

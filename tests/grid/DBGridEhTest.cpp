@@ -180,4 +180,59 @@ TEST_F(DataGrid, ScalingKeepsTheSumOfWidthsFromDrifting)
     EXPECT_FALSE(grid_.Columns().Item(0).IsAssigned(cvFont));   // fonts that follow stay so
 }
 
+TEST_F(DataGrid, VisibleAndSortColumnListsAndTheStoredForm)
+{
+    EXPECT_EQ(grid_.VisibleColumns().Count(), 8);
+    EXPECT_NE(dynamic_cast<TDBGridColumnEh*>(&grid_.Columns().Item(0)), nullptr);
+    grid_.Columns().Item(3).Title().SetSortIndex(2);
+    grid_.Columns().Item(6).Title().SetSortIndex(1);
+    grid_.Columns().Item(1).Title().SetSortIndex(-4);  // becomes 0
+    grid_.Columns().Item(7).SetVisible(false);
+    ASSERT_EQ(grid_.SortColumns().Count(), 2);
+    EXPECT_EQ(grid_.SortColumns().Item(0).Index(), 6);
+    EXPECT_EQ(grid_.SortColumns().Item(1).Index(), 3);
+    EXPECT_EQ(grid_.VisibleColumns().Count(), 7);
+    EXPECT_EQ(grid_.VisibleColumns().IndexOf(grid_.Columns().Item(7)), -1);
+
+    // The current column gives way when it is hidden.
+    grid_.SetCurrent({3, 1});
+    grid_.Columns().Item(2).SetVisible(false);
+    EXPECT_EQ(grid_.Current().Col, 1);
+
+    ASSERT_TRUE(grid_.StoredColumns().has_value());
+    TCustomDBGridEh copy;
+    copy.SetMeasuringCanvas(&canvas_);
+    copy.ReadStoredColumns(*grid_.StoredColumns());
+    EXPECT_EQ(copy.StoredColumns(), grid_.StoredColumns());
+    EXPECT_EQ(copy.SortColumns().Count(), 2);
+
+    TCustomDBGridEh defaults;
+    defaults.SetMeasuringCanvas(&canvas_);
+    defaults.Columns().AddDefault();
+    EXPECT_FALSE(defaults.StoredColumns().has_value());  // default columns are not written
+}
+
+TEST_F(DataGrid, EditingHintsFollowTheColumnDefaultsUntilSet)
+{
+    TColumnEh& c = grid_.Columns().Item(0);
+    EXPECT_FALSE(c.Hint(cvAutoDropDown));
+    grid_.ColumnDefValues().AutoDropDown = true;
+    EXPECT_TRUE(c.Hint(cvAutoDropDown));
+    c.SetHint(cvAutoDropDown, false);
+    EXPECT_FALSE(c.Hint(cvAutoDropDown));
+    EXPECT_TRUE(c.IsAssigned(cvAutoDropDown));
+    c.Title().SetTitleButton(true);
+    c.Title().SetOrientation(tohVertical);
+    c.SetLayout(tlCenter);
+    const QJsonObject stored = grid_.StoredColumns()->at(0).toObject();
+    EXPECT_FALSE(stored.value(u"AutoDropDown").toBool(true));
+    EXPECT_TRUE(stored.value(u"Title.TitleButton").toBool());
+    EXPECT_EQ(stored.value(u"Title.Orientation").toString(), u"tohVertical"_qs);
+    EXPECT_EQ(stored.value(u"Layout").toString(), u"tlCenter"_qs);
+    c.ClearAssignedValues();
+    EXPECT_TRUE(c.Hint(cvAutoDropDown));
+    EXPECT_EQ(c.Layout(), tlTop);
+    EXPECT_FALSE(c.Title().TitleButton());
+}
+
 } // namespace
