@@ -2,6 +2,7 @@
 
 #include "db/Query.h"
 #include "platform/Colours.h"
+#include "platform/FormatNumber.h"
 #include "platform/Layout.h"
 
 #include <QHeaderView>
@@ -14,13 +15,22 @@
 
 namespace {
 
-Qt::Alignment CellAlignment(const QString& name, const QVariant& value)
+Qt::Alignment QtAlignment(TAlignment alignment)
 {
-    if (name == u"center")
-        return Qt::AlignCenter;
-    if (name == u"right" || (name.isEmpty() && value.typeId() != QMetaType::QString && !value.isNull()))
-        return Qt::AlignRight | Qt::AlignVCenter;
-    return Qt::AlignLeft | Qt::AlignVCenter;
+    switch (alignment) {
+    case taCenter: return Qt::AlignCenter;
+    case taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+TFontEh FontFrom(const QJsonObject& o)
+{
+    TFontEh font;
+    font.Spec.Name = o.value(u"Name").toString(u"宋体"_qs);
+    font.Spec.Height = o.value(u"Height").toInt(-15);
+    font.Colour = o.value(u"Color").toString(u"clWindowText"_qs);
+    return font;
 }
 
 } // namespace
@@ -48,16 +58,17 @@ ResultGridStandIn::ResultGridStandIn(QWidget* parent)
     footer_->setAutoFillBackground(true);
 }
 
-void ResultGridStandIn::SetColumns(const QList<Column>& columns)
+void ResultGridStandIn::ShowColumns()
 {
-    columns_ = columns;
-    table_->setColumnCount(int(columns.size()));
-    for (int i = 0; i < columns.size(); ++i) {
-        auto* title = new QTableWidgetItem(columns.at(i).Title);
-        title->setTextAlignment(columns.at(i).TitleAlignment == u"center" ? Qt::AlignCenter
-                                                                           : Qt::AlignLeft | Qt::AlignVCenter);
+    TDBGridColumnsEh& columns = grid_.Columns();
+    table_->setColumnCount(columns.Count());
+    for (int i = 0; i < columns.Count(); ++i) {
+        TColumnEh& column = columns.Item(i);
+        auto* title = new QTableWidgetItem(column.Title().Caption());
+        title->setTextAlignment(QtAlignment(column.Title().Alignment()));
         table_->setHorizontalHeaderItem(i, title);
-        table_->setColumnWidth(i, columns.at(i).Width);
+        table_->setColumnWidth(i, column.Width());
+        table_->setColumnHidden(i, !column.Visible());
     }
     ActiveChanged();
 }
@@ -75,12 +86,15 @@ void ResultGridStandIn::SetEvenRowColour(const QColor& colour)
 void ResultGridStandIn::ActiveChanged()
 {
     table_->setRowCount(0);
+    grid_.Columns().DropFields();
     DbQuery* query = DataSet();
     const bool open = query && query->Active();
     QString footer;
-    for (const Column& column : columns_)
-        if (!column.FooterFormat.isEmpty())
-            footer = QString(column.FooterFormat).replace(u"#0"_qs, QString::number(open ? query->RecordCount() : 0));
+    for (int i = 0; i < grid_.Columns().Count(); ++i) {
+        const TColumnFooterEh& f = grid_.Columns().Item(i).FooterForRow(0);
+        if (f.ValueType() == fvtCount)
+            footer = FormatFloat(f.DisplayFormat, open ? query->RecordCount() : 0);
+    }
     footer_->setText(u"  "_qs + footer);
     if (!open)
         return;
@@ -89,10 +103,10 @@ void ResultGridStandIn::ActiveChanged()
     table_->setRowCount(query->RecordCount());
     for (int row = 0; row < query->RecordCount(); ++row) {
         query->SetReadingRecord(row);
-        for (int i = 0; i < columns_.size(); ++i) {
-            const DbField* field = query->FindField(columns_.at(i).FieldName);
-            auto* item = new QTableWidgetItem(field ? field->DisplayText() : QString());
-            item->setTextAlignment(CellAlignment(columns_.at(i).Alignment, field ? field->Value() : QVariant()));
+        for (int i = 0; i < grid_.Columns().Count(); ++i) {
+            TColumnEh& column = grid_.Columns().Item(i);
+            auto* item = new QTableWidgetItem(column.CellText());
+            item->setTextAlignment(QtAlignment(column.Alignment()));
             table_->setItem(row, i, item);
         }
     }
@@ -138,37 +152,43 @@ void RegisterResultGridStandIn()
         return new ResultGridStandIn(qobject_cast<QWidget*>(p));
     });
     RegisterPropertyApplier([](QObject* c, const QString& name, const QJsonValue& value, LayoutLoad& load) {
-        auto* grid = qobject_cast<ResultGridStandIn*>(c);
-        if (!grid)
+        auto* standIn = qobject_cast<ResultGridStandIn*>(c);
+        if (!standIn)
             return false;
+        TCustomDBGridEh& grid = standIn->Grid();
         if (name == u"Columns") {
-            QList<ResultGridStandIn::Column> columns;
-            for (const QJsonValue& v : value.toArray()) {
-                const QJsonObject o = v.toObject();
-                const QJsonObject title = o.value(u"Title").toObject();
-                columns.append({o.value(u"FieldName").toString(), title.value(u"Caption").toString(),
-                                o.value(u"Width").toInt(64), o.value(u"Alignment").toString(),
-                                title.value(u"Alignment").toString(),
-                                o.value(u"Footer").toObject().value(u"DisplayFormat").toString()});
-            }
-            grid->SetColumns(columns);
-            return true;
+            grid.ReadStoredColumns(value.toArray());
+            standIn->ShowColumns();
+        } else if (name == u"DataSource") {
+            load.Resolve(value.toString(), [standIn](QObject* t) {
+                auto* source = qobject_cast<TDataSource*>(t);
+                standIn->Grid().SetDataSource(source);
+                standIn->SetDataSource(source);
+            });
+        } else if (name == u"PopupMenu") {
+            load.Resolve(value.toString(), [standIn](QObject* t) { standIn->SetPopupMenu(qobject_cast<QMenu*>(t)); });
+        } else if (name == u"EvenRowColor") {
+            standIn->SetEvenRowColour(ResolveColour(value.toString()));
+            standIn->setProperty("EvenRowColor", value.toString());
+        } else if (name == u"FrozenCols") {
+            grid.SetFrozenCols(value.toInt());
+        } else if (name == u"FooterRowCount") {
+            grid.SetFooterRowCount(value.toInt());
+        } else if (name == u"ReadOnly") {
+            grid.SetReadOnly(value.toBool());
+        } else if (name == u"Flat") {
+            grid.SetFlat(value.toBool());
+        } else if (name == u"FooterColor") {
+            grid.SetFooterColor(value.toString());
+        } else if (name == u"TitleFont") {
+            grid.SetTitleFont(FontFrom(value.toObject()));
+        } else if (name == u"FooterFont") {
+            grid.SetFooterFont(FontFrom(value.toObject()));
+        } else if (name == u"SumList") {
+            standIn->setProperty("SumListActive", value.toObject().value(u"Active").toBool());
+        } else {
+            return false;
         }
-        if (name == u"DataSource") {
-            load.Resolve(value.toString(), [grid](QObject* t) { grid->SetDataSource(qobject_cast<TDataSource*>(t)); });
-            return true;
-        }
-        if (name == u"PopupMenu") {
-            load.Resolve(value.toString(), [grid](QObject* t) { grid->SetPopupMenu(qobject_cast<QMenu*>(t)); });
-            return true;
-        }
-        if (name == u"EvenRowColor") {
-            grid->SetEvenRowColour(ResolveColour(value.toString()));
-            return true;
-        }
-        // The grid's other settings are kept as they are stored.
-        grid->setProperty(name.toUtf8().constData(), value.toVariant());
-        return name != u"Left" && name != u"Top" && name != u"Width" && name != u"Height" && name != u"Anchors"
-               && name != u"TabOrder";
+        return true;
     });
 }

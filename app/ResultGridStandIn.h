@@ -1,37 +1,29 @@
 #pragma once
 
 #include "db/DataSource.h"
+#include "grid/DBGridEh.h"
 
-#include <QList>
-#include <QString>
 #include <QWidget>
 
 class QLabel;
 class QMenu;
 class QTableWidget;
 
-// FIXME: a plain table standing in for the data grid DBGridEh1 until the grid
-// lands; it keeps the layout's grid properties and shows the rows, the
-// alternating row colour, the footer count and the context menu.
+// FIXME: a plain table stands in for painting the data grid DBGridEh1 until
+// the grid paints itself; the grid object behind it already holds the
+// layout's settings and its columns, whose titles, widths, alignments, cell
+// texts and footer the table shows.
 class ResultGridStandIn : public QWidget, public TDataLink {
     Q_OBJECT
 
 public:
-    struct Column {
-        QString FieldName;
-        QString Title;
-        int Width = 64;
-        QString Alignment;       // "center", "right", "left" or empty: the field's
-        QString TitleAlignment;  // empty: left
-        QString FooterFormat;    // display format of a count footer, e.g. "共#0条"
-    };
-
     explicit ResultGridStandIn(QWidget* parent = nullptr);
 
-    void SetColumns(const QList<Column>& columns);
-    const QList<Column>& Columns() const { return columns_; }
+    TCustomDBGridEh& Grid() { return grid_; }
     void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
     void SetEvenRowColour(const QColor& colour);
+    // Shows the grid's columns as they now are.
+    void ShowColumns();
 
     // The cells as shown, row by row, and the footer text.
     QStringList RowTexts(int row) const;
@@ -43,7 +35,7 @@ public:
 private:
     void ShowContextMenu(const QPoint& position);
 
-    QList<Column> columns_;
+    TCustomDBGridEh grid_;
     QTableWidget* table_;
     QLabel* footer_;
     QMenu* popupMenu_ = nullptr;

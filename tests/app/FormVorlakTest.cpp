@@ -196,18 +196,34 @@ TEST_F(MainWindow, GridShowsItsEightColumns)
     const QStringList titles = {u"危化目录序号"_qs, u"品名"_qs, u"别名"_qs, u"英文名"_qs,
                                 u"CAS号"_qs, u"危险性类别"_qs, u"其它特殊监管"_qs, u"备注"_qs};
     const int widths[] = {102, 188, 134, 87, 110, 202, 203, 89};
-    const auto& columns = Grid()->Columns();
-    ASSERT_EQ(columns.size(), 8);
+    const TAlignment alignments[] = {taCenter, taLeftJustify, taLeftJustify, taLeftJustify,
+                                     taCenter, taLeftJustify, taLeftJustify, taCenter};
+    TCustomDBGridEh& grid = Grid()->Grid();
+    TDBGridColumnsEh& columns = grid.Columns();
+    ASSERT_EQ(columns.Count(), 8);
+    EXPECT_TRUE(columns.PersistentState());
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(columns.at(i).FieldName, fields.at(i));
-        EXPECT_EQ(columns.at(i).Title, titles.at(i));
-        EXPECT_EQ(columns.at(i).Width, widths[i]);
-        EXPECT_EQ(columns.at(i).TitleAlignment, i == 6 ? QString() : u"center"_qs);
+        TColumnEh& c = columns.Item(i);
+        EXPECT_EQ(c.FieldName(), fields.at(i));
+        EXPECT_EQ(c.Title().Caption(), titles.at(i));
+        EXPECT_EQ(c.Width(), widths[i]);
+        EXPECT_EQ(c.Alignment(), alignments[i]) << i;
+        EXPECT_EQ(c.Title().Alignment(), i == 6 ? taLeftJustify : taCenter) << i;
+        EXPECT_EQ(c.Font().Spec.Height, i == 5 || i == 6 ? -13 : -15) << i;
     }
-    EXPECT_EQ(columns.at(0).FooterFormat, u"共#0条"_qs);
-    EXPECT_EQ(Grid()->property("FrozenCols").toInt(), 4);
-    EXPECT_EQ(Grid()->property("FooterRowCount").toInt(), 1);
-    EXPECT_TRUE(Grid()->property("ReadOnly").toBool());
+    EXPECT_EQ(columns.Item(0).Footer().ValueType(), fvtCount);
+    EXPECT_EQ(columns.Item(0).Footer().DisplayFormat, u"共#0条"_qs);
+    EXPECT_EQ(columns.Item(0).Footer().Alignment(), taCenter);
+    EXPECT_EQ(grid.FrozenCols(), 4);
+    EXPECT_EQ(grid.FooterRowCount(), 1);
+    EXPECT_TRUE(grid.ReadOnly());
+    EXPECT_FALSE(grid.Flat());
+    EXPECT_EQ(grid.FooterColor(), u"clInactiveBorder"_qs);
+    EXPECT_EQ(grid.TitleFont().Spec.Height, -15);
+    EXPECT_EQ(grid.ColCount(), 9);
+    EXPECT_EQ(grid.FixedCols(), 5);
+    EXPECT_EQ(Grid()->property("EvenRowColor").toString(), u"clInactiveBorder"_qs);
+    EXPECT_TRUE(Grid()->property("SumListActive").toBool());
 }
 
 TEST_F(MainWindow, SearchRunsTheStatementOfTheControls)
