@@ -122,11 +122,8 @@ void TColumnEh::SetAlignment(TAlignment alignment)
         Changed();
         return;
     }
-    if (IsAssigned(cvAlignment) && alignment_ == alignment)
-        return;
-    alignment_ = alignment;
-    SetAssigned(cvAlignment, true);
-    Changed();
+    if (StoreAssigned(alignment_, alignment, assigned_, cvAlignment))
+        Changed();
 }
 
 QString TColumnEh::Color() const
@@ -138,11 +135,8 @@ QString TColumnEh::Color() const
 
 void TColumnEh::SetColor(const QString& colour)
 {
-    if (IsAssigned(cvColor) && colour_ == colour)
-        return;
-    colour_ = colour;
-    SetAssigned(cvColor, true);
-    Changed();
+    if (StoreAssigned(colour_, colour, assigned_, cvColor))
+        Changed();
 }
 
 TFontEh TColumnEh::Font() const
@@ -175,11 +169,8 @@ void TColumnEh::SetReadOnly(bool readOnly)
         Changed();
         return;
     }
-    if (IsAssigned(cvReadOnly) && readOnly_ == readOnly)
-        return;
-    readOnly_ = readOnly;
-    SetAssigned(cvReadOnly, true);
-    Changed();
+    if (StoreAssigned(readOnly_, readOnly, assigned_, cvReadOnly))
+        Changed();
 }
 
 int TColumnEh::DefaultWidth()
@@ -286,29 +277,20 @@ bool TColumnEh::EndEllipsis() const
 
 void TColumnEh::SetEndEllipsis(bool endEllipsis)
 {
-    if (IsAssigned(cvEndEllipsis) && endEllipsis_ == endEllipsis)
-        return;
-    endEllipsis_ = endEllipsis;
-    SetAssigned(cvEndEllipsis, true);
-    Changed();
+    if (StoreAssigned(endEllipsis_, endEllipsis, assigned_, cvEndEllipsis))
+        Changed();
 }
 
 void TColumnEh::SetCheckboxes(bool on)
 {
-    if (IsAssigned(cvCheckboxes) && checkboxes_ == on)
-        return;
-    checkboxes_ = on;
-    SetAssigned(cvCheckboxes, true);
-    Changed();
+    if (StoreAssigned(checkboxes_, on, assigned_, cvCheckboxes))
+        Changed();
 }
 
 void TColumnEh::SetLayout(TTextLayout layout)
 {
-    if (IsAssigned(cvLayout) && layout_ == layout)
-        return;
-    layout_ = layout;
-    SetAssigned(cvLayout, true);
-    Changed();
+    if (StoreAssigned(layout_, layout, assigned_, cvLayout))
+        Changed();
 }
 
 bool TColumnEh::Hint(TColumnEhValue which) const
@@ -358,10 +340,7 @@ bool TColumnEh::ToolTips() const
 void TColumnEh::SetToolTips(bool toolTips)
 {
     // Stored without a notification.
-    if (IsAssigned(cvToolTips) && toolTips_ == toolTips)
-        return;
-    toolTips_ = toolTips;
-    SetAssigned(cvToolTips, true);
+    StoreAssigned(toolTips_, toolTips, assigned_, cvToolTips);
 }
 
 void TColumnEh::SetDisplayFormat(const QString& format)

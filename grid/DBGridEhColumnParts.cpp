@@ -45,11 +45,8 @@ TAlignment TColumnTitleEh::Alignment() const
 
 void TColumnTitleEh::SetAlignment(TAlignment alignment)
 {
-    if (column_.IsAssigned(cvTitleAlignment) && alignment_ == alignment)
-        return;
-    alignment_ = alignment;
-    column_.SetAssigned(cvTitleAlignment, true);
-    column_.Changed();
+    if (StoreAssigned(alignment_, alignment, column_.assigned_, cvTitleAlignment))
+        column_.Changed();
 }
 
 QString TColumnTitleEh::Caption() const
@@ -70,11 +67,8 @@ void TColumnTitleEh::SetCaption(const QString& caption)
         column_.Changed();
         return;
     }
-    if (column_.IsAssigned(cvTitleCaption) && caption_ == caption)
-        return;
-    caption_ = caption;
-    column_.SetAssigned(cvTitleCaption, true);
-    column_.Changed();
+    if (StoreAssigned(caption_, caption, column_.assigned_, cvTitleCaption))
+        column_.Changed();
 }
 
 QString TColumnTitleEh::Color() const
@@ -87,11 +81,8 @@ QString TColumnTitleEh::Color() const
 
 void TColumnTitleEh::SetColor(const QString& colour)
 {
-    if (column_.IsAssigned(cvTitleColor) && colour_ == colour)
-        return;
-    colour_ = colour;
-    column_.SetAssigned(cvTitleColor, true);
-    column_.Changed();
+    if (StoreAssigned(colour_, colour, column_.assigned_, cvTitleColor))
+        column_.Changed();
 }
 
 TFontEh TColumnTitleEh::Font() const
@@ -119,11 +110,8 @@ bool TColumnTitleEh::EndEllipsis() const
 
 void TColumnTitleEh::SetEndEllipsis(bool on)
 {
-    if (column_.IsAssigned(cvTitleEndEllipsis) && endEllipsis_ == on)
-        return;
-    endEllipsis_ = on;
-    column_.SetAssigned(cvTitleEndEllipsis, true);
-    column_.Changed();
+    if (StoreAssigned(endEllipsis_, on, column_.assigned_, cvTitleEndEllipsis))
+        column_.Changed();
 }
 
 bool TColumnTitleEh::TitleButton() const
@@ -136,11 +124,8 @@ bool TColumnTitleEh::TitleButton() const
 
 void TColumnTitleEh::SetTitleButton(bool on)
 {
-    if (column_.IsAssigned(cvTitleButton) && titleButton_ == on)
-        return;
-    titleButton_ = on;
-    column_.SetAssigned(cvTitleButton, true);
-    column_.Changed();
+    if (StoreAssigned(titleButton_, on, column_.assigned_, cvTitleButton))
+        column_.Changed();
 }
 
 bool TColumnTitleEh::ToolTips() const
@@ -154,10 +139,7 @@ bool TColumnTitleEh::ToolTips() const
 void TColumnTitleEh::SetToolTips(bool on)
 {
     // Stored without a notification.
-    if (column_.IsAssigned(cvTitleToolTips) && toolTips_ == on)
-        return;
-    toolTips_ = on;
-    column_.SetAssigned(cvTitleToolTips, true);
+    StoreAssigned(toolTips_, on, column_.assigned_, cvTitleToolTips);
 }
 
 TTextOrientationEh TColumnTitleEh::Orientation() const
@@ -170,11 +152,8 @@ TTextOrientationEh TColumnTitleEh::Orientation() const
 
 void TColumnTitleEh::SetOrientation(TTextOrientationEh orientation)
 {
-    if (column_.IsAssigned(cvTitleOrientation) && orientation_ == orientation)
-        return;
-    orientation_ = orientation;
-    column_.SetAssigned(cvTitleOrientation, true);
-    column_.Changed();
+    if (StoreAssigned(orientation_, orientation, column_.assigned_, cvTitleOrientation))
+        column_.Changed();
 }
 
 void TColumnTitleEh::ClearAssignedValues()
@@ -229,11 +208,8 @@ TAlignment TColumnFooterEh::Alignment() const
 
 void TColumnFooterEh::SetAlignment(TAlignment alignment)
 {
-    if ((assigned_ & fvAlignment) && alignment_ == alignment)
-        return;
-    alignment_ = alignment;
-    assigned_ |= fvAlignment;
-    column_.Changed();
+    if (StoreAssigned(alignment_, alignment, assigned_, unsigned(fvAlignment)))
+        column_.Changed();
 }
 
 QString TColumnFooterEh::Color() const
@@ -246,11 +222,8 @@ QString TColumnFooterEh::Color() const
 
 void TColumnFooterEh::SetColor(const QString& colour)
 {
-    if ((assigned_ & fvColor) && colour_ == colour)
-        return;
-    colour_ = colour;
-    assigned_ |= fvColor;
-    column_.Changed();
+    if (StoreAssigned(colour_, colour, assigned_, unsigned(fvColor)))
+        column_.Changed();
 }
 
 TFontEh TColumnFooterEh::Font() const
@@ -278,10 +251,7 @@ bool TColumnFooterEh::ToolTips() const
 
 void TColumnFooterEh::SetToolTips(bool toolTips)
 {
-    if ((assigned_ & fvToolTips) && toolTips_ == toolTips)
-        return;
-    toolTips_ = toolTips;
-    assigned_ |= fvToolTips;
+    StoreAssigned(toolTips_, toolTips, assigned_, unsigned(fvToolTips));
 }
 
 void TColumnFooterEh::SetFieldName(const QString& fieldName)

@@ -55,6 +55,19 @@ enum TColumnEhValue : unsigned {
 };
 enum TFooterEhValue : unsigned { fvAlignment = 1, fvFont = 2, fvColor = 4, fvToolTips = 8 };
 
+// The setter rule of a value that follows a default: nothing when it is set
+// already to the same value; otherwise store it and mark it set. True when
+// it was stored, so that the caller sends its notification.
+template <typename T>
+bool StoreAssigned(T& stored, const T& value, unsigned& assigned, unsigned flag)
+{
+    if ((assigned & flag) && stored == value)
+        return false;
+    stored = value;
+    assigned |= flag;
+    return true;
+}
+
 // Grid-wide defaults of titles and footers, and of columns.
 class TColumnTitleDefValuesEh {
 public:
