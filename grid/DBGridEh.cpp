@@ -238,6 +238,23 @@ TCellTypeEh TCustomDBGridEh::GetCellType(int col, int row) const
     return type;
 }
 
+int TCustomDBGridEh::DataRowsThatFit()
+{
+    const int line = options_.Has(dgRowLines) ? GridLineWidth() : 0;
+    const int dataRow = DataRowHeight();
+    int used = 0;
+    if (options_.Has(dgTitles))
+        used += TitleRowHeight() + line;
+    for (int i = 1; i < TopDataOffset(); ++i)
+        used += dataRow + line;
+    for (int i = 0; i < footerRowCount_; ++i)
+        used += dataRow + line;
+    if (footerRowCount_ > 0)
+        used += line;
+    const int client = Window() ? Window()->ClientSize().height() : 0;
+    return qMax(1, (client - used) / (dataRow + line));
+}
+
 int TCustomDBGridEh::DataRowHeight()
 {
     TCanvas& canvas = MeasuringCanvas();

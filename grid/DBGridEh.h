@@ -180,6 +180,9 @@ public:
     int DataRowHeight();
     int TitleRowHeight();
     TCellTypeEh GetCellType(int col, int row) const;
+    // How many whole data rows fit between the title row and the footer rows
+    // at the current client height (at least 1): the record window's size.
+    int DataRowsThatFit();
 
     // FIXME: the grid's part of the layout pass only: counts, heights and
     // widths; the field map and the record window come with the data link.

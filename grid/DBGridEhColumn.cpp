@@ -293,6 +293,37 @@ void TColumnEh::SetLayout(TTextLayout layout)
         Changed();
 }
 
+void TColumnEh::SetImeMode(const QString& mode)
+{
+    // Set only when set already or different from the default; notified always.
+    if (IsAssigned(cvImeMode) || mode != imeMode_) {
+        imeMode_ = mode;
+        SetAssigned(cvImeMode, true);
+    }
+    Changed();
+}
+
+void TColumnEh::SetImeName(const QString& name)
+{
+    if (IsAssigned(cvImeName) || name != imeName_) {
+        imeName_ = name;
+        SetAssigned(cvImeName, true);
+    }
+    Changed();
+}
+
+void TColumnEh::SetBiDiMode(const QString& mode)
+{
+    if (StoreAssigned(biDiMode_, mode, assigned_, cvBiDiMode))
+        Changed();
+}
+
+void TColumnEh::SetLookupDisplayFields(const QString& fields)
+{
+    if (StoreAssigned(lookupDisplayFields_, fields, assigned_, cvLookupDisplayFields))
+        Changed();
+}
+
 bool TColumnEh::Hint(TColumnEhValue which) const
 {
     if (IsAssigned(which))

@@ -272,6 +272,24 @@ public:
 
     QString DisplayFormat() const { return displayFormat_; }
     void SetDisplayFormat(const QString& format);
+    // Input method and text direction, following the grid until set.
+    const QString& ImeMode() const { return imeMode_; }
+    void SetImeMode(const QString& mode);
+    const QString& ImeName() const { return imeName_; }
+    void SetImeName(const QString& name);
+    QString BiDiMode() const { return IsAssigned(cvBiDiMode) ? biDiMode_ : u"bdLeftToRight"_qs; }
+    void SetBiDiMode(const QString& mode);
+    // A lookup field's result field, following the field until set.
+    QString LookupDisplayFields() const { return lookupDisplayFields_; }
+    void SetLookupDisplayFields(const QString& fields);
+
+    // Kept for editing, drop-downs and images, which this grid never uses.
+    QString EditMask;
+    int DropDownWidth = 0;
+    bool ShowImageAndText = false;
+    QObject* ImageList = nullptr;
+    QObject* PopupMenu = nullptr;
+
     QStringList KeyList;
     QStringList PickList;
     int NotInKeyListIndex = -1;
@@ -324,6 +342,10 @@ private:
     TTextLayout layout_ = tlTop;
     bool toolTips_ = false;
     unsigned hints_ = 0;  // the set values of the editing hints, by flag
+    QString imeMode_ = u"imDontCare"_qs;
+    QString imeName_;
+    QString biDiMode_;
+    QString lookupDisplayFields_;
     QString displayFormat_;
     int autoFitBaseWidth_ = 0;
     TColumnTitleEh title_;

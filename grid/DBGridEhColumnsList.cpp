@@ -79,6 +79,7 @@ QJsonObject WriteColumn(TColumnEh& c)
     flagged(cvAlignment, u"Alignment"_qs, QString::fromLatin1(kAlignments[c.Alignment()]));
     for (const auto& [name, value] : kHints)
         flagged(value, QString::fromLatin1(name), c.Hint(value));
+    flagged(cvBiDiMode, u"BiDiMode"_qs, c.BiDiMode());
     flagged(cvCheckboxes, u"Checkboxes"_qs, c.Checkboxes());
     flagged(cvColor, u"Color"_qs, c.Color());
     if (!c.DisplayFormat().isEmpty())
@@ -112,13 +113,20 @@ QJsonObject WriteColumn(TColumnEh& c)
         o.insert(u"Footer.WordWrap"_qs, true);
     o.insert(u"Footers"_qs, QJsonArray());
 
+    if (c.DropDownWidth != 0)
+        o.insert(u"DropDownWidth"_qs, c.DropDownWidth);
+    if (!c.EditMask.isEmpty())
+        o.insert(u"EditMask"_qs, c.EditMask);
     if (c.HideDuplicates)
         o.insert(u"HideDuplicates"_qs, true);
     if (c.Increment != 1)
         o.insert(u"Increment"_qs, c.Increment);
+    flagged(cvImeMode, u"ImeMode"_qs, c.ImeMode());
+    flagged(cvImeName, u"ImeName"_qs, c.ImeName());
     if (!c.KeyList.isEmpty())
         o.insert(u"KeyList"_qs, Strings(c.KeyList));
     flagged(cvLayout, u"Layout"_qs, QString::fromLatin1(kLayouts[c.Layout()]));
+    flagged(cvLookupDisplayFields, u"LookupDisplayFields"_qs, c.LookupDisplayFields());
     if (c.MaxWidth() != 0)
         o.insert(u"MaxWidth"_qs, c.MaxWidth());
     if (c.MinWidth() != 0)
@@ -128,6 +136,8 @@ QJsonObject WriteColumn(TColumnEh& c)
     if (!c.PickList.isEmpty())
         o.insert(u"PickList"_qs, Strings(c.PickList));
     flagged(cvReadOnly, u"ReadOnly"_qs, c.ReadOnly());
+    if (c.ShowImageAndText)
+        o.insert(u"ShowImageAndText"_qs, true);
     if (c.Tag != 0)
         o.insert(u"Tag"_qs, c.Tag);
 
@@ -196,6 +206,17 @@ void ReadColumn(TColumnEh& c, const QJsonObject& o)
     if (has("Footer.ValueType"))
         c.Footer().SetValueType(TFooterValueType(EnumIndex(kValueTypes, text("Footer.ValueType"))));
     c.Footer().WordWrap = o.value(u"Footer.WordWrap").toBool();
+    if (has("BiDiMode"))
+        c.SetBiDiMode(text("BiDiMode"));
+    if (has("ImeMode"))
+        c.SetImeMode(text("ImeMode"));
+    if (has("ImeName"))
+        c.SetImeName(text("ImeName"));
+    if (has("LookupDisplayFields"))
+        c.SetLookupDisplayFields(text("LookupDisplayFields"));
+    c.DropDownWidth = o.value(u"DropDownWidth").toInt();
+    c.EditMask = text("EditMask");
+    c.ShowImageAndText = o.value(u"ShowImageAndText").toBool();
     c.HideDuplicates = o.value(u"HideDuplicates").toBool();
     c.Increment = o.value(u"Increment").toDouble(1);
     c.KeyList = StringsFrom(o.value(u"KeyList"));

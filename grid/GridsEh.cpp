@@ -87,6 +87,26 @@ void TCustomGridEh::SetRowCount(int count)
     KeepCellsInRange();
 }
 
+void TCustomGridEh::DeleteColumns(int first, int count)
+{
+    if (count > colCount_ - 1 || first < 0 || first + count > colCount_)
+        throw EInvalidGridOperationEh(u"Too many rows or columns deleted"_qs);
+    colWidths_.erase(colWidths_.begin() + first, colWidths_.begin() + first + count);
+    colCount_ -= count;
+    fixedCols_ = qMin(fixedCols_, colCount_ - 1);
+    KeepCellsInRange();
+}
+
+void TCustomGridEh::DeleteRows(int first, int count)
+{
+    if (count > rowCount_ - 1 || first < 0 || first + count > rowCount_)
+        throw EInvalidGridOperationEh(u"Too many rows or columns deleted"_qs);
+    rowHeights_.erase(rowHeights_.begin() + first, rowHeights_.begin() + first + count);
+    rowCount_ -= count;
+    fixedRows_ = qMin(fixedRows_, rowCount_ - 1);
+    KeepCellsInRange();
+}
+
 void TCustomGridEh::SetFixedCols(int count)
 {
     if (count < 0)

@@ -112,6 +112,11 @@ public:
     int ContraRowCount() const { return contraRowCount_; }
     void SetContraRowCount(int count);
 
+    // Removes normal rows or columns with their extents; more than there are
+    // raises "Too many rows or columns deleted".
+    void DeleteColumns(int first, int count);
+    void DeleteRows(int first, int count);
+
     int DefaultColWidth() const { return defaultColWidth_; }
     void SetDefaultColWidth(int width);
     int DefaultRowHeight() const { return defaultRowHeight_; }

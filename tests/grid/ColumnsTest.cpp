@@ -125,6 +125,13 @@ TEST_F(Columns, ChangesReachTheGridOnceABracketEnds)
     grid_.changes.clear();
     a.SetToolTips(true);  // stored without a notification
     EXPECT_TRUE(grid_.changes.isEmpty());
+
+    // The input-method mode is only stored once it differs, but always notifies.
+    a.SetImeMode(u"imDontCare"_qs);
+    EXPECT_FALSE(a.IsAssigned(cvImeMode));
+    a.SetImeMode(u"imOpen"_qs);
+    EXPECT_TRUE(a.IsAssigned(cvImeMode));
+    EXPECT_EQ(grid_.changes, (QStringList{u"0"_qs, u"0"_qs}));
 }
 
 TEST_F(Columns, DefaultColumnsKeepFollowingTheirField)

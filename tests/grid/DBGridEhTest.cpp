@@ -79,6 +79,15 @@ TEST_F(DataGrid, TheMainWindowsColumnsGiveNineGridColumnsFiveFixed)
     EXPECT_EQ(grid_.ColWidth(3), 0);
 }
 
+TEST_F(DataGrid, TheRecordWindowTakesTheWholeRowsBetweenTitleAndFooter)
+{
+    // (client height - title height - 1 - footer rows × 20 - 1) div 20.
+    for (int height : {288, 300, 421, 60, 10}) {
+        window_.Client = QSize(1120, height);
+        EXPECT_EQ(grid_.DataRowsThatFit(), qMax(1, (height - 19 - 1 - 1 * 20 - 1) / 20)) << height;
+    }
+}
+
 TEST_F(DataGrid, CellKindsFromIndicatorTitleDataAndFooter)
 {
     const TCellTypeEh corner = grid_.GetCellType(0, 0);

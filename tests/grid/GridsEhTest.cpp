@@ -202,6 +202,7 @@ TEST_F(CellGrid, InvalidOperationsLeaveTheGridAsItWas)
     expectError([&] { grid_.SetRowHeight(31, 10); }, u"Grid index out of range"_qs);
     expectError([&] { grid_.SetContraColCount(-1); }, u"FContraColCount can not be negative."_qs);
     expectError([&] { grid_.SetContraRowCount(-2); }, u"FContraRowCount can not be negative."_qs);
+    expectError([&] { grid_.DeleteColumns(1, 9); }, u"Too many rows or columns deleted"_qs);
     grid_.SetFrozenCols(-3);  // ignored
     EXPECT_EQ(grid_.FrozenCols(), 4);
 }
@@ -220,6 +221,17 @@ TEST_F(CellGrid, CountChangesKeepTheCurrentCellAndTopLeftInRange)
     grid_.SetColCount(0);
     EXPECT_EQ(grid_.ColCount(), 1);
     EXPECT_EQ(grid_.FixedCols(), 0);
+}
+
+TEST_F(CellGrid, DeletingTakesTheExtentsAlong)
+{
+    grid_.DeleteColumns(6, 2);  // 202 and 203 go; 89 follows 110
+    EXPECT_EQ(grid_.ColCount(), 7);
+    EXPECT_EQ(grid_.ColWidth(6), 89);
+    grid_.DeleteRows(1, 29);
+    EXPECT_EQ(grid_.RowCount(), 1);
+    EXPECT_EQ(grid_.FixedRows(), 0);
+    EXPECT_EQ(grid_.RowHeight(1), 19);  // the footer row
 }
 
 TEST_F(CellGrid, TheUpdateBracketNests)
