@@ -418,6 +418,29 @@ void TCustomDBGridEh::ColumnsChanged(TColumnEh* column)
         SetCurrent({visibleColumns_.Item(0).Index() + IndicatorOffset(), Current().Row});
 }
 
+void TCustomDBGridEh::InvalidateRow(int row)
+{
+    for (int col = 0; col < ColCount() + ContraColCount(); ++col)
+        InvalidateCell(col, row);
+}
+
+void TCustomDBGridEh::TopLeftChanged()
+{
+    // Titles repaint when the first scrolling column comes or goes at the left.
+    const bool atFirst = LeftCol() == FixedCols();
+    const bool wasAtFirst = lastLeftCol_ < 0 || lastLeftCol_ == FixedCols();
+    if (atFirst != wasAtFirst)
+        for (int row = 0; row < TitleOffset(); ++row)
+            InvalidateRow(row);
+    lastLeftCol_ = LeftCol();
+    if (TControlWindow* external = HorzScrollBar.ExtScrollBar) {
+        const int maxLeft = MaxTopLeft().Col;
+        const int span = maxLeft - FixedCols();
+        const int position = span > 0 ? int((qint64(LeftCol() - FixedCols()) * 127 * 2 + span) / (2 * qint64(span))) : 0;
+        external->SetScrollInfo(TScrollBarKind::Horizontal, {0, 127, WholeColsInView(), position});
+    }
+}
+
 // --- the vertical bar and scaling ------------------------------------------------
 
 void TCustomDBGridEh::SetVertScrollBarValues(const TScrollInfo& info)

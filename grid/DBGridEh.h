@@ -213,8 +213,12 @@ public:
     void ColumnsChanged(TColumnEh* column) override;
     void Repaint() override { InvalidateGrid(); }
 
+    // The data grid repaints a row cell by cell across all columns.
+    void InvalidateRow(int row) override;
+
 protected:
     bool ShowsBaseVertScrollBar() const override { return false; }
+    void TopLeftChanged() override;
 
 private:
     void ApplyBaseOptions();
@@ -253,4 +257,5 @@ private:
     std::unique_ptr<QPainter> screenPainter_;
     std::unique_ptr<TCanvas> screenCanvas_;
     std::optional<TScrollBarVisibleModeEh> lastVertMode_;
+    int lastLeftCol_ = -1;
 };

@@ -457,7 +457,21 @@ TColCellParamsEh TColumnEh::BuildCellParams()
             index = field->IsNull() ? -1 : int(field->AsInteger());
         params.ImageIndex = index == -1 ? NotInKeyListIndex : index;
     }
+    FillCellParams(params);
     return params;
+}
+
+void TColumnEh::FillCellParams(TColCellParamsEh& params)
+{
+    if (onGetCellParams_)
+        onGetCellParams_(*this, params);
+}
+
+void TColumnEh::SetOnGetCellParams(TGetCellParams handler)
+{
+    onGetCellParams_ = std::move(handler);
+    if (TColumnsOwnerEh* grid = Grid())
+        grid->Repaint();
 }
 
 // --- assigned values -------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -313,6 +314,11 @@ public:
     // lists and the display format.
     QString CellText();
     TColCellParamsEh BuildCellParams();
+    // Lets the column's OnGetCellParams handler adjust a cell about to be shown.
+    void FillCellParams(TColCellParamsEh& params);
+    using TGetCellParams = std::function<void(TColumnEh& column, TColCellParamsEh& params)>;
+    const TGetCellParams& OnGetCellParams() const { return onGetCellParams_; }
+    void SetOnGetCellParams(TGetCellParams handler);
 
     void ClearAssignedValues();
     void Assign(const TColumnEh& source);
@@ -342,6 +348,7 @@ private:
     TTextLayout layout_ = tlTop;
     bool toolTips_ = false;
     unsigned hints_ = 0;  // the set values of the editing hints, by flag
+    TGetCellParams onGetCellParams_;
     QString imeMode_ = u"imDontCare"_qs;
     QString imeName_;
     QString biDiMode_;

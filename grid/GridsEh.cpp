@@ -29,6 +29,23 @@ void TCustomGridEh::InvalidateCell(int col, int row)
     InvalidateRect(col, col, row, row);
 }
 
+void TCustomGridEh::InvalidateRow(int row)
+{
+    InvalidateRect(0, colCount_ + contraColCount_ - 1, row, row);
+}
+
+void TCustomGridEh::InvalidateCol(int col)
+{
+    InvalidateRect(col, col, 0, rowCount_ + contraRowCount_ - 1);
+}
+
+void TCustomGridEh::Resized()
+{
+    RefreshScrollBars();
+    if (contraColCount_ > 0 || contraRowCount_ > 0)
+        InvalidateGrid();
+}
+
 void TCustomGridEh::InvalidateGrid()
 {
     if (window_)

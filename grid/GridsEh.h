@@ -157,8 +157,14 @@ public:
     void RefreshScrollBars();
 
     void InvalidateCell(int col, int row);
+    virtual void InvalidateRow(int row);
+    void InvalidateCol(int col);
     void InvalidateRect(int firstCol, int lastCol, int firstRow, int lastRow);
     void InvalidateGrid();
+
+    // The window changed size: the scroll bars follow, and with contra cells
+    // (laid out from the far edges) everything is repainted.
+    virtual void Resized();
 
     // The update bracket: while entered, painting draws nothing.
     void BeginUpdate() { ++updateLock_; }

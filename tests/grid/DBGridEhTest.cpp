@@ -221,6 +221,28 @@ TEST_F(DataGrid, VisibleAndSortColumnListsAndTheStoredForm)
     EXPECT_FALSE(defaults.StoredColumns().has_value());  // default columns are not written
 }
 
+TEST_F(DataGrid, TitlesRepaintWhenTheFirstScrollingColumnComesOrGoes)
+{
+    window_.Client = QSize(700, 288);
+    grid_.RefreshScrollBars();
+    FakeWindow external(QSize(10, 10));
+    grid_.HorzScrollBar.ExtScrollBar = &external;
+    window_.Invalidated.clear();
+    grid_.SetTopLeft(6, grid_.TopRow());
+    // The title row, cell by cell: the cells that are on the screen.
+    ASSERT_FALSE(window_.Invalidated.isEmpty());
+    for (const QRect& r : window_.Invalidated)
+        EXPECT_TRUE(r.top() == 0 && r.bottom() <= 19) << r.y() << " " << r.height();
+    EXPECT_TRUE(window_.Invalidated.contains(QRect(0, 0, 12, 20)));
+    EXPECT_EQ(external.Bars.at(TScrollBarKind::Horizontal).Max, 127);
+    window_.Invalidated.clear();
+    grid_.SetTopLeft(7, grid_.TopRow());
+    EXPECT_TRUE(window_.Invalidated.isEmpty());
+
+    grid_.Columns().Item(0).SetOnGetCellParams([](TColumnEh&, TColCellParamsEh& params) { params.Text = u"x"_qs; });
+    EXPECT_EQ(grid_.Columns().Item(0).BuildCellParams().Text, u"x"_qs);
+}
+
 TEST_F(DataGrid, EditingHintsFollowTheColumnDefaultsUntilSet)
 {
     TColumnEh& c = grid_.Columns().Item(0);
