@@ -27,8 +27,8 @@ Qt::Alignment QtAlignment(TAlignment alignment)
 TFontEh FontFrom(const QJsonObject& o)
 {
     TFontEh font;
-    font.Spec.Name = o.value(u"Name").toString(u"宋体"_qs);
-    font.Spec.Height = o.value(u"Height").toInt(-15);
+    font.Face.Name = o.value(u"Name").toString(u"宋体"_qs);
+    font.Face.Height = o.value(u"Height").toInt(-15);
     font.Colour = o.value(u"Color").toString(u"clWindowText"_qs);
     return font;
 }

@@ -12,13 +12,13 @@ class TColumnDefValuesEh;
 
 // A font as the grid's objects hold it: family, pixel height, style and colour.
 struct TFontEh {
-    TFontSpec Spec;
+    TFontSpec Face;
     QString Colour = u"clWindowText"_qs;  // a colour name, resolved when drawing
 
     bool operator==(const TFontEh& other) const
     {
-        return Spec.Name == other.Spec.Name && Spec.Height == other.Spec.Height && Spec.Bold == other.Spec.Bold
-               && Spec.Italic == other.Spec.Italic && Spec.Underline == other.Spec.Underline && Colour == other.Colour;
+        return Face.Name == other.Face.Name && Face.Height == other.Face.Height && Face.Bold == other.Face.Bold
+               && Face.Italic == other.Face.Italic && Face.Underline == other.Face.Underline && Colour == other.Colour;
     }
 };
 

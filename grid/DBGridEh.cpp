@@ -258,7 +258,7 @@ int TCustomDBGridEh::DataRowsThatFit()
 int TCustomDBGridEh::DataRowHeight()
 {
     TCanvas& canvas = MeasuringCanvas();
-    canvas.SetFont(font_.Spec, QColor());
+    canvas.SetFont(font_.Face, QColor());
     const TFontMetricsEh metrics = canvas.FontMetrics();
     const int text = canvas.TextExtent(u"Wg"_qs).height();
     const int margin = (flat_ ? 1 : 3) + (options_.Has(dgRowLines) ? GridLineWidth() : 0);
@@ -281,7 +281,7 @@ int TCustomDBGridEh::TitleRowHeight()
     int tallest = 0;
     TFontMetricsEh tallestMetrics;
     const auto measure = [&](const TFontEh& font) {
-        canvas.SetFont(font.Spec, QColor());
+        canvas.SetFont(font.Face, QColor());
         const int height = canvas.TextExtent(u"Wg"_qs).height();
         if (height > tallest) {
             tallest = height;
@@ -477,7 +477,7 @@ void TCustomDBGridEh::ScaleColumns(int m, int d)
         TColumnEh& column = columns_.Item(i);
         if (column.IsAssigned(cvFont)) {
             TFontEh font = column.Font();
-            font.Spec.Height = scaled(font.Spec.Height);
+            font.Face.Height = scaled(font.Face.Height);
             column.SetFont(font);
         }
         // Widths are scaled cumulatively, so that rounding does not add up.

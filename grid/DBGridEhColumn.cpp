@@ -183,7 +183,7 @@ int TColumnEh::DefaultWidth()
         return grid->DefaultColWidth();
     TCanvas& canvas = grid->MeasuringCanvas();
     const TFontEh font = Font();
-    canvas.SetFont(font.Spec, QColor());
+    canvas.SetFont(font.Face, QColor());
     const int zero = canvas.TextExtent(u"0"_qs).width();
     const int overhang = canvas.FontMetrics().Overhang;
     return (zero - overhang) * field->DisplayWidth() + overhang + 4;
@@ -202,7 +202,7 @@ void TColumnEh::SetWidth(int width)
         DbField* field = BoundField();
         if (grid->HasWindow() && field) {
             TCanvas& canvas = grid->MeasuringCanvas();
-            canvas.SetFont(Font().Spec, QColor());
+            canvas.SetFont(Font().Face, QColor());
             const TFontMetricsEh metrics = canvas.FontMetrics();
             const int zero = qMax(1, canvas.TextExtent(u"0"_qs).width());
             field->SetDisplayWidth((width + metrics.AveCharWidth / 2 - metrics.Overhang - 3) / zero);

@@ -29,13 +29,13 @@ int EnumIndex(const char* const (&names)[N], const QString& name)
 
 QJsonObject FontObject(const TFontEh& font)
 {
-    QJsonObject o{{u"Name"_qs, font.Spec.Name}, {u"Height"_qs, font.Spec.Height}, {u"Color"_qs, font.Colour}};
+    QJsonObject o{{u"Name"_qs, font.Face.Name}, {u"Height"_qs, font.Face.Height}, {u"Color"_qs, font.Colour}};
     QJsonArray style;
-    if (font.Spec.Bold)
+    if (font.Face.Bold)
         style.append(u"bold"_qs);
-    if (font.Spec.Italic)
+    if (font.Face.Italic)
         style.append(u"italic"_qs);
-    if (font.Spec.Underline)
+    if (font.Face.Underline)
         style.append(u"underline"_qs);
     if (!style.isEmpty())
         o.insert(u"Style"_qs, style);
@@ -45,13 +45,13 @@ QJsonObject FontObject(const TFontEh& font)
 TFontEh FontFrom(const QJsonObject& o)
 {
     TFontEh font;
-    font.Spec.Name = o.value(u"Name").toString(u"宋体"_qs);
-    font.Spec.Height = o.value(u"Height").toInt(-15);
+    font.Face.Name = o.value(u"Name").toString(u"宋体"_qs);
+    font.Face.Height = o.value(u"Height").toInt(-15);
     font.Colour = o.value(u"Color").toString(u"clWindowText"_qs);
     for (const QJsonValue& s : o.value(u"Style").toArray()) {
-        font.Spec.Bold |= s.toString() == u"bold";
-        font.Spec.Italic |= s.toString() == u"italic";
-        font.Spec.Underline |= s.toString() == u"underline";
+        font.Face.Bold |= s.toString() == u"bold";
+        font.Face.Italic |= s.toString() == u"italic";
+        font.Face.Underline |= s.toString() == u"underline";
     }
     return font;
 }

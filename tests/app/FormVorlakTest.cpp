@@ -209,7 +209,7 @@ TEST_F(MainWindow, GridShowsItsEightColumns)
         EXPECT_EQ(c.Width(), widths[i]);
         EXPECT_EQ(c.Alignment(), alignments[i]) << i;
         EXPECT_EQ(c.Title().Alignment(), i == 6 ? taLeftJustify : taCenter) << i;
-        EXPECT_EQ(c.Font().Spec.Height, i == 5 || i == 6 ? -13 : -15) << i;
+        EXPECT_EQ(c.Font().Face.Height, i == 5 || i == 6 ? -13 : -15) << i;
     }
     EXPECT_EQ(columns.Item(0).Footer().ValueType(), fvtCount);
     EXPECT_EQ(columns.Item(0).Footer().DisplayFormat, u"共#0条"_qs);
@@ -219,7 +219,7 @@ TEST_F(MainWindow, GridShowsItsEightColumns)
     EXPECT_TRUE(grid.ReadOnly());
     EXPECT_FALSE(grid.Flat());
     EXPECT_EQ(grid.FooterColor(), u"clInactiveBorder"_qs);
-    EXPECT_EQ(grid.TitleFont().Spec.Height, -15);
+    EXPECT_EQ(grid.TitleFont().Face.Height, -15);
     EXPECT_EQ(grid.ColCount(), 9);
     EXPECT_EQ(grid.FixedCols(), 5);
     EXPECT_EQ(Grid()->property("EvenRowColor").toString(), u"clInactiveBorder"_qs);

@@ -58,9 +58,9 @@ TEST_F(Columns, ColumnFontsThatWereSetStayWhenTheGridFontChanges)
     grid_.titleFont = TFontEh{{u"宋体"_qs, -16}, u"clWindowText"_qs};
     for (int i = 0; i < 8; ++i) {
         const bool small = i == 5 || i == 6;
-        EXPECT_EQ(columns_.Item(i).Font().Spec.Height, small ? -13 : -18) << i;
-        EXPECT_EQ(columns_.Item(i).Title().Font().Spec.Height, -16) << i;
-        EXPECT_EQ(columns_.Item(i).Footer().Font().Spec.Height, -16) << i;
+        EXPECT_EQ(columns_.Item(i).Font().Face.Height, small ? -13 : -18) << i;
+        EXPECT_EQ(columns_.Item(i).Title().Font().Face.Height, -16) << i;
+        EXPECT_EQ(columns_.Item(i).Footer().Font().Face.Height, -16) << i;
     }
     EXPECT_EQ(columns_.Item(6).Title().Alignment(), taLeftJustify);
     EXPECT_EQ(columns_.Item(0).Title().Alignment(), taCenter);
@@ -210,7 +210,7 @@ TEST_F(Columns, TheStoredListRoundTrips)
     EXPECT_EQ(QJsonDocument(read.Write()).toJson(), text);
     ASSERT_EQ(read.Count(), 8);
     EXPECT_EQ(read.Item(0).Width(), 102);
-    EXPECT_EQ(read.Item(5).Font().Spec.Height, -13);
+    EXPECT_EQ(read.Item(5).Font().Face.Height, -13);
     EXPECT_EQ(read.Item(0).Footer().DisplayFormat, u"共#0条"_qs);
 
     const QJsonObject first = written.at(0).toObject();

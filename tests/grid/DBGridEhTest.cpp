@@ -185,7 +185,7 @@ TEST_F(DataGrid, ScalingKeepsTheSumOfWidthsFromDrifting)
         scaledSum += grid_.Columns().Item(i).Width();
         EXPECT_EQ(scaledSum, (sum * 120 * 2 + 96) / (2 * 96)) << i;  // cumulative rounding
     }
-    EXPECT_EQ(grid_.Columns().Item(5).Font().Spec.Height, -16);  // -13 × 1.25 rounded
+    EXPECT_EQ(grid_.Columns().Item(5).Font().Face.Height, -16);  // -13 × 1.25 rounded
     EXPECT_FALSE(grid_.Columns().Item(0).IsAssigned(cvFont));   // fonts that follow stay so
 }
 
