@@ -90,7 +90,7 @@ protected:
     void AddMainWindowColumns()
     {
         const TFontEh small{{u"宋体"_qs, -13}, u"clWindowText"_qs};
-        struct Face {
+        struct MainColumn {
             const char* field;
             const char* title;
             int width;
@@ -98,14 +98,14 @@ protected:
             bool smallFont;
             bool titleLeft;
         };
-        const Face specs[] = {
+        const MainColumn mainColumns[] = {
             {"index_id", "危化目录序号", 102, true, false, false}, {"name1", "品名", 188, false, false, false},
             {"name2", "别名", 134, false, false, false},        {"name_eng", "英文名", 87, false, false, false},
             {"cas", "CAS号", 110, true, false, false},          {"dangtypes", "危险性类别", 202, false, true, false},
             {"specialadmin", "其它特殊监管", 203, false, true, true}, {"remarks", "备注", 89, true, false, false},
         };
         columns_.BeginUpdate();
-        for (const Face& s : specs) {
+        for (const MainColumn& s : mainColumns) {
             TColumnEh& c = columns_.Add();
             c.SetFieldName(QString::fromLatin1(s.field));
             c.Title().SetCaption(QString::fromUtf8(s.title));
