@@ -2,7 +2,6 @@
 
 #include "db/Query.h"
 #include "platform/Colours.h"
-#include "platform/FormatNumber.h"
 #include "platform/Layout.h"
 
 #include <QHeaderView>
@@ -56,6 +55,22 @@ ResultGridStandIn::ResultGridStandIn(QWidget* parent)
     });
     footer_->setFixedHeight(22);
     footer_->setAutoFillBackground(true);
+    // The footer follows the sum list as the grid's footer rows would.
+    TDBSumListProducer::TNotify gridHandler = grid_.SumList()->SumListChanged;
+    grid_.SumList()->SumListChanged = [this, gridHandler](TDBSumListProducer& sumList) {
+        if (gridHandler)
+            gridHandler(sumList);
+        ShowFooter();
+    };
+}
+
+void ResultGridStandIn::ShowFooter()
+{
+    QString text;
+    for (int i = 0; i < grid_.Columns().Count(); ++i)
+        if (const QString cell = grid_.GetFooterText(0, grid_.Columns().Item(i)); !cell.isEmpty())
+            text = cell;
+    footer_->setText(u"  "_qs + text);
 }
 
 void ResultGridStandIn::ShowColumns()
@@ -88,15 +103,8 @@ void ResultGridStandIn::ActiveChanged()
     table_->setRowCount(0);
     grid_.Columns().DropFields();
     DbQuery* query = DataSet();
-    const bool open = query && query->Active();
-    QString footer;
-    for (int i = 0; i < grid_.Columns().Count(); ++i) {
-        const TColumnFooterEh& f = grid_.Columns().Item(i).FooterForRow(0);
-        if (f.ValueType() == fvtCount)
-            footer = FormatFloat(f.DisplayFormat, open ? query->RecordCount() : 0);
-    }
-    footer_->setText(u"  "_qs + footer);
-    if (!open)
+    ShowFooter();
+    if (!query || !query->Active())
         return;
 
     const int current = query->RecNo();
@@ -185,7 +193,7 @@ void RegisterResultGridStandIn()
         } else if (name == u"FooterFont") {
             grid.SetFooterFont(FontFrom(value.toObject()));
         } else if (name == u"SumList") {
-            standIn->setProperty("SumListActive", value.toObject().value(u"Active").toBool());
+            grid.SumList()->SetActive(value.toObject().value(u"Active").toBool());
         } else {
             return false;
         }

@@ -34,6 +34,7 @@ public:
 
 private:
     void ShowContextMenu(const QPoint& position);
+    void ShowFooter();
 
     TCustomDBGridEh grid_;
     QTableWidget* table_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Canvas.h"
+#include "sumlist/DBSumLst.h"
 #include "platform/Fonts.h"
 
 #include <QColor>
@@ -20,17 +21,6 @@ struct TFontEh {
         return Face.Name == other.Face.Name && Face.Height == other.Face.Height && Face.Bold == other.Face.Bold
                && Face.Italic == other.Face.Italic && Face.Underline == other.Face.Underline && Colour == other.Colour;
     }
-};
-
-// The footer values the sum list keeps for the footers that aggregate.
-class TSumListLinkEh {
-public:
-    enum Operation { Sum, Average, Count };
-    virtual ~TSumListLinkEh() = default;
-    // A new aggregate entry; the footer owns it until it frees it.
-    virtual int AddEntry() = 0;
-    virtual void ConfigureEntry(int entry, Operation operation, const QString& fieldName) = 0;
-    virtual void FreeEntry(int entry) = 0;
 };
 
 // The grid as its columns see it: the defaults they follow, the result set
@@ -58,7 +48,7 @@ public:
     // A canvas to measure text on (the grid's, or a borrowed screen device).
     virtual TCanvas& MeasuringCanvas() = 0;
     virtual TColumnDefValuesEh& ColumnDefValues() = 0;
-    virtual TSumListLinkEh* SumList() = 0;
+    virtual TDBGridEhSumList* SumList() = 0;
 
     // A column changed (null: all of them); the grid updates its geometry.
     virtual void ColumnsChanged(TColumnEh* column) = 0;

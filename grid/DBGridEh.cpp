@@ -2,9 +2,12 @@
 // line colours, the vertical bar and scaling.
 #include "DBGridEh.h"
 
+#include "db/Query.h"
+#include "platform/FormatNumber.h"
 #include "platform/PainterCanvas.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -44,6 +47,12 @@ TCustomDBGridEh::TCustomDBGridEh()
       lineColours_(*this)
 {
     font_ = titleFont_ = footerFont_ = TFontEh{{u"宋体"_qs, -15}, u"clWindowText"_qs};
+    sumList_.OwnerLoading = [this] { return loading_; };
+    // The footer rows repaint whenever the values may have changed.
+    sumList_.SumListChanged = [this](TDBSumListProducer&) {
+        for (int row = RowCount(); row < RowCount() + ContraRowCount(); ++row)
+            InvalidateRow(row);
+    };
     SetColCount(2);
     SetRowCount(2);
     ApplyBaseOptions();
@@ -58,7 +67,70 @@ TCustomDBGridEh::~TCustomDBGridEh()
 void TCustomDBGridEh::SetDataSource(TDataSource* source)
 {
     link_.SetDataSource(source);
+    sumList_.SetDataSet(source ? source->DataSet() : nullptr);
     RequestLayout();
+}
+
+void TCustomDBGridEh::GridLink::ActiveChanged()
+{
+    grid_.sumList_.SetDataSet(DataSet());
+}
+
+QString TCustomDBGridEh::GetFooterText(int footerRow, TColumnEh& column)
+{
+    TColumnFooterEh& footer = column.FooterForRow(footerRow);
+    switch (footer.ValueType()) {
+    case fvtNon:
+        return QString();
+    case fvtSum:
+    case fvtAvg: {
+        DbQuery* dataSet = DataSet();
+        DbField* field = dataSet ? dataSet->FindField(footer.FieldName().isEmpty() ? column.FieldName()
+                                                                                    : footer.FieldName())
+                                 : nullptr;
+        if (!field)
+            return u"0"_qs;
+        const TDBSum* sum = sumList_.SumCollection().FindSum(footer.ValueType() == fvtSum ? goSum : goAvg,
+                                                             field->FieldName());
+        const double value = sum ? FromFixedPoint(sum->Result) : 0;
+        switch (field->DataType()) {
+        case ftSmallint:
+        case ftInteger:
+        case ftLargeint:
+            return footer.DisplayFormat.isEmpty() ? QString::number(qint64(std::llround(value)))
+                                                  : FormatFloat(footer.DisplayFormat, value);
+        case ftFloat:
+            return footer.DisplayFormat.isEmpty() ? QString::number(value, 'g', 15)
+                                                  : FormatFloat(footer.DisplayFormat, value);
+        default:
+            return u"0"_qs;
+        }
+    }
+    case fvtCount: {
+        const TDBSum* sum = sumList_.SumCollection().FindSum(goCount, QString());
+        const double value = sum ? FromFixedPoint(sum->Result) : 0;
+        return footer.DisplayFormat.isEmpty() ? QString::number(value, 'g', 15)
+                                              : FormatFloat(footer.DisplayFormat, value);
+    }
+    case fvtFieldValue: {
+        DbQuery* dataSet = DataSet();
+        if (!dataSet || !dataSet->Active() || footer.FieldName().isEmpty())
+            return QString();
+        DbField& field = dataSet->FieldByName(footer.FieldName());
+        if (footer.DisplayFormat.isEmpty())
+            return field.DisplayText();
+        if (field.IsNull())
+            return QString();
+        if (field.IsNumeric())
+            return FormatFloat(footer.DisplayFormat, field.AsFloat());
+        if (field.DataType() == ftDateTime)
+            return FormatDateTime(footer.DisplayFormat, field.AsDateTime());
+        return QString();
+    }
+    case fvtStaticText:
+        return footer.Value;
+    }
+    return QString();
 }
 
 TCanvas& TCustomDBGridEh::MeasuringCanvas()

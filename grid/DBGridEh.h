@@ -208,8 +208,10 @@ public:
     int DefaultColWidth() const override { return TCustomGridEh::DefaultColWidth(); }
     TCanvas& MeasuringCanvas() override;
     TColumnDefValuesEh& ColumnDefValues() override { return columnDefValues_; }
-    TSumListLinkEh* SumList() override { return sumList_; }
-    void SetSumList(TSumListLinkEh* sumList) { sumList_ = sumList; }
+    TDBGridEhSumList* SumList() override { return &sumList_; }
+    // The text of a footer cell: the column's footer for that footer row, by
+    // its value type, from the sum list's values and the data set.
+    QString GetFooterText(int footerRow, TColumnEh& column);
     void ColumnsChanged(TColumnEh* column) override;
     void Repaint() override { InvalidateGrid(); }
 
@@ -229,12 +231,23 @@ private:
 
     TDBGridOptions options_;
     TDBGridEhOptions optionsEh_;
+    // Before the columns: their footers own items of the sum list.
+    TDBGridEhSumList sumList_;
     TColumnDefValuesEh columnDefValues_;
     TDBGridColumnsEh columns_;
     TGridLineColorsEh lineColours_;
     TColumnsEhList visibleColumns_;
     TColumnsEhList sortColumns_;
-    TDataLink link_;
+    // The grid's view of the result set; it hands the data set to the sum list.
+    class GridLink : public TDataLink {
+    public:
+        explicit GridLink(TCustomDBGridEh& grid) : grid_(grid) {}
+        void ActiveChanged() override;
+
+    private:
+        TCustomDBGridEh& grid_;
+    };
+    GridLink link_{*this};
     TFontEh font_;
     TFontEh titleFont_;
     TFontEh footerFont_;
@@ -251,7 +264,6 @@ private:
     bool readOnly_ = false;
     bool useMultiTitle_ = false;
     bool loading_ = false;
-    TSumListLinkEh* sumList_ = nullptr;
     TCanvas* measuringCanvas_ = nullptr;
     std::unique_ptr<QImage> screenImage_;
     std::unique_ptr<QPainter> screenPainter_;

@@ -195,7 +195,7 @@ void TColumnTitleEh::Assign(const TColumnTitleEh& source)
 
 TColumnFooterEh::~TColumnFooterEh()
 {
-    FreeEntry();
+    FreeSum();
 }
 
 TAlignment TColumnFooterEh::Alignment() const
@@ -272,31 +272,39 @@ void TColumnFooterEh::SetValueType(TFooterValueType type)
 void TColumnFooterEh::Relink()
 {
     TColumnsOwnerEh* grid = column_.Grid();
-    TSumListLinkEh* sumList = grid ? grid->SumList() : nullptr;
+    TDBGridEhSumList* sumList = grid ? grid->SumList() : nullptr;
     if (!sumList)
         return;
     const bool aggregates = valueType_ == fvtSum || valueType_ == fvtAvg || valueType_ == fvtCount;
     if (!aggregates) {
-        FreeEntry();
+        FreeSum();
         return;
     }
-    if (entry_ < 0)
-        entry_ = sumList->AddEntry();
-    const QString field = fieldName_.isEmpty() ? column_.FieldName() : fieldName_;
+    TDBSumCollection& sums = sumList->SumCollection();
+    sums.BeginUpdate();
+    if (!sum_)
+        sum_ = &sums.Add();
     switch (valueType_) {
-    case fvtSum: sumList->ConfigureEntry(entry_, TSumListLinkEh::Sum, field); break;
-    case fvtAvg: sumList->ConfigureEntry(entry_, TSumListLinkEh::Average, field); break;
-    default: sumList->ConfigureEntry(entry_, TSumListLinkEh::Count, QString()); break;
+    case fvtSum:
+    case fvtAvg:
+        sum_->SetGroupOperation(valueType_ == fvtSum ? goSum : goAvg);
+        sum_->SetFieldName(fieldName_.isEmpty() ? column_.FieldName() : fieldName_);
+        break;
+    default:
+        sum_->SetGroupOperation(goCount);
+        sum_->SetFieldName(QString());
+        break;
     }
+    sums.EndUpdate();
 }
 
-void TColumnFooterEh::FreeEntry()
+void TColumnFooterEh::FreeSum()
 {
-    if (entry_ < 0)
+    if (!sum_)
         return;
     if (TColumnsOwnerEh* grid = column_.Grid(); grid && grid->SumList())
-        grid->SumList()->FreeEntry(entry_);
-    entry_ = -1;
+        grid->SumList()->SumCollection().Remove(sum_);
+    sum_ = nullptr;
 }
 
 void TColumnFooterEh::ClearAssignedValues()

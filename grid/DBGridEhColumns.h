@@ -179,15 +179,15 @@ public:
     QString Value;
     bool WordWrap = false;
 
-    // The sum-list entry this footer owns, or -1.
-    int SumListEntry() const { return entry_; }
-    // Keeps the sum-list entry in step with the value type and field.
+    // The sum-list item this footer owns, or null.
+    TDBSum* Sum() const { return sum_; }
+    // Keeps the sum-list item in step with the value type and field.
     void Relink();
     void ClearAssignedValues();
     void Assign(const TColumnFooterEh& source);
 
 private:
-    void FreeEntry();
+    void FreeSum();
 
     TColumnEh& column_;
     unsigned assigned_ = 0;
@@ -197,7 +197,7 @@ private:
     bool toolTips_ = false;
     QString fieldName_;
     TFooterValueType valueType_ = fvtNon;
-    int entry_ = -1;
+    TDBSum* sum_ = nullptr;
 };
 
 // What the painter and the find dialog need of a cell.

@@ -223,7 +223,7 @@ TEST_F(MainWindow, GridShowsItsEightColumns)
     EXPECT_EQ(grid.ColCount(), 9);
     EXPECT_EQ(grid.FixedCols(), 5);
     EXPECT_EQ(Grid()->property("EvenRowColor").toString(), u"clInactiveBorder"_qs);
-    EXPECT_TRUE(Grid()->property("SumListActive").toBool());
+    EXPECT_TRUE(grid.SumList()->Active());
 }
 
 TEST_F(MainWindow, SearchRunsTheStatementOfTheControls)

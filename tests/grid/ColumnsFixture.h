@@ -12,24 +12,6 @@
 #include <gtest/gtest.h>
 #include <map>
 
-// The sum list as the footers see it: entries by number, with what they count.
-class RecordingSumList : public TSumListLinkEh {
-public:
-    std::map<int, QString> Entries;
-    int next = 0;
-    int AddEntry() override
-    {
-        Entries[next] = u"new"_qs;
-        return next++;
-    }
-    void ConfigureEntry(int entry, Operation operation, const QString& field) override
-    {
-        static const char* const names[] = {"sum", "avg", "count"};
-        Entries[entry] = QString::fromLatin1(names[operation]) + u' ' + field;
-    }
-    void FreeEntry(int entry) override { Entries.erase(entry); }
-};
-
 // A grid for the columns: its fonts and colours as the main window sets them,
 // a result set over the shipped catalogue, and a record of what reached it.
 class FakeGrid : public TColumnsOwnerEh {
@@ -51,7 +33,7 @@ public:
     int DefaultColWidth() const override { return 64; }
     TCanvas& MeasuringCanvas() override { return canvas; }
     TColumnDefValuesEh& ColumnDefValues() override { return defaults_; }
-    TSumListLinkEh* SumList() override { return &sumList; }
+    TDBGridEhSumList* SumList() override { return &sumList; }
     void ColumnsChanged(TColumnEh* column) override
     {
         changes.append(column ? QString::number(column->Index()) : u"all"_qs);
@@ -65,7 +47,7 @@ public:
     TFontEh font{{u"宋体"_qs, -15}, u"clWindowText"_qs};
     TFontEh titleFont{{u"宋体"_qs, -15}, u"clWindowText"_qs};
     RecordingCanvas canvas;
-    RecordingSumList sumList;
+    TDBGridEhSumList sumList;
     QStringList changes;
 
 private:

@@ -179,18 +179,25 @@ TEST_F(Columns, CellTextMapsKeysAndFormatsNumbers)
     EXPECT_EQ(text.CellText(), QString());
 }
 
-TEST_F(Columns, ACountFooterOwnsOneCountEntry)
+TEST_F(Columns, ACountFooterOwnsOneCountItem)
 {
     AddMainWindowColumns();
     TColumnEh& first = columns_.Item(0);
+    TDBSumCollection& sums = grid_.sumList.SumCollection();
     EXPECT_EQ(&first.FooterForRow(0), &first.Footer());
-    EXPECT_EQ(grid_.sumList.Entries, (std::map<int, QString>{{0, u"count "_qs}}));
-    first.Footer().SetFieldName(u"name1"_qs);
-    EXPECT_EQ(grid_.sumList.Entries.at(0), u"count "_qs);
+    ASSERT_EQ(sums.Count(), 1);
+    EXPECT_EQ(sums.Item(0).GroupOperation(), goCount);
+    EXPECT_EQ(sums.Item(0).FieldName(), QString());
+    first.Footer().SetFieldName(u"name1"_qs);  // a count keeps no field
+    EXPECT_EQ(sums.Item(0).FieldName(), QString());
     first.Footer().SetValueType(fvtSum);
-    EXPECT_EQ(grid_.sumList.Entries.at(0), u"sum name1"_qs);
+    EXPECT_EQ(sums.Item(0).GroupOperation(), goSum);
+    EXPECT_EQ(sums.Item(0).FieldName(), u"name1"_qs);
+    first.Footer().SetFieldName(QString());  // then the column's field
+    EXPECT_EQ(sums.Item(0).FieldName(), u"index_id"_qs);
     first.Footer().SetValueType(fvtStaticText);
-    EXPECT_TRUE(grid_.sumList.Entries.empty());
+    EXPECT_EQ(sums.Count(), 0);
+    EXPECT_EQ(first.Footer().Sum(), nullptr);
     TColumnFooterEh& second = first.Footers().Add();
     EXPECT_EQ(&first.FooterForRow(0), &second);
     EXPECT_EQ(&first.FooterForRow(1), &first.Footer());

@@ -1,0 +1,498 @@
+#include "DBSumLst.h"
+
+#include "db/DataSource.h"
+#include "db/Field.h"
+
+#include <cmath>
+
+TFixedPoint ToFixedPoint(double value)
+{
+    return TFixedPoint(std::nearbyint(value * kFixedOne));  // the default rounding: ties to even
+}
+
+// --- items -------------------------------------------------------------------------
+
+void TDBSum::SetFieldName(const QString& name)
+{
+    if (name == fieldName_)
+        return;
+    fieldName_ = name;
+    owner_.SumCollection().Changed();
+}
+
+void TDBSum::SetGroupOperation(TGroupOperation operation)
+{
+    if (operation == operation_)
+        return;
+    operation_ = operation;
+    owner_.SumCollection().Changed();
+}
+
+TDBSum& TDBSumCollection::Add()
+{
+    items_.push_back(std::make_unique<TDBSum>(owner_));
+    Changed();
+    return *items_.back();
+}
+
+void TDBSumCollection::Remove(TDBSum* item)
+{
+    std::erase_if(items_, [item](const auto& owned) { return owned.get() == item; });
+    Changed();
+}
+
+TDBSum* TDBSumCollection::FindSum(TGroupOperation operation, const QString& fieldName) const
+{
+    for (const auto& item : items_)
+        if (item->GroupOperation() == operation && item->FieldName().compare(fieldName, Qt::CaseInsensitive) == 0)
+            return item.get();
+    return nullptr;
+}
+
+void TDBSumCollection::EndUpdate()
+{
+    if (updateCount_ > 0 && --updateCount_ == 0 && pending_) {
+        pending_ = false;
+        owner_.RecalculateAll();
+    }
+}
+
+void TDBSumCollection::Changed()
+{
+    if (updateCount_ > 0) {
+        pending_ = true;
+        return;
+    }
+    owner_.RecalculateAll();
+}
+
+// --- the sum list ----------------------------------------------------------------
+
+TDBSumListProducer::TDBSumListProducer() : sums_(*this) {}
+
+TDBSumListProducer::~TDBSumListProducer()
+{
+    DeactivateSums(false);
+}
+
+void TDBSumListProducer::SetDataSet(DbQuery* dataSet)
+{
+    if (dataSet == dataSet_)
+        return;
+    if (Loading()) {
+        dataSet_ = dataSet;
+        return;
+    }
+    const bool wasActive = active_;
+    DeactivateSums(true);
+    dataSet_ = dataSet;
+    if (wasActive)
+        ActivateSums(true);
+}
+
+void TDBSumListProducer::SetActive(bool active)
+{
+    if (active == active_)
+        return;
+    active ? ActivateSums(true) : DeactivateSums(true);
+}
+
+void TDBSumListProducer::ActivateSums(bool recalculate)
+{
+    active_ = true;
+    if (Loading())
+        return;
+    HookDataSetEvents();
+    if (recalculate)
+        RecalculateAll();
+}
+
+void TDBSumListProducer::DeactivateSums(bool clearValues)
+{
+    active_ = false;
+    if (Loading())
+        return;
+    UnhookDataSetEvents();
+    if (clearValues)
+        ClearValues();
+}
+
+void TDBSumListProducer::Loaded()
+{
+    if (dataSet_ && active_)
+        ActivateSums(true);
+}
+
+void TDBSumListProducer::SetExternalRecalc(bool on)
+{
+    if (on == externalRecalc_)
+        return;
+    externalRecalc_ = on;
+    RecalculateAll();
+}
+
+void TDBSumListProducer::SetVirtualRecords(bool on)
+{
+    if (on == virtualRecords_)
+        return;
+    virtualRecords_ = on;
+    if (on)
+        RecalculateAll();
+}
+
+void TDBSumListProducer::ClearValues()
+{
+    for (int i = 0; i < sums_.Count(); ++i) {
+        TDBSum& sum = sums_.Item(i);
+        sum.Result = sum.EditedShare = sum.AverageTotal = 0;
+        sum.NonNullCount = 0;
+    }
+    Notify(SumListChanged);
+}
+
+bool TDBSumListProducer::VirtualMode() const
+{
+    return dataSet_ && !dataSet_->IsSequenced() && virtualRecords_ && active_;
+}
+
+void TDBSumListProducer::RecalculateAll()
+{
+    if (Loading() || !active_ || !dataSet_ || !dataSet_->Active() || !hooked_)
+        return;
+    ClearValues();
+    searchHint_ = -1;
+    Notify(OnRecalcAll);
+    // The closing steps run after an external recalculation, a walk or an error.
+    struct Closing {
+        TDBSumListProducer& list;
+        ~Closing()
+        {
+            list.rememberedFiltered_ = list.dataSet_->Filtered();
+            list.rememberedFilter_ = list.dataSet_->Filter();
+            list.recalculating_ = false;
+            list.Notify(list.SumListChanged);
+        }
+    } closing{*this};
+    if (externalRecalc_)
+        return;
+
+    bool walk = !dataSet_->IsSequenced() && virtualRecords_;
+    for (int i = 0; i < sums_.Count() && !walk; ++i)
+        walk = sums_.Item(i).Counts();
+    if (walk) {
+        DbQuery& data = *dataSet_;
+        data.DisableControls();
+        virtualList_.clear();
+        recalculating_ = true;
+        data.First();
+        const bool virtualMode = !data.IsSequenced() && virtualRecords_;
+        while (!data.Eof()) {
+            for (int i = 0; i < sums_.Count(); ++i) {
+                TDBSum& sum = sums_.Item(i);
+                if (!sum.Counts())
+                    continue;
+                DbField* field = sum.FieldName().isEmpty() ? nullptr : &data.FieldByName(sum.FieldName());
+                switch (sum.GroupOperation()) {
+                case goSum:
+                    if (!field->IsNull())
+                        sum.Result += ToFixedPoint(field->AsFloat());
+                    break;
+                case goAvg:
+                    if (!field->IsNull())
+                        ++sum.NonNullCount;
+                    sum.AverageTotal += ToFixedPoint(field->IsNull() ? 0.0 : field->AsFloat());
+                    break;
+                case goCount:
+                    if (!field || !field->IsNull())
+                        sum.Result += kFixedOne;
+                    break;
+                }
+            }
+            if (virtualMode)
+                virtualList_.push_back(data.GetBookmark());
+            data.Next();
+        }
+        data.First();
+        for (int i = 0; i < sums_.Count(); ++i) {
+            TDBSum& sum = sums_.Item(i);
+            if (sum.GroupOperation() == goAvg)
+                sum.Result = sum.NonNullCount ? ToFixedPoint(FromFixedPoint(sum.AverageTotal) / sum.NonNullCount) : 0;
+        }
+        data.EnableControls();
+    }
+    Notify(OnAfterRecalcAll);
+}
+
+// --- hooking the data set's events --------------------------------------------------
+
+void TDBSumListProducer::HookDataSetEvents()
+{
+    if (!dataSet_ || hooked_)
+        return;
+    DbQuery& d = *dataSet_;
+    master_ = nullptr;
+    if (d.HasPublishedProperty(u"MasterSource"_qs))
+        if (auto* source = d.property("MasterSource").value<TDataSource*>())
+            master_ = source->DataSet();
+    saved_ = {d.AfterOpen(), d.AfterClose(), d.AfterScroll(), d.AfterEdit(), d.AfterInsert(), d.AfterPost(),
+              d.BeforeDelete(), d.AfterCancel(), master_ ? master_->AfterScroll() : TDataSetNotifyEvent()};
+    d.SetAfterOpen([this](DbQuery& q) { HandleAfterOpen(q); });
+    d.SetAfterClose([this](DbQuery& q) { HandleAfterClose(q); });
+    d.SetAfterScroll([this](DbQuery& q) { HandleAfterScroll(q); });
+    d.SetAfterEdit([this](DbQuery& q) { HandleAfterEdit(q); });
+    d.SetAfterInsert([this](DbQuery& q) { HandleAfterInsert(q); });
+    d.SetAfterPost([this](DbQuery& q) { HandleAfterPost(q); });
+    d.SetBeforeDelete([this](DbQuery& q) { HandleBeforeDelete(q); });
+    d.SetAfterCancel([this](DbQuery& q) { HandleAfterCancel(q); });
+    if (master_)
+        master_->SetAfterScroll([this](DbQuery& q) { HandleMasterAfterScroll(q); });
+    hooked_ = true;
+}
+
+void TDBSumListProducer::UnhookDataSetEvents()
+{
+    if (!hooked_)
+        return;
+    if (DbQuery* d = dataSet_) {
+        d->SetAfterOpen(saved_.afterOpen);
+        d->SetAfterClose(saved_.afterClose);
+        d->SetAfterScroll(saved_.afterScroll);
+        d->SetAfterEdit(saved_.afterEdit);
+        d->SetAfterInsert(saved_.afterInsert);
+        d->SetAfterPost(saved_.afterPost);
+        d->SetBeforeDelete(saved_.beforeDelete);
+        d->SetAfterCancel(saved_.afterCancel);
+    }
+    if (master_)
+        master_->SetAfterScroll(saved_.masterAfterScroll);
+    saved_ = {};
+    master_ = nullptr;
+    hooked_ = false;
+    virtualList_.clear();
+}
+
+void TDBSumListProducer::HandleAfterOpen(DbQuery& dataSet)
+{
+    if (active_)
+        RecalculateAll();
+    if (saved_.afterOpen)
+        saved_.afterOpen(dataSet);
+}
+
+void TDBSumListProducer::HandleAfterClose(DbQuery& dataSet)
+{
+    if (active_) {
+        ClearValues();
+        Notify(SumListChanged);
+        recalculating_ = false;
+    }
+    virtualList_.clear();
+    if (saved_.afterClose)
+        saved_.afterClose(dataSet);
+}
+
+void TDBSumListProducer::HandleAfterScroll(DbQuery& dataSet)
+{
+    if (saved_.afterScroll)
+        saved_.afterScroll(dataSet);
+    if (!active_ || recalculating_)
+        return;
+    // A filter switched on or off, or changed while on, shows at the next move.
+    if (dataSet.Filtered() != rememberedFiltered_ || (dataSet.Filtered() && dataSet.Filter() != rememberedFilter_))
+        RecalculateAll();
+}
+
+void TDBSumListProducer::HandleMasterAfterScroll(DbQuery& dataSet)
+{
+    if (saved_.masterAfterScroll)
+        saved_.masterAfterScroll(dataSet);
+    if (active_ && !recalculating_)
+        RecalculateAll();
+}
+
+void TDBSumListProducer::HandleAfterEdit(DbQuery& dataSet)
+{
+    if (active_)
+        for (int i = 0; i < sums_.Count(); ++i) {
+            TDBSum& sum = sums_.Item(i);
+            if (!sum.Counts())
+                continue;
+            DbField* field = sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName());
+            if (sum.GroupOperation() == goCount) {
+                sum.EditedShare = field && field->IsNull() ? 0 : kFixedOne;
+            } else {
+                sum.EditedShare = field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
+                sum.EditedOldValue = field->Value();
+            }
+        }
+    if (saved_.afterEdit)
+        saved_.afterEdit(dataSet);
+}
+
+void TDBSumListProducer::HandleAfterInsert(DbQuery& dataSet)
+{
+    if (active_) {
+        for (int i = 0; i < sums_.Count(); ++i) {
+            TDBSum& sum = sums_.Item(i);
+            if (!sum.Counts())
+                continue;
+            if (sum.GroupOperation() == goCount) {
+                DbField* field = sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName());
+                sum.EditedShare = field && !field->IsNull() ? kFixedOne : 0;
+            } else {
+                sum.EditedShare = 0;
+                sum.EditedOldValue = QVariant();
+            }
+        }
+        if (VirtualMode()) {
+            const TBookmark bookmark = dataSet.GetBookmark();
+            if (bookmark.IsNull())
+                insertPending_ = true;
+            else
+                virtualList_.push_back(bookmark);
+        }
+    }
+    if (saved_.afterInsert)
+        saved_.afterInsert(dataSet);
+}
+
+void TDBSumListProducer::HandleAfterPost(DbQuery& dataSet)
+{
+    if (active_) {
+        for (int i = 0; i < sums_.Count(); ++i) {
+            TDBSum& sum = sums_.Item(i);
+            if (!sum.Counts())
+                continue;
+            DbField* field = sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName());
+            const TFixedPoint now = field && !field->IsNull() ? ToFixedPoint(field->AsFloat()) : 0;
+            switch (sum.GroupOperation()) {
+            case goSum:
+                sum.Result += now - sum.EditedShare;
+                break;
+            case goAvg:
+                if (field->IsNull() && !sum.EditedOldValue.isNull())
+                    --sum.NonNullCount;
+                if (!field->IsNull() && sum.EditedOldValue.isNull())
+                    ++sum.NonNullCount;
+                sum.AverageTotal += now - sum.EditedShare;
+                sum.Result = sum.NonNullCount ? ToFixedPoint(FromFixedPoint(sum.AverageTotal) / sum.NonNullCount) : 0;
+                break;
+            case goCount:
+                if (field && field->IsNull())
+                    sum.Result -= sum.EditedShare;
+                else
+                    sum.Result += kFixedOne - sum.EditedShare;
+                break;
+            }
+        }
+        if (VirtualMode() && insertPending_) {
+            const TBookmark bookmark = dataSet.GetBookmark();
+            size_t at = 0;
+            while (at < virtualList_.size() && dataSet.CompareBookmarks(virtualList_[at], bookmark) < 0)
+                ++at;
+            virtualList_.insert(virtualList_.begin() + qsizetype(at), bookmark);
+            insertPending_ = false;
+        }
+        Notify(SumListChanged);
+    }
+    if (saved_.afterPost)
+        saved_.afterPost(dataSet);
+}
+
+void TDBSumListProducer::HandleBeforeDelete(DbQuery& dataSet)
+{
+    if (saved_.beforeDelete)
+        saved_.beforeDelete(dataSet);
+    if (!active_)
+        return;
+    for (int i = 0; i < sums_.Count(); ++i) {
+        TDBSum& sum = sums_.Item(i);
+        if (!sum.Counts())
+            continue;
+        DbField* field = sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName());
+        switch (sum.GroupOperation()) {
+        case goSum:
+            sum.Result -= field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
+            break;
+        case goAvg:
+            sum.AverageTotal -= field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
+            if (!field->IsNull())
+                --sum.NonNullCount;
+            sum.Result = sum.NonNullCount ? ToFixedPoint(FromFixedPoint(sum.AverageTotal) / sum.NonNullCount) : 0;
+            break;
+        case goCount:
+            if (!field || !field->IsNull())
+                sum.Result -= kFixedOne;
+            break;
+        }
+    }
+    if (VirtualMode()) {
+        const int at = FindVirtualRecord(dataSet.GetBookmark());
+        if (at >= 0)
+            virtualList_.erase(virtualList_.begin() + at);
+    }
+    Notify(SumListChanged);
+}
+
+void TDBSumListProducer::HandleAfterCancel(DbQuery& dataSet)
+{
+    if (saved_.afterCancel)
+        saved_.afterCancel(dataSet);
+    insertPending_ = false;
+}
+
+// --- record numbers ------------------------------------------------------------------
+
+bool TDBSumListProducer::HasRecordNumbers() const
+{
+    if (!dataSet_)
+        return false;
+    if (dataSet_->IsSequenced())
+        return true;
+    if (!virtualRecords_ || !active_)
+        return false;
+    return !virtualList_.empty() || (dataSet_->Bof() && dataSet_->Eof());
+}
+
+int TDBSumListProducer::CountRecords() const
+{
+    if (VirtualMode())
+        return int(virtualList_.size());
+    return dataSet_ ? dataSet_->RecordCount() : 0;
+}
+
+int TDBSumListProducer::GetRecordNumber()
+{
+    if (VirtualMode())
+        return FindVirtualRecord(dataSet_->GetBookmark()) + 1;
+    return dataSet_ ? dataSet_->RecNo() : 0;
+}
+
+void TDBSumListProducer::SetRecordNumber(int number)
+{
+    if (!dataSet_)
+        return;
+    if (VirtualMode())
+        dataSet_->GotoBookmark(virtualList_.at(size_t(number - 1)));
+    else
+        dataSet_->SetRecNo(number);
+}
+
+int TDBSumListProducer::FindVirtualRecord(const TBookmark& bookmark)
+{
+    if (virtualList_.empty())
+        return -1;
+    const int size = int(virtualList_.size());
+    if (searchHint_ < 0 || searchHint_ >= size)
+        searchHint_ = 0;
+    const int order = dataSet_->CompareBookmarks(virtualList_[size_t(searchHint_)], bookmark);
+    const int step = order > 0 ? -1 : 1;
+    while (searchHint_ >= 0 && searchHint_ < size) {
+        if (dataSet_->CompareBookmarks(virtualList_[size_t(searchHint_)], bookmark) == 0)
+            return searchHint_;
+        if (order == 0)
+            break;
+        searchHint_ += step;
+    }
+    return -1;
+}
