@@ -1,5 +1,11 @@
 #include "grid/DBGridEh.h"
 
+#include "db/Connection.h"
+#include "db/DatabaseError.h"
+#include "support/TestFiles.h"
+
+#include <QTemporaryDir>
+
 #include "support/FakeWindow.h"
 #include "support/QtPrint.h"
 #include "support/RecordingCanvas.h"
@@ -264,6 +270,55 @@ TEST_F(DataGrid, EditingHintsFollowTheColumnDefaultsUntilSet)
     EXPECT_TRUE(c.Hint(cvAutoDropDown));
     EXPECT_EQ(c.Layout(), tlTop);
     EXPECT_FALSE(c.Title().TitleButton());
+}
+
+TEST_F(DataGrid, FooterTextsByValueType)
+{
+    QTemporaryDir dir;
+    UseOdbcIni(dir.path(), QString());
+    DbConnection connection;
+    connection.SetEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
+    DbQuery query;
+    query.SetConnection(&connection);
+    query.SQL().append(u"SELECT A.id, index_id, name1 FROM hazardous_chemicals A WHERE index_id <= 10 ORDER BY id"_qs);
+    TDataSource source;
+    source.SetDataSet(&query);
+    grid_.SetDataSource(&source);
+    grid_.SumList()->SetActive(true);
+
+    TDBGridColumnsEh& columns = grid_.Columns();
+    columns.Item(0).SetFieldName(u"index_id"_qs);
+    columns.Item(1).SetFieldName(u"name1"_qs);
+    columns.Item(2).SetFieldName(u"missing"_qs);
+    columns.Item(0).Footer().SetValueType(fvtCount);
+    columns.Item(0).Footer().DisplayFormat = u"共#0条"_qs;
+    TColumnFooterEh& total = columns.Item(0).Footers().Add();
+    total.SetValueType(fvtSum);
+    total.DisplayFormat = u"合计#0"_qs;
+    columns.Item(1).Footer().SetValueType(fvtSum);       // over text
+    columns.Item(3).Footer().SetValueType(fvtFieldValue);
+    columns.Item(3).Footer().SetFieldName(u"name1"_qs);
+    columns.Item(4).Footer().SetValueType(fvtStaticText);
+    columns.Item(4).Footer().Value = u"静态"_qs;
+
+    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共0条"_qs);  // closed: all values 0
+    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(3)), QString());
+    query.Open();
+    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共10条"_qs);
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(0)), u"合计55"_qs);  // 1 + 2 + ... + 10
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(1)), u"0"_qs);
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(3)), u"阿片"_qs);
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(4)), u"静态"_qs);
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(5)), QString());  // no footer value
+    query.Close();
+    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共0条"_qs);
+
+    // An average over a field the result set does not have: opening fails
+    // with the result set's own error, and the footer reads "0".
+    columns.Item(2).Footer().SetValueType(fvtAvg);
+    EXPECT_THROW(query.Open(), EDatabaseError);
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(2)), u"0"_qs);
+    grid_.SetDataSource(nullptr);
 }
 
 } // namespace
