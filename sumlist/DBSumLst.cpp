@@ -10,6 +10,22 @@ TFixedPoint ToFixedPoint(double value)
     return TFixedPoint(std::nearbyint(value * kFixedOne));  // the default rounding: ties to even
 }
 
+namespace {
+
+// Runs an action for every item that counts, with its field (null for a count
+// of every record); a name the data set lacks raises its field-not-found error.
+template <typename Action>
+void ForEachCountingItem(TDBSumCollection& sums, DbQuery& dataSet, Action action)
+{
+    for (int i = 0; i < sums.Count(); ++i) {
+        TDBSum& sum = sums.Item(i);
+        if (sum.Counts())
+            action(sum, sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName()));
+    }
+}
+
+} // namespace
+
 // --- items -------------------------------------------------------------------------
 
 void TDBSum::SetFieldName(const QString& name)
@@ -187,11 +203,7 @@ void TDBSumListProducer::RecalculateAll()
         data.First();
         const bool virtualMode = !data.IsSequenced() && virtualRecords_;
         while (!data.Eof()) {
-            for (int i = 0; i < sums_.Count(); ++i) {
-                TDBSum& sum = sums_.Item(i);
-                if (!sum.Counts())
-                    continue;
-                DbField* field = sum.FieldName().isEmpty() ? nullptr : &data.FieldByName(sum.FieldName());
+            ForEachCountingItem(sums_, data, [](TDBSum& sum, DbField* field) {
                 switch (sum.GroupOperation()) {
                 case goSum:
                     if (!field->IsNull())
@@ -207,7 +219,7 @@ void TDBSumListProducer::RecalculateAll()
                         sum.Result += kFixedOne;
                     break;
                 }
-            }
+            });
             if (virtualMode)
                 virtualList_.push_back(data.GetBookmark());
             data.Next();
@@ -313,18 +325,14 @@ void TDBSumListProducer::HandleMasterAfterScroll(DbQuery& dataSet)
 void TDBSumListProducer::HandleAfterEdit(DbQuery& dataSet)
 {
     if (active_)
-        for (int i = 0; i < sums_.Count(); ++i) {
-            TDBSum& sum = sums_.Item(i);
-            if (!sum.Counts())
-                continue;
-            DbField* field = sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName());
+        ForEachCountingItem(sums_, dataSet, [](TDBSum& sum, DbField* field) {
             if (sum.GroupOperation() == goCount) {
                 sum.EditedShare = field && field->IsNull() ? 0 : kFixedOne;
             } else {
                 sum.EditedShare = field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
                 sum.EditedOldValue = field->Value();
             }
-        }
+        });
     if (saved_.afterEdit)
         saved_.afterEdit(dataSet);
 }
@@ -332,18 +340,14 @@ void TDBSumListProducer::HandleAfterEdit(DbQuery& dataSet)
 void TDBSumListProducer::HandleAfterInsert(DbQuery& dataSet)
 {
     if (active_) {
-        for (int i = 0; i < sums_.Count(); ++i) {
-            TDBSum& sum = sums_.Item(i);
-            if (!sum.Counts())
-                continue;
+        ForEachCountingItem(sums_, dataSet, [](TDBSum& sum, DbField* field) {
             if (sum.GroupOperation() == goCount) {
-                DbField* field = sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName());
                 sum.EditedShare = field && !field->IsNull() ? kFixedOne : 0;
             } else {
                 sum.EditedShare = 0;
                 sum.EditedOldValue = QVariant();
             }
-        }
+        });
         if (VirtualMode()) {
             const TBookmark bookmark = dataSet.GetBookmark();
             if (bookmark.IsNull())
@@ -359,11 +363,7 @@ void TDBSumListProducer::HandleAfterInsert(DbQuery& dataSet)
 void TDBSumListProducer::HandleAfterPost(DbQuery& dataSet)
 {
     if (active_) {
-        for (int i = 0; i < sums_.Count(); ++i) {
-            TDBSum& sum = sums_.Item(i);
-            if (!sum.Counts())
-                continue;
-            DbField* field = sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName());
+        ForEachCountingItem(sums_, dataSet, [](TDBSum& sum, DbField* field) {
             const TFixedPoint now = field && !field->IsNull() ? ToFixedPoint(field->AsFloat()) : 0;
             switch (sum.GroupOperation()) {
             case goSum:
@@ -384,7 +384,7 @@ void TDBSumListProducer::HandleAfterPost(DbQuery& dataSet)
                     sum.Result += kFixedOne - sum.EditedShare;
                 break;
             }
-        }
+        });
         if (VirtualMode() && insertPending_) {
             const TBookmark bookmark = dataSet.GetBookmark();
             size_t at = 0;
@@ -405,11 +405,7 @@ void TDBSumListProducer::HandleBeforeDelete(DbQuery& dataSet)
         saved_.beforeDelete(dataSet);
     if (!active_)
         return;
-    for (int i = 0; i < sums_.Count(); ++i) {
-        TDBSum& sum = sums_.Item(i);
-        if (!sum.Counts())
-            continue;
-        DbField* field = sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName());
+    ForEachCountingItem(sums_, dataSet, [](TDBSum& sum, DbField* field) {
         switch (sum.GroupOperation()) {
         case goSum:
             sum.Result -= field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
@@ -425,7 +421,7 @@ void TDBSumListProducer::HandleBeforeDelete(DbQuery& dataSet)
                 sum.Result -= kFixedOne;
             break;
         }
-    }
+    });
     if (VirtualMode()) {
         const int at = FindVirtualRecord(dataSet.GetBookmark());
         if (at >= 0)

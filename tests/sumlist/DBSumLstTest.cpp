@@ -176,6 +176,42 @@ TEST_F(SumList, AMissingFieldFailsTheWalkButTheClosingStepsRun)
     EXPECT_GE(changes_, 2);  // cleared, then the closing notice
 }
 
+TEST_F(SumList, SingleRecordChangesAdjustTheValuesWithoutAWalk)
+{
+    TDBSum& all = Add(goCount);
+    TDBSum& withAmount = Add(goCount, u"amount"_qs);
+    TDBSum& total = Add(goSum, u"amount"_qs);
+    TDBSum& average = Add(goAvg, u"amount"_qs);
+    sums_.SetActive(true);
+    query_.Open();
+    query_.SetRecNo(4);  // amount 4
+
+    // Deleting it takes its share out first.
+    query_.BeforeDelete()(query_);
+    EXPECT_EQ(all.Result, 5 * kFixedOne);
+    EXPECT_EQ(withAmount.Result, 3 * kFixedOne);
+    EXPECT_EQ(total.Result, ToFixedPoint(13.75));
+    EXPECT_EQ(average.NonNullCount, 3);
+    EXPECT_EQ(average.Result, ToFixedPoint(13.75 / 3));
+
+    // An edit that posts the same values changes nothing.
+    query_.SetRecNo(2);
+    query_.AfterEdit()(query_);
+    EXPECT_EQ(total.EditedShare, ToFixedPoint(2.25));
+    query_.AfterPost()(query_);
+    EXPECT_EQ(total.Result, ToFixedPoint(13.75));
+    EXPECT_EQ(all.Result, 5 * kFixedOne);
+
+    // An insert that posts the current values adds them once.
+    query_.AfterInsert()(query_);
+    EXPECT_EQ(total.EditedShare, 0);
+    query_.AfterPost()(query_);
+    EXPECT_EQ(total.Result, ToFixedPoint(16.0));
+    EXPECT_EQ(all.Result, 6 * kFixedOne);
+    EXPECT_EQ(average.NonNullCount, 4);
+    query_.AfterCancel()(query_);
+}
+
 TEST_F(SumList, RecordNumbersComeFromTheSequencedDataSet)
 {
     EXPECT_FALSE(sums_.HasRecordNumbers() && sums_.CountRecords() > 0);
