@@ -61,6 +61,10 @@ TCustomDBGridEh::TCustomDBGridEh()
 
 TCustomDBGridEh::~TCustomDBGridEh()
 {
+    for (DbField* field : watchedFields_)
+        field->RemoveWatcher(this);
+    watchedFields_.clear();
+    loading_ = true;  // no more layout work while the grid goes
     link_.SetDataSource(nullptr);
 }
 
@@ -69,11 +73,6 @@ void TCustomDBGridEh::SetDataSource(TDataSource* source)
     link_.SetDataSource(source);
     sumList_.SetDataSet(source ? source->DataSet() : nullptr);
     RequestLayout();
-}
-
-void TCustomDBGridEh::GridLink::ActiveChanged()
-{
-    grid_.sumList_.SetDataSet(DataSet());
 }
 
 QString TCustomDBGridEh::GetFooterText(int footerRow, TColumnEh& column)
@@ -427,47 +426,6 @@ void TCustomDBGridEh::RebuildSortColumns()
         sortColumns_.Add(*column);
 }
 
-void TCustomDBGridEh::RequestLayout()
-{
-    if (loading_)
-        return;
-    BeginUpdate();
-    RebuildVisibleColumns();
-    const int o = IndicatorOffset();
-    const int c = columns_.Count();
-    // Invisible columns inside the frozen block count towards it.
-    int k = 0;
-    int visible = 0;
-    for (int i = 0; i < c; ++i) {
-        if (columns_.Item(i).Visible())
-            ++visible;
-        else if (i < frozenCols_ + k)
-            ++k;
-    }
-    while (frozenCols_ + k < c && !columns_.Item(frozenCols_ + k).Visible())
-        ++k;
-    const bool bound = link_.Active() || columns_.PersistentState();
-    const int fixed = o + (bound ? frozenCols_ : 0) + k - (visible == 0 ? 1 : 0);
-    TCustomGridEh::SetFrozenCols(bound ? frozenCols_ : 0);
-    SetColCount(qMax(1, c + o));
-    TCustomGridEh::SetFixedCols(qBound(0, fixed, ColCount() - 1));
-
-    // Rows: the title row, one data row until the record window sizes them,
-    // the footer rows after them.
-    const int t = TopDataOffset();
-    if (RowCount() <= t)
-        SetRowCount(t + 1);
-    TCustomGridEh::SetFixedRows(t);
-    SetContraRowCount(footerRowCount_);
-    SetDefaultRowHeight(DataRowHeight());
-    if (options_.Has(dgTitles))
-        TCustomGridEh::SetRowHeight(0, TitleRowHeight());
-    ApplyColumnWidths();
-    lineColours_.SetFixedLineColor(flat_ ? kGrey : QColor(0, 0, 0));
-    EndUpdate();
-    InvalidateGrid();
-}
-
 void TCustomDBGridEh::ColumnsChanged(TColumnEh* column)
 {
     if (loading_)
@@ -488,6 +446,11 @@ void TCustomDBGridEh::ColumnsChanged(TColumnEh* column)
     if (columns_.Count() > 0 && current >= 0 && current < columns_.Count() && !columns_.Item(current).Visible()
         && visibleColumns_.Count() > 0)
         SetCurrent({visibleColumns_.Item(0).Index() + IndicatorOffset(), Current().Row});
+}
+
+void TCustomDBGridEh::ApplyFixedLineColour()
+{
+    lineColours_.SetFixedLineColor(flat_ ? kGrey : QColor(0, 0, 0));
 }
 
 void TCustomDBGridEh::InvalidateRow(int row)

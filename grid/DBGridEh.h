@@ -118,8 +118,11 @@ struct TCellTypeEh {
 
 // The data-aware grid: one grid column per visible column after an indicator
 // column, a title row, the data rows and the footer rows.
-class TCustomDBGridEh : public TCustomGridEh, public TColumnsOwnerEh {
+class TCustomDBGridEh : public TCustomGridEh, public TColumnsOwnerEh, private TFieldWatcher {
 public:
+    // The deferred layout message the grid posts to itself.
+    static constexpr int kLayoutMessage = 1124;
+
     TCustomDBGridEh();
     ~TCustomDBGridEh() override;
 
@@ -184,9 +187,39 @@ public:
     // at the current client height (at least 1): the record window's size.
     int DataRowsThatFit();
 
-    // FIXME: the grid's part of the layout pass only: counts, heights and
-    // widths; the field map and the record window come with the data link.
+    // Layout work is batched: changes under the layout lock cost one pass,
+    // run by the outermost UnlockLayout; work that cannot run now waits for
+    // the deferred layout message.
+    void LockLayout();
+    void UnlockLayout();
+    void DropLayoutLock();
     void RequestLayout() override;
+    void PostLayout();
+    void HandleLayoutMessage();
+    int LayoutLock() const { return layoutLock_; }
+    // How many layout passes ran, for tests of the batching.
+    int LayoutPassCount() const { return layoutPasses_; }
+    int UpdateLock() const { return updateLock_; }
+    void TakeUpdateLock() { updateLock_ = quint8(updateLock_ + 1); }
+    void ReleaseUpdateLock() { if (updateLock_ > 0) --updateLock_; }
+
+    // The field shown by data column i, or null; built by the layout pass.
+    DbField* MappedField(int dataColumn) const;
+    int FieldMapCount() const { return int(fieldMap_.size()); }
+    int WindowSize() const { return link_.BufferCount(); }
+    int RecordsInWindow() const { return link_.RecordCount(); }
+    int ActiveRecord() const { return link_.ActiveRecord(); }
+    // Painting reads other window rows by selecting their slot for a while.
+    void SelectSlotForReading(int slot);
+    void RestoreSlot();
+    int RecordNumberOfSlot(int slot);
+
+    void SizeRecordWindow();
+    void SyncCurrentRow();
+    // The vertical bar from the record numbers the sum list knows.
+    void UpdateVertScrollBar();
+    // A vertical scroll request moves the current record.
+    void HandleVertScroll(TScrollCodeEh code, int position);
     // Shows the vertical bar's range, page and position.
     void SetVertScrollBarValues(const TScrollInfo& info);
     // A window at another resolution than the layout's 96 pixels per inch.
@@ -195,7 +228,7 @@ public:
     // What the columns see.
     DbQuery* DataSet() const override { return link_.DataSet(); }
     bool Loading() const override { return loading_; }
-    bool LayoutChangeAnnounced() const override { return false; }
+    bool LayoutChangeAnnounced() const override { return layoutAnnounced_; }
     bool HasWindow() const override { return Window() != nullptr; }
     TFontEh Font() const override { return font_; }
     TFontEh TitleFont() const override { return titleFont_; }
@@ -222,7 +255,23 @@ protected:
     bool ShowsBaseVertScrollBar() const override { return false; }
     void TopLeftChanged() override;
 
+    // What the result set tells the grid through its link.
+    void ActiveStateChanged(bool open);
+    void WindowContentChanged();
+    void RecordMoved(int distance);
+    void CurrentRecordChanged(DbField* field);
+
 private:
+    bool AcquireLayoutLock();
+    void RunLayoutPass();
+    void DefineFieldMap();
+    void ClearFieldMap();
+    void AddFieldMapping(const QString& name);
+    void BuildDefaultColumns();
+    void FieldDestroyed(DbField* field) override;
+    QRect RowBox(int row) const;
+    // Grey lines between fixed cells when flat, black otherwise.
+    void ApplyFixedLineColour();
     void ApplyBaseOptions();
     void RebuildVisibleColumns();
     void RebuildSortColumns();
@@ -243,6 +292,11 @@ private:
     public:
         explicit GridLink(TCustomDBGridEh& grid) : grid_(grid) {}
         void ActiveChanged() override;
+        void DataSetChanged() override;
+        void DataSetScrolled(int distance) override;
+        void RecordChanged(DbField* field) override;
+        void LayoutChanged() override;
+        void EditingChanged() override;
 
     private:
         TCustomDBGridEh& grid_;
@@ -270,4 +324,15 @@ private:
     std::unique_ptr<TCanvas> screenCanvas_;
     std::optional<TScrollBarVisibleModeEh> lastVertMode_;
     int lastLeftCol_ = -1;
+    quint8 layoutLock_ = 0;
+    quint8 updateLock_ = 0;
+    bool layoutPending_ = false;
+    bool layoutAnnounced_ = false;
+    std::vector<int> fieldMap_;
+    bool sparseMap_ = false;
+    std::vector<DbField*> watchedFields_;
+    int savedSlot_ = -1;
+    int indicatorRow_ = -1;
+    bool ignoreThumbPosition_ = false;
+    int layoutPasses_ = 0;
 };

@@ -1,0 +1,205 @@
+// The grid following its result set: the layout pass with its field map, the
+// record window, moves, and the search sequence of the main window.
+#include "grid/DBGridEh.h"
+
+#include "db/Connection.h"
+#include "support/FakeWindow.h"
+#include "support/QtPrint.h"
+#include "support/RecordingCanvas.h"
+#include "support/TestFiles.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kSearch =
+    u" SELECT A.id,index_id, name1,name2, name_eng, A.cas as CAS, dangtypes,  Iadmin_no, specialadmin, remarks, "
+    u"A.drugchem, A.exploidchem, B.html_file  FROM hazardous_chemicals A Left JOIN  hazardous_chemicals_msds B  "
+    u"ON A.cas = B.cas order by Id  LIMIT 200 "_qs;
+
+class GridLink : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UseOdbcIni(dir_.path(), QString());
+        connection_.SetEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
+        query_.SetConnection(&connection_);
+        query_.SQL().append(kSearch);
+        source_.SetDataSet(&query_);
+        grid_.SetMeasuringCanvas(&canvas_);
+        grid_.SetWindow(&window_);
+    }
+
+    // The main window's eight columns, four frozen, one footer row.
+    void MainWindowColumns()
+    {
+        grid_.LockLayout();
+        const char* fields[] = {"index_id", "name1", "name2", "name_eng", "cas", "dangtypes", "specialadmin", "remarks"};
+        const int widths[] = {102, 188, 134, 87, 110, 202, 203, 89};
+        for (int i = 0; i < 8; ++i) {
+            TColumnEh& c = grid_.Columns().Add();
+            c.SetFieldName(QString::fromLatin1(fields[i]));
+            c.SetWidth(widths[i]);
+        }
+        grid_.SetFrozenCols(4);
+        grid_.SetFooterRowCount(1);
+        grid_.UnlockLayout();
+        grid_.SetDataSource(&source_);
+    }
+
+    QTemporaryDir dir_;
+    DbConnection connection_;
+    DbQuery query_;
+    TDataSource source_;
+    RecordingCanvas canvas_;
+    FakeWindow window_{QSize(1120, 288)};  // (288 - 19 - 1 - 20 - 1) div 20 = 12 data rows
+    TCustomDBGridEh grid_;
+};
+
+TEST_F(GridLink, ChangesInsideOneLockCostOnePass)
+{
+    const int before = grid_.LayoutPassCount();
+    grid_.LockLayout();
+    grid_.SetFrozenCols(2);
+    grid_.SetFooterRowCount(1);
+    grid_.SetRowLines(1);
+    grid_.Columns().Add();
+    EXPECT_EQ(grid_.LayoutPassCount(), before);
+    grid_.UnlockLayout();
+    EXPECT_EQ(grid_.LayoutPassCount(), before + 1);
+    EXPECT_EQ(grid_.LayoutLock(), 0);
+    EXPECT_EQ(grid_.UpdateLock(), 0);
+
+    // While loading the configuration no pass runs.
+    grid_.SetLoading(true);
+    grid_.SetFrozenCols(1);
+    EXPECT_EQ(grid_.LayoutPassCount(), before + 1);
+    grid_.SetLoading(false);
+    grid_.RequestLayout();
+    EXPECT_EQ(grid_.LayoutPassCount(), before + 2);
+}
+
+TEST_F(GridLink, TheSearchSequenceOfTheMainWindow)
+{
+    MainWindowColumns();
+    // Closed: the columns stay, unbound; one empty data row and the footer.
+    EXPECT_EQ(grid_.ColCount(), 9);
+    EXPECT_EQ(grid_.FixedCols(), 5);
+    EXPECT_EQ(grid_.TCustomGridEh::FrozenCols(), 4);
+    EXPECT_EQ(grid_.RowCount(), 2);
+    EXPECT_EQ(grid_.ContraRowCount(), 1);
+    EXPECT_EQ(grid_.FieldMapCount(), 0);
+
+    // Open: a sparse map of the eight names, a window of the rows that fit.
+    query_.Open();
+    ASSERT_EQ(grid_.FieldMapCount(), 8);
+    EXPECT_EQ(grid_.MappedField(4)->FieldName(), u"CAS"_qs);
+    EXPECT_EQ(grid_.WindowSize(), 12);
+    EXPECT_EQ(grid_.RecordsInWindow(), 12);
+    EXPECT_EQ(grid_.RowCount(), 13);
+    EXPECT_EQ(grid_.Current().Row, 1);
+    EXPECT_EQ(grid_.Columns().Item(4).CellText(), u"8008-60-4"_qs);
+
+    // Close: the fields go; the deferred layout message is posted once.
+    window_.Posted.clear();
+    query_.Close();
+    EXPECT_EQ(grid_.RowCount(), 2);
+    EXPECT_EQ(grid_.ColCount(), 9);
+    EXPECT_EQ(grid_.Columns().Item(0).Title().Caption(), u"index_id"_qs);
+    EXPECT_EQ(window_.Posted.count(TCustomDBGridEh::kLayoutMessage), 1);
+    const int passes = grid_.LayoutPassCount();
+    grid_.HandleLayoutMessage();
+    EXPECT_EQ(grid_.LayoutPassCount(), passes + 1);
+
+    // Reopen: the same columns bind again by name.
+    query_.Open();
+    EXPECT_EQ(grid_.Columns().Item(1).CellText(), u"阿片"_qs);
+}
+
+TEST_F(GridLink, AMissingNameMapsToNothingAndItsColumnStaysEmpty)
+{
+    grid_.Columns().Add().SetFieldName(u"name1"_qs);
+    grid_.Columns().Add().SetFieldName(u"no_such_field"_qs);
+    grid_.SetDataSource(&source_);
+    query_.Open();
+    EXPECT_NE(grid_.MappedField(0), nullptr);
+    EXPECT_EQ(grid_.MappedField(1), nullptr);
+    EXPECT_EQ(grid_.Columns().Item(1).CellText(), QString());
+    EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"阿片"_qs);
+}
+
+TEST_F(GridLink, WithoutPersistentColumnsEveryVisibleFieldGetsADefaultColumn)
+{
+    grid_.SetDataSource(&source_);
+    EXPECT_EQ(grid_.Columns().Count(), 1);  // closed: one unbound column
+    query_.Open();
+    ASSERT_EQ(grid_.Columns().Count(), query_.FieldCount());
+    EXPECT_FALSE(grid_.Columns().PersistentState());
+    EXPECT_EQ(grid_.Columns().Item(5).FieldName(), u"CAS"_qs);
+    EXPECT_EQ(grid_.Columns().Item(5).Title().Caption(), u"CAS"_qs);
+    EXPECT_EQ(grid_.ColCount(), query_.FieldCount() + 1);
+    EXPECT_EQ(grid_.FixedCols(), 1);
+    EXPECT_FALSE(grid_.StoredColumns().has_value());
+    query_.Close();
+    EXPECT_EQ(grid_.Columns().Count(), 1);
+}
+
+TEST_F(GridLink, MovesScrollTheDataRowsOrRepaintEverything)
+{
+    MainWindowColumns();
+    query_.Open();
+    query_.MoveBy(11);  // the last row of the window: no scroll
+    window_.Scrolls.clear();
+    window_.WholeInvalidations = 0;
+    query_.Next();      // one below the window: the data rows move up by a row and its line
+    ASSERT_EQ(window_.Scrolls.size(), 1);
+    EXPECT_EQ(window_.Scrolls.first().Dy, -20);
+    EXPECT_EQ(window_.Scrolls.first().Rect.top(), 20);
+    EXPECT_EQ(grid_.Current().Row, 12);
+    query_.MoveBy(50);  // more than a screenful
+    EXPECT_GE(window_.WholeInvalidations, 1);
+    EXPECT_EQ(window_.Scrolls.size(), 1);
+    EXPECT_EQ(grid_.Current().Row, 12);
+}
+
+TEST_F(GridLink, TheVerticalBarFollowsTheRecordNumbers)
+{
+    MainWindowColumns();
+    grid_.SumList()->SetActive(true);
+    query_.Open();
+    EXPECT_EQ(window_.Bars.at(TScrollBarKind::Vertical), (TScrollInfo{1, 200 + 12 - 1, 12, 1}));
+    query_.MoveBy(4);
+    EXPECT_EQ(window_.Bars.at(TScrollBarKind::Vertical).Pos, 5);
+
+    // Line down from the first record of a five-record window moves by five.
+    window_.Client = QSize(1120, 19 + 1 + 5 * 20 + 20 + 1);
+    grid_.RequestLayout();
+    query_.First();
+    ASSERT_EQ(grid_.RecordsInWindow(), 5);
+    grid_.HandleVertScroll(scLineDown, 0);
+    EXPECT_EQ(query_.RecNo(), 6);
+    grid_.HandleVertScroll(scLineUp, 0);
+    EXPECT_EQ(query_.RecNo(), 1);  // the window is 2..6: to the record just above it
+    grid_.HandleVertScroll(scPosition, 150);
+    EXPECT_EQ(query_.RecNo(), 150);
+    grid_.HandleVertScroll(scTrack, 10);  // no tracking: the thumb moves nothing
+    EXPECT_EQ(query_.RecNo(), 150);
+    grid_.HandleVertScroll(scBottom, 0);
+    EXPECT_EQ(query_.RecNo(), 200);
+}
+
+TEST_F(GridLink, WindowSlotsAreReadAndRestored)
+{
+    MainWindowColumns();
+    query_.Open();
+    query_.MoveBy(3);
+    EXPECT_EQ(grid_.RecordNumberOfSlot(7), 8);
+    EXPECT_EQ(grid_.ActiveRecord(), 3);
+    grid_.SelectSlotForReading(5);
+    EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"6"_qs);
+    grid_.RestoreSlot();
+    EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"4"_qs);
+}
+
+} // namespace
