@@ -326,13 +326,12 @@ private:
     int lastLeftCol_ = -1;
     quint8 layoutLock_ = 0;
     quint8 updateLock_ = 0;
-    bool layoutPending_ = false;
     bool layoutAnnounced_ = false;
     std::vector<int> fieldMap_;
     bool sparseMap_ = false;
     std::vector<DbField*> watchedFields_;
     int savedSlot_ = -1;
-    int indicatorRow_ = -1;
+    int indicatorRow_ = -1;  // where painting last drew the record mark; -1 before any
     bool ignoreThumbPosition_ = false;
     int layoutPasses_ = 0;
 };

@@ -60,8 +60,6 @@ void TCustomDBGridEh::RequestLayout()
 {
     if (AcquireLayoutLock())
         UnlockLayout();
-    else
-        layoutPending_ = true;
 }
 
 void TCustomDBGridEh::PostLayout()
@@ -184,7 +182,6 @@ void TCustomDBGridEh::RunLayoutPass()
 {
     if (loading_)
         return;
-    layoutPending_ = false;
     if (Window())
         Window()->RemoveMessage(kLayoutMessage);
     ++layoutPasses_;
