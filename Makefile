@@ -16,6 +16,11 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 
 run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: no display to show the window on (DISPLAY is not set)." >&2; \
+	  echo "Search from the command line instead, for example: $(BUILD)/vorlak-query --name 甲醇" >&2; \
+	  exit 1; \
+	fi
 	cd $(BUILD) && ./vorlak
 
 test: build
