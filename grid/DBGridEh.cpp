@@ -448,6 +448,22 @@ void TCustomDBGridEh::ColumnsChanged(TColumnEh* column)
         SetCurrent({visibleColumns_.Item(0).Index() + IndicatorOffset(), Current().Row});
 }
 
+TColumnEh* TCustomDBGridEh::CurrentColumn()
+{
+    const int index = Current().Col - IndicatorOffset();
+    return index >= 0 && index < columns_.Count() ? &columns_.Item(index) : nullptr;
+}
+
+void TCustomDBGridEh::MoveToColumn(int columnIndex)
+{
+    const int col = columnIndex + IndicatorOffset();
+    if (col < 0 || col >= ColCount())
+        return;
+    SetCurrent({col, Current().Row});
+    BringCellIntoView(col, Current().Row);
+    InvalidateRow(Current().Row);
+}
+
 void TCustomDBGridEh::ApplyFixedLineColour()
 {
     lineColours_.SetFixedLineColor(flat_ ? kGrey : QColor(0, 0, 0));

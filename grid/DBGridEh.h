@@ -203,6 +203,11 @@ public:
     void TakeUpdateLock() { updateLock_ = quint8(updateLock_ + 1); }
     void ReleaseUpdateLock() { if (updateLock_ > 0) --updateLock_; }
 
+    // The column of the grid's current cell, or null on the indicator.
+    TColumnEh* CurrentColumn();
+    // Makes a column current and scrolls it into view.
+    void MoveToColumn(int columnIndex);
+
     // The field shown by data column i, or null; built by the layout pass.
     DbField* MappedField(int dataColumn) const;
     int FieldMapCount() const { return int(fieldMap_.size()); }

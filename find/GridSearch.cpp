@@ -1,0 +1,116 @@
+#include "GridSearch.h"
+
+#include "db/Query.h"
+#include "grid/DBGridEh.h"
+
+namespace {
+
+// Where the search started, kept so that a failed search puts the record
+// back and leaves the window scrolled as it was.
+class SearchStart {
+public:
+    explicit SearchStart(TCustomDBGridEh& grid, DbQuery& dataSet) : dataSet_(dataSet)
+    {
+        const int n = grid.RecordsInWindow();
+        offset_ = grid.ActiveRecord() - (n - 1) / 2;
+        dataSet_.MoveBy(-offset_);
+        bookmark_ = dataSet_.GetBookmark();
+        dataSet_.MoveBy(offset_);
+    }
+    void Restore()
+    {
+        if (dataSet_.BookmarkValid(bookmark_)) {
+            dataSet_.GotoBookmark(bookmark_);
+            dataSet_.MoveBy(offset_);
+        }
+    }
+
+private:
+    DbQuery& dataSet_;
+    TBookmark bookmark_;
+    int offset_ = 0;
+};
+
+} // namespace
+
+bool CellTextMatches(const QString& cell, const QString& text, TFindMatchKindEh kind, bool caseInsensitive)
+{
+    const QString a = caseInsensitive ? cell.toUpper() : cell;
+    const QString b = caseInsensitive ? text.toUpper() : text;
+    switch (kind) {
+    case fmAnyPart: return !b.isEmpty() && a.contains(b);
+    case fmWholeField: return a == b;
+    case fmFromBeginning: return a.left(b.size()) == b;
+    }
+    return false;
+}
+
+bool FindCellText(TCustomDBGridEh& grid, const TFindRequestEh& request)
+{
+    DbQuery* dataSet = grid.DataSet();
+    if (!dataSet || !dataSet->Active())
+        return false;
+    const TColumnsEhList& visible = grid.VisibleColumns();
+    int index = -1;
+    if (!request.FieldName.isEmpty()) {
+        TColumnEh* column = nullptr;
+        for (int i = 0; i < grid.Columns().Count() && !column; ++i)
+            if (grid.Columns().Item(i).FieldName().compare(request.FieldName, Qt::CaseInsensitive) == 0)
+                column = &grid.Columns().Item(i);
+        if (!column)
+            throw Exception(u"Field name '%1' not found"_qs.arg(request.FieldName));
+        index = visible.IndexOf(*column);
+    } else if (TColumnEh* current = grid.CurrentColumn()) {
+        index = visible.IndexOf(*current);
+    }
+    if (visible.Count() == 0)
+        return false;
+    index = qMax(0, index);
+
+    dataSet->DisableControls();
+    struct Resume {
+        DbQuery& dataSet;
+        ~Resume() { dataSet.EnableControls(); }
+    } resume{*dataSet};
+    SearchStart start(grid, *dataSet);
+
+    const bool allColumns = request.Flags & ffAllColumns;
+    const int forward = request.Direction == fdUp ? -1 : 1;
+    // One step to the next cell to examine; false past either end.
+    const auto step = [&] {
+        if (allColumns) {
+            const int edge = forward > 0 ? visible.Count() - 1 : 0;
+            if (index != edge) {
+                index += forward;
+                return true;
+            }
+            if (dataSet->MoveBy(forward) == 0)
+                return false;
+            index = forward > 0 ? 0 : visible.Count() - 1;
+            return true;
+        }
+        return dataSet->MoveBy(forward) != 0;
+    };
+
+    bool more = dataSet->RecordCount() > 0;
+    if (more && request.Direction == fdAll)
+        dataSet->First();
+    else if (more)
+        more = step();
+    bool found = false;
+    while (more) {
+        TColumnEh& column = visible.Item(index);
+        QString cell;
+        if (DbField* field = column.BoundField())
+            cell = request.Flags & ffUseDisplayText ? column.CellText() : field->AsString();
+        if (CellTextMatches(cell, request.Text, request.MatchKind, request.Flags & ffCaseInsensitive)) {
+            found = true;
+            grid.MoveToColumn(column.Index());
+            break;
+        }
+        more = step();
+    }
+    if (!found)
+        start.Restore();
+    return found;
+}
