@@ -6,15 +6,17 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-TAboutBox* AboutBox = nullptr;
+using namespace Qt::StringLiterals;
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
+AboutBox* aboutBox = nullptr;
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     RegisterWidgetComponents();
-    LoadLayout(this, u":/layouts/AboutBox.json"_qs);
+    LoadLayout(this, u":/layouts/AboutBox.json"_s);
 }
 
-void TAboutBox::keyPressEvent(QKeyEvent* event)
+void AboutBox::keyPressEvent(QKeyEvent* event)
 {
     // The dialog has no cancel button, so Escape has nothing to press.
     if (event->key() == Qt::Key_Escape) {
@@ -24,7 +26,7 @@ void TAboutBox::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void TAboutBox::showEvent(QShowEvent* event)
+void AboutBox::showEvent(QShowEvent* event)
 {
     if (QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

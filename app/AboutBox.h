@@ -4,15 +4,15 @@
 
 // The About box: title, version, authorship and a word on the data. Shown
 // modally; Enter presses "确定", Escape does nothing, the close box closes.
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 };
 
-extern TAboutBox* AboutBox;
+extern AboutBox* aboutBox;

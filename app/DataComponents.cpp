@@ -7,6 +7,8 @@
 
 #include <QJsonArray>
 
+using namespace Qt::StringLiterals;
+
 void RegisterDataComponents()
 {
     static bool registered = false;
@@ -14,15 +16,15 @@ void RegisterDataComponents()
         return;
     registered = true;
 
-    RegisterComponentClass(u"Connection"_qs, [](QObject* p) -> QObject* { return new DbConnection(p); });
-    RegisterComponentClass(u"Query"_qs, [](QObject* p) -> QObject* { return new DbQuery(p); });
-    RegisterComponentClass(u"DataSource"_qs, [](QObject* p) -> QObject* { return new TDataSource(p); });
+    RegisterComponentClass(u"Connection"_s, [](QObject* p) -> QObject* { return new Connection(p); });
+    RegisterComponentClass(u"Query"_s, [](QObject* p) -> QObject* { return new Query(p); });
+    RegisterComponentClass(u"DataSource"_s, [](QObject* p) -> QObject* { return new DataSource(p); });
 
     RegisterPropertyApplier([](QObject* c, const QString& name, const QJsonValue& value, LayoutLoad& load) {
-        if (auto* query = qobject_cast<DbQuery*>(c)) {
+        if (auto* query = qobject_cast<Query*>(c)) {
             if (name == u"Connection") {
                 load.Resolve(value.toString(), [query](QObject* target) {
-                    query->SetConnection(qobject_cast<DbConnection*>(target));
+                    query->SetConnection(qobject_cast<Connection*>(target));
                 });
                 return true;
             }
@@ -32,9 +34,9 @@ void RegisterDataComponents()
                 return true;
             }
         }
-        if (auto* source = qobject_cast<TDataSource*>(c); source && name == u"DataSet") {
+        if (auto* source = qobject_cast<DataSource*>(c); source && name == u"DataSet") {
             load.Resolve(value.toString(), [source](QObject* target) {
-                source->SetDataSet(qobject_cast<DbQuery*>(target));
+                source->SetDataSet(qobject_cast<Query*>(target));
             });
             return true;
         }

@@ -5,9 +5,11 @@
 #include "platform/IniFile.h"
 #include "platform/Layout.h"
 
-TDataModule1* DataModule1 = nullptr;
+using namespace Qt::StringLiterals;
 
-const QString TDataModule1::kDefaultMsdsUrl = u"http://localhost/msds/"_qs;
+DataModule* dataModule = nullptr;
+
+const QString DataModule::kDefaultMsdsUrl = u"http://localhost/msds/"_s;
 
 QString ApplicationFolderOf(const QString& programFilePath)
 {
@@ -15,19 +17,19 @@ QString ApplicationFolderOf(const QString& programFilePath)
     return programFilePath.left(separator + 1);
 }
 
-TDataModule1::TDataModule1(const QString& programFilePath, QObject* parent)
+DataModule::DataModule(const QString& programFilePath, QObject* parent)
     : QObject(parent), programFilePath_(programFilePath)
 {
     RegisterDataComponents();
-    LoadLayout(this, u":/layouts/DataModule1.json"_qs);
+    LoadLayout(this, u":/layouts/DataModule.json"_s);
 }
 
-void TDataModule1::DataModuleCreate()
+void DataModule::readSettings()
 {
-    ADOConnection1 = qobject_cast<DbConnection*>(FindComponent(this, u"ADOConnection1"_qs));
+    connection = qobject_cast<Connection*>(FindComponent(this, u"ADOConnection1"_s));
     applicationFolder_ = ApplicationFolderOf(programFilePath_);
-    ADOConnection1->SetEmbeddedDatabase(applicationFolder_ + u"vorlak.db"_qs);
+    connection->SetEmbeddedDatabase(applicationFolder_ + u"vorlak.db"_s);
     msdsUrl_ = kDefaultMsdsUrl;
-    msdsUrl_ = ReadIniString(applicationFolder_ + u"Config.Ini"_qs, u"HTTP"_qs, u"MsdsURL"_qs, msdsUrl_,
+    msdsUrl_ = ReadIniString(applicationFolder_ + u"Config.Ini"_s, u"HTTP"_s, u"MsdsURL"_s, msdsUrl_,
                              kIniBufferSize);
 }

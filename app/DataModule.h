@@ -8,7 +8,7 @@
 // What the whole program shares: the catalogue connection, the program's
 // folder and the MSDS base address from Config.Ini. Its components come from
 // its stored layout.
-class TDataModule1 : public QObject {
+class DataModule : public QObject {
     Q_OBJECT
 
 public:
@@ -16,14 +16,14 @@ public:
     static constexpr int kIniBufferSize = 2048;
 
     // programFilePath: the full path of the program file.
-    explicit TDataModule1(const QString& programFilePath, QObject* parent = nullptr);
+    explicit DataModule(const QString& programFilePath, QObject* parent = nullptr);
 
     // Fills the application folder and the MSDS base address; runs once, on creation.
-    Q_INVOKABLE void DataModuleCreate();
+    Q_INVOKABLE void readSettings();
 
     const QString& ApplicationFolder() const { return applicationFolder_; }
     const QString& MsdsUrl() const { return msdsUrl_; }
-    DbConnection* ADOConnection1 = nullptr;
+    Connection* connection = nullptr;
 
 private:
     QString programFilePath_;
@@ -31,7 +31,7 @@ private:
     QString msdsUrl_;
 };
 
-extern TDataModule1* DataModule1;
+extern DataModule* dataModule;
 
 // The folder part of a program path, up to and including the last separator.
 QString ApplicationFolderOf(const QString& programFilePath);

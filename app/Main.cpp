@@ -1,7 +1,7 @@
 // vorlak: the catalogue lookup program.
 #include "AboutBox.h"
 #include "DataModule.h"
-#include "FormVorlak.h"
+#include "MainWindow.h"
 
 #include "platform/Application.h"
 #include "platform/MessageBoxWidget.h"
@@ -9,18 +9,20 @@
 #include <QApplication>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     WidgetMessageBoxes messageBoxes;
     SetMessageBoxes(&messageBoxes);
-    Application().SetTitle(u"危险化学品名录2015"_qs);
+    Application::Instance().SetTitle(u"危险化学品名录2015"_s);
 
     // The three forms, in this order; the first is the main window.
-    FormVorlak = new TFormVorlak;
-    std::unique_ptr<TDataModule1> dataModule(DataModule1 = new TDataModule1(QCoreApplication::applicationFilePath()));
-    std::unique_ptr<TAboutBox> aboutBox(AboutBox = new TAboutBox);
+    mainWindow = new MainWindow;
+    const std::unique_ptr<DataModule> ownedDataModule(dataModule = new DataModule(QCoreApplication::applicationFilePath()));
+    const std::unique_ptr<AboutBox> ownedAboutBox(aboutBox = new AboutBox);
 
-    FormVorlak->show();
+    mainWindow->show();
     return app.exec();
 }

@@ -2,6 +2,8 @@
 
 #include "platform/Errors.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 int IntegerValue(const QString& option, const QString& text)
@@ -9,7 +11,7 @@ int IntegerValue(const QString& option, const QString& text)
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok)
-        throw Exception(option + u" takes a whole number, not \""_qs + text + u'"');
+        throw Exception(option + u" takes a whole number, not \""_s + text + u'"');
     return value;
 }
 
@@ -19,20 +21,20 @@ QString QueryUsage()
 {
     return u"usage: vorlak-query [--name T] [--alias T] [--cas T] [--eng T] [--exact]\n"
            u"                    [--batch N] [--hazard N] [--hazard-text T] [--precursor N]\n"
-           u"                    [--index-no T] [--no-limit] [--sql]\n"_qs;
+           u"                    [--index-no T] [--no-limit] [--sql]\n"_s;
 }
 
 QueryCommand ParseQueryCommandLine(const QStringList& arguments)
 {
     QueryCommand command;
-    TSearchCriteria& c = command.Criteria;
+    SearchCriteria& c = command.Criteria;
     bool hazardTextGiven = false;
 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& option = arguments.at(i);
         auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
-                throw Exception(option + u" needs a value"_qs);
+                throw Exception(option + u" needs a value"_s);
             return arguments.at(++i);
         };
         if (option == u"--name")
@@ -61,7 +63,7 @@ QueryCommand ParseQueryCommandLine(const QStringList& arguments)
         else if (option == u"--sql")
             command.PrintSqlOnly = true;
         else
-            throw Exception(u"unknown argument \""_qs + option + u'"');
+            throw Exception(u"unknown argument \""_s + option + u'"');
     }
 
     // As in the window, the combo box shows the text of the item it selects.

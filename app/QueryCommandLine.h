@@ -7,7 +7,7 @@
 
 // What vorlak-query was asked to do.
 struct QueryCommand {
-    TSearchCriteria Criteria;
+    SearchCriteria Criteria;
     bool PrintSqlOnly = false;
 };
 

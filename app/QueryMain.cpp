@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 enum ExitStatus { kOk = 0, kStatementRefused = 1, kNoConnection = 2, kBadArguments = 64 };
@@ -29,10 +31,10 @@ QString Cell(QString text)
     return text;
 }
 
-QString ResultTable(DbQuery& query)
+QString ResultTable(Query& query)
 {
     QStringList titles;
-    QList<DbField*> fields;
+    QList<Field*> fields;
     for (const ResultColumn& column : ShownResultColumns()) {
         titles.append(column.Title);
         fields.append(&query.FieldByName(column.FieldName));
@@ -40,11 +42,11 @@ QString ResultTable(DbQuery& query)
     QString out = titles.join(u'\t') + u'\n';
     for (query.First(); !query.Eof(); query.Next()) {
         QStringList cells;
-        for (DbField* field : fields)
+        for (Field* field : fields)
             cells.append(Cell(field->DisplayText()));
         out += cells.join(u'\t') + u'\n';
     }
-    out += u"共"_qs + QString::number(query.RecordCount()) + u"条\n"_qs;
+    out += u"共"_s + QString::number(query.RecordCount()) + u"条\n"_s;
     return out;
 }
 
@@ -62,25 +64,25 @@ int main(int argc, char* argv[])
         return kBadArguments;
     }
 
-    const TSearchStatement statement = BuildSearchSql(command.Criteria);
+    const SearchStatement statement = BuildSearchSql(command.Criteria);
     if (command.PrintSqlOnly) {
         Print(stdout, statement.Text + u'\n');
         return kOk;
     }
     if (statement.IndexNoRejected)
-        Print(stderr, u"序号必须是数字\n"_qs);
+        Print(stderr, u"序号必须是数字\n"_s);
 
-    TDataModule1 dataModule(QCoreApplication::applicationFilePath());
-    DataModule1 = &dataModule;
+    DataModule module(QCoreApplication::applicationFilePath());
+    dataModule = &module;
     try {
-        dataModule.ADOConnection1->Open();
-    } catch (const EDatabaseError& error) {
-        Print(stderr, u"数据库无法连接\n"_qs + error.Message() + u'\n');
+        module.connection->Open();
+    } catch (const DatabaseError& error) {
+        Print(stderr, u"数据库无法连接\n"_s + error.Message() + u'\n');
         return kNoConnection;
     }
 
-    DbQuery query;
-    query.SetConnection(dataModule.ADOConnection1);
+    Query query;
+    query.SetConnection(module.connection);
     query.SQL().append(statement.Text);
     try {
         query.Open();

@@ -12,24 +12,17 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-Qt::Alignment QtAlignment(TAlignment alignment)
+Qt::Alignment QtAlignment(TextAlignment alignment)
 {
     switch (alignment) {
-    case taCenter: return Qt::AlignCenter;
-    case taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
+    case TextAlignment::Center: return Qt::AlignCenter;
+    case TextAlignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
     default: return Qt::AlignLeft | Qt::AlignVCenter;
     }
-}
-
-TFontEh FontFrom(const QJsonObject& o)
-{
-    TFontEh font;
-    font.Face.Name = o.value(u"Name").toString(u"宋体"_qs);
-    font.Face.Height = o.value(u"Height").toInt(-15);
-    font.Colour = o.value(u"Color").toString(u"clWindowText"_qs);
-    return font;
 }
 
 } // namespace
@@ -50,14 +43,14 @@ ResultGridStandIn::ResultGridStandIn(QWidget* parent)
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(table_, &QWidget::customContextMenuRequested, this, &ResultGridStandIn::ShowContextMenu);
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (DbQuery* query = DataSet(); query && row >= 0)
+        if (Query* query = DataSet(); query && row >= 0)
             query->SetRecNo(row + 1);
     });
     footer_->setFixedHeight(22);
     footer_->setAutoFillBackground(true);
     // The footer follows the sum list as the grid's footer rows would.
-    TDBSumListProducer::TNotify gridHandler = grid_.SumList()->SumListChanged;
-    grid_.SumList()->SumListChanged = [this, gridHandler](TDBSumListProducer& sumList) {
+    SumList::Handler gridHandler = grid_.SumList()->SumListChanged;
+    grid_.SumList()->SumListChanged = [this, gridHandler](SumList& sumList) {
         if (gridHandler)
             gridHandler(sumList);
         ShowFooter();
@@ -70,15 +63,15 @@ void ResultGridStandIn::ShowFooter()
     for (int i = 0; i < grid_.Columns().Count(); ++i)
         if (const QString cell = grid_.GetFooterText(0, grid_.Columns().Item(i)); !cell.isEmpty())
             text = cell;
-    footer_->setText(u"  "_qs + text);
+    footer_->setText(u"  "_s + text);
 }
 
 void ResultGridStandIn::ShowColumns()
 {
-    TDBGridColumnsEh& columns = grid_.Columns();
+    GridColumns& columns = grid_.Columns();
     table_->setColumnCount(columns.Count());
     for (int i = 0; i < columns.Count(); ++i) {
-        TColumnEh& column = columns.Item(i);
+        GridColumn& column = columns.Item(i);
         auto* title = new QTableWidgetItem(column.Title().Caption());
         title->setTextAlignment(QtAlignment(column.Title().Alignment()));
         table_->setHorizontalHeaderItem(i, title);
@@ -101,8 +94,8 @@ void ResultGridStandIn::SetEvenRowColour(const QColor& colour)
 void ResultGridStandIn::ActiveChanged()
 {
     table_->setRowCount(0);
-    grid_.Columns().DropFields();
-    DbQuery* query = DataSet();
+    grid_.Columns().BindFieldsByName();
+    Query* query = DataSet();
     ShowFooter();
     if (!query || !query->Active())
         return;
@@ -112,7 +105,7 @@ void ResultGridStandIn::ActiveChanged()
     for (int row = 0; row < query->RecordCount(); ++row) {
         query->SetReadingRecord(row);
         for (int i = 0; i < grid_.Columns().Count(); ++i) {
-            TColumnEh& column = grid_.Columns().Item(i);
+            GridColumn& column = grid_.Columns().Item(i);
             auto* item = new QTableWidgetItem(column.CellText());
             item->setTextAlignment(QtAlignment(column.Alignment()));
             table_->setItem(row, i, item);
@@ -156,47 +149,28 @@ void RegisterResultGridStandIn()
     if (registered)
         return;
     registered = true;
-    RegisterComponentClass(u"DBGridEh"_qs, [](QObject* p) -> QObject* {
+    RegisterComponentClass(u"DataGrid"_s, [](QObject* p) -> QObject* {
         return new ResultGridStandIn(qobject_cast<QWidget*>(p));
     });
     RegisterPropertyApplier([](QObject* c, const QString& name, const QJsonValue& value, LayoutLoad& load) {
         auto* standIn = qobject_cast<ResultGridStandIn*>(c);
         if (!standIn)
             return false;
-        TCustomDBGridEh& grid = standIn->Grid();
-        if (name == u"Columns") {
-            grid.ReadStoredColumns(value.toArray());
-            standIn->ShowColumns();
-        } else if (name == u"DataSource") {
+        if (name == u"DataSource") {
             load.Resolve(value.toString(), [standIn](QObject* t) {
-                auto* source = qobject_cast<TDataSource*>(t);
+                auto* source = qobject_cast<DataSource*>(t);
                 standIn->Grid().SetDataSource(source);
                 standIn->SetDataSource(source);
             });
         } else if (name == u"PopupMenu") {
             load.Resolve(value.toString(), [standIn](QObject* t) { standIn->SetPopupMenu(qobject_cast<QMenu*>(t)); });
-        } else if (name == u"EvenRowColor") {
-            standIn->SetEvenRowColour(ResolveColour(value.toString()));
-            standIn->setProperty("EvenRowColor", value.toString());
-        } else if (name == u"FrozenCols") {
-            grid.SetFrozenCols(value.toInt());
-        } else if (name == u"FooterRowCount") {
-            grid.SetFooterRowCount(value.toInt());
-        } else if (name == u"ReadOnly") {
-            grid.SetReadOnly(value.toBool());
-        } else if (name == u"Flat") {
-            grid.SetFlat(value.toBool());
-        } else if (name == u"FooterColor") {
-            grid.SetFooterColor(value.toString());
-        } else if (name == u"TitleFont") {
-            grid.SetTitleFont(FontFrom(value.toObject()));
-        } else if (name == u"FooterFont") {
-            grid.SetFooterFont(FontFrom(value.toObject()));
-        } else if (name == u"SumList") {
-            grid.SumList()->SetActive(value.toObject().value(u"Active").toBool());
-        } else {
+        } else if (!standIn->Grid().ApplyStoredSetting(name, value)) {
             return false;
         }
+        if (name == u"Columns")
+            standIn->ShowColumns();
+        if (name == u"EvenRowColor")
+            standIn->SetEvenRowColour(ResolveColour(value.toString()));
         return true;
     });
 }

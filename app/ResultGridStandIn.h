@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/DataSource.h"
-#include "grid/DBGridEh.h"
+#include "grid/DataGrid.h"
 
 #include <QWidget>
 
@@ -9,17 +9,17 @@ class QLabel;
 class QMenu;
 class QTableWidget;
 
-// FIXME: a plain table stands in for painting the data grid DBGridEh1 until
+// FIXME: a plain table stands in for painting the data grid until
 // the grid paints itself; the grid object behind it already holds the
 // layout's settings and its columns, whose titles, widths, alignments, cell
 // texts and footer the table shows.
-class ResultGridStandIn : public QWidget, public TDataLink {
+class ResultGridStandIn : public QWidget, public DataLink {
     Q_OBJECT
 
 public:
     explicit ResultGridStandIn(QWidget* parent = nullptr);
 
-    TCustomDBGridEh& Grid() { return grid_; }
+    DataGrid& Grid() { return grid_; }
     void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
     void SetEvenRowColour(const QColor& colour);
     // Shows the grid's columns as they now are.
@@ -36,11 +36,11 @@ private:
     void ShowContextMenu(const QPoint& position);
     void ShowFooter();
 
-    TCustomDBGridEh grid_;
+    DataGrid grid_;
     QTableWidget* table_;
     QLabel* footer_;
     QMenu* popupMenu_ = nullptr;
 };
 
-// Registers the stand-in under the grid's class name, "DBGridEh".
+// Registers the stand-in under the grid's class name, "DataGrid".
 void RegisterResultGridStandIn();

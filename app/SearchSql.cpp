@@ -4,28 +4,30 @@
 
 #include <QRegularExpression>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kBaseQuery =
     u" SELECT A.id,index_id, name1,name2, name_eng, A.cas as CAS, dangtypes,  Iadmin_no, "
     u"specialadmin, remarks, A.drugchem, A.exploidchem, B.html_file  FROM hazardous_chemicals A "
-    u"Left JOIN  hazardous_chemicals_msds B  ON A.cas = B.cas"_qs;
+    u"Left JOIN  hazardous_chemicals_msds B  ON A.cas = B.cas"_s;
 
 // Typed text goes between single quotes, its own quotes doubled, so that no
 // input can end the literal early.
 QString NameCondition(const QString& column, const QString& text, bool exact)
 {
     if (exact)
-        return u' ' + column + u"  = '"_qs + SqlQuotedText(text) + u'\'';
-    return u' ' + column + u"  like '%"_qs + SqlQuotedText(text) + u"%'"_qs;
+        return u' ' + column + u"  = '"_s + SqlQuotedText(text) + u'\'';
+    return u' ' + column + u"  like '%"_s + SqlQuotedText(text) + u"%'"_s;
 }
 
 QString BatchCondition(int index)
 {
     switch (index) {
-    case 1: return u"Iadmin_no > 0 "_qs;
-    case 2: return u"Iadmin_no = 1 "_qs;
-    case 3: return u"Iadmin_no = 2 "_qs;
+    case 1: return u"Iadmin_no > 0 "_s;
+    case 2: return u"Iadmin_no = 1 "_s;
+    case 3: return u"Iadmin_no = 2 "_s;
     default: return QString();
     }
 }
@@ -33,71 +35,71 @@ QString BatchCondition(int index)
 QString PrecursorCondition(int index)
 {
     switch (index) {
-    case 2: return u" drugchem > 0 "_qs;
-    case 3: return u" drugchem = 1 "_qs;
-    case 4: return u" drugchem = 2 "_qs;
-    case 5: return u" drugchem = 3 "_qs;
-    case 7: return u" exploidchem > 0 "_qs;
+    case 2: return u" drugchem > 0 "_s;
+    case 3: return u" drugchem = 1 "_s;
+    case 4: return u" drugchem = 2 "_s;
+    case 5: return u" drugchem = 3 "_s;
+    case 7: return u" exploidchem > 0 "_s;
     default: return QString();
     }
 }
 
 bool IsDecimalNumber(const QString& text)
 {
-    static const QRegularExpression digits(u"^[0-9]+$"_qs);
+    static const QRegularExpression digits(u"^[0-9]+$"_s);
     return digits.match(text).hasMatch();
 }
 
 } // namespace
 
-TSearchStatement BuildSearchSql(const TSearchCriteria& c)
+SearchStatement BuildSearchSql(const SearchCriteria& c)
 {
-    TSearchStatement result;
+    SearchStatement result;
     QString condition;
 
     if (!c.NameText.isEmpty())
-        condition = NameCondition(u"name1"_qs, c.NameText, c.ExactMatch);
+        condition = NameCondition(u"name1"_s, c.NameText, c.ExactMatch);
     if (!c.AliasText.isEmpty())
-        condition = NameCondition(u"name2"_qs, c.AliasText, c.ExactMatch);
+        condition = NameCondition(u"name2"_s, c.AliasText, c.ExactMatch);
     if (!c.CasText.isEmpty())
-        condition = u" A.CAS  = '"_qs + SqlQuotedText(c.CasText) + u'\'';
+        condition = u" A.CAS  = '"_s + SqlQuotedText(c.CasText) + u'\'';
     if (const QString batch = BatchCondition(c.BatchIndex); !batch.isEmpty())
         condition = batch;
     if (!c.EnglishNameText.isEmpty())
-        condition = NameCondition(u"name_eng"_qs, c.EnglishNameText, c.ExactMatch);
+        condition = NameCondition(u"name_eng"_s, c.EnglishNameText, c.ExactMatch);
     if (c.HazardIndex != 0)
-        condition = u" DangTypes like '%"_qs + SqlQuotedText(c.HazardText) + u"%'"_qs;
+        condition = u" DangTypes like '%"_s + SqlQuotedText(c.HazardText) + u"%'"_s;
     if (const QString precursor = PrecursorCondition(c.PrecursorIndex); !precursor.isEmpty())
         condition = precursor;
-    if (c.IndexNoText != u"0"_qs) {
+    if (c.IndexNoText != u"0"_s) {
         if (IsDecimalNumber(c.IndexNoText))
-            condition = u" Index_id = "_qs + c.IndexNoText;
+            condition = u" Index_id = "_s + c.IndexNoText;
         else
             result.IndexNoRejected = true;
     }
 
     result.Text = kBaseQuery;
     if (!condition.isEmpty())
-        result.Text += u" where "_qs + condition;
-    result.Text += u" order by Id "_qs;
+        result.Text += u" where "_s + condition;
+    result.Text += u" order by Id "_s;
     if (c.RowLimit)
-        result.Text += u" LIMIT 200 "_qs;
+        result.Text += u" LIMIT 200 "_s;
     return result;
 }
 
 const QStringList& BatchItems()
 {
-    static const QStringList items = {u"不限定"_qs, u"重点监管危险化学品"_qs,
-                                      u"首批重点监管危险化学品"_qs, u"第二批重点监管危险化学品"_qs};
+    static const QStringList items = {u"不限定"_s, u"重点监管危险化学品"_s,
+                                      u"首批重点监管危险化学品"_s, u"第二批重点监管危险化学品"_s};
     return items;
 }
 
 const QStringList& PrecursorItems()
 {
     static const QStringList items = {
-        u"不限定"_qs,           u"----------------"_qs,   u"易制毒化学品"_qs,
-        u"第一类易制互化学品"_qs, u"第二类易制毒化学品"_qs, u"第三类易制毒化学品"_qs,
-        u"----------------"_qs, u"易制爆化学品"_qs,       QString(),
+        u"不限定"_s,           u"----------------"_s,   u"易制毒化学品"_s,
+        u"第一类易制互化学品"_s, u"第二类易制毒化学品"_s, u"第三类易制毒化学品"_s,
+        u"----------------"_s, u"易制爆化学品"_s,       QString(),
     };
     return items;
 }
@@ -105,38 +107,38 @@ const QStringList& PrecursorItems()
 const QStringList& HazardItems()
 {
     static const QStringList items = {
-        u"不限定"_qs,
-        u"爆炸物"_qs,
-        u"易燃气体"_qs,
-        u"易燃气溶胶"_qs,
-        u"氧化性气体"_qs,
-        u"加压气体"_qs,
-        u"易燃液体"_qs,
-        u"易燃固体"_qs,
-        u"自反应物质或混合物"_qs,
-        u"自燃液体"_qs,
-        u"自燃固体"_qs,
-        u"自热物质和混合物"_qs,
-        u"遇水放出易燃气体的物质和混合物"_qs,
-        u"氧化性液体"_qs,
-        u"氧化性固体"_qs,
-        u"有机过氧化物"_qs,
-        u"急性毒性"_qs,
-        u"急性毒性-经口"_qs,
-        u"急性毒性-吸入"_qs,
-        u"急性毒性-经皮"_qs,
-        u"皮肤腐蚀/刺激"_qs,
-        u"严重眼损伤/眼刺激"_qs,
-        u"呼吸或皮肤过敏"_qs,
-        u"生殖细胞突变性"_qs,
-        u"致癌性"_qs,
-        u"生殖毒性"_qs,
-        u"特异性靶器官系统毒性-一次接触"_qs,
-        u"特异性靶器官系统毒性-反复接触"_qs,
-        u"呼吸道刺激"_qs,
-        u"吸入危险"_qs,
-        u"危害水生环境-急性危害"_qs,
-        u"危害水生环境-长期危害"_qs,
+        u"不限定"_s,
+        u"爆炸物"_s,
+        u"易燃气体"_s,
+        u"易燃气溶胶"_s,
+        u"氧化性气体"_s,
+        u"加压气体"_s,
+        u"易燃液体"_s,
+        u"易燃固体"_s,
+        u"自反应物质或混合物"_s,
+        u"自燃液体"_s,
+        u"自燃固体"_s,
+        u"自热物质和混合物"_s,
+        u"遇水放出易燃气体的物质和混合物"_s,
+        u"氧化性液体"_s,
+        u"氧化性固体"_s,
+        u"有机过氧化物"_s,
+        u"急性毒性"_s,
+        u"急性毒性-经口"_s,
+        u"急性毒性-吸入"_s,
+        u"急性毒性-经皮"_s,
+        u"皮肤腐蚀/刺激"_s,
+        u"严重眼损伤/眼刺激"_s,
+        u"呼吸或皮肤过敏"_s,
+        u"生殖细胞突变性"_s,
+        u"致癌性"_s,
+        u"生殖毒性"_s,
+        u"特异性靶器官系统毒性-一次接触"_s,
+        u"特异性靶器官系统毒性-反复接触"_s,
+        u"呼吸道刺激"_s,
+        u"吸入危险"_s,
+        u"危害水生环境-急性危害"_s,
+        u"危害水生环境-长期危害"_s,
     };
     return items;
 }

@@ -4,21 +4,21 @@
 #include <QStringList>
 
 // The values of the main window's search controls, taken as they stand.
-struct TSearchCriteria {
-    QString NameText;         // EditName1
-    QString AliasText;        // EditName2
-    QString CasText;          // EditCAS
-    QString EnglishNameText;  // EditEngName
-    bool ExactMatch = false;  // CheckBox1
-    int BatchIndex = -1;      // ComboBoxPici, -1 when no item is selected
-    int HazardIndex = 0;      // ComboBoxDangTypes
-    QString HazardText;       // ComboBoxDangTypes text, picked or typed
-    int PrecursorIndex = -1;  // ComboBoxQt
-    QString IndexNoText = u"0"_qs;  // EditIndexNo; "0" means none
-    bool RowLimit = true;     // CheckBox2
+struct SearchCriteria {
+    QString NameText;         // nameEdit
+    QString AliasText;        // aliasEdit
+    QString CasText;          // casEdit
+    QString EnglishNameText;  // englishNameEdit
+    bool ExactMatch = false;  // exactMatchBox
+    int BatchIndex = -1;      // batchCombo, -1 when no item is selected
+    int HazardIndex = 0;      // hazardCombo
+    QString HazardText;       // hazardCombo text, picked or typed
+    int PrecursorIndex = -1;  // precursorCombo
+    QString IndexNoText = QStringLiteral("0");  // indexNoEdit; "0" means none
+    bool RowLimit = true;     // rowLimitBox
 };
 
-struct TSearchStatement {
+struct SearchStatement {
     QString Text;
     // The catalogue number was neither "0" nor a run of decimal digits: the
     // caller tells the user, then runs Text all the same.
@@ -27,9 +27,9 @@ struct TSearchStatement {
 
 // The one SELECT of a search. The criteria do not add up: each one that
 // applies replaces the condition chosen so far, so the strongest wins.
-TSearchStatement BuildSearchSql(const TSearchCriteria& criteria);
+SearchStatement BuildSearchSql(const SearchCriteria& criteria);
 
 // The items of the three search combo boxes, in list order.
-const QStringList& BatchItems();      // ComboBoxPici
-const QStringList& PrecursorItems();  // ComboBoxQt
-const QStringList& HazardItems();     // ComboBoxDangTypes
+const QStringList& BatchItems();      // batchCombo
+const QStringList& PrecursorItems();  // precursorCombo
+const QStringList& HazardItems();     // hazardCombo

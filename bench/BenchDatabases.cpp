@@ -7,6 +7,8 @@
 #include <sqlite3.h>
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 QString CatalogueDatabase()
 {
     return QStringLiteral(VORLAK_CATALOGUE_DB);
@@ -19,7 +21,7 @@ QString SyntheticCatalogue(int rows)
     if (const auto it = made.find(rows); it != made.end())
         return it->second;
 
-    const QString path = dir.filePath(u"synthetic-%1.db"_qs.arg(rows));
+    const QString path = dir.filePath(u"synthetic-%1.db"_s.arg(rows));
     QFile schemaFile(QStringLiteral(VORLAK_CATALOGUE_SCHEMA));
     if (!schemaFile.open(QIODevice::ReadOnly))
         throw std::runtime_error("schema.sql not found");
@@ -33,10 +35,10 @@ QString SyntheticCatalogue(int rows)
                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
                        -1, &insert, nullptr);
     for (int i = 1; i <= rows; ++i) {
-        const QByteArray name = u"合成化学品%1号"_qs.arg(i).toUtf8();
-        const QByteArray alias = u"别名甲%1；别名乙%1"_qs.arg(i).toUtf8();
+        const QByteArray name = u"合成化学品%1号"_s.arg(i).toUtf8();
+        const QByteArray alias = u"别名甲%1；别名乙%1"_s.arg(i).toUtf8();
         const QByteArray cas = QStringLiteral("%1-%2-%3").arg(10000 + i).arg(i % 100, 2, 10, QChar(u'0')).arg(i % 10).toUtf8();
-        const QByteArray types = u"易燃液体,类别2；急性毒性-经口,类别3*；严重眼损伤/眼刺激,类别2"_qs.toUtf8();
+        const QByteArray types = u"易燃液体,类别2；急性毒性-经口,类别3*；严重眼损伤/眼刺激,类别2"_s.toUtf8();
         sqlite3_bind_int(insert, 1, i);
         sqlite3_bind_int(insert, 2, i);
         sqlite3_bind_text(insert, 3, name.constData(), int(name.size()), SQLITE_TRANSIENT);

@@ -10,16 +10,18 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Case {
     QString (*database)();
-    TSearchCriteria criteria;
+    SearchCriteria criteria;
 };
 
-TSearchCriteria Unlimited(QString name = QString())
+SearchCriteria Unlimited(QString name = QString())
 {
-    TSearchCriteria criteria;
+    SearchCriteria criteria;
     criteria.NameText = std::move(name);
     criteria.RowLimit = false;
     return criteria;
@@ -31,7 +33,7 @@ QString Synthetic100k()
 }
 
 const Case kCatalogueAll{CatalogueDatabase, Unlimited()};
-const Case kCatalogueNameLike{CatalogueDatabase, Unlimited(u"甲"_qs)};
+const Case kCatalogueNameLike{CatalogueDatabase, Unlimited(u"甲"_s)};
 const Case kSynthetic{Synthetic100k, Unlimited()};
 
 size_t HeapInUse()
@@ -41,10 +43,10 @@ size_t HeapInUse()
 
 void Odbc(benchmark::State& state, const Case& c)
 {
-    DbConnection connection;
+    Connection connection;
     connection.SetEmbeddedDatabase(c.database());
     connection.Open();
-    DbQuery query;
+    Query query;
     query.SetConnection(&connection);
     query.SQL().append(BuildSearchSql(c.criteria).Text);
     size_t bytes = 0;
@@ -71,9 +73,9 @@ void Sqlite(benchmark::State& state, const Case& c)
 
 void BuildStatement(benchmark::State& state)
 {
-    TSearchCriteria criteria;
-    criteria.NameText = u"二氯"_qs;
-    criteria.IndexNoText = u"498"_qs;
+    SearchCriteria criteria;
+    criteria.NameText = u"二氯"_s;
+    criteria.IndexNoText = u"498"_s;
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildSearchSql(criteria));
 }

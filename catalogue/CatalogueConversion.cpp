@@ -6,9 +6,11 @@
 
 #include <QSet>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kJoin = u"；"_qs;
+const QString kJoin = u"；"_s;
 
 // Names: the list's own, unless the classification table writes another
 // name; the table is the official one and the list's differences are misprints.
@@ -16,7 +18,7 @@ QString EntryName(const CatalogueEntry& entry, const ClassificationEntry& table,
 {
     if (MatchingName(entry.Name) == MatchingName(table.Name))
         return entry.Name;
-    report.NameDisagreements.append(u"%1: %2 -> %3"_qs.arg(entry.Number).arg(entry.Name, table.Name));
+    report.NameDisagreements.append(u"%1: %2 -> %3"_s.arg(entry.Number).arg(entry.Name, table.Name));
     return table.Name;
 }
 
@@ -40,7 +42,7 @@ QStringList EntryCasNumbers(const CatalogueEntry& entry, const ClassificationEnt
     const bool sourcesAgree = QSet<QString>(entry.CasNumbers.begin(), entry.CasNumbers.end())
                               == QSet<QString>(tableNumbers.begin(), tableNumbers.end());
     if (!sourcesAgree || valid != merged)
-        report.CasDisagreements.append(u"%1 %2: list %3; table %4 -> %5"_qs.arg(entry.Number).arg(
+        report.CasDisagreements.append(u"%1 %2: list %3; table %4 -> %5"_s.arg(entry.Number).arg(
             name, entry.CasNumbers.join(kJoin), tableNumbers.join(kJoin), valid.join(kJoin)));
     return valid;
 }
@@ -48,12 +50,12 @@ QStringList EntryCasNumbers(const CatalogueEntry& entry, const ClassificationEnt
 // The special lists a row is on, as the "其它特殊监管" column names them.
 QString SpecialLabel(bool firstBatch, bool explosive, int drugCategory)
 {
-    static const QStringList drugLabels = {u"第一类易制毒"_qs, u"第二类易制毒"_qs, u"第三类易制毒"_qs};
+    static const QStringList drugLabels = {u"第一类易制毒"_s, u"第二类易制毒"_s, u"第三类易制毒"_s};
     QStringList labels;
     if (firstBatch)
-        labels.append(u"首批重点监管"_qs);
+        labels.append(u"首批重点监管"_s);
     if (explosive)
-        labels.append(u"易制爆"_qs);
+        labels.append(u"易制爆"_s);
     if (drugCategory > 0)
         labels.append(drugLabels.at(drugCategory - 1));
     return labels.join(kJoin);
@@ -63,9 +65,9 @@ class RowWriter {
 public:
     explicit RowWriter(RowsTable& table) : table_(table)
     {
-        table_.Columns = {u"id"_qs,       u"index_id"_qs,  u"name1"_qs,        u"name2"_qs,
-                          u"name_eng"_qs, u"cas"_qs,       u"dangtypes"_qs,    u"Iadmin_no"_qs,
-                          u"specialadmin"_qs, u"remarks"_qs, u"drugchem"_qs,   u"exploidchem"_qs};
+        table_.Columns = {u"id"_s,       u"index_id"_s,  u"name1"_s,        u"name2"_s,
+                          u"name_eng"_s, u"cas"_s,       u"dangtypes"_s,    u"Iadmin_no"_s,
+                          u"specialadmin"_s, u"remarks"_s, u"drugchem"_s,   u"exploidchem"_s};
     }
 
     void Add(const RowValue& indexId, const QString& name, const QStringList& aliases, const QString& cas,
@@ -73,9 +75,9 @@ public:
              const QString& remarks)
     {
         table_.Rows.append({QString::number(++id_), indexId, name, aliases.join(kJoin), QString(), cas,
-                            categories.join(kJoin), firstBatch ? u"1"_qs : u"0"_qs,
+                            categories.join(kJoin), firstBatch ? u"1"_s : u"0"_s,
                             SpecialLabel(firstBatch, explosive, drugCategory), remarks,
-                            QString::number(drugCategory), explosive ? u"1"_qs : u"0"_qs});
+                            QString::number(drugCategory), explosive ? u"1"_s : u"0"_s});
     }
 
 private:
@@ -110,7 +112,7 @@ ConvertedCatalogue ConvertCatalogue(const CatalogueSources& sources)
         const EntryIndex::Entry& entry = entries.at(i);
         const QStringList categories = HazardCategories(sources.Classification.at(i).Texts);
         const auto drug = marks.DrugCategory.find(entry.Number);
-        const QString remarks = sources.Catalogue.at(i).HighlyToxic ? u"剧毒"_qs : QString();
+        const QString remarks = sources.Catalogue.at(i).HighlyToxic ? u"剧毒"_s : QString();
         const QStringList rowCas = entry.CasNumbers.isEmpty() ? QStringList{QString()} : entry.CasNumbers;
         for (const QString& cas : rowCas)
             rows.Add(QString::number(entry.Number), entry.Name, entry.Aliases, cas, categories,

@@ -9,13 +9,15 @@
 #include <QJsonObject>
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Exception(path + u": "_qs + file.errorString());
+        throw Exception(path + u": "_s + file.errorString());
     return file.readAll();
 }
 
@@ -24,7 +26,7 @@ QJsonDocument ReadJson(const QString& path)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(ReadFile(path), &error);
     if (document.isNull())
-        throw Exception(path + u": "_qs + error.errorString());
+        throw Exception(path + u": "_s + error.errorString());
     return document;
 }
 
@@ -67,7 +69,7 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
     const QDir dir(folder);
     CatalogueSources sources;
 
-    for (const QJsonValue& value : ReadJson(dir.filePath(u"china.json"_qs)).array()) {
+    for (const QJsonValue& value : ReadJson(dir.filePath(u"china.json"_s)).array()) {
         const QJsonObject item = value.toObject();
         const QString section = item.value(u"section").toString();
         if (section == u"HAZ") {
@@ -89,7 +91,7 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
         }
     }
 
-    const QJsonObject table = ReadJson(dir.filePath(u"hazardous_catalog_2015_2022.json"_qs)).object();
+    const QJsonObject table = ReadJson(dir.filePath(u"hazardous_catalog_2015_2022.json"_s)).object();
     for (const QJsonValue& value : table.value(u"entries").toArray()) {
         const QJsonObject item = value.toObject();
         ClassificationEntry entry;
@@ -100,11 +102,11 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
         sources.Classification.append(entry);
     }
 
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"key_supervision_batch1.tsv"_qs)))
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"key_supervision_batch1.tsv"_s)))
         sources.FirstBatch.append({cells.value(0).toInt(), cells.value(1), cells.value(2)});
 
-    static const QStringList categories = {u"第一类"_qs, u"第二类"_qs, u"第三类"_qs};
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"drug_precursors.tsv"_qs)))
+    static const QStringList categories = {u"第一类"_s, u"第二类"_s, u"第三类"_s};
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"drug_precursors.tsv"_s)))
         sources.DrugPrecursors.append(
             {int(categories.indexOf(cells.value(0)) + 1), cells.value(1), cells.value(2), cells.value(3)});
 
@@ -112,7 +114,7 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
     std::sort(sources.Catalogue.begin(), sources.Catalogue.end(), byNumber);
     std::sort(sources.Classification.begin(), sources.Classification.end(), byNumber);
     if (sources.Catalogue.size() != sources.Classification.size())
-        throw Exception(u"the two catalogue sources hold %1 and %2 entries"_qs.arg(sources.Catalogue.size())
+        throw Exception(u"the two catalogue sources hold %1 and %2 entries"_s.arg(sources.Catalogue.size())
                             .arg(sources.Classification.size()));
     return sources;
 }

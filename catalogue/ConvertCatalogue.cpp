@@ -10,6 +10,8 @@
 #include <QDir>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void PrintSection(const char* title, const QStringList& lines)
@@ -26,7 +28,7 @@ int main(int argc, char* argv[])
 {
     return RunCatalogueTool(argc, argv, "vorlak-convert", "SOURCES_DIR ROWS_DIR", 2, [](const QStringList& args) {
         const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(args.at(0)));
-        WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals.tsv"_qs), converted.Chemicals);
+        WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals.tsv"_s), converted.Chemicals);
         const ConversionReport& report = converted.Report;
         PrintSection("Names taken from the classification table", report.NameDisagreements);
         PrintSection("CAS numbers where the sources differ", report.CasDisagreements);

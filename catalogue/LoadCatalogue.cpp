@@ -16,17 +16,19 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void Exec(QSqlQuery& query, const QString& statement)
 {
     if (!query.exec(statement))
-        throw Exception(statement.left(80) + u"...: "_qs + query.lastError().text());
+        throw Exception(statement.left(80) + u"...: "_s + query.lastError().text());
 }
 
 QStringList TableNames(const QStringList& statements)
 {
-    static const QRegularExpression create(u"^CREATE TABLE\\s+(\\w+)"_qs,
+    static const QRegularExpression create(u"^CREATE TABLE\\s+(\\w+)"_s,
                                            QRegularExpression::CaseInsensitiveOption);
     QStringList names;
     for (const QString& statement : statements)
@@ -37,7 +39,7 @@ QStringList TableNames(const QStringList& statements)
 
 QString SqlValue(const RowValue& value)
 {
-    return value ? u'\'' + SqlQuotedText(*value) + u'\'' : u"NULL"_qs;
+    return value ? u'\'' + SqlQuotedText(*value) + u'\'' : u"NULL"_s;
 }
 
 // Plain INSERT statements of many rows each: the ODBC drivers differ in how
@@ -45,16 +47,16 @@ QString SqlValue(const RowValue& value)
 void LoadTable(QSqlQuery& query, const QString& table, const RowsTable& rows)
 {
     constexpr int kRowsPerStatement = 200;
-    const QString head = u"INSERT INTO %1 (%2) VALUES "_qs.arg(table, rows.Columns.join(u", "_qs));
+    const QString head = u"INSERT INTO %1 (%2) VALUES "_s.arg(table, rows.Columns.join(u", "_s));
     for (qsizetype first = 0; first < rows.Rows.size(); first += kRowsPerStatement) {
         QStringList tuples;
         for (const auto& row : rows.Rows.mid(first, kRowsPerStatement)) {
             QStringList values;
             for (const RowValue& value : row)
                 values.append(SqlValue(value));
-            tuples.append(u'(' + values.join(u", "_qs) + u')');
+            tuples.append(u'(' + values.join(u", "_s) + u')');
         }
-        Exec(query, head + tuples.join(u",\n"_qs));
+        Exec(query, head + tuples.join(u",\n"_s));
     }
 }
 
@@ -62,10 +64,10 @@ void Load(const QString& connectionString, const QString& schemaPath, const QStr
 {
     QFile schemaFile(schemaPath);
     if (!schemaFile.open(QIODevice::ReadOnly))
-        throw Exception(schemaPath + u": "_qs + schemaFile.errorString());
+        throw Exception(schemaPath + u": "_s + schemaFile.errorString());
     const QStringList statements = SplitSqlScript(QString::fromUtf8(schemaFile.readAll()));
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(u"QODBC"_qs);
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QODBC"_s);
     db.setDatabaseName(connectionString);
     if (!db.open())
         throw Exception(db.lastError().text());
@@ -77,7 +79,7 @@ void Load(const QString& connectionString, const QString& schemaPath, const QStr
     for (const QString& statement : statements)
         Exec(query, statement);
     for (const QString& table : TableNames(statements)) {
-        const QString path = QDir(rowsDir).filePath(table + u".tsv"_qs);
+        const QString path = QDir(rowsDir).filePath(table + u".tsv"_s);
         if (QFileInfo::exists(path))
             LoadTable(query, table, ReadRowsFile(path));
     }

@@ -6,19 +6,21 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+using namespace Qt::StringLiterals;
+
 QString EncodeRowValue(const RowValue& value)
 {
     if (!value)
-        return u"\\N"_qs;
+        return u"\\N"_s;
     QString out;
     out.reserve(value->size());
     for (QChar ch : *value) {
         if (ch == u'\\')
-            out += u"\\\\"_qs;
+            out += u"\\\\"_s;
         else if (ch == u'\t')
-            out += u"\\t"_qs;
+            out += u"\\t"_s;
         else if (ch == u'\n')
-            out += u"\\n"_qs;
+            out += u"\\n"_s;
         else
             out += ch;
     }
@@ -47,19 +49,19 @@ RowsTable ReadRowsFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Exception(path + u": "_qs + file.errorString());
+        throw Exception(path + u": "_s + file.errorString());
     QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     if (lines.isEmpty())
-        throw Exception(path + u": no header line"_qs);
+        throw Exception(path + u": no header line"_s);
 
     RowsTable table;
     table.Columns = lines.first().split(u'\t');
     for (qsizetype n = 1; n < lines.size(); ++n) {
         const QStringList cells = lines.at(n).split(u'\t');
         if (cells.size() != table.Columns.size())
-            throw Exception(u"%1:%2: %3 values where the header names %4"_qs.arg(path)
+            throw Exception(u"%1:%2: %3 values where the header names %4"_s.arg(path)
                                 .arg(n + 1)
                                 .arg(cells.size())
                                 .arg(table.Columns.size()));
@@ -83,12 +85,12 @@ void WriteRowsFile(const QString& path, const RowsTable& table)
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        throw Exception(path + u": "_qs + file.errorString());
+        throw Exception(path + u": "_s + file.errorString());
 }
 
 QStringList SplitSqlScript(const QString& script)
 {
-    static const QRegularExpression comment(u"--[^\n]*"_qs);
+    static const QRegularExpression comment(u"--[^\n]*"_s);
     QStringList statements;
     for (const QString& part : QString(script).remove(comment).split(u';')) {
         const QString statement = part.trimmed();

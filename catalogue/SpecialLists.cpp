@@ -4,9 +4,11 @@
 
 #include <QRegularExpression>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QStringList kCategoryNames = {u"第一类"_qs, u"第二类"_qs, u"第三类"_qs};
+const QStringList kCategoryNames = {u"第一类"_s, u"第二类"_s, u"第三类"_s};
 
 std::set<int> ExplosiveEntries(const EntryIndex& index, const ExplosiveItem& item)
 {
@@ -49,13 +51,13 @@ void MarkExplosives(const EntryIndex& index, const QList<ExplosiveItem>& items, 
         marks.Explosive.insert(found.begin(), found.end());
         if (!found.empty())
             continue;
-        report.ExplosivesOutsideCatalogue.append(u"%1 %2 %3"_qs.arg(item.Number, item.Name, item.Cas));
+        report.ExplosivesOutsideCatalogue.append(u"%1 %2 %3"_s.arg(item.Number, item.Name, item.Cas));
         OutsideChemical chemical;
         chemical.Name = AsciiPunctuation(item.Name);
         for (const QString& alias : item.Aliases)
             chemical.Aliases.append(AsciiPunctuation(alias));
         chemical.Cas = item.Cas;
-        chemical.Categories = HazardCategories(item.Note.split(u"；"_qs));
+        chemical.Categories = HazardCategories(item.Note.split(u"；"_s));
         chemical.Explosive = true;
         marks.Outside.append(chemical);
     }
@@ -69,11 +71,11 @@ void MarkFirstBatch(const EntryIndex& index, const QList<BatchItem>& items, Spec
         for (const QString& product : BatchProductNames(item.Name)) {
             const std::set<int> byName = index.ByNameOrBaseName(product);
             if (byName.empty())
-                report.BatchNamesWithoutEntry.append(u"%1 %2: %3"_qs.arg(item.Sequence).arg(item.Name, product));
+                report.BatchNamesWithoutEntry.append(u"%1 %2: %3"_s.arg(item.Sequence).arg(item.Name, product));
             found.insert(byName.begin(), byName.end());
         }
         if (found.empty())
-            report.BatchItemsWithoutEntry.append(u"%1 %2"_qs.arg(item.Sequence).arg(item.Name));
+            report.BatchItemsWithoutEntry.append(u"%1 %2"_s.arg(item.Sequence).arg(item.Name));
         marks.FirstBatch.insert(found.begin(), found.end());
     }
 }
@@ -82,9 +84,9 @@ void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>&
                         SpecialMarks& marks, ConversionReport& report)
 {
     for (const DrugPrecursorItem& item : items) {
-        const QString label = item.Category > 0 ? kCategoryNames.at(item.Category - 1) : u"no class"_qs;
+        const QString label = item.Category > 0 ? kCategoryNames.at(item.Category - 1) : u"no class"_s;
         if (item.Category == 0 || !HasChineseName(item.Name)) {
-            report.DrugPrecursorsLeftOut.append(u"%1 %2%3"_qs.arg(label, item.Name,
+            report.DrugPrecursorsLeftOut.append(u"%1 %2%3"_s.arg(label, item.Name,
                 item.Cas.isEmpty() ? QString() : u' ' + item.Cas));
             continue;
         }
@@ -99,7 +101,7 @@ void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>&
                     found = index.ByName(synonym.Catalogue);
                 }
             if (found.size() > 1) {
-                report.DrugPrecursorMatches.append(u"%1 %2: ambiguous, not marked"_qs.arg(label, name));
+                report.DrugPrecursorMatches.append(u"%1 %2: ambiguous, not marked"_s.arg(label, name));
                 continue;
             }
             if (found.empty())
@@ -109,13 +111,13 @@ void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>&
             matched = true;
             const EntryIndex::Entry& entry = index.At(number);
             report.DrugPrecursorMatches.append(
-                u"%1 %2 -> %3 %4%5"_qs.arg(label, name).arg(number).arg(entry.Name,
+                u"%1 %2 -> %3 %4%5"_s.arg(label, name).arg(number).arg(entry.Name,
                     MatchingName(entry.Name) == MatchingName(through) ? QString()
-                                                                       : u" (as "_qs + through + u')'));
+                                                                       : u" (as "_s + through + u')'));
         }
         if (matched)
             continue;
-        report.DrugPrecursorsOutsideCatalogue.append(u"%1 %2"_qs.arg(label, item.Name));
+        report.DrugPrecursorsOutsideCatalogue.append(u"%1 %2"_s.arg(label, item.Name));
         OutsideChemical chemical;
         chemical.Name = Listed(item.Name);
         if (names.size() > 1)
@@ -123,7 +125,7 @@ void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>&
         chemical.Cas = item.Cas;
         chemical.DrugCategory = item.Category;
         if (item.Name.contains(u'*'))
-            chemical.Remarks = u"药品类易制毒化学品"_qs;
+            chemical.Remarks = u"药品类易制毒化学品"_s;
         marks.Outside.append(chemical);
     }
 }
@@ -160,7 +162,7 @@ QStringList BatchProductNames(const QString& itemName)
 
 QStringList DrugPrecursorNames(const QString& itemName)
 {
-    static const QRegularExpression kindSuffix(u"等[^、]*类物质$"_qs);
+    static const QRegularExpression kindSuffix(u"等[^、]*类物质$"_s);
     QStringList names;
     for (const QString& part : Listed(itemName).split(u'、', Qt::SkipEmptyParts))
         AppendOnce(names, QString(part).remove(kindSuffix).trimmed());
@@ -170,8 +172,8 @@ QStringList DrugPrecursorNames(const QString& itemName)
 const QList<NameSynonym>& DrugPrecursorSynonyms()
 {
     static const QList<NameSynonym> synonyms = {
-        {u"甲基乙基酮"_qs, u"乙基甲基酮"_qs,
-         u"the same two groups on the carbonyl, named in the other order (2-丁酮)"_qs},
+        {u"甲基乙基酮"_s, u"乙基甲基酮"_s,
+         u"the same two groups on the carbonyl, named in the other order (2-丁酮)"_s},
     };
     return synonyms;
 }

@@ -8,12 +8,14 @@
 #include <QAtomicInt>
 #include <QSqlError>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString NextQtConnectionName()
 {
     static QAtomicInt counter;
-    return u"vorlak-connection-"_qs + QString::number(counter.fetchAndAddRelaxed(1));
+    return u"vorlak-connection-"_s + QString::number(counter.fetchAndAddRelaxed(1));
 }
 
 // Qt's ODBC driver puts "DSN=" in front of a connection string that names no
@@ -21,7 +23,7 @@ QString NextQtConnectionName()
 // that key.
 QString QtOdbcDatabaseName(const QString& odbcConnectionString)
 {
-    const QString dsnKey = u"DSN="_qs;
+    const QString dsnKey = u"DSN="_s;
     if (odbcConnectionString.startsWith(dsnKey, Qt::CaseInsensitive))
         return odbcConnectionString.mid(dsnKey.size());
     return odbcConnectionString;
@@ -29,70 +31,70 @@ QString QtOdbcDatabaseName(const QString& odbcConnectionString)
 
 } // namespace
 
-DbConnection::DbConnection(QObject* parent) : QObject(parent), qtConnectionName_(NextQtConnectionName()) {}
+Connection::Connection(QObject* parent) : QObject(parent), qtConnectionName_(NextQtConnectionName()) {}
 
-DbConnection::~DbConnection()
+Connection::~Connection()
 {
     Close();
     if (QSqlDatabase::contains(qtConnectionName_))
         QSqlDatabase::removeDatabase(qtConnectionName_);
 }
 
-QString DbConnection::EffectiveOdbcConnectionString() const
+QString Connection::EffectiveOdbcConnectionString() const
 {
     const QString dataSource =
-        ConnectionStringValue(ParseConnectionString(connectionString_), u"Data Source"_qs);
+        ConnectionStringValue(ParseConnectionString(connectionString_), u"Data Source"_s);
     if (!dataSource.isEmpty() && OdbcDataSourceDefined(dataSource))
         return OdbcConnectionString(connectionString_);
     return EmbeddedConnectionString(embeddedDatabase_);
 }
 
-void DbConnection::Open()
+void Connection::Open()
 {
     if (Connected())
         return;
     QSqlDatabase db = QSqlDatabase::contains(qtConnectionName_)
                           ? QSqlDatabase::database(qtConnectionName_, false)
-                          : QSqlDatabase::addDatabase(u"QODBC"_qs, qtConnectionName_);
+                          : QSqlDatabase::addDatabase(u"QODBC"_s, qtConnectionName_);
     if (!db.isValid())
-        throw EDatabaseError(u"The ODBC database driver is not available"_qs);
+        throw DatabaseError(u"The ODBC database driver is not available"_s);
     db.setDatabaseName(QtOdbcDatabaseName(EffectiveOdbcConnectionString()));
     if (!db.open()) {
         const QString message = WithoutPassword(db.lastError().text());
         db.close();
-        throw EDatabaseError(message);
+        throw DatabaseError(message);
     }
     if (!PrepareOdbcSession(db)) {
         const QString message = WithoutPassword(db.lastError().text());
         db.close();
-        throw EDatabaseError(message);
+        throw DatabaseError(message);
     }
 }
 
-void DbConnection::Close()
+void Connection::Close()
 {
     if (QSqlDatabase::contains(qtConnectionName_))
         QSqlDatabase::database(qtConnectionName_, false).close();
 }
 
-bool DbConnection::Connected() const
+bool Connection::Connected() const
 {
     return QSqlDatabase::contains(qtConnectionName_)
            && QSqlDatabase::database(qtConnectionName_, false).isOpen();
 }
 
-QSqlDatabase DbConnection::Database() const
+QSqlDatabase Connection::Database() const
 {
     return QSqlDatabase::database(qtConnectionName_, false);
 }
 
-QString DbConnection::WithoutPassword(QString message) const
+QString Connection::WithoutPassword(QString message) const
 {
     const ConnectionStringPairs pairs = ParseConnectionString(connectionString_);
-    for (const QString& key : {u"Password"_qs, u"PWD"_qs}) {
+    for (const QString& key : {u"Password"_s, u"PWD"_s}) {
         const QString password = ConnectionStringValue(pairs, key);
         if (!password.isEmpty())
-            message.replace(password, u"***"_qs);
+            message.replace(password, u"***"_s);
     }
     return message.trimmed();
 }

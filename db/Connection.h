@@ -7,14 +7,14 @@
 // The catalogue connection. It keeps the connection string as it is given and
 // opens it through ODBC: the data source it names when the driver manager
 // defines one, else the embedded catalogue file, read-only.
-class DbConnection : public QObject {
+class Connection : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString ConnectionString READ ConnectionString WRITE SetConnectionString)
     Q_PROPERTY(bool LoginPrompt READ LoginPrompt WRITE SetLoginPrompt)
 
 public:
-    explicit DbConnection(QObject* parent = nullptr);
-    ~DbConnection() override;
+    explicit Connection(QObject* parent = nullptr);
+    ~Connection() override;
 
     const QString& ConnectionString() const { return connectionString_; }
     void SetConnectionString(const QString& text) { connectionString_ = text; }
@@ -31,7 +31,7 @@ public:
     QString EffectiveOdbcConnectionString() const;
 
     // Opens the connection; does nothing when it is open. Raises
-    // EDatabaseError with the driver's message (never the password).
+    // DatabaseError with the driver's message (never the password).
     void Open();
     void Close();
     bool Connected() const;

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 ConnectionStringPairs ParseConnectionString(const QString& text)
 {
     ConnectionStringPairs pairs;
@@ -29,19 +31,19 @@ QString OdbcValue(const QString& value)
 {
     if (value.contains(u';') || value.contains(u'{') || value.contains(u'}')
         || value != value.trimmed())
-        return u'{' + QString(value).replace(u"}"_qs, u"}}"_qs) + u'}';
+        return u'{' + QString(value).replace(u"}"_s, u"}}"_s) + u'}';
     return value;
 }
 
 QString OdbcConnectionString(const QString& providerConnectionString)
 {
     static const QList<QPair<QString, QString>> renamed = {
-        {u"Data Source"_qs, u"DSN"_qs},
-        {u"User ID"_qs, u"UID"_qs},
-        {u"Password"_qs, u"PWD"_qs},
-        {u"Initial Catalog"_qs, u"DATABASE"_qs},
+        {u"Data Source"_s, u"DSN"_s},
+        {u"User ID"_s, u"UID"_s},
+        {u"Password"_s, u"PWD"_s},
+        {u"Initial Catalog"_s, u"DATABASE"_s},
     };
-    static const QStringList providerOnly = {u"Provider"_qs, u"Persist Security Info"_qs};
+    static const QStringList providerOnly = {u"Provider"_s, u"Persist Security Info"_s};
 
     QStringList out;
     for (const auto& [name, value] : ParseConnectionString(providerConnectionString)) {
@@ -67,6 +69,6 @@ QString EmbeddedConnectionString(const QString& databasePath)
     // A URI with mode=ro: the driver then refuses every write, and a missing
     // file is an error instead of a new empty catalogue.
     const QString uri = QString::fromUtf8(QUrl::fromLocalFile(databasePath).toEncoded())
-                        + u"?mode=ro"_qs;
-    return u"Driver=SQLite3;Database="_qs + OdbcValue(uri);
+                        + u"?mode=ro"_s;
+    return u"Driver=SQLite3;Database="_s + OdbcValue(uri);
 }

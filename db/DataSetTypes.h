@@ -3,20 +3,20 @@
 #include <QByteArray>
 #include <functional>
 
-class DbQuery;
+class Query;
 
-enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
-enum TFieldType { ftUnknown, ftString, ftWideString, ftSmallint, ftInteger, ftLargeint, ftFloat, ftBoolean, ftDateTime };
-enum TFieldKind { fkData, fkCalculated, fkLookup };
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class DataSetState { Inactive, Browse, Edit, Insert };
+enum class FieldType { Unknown, String, WideString, Smallint, Integer, Largeint, Float, Boolean, DateTime };
+enum class FieldKind { Data, Calculated, Lookup };
+enum class TextAlignment { Left, Right, Center };
 
 // A record's place in an open result set; valid only for the opening it was
 // taken from.
-struct TBookmark {
+struct Bookmark {
     qint64 Opening = 0;  // which opening of the result set
     int Record = -1;     // 0-based record index
     bool IsNull() const { return Record < 0; }
-    bool operator==(const TBookmark&) const = default;
+    bool operator==(const Bookmark&) const = default;
 };
 
-using TDataSetNotifyEvent = std::function<void(DbQuery& dataSet)>;
+using DataSetHandler = std::function<void(Query& dataSet)>;

@@ -1,13 +1,13 @@
 #include "DataSource.h"
 
-TDataSource::~TDataSource()
+DataSource::~DataSource()
 {
     SetDataSet(nullptr);
-    for (TDataLink* link : std::vector<TDataLink*>(links_))
+    for (DataLink* link : std::vector<DataLink*>(links_))
         link->SetDataSource(nullptr);
 }
 
-void TDataSource::SetDataSet(DbQuery* dataSet)
+void DataSource::SetDataSet(Query* dataSet)
 {
     if (dataSet_ == dataSet)
         return;
@@ -16,29 +16,29 @@ void TDataSource::SetDataSet(DbQuery* dataSet)
     dataSet_ = dataSet;
     if (dataSet_)
         dataSet_->AttachDataSource(this);
-    for (TDataLink* link : std::vector<TDataLink*>(links_)) {
+    for (DataLink* link : std::vector<DataLink*>(links_)) {
         link->WindowOpened();
         link->ActiveChanged();
     }
 }
 
-void TDataSource::AddLink(TDataLink* link)
+void DataSource::AddLink(DataLink* link)
 {
     links_.push_back(link);
 }
 
-void TDataSource::RemoveLink(TDataLink* link)
+void DataSource::RemoveLink(DataLink* link)
 {
     std::erase(links_, link);
 }
 
-TDataLink::~TDataLink()
+DataLink::~DataLink()
 {
     if (dataSource_)
         dataSource_->RemoveLink(this);
 }
 
-void TDataLink::SetDataSource(TDataSource* source)
+void DataLink::SetDataSource(::DataSource* source)
 {
     if (dataSource_ == source)
         return;
@@ -51,12 +51,12 @@ void TDataLink::SetDataSource(TDataSource* source)
     ActiveChanged();
 }
 
-bool TDataLink::Active() const
+bool DataLink::Active() const
 {
     return DataSet() && DataSet()->Active();
 }
 
-void TDataLink::SetBufferCount(int count)
+void DataLink::SetBufferCount(int count)
 {
     bufferCount_ = qMax(1, count);
     if (!Active())
@@ -70,21 +70,21 @@ void TDataLink::SetBufferCount(int count)
     first_ = qBound(0, first_, DataSet()->RecordCount() - n);
 }
 
-int TDataLink::RecordCount() const
+int DataLink::RecordCount() const
 {
     return Active() ? qMin(bufferCount_, DataSet()->RecordCount()) : 0;
 }
 
-int TDataLink::ActiveRecord() const
+int DataLink::ActiveRecord() const
 {
     if (readingSlot_ >= 0)
         return readingSlot_;
     return Active() && DataSet()->RecordCount() > 0 ? DataSet()->CurrentRecordIndex() - first_ : 0;
 }
 
-void TDataLink::SetActiveRecord(int slot)
+void DataLink::SetActiveRecord(int slot)
 {
-    DbQuery* dataSet = DataSet();
+    Query* dataSet = DataSet();
     if (!Active())
         return;
     if (slot == DataSet()->CurrentRecordIndex() - first_ || slot < 0 || slot >= RecordCount()) {
@@ -96,13 +96,13 @@ void TDataLink::SetActiveRecord(int slot)
     dataSet->SetReadingRecord(first_ + slot);
 }
 
-void TDataLink::WindowOpened()
+void DataLink::WindowOpened()
 {
     first_ = 0;
     readingSlot_ = -1;
 }
 
-int TDataLink::WindowFollow(int record, bool centre)
+int DataLink::WindowFollow(int record, bool centre)
 {
     readingSlot_ = -1;
     const int n = RecordCount();
@@ -119,17 +119,17 @@ int TDataLink::WindowFollow(int record, bool centre)
     return first_ - before;
 }
 
-void TDataLink::Deliver(TDataEvent event, DbField* field, int distance)
+void DataLink::Deliver(DataEvent event, Field* field, int distance)
 {
     switch (event) {
-    case deActiveChanged: ActiveChanged(); break;
-    case deDataSetChange: DataSetChanged(); break;
-    case deRecordMoved: DataSetScrolled(distance); break;
-    case deRecordChange: RecordChanged(field); break;
-    case deLayoutChange: LayoutChanged(); break;
-    case deUpdateState: EditingChanged(); break;
-    case deFocusControl: FocusControl(field); break;
-    case deUpdateRecord: UpdateData(); break;
-    case deResetRecord: Reset(); break;
+    case DataEvent::ActiveChanged: ActiveChanged(); break;
+    case DataEvent::DataSetChange: DataSetChanged(); break;
+    case DataEvent::RecordMoved: DataSetScrolled(distance); break;
+    case DataEvent::RecordChange: RecordChanged(field); break;
+    case DataEvent::LayoutChange: LayoutChanged(); break;
+    case DataEvent::UpdateState: EditingChanged(); break;
+    case DataEvent::FocusControl: FocusControl(field); break;
+    case DataEvent::UpdateRecord: UpdateData(); break;
+    case DataEvent::ResetRecord: Reset(); break;
     }
 }

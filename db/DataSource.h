@@ -5,39 +5,39 @@
 #include <QObject>
 #include <vector>
 
-class TDataLink;
+class DataLink;
 
 // Links a result set to any number of data links.
-class TDataSource : public QObject {
+class DataSource : public QObject {
     Q_OBJECT
 
 public:
-    explicit TDataSource(QObject* parent = nullptr) : QObject(parent) {}
-    ~TDataSource() override;
+    explicit DataSource(QObject* parent = nullptr) : QObject(parent) {}
+    ~DataSource() override;
 
-    DbQuery* DataSet() const { return dataSet_; }
+    Query* DataSet() const { return dataSet_; }
     // Attaches to another result set; every link is told the new open state.
-    void SetDataSet(DbQuery* dataSet);
+    void SetDataSet(Query* dataSet);
 
-    void AddLink(TDataLink* link);
-    void RemoveLink(TDataLink* link);
-    const std::vector<TDataLink*>& Links() const { return links_; }
+    void AddLink(DataLink* link);
+    void RemoveLink(DataLink* link);
+    const std::vector<DataLink*>& Links() const { return links_; }
 
 private:
-    DbQuery* dataSet_ = nullptr;
-    std::vector<TDataLink*> links_;
+    Query* dataSet_ = nullptr;
+    std::vector<DataLink*> links_;
 };
 
 // A control's view of a result set: a record window of consecutive records
 // that always holds the current one, and the notifications of the result set.
 // Several links on one result set each keep their own window.
-class TDataLink {
+class DataLink {
 public:
-    virtual ~TDataLink();
+    virtual ~DataLink();
 
-    TDataSource* DataSource() const { return dataSource_; }
-    void SetDataSource(TDataSource* source);
-    DbQuery* DataSet() const { return dataSource_ ? dataSource_->DataSet() : nullptr; }
+    ::DataSource* DataSource() const { return dataSource_; }
+    void SetDataSource(::DataSource* source);
+    Query* DataSet() const { return dataSource_ ? dataSource_->DataSet() : nullptr; }
     bool Active() const;
 
     // The number of records the window may hold (at least 1).
@@ -57,22 +57,22 @@ public:
     virtual void ActiveChanged() {}
     virtual void DataSetChanged() {}
     virtual void DataSetScrolled(int distance) { (void)distance; }
-    virtual void RecordChanged(DbField* field) { (void)field; }
+    virtual void RecordChanged(Field* field) { (void)field; }
     virtual void LayoutChanged() {}
     virtual void EditingChanged() {}
-    virtual void FocusControl(DbField* field) { (void)field; }
+    virtual void FocusControl(Field* field) { (void)field; }
     virtual void UpdateData() {}
     virtual void Reset() {}
 
 private:
-    friend class DbQuery;
-    friend class TDataSource;
+    friend class Query;
+    friend class DataSource;
     // The result set opened, or its current record moved.
     void WindowOpened();
     int WindowFollow(int record, bool centre);
-    void Deliver(TDataEvent event, DbField* field, int distance);
+    void Deliver(DataEvent event, Field* field, int distance);
 
-    TDataSource* dataSource_ = nullptr;
+    ::DataSource* dataSource_ = nullptr;
     int bufferCount_ = 1;
     int first_ = 0;
     int readingSlot_ = -1;

@@ -3,7 +3,7 @@
 #include "platform/Errors.h"
 
 // A failure reported by the database or its driver, with the driver's text.
-class EDatabaseError : public Exception {
+class DatabaseError : public Exception {
 public:
     using Exception::Exception;
 };

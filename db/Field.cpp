@@ -2,115 +2,130 @@
 
 #include "Query.h"
 
-DbField::DbField(DbQuery& query, QString fieldName, TFieldType dataType, int size)
+#include "platform/FormatNumber.h"
+
+Field::Field(Query& query, QString fieldName, FieldType dataType, int size)
     : query_(query), fieldName_(std::move(fieldName)), dataType_(dataType), size_(size)
 {
 }
 
-DbField::~DbField()
+Field::~Field()
 {
     // Watchers may let go of the field while they are told.
-    for (TFieldWatcher* watcher : std::vector<TFieldWatcher*>(watchers_))
+    for (FieldWatcher* watcher : std::vector<FieldWatcher*>(watchers_))
         watcher->FieldDestroyed(this);
 }
 
-bool DbField::IsNumeric() const
+bool Field::IsNumeric() const
 {
     switch (dataType_) {
-    case ftSmallint:
-    case ftInteger:
-    case ftLargeint:
-    case ftFloat:
+    case FieldType::Smallint:
+    case FieldType::Integer:
+    case FieldType::Largeint:
+    case FieldType::Float:
         return true;
     default:
         return false;
     }
 }
 
-int DbField::Index() const
+int Field::Index() const
 {
     return query_.IndexOfField(this);
 }
 
-void DbField::SetIndex(int index)
+void Field::SetIndex(int index)
 {
     query_.MoveField(this, index);
 }
 
-int DbField::DisplayWidth() const
+int Field::DisplayWidth() const
 {
     if (displayWidth_ >= 0)
         return displayWidth_;
     switch (dataType_) {
-    case ftSmallint: return 6;
-    case ftInteger: return 11;
-    case ftLargeint: return 15;
-    case ftFloat: return 10;
-    case ftBoolean: return 5;
-    case ftDateTime: return 18;
+    case FieldType::Smallint: return 6;
+    case FieldType::Integer: return 11;
+    case FieldType::Largeint: return 15;
+    case FieldType::Float: return 10;
+    case FieldType::Boolean: return 5;
+    case FieldType::DateTime: return 18;
     default: return size_ > 0 ? qMin(size_, 255) : 20;
     }
 }
 
-TAlignment DbField::Alignment() const
+TextAlignment Field::Alignment() const
 {
-    if (alignment_ >= 0)
-        return TAlignment(alignment_);
-    return IsNumeric() ? taRightJustify : taLeftJustify;
+    if (alignment_)
+        return *alignment_;
+    return IsNumeric() ? TextAlignment::Right : TextAlignment::Left;
 }
 
-bool DbField::IsNull() const
+bool Field::IsNull() const
 {
     return Value().isNull();
 }
 
-QVariant DbField::Value() const
+QVariant Field::Value() const
 {
     return query_.ReadValue(valueColumn_);
 }
 
-QString DbField::DisplayText() const
+QString Field::DisplayText() const
 {
     const QVariant value = Value();
     if (value.isNull())
         return QString();
-    if (dataType_ == ftFloat)
+    if (dataType_ == FieldType::Float)
         return QString::number(value.toDouble(), 'g', 15);
     return value.toString();
 }
 
-QString DbField::AsString() const
+QString Field::FormattedText(const QString& displayFormat) const
+{
+    if (displayFormat.isEmpty())
+        return DisplayText();
+    if (IsNull())
+        return QString();
+    if (IsNumeric())
+        return FormatFloat(displayFormat, AsFloat());
+    if (dataType_ == FieldType::DateTime)
+        return FormatDateTime(displayFormat, AsDateTime());
+    return QString();
+}
+
+QString Field::AsString() const
 {
     const QVariant value = Value();
     return value.isNull() ? QString() : value.toString();
 }
 
-double DbField::AsFloat() const
+double Field::AsFloat() const
 {
     return Value().toDouble();
 }
 
-qint64 DbField::AsInteger() const
+qint64 Field::AsInteger() const
 {
     return Value().toLongLong();
 }
 
-bool DbField::AsBoolean() const
+bool Field::AsBoolean() const
 {
     return Value().toBool();
 }
 
-QDateTime DbField::AsDateTime() const
+QDateTime Field::AsDateTime() const
 {
     return Value().toDateTime();
 }
 
-void DbField::AddWatcher(TFieldWatcher* watcher)
+void Field::AddWatcher(FieldWatcher* watcher)
 {
     watchers_.push_back(watcher);
 }
 
-void DbField::RemoveWatcher(TFieldWatcher* watcher)
+void Field::RemoveWatcher(FieldWatcher* watcher)
 {
     std::erase(watchers_, watcher);
 }

@@ -5,30 +5,31 @@
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
+#include <optional>
 #include <vector>
 
-class DbField;
+class Field;
 
 // Something that keeps a field and must let go of it when the field goes.
-class TFieldWatcher {
+class FieldWatcher {
 public:
-    virtual ~TFieldWatcher() = default;
-    virtual void FieldDestroyed(DbField* field) = 0;
+    virtual ~FieldWatcher() = default;
+    virtual void FieldDestroyed(Field* field) = 0;
 };
 
 // One result column of an open query. Its values are read for the query's
 // current record, or for the window record a link has selected for reading.
-class DbField {
+class Field {
 public:
-    DbField(DbQuery& query, QString fieldName, TFieldType dataType, int size);
-    ~DbField();
-    DbField(const DbField&) = delete;
-    DbField& operator=(const DbField&) = delete;
+    Field(Query& query, QString fieldName, FieldType dataType, int size);
+    ~Field();
+    Field(const Field&) = delete;
+    Field& operator=(const Field&) = delete;
 
-    DbQuery& DataSet() const { return query_; }
+    Query& DataSet() const { return query_; }
     const QString& FieldName() const { return fieldName_; }
-    TFieldType DataType() const { return dataType_; }
-    TFieldKind FieldKind() const { return fkData; }
+    FieldType DataType() const { return dataType_; }
+    FieldKind Kind() const { return FieldKind::Data; }
     int Size() const { return size_; }
     bool IsNumeric() const;
 
@@ -47,8 +48,8 @@ public:
     int DisplayWidth() const;
     void SetDisplayWidth(int width) { displayWidth_ = width; }
     // Numbers right, text left, unless set.
-    TAlignment Alignment() const;
-    void SetAlignment(TAlignment alignment) { alignment_ = alignment; }
+    TextAlignment Alignment() const;
+    void SetAlignment(TextAlignment alignment) { alignment_ = alignment; }
     bool Visible() const { return visible_; }
     void SetVisible(bool visible) { visible_ = visible; }
     bool ReadOnly() const { return readOnly_; }
@@ -58,6 +59,9 @@ public:
     QVariant Value() const;
     // The value as shown: numbers in plain decimal form, empty for null.
     QString DisplayText() const;
+    // The value by a display pattern: numbers and dates formatted by it, empty
+    // for null and for other types; the display text when there is no pattern.
+    QString FormattedText(const QString& displayFormat) const;
     // The value as edited: unformatted.
     QString EditText() const { return AsString(); }
     QString AsString() const;
@@ -66,19 +70,19 @@ public:
     bool AsBoolean() const;
     QDateTime AsDateTime() const;
 
-    void AddWatcher(TFieldWatcher* watcher);
-    void RemoveWatcher(TFieldWatcher* watcher);
+    void AddWatcher(FieldWatcher* watcher);
+    void RemoveWatcher(FieldWatcher* watcher);
 
 private:
-    DbQuery& query_;
+    Query& query_;
     QString fieldName_;
-    TFieldType dataType_;
+    FieldType dataType_;
     int size_;
     int valueColumn_ = 0;
     QString displayLabel_;
     int displayWidth_ = -1;
-    int alignment_ = -1;
+    std::optional<TextAlignment> alignment_;
     bool visible_ = true;
     bool readOnly_ = false;
-    std::vector<TFieldWatcher*> watchers_;
+    std::vector<FieldWatcher*> watchers_;
 };

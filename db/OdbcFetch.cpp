@@ -6,6 +6,8 @@
 #include <sql.h>
 #include <sqlext.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString Diagnostics(SQLHSTMT statement)
@@ -23,7 +25,7 @@ QString Diagnostics(SQLHSTMT statement)
             text += u' ';
         text += QString::fromUtf16(reinterpret_cast<const char16_t*>(message));
     }
-    return text.isEmpty() ? u"Unable to fetch row"_qs : text;
+    return text.isEmpty() ? u"Unable to fetch row"_s : text;
 }
 
 // Length of UTF-16 text up to its terminator, within the buffer.
@@ -48,7 +50,7 @@ QVariant ReadText(SQLHSTMT statement, SQLUSMALLINT column)
         if (r == SQL_NO_DATA)
             break;
         if (!SQL_SUCCEEDED(r))
-            throw EDatabaseError(Diagnostics(statement));
+            throw DatabaseError(Diagnostics(statement));
         if (indicator == SQL_NULL_DATA)
             return QVariant(QMetaType::fromType<QString>());
         // On SQL_SUCCESS_WITH_INFO the chunk filled the buffer and more follows.
@@ -68,7 +70,7 @@ QVariant ReadFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType)
     SQLLEN indicator = 0;
     const SQLRETURN r = SQLGetData(statement, column, cType, &value, sizeof value, &indicator);
     if (!SQL_SUCCEEDED(r))
-        throw EDatabaseError(Diagnostics(statement));
+        throw DatabaseError(Diagnostics(statement));
     if (indicator == SQL_NULL_DATA)
         return QVariant(QMetaType::fromType<T>());
     return QVariant::fromValue(value);
@@ -108,7 +110,7 @@ std::vector<QList<QVariant>> FetchAllOdbcRows(void* statementHandle, const QSqlR
         if (r == SQL_NO_DATA)
             break;
         if (!SQL_SUCCEEDED(r))
-            throw EDatabaseError(Diagnostics(statement));
+            throw DatabaseError(Diagnostics(statement));
         QList<QVariant> row;
         row.reserve(record.count());
         for (int i = 0; i < record.count(); ++i)

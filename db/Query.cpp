@@ -12,53 +12,55 @@
 #include <QSqlResult>
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-TFieldType FieldTypeOf(QMetaType type)
+FieldType FieldTypeOf(QMetaType type)
 {
     switch (type.id()) {
     case QMetaType::Short:
-    case QMetaType::UShort: return ftSmallint;
+    case QMetaType::UShort: return FieldType::Smallint;
     case QMetaType::Int:
-    case QMetaType::UInt: return ftInteger;
+    case QMetaType::UInt: return FieldType::Integer;
     case QMetaType::LongLong:
-    case QMetaType::ULongLong: return ftLargeint;
+    case QMetaType::ULongLong: return FieldType::Largeint;
     case QMetaType::Double:
-    case QMetaType::Float: return ftFloat;
-    case QMetaType::Bool: return ftBoolean;
+    case QMetaType::Float: return FieldType::Float;
+    case QMetaType::Bool: return FieldType::Boolean;
     case QMetaType::QDate:
-    case QMetaType::QDateTime: return ftDateTime;
-    case QMetaType::QString: return ftWideString;
-    default: return ftUnknown;
+    case QMetaType::QDateTime: return FieldType::DateTime;
+    case QMetaType::QString: return FieldType::WideString;
+    default: return FieldType::Unknown;
     }
 }
 
 } // namespace
 
-DbQuery::~DbQuery()
+Query::~Query()
 {
-    for (TDataSource* source : std::vector<TDataSource*>(dataSources_))
+    for (DataSource* source : std::vector<DataSource*>(dataSources_))
         source->SetDataSet(nullptr);
 }
 
-void DbQuery::Open()
+void Query::Open()
 {
     if (active_)
         return;
     if (!connection_)
-        throw EDatabaseError(u"Missing Connection or ConnectionString"_qs);
+        throw DatabaseError(u"Missing Connection or ConnectionString"_s);
     connection_->Open();
 
     QSqlQuery query(connection_->Database());
     query.setForwardOnly(true);
     if (!query.exec(sql_.join(u'\n')))
-        throw EDatabaseError(query.lastError().text().trimmed());
+        throw DatabaseError(query.lastError().text().trimmed());
     const QSqlRecord record = query.record();
     std::vector<QList<QVariant>> rows = FetchAllOdbcRows(query.result()->handle().value<void*>(), record);
 
     for (int i = 0; i < record.count(); ++i) {
         const QSqlField column = record.field(i);
-        auto field = std::make_unique<DbField>(*this, column.name(), FieldTypeOf(column.metaType()), column.length());
+        auto field = std::make_unique<Field>(*this, column.name(), FieldTypeOf(column.metaType()), column.length());
         field->SetValueColumn(i);
         fields_.push_back(std::move(field));
     }
@@ -69,12 +71,12 @@ void DbQuery::Open()
     reading_ = -1;
     bof_ = true;
     eof_ = rows_.empty();
-    ForEachLink([](TDataLink& link) { link.WindowOpened(); });
-    DataEvent(deActiveChanged);
+    ForEachLink([](DataLink& link) { link.WindowOpened(); });
+    NotifyLinks(DataEvent::ActiveChanged);
     Fire(afterOpen_);
 }
 
-void DbQuery::Close()
+void Query::Close()
 {
     if (!active_)
         return;
@@ -83,13 +85,13 @@ void DbQuery::Close()
     current_ = 0;
     reading_ = -1;
     bof_ = eof_ = true;
-    DataEvent(deActiveChanged);
+    NotifyLinks(DataEvent::ActiveChanged);
     // The links know the query is closed before its fields go.
     fields_.clear();
     Fire(afterClose_);
 }
 
-DbField* DbQuery::FindField(const QString& name) const
+Field* Query::FindField(const QString& name) const
 {
     for (const auto& field : fields_)
         if (field->FieldName().compare(name, Qt::CaseInsensitive) == 0)
@@ -97,14 +99,14 @@ DbField* DbQuery::FindField(const QString& name) const
     return nullptr;
 }
 
-DbField& DbQuery::FieldByName(const QString& name) const
+Field& Query::FieldByName(const QString& name) const
 {
-    if (DbField* field = FindField(name))
+    if (Field* field = FindField(name))
         return *field;
-    throw EDatabaseError(u"Field '"_qs + name + u"' not found"_qs);
+    throw DatabaseError(u"Field '"_s + name + u"' not found"_s);
 }
 
-int DbQuery::IndexOfField(const DbField* field) const
+int Query::IndexOfField(const Field* field) const
 {
     for (size_t i = 0; i < fields_.size(); ++i)
         if (fields_[i].get() == field)
@@ -112,7 +114,7 @@ int DbQuery::IndexOfField(const DbField* field) const
     return -1;
 }
 
-void DbQuery::MoveField(DbField* field, int index)
+void Query::MoveField(Field* field, int index)
 {
     const int from = IndexOfField(field);
     if (from < 0)
@@ -123,10 +125,10 @@ void DbQuery::MoveField(DbField* field, int index)
     auto moved = std::move(fields_[size_t(from)]);
     fields_.erase(fields_.begin() + from);
     fields_.insert(fields_.begin() + to, std::move(moved));
-    DataEvent(deLayoutChange);
+    NotifyLinks(DataEvent::LayoutChange);
 }
 
-void DbQuery::SetRecNo(int recNo)
+void Query::SetRecNo(int recNo)
 {
     if (recNo < 1 || recNo > RecordCount())
         return;
@@ -134,7 +136,7 @@ void DbQuery::SetRecNo(int recNo)
     MoveTo(recNo - 1, Window::Centre);
 }
 
-void DbQuery::First()
+void Query::First()
 {
     bof_ = true;
     eof_ = rows_.empty();
@@ -142,7 +144,7 @@ void DbQuery::First()
         MoveTo(0, Window::ScrollByLeast);
 }
 
-void DbQuery::Last()
+void Query::Last()
 {
     eof_ = true;
     bof_ = rows_.empty();
@@ -150,7 +152,7 @@ void DbQuery::Last()
         MoveTo(RecordCount() - 1, Window::ScrollByLeast);
 }
 
-int DbQuery::MoveBy(int n)
+int Query::MoveBy(int n)
 {
     if (n == 0 || rows_.empty())
         return 0;
@@ -164,47 +166,47 @@ int DbQuery::MoveBy(int n)
     return moved;
 }
 
-TBookmark DbQuery::GetBookmark() const
+Bookmark Query::GetBookmark() const
 {
     if (!active_ || rows_.empty())
-        return TBookmark();
-    return TBookmark{opening_, current_};
+        return Bookmark();
+    return Bookmark{opening_, current_};
 }
 
-void DbQuery::GotoBookmark(const TBookmark& bookmark)
+void Query::GotoBookmark(const Bookmark& bookmark)
 {
     if (!BookmarkValid(bookmark))
-        throw EDatabaseError(u"Record not found"_qs);
+        throw DatabaseError(u"Record not found"_s);
     bof_ = eof_ = false;
     MoveTo(bookmark.Record, Window::Centre);
 }
 
-bool DbQuery::BookmarkValid(const TBookmark& bookmark) const
+bool Query::BookmarkValid(const Bookmark& bookmark) const
 {
     return active_ && bookmark.Opening == opening_ && bookmark.Record >= 0 && bookmark.Record < RecordCount();
 }
 
-int DbQuery::CompareBookmarks(const TBookmark& a, const TBookmark& b) const
+int Query::CompareBookmarks(const Bookmark& a, const Bookmark& b) const
 {
     if (a.IsNull() || b.IsNull())
         return a.IsNull() == b.IsNull() ? 0 : (a.IsNull() ? -1 : 1);
     return a.Record < b.Record ? -1 : (a.Record > b.Record ? 1 : 0);
 }
 
-void DbQuery::EnableControls()
+void Query::EnableControls()
 {
     if (disableCount_ == 0)
         return;
     if (--disableCount_ == 0)
-        DataEvent(deDataSetChange);
+        NotifyLinks(DataEvent::DataSetChange);
 }
 
-bool DbQuery::HasPublishedProperty(const QString& name) const
+bool Query::HasPublishedProperty(const QString& name) const
 {
     return metaObject()->indexOfProperty(name.toUtf8().constData()) >= 0;
 }
 
-QVariant DbQuery::ReadValue(int column) const
+QVariant Query::ReadValue(int column) const
 {
     const int record = reading_ >= 0 ? reading_ : current_;
     if (record < 0 || record >= RecordCount())
@@ -212,44 +214,44 @@ QVariant DbQuery::ReadValue(int column) const
     return rows_[size_t(record)].value(column);
 }
 
-void DbQuery::DataEvent(TDataEvent event, DbField* field)
+void Query::NotifyLinks(DataEvent event, Field* field)
 {
     if (ControlsDisabled())
         return;
-    ForEachLink([&](TDataLink& link) { link.Deliver(event, field, 0); });
+    ForEachLink([&](DataLink& link) { link.Deliver(event, field, 0); });
 }
 
-void DbQuery::AttachDataSource(TDataSource* source)
+void Query::AttachDataSource(DataSource* source)
 {
     dataSources_.push_back(source);
 }
 
-void DbQuery::DetachDataSource(TDataSource* source)
+void Query::DetachDataSource(DataSource* source)
 {
     std::erase(dataSources_, source);
 }
 
-void DbQuery::MoveTo(int record, Window window)
+void Query::MoveTo(int record, Window window)
 {
     current_ = record;
     reading_ = -1;
-    ForEachLink([&](TDataLink& link) {
+    ForEachLink([&](DataLink& link) {
         const int distance = link.WindowFollow(record, window == Window::Centre);
         if (!ControlsDisabled())
-            link.Deliver(window == Window::Centre ? deDataSetChange : deRecordMoved, nullptr, distance);
+            link.Deliver(window == Window::Centre ? DataEvent::DataSetChange : DataEvent::RecordMoved, nullptr, distance);
     });
     Fire(afterScroll_);
 }
 
-void DbQuery::Fire(const TDataSetNotifyEvent& handler)
+void Query::Fire(const DataSetHandler& handler)
 {
     if (handler)
         handler(*this);
 }
 
-void DbQuery::ForEachLink(const std::function<void(TDataLink&)>& action)
+void Query::ForEachLink(const std::function<void(DataLink&)>& action)
 {
-    for (TDataSource* source : std::vector<TDataSource*>(dataSources_))
-        for (TDataLink* link : std::vector<TDataLink*>(source->Links()))
+    for (DataSource* source : std::vector<DataSource*>(dataSources_))
+        for (DataLink* link : std::vector<DataLink*>(source->Links()))
             action(*link);
 }

@@ -10,62 +10,62 @@
 #include <memory>
 #include <vector>
 
-class DbConnection;
-class TDataSource;
+class Connection;
+class DataSource;
 
 // What a result set tells the links attached to it.
-enum TDataEvent {
-    deActiveChanged,   // opened or closed
-    deDataSetChange,   // window contents changed
-    deRecordMoved,     // current record moved (each link works out its own scroll)
-    deRecordChange,    // current record's values changed (a field or none)
-    deLayoutChange,    // fields changed
-    deUpdateState,     // editing state changed
-    deFocusControl,    // a field asks for focus
-    deUpdateRecord,    // data must be written back
-    deResetRecord,     // pending changes are dropped
+enum class DataEvent {
+    ActiveChanged,   // opened or closed
+    DataSetChange,   // window contents changed
+    RecordMoved,     // current record moved (each link works out its own scroll)
+    RecordChange,    // current record's values changed (a field or none)
+    LayoutChange,    // fields changed
+    UpdateState,     // editing state changed
+    FocusControl,    // a field asks for focus
+    UpdateRecord,    // data must be written back
+    ResetRecord,     // pending changes are dropped
 };
 
-// A static, read-only result set (the main window's ADOQuery1): on open it
+// A static, read-only result set (the main window's query): on open it
 // runs its statement and fetches every row; its fields exist only while it is
 // open. Moves keep every attached link's record window around the current
 // record; the event slots let a companion hook the result set's events.
-class DbQuery : public QObject {
+class Query : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool Filtered READ Filtered WRITE SetFiltered)
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
 
 public:
-    explicit DbQuery(QObject* parent = nullptr) : QObject(parent) {}
-    ~DbQuery() override;
+    explicit Query(QObject* parent = nullptr) : QObject(parent) {}
+    ~Query() override;
 
-    DbConnection* Connection() const { return connection_; }
-    void SetConnection(DbConnection* connection) { connection_ = connection; }
+    ::Connection* Connection() const { return connection_; }
+    void SetConnection(::Connection* connection) { connection_ = connection; }
 
     // The statement text, a list of lines joined by line breaks when it runs.
     QStringList& SQL() { return sql_; }
     const QStringList& SQL() const { return sql_; }
 
     // Runs the statement, opening the connection first when it is closed.
-    // Raises EDatabaseError with the driver's message; the query stays closed.
+    // Raises DatabaseError with the driver's message; the query stays closed.
     void Open();
     // Discards the rows; the fields go after the links are told. Closing a
     // closed query does nothing.
     void Close();
     bool Active() const { return active_; }
-    TDataSetState State() const { return active_ ? dsBrowse : dsInactive; }
+    DataSetState State() const { return active_ ? DataSetState::Browse : DataSetState::Inactive; }
     // The fields exist only while the query is open.
     bool FieldsCreatedOnOpen() const { return true; }
 
     int FieldCount() const { return int(fields_.size()); }
-    DbField& Field(int index) const { return *fields_.at(size_t(index)); }
+    Field& FieldAt(int index) const { return *fields_.at(size_t(index)); }
     // The field of that name, without regard to letter case, or null.
-    DbField* FindField(const QString& name) const;
+    Field* FindField(const QString& name) const;
     // Like FindField, but a missing field raises "Field 'name' not found".
-    DbField& FieldByName(const QString& name) const;
-    int IndexOfField(const DbField* field) const;
+    Field& FieldByName(const QString& name) const;
+    int IndexOfField(const Field* field) const;
     // Moves a field to another position; the links hear of a layout change.
-    void MoveField(DbField* field, int index);
+    void MoveField(Field* field, int index);
 
     int RecordCount() const { return int(rows_.size()); }
     // 1-based number of the current record; 0 when there is none.
@@ -85,12 +85,12 @@ public:
     bool Bof() const { return bof_; }
     bool Eof() const { return eof_; }
 
-    TBookmark GetBookmark() const;
+    Bookmark GetBookmark() const;
     // Goes to a bookmarked record, centring the record windows on it.
-    void GotoBookmark(const TBookmark& bookmark);
-    bool BookmarkValid(const TBookmark& bookmark) const;
+    void GotoBookmark(const Bookmark& bookmark);
+    bool BookmarkValid(const Bookmark& bookmark) const;
     // -1, 0 or 1 as the first bookmark lies before, at or after the second.
-    int CompareBookmarks(const TBookmark& a, const TBookmark& b) const;
+    int CompareBookmarks(const Bookmark& a, const Bookmark& b) const;
 
     // Suspends notifications to the links; nested. The last resume sends one
     // contents-changed.
@@ -99,22 +99,22 @@ public:
     bool ControlsDisabled() const { return disableCount_ > 0; }
 
     // The event slots, each readable and writable.
-    const TDataSetNotifyEvent& AfterOpen() const { return afterOpen_; }
-    void SetAfterOpen(TDataSetNotifyEvent handler) { afterOpen_ = std::move(handler); }
-    const TDataSetNotifyEvent& AfterClose() const { return afterClose_; }
-    void SetAfterClose(TDataSetNotifyEvent handler) { afterClose_ = std::move(handler); }
-    const TDataSetNotifyEvent& AfterScroll() const { return afterScroll_; }
-    void SetAfterScroll(TDataSetNotifyEvent handler) { afterScroll_ = std::move(handler); }
-    const TDataSetNotifyEvent& AfterEdit() const { return afterEdit_; }
-    void SetAfterEdit(TDataSetNotifyEvent handler) { afterEdit_ = std::move(handler); }
-    const TDataSetNotifyEvent& AfterInsert() const { return afterInsert_; }
-    void SetAfterInsert(TDataSetNotifyEvent handler) { afterInsert_ = std::move(handler); }
-    const TDataSetNotifyEvent& AfterPost() const { return afterPost_; }
-    void SetAfterPost(TDataSetNotifyEvent handler) { afterPost_ = std::move(handler); }
-    const TDataSetNotifyEvent& BeforeDelete() const { return beforeDelete_; }
-    void SetBeforeDelete(TDataSetNotifyEvent handler) { beforeDelete_ = std::move(handler); }
-    const TDataSetNotifyEvent& AfterCancel() const { return afterCancel_; }
-    void SetAfterCancel(TDataSetNotifyEvent handler) { afterCancel_ = std::move(handler); }
+    const DataSetHandler& AfterOpen() const { return afterOpen_; }
+    void SetAfterOpen(DataSetHandler handler) { afterOpen_ = std::move(handler); }
+    const DataSetHandler& AfterClose() const { return afterClose_; }
+    void SetAfterClose(DataSetHandler handler) { afterClose_ = std::move(handler); }
+    const DataSetHandler& AfterScroll() const { return afterScroll_; }
+    void SetAfterScroll(DataSetHandler handler) { afterScroll_ = std::move(handler); }
+    const DataSetHandler& AfterEdit() const { return afterEdit_; }
+    void SetAfterEdit(DataSetHandler handler) { afterEdit_ = std::move(handler); }
+    const DataSetHandler& AfterInsert() const { return afterInsert_; }
+    void SetAfterInsert(DataSetHandler handler) { afterInsert_ = std::move(handler); }
+    const DataSetHandler& AfterPost() const { return afterPost_; }
+    void SetAfterPost(DataSetHandler handler) { afterPost_ = std::move(handler); }
+    const DataSetHandler& BeforeDelete() const { return beforeDelete_; }
+    void SetBeforeDelete(DataSetHandler handler) { beforeDelete_ = std::move(handler); }
+    const DataSetHandler& AfterCancel() const { return afterCancel_; }
+    void SetAfterCancel(DataSetHandler handler) { afterCancel_ = std::move(handler); }
 
     bool Filtered() const { return filtered_; }
     void SetFiltered(bool filtered) { filtered_ = filtered; }
@@ -132,22 +132,22 @@ public:
     void ClearReadingRecord() { reading_ = -1; }
 
     // Tells every attached link, unless notifications are suspended.
-    void DataEvent(TDataEvent event, DbField* field = nullptr);
+    void NotifyLinks(DataEvent event, Field* field = nullptr);
 
-    void AttachDataSource(TDataSource* source);
-    void DetachDataSource(TDataSource* source);
+    void AttachDataSource(DataSource* source);
+    void DetachDataSource(DataSource* source);
 
 private:
     enum class Window { ScrollByLeast, Centre };
     void MoveTo(int record, Window window);
-    void Fire(const TDataSetNotifyEvent& handler);
-    void ForEachLink(const std::function<void(class TDataLink&)>& action);
+    void Fire(const DataSetHandler& handler);
+    void ForEachLink(const std::function<void(class DataLink&)>& action);
 
-    DbConnection* connection_ = nullptr;
+    ::Connection* connection_ = nullptr;
     QStringList sql_;
     bool active_ = false;
     qint64 opening_ = 0;
-    std::vector<std::unique_ptr<DbField>> fields_;
+    std::vector<std::unique_ptr<Field>> fields_;
     std::vector<QList<QVariant>> rows_;
     int current_ = 0;
     int reading_ = -1;
@@ -156,7 +156,7 @@ private:
     int disableCount_ = 0;
     bool filtered_ = false;
     QString filter_;
-    std::vector<TDataSource*> dataSources_;
-    TDataSetNotifyEvent afterOpen_, afterClose_, afterScroll_, afterEdit_, afterInsert_, afterPost_,
+    std::vector<DataSource*> dataSources_;
+    DataSetHandler afterOpen_, afterClose_, afterScroll_, afterEdit_, afterInsert_, afterPost_,
         beforeDelete_, afterCancel_;
 };

@@ -7,5 +7,5 @@
 // with NO_BACKSLASH_ESCAPES).
 inline QString SqlQuotedText(const QString& text)
 {
-    return QString(text).replace(u'\'', u"''"_qs);
+    return QString(text).replace(u'\'', QStringLiteral("''"));
 }

@@ -1,7 +1,11 @@
 #include "GridSearch.h"
 
 #include "db/Query.h"
-#include "grid/DBGridEh.h"
+#include "grid/DataGrid.h"
+
+#include <QScopeGuard>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -9,7 +13,7 @@ namespace {
 // back and leaves the window scrolled as it was.
 class SearchStart {
 public:
-    explicit SearchStart(TCustomDBGridEh& grid, DbQuery& dataSet) : dataSet_(dataSet)
+    explicit SearchStart(DataGrid& grid, Query& dataSet) : dataSet_(dataSet)
     {
         const int n = grid.RecordsInWindow();
         offset_ = grid.ActiveRecord() - (n - 1) / 2;
@@ -26,41 +30,41 @@ public:
     }
 
 private:
-    DbQuery& dataSet_;
-    TBookmark bookmark_;
+    Query& dataSet_;
+    Bookmark bookmark_;
     int offset_ = 0;
 };
 
 } // namespace
 
-bool CellTextMatches(const QString& cell, const QString& text, TFindMatchKindEh kind, bool caseInsensitive)
+bool CellTextMatches(const QString& cell, const QString& text, FindMatch kind, bool caseInsensitive)
 {
     const QString a = caseInsensitive ? cell.toUpper() : cell;
     const QString b = caseInsensitive ? text.toUpper() : text;
     switch (kind) {
-    case fmAnyPart: return !b.isEmpty() && a.contains(b);
-    case fmWholeField: return a == b;
-    case fmFromBeginning: return a.left(b.size()) == b;
+    case FindMatch::AnyPart: return !b.isEmpty() && a.contains(b);
+    case FindMatch::WholeField: return a == b;
+    case FindMatch::FromBeginning: return a.left(b.size()) == b;
     }
     return false;
 }
 
-bool FindCellText(TCustomDBGridEh& grid, const TFindRequestEh& request)
+bool FindCellText(DataGrid& grid, const FindRequest& request)
 {
-    DbQuery* dataSet = grid.DataSet();
+    Query* dataSet = grid.DataSet();
     if (!dataSet || !dataSet->Active())
         return false;
-    const TColumnsEhList& visible = grid.VisibleColumns();
+    const ColumnList& visible = grid.VisibleColumns();
     int index = -1;
     if (!request.FieldName.isEmpty()) {
-        TColumnEh* column = nullptr;
+        GridColumn* column = nullptr;
         for (int i = 0; i < grid.Columns().Count() && !column; ++i)
             if (grid.Columns().Item(i).FieldName().compare(request.FieldName, Qt::CaseInsensitive) == 0)
                 column = &grid.Columns().Item(i);
         if (!column)
-            throw Exception(u"Field name '%1' not found"_qs.arg(request.FieldName));
+            throw Exception(u"Field name '%1' not found"_s.arg(request.FieldName));
         index = visible.IndexOf(*column);
-    } else if (TColumnEh* current = grid.CurrentColumn()) {
+    } else if (GridColumn* current = grid.CurrentColumn()) {
         index = visible.IndexOf(*current);
     }
     if (visible.Count() == 0)
@@ -68,14 +72,11 @@ bool FindCellText(TCustomDBGridEh& grid, const TFindRequestEh& request)
     index = qMax(0, index);
 
     dataSet->DisableControls();
-    struct Resume {
-        DbQuery& dataSet;
-        ~Resume() { dataSet.EnableControls(); }
-    } resume{*dataSet};
+    const auto resume = qScopeGuard([dataSet] { dataSet->EnableControls(); });
     SearchStart start(grid, *dataSet);
 
-    const bool allColumns = request.Flags & ffAllColumns;
-    const int forward = request.Direction == fdUp ? -1 : 1;
+    const bool allColumns = request.Flags.Has(FindFlag::AllColumns);
+    const int forward = request.Direction == FindDirection::Up ? -1 : 1;
     // One step to the next cell to examine; false past either end.
     const auto step = [&] {
         if (allColumns) {
@@ -93,17 +94,17 @@ bool FindCellText(TCustomDBGridEh& grid, const TFindRequestEh& request)
     };
 
     bool more = dataSet->RecordCount() > 0;
-    if (more && request.Direction == fdAll)
+    if (more && request.Direction == FindDirection::All)
         dataSet->First();
     else if (more)
         more = step();
     bool found = false;
     while (more) {
-        TColumnEh& column = visible.Item(index);
+        GridColumn& column = visible.Item(index);
         QString cell;
-        if (DbField* field = column.BoundField())
-            cell = request.Flags & ffUseDisplayText ? column.CellText() : field->AsString();
-        if (CellTextMatches(cell, request.Text, request.MatchKind, request.Flags & ffCaseInsensitive)) {
+        if (Field* field = column.BoundField())
+            cell = request.Flags.Has(FindFlag::UseDisplayText) ? column.CellText() : field->AsString();
+        if (CellTextMatches(cell, request.Text, request.MatchKind, request.Flags.Has(FindFlag::CaseInsensitive))) {
             found = true;
             grid.MoveToColumn(column.Index());
             break;

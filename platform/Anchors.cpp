@@ -47,13 +47,13 @@ private:
             if (!a.widget)
                 continue;
             QRect r = a.widget->geometry();
-            const bool left = a.anchors & int(TAnchor::Left);
-            const bool top = a.anchors & int(TAnchor::Top);
-            if (a.anchors & int(TAnchor::Right)) {
+            const bool left = a.anchors & int(Anchor::Left);
+            const bool top = a.anchors & int(Anchor::Top);
+            if (a.anchors & int(Anchor::Right)) {
                 const int newRight = size.width() - a.right;
                 left ? r.setRight(newRight - 1) : r.moveRight(newRight - 1);
             }
-            if (a.anchors & int(TAnchor::Bottom)) {
+            if (a.anchors & int(Anchor::Bottom)) {
                 const int newBottom = size.height() - a.bottom;
                 top ? r.setBottom(newBottom - 1) : r.moveBottom(newBottom - 1);
             }
@@ -71,7 +71,7 @@ private:
 void SetAnchors(QWidget* child, int anchors)
 {
     QWidget* parent = child->parentWidget();
-    if (!parent || anchors == (int(TAnchor::Left) | int(TAnchor::Top)))
+    if (!parent || anchors == (int(Anchor::Left) | int(Anchor::Top)))
         return;
     AnchorKeeper* keeper = nullptr;
     for (QObject* sibling : parent->children())

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-enum class TAnchor { Left = 1, Top = 2, Right = 4, Bottom = 8 };
+enum class Anchor { Left = 1, Top = 2, Right = 4, Bottom = 8 };
 
 // Keeps a child's distances to the sides it is anchored to when its parent
 // changes size: anchored to both sides of an axis it stretches, to the far

@@ -2,17 +2,17 @@
 
 #include "MessageBox.h"
 
-TApplication& Application()
+Application& Application::Instance()
 {
-    static TApplication application;
+    static Application application;
     return application;
 }
 
-void TApplication::HandleEvent(const std::function<void()>& handler)
+void Application::HandleEvent(const std::function<void()>& handler)
 {
     try {
         handler();
-    } catch (const EAbort&) {
+    } catch (const SilentAbort&) {
     } catch (const Exception& error) {
         ShowException(error.Message());
     } catch (const std::exception& error) {
@@ -20,12 +20,12 @@ void TApplication::HandleEvent(const std::function<void()>& handler)
     }
 }
 
-void TApplication::ShowException(const QString& message)
+void Application::ShowException(const QString& message)
 {
-    ShowMessage(ErrorDisplayText(message), title_, TMessageIcon::Error);
+    ShowMessage(ErrorDisplayText(message), title_, MessageIcon::Error);
 }
 
-QString TApplication::ErrorDisplayText(const QString& message)
+QString Application::ErrorDisplayText(const QString& message)
 {
     if (!message.isEmpty() && message.back() > u'.')
         return message + u'.';

@@ -6,8 +6,11 @@
 #include <functional>
 
 // The application object: its title, and the frame every event handler runs in.
-class TApplication {
+class Application {
 public:
+    // The program's one application object.
+    static Application& Instance();
+
     const QString& Title() const { return title_; }
     void SetTitle(const QString& title) { title_ = title; }
 
@@ -25,5 +28,3 @@ public:
 private:
     QString title_;
 };
-
-TApplication& Application();

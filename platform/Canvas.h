@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BitSet.h"
 #include "Fonts.h"
 
 #include <QColor>
@@ -10,7 +11,7 @@
 #include <QString>
 
 // What a font measures on a device.
-struct TFontMetricsEh {
+struct TextMetrics {
     int Height = 0;           // ascent + descent
     int Ascent = 0;
     int Descent = 0;
@@ -20,46 +21,46 @@ struct TFontMetricsEh {
     int AveCharWidth = 0;
 };
 
-enum class TPenStyleEh { Solid, Dot };
-
-// Which one-pixel edge a 3-D frame draws.
-enum class TEdgeEh { Raised, Sunken };
-
-enum TTextFormatEh {
-    tfLeft = 0x0000,
-    tfCenter = 0x0001,
-    tfRight = 0x0002,
-    tfVCenter = 0x0004,
-    tfBottom = 0x0008,
-    tfWordBreak = 0x0010,
-    tfEndEllipsis = 0x0020,
-};
-
 // The drawing surface of a custom-painted control. Colours are resolved by
 // the caller; coordinates are device pixels.
-class TCanvas {
+class Canvas {
 public:
-    virtual ~TCanvas() = default;
+    enum class PenStyle { Solid, Dot };
+    // Which one-pixel edge a 3-D frame draws.
+    enum class Edge { Raised, Sunken };
+    // How DrawText lays text out in its rectangle.
+    enum class TextFormat : unsigned {
+        Left = 0x0000,
+        Center = 0x0001,
+        Right = 0x0002,
+        VCenter = 0x0004,
+        Bottom = 0x0008,
+        WordBreak = 0x0010,
+        EndEllipsis = 0x0020,
+    };
+    using TextFormats = BitSet<TextFormat>;
 
-    virtual void SetFont(const TFontSpec& font, const QColor& colour) = 0;
-    virtual TFontMetricsEh FontMetrics() const = 0;
+    virtual ~Canvas() = default;
+
+    virtual void SetFont(const FontSpec& font, const QColor& colour) = 0;
+    virtual TextMetrics FontMetrics() const = 0;
     virtual QSize TextExtent(const QString& text) const = 0;
 
     virtual void FillRect(const QRect& rect, const QColor& colour) = 0;
     // One line of text at (x, y), its top-left, clipped to rect; with a
     // background the rectangle is filled first (opaque output).
     virtual void TextRect(const QRect& rect, int x, int y, const QString& text, const QColor* background) = 0;
-    // Text laid out in a rectangle with TTextFormatEh flags.
-    virtual void DrawText(const QRect& rect, const QString& text, int format) = 0;
+    // Text laid out in a rectangle with TextFormat flags.
+    virtual void DrawText(const QRect& rect, const QString& text, TextFormats format) = 0;
 
-    virtual void SetPen(const QColor& colour, int width, TPenStyleEh style) = 0;
+    virtual void SetPen(const QColor& colour, int width, PenStyle style) = 0;
     // Each polyline from its first point to its last, both ends inked.
     virtual void PolyPolyline(const QList<QPolygon>& lines) = 0;
     // A dotted line drawn by inverting pixels; drawing it again removes it.
     virtual void XorDottedLine(const QPoint& from, const QPoint& to) = 0;
     // A one-pixel 3-D frame inside rect: light top-left and dark bottom-right
     // when raised, the other way when sunken.
-    virtual void DrawEdge(const QRect& rect, TEdgeEh edge, const QColor& light, const QColor& dark) = 0;
+    virtual void DrawEdge(const QRect& rect, Edge edge, const QColor& light, const QColor& dark) = 0;
     virtual void DrawFocusRect(const QRect& rect) = 0;
     virtual void DrawPixmap(const QPoint& at, const QPixmap& pixmap) = 0;
 

@@ -4,17 +4,19 @@
 #include <QHash>
 #include <QPalette>
 
+using namespace Qt::StringLiterals;
+
 QColor ResolveColour(const QString& name)
 {
     static const QHash<QString, QPalette::ColorRole> roles = {
-        {u"clBtnFace"_qs, QPalette::Button},       {u"clWindow"_qs, QPalette::Base},
-        {u"clWindowText"_qs, QPalette::WindowText}, {u"clHighlight"_qs, QPalette::Highlight},
-        {u"clHighlightText"_qs, QPalette::HighlightedText}, {u"clBtnText"_qs, QPalette::ButtonText},
+        {u"clBtnFace"_s, QPalette::Button},       {u"clWindow"_s, QPalette::Base},
+        {u"clWindowText"_s, QPalette::WindowText}, {u"clHighlight"_s, QPalette::Highlight},
+        {u"clHighlightText"_s, QPalette::HighlightedText}, {u"clBtnText"_s, QPalette::ButtonText},
     };
     static const QHash<QString, QRgb> fixed = {
-        {u"clInactiveBorder"_qs, qRgb(244, 247, 252)}, {u"clBlack"_qs, qRgb(0, 0, 0)},
-        {u"clWhite"_qs, qRgb(255, 255, 255)},         {u"clBlue"_qs, qRgb(0, 0, 255)},
-        {u"clRed"_qs, qRgb(255, 0, 0)},               {u"clNavy"_qs, qRgb(0, 0, 128)},
+        {u"clInactiveBorder"_s, qRgb(244, 247, 252)}, {u"clBlack"_s, qRgb(0, 0, 0)},
+        {u"clWhite"_s, qRgb(255, 255, 255)},         {u"clBlue"_s, qRgb(0, 0, 255)},
+        {u"clRed"_s, qRgb(255, 0, 0)},               {u"clNavy"_s, qRgb(0, 0, 128)},
     };
     if (const auto role = roles.find(name); role != roles.end())
         return QGuiApplication::palette().color(*role);

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-TComboBox::TComboBox(QWidget* parent) : QComboBox(parent)
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -10,7 +10,7 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent)
     connect(this, qOverload<int>(&QComboBox::activated), this, [this] { typed_ = false; });
 }
 
-void TComboBox::SetItemIndex(int index)
+void ComboBox::SetItemIndex(int index)
 {
     if (index < 0) {
         const QString text = currentText();
@@ -23,7 +23,7 @@ void TComboBox::SetItemIndex(int index)
     typed_ = false;
 }
 
-void TComboBox::SetText(const QString& text)
+void ComboBox::SetText(const QString& text)
 {
     const QString was = currentText();
     setEditText(text);

@@ -4,10 +4,10 @@
 
 // A drop-down combo box: the user picks an item or types free text, and
 // typed text selects no item (ItemIndex -1) while it stays in the box.
-class TComboBox : public QComboBox {
+class ComboBox : public QComboBox {
     Q_OBJECT
 public:
-    explicit TComboBox(QWidget* parent = nullptr);
+    explicit ComboBox(QWidget* parent = nullptr);
 
     int ItemIndex() const { return typed_ ? -1 : currentIndex(); }
     // Selects an item and shows its text; -1 selects none and keeps the text.

@@ -4,28 +4,28 @@
 #include <QSize>
 
 // The values of one scroll bar.
-struct TScrollInfo {
+struct ScrollBarInfo {
     int Min = 0;
     int Max = 0;
     int Page = 0;
     int Pos = 0;
-    bool operator==(const TScrollInfo&) const = default;
+    bool operator==(const ScrollBarInfo&) const = default;
 };
 
-enum class TScrollBarKind { Horizontal, Vertical };
+enum class ScrollBarKind { Horizontal, Vertical };
 
 // What a scroll bar asks for.
-enum TScrollCodeEh { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Position, Track, Top, Bottom, EndScroll };
 
-enum class TCursorEh { Default, HorizontalSplit, VerticalSplit };
+enum class CursorShape { Default, HorizontalSplit, VerticalSplit };
 
 // The services a custom-painted control asks of its window: what the grid
 // needs to invalidate, scroll pixels, drive its scroll bars and take the
 // focus. The window over a QWidget implements it for the screen; tests use a
 // fake that records the calls.
-class TControlWindow {
+class ControlWindow {
 public:
-    virtual ~TControlWindow() = default;
+    virtual ~ControlWindow() = default;
 
     virtual bool Showing() const = 0;
     // The client area, without the scroll bars that are shown.
@@ -38,13 +38,13 @@ public:
     // Paints what is pending now.
     virtual void FlushPaint() = 0;
 
-    virtual TScrollInfo ScrollInfo(TScrollBarKind bar) const = 0;
-    virtual void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) = 0;
+    virtual ScrollBarInfo ScrollInfo(ScrollBarKind bar) const = 0;
+    virtual void SetScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info) = 0;
     // Shown only when its range exceeds its page, or always (then disabled
     // while there is nothing to scroll).
-    virtual void SetScrollBarShown(TScrollBarKind bar, bool always, bool enabled) = 0;
+    virtual void SetScrollBarShown(ScrollBarKind bar, bool always, bool enabled) = 0;
     // The width of a vertical bar, the height of a horizontal one.
-    virtual int ScrollBarExtent(TScrollBarKind bar) const = 0;
+    virtual int ScrollBarExtent(ScrollBarKind bar) const = 0;
 
     virtual bool CanFocus() const = 0;
     virtual void SetFocus() = 0;
@@ -52,7 +52,7 @@ public:
 
     // The mouse keeps coming to this window while captured.
     virtual void SetCapture(bool capture) = 0;
-    virtual void SetCursor(TCursorEh cursor) = 0;
+    virtual void SetCursor(CursorShape cursor) = 0;
 
     // Timers by id; setting an id again restarts it.
     virtual void SetTimer(int id, int milliseconds) = 0;

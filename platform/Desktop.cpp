@@ -7,11 +7,13 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool HasScheme(const QString& text)
 {
-    static const QRegularExpression scheme(u"^[A-Za-z][A-Za-z0-9+.-]+:"_qs);
+    static const QRegularExpression scheme(u"^[A-Za-z][A-Za-z0-9+.-]+:"_s);
     return scheme.match(text).hasMatch();
 }
 

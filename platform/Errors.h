@@ -18,7 +18,7 @@ private:
 
 // Ends the current action quietly: an action that has already told the user
 // what went wrong raises it, and the event wrapper swallows it.
-class EAbort : public Exception {
+class SilentAbort : public Exception {
 public:
-    EAbort() : Exception(QString()) {}
+    SilentAbort() : Exception(QString()) {}
 };

@@ -1,11 +1,14 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QJsonArray>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kSimSun = u"宋体"_qs;
-const QString kMsSansSerif = u"MS Sans Serif"_qs;
+const QString kSimSun = u"宋体"_s;
+const QString kMsSansSerif = u"MS Sans Serif"_s;
 
 QString FirstInstalled(const QStringList& wanted, const QStringList& installed)
 {
@@ -20,13 +23,13 @@ QString FirstInstalled(const QStringList& wanted, const QStringList& installed)
 
 QString ResolveFontFamily(const QString& name, const QStringList& installedFamilies)
 {
-    if (name == kSimSun || name.compare(u"SimSun"_qs, Qt::CaseInsensitive) == 0) {
-        QString family = FirstInstalled({u"SimSun"_qs, kSimSun, u"Noto Serif CJK SC"_qs,
-                                         u"Noto Serif CJK"_qs, u"Noto Sans CJK SC"_qs},
+    if (name == kSimSun || name.compare(u"SimSun"_s, Qt::CaseInsensitive) == 0) {
+        QString family = FirstInstalled({u"SimSun"_s, kSimSun, u"Noto Serif CJK SC"_s,
+                                         u"Noto Serif CJK"_s, u"Noto Sans CJK SC"_s},
                                         installedFamilies);
         if (family.isEmpty())
             for (const QString& have : installedFamilies)
-                if (have.contains(u"CJK"_qs))
+                if (have.contains(u"CJK"_s))
                     return have;
         return family.isEmpty() ? name : family;
     }
@@ -35,7 +38,7 @@ QString ResolveFontFamily(const QString& name, const QStringList& installedFamil
     return name;
 }
 
-QFont ResolveFont(const TFontSpec& wanted)
+QFont ResolveFont(const FontSpec& wanted)
 {
     QFont font(ResolveFontFamily(wanted.Name, QFontDatabase::families()));
     font.setPixelSize(wanted.Name == kMsSansSerif ? 11 : qMax(1, qAbs(wanted.Height)));
@@ -43,4 +46,32 @@ QFont ResolveFont(const TFontSpec& wanted)
     font.setItalic(wanted.Italic);
     font.setUnderline(wanted.Underline);
     return font;
+}
+
+FontSpec ReadFontSpec(const QJsonObject& stored)
+{
+    FontSpec font;
+    font.Name = stored.value(u"Name").toString(kSimSun);
+    font.Height = stored.value(u"Height").toInt(-15);
+    for (const QJsonValue& style : stored.value(u"Style").toArray()) {
+        font.Bold |= style.toString() == u"bold";
+        font.Italic |= style.toString() == u"italic";
+        font.Underline |= style.toString() == u"underline";
+    }
+    return font;
+}
+
+QJsonObject WriteFontSpec(const FontSpec& font)
+{
+    QJsonObject stored{{u"Name"_s, font.Name}, {u"Height"_s, font.Height}};
+    QJsonArray style;
+    if (font.Bold)
+        style.append(u"bold"_s);
+    if (font.Italic)
+        style.append(u"italic"_s);
+    if (font.Underline)
+        style.append(u"underline"_s);
+    if (!style.isEmpty())
+        stored.insert(u"Style"_s, style);
+    return stored;
 }

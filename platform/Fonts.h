@@ -1,18 +1,26 @@
 #pragma once
 
 #include <QFont>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
 // A font as the layouts describe it: a family name and a height in pixels
 // (negative: character height, positive: cell height), style flags.
-struct TFontSpec {
+struct FontSpec {
     QString Name;
     int Height = -15;
     bool Bold = false;
     bool Italic = false;
     bool Underline = false;
+
+    bool operator==(const FontSpec&) const = default;
 };
+
+// The stored form of a font: {"Name", "Height", "Style": ["bold", "italic", "underline"]};
+// without name or height, 宋体 at -15.
+FontSpec ReadFontSpec(const QJsonObject& stored);
+QJsonObject WriteFontSpec(const FontSpec& font);
 
 // The family that stands for a layout's family name on this machine: "宋体"
 // is SimSun where installed, else a CJK serif, else any CJK family; "MS Sans
@@ -21,4 +29,4 @@ QString ResolveFontFamily(const QString& name, const QStringList& installedFamil
 
 // The Qt font for a layout's font; pixel heights are kept. "MS Sans Serif"
 // is 11 pixels whatever the layout says.
-QFont ResolveFont(const TFontSpec& wanted);
+QFont ResolveFont(const FontSpec& wanted);

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList Sections(const QString& pattern)
@@ -124,12 +126,12 @@ QString FormatFloat(const QString& pattern, double value)
     if (value == 0 && sections.size() > 2)
         return FormatSection(sections.at(2), value);
     const QString text = FormatSection(sections.at(0), value);
-    return value < 0 && text.contains(QRegularExpression(u"[1-9]"_qs)) ? u'-' + text : text;
+    return value < 0 && text.contains(QRegularExpression(u"[1-9]"_s)) ? u'-' + text : text;
 }
 
 QString FormatDateTime(const QString& pattern, const QDateTime& value)
 {
-    const QString used = pattern.isEmpty() ? u"yyyy-mm-dd hh:nn:ss"_qs : pattern;
+    const QString used = pattern.isEmpty() ? u"yyyy-mm-dd hh:nn:ss"_s : pattern;
     const QDate date = value.date();
     const QTime time = value.time();
     QString out;

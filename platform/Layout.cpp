@@ -12,6 +12,8 @@
 #include <map>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Registry {
@@ -54,11 +56,11 @@ QJsonObject ReadLayout(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Exception(u"Layout %1 not found"_qs.arg(path));
+        throw Exception(u"Layout %1 not found"_s.arg(path));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (!document.isObject())
-        throw Exception(u"Layout %1: %2"_qs.arg(path, error.errorString()));
+        throw Exception(u"Layout %1: %2"_s.arg(path, error.errorString()));
     return document.object();
 }
 
@@ -70,11 +72,11 @@ void ApplyProperty(QObject* component, const QString& name, const QJsonValue& va
     const QByteArray key = name.toUtf8();
     if (!component->setProperty(key.constData(), value.toVariant())
         && component->metaObject()->indexOfProperty(key.constData()) >= 0)
-        throw Exception(u"Layout: property %1 of %2 not set"_qs.arg(name, component->objectName()));
+        throw Exception(u"Layout: property %1 of %2 not set"_s.arg(name, component->objectName()));
 }
 
 // JSON keeps no order, and a selection needs its items: these go last, in this order.
-const QStringList kLateProperties = {u"ItemIndex"_qs, u"Text"_qs};
+const QStringList kLateProperties = {u"ItemIndex"_s, u"Text"_s};
 
 void ApplyProperties(QObject* component, const QJsonObject& properties, LayoutLoad& load)
 {
@@ -86,10 +88,22 @@ void ApplyProperties(QObject* component, const QJsonObject& properties, LayoutLo
             ApplyProperty(component, name, properties.value(name), load);
 }
 
+// The form's method of that name, or an invalid method.
+QMetaMethod FindHandler(const QObject* form, const QString& handler)
+{
+    const QMetaObject* meta = form->metaObject();
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
+        if (QString::fromLatin1(meta->method(i).name()) == handler)
+            return meta->method(i);
+    return QMetaMethod();
+}
+
 void BindEvents(QObject* component, const QJsonObject& events, QObject* form)
 {
     for (auto it = events.begin(); it != events.end(); ++it) {
         const QString handler = it.value().toString();
+        if (!FindHandler(form, handler).isValid())
+            throw Exception(u"Layout: handler %1 of %2 not found"_s.arg(handler, component->objectName()));
         const QPointer<QObject> target = form;
         auto call = [target, handler](QObject* sender, QChar* key) {
             if (target)
@@ -100,7 +114,7 @@ void BindEvents(QObject* component, const QJsonObject& events, QObject* form)
             if ((bound = binder(component, it.key(), call)))
                 break;
         if (!bound)
-            throw Exception(u"Layout: event %1 of %2 is not known"_qs.arg(it.key(), component->objectName()));
+            throw Exception(u"Layout: event %1 of %2 is not known"_s.arg(it.key(), component->objectName()));
     }
 }
 
@@ -112,7 +126,7 @@ void CreateComponents(QObject* parent, const QJsonArray& children, LayoutLoad& l
         const QString className = layout.value(u"class").toString();
         const auto factory = TheRegistry().factories.find(className);
         if (factory == TheRegistry().factories.end())
-            throw Exception(u"Layout: class %1 is not known"_qs.arg(className));
+            throw Exception(u"Layout: class %1 is not known"_s.arg(className));
         QObject* component = factory->second(parent);
         component->setObjectName(layout.value(u"name").toString());
         created.emplace_back(component, layout);
@@ -144,7 +158,7 @@ void LayoutLoad::Resolve(const QString& reference, std::function<void(QObject*)>
         AfterCreation([this, reference, use] {
             QObject* target = FindComponent(form_, reference);
             if (!target)
-                throw Exception(u"Layout: component %1 not found"_qs.arg(reference));
+                throw Exception(u"Layout: component %1 not found"_s.arg(reference));
             use(target);
         });
         return;
@@ -194,23 +208,18 @@ QObject* FindComponent(const QObject* form, const QString& name)
 
 void CallHandler(QObject* form, const QString& handler, QObject* sender, QChar* key)
 {
-    Application().HandleEvent([&] {
-        const QMetaObject* meta = form->metaObject();
-        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
-            const QMetaMethod method = meta->method(i);
-            if (QString::fromLatin1(method.name()) != handler)
-                continue;
-            bool called = false;
-            if (method.parameterCount() == 0)
-                called = method.invoke(form, Qt::DirectConnection);
-            else if (method.parameterCount() == 1)
-                called = method.invoke(form, Qt::DirectConnection, Q_ARG(QObject*, sender));
-            else
-                called = method.invoke(form, Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QChar*, key));
-            if (!called)
-                throw Exception(u"Handler %1 could not be called"_qs.arg(handler));
-            return;
-        }
-        throw Exception(u"Handler %1 not found"_qs.arg(handler));
+    Application::Instance().HandleEvent([&] {
+        const QMetaMethod method = FindHandler(form, handler);
+        if (!method.isValid())
+            throw Exception(u"Handler %1 not found"_s.arg(handler));
+        bool called = false;
+        if (method.parameterCount() == 0)
+            called = method.invoke(form, Qt::DirectConnection);
+        else if (method.parameterCount() == 1)
+            called = method.invoke(form, Qt::DirectConnection, Q_ARG(QObject*, sender));
+        else
+            called = method.invoke(form, Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QChar*, key));
+        if (!called)
+            throw Exception(u"Handler %1 could not be called"_s.arg(handler));
     });
 }

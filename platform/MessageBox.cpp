@@ -9,7 +9,7 @@ namespace {
 // Without a screen (command-line tools) a message goes to standard error.
 class StandardErrorMessages : public MessageBoxService {
 public:
-    void Show(const QString& text, const QString& caption, TMessageIcon) override
+    void Show(const QString& text, const QString& caption, MessageIcon) override
     {
         std::fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
     }

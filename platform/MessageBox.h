@@ -2,14 +2,14 @@
 
 #include <QString>
 
-enum class TMessageIcon { None, Information, Error };
+enum class MessageIcon { None, Information, Error };
 
 // Message boxes with no owner window and a single OK button. The program
 // shows them through this service, so that tests can stand in for the screen.
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    virtual void Show(const QString& text, const QString& caption, TMessageIcon icon) = 0;
+    virtual void Show(const QString& text, const QString& caption, MessageIcon icon) = 0;
 };
 
 MessageBoxService& MessageBoxes();
@@ -17,7 +17,7 @@ MessageBoxService& MessageBoxes();
 void SetMessageBoxes(MessageBoxService* service);
 
 // The boxes the program itself raises.
-inline void ShowMessage(const QString& text, const QString& caption, TMessageIcon icon = TMessageIcon::None)
+inline void ShowMessage(const QString& text, const QString& caption, MessageIcon icon = MessageIcon::None)
 {
     MessageBoxes().Show(text, caption, icon);
 }

@@ -2,10 +2,10 @@
 
 #include <QMessageBox>
 
-void WidgetMessageBoxes::Show(const QString& text, const QString& caption, TMessageIcon icon)
+void WidgetMessageBoxes::Show(const QString& text, const QString& caption, MessageIcon icon)
 {
-    QMessageBox box(icon == TMessageIcon::Error         ? QMessageBox::Critical
-                    : icon == TMessageIcon::Information ? QMessageBox::Information
+    QMessageBox box(icon == MessageIcon::Error         ? QMessageBox::Critical
+                    : icon == MessageIcon::Information ? QMessageBox::Information
                                                         : QMessageBox::NoIcon,
                     caption, text, QMessageBox::Ok);
     box.exec();

@@ -2,16 +2,16 @@
 
 #include <QFontMetrics>
 
-void PainterCanvas::SetFont(const TFontSpec& font, const QColor& colour)
+void PainterCanvas::SetFont(const FontSpec& font, const QColor& colour)
 {
     painter_.setFont(ResolveFont(font));
     textColour_ = colour;
 }
 
-TFontMetricsEh PainterCanvas::FontMetrics() const
+TextMetrics PainterCanvas::FontMetrics() const
 {
     const QFontMetrics m(painter_.font());
-    TFontMetricsEh metrics;
+    TextMetrics metrics;
     metrics.Ascent = m.ascent();
     metrics.Descent = m.descent();
     metrics.Height = m.ascent() + m.descent();
@@ -44,15 +44,15 @@ void PainterCanvas::TextRect(const QRect& rect, int x, int y, const QString& tex
     painter_.restore();
 }
 
-void PainterCanvas::DrawText(const QRect& rect, const QString& text, int format)
+void PainterCanvas::DrawText(const QRect& rect, const QString& text, TextFormats format)
 {
     int flags = Qt::TextSingleLine;
-    if (format & tfWordBreak)
+    if (format.Has(TextFormat::WordBreak))
         flags = Qt::TextWordWrap;
-    flags |= (format & tfCenter) ? Qt::AlignHCenter : (format & tfRight) ? Qt::AlignRight : Qt::AlignLeft;
-    flags |= (format & tfVCenter) ? Qt::AlignVCenter : (format & tfBottom) ? Qt::AlignBottom : Qt::AlignTop;
+    flags |= format.Has(TextFormat::Center) ? Qt::AlignHCenter : format.Has(TextFormat::Right) ? Qt::AlignRight : Qt::AlignLeft;
+    flags |= format.Has(TextFormat::VCenter) ? Qt::AlignVCenter : format.Has(TextFormat::Bottom) ? Qt::AlignBottom : Qt::AlignTop;
     QString shown = text;
-    if ((format & tfEndEllipsis) && !(format & tfWordBreak))
+    if (format.Has(TextFormat::EndEllipsis) && !format.Has(TextFormat::WordBreak))
         shown = QFontMetrics(painter_.font()).elidedText(text, Qt::ElideRight, rect.width());
     painter_.save();
     painter_.setClipRect(rect, Qt::IntersectClip);
@@ -61,9 +61,9 @@ void PainterCanvas::DrawText(const QRect& rect, const QString& text, int format)
     painter_.restore();
 }
 
-void PainterCanvas::SetPen(const QColor& colour, int width, TPenStyleEh style)
+void PainterCanvas::SetPen(const QColor& colour, int width, Canvas::PenStyle style)
 {
-    QPen pen(colour, width, style == TPenStyleEh::Dot ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap);
+    QPen pen(colour, width, style == Canvas::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap);
     pen.setCosmetic(true);
     painter_.setPen(pen);
 }
@@ -89,10 +89,10 @@ void PainterCanvas::XorDottedLine(const QPoint& from, const QPoint& to)
     painter_.restore();
 }
 
-void PainterCanvas::DrawEdge(const QRect& rect, TEdgeEh edge, const QColor& light, const QColor& dark)
+void PainterCanvas::DrawEdge(const QRect& rect, Canvas::Edge edge, const QColor& light, const QColor& dark)
 {
-    const QColor& topLeft = edge == TEdgeEh::Raised ? light : dark;
-    const QColor& bottomRight = edge == TEdgeEh::Raised ? dark : light;
+    const QColor& topLeft = edge == Canvas::Edge::Raised ? light : dark;
+    const QColor& bottomRight = edge == Canvas::Edge::Raised ? dark : light;
     painter_.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), topLeft);
     painter_.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), topLeft);
     painter_.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), bottomRight);
@@ -134,3 +134,7 @@ void PainterCanvas::RestoreClip()
     --clipDepth_;
     painter_.restore();
 }
+
+ImageCanvas::ImageCanvas(QSize size, QImage::Format format) : ImageCanvas(std::make_unique<Surface>(size, format)) {}
+
+ImageCanvas::ImageCanvas(std::unique_ptr<Surface> surface) : PainterCanvas(surface->Painter), image_(std::move(surface)) {}

@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <map>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QWidget* ParentWidget(QObject* parent)
@@ -34,24 +36,11 @@ QWidget* ParentWidget(QObject* parent)
 }
 
 // A label takes its size from its text unless the layout fixes it.
-class TLabel : public QLabel {
+class AutoSizeLabel : public QLabel {
 public:
     using QLabel::QLabel;
     bool AutoSize = true;
 };
-
-TFontSpec FontSpec(const QJsonObject& font)
-{
-    TFontSpec wanted;
-    wanted.Name = font.value(u"Name").toString(u"宋体"_qs);
-    wanted.Height = font.value(u"Height").toInt(-15);
-    for (const QJsonValue& style : font.value(u"Style").toArray()) {
-        wanted.Bold |= style.toString() == u"bold";
-        wanted.Italic |= style.toString() == u"italic";
-        wanted.Underline |= style.toString() == u"underline";
-    }
-    return wanted;
-}
 
 void SetColourRole(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
@@ -71,8 +60,8 @@ Qt::Alignment Alignment(const QString& name)
 
 int AnchorBits(const QJsonArray& anchors)
 {
-    static const std::map<QString, TAnchor> names = {
-        {u"left"_qs, TAnchor::Left}, {u"top"_qs, TAnchor::Top}, {u"right"_qs, TAnchor::Right}, {u"bottom"_qs, TAnchor::Bottom}};
+    static const std::map<QString, Anchor> names = {
+        {u"left"_s, Anchor::Left}, {u"top"_s, Anchor::Top}, {u"right"_s, Anchor::Right}, {u"bottom"_s, Anchor::Bottom}};
     int bits = 0;
     for (const QJsonValue& anchor : anchors)
         bits |= int(names.at(anchor.toString()));
@@ -111,7 +100,7 @@ bool ApplyGeometry(QWidget* w, const QString& name, int value)
         w->resize(r.width(), value);
     else
         return false;
-    if (auto* label = dynamic_cast<TLabel*>(w); label && (name == u"Width" || name == u"Height"))
+    if (auto* label = dynamic_cast<AutoSizeLabel*>(w); label && (name == u"Width" || name == u"Height"))
         label->AutoSize = false;
     return true;
 }
@@ -146,7 +135,7 @@ bool ApplyText(QObject* c, const QString& name, const QJsonValue& value)
     if (name == u"Text") {
         if (auto* edit = qobject_cast<QLineEdit*>(c))
             edit->setText(text);
-        else if (auto* combo = qobject_cast<TComboBox*>(c))
+        else if (auto* combo = qobject_cast<ComboBox*>(c))
             combo->SetText(text);
         else
             return false;
@@ -170,7 +159,7 @@ bool ApplyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& valu
         return true;
     if (name == u"Font") {
         const QJsonObject font = value.toObject();
-        w->setFont(ResolveFont(FontSpec(font)));
+        w->setFont(ResolveFont(ReadFontSpec(font)));
         if (font.contains(u"Color")) {
             const QColor colour = ResolveColour(font.value(u"Color").toString());
             SetColourRole(w, QPalette::WindowText, colour);
@@ -230,7 +219,7 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
 {
     if (ApplyText(c, name, value))
         return true;
-    if (auto* combo = qobject_cast<TComboBox*>(c)) {
+    if (auto* combo = qobject_cast<ComboBox*>(c)) {
         if (name == u"Items") {
             for (const QJsonValue& item : value.toArray())
                 combo->addItem(item.toString());
@@ -263,7 +252,7 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
         button->setAutoDefault(value.toBool());
         return true;
     }
-    if (auto* label = dynamic_cast<TLabel*>(c); label && name == u"WordWrap") {
+    if (auto* label = dynamic_cast<AutoSizeLabel*>(c); label && name == u"WordWrap") {
         label->setWordWrap(value.toBool());
         return true;
     }
@@ -336,52 +325,52 @@ void RegisterWidgetComponents()
         return;
     registered = true;
 
-    RegisterComponentClass(u"PageControl"_qs, [](QObject* p) -> QObject* {
+    RegisterComponentClass(u"QTabWidget"_s, [](QObject* p) -> QObject* {
         auto* tabs = new QTabWidget(ParentWidget(p));
         if (auto* window = qobject_cast<QMainWindow*>(p))
             window->setCentralWidget(tabs);
         return tabs;
     });
-    RegisterComponentClass(u"TabSheet"_qs, [](QObject* p) -> QObject* {
+    // A plain widget inside a tab control is one of its pages.
+    RegisterComponentClass(u"QWidget"_s, [](QObject* p) -> QObject* {
         auto* tabs = qobject_cast<QTabWidget*>(p);
-        auto* page = new QWidget(tabs);
+        auto* widget = new QWidget(ParentWidget(p));
         if (tabs)
-            tabs->addTab(page, QString());
-        return page;
+            tabs->addTab(widget, QString());
+        return widget;
     });
-    RegisterComponentClass(u"Label"_qs, [](QObject* p) -> QObject* { return new TLabel(ParentWidget(p)); });
-    RegisterComponentClass(u"Edit"_qs, [](QObject* p) -> QObject* { return new QLineEdit(ParentWidget(p)); });
-    RegisterComponentClass(u"Button"_qs, [](QObject* p) -> QObject* { return new QPushButton(ParentWidget(p)); });
-    RegisterComponentClass(u"CheckBox"_qs, [](QObject* p) -> QObject* { return new QCheckBox(ParentWidget(p)); });
-    RegisterComponentClass(u"ComboBox"_qs, [](QObject* p) -> QObject* { return new TComboBox(ParentWidget(p)); });
-    RegisterComponentClass(u"Memo"_qs, [](QObject* p) -> QObject* {
+    RegisterComponentClass(u"QLabel"_s, [](QObject* p) -> QObject* { return new AutoSizeLabel(ParentWidget(p)); });
+    RegisterComponentClass(u"QLineEdit"_s, [](QObject* p) -> QObject* { return new QLineEdit(ParentWidget(p)); });
+    RegisterComponentClass(u"QPushButton"_s, [](QObject* p) -> QObject* { return new QPushButton(ParentWidget(p)); });
+    RegisterComponentClass(u"QCheckBox"_s, [](QObject* p) -> QObject* { return new QCheckBox(ParentWidget(p)); });
+    RegisterComponentClass(u"ComboBox"_s, [](QObject* p) -> QObject* { return new ComboBox(ParentWidget(p)); });
+    RegisterComponentClass(u"QPlainTextEdit"_s, [](QObject* p) -> QObject* {
         auto* memo = new QPlainTextEdit(ParentWidget(p));
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
         return memo;
     });
-    RegisterComponentClass(u"Panel"_qs, [](QObject* p) -> QObject* { return new QFrame(ParentWidget(p)); });
-    RegisterComponentClass(u"Image"_qs, [](QObject* p) -> QObject* { return new QLabel(ParentWidget(p)); });
-    RegisterComponentClass(u"StatusBar"_qs, [](QObject* p) -> QObject* {
+    RegisterComponentClass(u"QFrame"_s, [](QObject* p) -> QObject* { return new QFrame(ParentWidget(p)); });
+    RegisterComponentClass(u"QStatusBar"_s, [](QObject* p) -> QObject* {
         auto* bar = new QStatusBar(ParentWidget(p));
         if (auto* window = qobject_cast<QMainWindow*>(p))
             window->setStatusBar(bar);
         return bar;
     });
-    RegisterComponentClass(u"MainMenu"_qs, [](QObject* p) -> QObject* {
+    RegisterComponentClass(u"QMenuBar"_s, [](QObject* p) -> QObject* {
         auto* bar = new QMenuBar(ParentWidget(p));
         if (auto* window = qobject_cast<QMainWindow*>(p))
             window->setMenuBar(bar);
         return bar;
     });
-    RegisterComponentClass(u"PopupMenu"_qs, [](QObject* p) -> QObject* { return new QMenu(ParentWidget(p)); });
-    RegisterComponentClass(u"MenuItem"_qs, [](QObject* p) -> QObject* {
+    RegisterComponentClass(u"QMenu"_s, [](QObject* p) -> QObject* { return new QMenu(ParentWidget(p)); });
+    RegisterComponentClass(u"QAction"_s, [](QObject* p) -> QObject* {
         auto* action = new QAction(p);
         AddMenuItem(p, action);
         return action;
     });
-    RegisterComponentClass(u"Timer"_qs, [](QObject* p) -> QObject* {
+    RegisterComponentClass(u"QTimer"_s, [](QObject* p) -> QObject* {
         auto* timer = new QTimer(p);
         timer->setInterval(1000);
         timer->start();
@@ -390,7 +379,7 @@ void RegisterWidgetComponents()
 
     // Labels size themselves to their text once font and caption are set.
     RegisterPropertyApplier([](QObject* c, const QString&, const QJsonValue&, LayoutLoad& load) {
-        if (auto* label = dynamic_cast<TLabel*>(c); label && !label->property("SizePending").toBool()) {
+        if (auto* label = dynamic_cast<AutoSizeLabel*>(c); label && !label->property("SizePending").toBool()) {
             label->setProperty("SizePending", true);
             load.AfterCreation([label] {
                 if (label->AutoSize)

@@ -7,13 +7,15 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class MariaDbQuery : public ::testing::Test {
 protected:
     ProgramResult Run(const QStringList& arguments, const QString& odbcIni)
     {
-        return RunQueryProgram(arguments, EnvironmentWithOdbcIni(dir_.filePath(u"odbc.ini"_qs), odbcIni));
+        return RunQueryProgram(arguments, EnvironmentWithOdbcIni(dir_.filePath(u"odbc.ini"_s), odbcIni));
     }
 
     // The server's answer must be the embedded catalogue's, line for line.
@@ -27,7 +29,7 @@ protected:
         EXPECT_TRUE(server.Out.contains(u'条'));
     }
 
-    const QString kServer = u"[vorlak]\nDriver=MariaDB Unicode\nSocket="_qs
+    const QString kServer = u"[vorlak]\nDriver=MariaDB Unicode\nSocket="_s
                             + QStringLiteral(VORLAK_TEST_MARIADB_SOCKET) + u'\n';
     QTemporaryDir dir_;
 };
@@ -35,24 +37,24 @@ protected:
 TEST_F(MariaDbQuery, SearchesGiveTheSameRowsAsTheEmbeddedCatalogue)
 {
     ExpectSameAsEmbedded({});
-    ExpectSameAsEmbedded({u"--no-limit"_qs});
-    ExpectSameAsEmbedded({u"--name"_qs, u"氨"_qs, u"--exact"_qs});
-    ExpectSameAsEmbedded({u"--name"_qs, u"甲"_qs, u"--no-limit"_qs});
-    ExpectSameAsEmbedded({u"--cas"_qs, u"7664-41-7"_qs});
-    ExpectSameAsEmbedded({u"--alias"_qs, u"木"_qs});
-    ExpectSameAsEmbedded({u"--hazard"_qs, u"17"_qs, u"--no-limit"_qs});
-    ExpectSameAsEmbedded({u"--batch"_qs, u"1"_qs});
-    ExpectSameAsEmbedded({u"--precursor"_qs, u"7"_qs});
-    ExpectSameAsEmbedded({u"--index-no"_qs, u"2"_qs});
-    ExpectSameAsEmbedded({u"--index-no"_qs, u"x"_qs, u"--name"_qs, u"苯"_qs});
+    ExpectSameAsEmbedded({u"--no-limit"_s});
+    ExpectSameAsEmbedded({u"--name"_s, u"氨"_s, u"--exact"_s});
+    ExpectSameAsEmbedded({u"--name"_s, u"甲"_s, u"--no-limit"_s});
+    ExpectSameAsEmbedded({u"--cas"_s, u"7664-41-7"_s});
+    ExpectSameAsEmbedded({u"--alias"_s, u"木"_s});
+    ExpectSameAsEmbedded({u"--hazard"_s, u"17"_s, u"--no-limit"_s});
+    ExpectSameAsEmbedded({u"--batch"_s, u"1"_s});
+    ExpectSameAsEmbedded({u"--precursor"_s, u"7"_s});
+    ExpectSameAsEmbedded({u"--index-no"_s, u"2"_s});
+    ExpectSameAsEmbedded({u"--index-no"_s, u"x"_s, u"--name"_s, u"苯"_s});
 }
 
 TEST_F(MariaDbQuery, QuotesAndBackslashesAreLiteralText)
 {
     // With NO_BACKSLASH_ESCAPES a backslash cannot undo the doubled quote.
-    ExpectSameAsEmbedded({u"--alias"_qs, u"4,4'-二氨基二苯基甲烷"_qs});
-    ExpectSameAsEmbedded({u"--cas"_qs, u"x\\' OR 1=1 -- "_qs});
-    ExpectSameAsEmbedded({u"--name"_qs, u"\\"_qs});
+    ExpectSameAsEmbedded({u"--alias"_s, u"4,4'-二氨基二苯基甲烷"_s});
+    ExpectSameAsEmbedded({u"--cas"_s, u"x\\' OR 1=1 -- "_s});
+    ExpectSameAsEmbedded({u"--name"_s, u"\\"_s});
 }
 
 } // namespace

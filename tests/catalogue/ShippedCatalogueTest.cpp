@@ -13,9 +13,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kRowsFile = QStringLiteral(VORLAK_CATALOGUE_ROWS) + u"/hazardous_chemicals.tsv"_qs;
+const QString kRowsFile = QStringLiteral(VORLAK_CATALOGUE_ROWS) + u"/hazardous_chemicals.tsv"_s;
 
 class ShippedCatalogue : public ::testing::Test {
 protected:
@@ -34,7 +36,7 @@ protected:
         QSet<QString> entries;
         for (const auto& row : table_->Rows)
             if (pick(row))
-                entries.insert(Value(row, u"index_id"_qs));
+                entries.insert(Value(row, u"index_id"_s));
         return entries;
     }
 
@@ -49,12 +51,12 @@ TEST_F(ShippedCatalogue, HoldsEveryCatalogueNumberOnceOrOncePerCas)
     int previousId = 0;
     int previousNumber = 0;
     for (const auto& row : table_->Rows) {
-        const int id = Value(row, u"id"_qs).toInt();
+        const int id = Value(row, u"id"_s).toInt();
         EXPECT_EQ(id, previousId + 1);
         previousId = id;
         if (!row.at(1))
             continue;  // a listed chemical outside the catalogue
-        const int number = Value(row, u"index_id"_qs).toInt();
+        const int number = Value(row, u"index_id"_s).toInt();
         EXPECT_GE(number, previousNumber) << "rows out of catalogue order at id " << id;
         previousNumber = number;
         numbers.insert(number);
@@ -70,53 +72,53 @@ TEST_F(ShippedCatalogue, HoldsEveryCatalogueNumberOnceOrOncePerCas)
 TEST_F(ShippedCatalogue, CasNumbersAndCategoriesAreClean)
 {
     for (const auto& row : table_->Rows) {
-        const QString cas = Value(row, u"cas"_qs);
+        const QString cas = Value(row, u"cas"_s);
         EXPECT_TRUE(cas.isEmpty() || CasNumberValid(cas)) << cas.toStdString();
-        const QString categories = Value(row, u"dangtypes"_qs);
-        for (const QString& category : categories.split(u"；"_qs, Qt::SkipEmptyParts))
-            EXPECT_TRUE(IsHazardCategory(category)) << Value(row, u"index_id"_qs).toStdString() << " "
+        const QString categories = Value(row, u"dangtypes"_s);
+        for (const QString& category : categories.split(u"；"_s, Qt::SkipEmptyParts))
+            EXPECT_TRUE(IsHazardCategory(category)) << Value(row, u"index_id"_s).toStdString() << " "
                                                     << category.toStdString();
-        EXPECT_EQ(Value(row, u"name_eng"_qs), QString());
+        EXPECT_EQ(Value(row, u"name_eng"_s), QString());
     }
     // 45 entries without categories in the table, and the rows outside the catalogue.
-    EXPECT_EQ(Entries([](const auto& row) { return Value(row, u"dangtypes"_qs).isEmpty(); }).size(), 46);
+    EXPECT_EQ(Entries([](const auto& row) { return Value(row, u"dangtypes"_s).isEmpty(); }).size(), 46);
 }
 
 TEST_F(ShippedCatalogue, SpecialListsAreFlagged)
 {
-    EXPECT_EQ(Entries([](const auto& row) { return Value(row, u"remarks"_qs) == u"剧毒"; }).size(), 148);
+    EXPECT_EQ(Entries([](const auto& row) { return Value(row, u"remarks"_s) == u"剧毒"; }).size(), 148);
 
     // 74 explosive precursors: 73 catalogue entries and one chemical outside it.
-    const QSet<QString> explosive = Entries([](const auto& row) { return Value(row, u"exploidchem"_qs) == u"1"; });
+    const QSet<QString> explosive = Entries([](const auto& row) { return Value(row, u"exploidchem"_s) == u"1"; });
     EXPECT_EQ(explosive.size(), 74);
     EXPECT_TRUE(explosive.contains(QString()));
     for (const auto& row : table_->Rows)
-        EXPECT_EQ(Value(row, u"exploidchem"_qs) == u"1",
-                  Value(row, u"specialadmin"_qs).contains(u"易制爆"_qs));
+        EXPECT_EQ(Value(row, u"exploidchem"_s) == u"1",
+                  Value(row, u"specialadmin"_s).contains(u"易制爆"_s));
 
     // The 60 first-batch items name 66 entries (苯 and 粗苯, 甲烷 and 天然气, ...).
-    const QSet<QString> batch = Entries([](const auto& row) { return Value(row, u"Iadmin_no"_qs) == u"1"; });
+    const QSet<QString> batch = Entries([](const auto& row) { return Value(row, u"Iadmin_no"_s) == u"1"; });
     EXPECT_EQ(batch.size(), 66);
-    for (const QString& number : {u"2"_qs, u"49"_qs, u"167"_qs, u"1188"_qs, u"2123"_qs, u"1630"_qs, u"1964"_qs, u"1967"_qs})
+    for (const QString& number : {u"2"_s, u"49"_s, u"167"_s, u"1188"_s, u"2123"_s, u"1630"_s, u"1964"_s, u"1967"_s})
         EXPECT_TRUE(batch.contains(number)) << number.toStdString();
     for (const auto& row : table_->Rows)
-        EXPECT_EQ(Value(row, u"Iadmin_no"_qs) == u"1",
-                  Value(row, u"specialadmin"_qs).startsWith(u"首批重点监管"_qs));
+        EXPECT_EQ(Value(row, u"Iadmin_no"_s) == u"1",
+                  Value(row, u"specialadmin"_s).startsWith(u"首批重点监管"_s));
 }
 
 TEST_F(ShippedCatalogue, DrugPrecursorsCarryTheirClass)
 {
     // Catalogue entries the list names, with the class it gives them.
     const QList<QPair<QString, QString>> marked = {
-        {u"2634"_qs, u"2"_qs}, {u"236"_qs, u"3"_qs},  {u"1852"_qs, u"2"_qs}, {u"2625"_qs, u"2"_qs},
-        {u"1601"_qs, u"2"_qs}, {u"1014"_qs, u"3"_qs}, {u"137"_qs, u"3"_qs},  {u"813"_qs, u"3"_qs},
-        {u"1302"_qs, u"3"_qs}, {u"2507"_qs, u"3"_qs}, {u"94"_qs, u"3"_qs},
+        {u"2634"_s, u"2"_s}, {u"236"_s, u"3"_s},  {u"1852"_s, u"2"_s}, {u"2625"_s, u"2"_s},
+        {u"1601"_s, u"2"_s}, {u"1014"_s, u"3"_s}, {u"137"_s, u"3"_s},  {u"813"_s, u"3"_s},
+        {u"1302"_s, u"3"_s}, {u"2507"_s, u"3"_s}, {u"94"_s, u"3"_s},
     };
     int markedRows = 0;
     for (const auto& row : table_->Rows) {
-        const QString number = Value(row, u"index_id"_qs);
-        const QString drug = Value(row, u"drugchem"_qs);
-        QString expected = u"0"_qs;
+        const QString number = Value(row, u"index_id"_s);
+        const QString drug = Value(row, u"drugchem"_s);
+        QString expected = u"0"_s;
         for (const auto& [entry, category] : marked)
             if (entry == number)
                 expected = category;
@@ -129,23 +131,23 @@ TEST_F(ShippedCatalogue, DrugPrecursorsCarryTheirClass)
 
     // 1-苯基-2-丙酮 is not in the 2015 catalogue: a row of its own.
     const auto outside = std::find_if(table_->Rows.begin(), table_->Rows.end(), [](const auto& row) {
-        return Value(row, u"name1"_qs) == u"1-苯基-2-丙酮";
+        return Value(row, u"name1"_s) == u"1-苯基-2-丙酮";
     });
     ASSERT_NE(outside, table_->Rows.end());
     EXPECT_FALSE(outside->at(1).has_value());
-    EXPECT_EQ(Value(*outside, u"drugchem"_qs), u"1"_qs);
-    EXPECT_EQ(Value(*outside, u"specialadmin"_qs), u"第一类易制毒"_qs);
+    EXPECT_EQ(Value(*outside, u"drugchem"_s), u"1"_s);
+    EXPECT_EQ(Value(*outside, u"specialadmin"_s), u"第一类易制毒"_s);
 
     for (const auto& row : table_->Rows) {
-        const int drug = Value(row, u"drugchem"_qs).toInt();
-        EXPECT_EQ(drug > 0, Value(row, u"specialadmin"_qs).contains(u"易制毒"_qs));
+        const int drug = Value(row, u"drugchem"_s).toInt();
+        EXPECT_EQ(drug > 0, Value(row, u"specialadmin"_s).contains(u"易制毒"_s));
     }
 }
 
 TEST_F(ShippedCatalogue, ConvertingTheSourcesAgainGivesTheShippedRows)
 {
     const QString sources = QStringLiteral(VORLAK_SOURCES_DIR);
-    if (!QFileInfo::exists(sources + u"/china.json"_qs))
+    if (!QFileInfo::exists(sources + u"/china.json"_s))
         GTEST_SKIP() << "the source lists are not beside this checkout";
     const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(sources));
     EXPECT_EQ(converted.Chemicals.Columns, table_->Columns);
@@ -160,12 +162,12 @@ protected:
     QStringList Search(const QStringList& arguments)
     {
         const ProgramResult result =
-            RunQueryProgram(arguments, EnvironmentWithOdbcIni(dir_.filePath(u"odbc.ini"_qs), {}));
+            RunQueryProgram(arguments, EnvironmentWithOdbcIni(dir_.filePath(u"odbc.ini"_s), {}));
         EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
         QStringList lines = result.Out.split(u'\n', Qt::SkipEmptyParts);
         const QString footer = lines.takeLast();
         lines.removeFirst();
-        EXPECT_EQ(footer, u"共%1条"_qs.arg(lines.size()));
+        EXPECT_EQ(footer, u"共%1条"_s.arg(lines.size()));
         return lines;
     }
 
@@ -182,47 +184,47 @@ protected:
 
 TEST_F(CatalogueSearch, FindsTheRowsTheListsSay)
 {
-    const QStringList ammonia = Search({u"--name"_qs, u"氨"_qs, u"--exact"_qs});
+    const QStringList ammonia = Search({u"--name"_s, u"氨"_s, u"--exact"_s});
     ASSERT_EQ(ammonia.size(), 1);
     EXPECT_EQ(ammonia.first(), u"2\t氨\t液氨；氨气\t\t7664-41-7\t易燃气体,类别2；加压气体；急性毒性-吸入,类别3*；"
                                u"皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；危害水生环境-急性危害,类别1\t"
-                               u"首批重点监管\t"_qs);
-    EXPECT_EQ(Search({u"--cas"_qs, u"7664-41-7"_qs}), ammonia);
-    const QStringList likeAmmonia = Search({u"--name"_qs, u"氨"_qs, u"--no-limit"_qs});
+                               u"首批重点监管\t"_s);
+    EXPECT_EQ(Search({u"--cas"_s, u"7664-41-7"_s}), ammonia);
+    const QStringList likeAmmonia = Search({u"--name"_s, u"氨"_s, u"--no-limit"_s});
     EXPECT_EQ(likeAmmonia.first(), ammonia.first());
     for (const QString& line : likeAmmonia)
-        EXPECT_TRUE(line.section(u'\t', 1, 1).contains(u"氨"_qs));
+        EXPECT_TRUE(line.section(u'\t', 1, 1).contains(u"氨"_s));
     EXPECT_EQ(likeAmmonia.size(), 135);
 
-    const QStringList dichloropropanol = Search({u"--index-no"_qs, u"498"_qs});
+    const QStringList dichloropropanol = Search({u"--index-no"_s, u"498"_s});
     ASSERT_EQ(dichloropropanol.size(), 1);
-    EXPECT_TRUE(dichloropropanol.first().startsWith(u"498\t1,3-二氯-2-丙醇\t"_qs));
-    EXPECT_TRUE(dichloropropanol.first().contains(u"\t急性毒性-经口,类别3*\t"_qs));
+    EXPECT_TRUE(dichloropropanol.first().startsWith(u"498\t1,3-二氯-2-丙醇\t"_s));
+    EXPECT_TRUE(dichloropropanol.first().contains(u"\t急性毒性-经口,类别3*\t"_s));
 
-    const QStringList oral = Search({u"--hazard"_qs, u"17"_qs, u"--no-limit"_qs});
+    const QStringList oral = Search({u"--hazard"_s, u"17"_s, u"--no-limit"_s});
     for (const QString& line : oral)
-        EXPECT_TRUE(line.section(u'\t', 5, 5).contains(u"急性毒性-经口"_qs));
+        EXPECT_TRUE(line.section(u'\t', 5, 5).contains(u"急性毒性-经口"_s));
     EXPECT_GT(Numbers(oral).size(), 700);
 
-    EXPECT_EQ(Numbers(Search({u"--precursor"_qs, u"7"_qs, u"--no-limit"_qs})).size(), 74);
-    EXPECT_EQ(Numbers(Search({u"--batch"_qs, u"2"_qs, u"--no-limit"_qs})).size(), 66);
-    EXPECT_EQ(Numbers(Search({u"--batch"_qs, u"1"_qs, u"--no-limit"_qs})).size(), 66);
-    EXPECT_TRUE(Search({u"--batch"_qs, u"3"_qs}).isEmpty());
+    EXPECT_EQ(Numbers(Search({u"--precursor"_s, u"7"_s, u"--no-limit"_s})).size(), 74);
+    EXPECT_EQ(Numbers(Search({u"--batch"_s, u"2"_s, u"--no-limit"_s})).size(), 66);
+    EXPECT_EQ(Numbers(Search({u"--batch"_s, u"1"_s, u"--no-limit"_s})).size(), 66);
+    EXPECT_TRUE(Search({u"--batch"_s, u"3"_s}).isEmpty());
 
     // Drug precursors: all, then by class.
-    EXPECT_EQ(Search({u"--precursor"_qs, u"2"_qs, u"--no-limit"_qs}).size(), 25);
-    const QStringList first = Search({u"--precursor"_qs, u"3"_qs, u"--no-limit"_qs});
+    EXPECT_EQ(Search({u"--precursor"_s, u"2"_s, u"--no-limit"_s}).size(), 25);
+    const QStringList first = Search({u"--precursor"_s, u"3"_s, u"--no-limit"_s});
     EXPECT_EQ(first.size(), 12);
     EXPECT_EQ(Numbers(first), QSet<QString>{QString()});
-    EXPECT_EQ(Numbers(Search({u"--precursor"_qs, u"4"_qs, u"--no-limit"_qs})),
-              (QSet<QString>{u"1601"_qs, u"1852"_qs, u"2625"_qs, u"2634"_qs, QString()}));
-    EXPECT_EQ(Numbers(Search({u"--precursor"_qs, u"5"_qs, u"--no-limit"_qs})),
-              (QSet<QString>{u"94"_qs, u"137"_qs, u"236"_qs, u"813"_qs, u"1014"_qs, u"1302"_qs, u"2507"_qs, QString()}));
-    EXPECT_EQ(Search({u"--alias"_qs, u"伪麻黄素"_qs}).size(), 1);
+    EXPECT_EQ(Numbers(Search({u"--precursor"_s, u"4"_s, u"--no-limit"_s})),
+              (QSet<QString>{u"1601"_s, u"1852"_s, u"2625"_s, u"2634"_s, QString()}));
+    EXPECT_EQ(Numbers(Search({u"--precursor"_s, u"5"_s, u"--no-limit"_s})),
+              (QSet<QString>{u"94"_s, u"137"_s, u"236"_s, u"813"_s, u"1014"_s, u"1302"_s, u"2507"_s, QString()}));
+    EXPECT_EQ(Search({u"--alias"_s, u"伪麻黄素"_s}).size(), 1);
 
     // Several CAS numbers: each finds its entry.
-    EXPECT_EQ(Numbers(Search({u"--cas"_qs, u"7632-04-4"_qs})), QSet<QString>{u"860"_qs});
-    EXPECT_EQ(Numbers(Search({u"--cas"_qs, u"11138-47-9"_qs})), QSet<QString>{u"860"_qs});
+    EXPECT_EQ(Numbers(Search({u"--cas"_s, u"7632-04-4"_s})), QSet<QString>{u"860"_s});
+    EXPECT_EQ(Numbers(Search({u"--cas"_s, u"11138-47-9"_s})), QSet<QString>{u"860"_s});
 }
 
 } // namespace

@@ -4,40 +4,42 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(ConnectionString, ProviderKeysBecomeOdbcKeysWithTheDataSourceFirst)
 {
     EXPECT_EQ(OdbcConnectionString(
                   u"Provider=MSDASQL.1;Password=vorlak@qa51807316;Persist Security Info=True;"
-                  u"User ID=vorlak;Data Source=vorlak;Initial Catalog=vorlak"_qs),
-              u"DSN=vorlak;PWD=vorlak@qa51807316;UID=vorlak;DATABASE=vorlak"_qs);
-    EXPECT_EQ(OdbcConnectionString(u"Port=3306;data source=x"_qs), u"DSN=x;Port=3306"_qs);
-    EXPECT_EQ(OdbcConnectionString(u"Password= a b"_qs), u"PWD={ a b}"_qs);
+                  u"User ID=vorlak;Data Source=vorlak;Initial Catalog=vorlak"_s),
+              u"DSN=vorlak;PWD=vorlak@qa51807316;UID=vorlak;DATABASE=vorlak"_s);
+    EXPECT_EQ(OdbcConnectionString(u"Port=3306;data source=x"_s), u"DSN=x;Port=3306"_s);
+    EXPECT_EQ(OdbcConnectionString(u"Password= a b"_s), u"PWD={ a b}"_s);
 }
 
 TEST(ConnectionString, ValuesAreFoundWithoutRegardToCase)
 {
-    const auto pairs = ParseConnectionString(u"Provider=P;Data Source=vorlak;X"_qs);
-    EXPECT_EQ(ConnectionStringValue(pairs, u"data source"_qs), u"vorlak"_qs);
-    EXPECT_EQ(ConnectionStringValue(pairs, u"Missing"_qs), QString());
+    const auto pairs = ParseConnectionString(u"Provider=P;Data Source=vorlak;X"_s);
+    EXPECT_EQ(ConnectionStringValue(pairs, u"data source"_s), u"vorlak"_s);
+    EXPECT_EQ(ConnectionStringValue(pairs, u"Missing"_s), QString());
     ASSERT_EQ(pairs.size(), 3);
-    EXPECT_EQ(pairs.at(2).first, u"X"_qs);
+    EXPECT_EQ(pairs.at(2).first, u"X"_s);
 }
 
 TEST(ConnectionString, ValuesThatWouldEndTheAttributeAreBraced)
 {
-    EXPECT_EQ(OdbcValue(u"plain"_qs), u"plain"_qs);
-    EXPECT_EQ(OdbcValue(u"a;b"_qs), u"{a;b}"_qs);
-    EXPECT_EQ(OdbcValue(u"a}b"_qs), u"{a}}b}"_qs);
+    EXPECT_EQ(OdbcValue(u"plain"_s), u"plain"_s);
+    EXPECT_EQ(OdbcValue(u"a;b"_s), u"{a;b}"_s);
+    EXPECT_EQ(OdbcValue(u"a}b"_s), u"{a}}b}"_s);
 }
 
 TEST(ConnectionString, EmbeddedCatalogueOpensReadOnlyByUri)
 {
-    EXPECT_EQ(EmbeddedConnectionString(u"/opt/vorlak/vorlak.db"_qs),
-              u"Driver=SQLite3;Database=file:///opt/vorlak/vorlak.db?mode=ro"_qs);
-    EXPECT_EQ(EmbeddedConnectionString(u"/opt/危化 品/vorlak.db"_qs),
-              u"Driver=SQLite3;Database=file:///opt/%E5%8D%B1%E5%8C%96%20%E5%93%81/vorlak.db?mode=ro"_qs);
+    EXPECT_EQ(EmbeddedConnectionString(u"/opt/vorlak/vorlak.db"_s),
+              u"Driver=SQLite3;Database=file:///opt/vorlak/vorlak.db?mode=ro"_s);
+    EXPECT_EQ(EmbeddedConnectionString(u"/opt/危化 品/vorlak.db"_s),
+              u"Driver=SQLite3;Database=file:///opt/%E5%8D%B1%E5%8C%96%20%E5%93%81/vorlak.db?mode=ro"_s);
 }
 
 } // namespace

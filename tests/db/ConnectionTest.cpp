@@ -11,11 +11,13 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kConnectionString =
     u"Provider=MSDASQL.1;Password=secret@pw51807316;Persist Security Info=True;"
-    u"User ID=vorlak;Data Source=vorlak;Initial Catalog=vorlak"_qs;
+    u"User ID=vorlak;Data Source=vorlak;Initial Catalog=vorlak"_s;
 
 class CatalogueConnection : public ::testing::Test {
 protected:
@@ -44,14 +46,14 @@ protected:
     }
 
     QTemporaryDir dir_;
-    QString databasePath_ = dir_.filePath(u"vorlak.db"_qs);
-    DbConnection connection_;
-    DbQuery query_;
+    QString databasePath_ = dir_.filePath(u"vorlak.db"_s);
+    Connection connection_;
+    Query query_;
 };
 
 TEST_F(CatalogueConnection, WithoutTheDataSourceTheEmbeddedCatalogueOpens)
 {
-    EXPECT_TRUE(connection_.EffectiveOdbcConnectionString().startsWith(u"Driver=SQLite3;"_qs));
+    EXPECT_TRUE(connection_.EffectiveOdbcConnectionString().startsWith(u"Driver=SQLite3;"_s));
     EXPECT_FALSE(connection_.Connected());
     connection_.Open();
     EXPECT_TRUE(connection_.Connected());
@@ -64,8 +66,8 @@ TEST_F(CatalogueConnection, WithoutTheDataSourceTheEmbeddedCatalogueOpens)
 TEST_F(CatalogueConnection, TheEmbeddedCatalogueIsNeverWritten)
 {
     const QByteArray before = FileHash(databasePath_);
-    EXPECT_THROW(OpenQuery(u"DELETE FROM hazardous_chemicals"_qs), EDatabaseError);
-    EXPECT_THROW(OpenQuery(u"CREATE TABLE t (x INTEGER)"_qs), EDatabaseError);
+    EXPECT_THROW(OpenQuery(u"DELETE FROM hazardous_chemicals"_s), DatabaseError);
+    EXPECT_THROW(OpenQuery(u"CREATE TABLE t (x INTEGER)"_s), DatabaseError);
     connection_.Close();
     EXPECT_EQ(FileHash(databasePath_), before);
 }
@@ -73,31 +75,31 @@ TEST_F(CatalogueConnection, TheEmbeddedCatalogueIsNeverWritten)
 TEST_F(CatalogueConnection, AMissingCatalogueIsAnErrorAndCreatesNothing)
 {
     QFile::remove(databasePath_);
-    EXPECT_THROW(connection_.Open(), EDatabaseError);
+    EXPECT_THROW(connection_.Open(), DatabaseError);
     EXPECT_FALSE(connection_.Connected());
     EXPECT_FALSE(QFile::exists(databasePath_));
 }
 
 TEST_F(CatalogueConnection, ADefinedDataSourceIsUsedInsteadOfTheEmbeddedFile)
 {
-    UseOdbcIni(dir_.path(), u"[Vorlak]\nDriver=MariaDB Unicode\n"_qs);
+    UseOdbcIni(dir_.path(), u"[Vorlak]\nDriver=MariaDB Unicode\n"_s);
     EXPECT_EQ(connection_.EffectiveOdbcConnectionString(),
-              u"DSN=vorlak;PWD=secret@pw51807316;UID=vorlak;DATABASE=vorlak"_qs);
+              u"DSN=vorlak;PWD=secret@pw51807316;UID=vorlak;DATABASE=vorlak"_s);
 
-    UseOdbcIni(dir_.path(), u"[other]\nDriver=MariaDB Unicode\n"_qs);
-    EXPECT_TRUE(connection_.EffectiveOdbcConnectionString().startsWith(u"Driver=SQLite3;"_qs));
+    UseOdbcIni(dir_.path(), u"[other]\nDriver=MariaDB Unicode\n"_s);
+    EXPECT_TRUE(connection_.EffectiveOdbcConnectionString().startsWith(u"Driver=SQLite3;"_s));
 }
 
 TEST_F(CatalogueConnection, AFailureCarriesTheDriverMessageButNeverThePassword)
 {
-    UseOdbcIni(dir_.path(), u"[vorlak]\nDriver=MariaDB Unicode\nSocket="_qs
-                                + dir_.filePath(u"no-server.sock"_qs) + u'\n');
+    UseOdbcIni(dir_.path(), u"[vorlak]\nDriver=MariaDB Unicode\nSocket="_s
+                                + dir_.filePath(u"no-server.sock"_s) + u'\n');
     try {
         connection_.Open();
         FAIL() << "opened a server that does not exist";
-    } catch (const EDatabaseError& error) {
+    } catch (const DatabaseError& error) {
         EXPECT_FALSE(error.Message().isEmpty());
-        EXPECT_FALSE(error.Message().contains(u"secret@pw51807316"_qs)) << error.what();
+        EXPECT_FALSE(error.Message().contains(u"secret@pw51807316"_s)) << error.what();
     }
     EXPECT_FALSE(connection_.Connected());
 }
@@ -105,21 +107,21 @@ TEST_F(CatalogueConnection, AFailureCarriesTheDriverMessageButNeverThePassword)
 TEST_F(CatalogueConnection, AQueryOpensTheConnectionAndFetchesEveryRow)
 {
     OpenQuery(u"SELECT A.id,index_id, A.cas as CAS, B.html_file FROM hazardous_chemicals A "
-              u"Left JOIN hazardous_chemicals_msds B ON A.cas = B.cas order by Id"_qs);
+              u"Left JOIN hazardous_chemicals_msds B ON A.cas = B.cas order by Id"_s);
     EXPECT_TRUE(connection_.Connected());
     EXPECT_TRUE(query_.Active());
     EXPECT_GT(query_.RecordCount(), 0);
     EXPECT_EQ(query_.RecNo(), 1);
     ASSERT_EQ(query_.FieldCount(), 4);
-    EXPECT_EQ(query_.Field(0).FieldName(), u"id"_qs);
-    EXPECT_EQ(query_.Field(2).FieldName(), u"CAS"_qs);
+    EXPECT_EQ(query_.FieldAt(0).FieldName(), u"id"_s);
+    EXPECT_EQ(query_.FieldAt(2).FieldName(), u"CAS"_s);
 
     // Fields are found without regard to letter case; html_file is null
     // where no MSDS page is listed.
-    EXPECT_EQ(&query_.FieldByName(u"cas"_qs), &query_.Field(2));
-    EXPECT_EQ(query_.FindField(u"ID"_qs), &query_.Field(0));
-    EXPECT_TRUE(query_.FieldByName(u"html_file"_qs).IsNull());
-    EXPECT_EQ(query_.FieldByName(u"html_file"_qs).DisplayText(), QString());
+    EXPECT_EQ(&query_.FieldByName(u"cas"_s), &query_.FieldAt(2));
+    EXPECT_EQ(query_.FindField(u"ID"_s), &query_.FieldAt(0));
+    EXPECT_TRUE(query_.FieldByName(u"html_file"_s).IsNull());
+    EXPECT_EQ(query_.FieldByName(u"html_file"_s).DisplayText(), QString());
 
     int rows = 0;
     for (query_.First(); !query_.Eof(); query_.Next())
@@ -127,26 +129,26 @@ TEST_F(CatalogueConnection, AQueryOpensTheConnectionAndFetchesEveryRow)
     EXPECT_EQ(rows, query_.RecordCount());
 
     try {
-        query_.FieldByName(u"Nope"_qs);
+        query_.FieldByName(u"Nope"_s);
         FAIL();
-    } catch (const EDatabaseError& error) {
-        EXPECT_EQ(error.Message(), u"Field 'Nope' not found"_qs);
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.Message(), u"Field 'Nope' not found"_s);
     }
 
     query_.Close();
     EXPECT_FALSE(query_.Active());
     EXPECT_EQ(query_.FieldCount(), 0);
-    EXPECT_EQ(query_.FindField(u"id"_qs), nullptr);
+    EXPECT_EQ(query_.FindField(u"id"_s), nullptr);
     query_.Close();  // closing a closed query does nothing
 }
 
 TEST_F(CatalogueConnection, ARefusedStatementLeavesTheQueryClosed)
 {
     try {
-        OpenQuery(u"SELECT x FROM nowhere"_qs);
+        OpenQuery(u"SELECT x FROM nowhere"_s);
         FAIL();
-    } catch (const EDatabaseError& error) {
-        EXPECT_TRUE(error.Message().contains(u"nowhere"_qs)) << error.what();
+    } catch (const DatabaseError& error) {
+        EXPECT_TRUE(error.Message().contains(u"nowhere"_s)) << error.what();
     }
     EXPECT_FALSE(query_.Active());
     EXPECT_EQ(query_.FieldCount(), 0);

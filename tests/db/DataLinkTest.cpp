@@ -2,13 +2,15 @@
 
 #include "support/QtPrint.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST_F(ResultSet, TheWindowScrollsByTheLeastThatKeepsTheCurrentRecord)
 {
     link_.SetBufferCount(5);
     OpenSmall();
-    EXPECT_EQ(link_.Take(), QStringList{u"active 1"_qs});
+    EXPECT_EQ(link_.Take(), QStringList{u"active 1"_s});
     EXPECT_EQ(link_.RecordCount(), 5);
 
     query_.MoveBy(4);   // record 5, last of the window: no scroll
@@ -19,13 +21,13 @@ TEST_F(ResultSet, TheWindowScrollsByTheLeastThatKeepsTheCurrentRecord)
     query_.MoveBy(-7);
     query_.First();
     EXPECT_EQ(link_.Take(), (QStringList{
-                                u"scrolled 0 first 0 slot 4"_qs,
-                                u"scrolled 1 first 1 slot 4"_qs,
-                                u"scrolled 0 first 1 slot 2"_qs,
-                                u"scrolled -1 first 0 slot 0"_qs,
-                                u"scrolled 5 first 5 slot 4"_qs,
-                                u"scrolled -3 first 2 slot 0"_qs,
-                                u"scrolled -2 first 0 slot 0"_qs,
+                                u"scrolled 0 first 0 slot 4"_s,
+                                u"scrolled 1 first 1 slot 4"_s,
+                                u"scrolled 0 first 1 slot 2"_s,
+                                u"scrolled -1 first 0 slot 0"_s,
+                                u"scrolled 5 first 5 slot 4"_s,
+                                u"scrolled -3 first 2 slot 0"_s,
+                                u"scrolled -2 first 0 slot 0"_s,
                             }));
 }
 
@@ -58,10 +60,10 @@ TEST_F(ResultSet, TheActiveSlotSelectsAWindowRecordForReading)
     QStringList read;
     for (int slot = 0; slot < link_.RecordCount(); ++slot) {
         link_.SetActiveRecord(slot);
-        read.append(query_.FieldByName(u"name"_qs).DisplayText());
+        read.append(query_.FieldByName(u"name"_s).DisplayText());
         EXPECT_EQ(link_.ActiveRecord(), slot);
     }
-    EXPECT_EQ(read, (QStringList{u"n3"_qs, u"n4"_qs, u"n5"_qs, u"n6"_qs, u"n7"_qs}));
+    EXPECT_EQ(read, (QStringList{u"n3"_s, u"n4"_s, u"n5"_s, u"n6"_s, u"n7"_s}));
     EXPECT_EQ(query_.RecNo(), 7);  // the current record did not move
     link_.SetActiveRecord(4);
     EXPECT_EQ(Id(), 7);
@@ -77,7 +79,7 @@ TEST_F(ResultSet, GoingToABookmarkOrNumberCentresTheWindow)
     link_.SetBufferCount(5);
     OpenSmall();
     query_.MoveBy(5);  // record 6
-    const TBookmark six = query_.GetBookmark();
+    const Bookmark six = query_.GetBookmark();
     query_.First();
     link_.Take();
     query_.GotoBookmark(six);
@@ -85,7 +87,7 @@ TEST_F(ResultSet, GoingToABookmarkOrNumberCentresTheWindow)
     EXPECT_EQ(link_.ActiveRecord(), 2);
     query_.SetRecNo(10);  // near the end the window cannot centre
     EXPECT_EQ(link_.FirstRecord(), 5);
-    EXPECT_EQ(link_.Take(), (QStringList{u"changed first 3"_qs, u"changed first 5"_qs}));
+    EXPECT_EQ(link_.Take(), (QStringList{u"changed first 3"_s, u"changed first 5"_s}));
 }
 
 TEST_F(ResultSet, SuspendedNotificationsResumeAsOneContentsChange)
@@ -94,7 +96,7 @@ TEST_F(ResultSet, SuspendedNotificationsResumeAsOneContentsChange)
     OpenSmall();
     link_.Take();
     int scrolls = 0;
-    query_.SetAfterScroll([&](DbQuery&) { ++scrolls; });
+    query_.SetAfterScroll([&](Query&) { ++scrolls; });
     query_.DisableControls();
     query_.DisableControls();
     for (query_.First(); !query_.Eof(); query_.Next()) {
@@ -105,7 +107,7 @@ TEST_F(ResultSet, SuspendedNotificationsResumeAsOneContentsChange)
     EXPECT_TRUE(link_.Heard.isEmpty());
     query_.EnableControls();
     EXPECT_FALSE(query_.ControlsDisabled());
-    EXPECT_EQ(link_.Take(), QStringList{u"changed first 0"_qs});
+    EXPECT_EQ(link_.Take(), QStringList{u"changed first 0"_s});
     EXPECT_EQ(scrolls, 11);  // event slots still fire: First, nine moves, First
     query_.EnableControls();  // unbalanced: nothing
     EXPECT_TRUE(link_.Heard.isEmpty());
@@ -121,32 +123,32 @@ TEST_F(ResultSet, EachLinkKeepsItsOwnWindow)
     link_.Take();
     other.Take();
     query_.MoveBy(3);
-    EXPECT_EQ(link_.Take(), QStringList{u"scrolled 0 first 0 slot 3"_qs});
-    EXPECT_EQ(other.Take(), QStringList{u"scrolled 2 first 2 slot 1"_qs});
+    EXPECT_EQ(link_.Take(), QStringList{u"scrolled 0 first 0 slot 3"_s});
+    EXPECT_EQ(other.Take(), QStringList{u"scrolled 2 first 2 slot 1"_s});
 
     // Attaching the source to another result set tells every link.
-    DbQuery second;
+    Query second;
     source_.SetDataSet(&second);
-    EXPECT_EQ(link_.Take(), QStringList{u"active 0"_qs});
-    EXPECT_EQ(other.Take(), QStringList{u"active 0"_qs});
+    EXPECT_EQ(link_.Take(), QStringList{u"active 0"_s});
+    EXPECT_EQ(other.Take(), QStringList{u"active 0"_s});
 }
 
 TEST_F(ResultSet, TheCatalogueWindowFollowsTheSearchRows)
 {
     link_.SetBufferCount(20);
-    OpenCatalogue(u" SELECT A.id,index_id, name1 FROM hazardous_chemicals A order by Id  LIMIT 200 "_qs);
+    OpenCatalogue(u" SELECT A.id,index_id, name1 FROM hazardous_chemicals A order by Id  LIMIT 200 "_s);
     EXPECT_EQ(query_.RecordCount(), 200);
     link_.Take();
     query_.Last();
     query_.MoveBy(-25);
     query_.SetRecNo(1);
-    EXPECT_EQ(link_.Take(), (QStringList{u"scrolled 180 first 180 slot 19"_qs, u"scrolled -6 first 174 slot 0"_qs,
-                                         u"changed first 0"_qs}));
-    EXPECT_EQ(query_.FieldByName(u"INDEX_ID"_qs).AsInteger(), 1);
+    EXPECT_EQ(link_.Take(), (QStringList{u"scrolled 180 first 180 slot 19"_s, u"scrolled -6 first 174 slot 0"_s,
+                                         u"changed first 0"_s}));
+    EXPECT_EQ(query_.FieldByName(u"INDEX_ID"_s).AsInteger(), 1);
 
     // An empty result: nothing in the window.
     query_.Close();
-    query_.SQL() = QStringList{u"SELECT id FROM hazardous_chemicals WHERE id < 0"_qs};
+    query_.SQL() = QStringList{u"SELECT id FROM hazardous_chemicals WHERE id < 0"_s};
     query_.Open();
     EXPECT_EQ(link_.RecordCount(), 0);
     EXPECT_TRUE(query_.Bof());

@@ -13,18 +13,18 @@
 
 // A link that writes down every notification it hears, with the window it
 // then sees.
-class RecordingLink : public TDataLink {
+class RecordingLink : public DataLink {
 public:
     QStringList Heard;
 
-    void ActiveChanged() override { Heard.append(u"active %1"_qs.arg(Active() ? 1 : 0)); }
-    void DataSetChanged() override { Heard.append(u"changed first %1"_qs.arg(FirstRecord())); }
+    void ActiveChanged() override { Heard.append(QStringLiteral("active %1").arg(Active() ? 1 : 0)); }
+    void DataSetChanged() override { Heard.append(QStringLiteral("changed first %1").arg(FirstRecord())); }
     void DataSetScrolled(int distance) override
     {
-        Heard.append(u"scrolled %1 first %2 slot %3"_qs.arg(distance).arg(FirstRecord()).arg(ActiveRecord()));
+        Heard.append(QStringLiteral("scrolled %1 first %2 slot %3").arg(distance).arg(FirstRecord()).arg(ActiveRecord()));
     }
-    void RecordChanged(DbField* field) override { Heard.append(u"record "_qs + (field ? field->FieldName() : u"-"_qs)); }
-    void LayoutChanged() override { Heard.append(u"layout"_qs); }
+    void RecordChanged(Field* field) override { Heard.append(QStringLiteral("record ") + (field ? field->FieldName() : QStringLiteral("-"))); }
+    void LayoutChanged() override { Heard.append(QStringLiteral("layout")); }
     QStringList Take() { return std::exchange(Heard, {}); }
 };
 
@@ -35,11 +35,11 @@ protected:
     void SetUp() override
     {
         UseOdbcIni(dir_.path(), QString());
-        const QString path = dir_.filePath(u"small.db"_qs);
-        QString script = u"CREATE TABLE t (id INTEGER, name VARCHAR(40), val REAL, flag INTEGER);"_qs;
+        const QString path = dir_.filePath(QStringLiteral("small.db"));
+        QString script = QStringLiteral("CREATE TABLE t (id INTEGER, name VARCHAR(40), val REAL, flag INTEGER);");
         for (int i = 1; i <= 10; ++i)
-            script += u"INSERT INTO t VALUES (%1, 'n%1', %2, %3);"_qs.arg(i).arg(i * 1.5).arg(i % 3 == 0 ? u"NULL"_qs : QString::number(i % 2));
-        ASSERT_EQ(RunProgram(u"sqlite3"_qs, {path, script}).ExitCode, 0);
+            script += QStringLiteral("INSERT INTO t VALUES (%1, 'n%1', %2, %3);").arg(i).arg(i * 1.5).arg(i % 3 == 0 ? QStringLiteral("NULL") : QString::number(i % 2));
+        ASSERT_EQ(RunProgram(QStringLiteral("sqlite3"), {path, script}).ExitCode, 0);
         connection_.SetEmbeddedDatabase(path);
         query_.SetConnection(&connection_);
         source_.SetDataSet(&query_);
@@ -47,7 +47,7 @@ protected:
         link_.Take();
     }
 
-    void OpenSmall(const QString& statement = u"SELECT id, name, val, flag FROM t ORDER BY id"_qs)
+    void OpenSmall(const QString& statement = QStringLiteral("SELECT id, name, val, flag FROM t ORDER BY id"))
     {
         query_.SQL() = QStringList{statement};
         query_.Open();
@@ -60,11 +60,11 @@ protected:
         query_.Open();
     }
 
-    int Id() { return int(query_.FieldByName(u"id"_qs).AsInteger()); }
+    int Id() { return int(query_.FieldByName(QStringLiteral("id")).AsInteger()); }
 
     QTemporaryDir dir_;
-    DbConnection connection_;
-    DbQuery query_;
-    TDataSource source_;
+    Connection connection_;
+    Query query_;
+    DataSource source_;
     RecordingLink link_;
 };

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "grid/DBGridEhColumns.h"
+#include "grid/GridColumn.h"
+
+#include "sumlist/SumList.h"
 
 #include "db/Connection.h"
 #include "db/Query.h"
+#include "support/MainWindowGrid.h"
 #include "support/QueryProgram.h"
 #include "support/RecordingCanvas.h"
 #include "support/TestFiles.h"
@@ -14,44 +17,44 @@
 
 // A grid for the columns: its fonts and colours as the main window sets them,
 // a result set over the shipped catalogue, and a record of what reached it.
-class FakeGrid : public TColumnsOwnerEh {
+class FakeGrid : public ColumnsOwner {
 public:
     FakeGrid() : defaults_(this) {}
 
-    DbQuery* DataSet() const override { return dataSet; }
+    Query* DataSet() const override { return dataSet; }
     bool Loading() const override { return loading; }
     bool LayoutChangeAnnounced() const override { return false; }
     bool HasWindow() const override { return true; }
-    TFontEh Font() const override { return font; }
-    TFontEh TitleFont() const override { return titleFont; }
-    TFontEh FooterFont() const override { return titleFont; }
-    QString Color() const override { return u"clWindow"_qs; }
-    QString FixedColor() const override { return u"clBtnFace"_qs; }
-    QString FooterColor() const override { return u"clInactiveBorder"_qs; }
+    GridFont Font() const override { return font; }
+    GridFont TitleFont() const override { return titleFont; }
+    GridFont FooterFont() const override { return titleFont; }
+    QString Color() const override { return QStringLiteral("clWindow"); }
+    QString FixedColor() const override { return QStringLiteral("clBtnFace"); }
+    QString FooterColor() const override { return QStringLiteral("clInactiveBorder"); }
     bool ReadOnly() const override { return readOnly; }
     bool UseMultiTitle() const override { return false; }
     int DefaultColWidth() const override { return 64; }
-    TCanvas& MeasuringCanvas() override { return canvas; }
-    TColumnDefValuesEh& ColumnDefValues() override { return defaults_; }
-    TDBGridEhSumList* SumList() override { return &sumList; }
-    void ColumnsChanged(TColumnEh* column) override
+    Canvas& MeasuringCanvas() const override { return canvas; }
+    ColumnDefaults& ColumnDefValues() override { return defaults_; }
+    ::SumList* SumList() override { return &sumList; }
+    void ColumnsChanged(GridColumn* column) override
     {
-        changes.append(column ? QString::number(column->Index()) : u"all"_qs);
+        changes.append(column ? QString::number(column->Index()) : QStringLiteral("all"));
     }
     void Repaint() override {}
     void RequestLayout() override {}
 
-    DbQuery* dataSet = nullptr;
+    Query* dataSet = nullptr;
     bool loading = false;
     bool readOnly = true;
-    TFontEh font{{u"宋体"_qs, -15}, u"clWindowText"_qs};
-    TFontEh titleFont{{u"宋体"_qs, -15}, u"clWindowText"_qs};
-    RecordingCanvas canvas;
-    TDBGridEhSumList sumList;
+    GridFont font{{QStringLiteral("宋体"), -15}, QStringLiteral("clWindowText")};
+    GridFont titleFont{{QStringLiteral("宋体"), -15}, QStringLiteral("clWindowText")};
+    mutable RecordingCanvas canvas;
+    ::SumList sumList;
     QStringList changes;
 
 private:
-    TColumnDefValuesEh defaults_;
+    ColumnDefaults defaults_;
 };
 
 // The main window's eight columns over a search of the shipped catalogue.
@@ -59,56 +62,16 @@ class Columns : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        UseOdbcIni(dir_.path(), QString());
-        connection_.SetEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
-        query_.SetConnection(&connection_);
-        query_.SQL().append(u" SELECT A.id,index_id, name1,name2, name_eng, A.cas as CAS, dangtypes,  Iadmin_no, "
-                            u"specialadmin, remarks, A.drugchem, A.exploidchem, B.html_file  FROM hazardous_chemicals A "
-                            u"Left JOIN  hazardous_chemicals_msds B  ON A.cas = B.cas order by Id  LIMIT 200 "_qs);
+        SetUpFirstSearch(connection_, query_, dir_.path());
         grid_.dataSet = &query_;
     }
 
     // The eight columns as the main window stores them.
-    void AddMainWindowColumns()
-    {
-        const TFontEh small{{u"宋体"_qs, -13}, u"clWindowText"_qs};
-        struct MainColumn {
-            const char* field;
-            const char* title;
-            int width;
-            bool centre;
-            bool smallFont;
-            bool titleLeft;
-        };
-        const MainColumn mainColumns[] = {
-            {"index_id", "危化目录序号", 102, true, false, false}, {"name1", "品名", 188, false, false, false},
-            {"name2", "别名", 134, false, false, false},        {"name_eng", "英文名", 87, false, false, false},
-            {"cas", "CAS号", 110, true, false, false},          {"dangtypes", "危险性类别", 202, false, true, false},
-            {"specialadmin", "其它特殊监管", 203, false, true, true}, {"remarks", "备注", 89, true, false, false},
-        };
-        columns_.BeginUpdate();
-        for (const MainColumn& s : mainColumns) {
-            TColumnEh& c = columns_.Add();
-            c.SetFieldName(QString::fromLatin1(s.field));
-            c.Title().SetCaption(QString::fromUtf8(s.title));
-            c.SetWidth(s.width);
-            if (s.centre)
-                c.SetAlignment(taCenter);
-            if (s.smallFont)
-                c.SetFont(small);
-            if (!s.titleLeft)
-                c.Title().SetAlignment(taCenter);
-        }
-        TColumnFooterEh& footer = columns_.Item(0).Footer();
-        footer.SetAlignment(taCenter);
-        footer.SetValueType(fvtCount);
-        footer.DisplayFormat = u"共#0条"_qs;
-        columns_.EndUpdate();
-    }
+    void AddMainWindowColumns() { columns_.Read(MainWindowGridSettings().value(u"Columns").toArray()); }
 
     QTemporaryDir dir_;
-    DbConnection connection_;
-    DbQuery query_;
+    Connection connection_;
+    Query query_;
     FakeGrid grid_;
-    TDBGridColumnsEh columns_{&grid_};
+    GridColumns columns_{&grid_};
 };

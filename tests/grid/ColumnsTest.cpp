@@ -4,91 +4,94 @@
 
 #include <QJsonDocument>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST_F(Columns, ANameBindsWithoutRegardToCaseAndTakesTheFieldsSpelling)
 {
-    TColumnEh& cas = columns_.Add();
-    cas.SetFieldName(u"cas"_qs);
+    GridColumn& cas = columns_.Add();
+    cas.SetFieldName(u"cas"_s);
     EXPECT_EQ(cas.BoundField(), nullptr);  // closed: nothing to bind
     query_.Open();
+    columns_.BindFieldsByName();  // as the grid does when the result set opens
     ASSERT_NE(cas.BoundField(), nullptr);
-    EXPECT_EQ(cas.FieldName(), u"CAS"_qs);
-    EXPECT_EQ(cas.CellText(), u"8008-60-4"_qs);
+    EXPECT_EQ(cas.FieldName(), u"CAS"_s);
+    EXPECT_EQ(cas.CellText(), u"8008-60-4"_s);
 
     // Closing drops the field; reopening binds again by name.
     query_.Close();
-    columns_.DropFields();
+    columns_.BindFieldsByName();
     EXPECT_EQ(cas.BoundField(), nullptr);
     EXPECT_EQ(cas.CellText(), QString());
     query_.Open();
-    columns_.DropFields();
-    EXPECT_EQ(cas.CellText(), u"8008-60-4"_qs);
+    columns_.BindFieldsByName();
+    EXPECT_EQ(cas.CellText(), u"8008-60-4"_s);
 
-    TColumnEh& missing = columns_.Add();
-    missing.SetFieldName(u"no_such_field"_qs);
+    GridColumn& missing = columns_.Add();
+    missing.SetFieldName(u"no_such_field"_s);
     EXPECT_EQ(missing.BoundField(), nullptr);
     EXPECT_EQ(missing.CellText(), QString());
-    EXPECT_EQ(missing.Title().Caption(), u"no_such_field"_qs);
+    EXPECT_EQ(missing.Title().Caption(), u"no_such_field"_s);
     EXPECT_EQ(missing.Width(), 64);  // the grid's default column width
-    EXPECT_EQ(missing.Alignment(), taLeftJustify);
+    EXPECT_EQ(missing.Alignment(), TextAlignment::Left);
 }
 
 TEST_F(Columns, TheCaptionFallsBackFromSetToLabelToNames)
 {
     query_.Open();
-    TColumnEh& c = columns_.Add();
-    c.SetFieldName(u"name1"_qs);
-    EXPECT_EQ(c.Title().Caption(), u"name1"_qs);  // the field's name
-    c.BoundField()->SetDisplayLabel(u"品名"_qs);
-    EXPECT_EQ(c.Title().Caption(), u"品名"_qs);  // its display label
-    c.Title().SetCaption(u"名称"_qs);
-    EXPECT_EQ(c.Title().Caption(), u"名称"_qs);  // set
+    GridColumn& c = columns_.Add();
+    c.SetFieldName(u"name1"_s);
+    EXPECT_EQ(c.Title().Caption(), u"name1"_s);  // the field's name
+    c.BoundField()->SetDisplayLabel(u"品名"_s);
+    EXPECT_EQ(c.Title().Caption(), u"品名"_s);  // its display label
+    c.Title().SetCaption(u"名称"_s);
+    EXPECT_EQ(c.Title().Caption(), u"名称"_s);  // set
     c.Title().ClearAssignedValues();
-    EXPECT_EQ(c.Title().Caption(), u"品名"_qs);
-    TColumnEh& unbound = columns_.Add();
-    unbound.SetFieldName(u"x"_qs);
-    EXPECT_EQ(unbound.Title().Caption(), u"x"_qs);  // no field: the column's FieldName
+    EXPECT_EQ(c.Title().Caption(), u"品名"_s);
+    GridColumn& unbound = columns_.Add();
+    unbound.SetFieldName(u"x"_s);
+    EXPECT_EQ(unbound.Title().Caption(), u"x"_s);  // no field: the column's FieldName
 }
 
 TEST_F(Columns, ColumnFontsThatWereSetStayWhenTheGridFontChanges)
 {
     AddMainWindowColumns();
-    grid_.font = TFontEh{{u"宋体"_qs, -18}, u"clWindowText"_qs};
-    grid_.titleFont = TFontEh{{u"宋体"_qs, -16}, u"clWindowText"_qs};
+    grid_.font = GridFont{{u"宋体"_s, -18}, u"clWindowText"_s};
+    grid_.titleFont = GridFont{{u"宋体"_s, -16}, u"clWindowText"_s};
     for (int i = 0; i < 8; ++i) {
         const bool small = i == 5 || i == 6;
         EXPECT_EQ(columns_.Item(i).Font().Face.Height, small ? -13 : -18) << i;
         EXPECT_EQ(columns_.Item(i).Title().Font().Face.Height, -16) << i;
         EXPECT_EQ(columns_.Item(i).Footer().Font().Face.Height, -16) << i;
     }
-    EXPECT_EQ(columns_.Item(6).Title().Alignment(), taLeftJustify);
-    EXPECT_EQ(columns_.Item(0).Title().Alignment(), taCenter);
-    EXPECT_EQ(columns_.Item(0).Footer().Color(), u"clInactiveBorder"_qs);
-    EXPECT_EQ(columns_.Item(1).Title().Color(), u"clBtnFace"_qs);
+    EXPECT_EQ(columns_.Item(6).Title().Alignment(), TextAlignment::Left);
+    EXPECT_EQ(columns_.Item(0).Title().Alignment(), TextAlignment::Center);
+    EXPECT_EQ(columns_.Item(0).Footer().Color(), u"clInactiveBorder"_s);
+    EXPECT_EQ(columns_.Item(1).Title().Color(), u"clBtnFace"_s);
 }
 
 TEST_F(Columns, AnUnassignedWidthFollowsTheFieldsDisplayWidth)
 {
     query_.Open();
-    TColumnEh& c = columns_.Add();
-    c.SetFieldName(u"index_id"_qs);
+    GridColumn& c = columns_.Add();
+    c.SetFieldName(u"index_id"_s);
     // The recording canvas measures "0" 7 pixels wide in a 15-pixel font.
     EXPECT_EQ(c.Width(), 7 * 11 + 4);
     c.SetWidth(7 * 11 + 4);  // equal to the default: stays unassigned
-    EXPECT_FALSE(c.IsAssigned(cvWidth));
+    EXPECT_FALSE(c.IsAssigned(GridColumn::Property::Width));
     c.BoundField()->SetDisplayWidth(5);
     EXPECT_EQ(c.Width(), 7 * 5 + 4);
     c.SetWidth(-1);  // ignored
-    EXPECT_FALSE(c.IsAssigned(cvWidth));
+    EXPECT_FALSE(c.IsAssigned(GridColumn::Property::Width));
     c.SetWidth(102);
-    EXPECT_TRUE(c.IsAssigned(cvWidth));
+    EXPECT_TRUE(c.IsAssigned(GridColumn::Property::Width));
     EXPECT_EQ(c.Width(), 102);
 }
 
 TEST_F(Columns, TheMinimumWidthWinsOverTheMaximum)
 {
-    TColumnEh& c = columns_.Add();
+    GridColumn& c = columns_.Add();
     c.SetMaxWidth(100);
     c.SetMinWidth(120);
     EXPECT_EQ(c.Width(), 120);
@@ -97,7 +100,7 @@ TEST_F(Columns, TheMinimumWidthWinsOverTheMaximum)
     c.SetWidth(50);
     EXPECT_EQ(c.Width(), 120);
 
-    TColumnEh& d = columns_.Add();
+    GridColumn& d = columns_.Add();
     d.SetWidth(150);
     d.SetMaxWidth(100);
     EXPECT_EQ(d.Width(), 100);
@@ -105,49 +108,49 @@ TEST_F(Columns, TheMinimumWidthWinsOverTheMaximum)
 
 TEST_F(Columns, ChangesReachTheGridOnceABracketEnds)
 {
-    TColumnEh& a = columns_.Add();
-    TColumnEh& b = columns_.Add();
+    GridColumn& a = columns_.Add();
+    GridColumn& b = columns_.Add();
     grid_.changes.clear();
-    a.SetColor(u"clRed"_qs);
-    a.SetColor(u"clRed"_qs);  // same value: nothing
+    a.SetColor(u"clRed"_s);
+    a.SetColor(u"clRed"_s);  // same value: nothing
     b.SetVisible(false);       // visibility concerns every column
-    EXPECT_EQ(grid_.changes, (QStringList{u"0"_qs, u"all"_qs}));
+    EXPECT_EQ(grid_.changes, (QStringList{u"0"_s, u"all"_s}));
     EXPECT_FALSE(b.Visible());
     EXPECT_EQ(b.Index(), 1);  // an invisible column keeps its place
 
     grid_.changes.clear();
     columns_.BeginUpdate();
     a.SetWidth(90);
-    b.SetAlignment(taRightJustify);
+    b.SetAlignment(TextAlignment::Right);
     columns_.EndUpdate();
-    EXPECT_EQ(grid_.changes, QStringList{u"all"_qs});
+    EXPECT_EQ(grid_.changes, QStringList{u"all"_s});
 
     grid_.changes.clear();
     a.SetToolTips(true);  // stored without a notification
     EXPECT_TRUE(grid_.changes.isEmpty());
 
     // The input-method mode is only stored once it differs, but always notifies.
-    a.SetImeMode(u"imDontCare"_qs);
-    EXPECT_FALSE(a.IsAssigned(cvImeMode));
-    a.SetImeMode(u"imOpen"_qs);
-    EXPECT_TRUE(a.IsAssigned(cvImeMode));
-    EXPECT_EQ(grid_.changes, (QStringList{u"0"_qs, u"0"_qs}));
+    a.SetImeMode(u"imDontCare"_s);
+    EXPECT_FALSE(a.IsAssigned(GridColumn::Property::ImeMode));
+    a.SetImeMode(u"imOpen"_s);
+    EXPECT_TRUE(a.IsAssigned(GridColumn::Property::ImeMode));
+    EXPECT_EQ(grid_.changes, (QStringList{u"0"_s, u"0"_s}));
 }
 
 TEST_F(Columns, DefaultColumnsKeepFollowingTheirField)
 {
     query_.Open();
-    TColumnEh& c = columns_.AddDefault();
-    c.BindField(query_.FindField(u"name1"_qs));
+    GridColumn& c = columns_.AddDefault();
+    c.BindField(query_.FindField(u"name1"_s));
     EXPECT_TRUE(c.IsDefaultColumn());
-    c.SetAlignment(taCenter);
-    EXPECT_FALSE(c.IsAssigned(cvAlignment));
-    EXPECT_EQ(query_.FindField(u"name1"_qs)->Alignment(), taCenter);
-    EXPECT_EQ(c.Alignment(), taCenter);
-    c.Title().SetCaption(u"品名"_qs);
-    EXPECT_EQ(query_.FindField(u"name1"_qs)->DisplayLabel(), u"品名"_qs);
+    c.SetAlignment(TextAlignment::Center);
+    EXPECT_FALSE(c.IsAssigned(GridColumn::Property::Alignment));
+    EXPECT_EQ(query_.FindField(u"name1"_s)->Alignment(), TextAlignment::Center);
+    EXPECT_EQ(c.Alignment(), TextAlignment::Center);
+    c.Title().SetCaption(u"品名"_s);
+    EXPECT_EQ(query_.FindField(u"name1"_s)->DisplayLabel(), u"品名"_s);
     c.SetWidth(7 * 30 + 4);  // into the field's display width
-    EXPECT_EQ(query_.FindField(u"name1"_qs)->DisplayWidth(), 30);
+    EXPECT_EQ(query_.FindField(u"name1"_s)->DisplayWidth(), 30);
     c.BindField(nullptr);
     EXPECT_EQ(c.FieldName(), QString());
 }
@@ -155,50 +158,50 @@ TEST_F(Columns, DefaultColumnsKeepFollowingTheirField)
 TEST_F(Columns, CellTextMapsKeysAndFormatsNumbers)
 {
     query_.Open();
-    TColumnEh& number = columns_.Add();
-    number.SetFieldName(u"index_id"_qs);
-    number.SetDisplayFormat(u"第0000号"_qs);
-    EXPECT_EQ(number.CellText(), u"第0001号"_qs);
+    GridColumn& number = columns_.Add();
+    number.SetFieldName(u"index_id"_s);
+    number.SetDisplayFormat(u"第0000号"_s);
+    EXPECT_EQ(number.CellText(), u"第0001号"_s);
 
-    TColumnEh& batch = columns_.Add();
-    batch.SetFieldName(u"Iadmin_no"_qs);
-    batch.KeyList = {u"0"_qs, u"1"_qs};
-    batch.PickList = {u"否"_qs, u"首批"_qs, u"其它"_qs};
-    EXPECT_EQ(batch.Kind(), ckKeyPickList);
-    EXPECT_EQ(batch.CellText(), u"否"_qs);
+    GridColumn& batch = columns_.Add();
+    batch.SetFieldName(u"Iadmin_no"_s);
+    batch.KeyList = {u"0"_s, u"1"_s};
+    batch.PickList = {u"否"_s, u"首批"_s, u"其它"_s};
+    EXPECT_EQ(batch.Kind(), ColumnKind::KeyPickList);
+    EXPECT_EQ(batch.CellText(), u"否"_s);
     query_.Next();  // 氨: first batch
-    EXPECT_EQ(batch.CellText(), u"首批"_qs);
-    batch.KeyList = {u"7"_qs};
+    EXPECT_EQ(batch.CellText(), u"首批"_s);
+    batch.KeyList = {u"7"_s};
     EXPECT_EQ(batch.CellText(), QString());
     batch.NotInKeyListIndex = 2;
-    EXPECT_EQ(batch.CellText(), u"其它"_qs);
+    EXPECT_EQ(batch.CellText(), u"其它"_s);
 
-    TColumnEh& text = columns_.Add();
-    text.SetFieldName(u"name1"_qs);
-    text.SetDisplayFormat(u"0"_qs);  // a format on text gives nothing
+    GridColumn& text = columns_.Add();
+    text.SetFieldName(u"name1"_s);
+    text.SetDisplayFormat(u"0"_s);  // a format on text gives nothing
     EXPECT_EQ(text.CellText(), QString());
 }
 
 TEST_F(Columns, ACountFooterOwnsOneCountItem)
 {
     AddMainWindowColumns();
-    TColumnEh& first = columns_.Item(0);
-    TDBSumCollection& sums = grid_.sumList.SumCollection();
+    GridColumn& first = columns_.Item(0);
+    SumItems& sums = grid_.sumList.SumCollection();
     EXPECT_EQ(&first.FooterForRow(0), &first.Footer());
     ASSERT_EQ(sums.Count(), 1);
-    EXPECT_EQ(sums.Item(0).GroupOperation(), goCount);
+    EXPECT_EQ(sums.Item(0).GroupOperation(), SumItem::Operation::Count);
     EXPECT_EQ(sums.Item(0).FieldName(), QString());
-    first.Footer().SetFieldName(u"name1"_qs);  // a count keeps no field
+    first.Footer().SetFieldName(u"name1"_s);  // a count keeps no field
     EXPECT_EQ(sums.Item(0).FieldName(), QString());
-    first.Footer().SetValueType(fvtSum);
-    EXPECT_EQ(sums.Item(0).GroupOperation(), goSum);
-    EXPECT_EQ(sums.Item(0).FieldName(), u"name1"_qs);
+    first.Footer().SetValueType(FooterValueType::Sum);
+    EXPECT_EQ(sums.Item(0).GroupOperation(), SumItem::Operation::Sum);
+    EXPECT_EQ(sums.Item(0).FieldName(), u"name1"_s);
     first.Footer().SetFieldName(QString());  // then the column's field
-    EXPECT_EQ(sums.Item(0).FieldName(), u"index_id"_qs);
-    first.Footer().SetValueType(fvtStaticText);
+    EXPECT_EQ(sums.Item(0).FieldName(), u"index_id"_s);
+    first.Footer().SetValueType(FooterValueType::StaticText);
     EXPECT_EQ(sums.Count(), 0);
     EXPECT_EQ(first.Footer().Sum(), nullptr);
-    TColumnFooterEh& second = first.Footers().Add();
+    ColumnFooter& second = first.Footers().Add();
     EXPECT_EQ(&first.FooterForRow(0), &second);
     EXPECT_EQ(&first.FooterForRow(1), &first.Footer());
 }
@@ -210,7 +213,7 @@ TEST_F(Columns, TheStoredListRoundTrips)
     const QJsonArray written = columns_.Write();
     const QByteArray text = QJsonDocument(written).toJson();
 
-    TDBGridColumnsEh read(&grid_);
+    GridColumns read(&grid_);
     grid_.loading = true;
     read.Read(written);
     grid_.loading = false;
@@ -218,14 +221,14 @@ TEST_F(Columns, TheStoredListRoundTrips)
     ASSERT_EQ(read.Count(), 8);
     EXPECT_EQ(read.Item(0).Width(), 102);
     EXPECT_EQ(read.Item(5).Font().Face.Height, -13);
-    EXPECT_EQ(read.Item(0).Footer().DisplayFormat, u"共#0条"_qs);
+    EXPECT_EQ(read.Item(0).Footer().DisplayFormat, u"共#0条"_s);
 
     const QJsonObject first = written.at(0).toObject();
-    EXPECT_EQ(first.value(u"FieldName").toString(), u"index_id"_qs);
-    EXPECT_EQ(first.value(u"Title.Caption").toString(), u"危化目录序号"_qs);
-    EXPECT_EQ(first.value(u"Footer.ValueType").toString(), u"fvtCount"_qs);
-    EXPECT_EQ(first.value(u"Footer.DisplayFormat").toString(), u"共#0条"_qs);
-    EXPECT_EQ(first.value(u"Alignment").toString(), u"taCenter"_qs);
+    EXPECT_EQ(first.value(u"FieldName").toString(), u"index_id"_s);
+    EXPECT_EQ(first.value(u"Title.Caption").toString(), u"危化目录序号"_s);
+    EXPECT_EQ(first.value(u"Footer.ValueType").toString(), u"fvtCount"_s);
+    EXPECT_EQ(first.value(u"Footer.DisplayFormat").toString(), u"共#0条"_s);
+    EXPECT_EQ(first.value(u"Alignment").toString(), u"taCenter"_s);
     EXPECT_TRUE(first.value(u"EditButtons").isArray());
     EXPECT_TRUE(first.value(u"Footers").isArray());
     EXPECT_FALSE(first.contains(u"Font"));  // only fonts that were set

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(FormatFloat, PatternsOfDigitsGroupsSectionsAndText)
@@ -14,20 +16,20 @@ TEST(FormatFloat, PatternsOfDigitsGroupsSectionsAndText)
         QString expected;
     };
     const Case cases[] = {
-        {"共#0条", 200, u"共200条"_qs},
-        {"共#0条", 0, u"共0条"_qs},
-        {"#0", 2.5, u"3"_qs},
-        {"0.00", 1.005, u"1.00"_qs},
-        {"0.##", 1.5, u"1.5"_qs},
-        {"0.##", 2, u"2"_qs},
-        {"#,##0.00", 1234567.891, u"1,234,567.89"_qs},
-        {"0000", 12, u"0012"_qs},
+        {"共#0条", 200, u"共200条"_s},
+        {"共#0条", 0, u"共0条"_s},
+        {"#0", 2.5, u"3"_s},
+        {"0.00", 1.005, u"1.00"_s},
+        {"0.##", 1.5, u"1.5"_s},
+        {"0.##", 2, u"2"_s},
+        {"#,##0.00", 1234567.891, u"1,234,567.89"_s},
+        {"0000", 12, u"0012"_s},
         {"#", 0, QString()},
-        {"0.0;(0.0);零", -3.25, u"(3.3)"_qs},
-        {"0.0;(0.0);零", 0, u"零"_qs},
-        {"0.0", -1.25, u"-1.3"_qs},
-        {"'#'0", 5, u"#5"_qs},
-        {"", 0.1, u"0.1"_qs},
+        {"0.0;(0.0);零", -3.25, u"(3.3)"_s},
+        {"0.0;(0.0);零", 0, u"零"_s},
+        {"0.0", -1.25, u"-1.3"_s},
+        {"'#'0", 5, u"#5"_s},
+        {"", 0.1, u"0.1"_s},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatFloat(QString::fromUtf8(c.pattern), c.value), c.expected) << c.pattern << " " << c.value;
@@ -36,10 +38,10 @@ TEST(FormatFloat, PatternsOfDigitsGroupsSectionsAndText)
 TEST(FormatDateTime, DayMonthYearAndTime)
 {
     const QDateTime when(QDate(2015, 3, 7), QTime(9, 5, 2));
-    EXPECT_EQ(FormatDateTime(u"yyyy-mm-dd"_qs, when), u"2015-03-07"_qs);
-    EXPECT_EQ(FormatDateTime(u"d/m/yy h:nn"_qs, when), u"7/3/15 9:05"_qs);
-    EXPECT_EQ(FormatDateTime(QString(), when), u"2015-03-07 09:05:02"_qs);
-    EXPECT_EQ(FormatDateTime(u"yyyy'年'"_qs, when), u"2015年"_qs);
+    EXPECT_EQ(FormatDateTime(u"yyyy-mm-dd"_s, when), u"2015-03-07"_s);
+    EXPECT_EQ(FormatDateTime(u"d/m/yy h:nn"_s, when), u"7/3/15 9:05"_s);
+    EXPECT_EQ(FormatDateTime(QString(), when), u"2015-03-07 09:05:02"_s);
+    EXPECT_EQ(FormatDateTime(u"yyyy'年'"_s, when), u"2015年"_s);
 }
 
 } // namespace

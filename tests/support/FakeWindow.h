@@ -8,7 +8,7 @@
 
 // Stands in for a control's window: a fixed client size, and a record of
 // what the control asked of it.
-class FakeWindow : public TControlWindow {
+class FakeWindow : public ControlWindow {
 public:
     struct Scroll {
         QRect Rect;
@@ -25,23 +25,23 @@ public:
     void InvalidateAll() override { ++WholeInvalidations; }
     void ScrollRect(const QRect& rect, int dx, int dy) override { Scrolls.append({rect, dx, dy}); }
     void FlushPaint() override { ++Flushes; }
-    TScrollInfo ScrollInfo(TScrollBarKind bar) const override
+    ScrollBarInfo ScrollInfo(ScrollBarKind bar) const override
     {
         const auto it = Bars.find(bar);
-        return it == Bars.end() ? TScrollInfo{} : it->second;
+        return it == Bars.end() ? ScrollBarInfo{} : it->second;
     }
-    void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) override
+    void SetScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info) override
     {
         Bars[bar] = info;
         ++ScrollBarWrites;
     }
-    void SetScrollBarShown(TScrollBarKind bar, bool always, bool enabled) override { Shown[bar] = {always, enabled}; }
-    int ScrollBarExtent(TScrollBarKind) const override { return 16; }
+    void SetScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override { Shown[bar] = {always, enabled}; }
+    int ScrollBarExtent(ScrollBarKind) const override { return 16; }
     bool CanFocus() const override { return true; }
     void SetFocus() override { ++FocusRequests; }
     bool Focused() const override { return FocusRequests > 0; }
     void SetCapture(bool capture) override { Captured = capture; }
-    void SetCursor(TCursorEh cursor) override { Cursor = cursor; }
+    void SetCursor(CursorShape cursor) override { Cursor = cursor; }
     void SetTimer(int id, int milliseconds) override { Timers[id] = milliseconds; }
     void KillTimer(int id) override { Timers.erase(id); }
     void PostMessage(int message) override { Posted.append(message); }
@@ -54,12 +54,12 @@ public:
     int WholeInvalidations = 0;
     QList<Scroll> Scrolls;
     int Flushes = 0;
-    std::map<TScrollBarKind, TScrollInfo> Bars;
-    std::map<TScrollBarKind, std::pair<bool, bool>> Shown;  // always, enabled
+    std::map<ScrollBarKind, ScrollBarInfo> Bars;
+    std::map<ScrollBarKind, std::pair<bool, bool>> Shown;  // always, enabled
     int ScrollBarWrites = 0;
     int FocusRequests = 0;
     bool Captured = false;
-    TCursorEh Cursor = TCursorEh::Default;
+    CursorShape Cursor = CursorShape::Default;
     std::map<int, int> Timers;
     QList<int> Posted;
 };

@@ -5,52 +5,55 @@
 
 #include "app/AboutBox.h"
 #include "app/DataModule.h"
-#include "app/FormVorlak.h"
+#include "app/MainWindow.h"
 #include "platform/Application.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
-const QString ProgramForms::kMsdsUrl = u"http://example.org/msds/"_qs;
+using namespace Qt::StringLiterals;
+
+const QString ProgramForms::kMsdsUrl = u"http://example.org/msds/"_s;
 
 ProgramForms::ProgramForms(const QString& odbcIni) : folder_(dir_.path())
 {
     UseOdbcIni(folder_, odbcIni);
-    const QString database = folder_ + u"/vorlak.db"_qs;
+    const QString database = folder_ + u"/vorlak.db"_s;
     EXPECT_TRUE(QFile::copy(QStringLiteral(VORLAK_CATALOGUE_DB), database));
     QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
-    const ProgramResult msds = RunProgram(u"sqlite3"_qs,
-        {database, u"INSERT INTO hazardous_chemicals_msds VALUES ('7664-41-7', '123');"_qs});
+    const ProgramResult msds = RunProgram(u"sqlite3"_s,
+        {database, u"INSERT INTO hazardous_chemicals_msds VALUES ('7664-41-7', '123'), ('2855-13-2', 'ipda'), "
+                   u"('1031-47-6', 'triamiphos');"_s});
     EXPECT_EQ(msds.ExitCode, 0) << msds.Err.toStdString();
-    WriteTextFile(folder_ + u"/Config.Ini"_qs, u"[HTTP]\nMsdsURL="_qs + kMsdsUrl + u'\n');
+    WriteTextFile(folder_ + u"/Config.Ini"_s, u"[HTTP]\nMsdsURL="_s + kMsdsUrl + u'\n');
 
-    Application().SetTitle(u"危险化学品名录2015"_qs);
-    FormVorlak = form_ = new TFormVorlak;
-    dataModule_.reset(DataModule1 = new TDataModule1(folder_ + u"/vorlak"_qs));
-    about_.reset(AboutBox = new TAboutBox);
+    Application::Instance().SetTitle(u"危险化学品名录2015"_s);
+    mainWindow = form_ = new MainWindow;
+    dataModule_.reset(dataModule = new ::DataModule(folder_ + u"/vorlak"_s));
+    about_.reset(aboutBox = new AboutBox);
 }
 
 ProgramForms::~ProgramForms()
 {
     delete form_;
-    FormVorlak = nullptr;
+    mainWindow = nullptr;
     about_.reset();
-    AboutBox = nullptr;
+    aboutBox = nullptr;
     dataModule_.reset();
-    DataModule1 = nullptr;
+    dataModule = nullptr;
 }
 
-TFormVorlak* ProgramForms::Form() const
+MainWindow* ProgramForms::Form() const
 {
     return form_;
 }
 
-TDataModule1* ProgramForms::DataModule() const
+::DataModule* ProgramForms::DataModule() const
 {
     return dataModule_.get();
 }
 
-TAboutBox* ProgramForms::About() const
+AboutBox* ProgramForms::About() const
 {
     return about_.get();
 }

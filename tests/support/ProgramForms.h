@@ -6,13 +6,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
-class TAboutBox;
-class TDataModule1;
-class TFormVorlak;
+class AboutBox;
+class DataModule;
+class MainWindow;
 
 // The program's three forms, created in the program's order over a program
-// folder of their own: a copy of the catalogue, an MSDS row for 氨
-// (7664-41-7 -> "123") and a Config.Ini. Boxes and the desktop are recorded.
+// folder of their own: a copy of the catalogue, MSDS rows for the second,
+// third and fourth entries (氨 7664-41-7 -> "123", 2855-13-2 -> "ipda",
+// 1031-47-6 -> "triamiphos") and a Config.Ini. Boxes and the desktop are recorded.
 class ProgramForms {
 public:
     // odbcIni: the data sources the driver manager knows (empty: none).
@@ -20,9 +21,9 @@ public:
     ~ProgramForms();
 
     const QString& Folder() const { return folder_; }
-    TFormVorlak* Form() const;
-    TDataModule1* DataModule() const;
-    TAboutBox* About() const;
+    MainWindow* Form() const;
+    ::DataModule* DataModule() const;
+    AboutBox* About() const;
 
     RecordingMessageBoxes Boxes;
     RecordingDesktop Desktop;
@@ -32,7 +33,7 @@ public:
 private:
     QTemporaryDir dir_;
     QString folder_;
-    TFormVorlak* form_ = nullptr;
-    std::unique_ptr<TDataModule1> dataModule_;
-    std::unique_ptr<TAboutBox> about_;
+    MainWindow* form_ = nullptr;
+    std::unique_ptr<::DataModule> dataModule_;
+    std::unique_ptr<AboutBox> about_;
 };

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 ProgramResult RunProgram(const QString& program, const QStringList& arguments,
                          const QProcessEnvironment& environment, const QString& workingFolder)
 {
@@ -35,7 +37,7 @@ QProcessEnvironment EnvironmentWithOdbcIni(const QString& odbcIniPath, const QSt
 {
     WriteTextFile(odbcIniPath, text);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"ODBCINI"_qs, odbcIniPath);
+    environment.insert(u"ODBCINI"_s, odbcIniPath);
     return environment;
 }
 
@@ -44,8 +46,8 @@ QStringList ShownColumnsBySqliteShell(const QString& databasePath, const QString
     // Of the statement's columns: index_id, name1, name2, name_eng, CAS,
     // dangtypes, specialadmin, remarks.
     static const QList<int> shown = {1, 2, 3, 4, 5, 6, 8, 9};
-    const ProgramResult result = RunProgram(u"sqlite3"_qs,
-        {u"-readonly"_qs, u"-separator"_qs, u"\t"_qs, databasePath, statement});
+    const ProgramResult result = RunProgram(u"sqlite3"_s,
+        {u"-readonly"_s, u"-separator"_s, u"\t"_s, databasePath, statement});
     EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
     QStringList lines;
     for (const QString& line : result.Out.split(u'\n', Qt::SkipEmptyParts)) {

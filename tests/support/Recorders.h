@@ -13,13 +13,13 @@ public:
     struct Box {
         QString Text;
         QString Caption;
-        TMessageIcon Icon;
+        MessageIcon Icon;
         bool operator==(const Box&) const = default;
     };
 
     RecordingMessageBoxes() { SetMessageBoxes(this); }
     ~RecordingMessageBoxes() override { SetMessageBoxes(nullptr); }
-    void Show(const QString& text, const QString& caption, TMessageIcon icon) override
+    void Show(const QString& text, const QString& caption, MessageIcon icon) override
     {
         Boxes.append({text, caption, icon});
     }

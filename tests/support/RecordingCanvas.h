@@ -7,16 +7,16 @@
 // A canvas for tests: fixed metrics (a font of height h measures |h| pixels
 // high; a character is |h| / 2 wide, or |h| wide beyond ASCII) and a log of
 // every drawing call as a line of text.
-class RecordingCanvas : public TCanvas {
+class RecordingCanvas : public Canvas {
 public:
     QStringList Calls;
 
-    void SetFont(const TFontSpec& font, const QColor& colour) override
+    void SetFont(const FontSpec& font, const QColor& colour) override
     {
         font_ = font;
         Calls.append(QStringLiteral("font %1 %2 %3").arg(font.Name).arg(font.Height).arg(colour.name()));
     }
-    TFontMetricsEh FontMetrics() const override
+    TextMetrics FontMetrics() const override
     {
         const int h = qAbs(font_.Height);
         return {h, h - h / 5, h / 5, 0, 0, 0, h / 2};
@@ -33,15 +33,15 @@ public:
     void TextRect(const QRect& r, int x, int y, const QString& text, const QColor* background) override
     {
         Calls.append(QStringLiteral("text %1 at %2,%3 \"%4\"%5")
-                         .arg(Rect(r)).arg(x).arg(y).arg(text, background ? u" on "_qs + background->name() : QString()));
+                         .arg(Rect(r)).arg(x).arg(y).arg(text, background ? QStringLiteral(" on ") + background->name() : QString()));
     }
-    void DrawText(const QRect& r, const QString& text, int format) override
+    void DrawText(const QRect& r, const QString& text, TextFormats format) override
     {
-        Calls.append(QStringLiteral("drawtext %1 \"%2\" %3").arg(Rect(r), text).arg(format));
+        Calls.append(QStringLiteral("drawtext %1 \"%2\" %3").arg(Rect(r), text).arg(format.Value()));
     }
-    void SetPen(const QColor& c, int width, TPenStyleEh style) override
+    void SetPen(const QColor& c, int width, Canvas::PenStyle style) override
     {
-        Calls.append(QStringLiteral("pen %1 %2%3").arg(c.name()).arg(width).arg(style == TPenStyleEh::Dot ? u" dot"_qs : QString()));
+        Calls.append(QStringLiteral("pen %1 %2%3").arg(c.name()).arg(width).arg(style == Canvas::PenStyle::Dot ? QStringLiteral(" dot") : QString()));
     }
     void PolyPolyline(const QList<QPolygon>& lines) override
     {
@@ -52,28 +52,28 @@ public:
                 points.append(QStringLiteral("%1,%2").arg(p.x()).arg(p.y()));
             parts.append(points.join(u'-'));
         }
-        Calls.append(u"lines "_qs + parts.join(u' '));
+        Calls.append(QStringLiteral("lines ") + parts.join(u' '));
     }
     void XorDottedLine(const QPoint& a, const QPoint& b) override
     {
         Calls.append(QStringLiteral("xor %1,%2-%3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y()));
     }
-    void DrawEdge(const QRect& r, TEdgeEh edge, const QColor&, const QColor&) override
+    void DrawEdge(const QRect& r, Canvas::Edge edge, const QColor&, const QColor&) override
     {
-        Calls.append(QStringLiteral("edge %1 %2").arg(Rect(r), edge == TEdgeEh::Raised ? u"raised"_qs : u"sunken"_qs));
+        Calls.append(QStringLiteral("edge %1 %2").arg(Rect(r), edge == Canvas::Edge::Raised ? QStringLiteral("raised") : QStringLiteral("sunken")));
     }
-    void DrawFocusRect(const QRect& r) override { Calls.append(u"focus "_qs + Rect(r)); }
+    void DrawFocusRect(const QRect& r) override { Calls.append(QStringLiteral("focus ") + Rect(r)); }
     void DrawPixmap(const QPoint& at, const QPixmap& p) override
     {
         Calls.append(QStringLiteral("pixmap %1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(p.width()).arg(p.height()));
     }
-    void SetClipRect(const QRect& r) override { Calls.append(u"clip "_qs + Rect(r)); }
-    void RestoreClip() override { Calls.append(u"unclip"_qs); }
+    void SetClipRect(const QRect& r) override { Calls.append(QStringLiteral("clip ") + Rect(r)); }
+    void RestoreClip() override { Calls.append(QStringLiteral("unclip")); }
 
 private:
     static QString Rect(const QRect& r)
     {
         return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     }
-    TFontSpec font_;
+    FontSpec font_;
 };

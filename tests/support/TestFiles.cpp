@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 void WriteTextFile(const QString& path, const QString& text)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -24,7 +26,7 @@ QString ReadTextFile(const QString& path)
 
 void UseOdbcIni(const QString& folder, const QString& text)
 {
-    const QString path = folder + u"/odbc.ini"_qs;
+    const QString path = folder + u"/odbc.ini"_s;
     WriteTextFile(path, text);
     setenv("ODBCINI", QFile::encodeName(path).constData(), 1);
 }

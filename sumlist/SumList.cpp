@@ -1,13 +1,16 @@
-#include "DBSumLst.h"
+#include "SumList.h"
 
 #include "db/DataSource.h"
 #include "db/Field.h"
 
+#include <QScopeGuard>
 #include <cmath>
 
-TFixedPoint ToFixedPoint(double value)
+using namespace Qt::StringLiterals;
+
+FixedPoint ToFixedPoint(double value)
 {
-    return TFixedPoint(std::nearbyint(value * kFixedOne));  // the default rounding: ties to even
+    return FixedPoint(std::nearbyint(value * kFixedOne));  // the default rounding: ties to even
 }
 
 namespace {
@@ -15,10 +18,10 @@ namespace {
 // Runs an action for every item that counts, with its field (null for a count
 // of every record); a name the data set lacks raises its field-not-found error.
 template <typename Action>
-void ForEachCountingItem(TDBSumCollection& sums, DbQuery& dataSet, Action action)
+void ForEachCountingItem(SumItems& sums, Query& dataSet, Action action)
 {
     for (int i = 0; i < sums.Count(); ++i) {
-        TDBSum& sum = sums.Item(i);
+        SumItem& sum = sums.Item(i);
         if (sum.Counts())
             action(sum, sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName()));
     }
@@ -28,7 +31,7 @@ void ForEachCountingItem(TDBSumCollection& sums, DbQuery& dataSet, Action action
 
 // --- items -------------------------------------------------------------------------
 
-void TDBSum::SetFieldName(const QString& name)
+void SumItem::SetFieldName(const QString& name)
 {
     if (name == fieldName_)
         return;
@@ -36,7 +39,7 @@ void TDBSum::SetFieldName(const QString& name)
     owner_.SumCollection().Changed();
 }
 
-void TDBSum::SetGroupOperation(TGroupOperation operation)
+void SumItem::SetGroupOperation(SumItem::Operation operation)
 {
     if (operation == operation_)
         return;
@@ -44,20 +47,20 @@ void TDBSum::SetGroupOperation(TGroupOperation operation)
     owner_.SumCollection().Changed();
 }
 
-TDBSum& TDBSumCollection::Add()
+SumItem& SumItems::Add()
 {
-    items_.push_back(std::make_unique<TDBSum>(owner_));
+    items_.push_back(std::make_unique<SumItem>(owner_));
     Changed();
     return *items_.back();
 }
 
-void TDBSumCollection::Remove(TDBSum* item)
+void SumItems::Remove(SumItem* item)
 {
     std::erase_if(items_, [item](const auto& owned) { return owned.get() == item; });
     Changed();
 }
 
-TDBSum* TDBSumCollection::FindSum(TGroupOperation operation, const QString& fieldName) const
+SumItem* SumItems::FindSum(SumItem::Operation operation, const QString& fieldName) const
 {
     for (const auto& item : items_)
         if (item->GroupOperation() == operation && item->FieldName().compare(fieldName, Qt::CaseInsensitive) == 0)
@@ -65,7 +68,7 @@ TDBSum* TDBSumCollection::FindSum(TGroupOperation operation, const QString& fiel
     return nullptr;
 }
 
-void TDBSumCollection::EndUpdate()
+void SumItems::EndUpdate()
 {
     if (updateCount_ > 0 && --updateCount_ == 0 && pending_) {
         pending_ = false;
@@ -73,7 +76,7 @@ void TDBSumCollection::EndUpdate()
     }
 }
 
-void TDBSumCollection::Changed()
+void SumItems::Changed()
 {
     if (updateCount_ > 0) {
         pending_ = true;
@@ -84,14 +87,14 @@ void TDBSumCollection::Changed()
 
 // --- the sum list ----------------------------------------------------------------
 
-TDBSumListProducer::TDBSumListProducer() : sums_(*this) {}
+SumList::SumList() : sums_(*this) {}
 
-TDBSumListProducer::~TDBSumListProducer()
+SumList::~SumList()
 {
     DeactivateSums(false);
 }
 
-void TDBSumListProducer::SetDataSet(DbQuery* dataSet)
+void SumList::SetDataSet(Query* dataSet)
 {
     if (dataSet == dataSet_)
         return;
@@ -106,14 +109,14 @@ void TDBSumListProducer::SetDataSet(DbQuery* dataSet)
         ActivateSums(true);
 }
 
-void TDBSumListProducer::SetActive(bool active)
+void SumList::SetActive(bool active)
 {
     if (active == active_)
         return;
     active ? ActivateSums(true) : DeactivateSums(true);
 }
 
-void TDBSumListProducer::ActivateSums(bool recalculate)
+void SumList::ActivateSums(bool recalculate)
 {
     active_ = true;
     if (Loading())
@@ -123,7 +126,7 @@ void TDBSumListProducer::ActivateSums(bool recalculate)
         RecalculateAll();
 }
 
-void TDBSumListProducer::DeactivateSums(bool clearValues)
+void SumList::DeactivateSums(bool clearValues)
 {
     active_ = false;
     if (Loading())
@@ -133,13 +136,13 @@ void TDBSumListProducer::DeactivateSums(bool clearValues)
         ClearValues();
 }
 
-void TDBSumListProducer::Loaded()
+void SumList::Loaded()
 {
     if (dataSet_ && active_)
         ActivateSums(true);
 }
 
-void TDBSumListProducer::SetExternalRecalc(bool on)
+void SumList::SetExternalRecalc(bool on)
 {
     if (on == externalRecalc_)
         return;
@@ -147,7 +150,7 @@ void TDBSumListProducer::SetExternalRecalc(bool on)
     RecalculateAll();
 }
 
-void TDBSumListProducer::SetVirtualRecords(bool on)
+void SumList::SetVirtualRecords(bool on)
 {
     if (on == virtualRecords_)
         return;
@@ -156,22 +159,22 @@ void TDBSumListProducer::SetVirtualRecords(bool on)
         RecalculateAll();
 }
 
-void TDBSumListProducer::ClearValues()
+void SumList::ClearValues()
 {
     for (int i = 0; i < sums_.Count(); ++i) {
-        TDBSum& sum = sums_.Item(i);
+        SumItem& sum = sums_.Item(i);
         sum.Result = sum.EditedShare = sum.AverageTotal = 0;
         sum.NonNullCount = 0;
     }
     Notify(SumListChanged);
 }
 
-bool TDBSumListProducer::VirtualMode() const
+bool SumList::VirtualMode() const
 {
     return dataSet_ && !dataSet_->IsSequenced() && virtualRecords_ && active_;
 }
 
-void TDBSumListProducer::RecalculateAll()
+void SumList::RecalculateAll()
 {
     if (Loading() || !active_ || !dataSet_ || !dataSet_->Active() || !hooked_)
         return;
@@ -179,16 +182,12 @@ void TDBSumListProducer::RecalculateAll()
     searchHint_ = -1;
     Notify(OnRecalcAll);
     // The closing steps run after an external recalculation, a walk or an error.
-    struct Closing {
-        TDBSumListProducer& list;
-        ~Closing()
-        {
-            list.rememberedFiltered_ = list.dataSet_->Filtered();
-            list.rememberedFilter_ = list.dataSet_->Filter();
-            list.recalculating_ = false;
-            list.Notify(list.SumListChanged);
-        }
-    } closing{*this};
+    const auto closing = qScopeGuard([this] {
+        rememberedFiltered_ = dataSet_->Filtered();
+        rememberedFilter_ = dataSet_->Filter();
+        recalculating_ = false;
+        Notify(SumListChanged);
+    });
     if (externalRecalc_)
         return;
 
@@ -196,25 +195,25 @@ void TDBSumListProducer::RecalculateAll()
     for (int i = 0; i < sums_.Count() && !walk; ++i)
         walk = sums_.Item(i).Counts();
     if (walk) {
-        DbQuery& data = *dataSet_;
+        Query& data = *dataSet_;
         data.DisableControls();
         virtualList_.clear();
         recalculating_ = true;
         data.First();
         const bool virtualMode = !data.IsSequenced() && virtualRecords_;
         while (!data.Eof()) {
-            ForEachCountingItem(sums_, data, [](TDBSum& sum, DbField* field) {
+            ForEachCountingItem(sums_, data, [](SumItem& sum, Field* field) {
                 switch (sum.GroupOperation()) {
-                case goSum:
+                case SumItem::Operation::Sum:
                     if (!field->IsNull())
                         sum.Result += ToFixedPoint(field->AsFloat());
                     break;
-                case goAvg:
+                case SumItem::Operation::Avg:
                     if (!field->IsNull())
                         ++sum.NonNullCount;
                     sum.AverageTotal += ToFixedPoint(field->IsNull() ? 0.0 : field->AsFloat());
                     break;
-                case goCount:
+                case SumItem::Operation::Count:
                     if (!field || !field->IsNull())
                         sum.Result += kFixedOne;
                     break;
@@ -226,9 +225,9 @@ void TDBSumListProducer::RecalculateAll()
         }
         data.First();
         for (int i = 0; i < sums_.Count(); ++i) {
-            TDBSum& sum = sums_.Item(i);
-            if (sum.GroupOperation() == goAvg)
-                sum.Result = sum.NonNullCount ? ToFixedPoint(FromFixedPoint(sum.AverageTotal) / sum.NonNullCount) : 0;
+            SumItem& sum = sums_.Item(i);
+            if (sum.GroupOperation() == SumItem::Operation::Avg)
+                sum.UpdateAverage();
         }
         data.EnableControls();
     }
@@ -237,35 +236,35 @@ void TDBSumListProducer::RecalculateAll()
 
 // --- hooking the data set's events --------------------------------------------------
 
-void TDBSumListProducer::HookDataSetEvents()
+void SumList::HookDataSetEvents()
 {
     if (!dataSet_ || hooked_)
         return;
-    DbQuery& d = *dataSet_;
+    Query& d = *dataSet_;
     master_ = nullptr;
-    if (d.HasPublishedProperty(u"MasterSource"_qs))
-        if (auto* source = d.property("MasterSource").value<TDataSource*>())
+    if (d.HasPublishedProperty(u"MasterSource"_s))
+        if (auto* source = d.property("MasterSource").value<DataSource*>())
             master_ = source->DataSet();
     saved_ = {d.AfterOpen(), d.AfterClose(), d.AfterScroll(), d.AfterEdit(), d.AfterInsert(), d.AfterPost(),
-              d.BeforeDelete(), d.AfterCancel(), master_ ? master_->AfterScroll() : TDataSetNotifyEvent()};
-    d.SetAfterOpen([this](DbQuery& q) { HandleAfterOpen(q); });
-    d.SetAfterClose([this](DbQuery& q) { HandleAfterClose(q); });
-    d.SetAfterScroll([this](DbQuery& q) { HandleAfterScroll(q); });
-    d.SetAfterEdit([this](DbQuery& q) { HandleAfterEdit(q); });
-    d.SetAfterInsert([this](DbQuery& q) { HandleAfterInsert(q); });
-    d.SetAfterPost([this](DbQuery& q) { HandleAfterPost(q); });
-    d.SetBeforeDelete([this](DbQuery& q) { HandleBeforeDelete(q); });
-    d.SetAfterCancel([this](DbQuery& q) { HandleAfterCancel(q); });
+              d.BeforeDelete(), d.AfterCancel(), master_ ? master_->AfterScroll() : DataSetHandler()};
+    d.SetAfterOpen([this](Query& q) { HandleAfterOpen(q); });
+    d.SetAfterClose([this](Query& q) { HandleAfterClose(q); });
+    d.SetAfterScroll([this](Query& q) { HandleAfterScroll(q); });
+    d.SetAfterEdit([this](Query& q) { HandleAfterEdit(q); });
+    d.SetAfterInsert([this](Query& q) { HandleAfterInsert(q); });
+    d.SetAfterPost([this](Query& q) { HandleAfterPost(q); });
+    d.SetBeforeDelete([this](Query& q) { HandleBeforeDelete(q); });
+    d.SetAfterCancel([this](Query& q) { HandleAfterCancel(q); });
     if (master_)
-        master_->SetAfterScroll([this](DbQuery& q) { HandleMasterAfterScroll(q); });
+        master_->SetAfterScroll([this](Query& q) { HandleMasterAfterScroll(q); });
     hooked_ = true;
 }
 
-void TDBSumListProducer::UnhookDataSetEvents()
+void SumList::UnhookDataSetEvents()
 {
     if (!hooked_)
         return;
-    if (DbQuery* d = dataSet_) {
+    if (Query* d = dataSet_) {
         d->SetAfterOpen(saved_.afterOpen);
         d->SetAfterClose(saved_.afterClose);
         d->SetAfterScroll(saved_.afterScroll);
@@ -283,7 +282,7 @@ void TDBSumListProducer::UnhookDataSetEvents()
     virtualList_.clear();
 }
 
-void TDBSumListProducer::HandleAfterOpen(DbQuery& dataSet)
+void SumList::HandleAfterOpen(Query& dataSet)
 {
     if (active_)
         RecalculateAll();
@@ -291,7 +290,7 @@ void TDBSumListProducer::HandleAfterOpen(DbQuery& dataSet)
         saved_.afterOpen(dataSet);
 }
 
-void TDBSumListProducer::HandleAfterClose(DbQuery& dataSet)
+void SumList::HandleAfterClose(Query& dataSet)
 {
     if (active_) {
         ClearValues();
@@ -303,7 +302,7 @@ void TDBSumListProducer::HandleAfterClose(DbQuery& dataSet)
         saved_.afterClose(dataSet);
 }
 
-void TDBSumListProducer::HandleAfterScroll(DbQuery& dataSet)
+void SumList::HandleAfterScroll(Query& dataSet)
 {
     if (saved_.afterScroll)
         saved_.afterScroll(dataSet);
@@ -314,7 +313,7 @@ void TDBSumListProducer::HandleAfterScroll(DbQuery& dataSet)
         RecalculateAll();
 }
 
-void TDBSumListProducer::HandleMasterAfterScroll(DbQuery& dataSet)
+void SumList::HandleMasterAfterScroll(Query& dataSet)
 {
     if (saved_.masterAfterScroll)
         saved_.masterAfterScroll(dataSet);
@@ -322,11 +321,11 @@ void TDBSumListProducer::HandleMasterAfterScroll(DbQuery& dataSet)
         RecalculateAll();
 }
 
-void TDBSumListProducer::HandleAfterEdit(DbQuery& dataSet)
+void SumList::HandleAfterEdit(Query& dataSet)
 {
     if (active_)
-        ForEachCountingItem(sums_, dataSet, [](TDBSum& sum, DbField* field) {
-            if (sum.GroupOperation() == goCount) {
+        ForEachCountingItem(sums_, dataSet, [](SumItem& sum, Field* field) {
+            if (sum.GroupOperation() == SumItem::Operation::Count) {
                 sum.EditedShare = field && field->IsNull() ? 0 : kFixedOne;
             } else {
                 sum.EditedShare = field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
@@ -337,11 +336,11 @@ void TDBSumListProducer::HandleAfterEdit(DbQuery& dataSet)
         saved_.afterEdit(dataSet);
 }
 
-void TDBSumListProducer::HandleAfterInsert(DbQuery& dataSet)
+void SumList::HandleAfterInsert(Query& dataSet)
 {
     if (active_) {
-        ForEachCountingItem(sums_, dataSet, [](TDBSum& sum, DbField* field) {
-            if (sum.GroupOperation() == goCount) {
+        ForEachCountingItem(sums_, dataSet, [](SumItem& sum, Field* field) {
+            if (sum.GroupOperation() == SumItem::Operation::Count) {
                 sum.EditedShare = field && !field->IsNull() ? kFixedOne : 0;
             } else {
                 sum.EditedShare = 0;
@@ -349,7 +348,7 @@ void TDBSumListProducer::HandleAfterInsert(DbQuery& dataSet)
             }
         });
         if (VirtualMode()) {
-            const TBookmark bookmark = dataSet.GetBookmark();
+            const Bookmark bookmark = dataSet.GetBookmark();
             if (bookmark.IsNull())
                 insertPending_ = true;
             else
@@ -360,24 +359,24 @@ void TDBSumListProducer::HandleAfterInsert(DbQuery& dataSet)
         saved_.afterInsert(dataSet);
 }
 
-void TDBSumListProducer::HandleAfterPost(DbQuery& dataSet)
+void SumList::HandleAfterPost(Query& dataSet)
 {
     if (active_) {
-        ForEachCountingItem(sums_, dataSet, [](TDBSum& sum, DbField* field) {
-            const TFixedPoint now = field && !field->IsNull() ? ToFixedPoint(field->AsFloat()) : 0;
+        ForEachCountingItem(sums_, dataSet, [](SumItem& sum, Field* field) {
+            const FixedPoint now = field && !field->IsNull() ? ToFixedPoint(field->AsFloat()) : 0;
             switch (sum.GroupOperation()) {
-            case goSum:
+            case SumItem::Operation::Sum:
                 sum.Result += now - sum.EditedShare;
                 break;
-            case goAvg:
+            case SumItem::Operation::Avg:
                 if (field->IsNull() && !sum.EditedOldValue.isNull())
                     --sum.NonNullCount;
                 if (!field->IsNull() && sum.EditedOldValue.isNull())
                     ++sum.NonNullCount;
                 sum.AverageTotal += now - sum.EditedShare;
-                sum.Result = sum.NonNullCount ? ToFixedPoint(FromFixedPoint(sum.AverageTotal) / sum.NonNullCount) : 0;
+                sum.UpdateAverage();
                 break;
-            case goCount:
+            case SumItem::Operation::Count:
                 if (field && field->IsNull())
                     sum.Result -= sum.EditedShare;
                 else
@@ -386,7 +385,7 @@ void TDBSumListProducer::HandleAfterPost(DbQuery& dataSet)
             }
         });
         if (VirtualMode() && insertPending_) {
-            const TBookmark bookmark = dataSet.GetBookmark();
+            const Bookmark bookmark = dataSet.GetBookmark();
             size_t at = 0;
             while (at < virtualList_.size() && dataSet.CompareBookmarks(virtualList_[at], bookmark) < 0)
                 ++at;
@@ -399,24 +398,24 @@ void TDBSumListProducer::HandleAfterPost(DbQuery& dataSet)
         saved_.afterPost(dataSet);
 }
 
-void TDBSumListProducer::HandleBeforeDelete(DbQuery& dataSet)
+void SumList::HandleBeforeDelete(Query& dataSet)
 {
     if (saved_.beforeDelete)
         saved_.beforeDelete(dataSet);
     if (!active_)
         return;
-    ForEachCountingItem(sums_, dataSet, [](TDBSum& sum, DbField* field) {
+    ForEachCountingItem(sums_, dataSet, [](SumItem& sum, Field* field) {
         switch (sum.GroupOperation()) {
-        case goSum:
+        case SumItem::Operation::Sum:
             sum.Result -= field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
             break;
-        case goAvg:
+        case SumItem::Operation::Avg:
             sum.AverageTotal -= field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
             if (!field->IsNull())
                 --sum.NonNullCount;
-            sum.Result = sum.NonNullCount ? ToFixedPoint(FromFixedPoint(sum.AverageTotal) / sum.NonNullCount) : 0;
+            sum.UpdateAverage();
             break;
-        case goCount:
+        case SumItem::Operation::Count:
             if (!field || !field->IsNull())
                 sum.Result -= kFixedOne;
             break;
@@ -430,7 +429,7 @@ void TDBSumListProducer::HandleBeforeDelete(DbQuery& dataSet)
     Notify(SumListChanged);
 }
 
-void TDBSumListProducer::HandleAfterCancel(DbQuery& dataSet)
+void SumList::HandleAfterCancel(Query& dataSet)
 {
     if (saved_.afterCancel)
         saved_.afterCancel(dataSet);
@@ -439,7 +438,7 @@ void TDBSumListProducer::HandleAfterCancel(DbQuery& dataSet)
 
 // --- record numbers ------------------------------------------------------------------
 
-bool TDBSumListProducer::HasRecordNumbers() const
+bool SumList::HasRecordNumbers() const
 {
     if (!dataSet_)
         return false;
@@ -450,21 +449,21 @@ bool TDBSumListProducer::HasRecordNumbers() const
     return !virtualList_.empty() || (dataSet_->Bof() && dataSet_->Eof());
 }
 
-int TDBSumListProducer::CountRecords() const
+int SumList::CountRecords() const
 {
     if (VirtualMode())
         return int(virtualList_.size());
     return dataSet_ ? dataSet_->RecordCount() : 0;
 }
 
-int TDBSumListProducer::GetRecordNumber()
+int SumList::GetRecordNumber()
 {
     if (VirtualMode())
         return FindVirtualRecord(dataSet_->GetBookmark()) + 1;
     return dataSet_ ? dataSet_->RecNo() : 0;
 }
 
-void TDBSumListProducer::SetRecordNumber(int number)
+void SumList::SetRecordNumber(int number)
 {
     if (!dataSet_)
         return;
@@ -474,7 +473,7 @@ void TDBSumListProducer::SetRecordNumber(int number)
         dataSet_->SetRecNo(number);
 }
 
-int TDBSumListProducer::FindVirtualRecord(const TBookmark& bookmark)
+int SumList::FindVirtualRecord(const Bookmark& bookmark)
 {
     if (virtualList_.empty())
         return -1;

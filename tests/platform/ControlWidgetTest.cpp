@@ -1,5 +1,5 @@
 #include "platform/Application.h"
-#include "platform/CustomControl.h"
+#include "platform/ControlWidget.h"
 
 #include "support/QtPrint.h"
 #include "support/Recorders.h"
@@ -8,46 +8,48 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A control that writes down the messages its window passes on.
-class RecordingControl : public TControlMessages {
+class RecordingControl : public ControlMessages {
 public:
     QStringList Heard;
     QColor Fill = Qt::darkCyan;
 
-    void Paint(TCanvas& canvas, const QRect& invalid) override
+    void Paint(Canvas& canvas, const QRect& invalid) override
     {
         canvas.FillRect(invalid, Fill);
-        Heard.append(u"paint"_qs);
+        Heard.append(u"paint"_s);
     }
-    void KeyDown(int key, Qt::KeyboardModifiers m) override { Heard.append(u"key %1 %2"_qs.arg(key).arg(int(m))); }
-    void KeyPress(QChar ch) override { Heard.append(u"char "_qs + ch); }
+    void KeyDown(int key, Qt::KeyboardModifiers m) override { Heard.append(u"key %1 %2"_s.arg(key).arg(int(m))); }
+    void KeyPress(QChar ch) override { Heard.append(u"char "_s + ch); }
     void MouseDown(Qt::MouseButton b, Qt::KeyboardModifiers, const QPoint& at, bool dbl) override
     {
-        Heard.append(u"down %1 %2,%3%4"_qs.arg(int(b)).arg(at.x()).arg(at.y()).arg(dbl ? u" double"_qs : QString()));
+        Heard.append(u"down %1 %2,%3%4"_s.arg(int(b)).arg(at.x()).arg(at.y()).arg(dbl ? u" double"_s : QString()));
     }
     void MouseUp(Qt::MouseButton b, Qt::KeyboardModifiers, const QPoint& at) override
     {
-        Heard.append(u"up %1 %2,%3"_qs.arg(int(b)).arg(at.x()).arg(at.y()));
+        Heard.append(u"up %1 %2,%3"_s.arg(int(b)).arg(at.x()).arg(at.y()));
     }
-    void Timer(int id) override { Heard.append(u"timer %1"_qs.arg(id)); }
-    void ScrollRequest(TScrollBarKind bar, TScrollCodeEh code, int position) override
+    void Timer(int id) override { Heard.append(u"timer %1"_s.arg(id)); }
+    void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) override
     {
-        Heard.append(u"scroll %1 %2 %3"_qs.arg(bar == TScrollBarKind::Horizontal ? u"h"_qs : u"v"_qs).arg(int(code)).arg(position));
+        Heard.append(u"scroll %1 %2 %3"_s.arg(bar == ScrollBarKind::Horizontal ? u"h"_s : u"v"_s).arg(int(code)).arg(position));
     }
     void PostedMessage(int message) override
     {
-        Heard.append(u"posted %1"_qs.arg(message));
+        Heard.append(u"posted %1"_s.arg(message));
         if (message == 13)
-            throw Exception(u"posted failure"_qs);
+            throw Exception(u"posted failure"_s);
     }
     QStringList Take() { return std::exchange(Heard, {}); }
 };
 
-class ControlWindow : public ::testing::Test {
+class ControlWindowTest : public ::testing::Test {
 protected:
-    ControlWindow()
+    ControlWindowTest()
     {
         window_.SetMessages(&control_);
         window_.resize(300, 200);
@@ -57,27 +59,27 @@ protected:
     }
 
     RecordingControl control_;
-    TCustomControlWidget window_;
+    ControlWidget window_;
 };
 
-TEST_F(ControlWindow, ScrollBarValuesRoundTripAndActionsBecomeRequests)
+TEST_F(ControlWindowTest, ScrollBarValuesRoundTripAndActionsBecomeRequests)
 {
-    window_.SetScrollInfo(TScrollBarKind::Horizontal, {0, 127, 0, 42});
-    EXPECT_EQ(window_.ScrollInfo(TScrollBarKind::Horizontal), (TScrollInfo{0, 127, 0, 42}));
+    window_.SetScrollInfo(ScrollBarKind::Horizontal, {0, 127, 0, 42});
+    EXPECT_EQ(window_.ScrollInfo(ScrollBarKind::Horizontal), (ScrollBarInfo{0, 127, 0, 42}));
     EXPECT_EQ(window_.horizontalScrollBar()->maximum(), 127);
-    window_.SetScrollInfo(TScrollBarKind::Vertical, {1, 209, 10, 5});
+    window_.SetScrollInfo(ScrollBarKind::Vertical, {1, 209, 10, 5});
     EXPECT_EQ(window_.verticalScrollBar()->maximum(), 200);  // the thumb's last position
     EXPECT_EQ(window_.verticalScrollBar()->pageStep(), 10);
-    EXPECT_EQ(window_.ScrollInfo(TScrollBarKind::Vertical), (TScrollInfo{1, 209, 10, 5}));
+    EXPECT_EQ(window_.ScrollInfo(ScrollBarKind::Vertical), (ScrollBarInfo{1, 209, 10, 5}));
     EXPECT_TRUE(control_.Take().isEmpty());  // writing values asks for nothing
 
     window_.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     window_.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
     window_.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(control_.Take(), (QStringList{u"scroll h 1 43"_qs, u"scroll v 2 1"_qs, u"scroll v 7 200"_qs}));
+    EXPECT_EQ(control_.Take(), (QStringList{u"scroll h 1 43"_s, u"scroll v 2 1"_s, u"scroll v 7 200"_s}));
 }
 
-TEST_F(ControlWindow, KeysAndMouseArriveAsMessages)
+TEST_F(ControlWindowTest, KeysAndMouseArriveAsMessages)
 {
     QTest::keyClick(&window_, Qt::Key_Down);
     QTest::keyClick(&window_, Qt::Key_A);
@@ -85,18 +87,18 @@ TEST_F(ControlWindow, KeysAndMouseArriveAsMessages)
     QTest::mouseDClick(window_.viewport(), Qt::RightButton, Qt::NoModifier, QPoint(3, 4));
     const QStringList heard = control_.Take();
     ASSERT_GE(heard.size(), 6);
-    EXPECT_EQ(heard.at(0), u"key %1 0"_qs.arg(int(Qt::Key_Down)));
-    EXPECT_EQ(heard.at(1), u"key %1 0"_qs.arg(int(Qt::Key_A)));
-    EXPECT_EQ(heard.at(2), u"char a"_qs);
-    EXPECT_EQ(heard.at(3), u"down 1 15,25"_qs);
-    EXPECT_EQ(heard.at(4), u"up 1 15,25"_qs);
-    EXPECT_TRUE(heard.contains(u"down 2 3,4 double"_qs));
+    EXPECT_EQ(heard.at(0), u"key %1 0"_s.arg(int(Qt::Key_Down)));
+    EXPECT_EQ(heard.at(1), u"key %1 0"_s.arg(int(Qt::Key_A)));
+    EXPECT_EQ(heard.at(2), u"char a"_s);
+    EXPECT_EQ(heard.at(3), u"down 1 15,25"_s);
+    EXPECT_EQ(heard.at(4), u"up 1 15,25"_s);
+    EXPECT_TRUE(heard.contains(u"down 2 3,4 double"_s));
 }
 
-TEST_F(ControlWindow, TimersAndPostedMessages)
+TEST_F(ControlWindowTest, TimersAndPostedMessages)
 {
     window_.SetTimer(1, 5);
-    QTRY_VERIFY_WITH_TIMEOUT(control_.Heard.contains(u"timer 1"_qs), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(control_.Heard.contains(u"timer 1"_s), 5000);
     window_.KillTimer(1);
     control_.Take();
 
@@ -107,22 +109,22 @@ TEST_F(ControlWindow, TimersAndPostedMessages)
     EXPECT_FALSE(window_.MessagePending(77));
     QCoreApplication::sendPostedEvents(&window_);
     EXPECT_FALSE(window_.MessagePending(1124));
-    EXPECT_EQ(control_.Take(), QStringList{u"posted 1124"_qs});
+    EXPECT_EQ(control_.Take(), QStringList{u"posted 1124"_s});
 
     // An error in a message goes to the default error display; the window goes on.
     RecordingMessageBoxes boxes;
     window_.PostMessage(13);
     QCoreApplication::sendPostedEvents(&window_);
     ASSERT_EQ(boxes.Boxes.size(), 1);
-    EXPECT_EQ(boxes.Boxes.first().Text, u"posted failure."_qs);
+    EXPECT_EQ(boxes.Boxes.first().Text, u"posted failure."_s);
 }
 
-TEST_F(ControlWindow, PaintingGoesThroughTheCanvasOverTheViewport)
+TEST_F(ControlWindowTest, PaintingGoesThroughTheCanvasOverTheViewport)
 {
     control_.Fill = QColor(10, 20, 30);
     window_.InvalidateAll();
     const QImage shot = window_.viewport()->grab().toImage();
-    EXPECT_TRUE(control_.Heard.contains(u"paint"_qs));
+    EXPECT_TRUE(control_.Heard.contains(u"paint"_s));
     EXPECT_EQ(shot.pixelColor(5, 5), QColor(10, 20, 30));
     EXPECT_EQ(window_.ClientSize(), window_.viewport()->size());
 }

@@ -1,4 +1,4 @@
-#include "CustomControl.h"
+#include "ControlWidget.h"
 
 #include "Application.h"
 #include "PainterCanvas.h"
@@ -24,7 +24,7 @@ public:
 
 } // namespace
 
-TCustomControlWidget::TCustomControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
+ControlWidget::ControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
@@ -32,87 +32,87 @@ TCustomControlWidget::TCustomControlWidget(QWidget* parent) : QAbstractScrollAre
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { BarAction(TScrollBarKind::Horizontal, action); });
+            [this](int action) { BarAction(ScrollBarKind::Horizontal, action); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { BarAction(TScrollBarKind::Vertical, action); });
+            [this](int action) { BarAction(ScrollBarKind::Vertical, action); });
     connect(horizontalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
         if (messages_)
-            Application().HandleEvent([&] {
-                messages_->ScrollRequest(TScrollBarKind::Horizontal, scPosition, horizontalScrollBar()->value());
+            Application::Instance().HandleEvent([&] {
+                messages_->ScrollRequest(ScrollBarKind::Horizontal, ScrollCode::Position, horizontalScrollBar()->value());
             });
     });
     connect(verticalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
         if (messages_)
-            Application().HandleEvent([&] {
-                messages_->ScrollRequest(TScrollBarKind::Vertical, scPosition, verticalScrollBar()->value());
+            Application::Instance().HandleEvent([&] {
+                messages_->ScrollRequest(ScrollBarKind::Vertical, ScrollCode::Position, verticalScrollBar()->value());
             });
     });
 }
 
-void TCustomControlWidget::BarAction(TScrollBarKind bar, int action)
+void ControlWidget::BarAction(ScrollBarKind bar, int action)
 {
     if (!messages_)
         return;
-    QScrollBar* scrollBar = bar == TScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
-    TScrollCodeEh code;
+    QScrollBar* scrollBar = bar == ScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+    ScrollCode code;
     switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: code = scLineUp; break;
-    case QAbstractSlider::SliderSingleStepAdd: code = scLineDown; break;
-    case QAbstractSlider::SliderPageStepSub: code = scPageUp; break;
-    case QAbstractSlider::SliderPageStepAdd: code = scPageDown; break;
-    case QAbstractSlider::SliderToMinimum: code = scTop; break;
-    case QAbstractSlider::SliderToMaximum: code = scBottom; break;
-    case QAbstractSlider::SliderMove: code = scTrack; break;
+    case QAbstractSlider::SliderSingleStepSub: code = ScrollCode::LineUp; break;
+    case QAbstractSlider::SliderSingleStepAdd: code = ScrollCode::LineDown; break;
+    case QAbstractSlider::SliderPageStepSub: code = ScrollCode::PageUp; break;
+    case QAbstractSlider::SliderPageStepAdd: code = ScrollCode::PageDown; break;
+    case QAbstractSlider::SliderToMinimum: code = ScrollCode::Top; break;
+    case QAbstractSlider::SliderToMaximum: code = ScrollCode::Bottom; break;
+    case QAbstractSlider::SliderMove: code = ScrollCode::Track; break;
     default: return;
     }
     const int position = scrollBar->sliderPosition();
-    Application().HandleEvent([&] { messages_->ScrollRequest(bar, code, position); });
+    Application::Instance().HandleEvent([&] { messages_->ScrollRequest(bar, code, position); });
 }
 
-bool TCustomControlWidget::Showing() const
+bool ControlWidget::Showing() const
 {
     return isVisible();
 }
 
-QSize TCustomControlWidget::ClientSize() const
+QSize ControlWidget::ClientSize() const
 {
     return viewport()->size();
 }
 
-void TCustomControlWidget::Invalidate(const QRect& rect)
+void ControlWidget::Invalidate(const QRect& rect)
 {
     viewport()->update(rect);
 }
 
-void TCustomControlWidget::InvalidateAll()
+void ControlWidget::InvalidateAll()
 {
     viewport()->update();
 }
 
-void TCustomControlWidget::ScrollRect(const QRect& rect, int dx, int dy)
+void ControlWidget::ScrollRect(const QRect& rect, int dx, int dy)
 {
     viewport()->scroll(dx, dy, rect);
 }
 
-void TCustomControlWidget::FlushPaint()
+void ControlWidget::FlushPaint()
 {
     if (isVisible())
         QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
 }
 
-TScrollInfo TCustomControlWidget::ScrollInfo(TScrollBarKind bar) const
+ScrollBarInfo ControlWidget::ScrollInfo(ScrollBarKind bar) const
 {
     const auto it = bars_.find(bar);
-    TScrollInfo info = it == bars_.end() ? TScrollInfo{} : it->second;
-    const QScrollBar* scrollBar = bar == TScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+    ScrollBarInfo info = it == bars_.end() ? ScrollBarInfo{} : it->second;
+    const QScrollBar* scrollBar = bar == ScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
     info.Pos = scrollBar->value();
     return info;
 }
 
-void TCustomControlWidget::SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info)
+void ControlWidget::SetScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info)
 {
     bars_[bar] = info;
-    QScrollBar* scrollBar = bar == TScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+    QScrollBar* scrollBar = bar == ScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
     const QSignalBlocker quiet(scrollBar);
     // A page covers Page positions: the thumb's last position is Max - Page + 1.
     const int page = qMax(1, info.Page);
@@ -121,10 +121,10 @@ void TCustomControlWidget::SetScrollInfo(TScrollBarKind bar, const TScrollInfo& 
     scrollBar->setValue(info.Pos);
 }
 
-void TCustomControlWidget::SetScrollBarShown(TScrollBarKind bar, bool always, bool enabled)
+void ControlWidget::SetScrollBarShown(ScrollBarKind bar, bool always, bool enabled)
 {
     const Qt::ScrollBarPolicy policy = always ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded;
-    if (bar == TScrollBarKind::Horizontal) {
+    if (bar == ScrollBarKind::Horizontal) {
         setHorizontalScrollBarPolicy(policy);
         horizontalScrollBar()->setEnabled(enabled);
     } else {
@@ -133,48 +133,48 @@ void TCustomControlWidget::SetScrollBarShown(TScrollBarKind bar, bool always, bo
     }
 }
 
-int TCustomControlWidget::ScrollBarExtent(TScrollBarKind bar) const
+int ControlWidget::ScrollBarExtent(ScrollBarKind bar) const
 {
-    return bar == TScrollBarKind::Horizontal ? horizontalScrollBar()->sizeHint().height()
+    return bar == ScrollBarKind::Horizontal ? horizontalScrollBar()->sizeHint().height()
                                              : verticalScrollBar()->sizeHint().width();
 }
 
-bool TCustomControlWidget::CanFocus() const
+bool ControlWidget::CanFocus() const
 {
     return isEnabled() && isVisible() && focusPolicy() != Qt::NoFocus;
 }
 
-void TCustomControlWidget::SetFocus()
+void ControlWidget::SetFocus()
 {
     setFocus(Qt::OtherFocusReason);
 }
 
-bool TCustomControlWidget::Focused() const
+bool ControlWidget::Focused() const
 {
     return hasFocus();
 }
 
-void TCustomControlWidget::SetCapture(bool capture)
+void ControlWidget::SetCapture(bool capture)
 {
     capture ? viewport()->grabMouse() : viewport()->releaseMouse();
 }
 
-void TCustomControlWidget::SetCursor(TCursorEh cursor)
+void ControlWidget::SetCursor(CursorShape cursor)
 {
     switch (cursor) {
-    case TCursorEh::Default: viewport()->unsetCursor(); break;
-    case TCursorEh::HorizontalSplit: viewport()->setCursor(Qt::SplitHCursor); break;
-    case TCursorEh::VerticalSplit: viewport()->setCursor(Qt::SplitVCursor); break;
+    case CursorShape::Default: viewport()->unsetCursor(); break;
+    case CursorShape::HorizontalSplit: viewport()->setCursor(Qt::SplitHCursor); break;
+    case CursorShape::VerticalSplit: viewport()->setCursor(Qt::SplitVCursor); break;
     }
 }
 
-void TCustomControlWidget::SetTimer(int id, int milliseconds)
+void ControlWidget::SetTimer(int id, int milliseconds)
 {
     KillTimer(id);
     timers_[id] = startTimer(milliseconds);
 }
 
-void TCustomControlWidget::KillTimer(int id)
+void ControlWidget::KillTimer(int id)
 {
     if (const auto it = timers_.find(id); it != timers_.end()) {
         killTimer(it->second);
@@ -182,43 +182,43 @@ void TCustomControlWidget::KillTimer(int id)
     }
 }
 
-void TCustomControlWidget::PostMessage(int message)
+void ControlWidget::PostMessage(int message)
 {
     posted_.append(message);
     QCoreApplication::postEvent(this, new PostedMessageEvent(message));
 }
 
-bool TCustomControlWidget::MessagePending(int message) const
+bool ControlWidget::MessagePending(int message) const
 {
     return posted_.contains(message);
 }
 
-void TCustomControlWidget::RemoveMessage(int message)
+void ControlWidget::RemoveMessage(int message)
 {
     // The event still arrives; one that is no longer pending is dropped.
     posted_.removeAll(message);
 }
 
-void TCustomControlWidget::paintEvent(QPaintEvent* event)
+void ControlWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
     PainterCanvas canvas(painter);
     if (messages_)
-        Application().HandleEvent([&] { messages_->Paint(canvas, event->rect()); });
+        Application::Instance().HandleEvent([&] { messages_->Paint(canvas, event->rect()); });
 }
 
-void TCustomControlWidget::resizeEvent(QResizeEvent* event)
+void ControlWidget::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     if (messages_)
-        Application().HandleEvent([&] { messages_->Resized(); });
+        Application::Instance().HandleEvent([&] { messages_->Resized(); });
 }
 
-void TCustomControlWidget::keyPressEvent(QKeyEvent* event)
+void ControlWidget::keyPressEvent(QKeyEvent* event)
 {
     if (!messages_)
         return QAbstractScrollArea::keyPressEvent(event);
-    Application().HandleEvent([&] {
+    Application::Instance().HandleEvent([&] {
         messages_->KeyDown(event->key(), event->modifiers());
         if (!event->text().isEmpty() && event->text().front().isPrint())
             for (QChar ch : event->text())
@@ -226,81 +226,81 @@ void TCustomControlWidget::keyPressEvent(QKeyEvent* event)
     });
 }
 
-void TCustomControlWidget::mousePressEvent(QMouseEvent* event)
+void ControlWidget::mousePressEvent(QMouseEvent* event)
 {
     if (messages_)
-        Application().HandleEvent([&] {
+        Application::Instance().HandleEvent([&] {
             messages_->MouseDown(event->button(), event->modifiers(), event->position().toPoint(), false);
         });
 }
 
-void TCustomControlWidget::mouseDoubleClickEvent(QMouseEvent* event)
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (messages_)
-        Application().HandleEvent([&] {
+        Application::Instance().HandleEvent([&] {
             messages_->MouseDown(event->button(), event->modifiers(), event->position().toPoint(), true);
         });
 }
 
-void TCustomControlWidget::mouseMoveEvent(QMouseEvent* event)
+void ControlWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (messages_)
-        Application().HandleEvent([&] {
+        Application::Instance().HandleEvent([&] {
             messages_->MouseMove(event->buttons(), event->modifiers(), event->position().toPoint());
         });
 }
 
-void TCustomControlWidget::mouseReleaseEvent(QMouseEvent* event)
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     if (messages_)
-        Application().HandleEvent([&] {
+        Application::Instance().HandleEvent([&] {
             messages_->MouseUp(event->button(), event->modifiers(), event->position().toPoint());
         });
 }
 
-void TCustomControlWidget::wheelEvent(QWheelEvent* event)
+void ControlWidget::wheelEvent(QWheelEvent* event)
 {
     if (messages_)
-        Application().HandleEvent([&] {
+        Application::Instance().HandleEvent([&] {
             messages_->Wheel(event->angleDelta().y(), event->modifiers(), event->position().toPoint());
         });
 }
 
-void TCustomControlWidget::timerEvent(QTimerEvent* event)
+void ControlWidget::timerEvent(QTimerEvent* event)
 {
     for (const auto& [id, qtId] : timers_)
         if (qtId == event->timerId()) {
             if (messages_)
-                Application().HandleEvent([&, id = id] { messages_->Timer(id); });
+                Application::Instance().HandleEvent([&, id = id] { messages_->Timer(id); });
             return;
         }
     QAbstractScrollArea::timerEvent(event);
 }
 
-void TCustomControlWidget::focusInEvent(QFocusEvent* event)
+void ControlWidget::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
     if (messages_)
-        Application().HandleEvent([&] { messages_->FocusIn(); });
+        Application::Instance().HandleEvent([&] { messages_->FocusIn(); });
 }
 
-void TCustomControlWidget::focusOutEvent(QFocusEvent* event)
+void ControlWidget::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
     if (messages_)
-        Application().HandleEvent([&] { messages_->FocusOut(); });
+        Application::Instance().HandleEvent([&] { messages_->FocusOut(); });
 }
 
-bool TCustomControlWidget::event(QEvent* event)
+bool ControlWidget::event(QEvent* event)
 {
     if (event->type() == kPostedMessage) {
         const int message = static_cast<PostedMessageEvent*>(event)->Message;
         if (posted_.removeOne(message) && messages_)
-            Application().HandleEvent([&] { messages_->PostedMessage(message); });
+            Application::Instance().HandleEvent([&] { messages_->PostedMessage(message); });
         return true;
     }
     // Another window took the mouse or the application went inactive.
     if ((event->type() == QEvent::UngrabMouse || event->type() == QEvent::WindowDeactivate) && messages_)
-        Application().HandleEvent([&] { messages_->CancelMode(); });
+        Application::Instance().HandleEvent([&] { messages_->CancelMode(); });
     return QAbstractScrollArea::event(event);
 }

@@ -1,15 +1,15 @@
 // The cell grid's geometry: axis layouts, cell bounds, hit testing, fitting.
-#include "GridsEh.h"
+#include "CellGrid.h"
 
-GridAxisLayout TCustomGridEh::AxisLayout(TGridAxisEh axis, int clientExtent) const
+AxisLayout CellGrid::LayOutAxis(Axis axis, int clientExtent) const
 {
-    GridAxisLayout a;
-    const bool columns = axis == gaColumns;
-    const bool lines = columns ? options_.Has(goFixedVertLineEh) || options_.Has(goVertLineEh)
-                               : options_.Has(goFixedHorzLineEh) || options_.Has(goHorzLineEh);
+    AxisLayout a;
+    const bool columns = axis == Axis::Columns;
+    const bool lines = columns ? options_.Has(Option::FixedVertLine) || options_.Has(Option::VertLine)
+                               : options_.Has(Option::FixedHorzLine) || options_.Has(Option::HorzLine);
     a.LinePx = lines ? gridLineWidth_ : 0;
     a.FixedCount = columns ? fixedCols_ : fixedRows_;
-    a.FrozenCount = qMin(columns ? frozenCols_ : frozenRows_, a.FixedCount);
+    a.FrozenCount = qMin(columns ? frozenFixedCols_ : frozenRows_, a.FixedCount);
     a.FirstScrollCell = columns ? leftCol_ : topRow_;
     a.CellCount = columns ? colCount_ : rowCount_;
     a.ContraCount = columns ? contraColCount_ : contraRowCount_;
@@ -49,18 +49,18 @@ GridAxisLayout TCustomGridEh::AxisLayout(TGridAxisEh axis, int clientExtent) con
     return a;
 }
 
-GridLayout TCustomGridEh::ComputeLayout(int clientWidth, int clientHeight) const
+GridLayout CellGrid::ComputeLayout(int clientWidth, int clientHeight) const
 {
-    return {AxisLayout(gaColumns, clientWidth), AxisLayout(gaRows, clientHeight)};
+    return {LayOutAxis(Axis::Columns, clientWidth), LayOutAxis(Axis::Rows, clientHeight)};
 }
 
-GridLayout TCustomGridEh::ComputeLayout() const
+GridLayout CellGrid::ComputeLayout() const
 {
     const QSize client = window_ ? window_->ClientSize() : QSize(0, 0);
     return ComputeLayout(client.width(), client.height());
 }
 
-int TCustomGridEh::ShownCellStart(const GridAxisLayout& a, int cell) const
+int CellGrid::ShownCellStart(const AxisLayout& a, int cell) const
 {
     int start = 0;
     int from = 0;
@@ -84,13 +84,13 @@ int TCustomGridEh::ShownCellStart(const GridAxisLayout& a, int cell) const
     return start;
 }
 
-int TCustomGridEh::CellStart(TGridAxisEh axis, int cell) const
+int CellGrid::CellStart(Axis axis, int cell) const
 {
     const GridLayout layout = ComputeLayout();
     return qMax(0, ShownCellStart(layout.Axis(axis), cell));
 }
 
-bool TCustomGridEh::AxisRange(const GridAxisLayout& a, int first, int last, bool includeLines, int& near,
+bool CellGrid::AxisRange(const AxisLayout& a, int first, int last, bool includeLines, int& near,
                               int& far) const
 {
     first = qMin(first, a.AllCellCount);
@@ -131,7 +131,7 @@ bool TCustomGridEh::AxisRange(const GridAxisLayout& a, int first, int last, bool
     return far > near;
 }
 
-QRect TCustomGridEh::RangeBounds(int firstCol, int lastCol, int firstRow, int lastRow, bool includeLines) const
+QRect CellGrid::RangeBounds(int firstCol, int lastCol, int firstRow, int lastRow, bool includeLines) const
 {
     const GridLayout layout = ComputeLayout();
     int left = 0, right = 0, top = 0, bottom = 0;
@@ -141,12 +141,12 @@ QRect TCustomGridEh::RangeBounds(int firstCol, int lastCol, int firstRow, int la
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-QRect TCustomGridEh::CellBounds(int col, int row) const
+QRect CellGrid::CellBounds(int col, int row) const
 {
     return RangeBounds(col, col, row, row, false);
 }
 
-int TCustomGridEh::AxisCellAt(const GridAxisLayout& a, int coord) const
+int CellGrid::AxisCellAt(const AxisLayout& a, int coord) const
 {
     int start = 0;
     int from = 0;
@@ -174,7 +174,7 @@ int TCustomGridEh::AxisCellAt(const GridAxisLayout& a, int coord) const
     return -1;
 }
 
-TGridCoordEh TCustomGridEh::CellAtPoint(int x, int y) const
+CellPos CellGrid::CellAtPoint(int x, int y) const
 {
     const GridLayout layout = ComputeLayout();
     const int col = AxisCellAt(layout.Columns, x);
@@ -184,7 +184,7 @@ TGridCoordEh TCustomGridEh::CellAtPoint(int x, int y) const
     return {col, row};
 }
 
-int TCustomGridEh::FirstCellToFit(const GridAxisLayout& a, int last) const
+int CellGrid::FirstCellToFit(const AxisLayout& a, int last) const
 {
     int room = a.ScrollLimit + a.LinePx;
     int result = qMax(last, a.FixedCount);
@@ -207,23 +207,23 @@ int TCustomGridEh::FirstCellToFit(const GridAxisLayout& a, int last) const
     return result;
 }
 
-int TCustomGridEh::FirstCellToFit(TGridAxisEh axis, int last) const
+int CellGrid::FirstCellToFit(Axis axis, int last) const
 {
     return FirstCellToFit(ComputeLayout().Axis(axis), last);
 }
 
-TGridCoordEh TCustomGridEh::MaxTopLeft() const
+CellPos CellGrid::MaxTopLeft() const
 {
     const GridLayout layout = ComputeLayout();
     return {FirstCellToFit(layout.Columns, colCount_ - 1), FirstCellToFit(layout.Rows, rowCount_ - 1)};
 }
 
-int TCustomGridEh::WholeColsInView() const
+int CellGrid::WholeColsInView() const
 {
     return ComputeLayout().Columns.LastWholeCell - leftCol_ + 1;
 }
 
-int TCustomGridEh::WholeRowsInView() const
+int CellGrid::WholeRowsInView() const
 {
     return ComputeLayout().Rows.LastWholeCell - topRow_ + 1;
 }

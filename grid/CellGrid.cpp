@@ -1,7 +1,9 @@
 // The cell grid's state: counts, extents, options, invalidation.
-#include "GridsEh.h"
+#include "CellGrid.h"
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -9,13 +11,13 @@ const char* const kIndexOutOfRange = "Grid index out of range";
 
 } // namespace
 
-TCustomGridEh::TCustomGridEh()
+CellGrid::CellGrid()
     : colWidths_(size_t(colCount_), defaultColWidth_), rowHeights_(size_t(rowCount_), defaultRowHeight_),
-      options_(goFixedVertLineEh | goFixedHorzLineEh | goVertLineEh | goHorzLineEh | goRangeSelectEh)
+      options_{Option::FixedVertLine, Option::FixedHorzLine, Option::VertLine, Option::HorzLine, Option::RangeSelect}
 {
 }
 
-void TCustomGridEh::InvalidateRect(int firstCol, int lastCol, int firstRow, int lastRow)
+void CellGrid::InvalidateRect(int firstCol, int lastCol, int firstRow, int lastRow)
 {
     if (!window_)
         return;
@@ -24,35 +26,35 @@ void TCustomGridEh::InvalidateRect(int firstCol, int lastCol, int firstRow, int 
         window_->Invalidate(rect);
 }
 
-void TCustomGridEh::InvalidateCell(int col, int row)
+void CellGrid::InvalidateCell(int col, int row)
 {
     InvalidateRect(col, col, row, row);
 }
 
-void TCustomGridEh::InvalidateRow(int row)
+void CellGrid::InvalidateRow(int row)
 {
     InvalidateRect(0, colCount_ + contraColCount_ - 1, row, row);
 }
 
-void TCustomGridEh::InvalidateCol(int col)
+void CellGrid::InvalidateCol(int col)
 {
     InvalidateRect(col, col, 0, rowCount_ + contraRowCount_ - 1);
 }
 
-void TCustomGridEh::Resized()
+void CellGrid::Resized()
 {
     RefreshScrollBars();
     if (contraColCount_ > 0 || contraRowCount_ > 0)
         InvalidateGrid();
 }
 
-void TCustomGridEh::InvalidateGrid()
+void CellGrid::InvalidateGrid()
 {
     if (window_)
         window_->InvalidateAll();
 }
 
-void TCustomGridEh::ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill)
+void CellGrid::ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill)
 {
     // The contra cells keep their extents after the normal ones.
     std::vector<int> contra(extents.begin() + oldCount, extents.begin() + oldCount + contraCount);
@@ -61,17 +63,17 @@ void TCustomGridEh::ResizeExtents(std::vector<int>& extents, int oldCount, int n
     extents.insert(extents.end(), contra.begin(), contra.end());
 }
 
-void TCustomGridEh::KeepCellsInRange()
+void CellGrid::KeepCellsInRange()
 {
     // Frozen columns are fixed in place but are data cells: they may be current.
-    const int firstSelectable = fixedCols_ - qMin(frozenCols_, fixedCols_);
+    const int firstSelectable = fixedCols_ - qMin(frozenFixedCols_, fixedCols_);
     current_.Col = qBound(firstSelectable, current_.Col, colCount_ - 1);
     current_.Row = qBound(fixedRows_, current_.Row, rowCount_ - 1);
     anchor_.Col = qBound(firstSelectable, anchor_.Col, colCount_ - 1);
     anchor_.Row = qBound(fixedRows_, anchor_.Row, rowCount_ - 1);
     const GridLayout before = ComputeLayout();
-    const TGridCoordEh from{leftCol_, topRow_};
-    const TGridCoordEh maxTopLeft = MaxTopLeft();
+    const CellPos from{leftCol_, topRow_};
+    const CellPos maxTopLeft = MaxTopLeft();
     leftCol_ = qBound(fixedCols_, leftCol_, qMax(fixedCols_, maxTopLeft.Col));
     topRow_ = qBound(fixedRows_, topRow_, qMax(fixedRows_, maxTopLeft.Row));
     if (from.Col != leftCol_ || from.Row != topRow_)
@@ -80,7 +82,7 @@ void TCustomGridEh::KeepCellsInRange()
     InvalidateGrid();
 }
 
-void TCustomGridEh::SetColCount(int count)
+void CellGrid::SetColCount(int count)
 {
     count = qMax(1, count);
     if (count == colCount_)
@@ -92,7 +94,7 @@ void TCustomGridEh::SetColCount(int count)
     KeepCellsInRange();
 }
 
-void TCustomGridEh::SetRowCount(int count)
+void CellGrid::SetRowCount(int count)
 {
     count = qMax(1, count);
     if (count == rowCount_)
@@ -104,61 +106,61 @@ void TCustomGridEh::SetRowCount(int count)
     KeepCellsInRange();
 }
 
-void TCustomGridEh::DeleteColumns(int first, int count)
+void CellGrid::DeleteColumns(int first, int count)
 {
     if (count > colCount_ - 1 || first < 0 || first + count > colCount_)
-        throw EInvalidGridOperationEh(u"Too many rows or columns deleted"_qs);
+        throw GridError(u"Too many rows or columns deleted"_s);
     colWidths_.erase(colWidths_.begin() + first, colWidths_.begin() + first + count);
     colCount_ -= count;
     fixedCols_ = qMin(fixedCols_, colCount_ - 1);
     KeepCellsInRange();
 }
 
-void TCustomGridEh::DeleteRows(int first, int count)
+void CellGrid::DeleteRows(int first, int count)
 {
     if (count > rowCount_ - 1 || first < 0 || first + count > rowCount_)
-        throw EInvalidGridOperationEh(u"Too many rows or columns deleted"_qs);
+        throw GridError(u"Too many rows or columns deleted"_s);
     rowHeights_.erase(rowHeights_.begin() + first, rowHeights_.begin() + first + count);
     rowCount_ -= count;
     fixedRows_ = qMin(fixedRows_, rowCount_ - 1);
     KeepCellsInRange();
 }
 
-void TCustomGridEh::SetFixedCols(int count)
+void CellGrid::SetFixedCols(int count)
 {
     if (count < 0)
-        throw EInvalidGridOperationEh(QString::fromLatin1(kIndexOutOfRange));
+        throw GridError(QString::fromLatin1(kIndexOutOfRange));
     if (count >= colCount_)
-        throw EInvalidGridOperationEh(u"Fixed column count must be less than column count"_qs);
+        throw GridError(u"Fixed column count must be less than column count"_s);
     fixedCols_ = count;
     leftCol_ = qMax(leftCol_, fixedCols_);
     KeepCellsInRange();
 }
 
-void TCustomGridEh::SetFixedRows(int count)
+void CellGrid::SetFixedRows(int count)
 {
     if (count < 0)
-        throw EInvalidGridOperationEh(QString::fromLatin1(kIndexOutOfRange));
+        throw GridError(QString::fromLatin1(kIndexOutOfRange));
     if (count >= rowCount_)
-        throw EInvalidGridOperationEh(u"Fixed row count must be less than row count"_qs);
+        throw GridError(u"Fixed row count must be less than row count"_s);
     fixedRows_ = count;
     topRow_ = qMax(topRow_, fixedRows_);
     KeepCellsInRange();
 }
 
-void TCustomGridEh::SetFrozenCols(int count)
+void CellGrid::SetFrozenFixedCols(int count)
 {
     if (count < 0)
         return;
-    frozenCols_ = count;
+    frozenFixedCols_ = count;
     InvalidateGrid();
 }
 
-void TCustomGridEh::SetContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count,
+void CellGrid::SetContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count,
                                    int fill, const char* negativeMessage)
 {
     if (count < 0)
-        throw EInvalidGridOperationEh(QString::fromLatin1(negativeMessage));
+        throw GridError(QString::fromLatin1(negativeMessage));
     if (count == contraCount)
         return;
     extents.resize(size_t(cellCount + count), fill);
@@ -166,19 +168,19 @@ void TCustomGridEh::SetContraCount(std::vector<int>& extents, int cellCount, int
     KeepCellsInRange();
 }
 
-void TCustomGridEh::SetContraColCount(int count)
+void CellGrid::SetContraColCount(int count)
 {
     SetContraCount(colWidths_, colCount_, contraColCount_, count, defaultColWidth_,
                    "FContraColCount can not be negative.");
 }
 
-void TCustomGridEh::SetContraRowCount(int count)
+void CellGrid::SetContraRowCount(int count)
 {
     SetContraCount(rowHeights_, rowCount_, contraRowCount_, count, defaultRowHeight_,
                    "FContraRowCount can not be negative.");
 }
 
-void TCustomGridEh::SetDefaultColWidth(int width)
+void CellGrid::SetDefaultColWidth(int width)
 {
     defaultColWidth_ = width;
     std::fill(colWidths_.begin(), colWidths_.end(), width);
@@ -186,7 +188,7 @@ void TCustomGridEh::SetDefaultColWidth(int width)
     InvalidateGrid();
 }
 
-void TCustomGridEh::SetDefaultRowHeight(int height)
+void CellGrid::SetDefaultRowHeight(int height)
 {
     defaultRowHeight_ = height;
     std::fill(rowHeights_.begin(), rowHeights_.end(), height);
@@ -194,10 +196,10 @@ void TCustomGridEh::SetDefaultRowHeight(int height)
     InvalidateGrid();
 }
 
-void TCustomGridEh::SetExtent(std::vector<int>& extents, int cell, int extent)
+void CellGrid::SetExtent(std::vector<int>& extents, int cell, int extent)
 {
     if (cell < 0 || cell >= int(extents.size()))
-        throw EInvalidGridOperationEh(QString::fromLatin1(kIndexOutOfRange));
+        throw GridError(QString::fromLatin1(kIndexOutOfRange));
     if (extents[size_t(cell)] == extent)
         return;
     extents[size_t(cell)] = extent;
@@ -205,20 +207,20 @@ void TCustomGridEh::SetExtent(std::vector<int>& extents, int cell, int extent)
     InvalidateGrid();
 }
 
-void TCustomGridEh::SetColWidth(int col, int width)
+void CellGrid::SetColWidth(int col, int width)
 {
     SetExtent(colWidths_, col, width);
 }
 
-void TCustomGridEh::SetRowHeight(int row, int height)
+void CellGrid::SetRowHeight(int row, int height)
 {
     SetExtent(rowHeights_, row, height);
 }
 
-void TCustomGridEh::SetOptions(TGridOptionsEh options)
+void CellGrid::SetCellOptions(OptionSet options)
 {
-    if (options.Has(goRowSelectEh))
-        options.Set(goAlwaysShowEditorEh, false);
+    if (options.Has(Option::RowSelect))
+        options.Set(Option::AlwaysShowEditor, false);
     if (options == options_)
         return;
     options_ = options;
@@ -226,7 +228,7 @@ void TCustomGridEh::SetOptions(TGridOptionsEh options)
     InvalidateGrid();
 }
 
-void TCustomGridEh::SetScrollBars(TScrollStyleEh style)
+void CellGrid::SetScrollBars(CellGrid::ScrollStyle style)
 {
     if (style == scrollBars_)
         return;

@@ -8,10 +8,10 @@
 #include <map>
 
 // What a custom-painted control is told by its window.
-class TControlMessages {
+class ControlMessages {
 public:
-    virtual ~TControlMessages() = default;
-    virtual void Paint(TCanvas& canvas, const QRect& invalid) = 0;
+    virtual ~ControlMessages() = default;
+    virtual void Paint(Canvas& canvas, const QRect& invalid) = 0;
     virtual void Resized() {}
     virtual void KeyDown(int key, Qt::KeyboardModifiers modifiers) { (void)key, (void)modifiers; }
     virtual void KeyPress(QChar character) { (void)character; }
@@ -29,7 +29,7 @@ public:
     }
     virtual void Wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) { (void)delta, (void)modifiers, (void)at; }
     virtual void Timer(int id) { (void)id; }
-    virtual void ScrollRequest(TScrollBarKind bar, TScrollCodeEh code, int position) { (void)bar, (void)code, (void)position; }
+    virtual void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) { (void)bar, (void)code, (void)position; }
     virtual void CancelMode() {}
     virtual void FocusIn() {}
     virtual void FocusOut() {}
@@ -39,13 +39,13 @@ public:
 // The window of a custom-painted control over a QWidget: its client area is
 // the viewport, its scroll bars the area's bars. It turns Qt's events into
 // the control's messages and serves the control's requests.
-class TCustomControlWidget : public QAbstractScrollArea, public TControlWindow {
+class ControlWidget : public QAbstractScrollArea, public ControlWindow {
     Q_OBJECT
 
 public:
-    explicit TCustomControlWidget(QWidget* parent = nullptr);
+    explicit ControlWidget(QWidget* parent = nullptr);
 
-    void SetMessages(TControlMessages* messages) { messages_ = messages; }
+    void SetMessages(ControlMessages* messages) { messages_ = messages; }
 
     bool Showing() const override;
     QSize ClientSize() const override;
@@ -53,15 +53,15 @@ public:
     void InvalidateAll() override;
     void ScrollRect(const QRect& rect, int dx, int dy) override;
     void FlushPaint() override;
-    TScrollInfo ScrollInfo(TScrollBarKind bar) const override;
-    void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) override;
-    void SetScrollBarShown(TScrollBarKind bar, bool always, bool enabled) override;
-    int ScrollBarExtent(TScrollBarKind bar) const override;
+    ScrollBarInfo ScrollInfo(ScrollBarKind bar) const override;
+    void SetScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info) override;
+    void SetScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override;
+    int ScrollBarExtent(ScrollBarKind bar) const override;
     bool CanFocus() const override;
     void SetFocus() override;
     bool Focused() const override;
     void SetCapture(bool capture) override;
-    void SetCursor(TCursorEh cursor) override;
+    void SetCursor(CursorShape cursor) override;
     void SetTimer(int id, int milliseconds) override;
     void KillTimer(int id) override;
     void PostMessage(int message) override;
@@ -84,10 +84,10 @@ protected:
     void scrollContentsBy(int, int) override {}
 
 private:
-    void BarAction(TScrollBarKind bar, int action);
+    void BarAction(ScrollBarKind bar, int action);
 
-    TControlMessages* messages_ = nullptr;
-    std::map<TScrollBarKind, TScrollInfo> bars_;
+    ControlMessages* messages_ = nullptr;
+    std::map<ScrollBarKind, ScrollBarInfo> bars_;
     std::map<int, int> timers_;  // id -> Qt timer id
     QList<int> posted_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BitSet.h"
 #include "platform/ControlWindow.h"
 #include "platform/Errors.h"
 
@@ -8,49 +9,21 @@
 #include <vector>
 
 // Raised by invalid grid operations; the grid stays as it was.
-class EInvalidGridOperationEh : public Exception {
+class GridError : public Exception {
 public:
     using Exception::Exception;
 };
 
-// Base options of the cell grid, as bits.
-enum TGridOptionEh {
-    goFixedVertLineEh = 0x0001,
-    goFixedHorzLineEh = 0x0002,
-    goVertLineEh = 0x0004,
-    goHorzLineEh = 0x0008,
-    goRangeSelectEh = 0x0010,
-    goRowSizingEh = 0x0040,
-    goColSizingEh = 0x0080,
-    goRowMovingEh = 0x0100,
-    goColMovingEh = 0x0200,
-    goEditingEh = 0x0400,
-    goTabsEh = 0x0800,
-    goRowSelectEh = 0x1000,
-    goAlwaysShowEditorEh = 0x2000,
-    goThumbTrackingEh = 0x4000,
-};
+enum class Axis { Columns, Rows };
 
-// A small set of option bits whose stored value is the sum of its bits.
-template <typename Enum>
-class TOptionSet {
-public:
-    constexpr TOptionSet(unsigned value = 0) : value_(value) {}
-    constexpr bool Has(Enum option) const { return value_ & unsigned(option); }
-    constexpr void Set(Enum option, bool on) { value_ = on ? value_ | unsigned(option) : value_ & ~unsigned(option); }
-    constexpr unsigned Value() const { return value_; }
-    constexpr bool operator==(const TOptionSet&) const = default;
-
-private:
-    unsigned value_;
-};
-using TGridOptionsEh = TOptionSet<TGridOptionEh>;
-
-enum TScrollStyleEh { ssNoneEh, ssHorizontalEh, ssVerticalEh, ssBothEh };
-enum TGridAxisEh { gaColumns, gaRows };
+// numerator / denominator rounded to the nearest integer, halves away from zero.
+constexpr int RoundedQuotient(qint64 numerator, qint64 denominator)
+{
+    return int((numerator * 2 + (numerator >= 0 ? denominator : -denominator)) / (denominator * 2));
+}
 
 // The layout of one axis, worked out from the grid's state when needed.
-struct GridAxisLayout {
+struct AxisLayout {
     int LinePx = 0;
     int FixedCount = 0;
     int FrozenCount = 0;
@@ -75,27 +48,50 @@ struct GridAxisLayout {
 };
 
 struct GridLayout {
-    GridAxisLayout Columns;
-    GridAxisLayout Rows;
-    const GridAxisLayout& Axis(TGridAxisEh axis) const { return axis == gaColumns ? Columns : Rows; }
+    AxisLayout Columns;
+    AxisLayout Rows;
+    const AxisLayout& Axis(Axis axis) const { return axis == Axis::Columns ? Columns : Rows; }
 };
 
-struct TGridCoordEh {
+struct CellPos {
     int Col = 0;
     int Row = 0;
-    bool operator==(const TGridCoordEh&) const = default;
+    bool operator==(const CellPos&) const = default;
 };
 
 // The general cell grid: counts, extents, fixed, frozen and contra cells,
 // hit testing, scrolling by whole cells and its scroll bars. It knows nothing
 // of data; it reaches the screen only through its window.
-class TCustomGridEh {
+class CellGrid {
 public:
-    TCustomGridEh();
-    virtual ~TCustomGridEh() = default;
+    // The cell grid's options, as bits.
+    enum class Option : unsigned {
+        FixedVertLine = 0x0001,
+        FixedHorzLine = 0x0002,
+        VertLine = 0x0004,
+        HorzLine = 0x0008,
+        RangeSelect = 0x0010,
+        RowSizing = 0x0040,
+        ColSizing = 0x0080,
+        RowMoving = 0x0100,
+        ColMoving = 0x0200,
+        Editing = 0x0400,
+        Tabs = 0x0800,
+        RowSelect = 0x1000,
+        AlwaysShowEditor = 0x2000,
+        ThumbTracking = 0x4000,
+    };
+    using OptionSet = BitSet<Option>;
+    enum class ScrollStyle { None, Horizontal, Vertical, Both };
+    // The horizontal bar's range: 0 to this, whatever the column count.
+    static constexpr int kScrollRange = 127;
+    static constexpr int kDefaultColWidth = 64;
 
-    void SetWindow(TControlWindow* window) { window_ = window; }
-    TControlWindow* Window() const { return window_; }
+    CellGrid();
+    virtual ~CellGrid() = default;
+
+    void SetWindow(ControlWindow* window) { window_ = window; }
+    ControlWindow* Window() const { return window_; }
 
     int ColCount() const { return colCount_; }
     void SetColCount(int count);
@@ -105,8 +101,10 @@ public:
     void SetFixedCols(int count);
     int FixedRows() const { return fixedRows_; }
     void SetFixedRows(int count);
-    int FrozenCols() const { return frozenCols_; }
-    void SetFrozenCols(int count);
+    // How many of the last fixed columns are frozen data columns: they stay
+    // in place like fixed ones yet may be current.
+    int FrozenFixedCols() const { return frozenFixedCols_; }
+    void SetFrozenFixedCols(int count);
     int ContraColCount() const { return contraColCount_; }
     void SetContraColCount(int count);
     int ContraRowCount() const { return contraRowCount_; }
@@ -128,32 +126,32 @@ public:
     void SetRowHeight(int row, int height);
     int GridLineWidth() const { return gridLineWidth_; }
 
-    TGridOptionsEh Options() const { return options_; }
-    void SetOptions(TGridOptionsEh options);
-    TScrollStyleEh ScrollBars() const { return scrollBars_; }
-    void SetScrollBars(TScrollStyleEh style);
+    OptionSet CellOptions() const { return options_; }
+    void SetCellOptions(OptionSet options);
+    CellGrid::ScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(CellGrid::ScrollStyle style);
 
     int LeftCol() const { return leftCol_; }
     int TopRow() const { return topRow_; }
-    TGridCoordEh Current() const { return current_; }
-    void SetCurrent(TGridCoordEh cell) { current_ = anchor_ = cell; }
+    CellPos Current() const { return current_; }
+    void SetCurrent(CellPos cell) { current_ = anchor_ = cell; }
     int PixelShift() const { return pixelShift_; }
 
     GridLayout ComputeLayout() const;
     GridLayout ComputeLayout(int clientWidth, int clientHeight) const;
     // Left or top pixel of a cell; 0 when it is not shown.
-    int CellStart(TGridAxisEh axis, int cell) const;
+    int CellStart(Axis axis, int cell) const;
     QRect CellBounds(int col, int row) const;
     QRect RangeBounds(int firstCol, int lastCol, int firstRow, int lastRow, bool includeLines) const;
     // The cell under a point; (-1, -1) for a point on no cell.
-    TGridCoordEh CellAtPoint(int x, int y) const;
-    int FirstCellToFit(TGridAxisEh axis, int last) const;
-    TGridCoordEh MaxTopLeft() const;
+    CellPos CellAtPoint(int x, int y) const;
+    int FirstCellToFit(Axis axis, int last) const;
+    CellPos MaxTopLeft() const;
     void SetTopLeft(int leftCol, int topRow);
     void BringCellIntoView(int col, int row);
     int WholeColsInView() const;
     int WholeRowsInView() const;
-    void HandleScrollMessage(TGridAxisEh axis, TScrollCodeEh code, int thumbPosition);
+    void HandleScrollMessage(Axis axis, ScrollCode code, int thumbPosition);
     void RefreshScrollBars();
 
     void InvalidateCell(int col, int row);
@@ -172,48 +170,49 @@ public:
     bool UpdateLocked() const { return updateLock_ > 0; }
 
 protected:
+    // Where the horizontal bar's thumb stands for the left column, 0 to kScrollRange.
+    int HorzScrollPosition(int maxLeft) const;
     // The top-left cell changed.
     virtual void TopLeftChanged() {}
     // Whether this grid drives a vertical scroll bar of its own kind.
     virtual bool ShowsBaseVertScrollBar() const { return true; }
 
 private:
-    GridAxisLayout AxisLayout(TGridAxisEh axis, int clientExtent) const;
+    AxisLayout LayOutAxis(Axis axis, int clientExtent) const;
     // The start of a cell, or -1 when it is not shown.
-    int ShownCellStart(const GridAxisLayout& a, int cell) const;
-    bool AxisRange(const GridAxisLayout& a, int first, int last, bool includeLines, int& near, int& far) const;
-    int AxisCellAt(const GridAxisLayout& a, int coord) const;
-    int FirstCellToFit(const GridAxisLayout& a, int last) const;
-    void MoveTopLeft(TGridCoordEh from, const GridLayout& before);
-    void ShiftPixels(TGridAxisEh axis, int from, int to, const GridLayout& before);
+    int ShownCellStart(const AxisLayout& a, int cell) const;
+    bool AxisRange(const AxisLayout& a, int first, int last, bool includeLines, int& near, int& far) const;
+    int AxisCellAt(const AxisLayout& a, int coord) const;
+    int FirstCellToFit(const AxisLayout& a, int last) const;
+    void MoveTopLeft(CellPos from, const GridLayout& before);
+    void ShiftPixels(Axis axis, int from, int to, const GridLayout& before);
     void KeepCellsInRange();
-    int HorzScrollPosition(int maxLeft) const;
     void UpdateHorzScrollPosition();
     void ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill);
     void SetExtent(std::vector<int>& extents, int cell, int extent);
     void SetContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count, int fill,
                         const char* negativeMessage);
 
-    TControlWindow* window_ = nullptr;
+    ControlWindow* window_ = nullptr;
     int colCount_ = 5;
     int rowCount_ = 5;
     int fixedCols_ = 1;
     int fixedRows_ = 1;
-    int frozenCols_ = 0;
+    int frozenFixedCols_ = 0;
     int frozenRows_ = 0;
     int contraColCount_ = 0;
     int contraRowCount_ = 0;
-    int defaultColWidth_ = 64;
+    int defaultColWidth_ = kDefaultColWidth;
     int defaultRowHeight_ = 24;
     int gridLineWidth_ = 1;
     std::vector<int> colWidths_;
     std::vector<int> rowHeights_;
-    TGridOptionsEh options_;
-    TScrollStyleEh scrollBars_ = ssBothEh;
+    OptionSet options_;
+    CellGrid::ScrollStyle scrollBars_ = CellGrid::ScrollStyle::Both;
     int leftCol_ = 1;
     int topRow_ = 1;
-    TGridCoordEh current_{1, 1};
-    TGridCoordEh anchor_{1, 1};
+    CellPos current_{1, 1};
+    CellPos anchor_{1, 1};
     int pixelShift_ = 0;
     int updateLock_ = 0;
 };

@@ -1,75 +1,75 @@
 // The data grid and its result set: layout locks and the layout pass, the
 // field map, the record window, the link's notifications, the vertical bar.
-#include "DBGridEh.h"
+#include "DataGrid.h"
 
 #include "db/Query.h"
+
+#include <QScopeGuard>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int kMaxMappedColumns = 268435455;
 
+// Without record numbers the vertical bar has five positions: the first
+// record, a page up, somewhere between, a page down, the last record.
+enum UnnumberedBar { kFirst, kPageUp, kBetween, kPageDown, kLast };
+
 } // namespace
 
 // --- locks ---------------------------------------------------------------------------
 
-void TCustomDBGridEh::LockLayout()
+void DataGrid::LockLayout()
 {
-    TakeUpdateLock();
+    BeginUpdate();
     if (layoutLock_ == 0)
         columns_.BeginUpdate();
     ++layoutLock_;
 }
 
-void TCustomDBGridEh::UnlockLayout()
+void DataGrid::UnlockLayout()
 {
     if (layoutLock_ == 0)
         return;
-    struct Release {
-        TCustomDBGridEh& grid;
-        ~Release()
-        {
-            if (grid.layoutLock_ == 1)
-                grid.columns_.EndUpdate();
-            --grid.layoutLock_;
-            grid.ReleaseUpdateLock();
-        }
-    } release{*this};
+    // The locks go also when the pass fails.
+    const auto release = qScopeGuard([this] { DropLayoutLock(); });
     if (layoutLock_ == 1)
         RunLayoutPass();
 }
 
-void TCustomDBGridEh::DropLayoutLock()
+void DataGrid::DropLayoutLock()
 {
     if (layoutLock_ == 0)
         return;
     if (layoutLock_ == 1)
         columns_.EndUpdate();
     --layoutLock_;
-    ReleaseUpdateLock();
+    EndUpdate();
 }
 
-bool TCustomDBGridEh::AcquireLayoutLock()
+bool DataGrid::AcquireLayoutLock()
 {
-    if (updateLock_ != 0 || layoutLock_ != 0)
+    if (UpdateLocked() || layoutLock_ != 0)
         return false;
     LockLayout();
     return true;
 }
 
-void TCustomDBGridEh::RequestLayout()
+void DataGrid::RequestLayout()
 {
     if (AcquireLayoutLock())
         UnlockLayout();
 }
 
-void TCustomDBGridEh::PostLayout()
+void DataGrid::PostLayout()
 {
     if (Window() && !Window()->MessagePending(kLayoutMessage))
         Window()->PostMessage(kLayoutMessage);
     DropLayoutLock();
 }
 
-void TCustomDBGridEh::HandleLayoutMessage()
+void DataGrid::HandleLayoutMessage()
 {
     if (AcquireLayoutLock())
         UnlockLayout();
@@ -79,25 +79,25 @@ void TCustomDBGridEh::HandleLayoutMessage()
 
 // --- the field map -------------------------------------------------------------------
 
-DbField* TCustomDBGridEh::MappedField(int dataColumn) const
+Field* DataGrid::MappedField(int dataColumn) const
 {
     if (dataColumn < 0 || dataColumn >= FieldMapCount() || fieldMap_[size_t(dataColumn)] < 0 || !DataSet())
         return nullptr;
-    return &DataSet()->Field(fieldMap_[size_t(dataColumn)]);
+    return &DataSet()->FieldAt(fieldMap_[size_t(dataColumn)]);
 }
 
-void TCustomDBGridEh::ClearFieldMap()
+void DataGrid::ClearFieldMap()
 {
     // The fields stay watched: when they go, the grid hears of it.
     fieldMap_.clear();
     fieldMap_.shrink_to_fit();
 }
 
-void TCustomDBGridEh::AddFieldMapping(const QString& name)
+void DataGrid::AddFieldMapping(const QString& name)
 {
     if (FieldMapCount() >= kMaxMappedColumns)
-        throw EInvalidGridOperationEh(u"Grid requested to display more than 256 columns"_qs);
-    DbField* field = sparseMap_ ? DataSet()->FindField(name) : &DataSet()->FieldByName(name);
+        throw GridError(u"Grid requested to display more than 256 columns"_s);
+    Field* field = sparseMap_ ? DataSet()->FindField(name) : &DataSet()->FieldByName(name);
     if (fieldMap_.size() == fieldMap_.capacity())
         fieldMap_.reserve(qMin<size_t>(kMaxMappedColumns, qMax<size_t>(fieldMap_.empty() ? 8 : fieldMap_.capacity() * 2,
                                                                       fieldMap_.size() + 1)));
@@ -108,9 +108,9 @@ void TCustomDBGridEh::AddFieldMapping(const QString& name)
     }
 }
 
-void TCustomDBGridEh::DefineFieldMap()
+void DataGrid::DefineFieldMap()
 {
-    DbQuery* dataSet = DataSet();
+    Query* dataSet = DataSet();
     sparseMap_ = columns_.PersistentState();
     if (sparseMap_) {
         for (int i = 0; i < columns_.Count(); ++i)
@@ -118,11 +118,11 @@ void TCustomDBGridEh::DefineFieldMap()
         return;
     }
     for (int i = 0; i < dataSet->FieldCount(); ++i)
-        if (dataSet->Field(i).Visible())
-            AddFieldMapping(dataSet->Field(i).FieldName());
+        if (dataSet->FieldAt(i).Visible())
+            AddFieldMapping(dataSet->FieldAt(i).FieldName());
 }
 
-void TCustomDBGridEh::FieldDestroyed(DbField* field)
+void DataGrid::FieldDestroyed(Field* field)
 {
     std::erase(watchedFields_, field);
     LockLayout();
@@ -138,7 +138,7 @@ void TCustomDBGridEh::FieldDestroyed(DbField* field)
         PostLayout();
 }
 
-void TCustomDBGridEh::BuildDefaultColumns()
+void DataGrid::BuildDefaultColumns()
 {
     bool generated = !DataSet() || DataSet()->FieldsCreatedOnOpen();
     if (sparseMap_ && std::find(fieldMap_.begin(), fieldMap_.end(), -1) != fieldMap_.end())
@@ -149,7 +149,7 @@ void TCustomDBGridEh::BuildDefaultColumns()
             columns_.Delete(i);
             continue;
         }
-        DbField* field = columns_.Item(i).BoundField();
+        Field* field = columns_.Item(i).BoundField();
         bool mapped = false;
         for (int m = 0; m < FieldMapCount() && !mapped; ++m)
             mapped = field && MappedField(m) == field;
@@ -160,13 +160,13 @@ void TCustomDBGridEh::BuildDefaultColumns()
     if (n == 0 && columns_.Count() == 0)
         n = 1;
     for (int i = 0; i < n; ++i) {
-        DbField* field = MappedField(i);
+        Field* field = MappedField(i);
         int at = -1;
         for (int c = i; c < columns_.Count() && field && at < 0; ++c)
             if (columns_.Item(c).BoundField() == field)
                 at = c;
         if (at < 0) {
-            TColumnEh& column = columns_.AddDefault();
+            GridColumn& column = columns_.AddDefault();
             if (field)
                 column.BindField(field);
             at = columns_.Count() - 1;
@@ -178,7 +178,7 @@ void TCustomDBGridEh::BuildDefaultColumns()
 
 // --- the layout pass -------------------------------------------------------------------
 
-void TCustomDBGridEh::RunLayoutPass()
+void DataGrid::RunLayoutPass()
 {
     if (loading_)
         return;
@@ -186,10 +186,7 @@ void TCustomDBGridEh::RunLayoutPass()
         Window()->RemoveMessage(kLayoutMessage);
     ++layoutPasses_;
     BeginUpdate();
-    struct EndBracket {
-        TCustomGridEh& grid;
-        ~EndBracket() { grid.EndUpdate(); }
-    } endBracket{*this};
+    const auto endUpdate = qScopeGuard([this] { EndUpdate(); });
 
     // Persistent columns replace default ones.
     bool defaultSeen = false;
@@ -208,7 +205,7 @@ void TCustomDBGridEh::RunLayoutPass()
     if (link_.Active())
         DefineFieldMap();
     if (columns_.PersistentState())
-        columns_.DropFields();
+        columns_.BindFieldsByName();
     else
         BuildDefaultColumns();
 
@@ -223,18 +220,19 @@ void TCustomDBGridEh::RunLayoutPass()
         ++k;
     const int v = visibleColumns_.Count();
     if (link_.Active() || columns_.PersistentState()) {
-        const int baseFrozen = TCustomGridEh::FrozenCols();
+        const int baseFrozen = FrozenFixedCols();
         const int contra = qMax(0, qMin(ContraColCount(), c - baseFrozen - o));
-        TCustomGridEh::SetFrozenCols(frozenCols_);
+        SetFrozenFixedCols(frozenCols_);
         SetColCount(qMax(1, c + o - contra));
         SetContraColCount(contra);
-        TCustomGridEh::SetFixedCols(qBound(0, o + frozenCols_ + k - (v == 0 ? 1 : 0), ColCount() - 1));
+        SetFixedCols(qBound(0, o + frozenCols_ + k - (v == 0 ? 1 : 0), ColCount() - 1));
     } else {
-        TCustomGridEh::SetFrozenCols(0);
+        SetFrozenFixedCols(0);
         SetColCount(qMax(1, c + o));
         SetContraColCount(0);
-        TCustomGridEh::SetFixedCols(qBound(0, o + k - (v == 0 ? 1 : 0), ColCount() - 1));
+        SetFixedCols(qBound(0, o + k - (v == 0 ? 1 : 0), ColCount() - 1));
     }
+    FitRowHeightToText();
     ApplyColumnWidths();
     SizeRecordWindow();
     SyncCurrentRow();
@@ -244,17 +242,17 @@ void TCustomDBGridEh::RunLayoutPass()
 
 // --- the record window -------------------------------------------------------------------
 
-void TCustomDBGridEh::SizeRecordWindow()
+void DataGrid::SizeRecordWindow()
 {
     const int t = TopDataOffset();
     const int rowsBefore = RowCount();
     if (t >= RowCount())
         SetRowCount(t + 1);
-    TCustomGridEh::SetFixedRows(t);
+    SetFixedRows(t);
     const int dataRow = DataRowHeight();
     SetDefaultRowHeight(dataRow);
-    if (options_.Has(dgTitles))
-        TCustomGridEh::SetRowHeight(0, TitleRowHeight());
+    if (options_.Has(Option::Titles))
+        CellGrid::SetRowHeight(0, TitleRowHeight());
     if (link_.Active() && link_.RecordCount() >= 1 && Window()) {
         link_.SetBufferCount(DataRowsThatFit());
         SetRowCount(link_.RecordCount() + t);
@@ -268,7 +266,7 @@ void TCustomDBGridEh::SizeRecordWindow()
         InvalidateGrid();
 }
 
-void TCustomDBGridEh::SyncCurrentRow()
+void DataGrid::SyncCurrentRow()
 {
     if (!link_.Active() || !Window() || loading_)
         return;
@@ -277,14 +275,14 @@ void TCustomDBGridEh::SyncCurrentRow()
         SetCurrent({Current().Col, row});
 }
 
-void TCustomDBGridEh::SelectSlotForReading(int slot)
+void DataGrid::SelectSlotForReading(int slot)
 {
     if (savedSlot_ < 0)
         savedSlot_ = link_.ActiveRecord();
     link_.SetActiveRecord(slot);
 }
 
-void TCustomDBGridEh::RestoreSlot()
+void DataGrid::RestoreSlot()
 {
     if (savedSlot_ < 0)
         return;
@@ -292,63 +290,62 @@ void TCustomDBGridEh::RestoreSlot()
     savedSlot_ = -1;
 }
 
-int TCustomDBGridEh::RecordNumberOfSlot(int slot)
+int DataGrid::RecordNumberOfSlot(int slot)
 {
     if (!link_.Active())
         return 0;
     SelectSlotForReading(slot);
-    struct Restore {
-        TCustomDBGridEh& grid;
-        ~Restore() { grid.RestoreSlot(); }
-    } restore{*this};
+    const auto restore = qScopeGuard([this] { RestoreSlot(); });
     return link_.FirstRecord() + slot + 1;
 }
 
 // --- what the result set tells the grid -----------------------------------------------------
 
-void TCustomDBGridEh::GridLink::ActiveChanged()
+void DataGrid::GridLink::ActiveChanged()
 {
     grid_.ActiveStateChanged(Active());
 }
 
-void TCustomDBGridEh::GridLink::DataSetChanged()
+void DataGrid::GridLink::DataSetChanged()
 {
     grid_.WindowContentChanged();
 }
 
-void TCustomDBGridEh::GridLink::DataSetScrolled(int distance)
+void DataGrid::GridLink::DataSetScrolled(int distance)
 {
     grid_.RecordMoved(distance);
 }
 
-void TCustomDBGridEh::GridLink::RecordChanged(DbField* field)
+void DataGrid::GridLink::RecordChanged(Field* field)
 {
     grid_.CurrentRecordChanged(field);
 }
 
-void TCustomDBGridEh::GridLink::LayoutChanged()
+void DataGrid::GridLink::LayoutChanged()
 {
     grid_.layoutAnnounced_ = true;
     grid_.RequestLayout();
     grid_.layoutAnnounced_ = false;
 }
 
-void TCustomDBGridEh::GridLink::EditingChanged()
+void DataGrid::GridLink::EditingChanged()
 {
-    if (grid_.options_.Has(dgIndicator) && grid_.indicatorRow_ >= 0)
+    if (grid_.options_.Has(Option::Indicator) && grid_.indicatorRow_ >= 0)
         grid_.InvalidateCell(0, grid_.indicatorRow_);
 }
 
-void TCustomDBGridEh::ActiveStateChanged(bool open)
+void DataGrid::ActiveStateChanged(bool open)
 {
     Q_UNUSED(open);
     sumList_.SetDataSet(DataSet());
     RequestLayout();
     UpdateVertScrollBar();
-    columns_.DropFields();
+    // Persistent columns follow the fields of the new opening, or let go of the old ones.
+    if (columns_.PersistentState())
+        columns_.BindFieldsByName();
 }
 
-void TCustomDBGridEh::WindowContentChanged()
+void DataGrid::WindowContentChanged()
 {
     if (!Window())
         return;
@@ -358,7 +355,7 @@ void TCustomDBGridEh::WindowContentChanged()
     InvalidateGrid();
 }
 
-QRect TCustomDBGridEh::RowBox(int row) const
+QRect DataGrid::RowBox(int row) const
 {
     const QRect cells = RangeBounds(0, ColCount() + ContraColCount() - 1, row, row, true);
     if (cells.isEmpty() || !Window())
@@ -366,9 +363,9 @@ QRect TCustomDBGridEh::RowBox(int row) const
     return QRect(0, cells.top(), Window()->ClientSize().width(), cells.height());
 }
 
-void TCustomDBGridEh::RecordMoved(int distance)
+void DataGrid::RecordMoved(int distance)
 {
-    TControlWindow* window = Window();
+    ControlWindow* window = Window();
     if (!window)
         return;
     const int t = TopDataOffset();
@@ -387,24 +384,24 @@ void TCustomDBGridEh::RecordMoved(int distance)
         if (qAbs(distance) > rows) {
             InvalidateGrid();
         } else {
-            if (options_.Has(dgIndicator) && indicatorRow_ >= 0)
+            if (options_.Has(Option::Indicator) && indicatorRow_ >= 0)
                 InvalidateRow(indicatorRow_);
-            const int line = options_.Has(dgRowLines) ? GridLineWidth() : 0;
+            const int line = options_.Has(Option::RowLines) ? GridLineWidth() : 0;
             const QRect area = RangeBounds(0, ColCount() - 1, t, RowCount() - 1, true);
             if (!area.isEmpty())
                 window->ScrollRect(QRect(0, area.top(), window->ClientSize().width(), area.height()), 0,
                                    -distance * (DefaultRowHeight() + line));
-            if (options_.Has(dgIndicator))
+            if (options_.Has(Option::Indicator))
                 InvalidateRow(Current().Row);
         }
     }
     for (int row = RowCount(); row < RowCount() + ContraRowCount(); ++row)
         InvalidateRow(row);
-    if (updateLock_ == 0)
+    if (!UpdateLocked())
         window->FlushPaint();
 }
 
-void TCustomDBGridEh::CurrentRecordChanged(DbField* field)
+void DataGrid::CurrentRecordChanged(Field* field)
 {
     if (!Window())
         return;
@@ -419,42 +416,42 @@ void TCustomDBGridEh::CurrentRecordChanged(DbField* field)
 
 // --- the vertical bar ---------------------------------------------------------------------
 
-void TCustomDBGridEh::UpdateVertScrollBar()
+void DataGrid::UpdateVertScrollBar()
 {
     if (!Window())
         return;
-    DbQuery* dataSet = DataSet();
+    Query* dataSet = DataSet();
     if (sumList_.HasRecordNumbers()) {
         const int page = qMax(0, RowCount() - TopDataOffset());
         SetVertScrollBarValues({1, sumList_.CountRecords() + page - 1, page, sumList_.GetRecordNumber()});
         return;
     }
-    const int position = !dataSet || dataSet->Bof() ? 0 : dataSet->Eof() ? 4 : 2;
-    SetVertScrollBarValues({0, 4, 0, position});
+    const int position = !dataSet || dataSet->Bof() ? kFirst : dataSet->Eof() ? kLast : kBetween;
+    SetVertScrollBarValues({kFirst, kLast, 0, position});
 }
 
-void TCustomDBGridEh::HandleVertScroll(TScrollCodeEh code, int position)
+void DataGrid::HandleVertScroll(ScrollCode code, int position)
 {
     if (Window() && Window()->CanFocus())
         Window()->SetFocus();
-    DbQuery* dataSet = DataSet();
+    Query* dataSet = DataSet();
     if (!link_.Active() || !dataSet)
         return;
     const int rows = RowCount() - TopDataOffset();
     switch (code) {
-    case scLineUp: dataSet->MoveBy(-(link_.ActiveRecord() + 1)); break;
-    case scLineDown: dataSet->MoveBy(link_.RecordCount() - link_.ActiveRecord()); break;
-    case scPageUp: dataSet->MoveBy(-rows); break;
-    case scPageDown: dataSet->MoveBy(rows); break;
-    case scTop: dataSet->First(); break;
-    case scBottom: dataSet->Last(); break;
-    case scTrack:
+    case ScrollCode::LineUp: dataSet->MoveBy(-(link_.ActiveRecord() + 1)); break;
+    case ScrollCode::LineDown: dataSet->MoveBy(link_.RecordCount() - link_.ActiveRecord()); break;
+    case ScrollCode::PageUp: dataSet->MoveBy(-rows); break;
+    case ScrollCode::PageDown: dataSet->MoveBy(rows); break;
+    case ScrollCode::Top: dataSet->First(); break;
+    case ScrollCode::Bottom: dataSet->Last(); break;
+    case ScrollCode::Track:
         if (VertScrollBar.Tracking) {
             dataSet->MoveBy(position - dataSet->RecNo());
             ignoreThumbPosition_ = true;
         }
         break;
-    case scPosition:
+    case ScrollCode::Position:
         if (ignoreThumbPosition_) {
             ignoreThumbPosition_ = false;
             break;
@@ -468,14 +465,14 @@ void TCustomDBGridEh::HandleVertScroll(TScrollCodeEh code, int position)
                 dataSet->Last();
         } else {
             switch (position) {
-            case 0: dataSet->First(); break;
-            case 1: dataSet->MoveBy(-rows); break;
-            case 3: dataSet->MoveBy(rows); break;
-            case 4: dataSet->Last(); break;
+            case kFirst: dataSet->First(); break;
+            case kPageUp: dataSet->MoveBy(-rows); break;
+            case kPageDown: dataSet->MoveBy(rows); break;
+            case kLast: dataSet->Last(); break;
             default: break;
             }
         }
         break;
-    case scEndScroll: break;
+    case ScrollCode::EndScroll: break;
     }
 }

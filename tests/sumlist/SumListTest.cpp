@@ -1,4 +1,4 @@
-#include "sumlist/DBSumLst.h"
+#include "sumlist/SumList.h"
 
 #include "db/Connection.h"
 #include "db/DatabaseError.h"
@@ -10,38 +10,40 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Six records: amounts 1.5, 2.25, null, 4, null, 10; names n1..n6.
-class SumList : public ::testing::Test {
+class SumListTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         UseOdbcIni(dir_.path(), QString());
-        const QString path = dir_.filePath(u"sums.db"_qs);
+        const QString path = dir_.filePath(u"sums.db"_s);
         const QString script = u"CREATE TABLE t (id INTEGER, name VARCHAR(10), amount REAL, blank REAL);"
                                u"INSERT INTO t VALUES (1,'n1',1.5,NULL),(2,'n2',2.25,NULL),(3,'n3',NULL,NULL),"
-                               u"(4,'n4',4,NULL),(5,'n5',NULL,NULL),(6,'n6',10,NULL);"_qs;
-        ASSERT_EQ(RunProgram(u"sqlite3"_qs, {path, script}).ExitCode, 0);
+                               u"(4,'n4',4,NULL),(5,'n5',NULL,NULL),(6,'n6',10,NULL);"_s;
+        ASSERT_EQ(RunProgram(u"sqlite3"_s, {path, script}).ExitCode, 0);
         connection_.SetEmbeddedDatabase(path);
         query_.SetConnection(&connection_);
-        query_.SQL().append(u"SELECT id, name, amount, blank FROM t ORDER BY id"_qs);
-        sums_.SumListChanged = [this](TDBSumListProducer&) { ++changes_; };
+        query_.SQL().append(u"SELECT id, name, amount, blank FROM t ORDER BY id"_s);
+        sums_.SumListChanged = [this](SumList&) { ++changes_; };
         sums_.SetDataSet(&query_);
     }
 
-    TDBSum& Add(TGroupOperation operation, const QString& field = QString())
+    SumItem& Add(SumItem::Operation operation, const QString& field = QString())
     {
-        TDBSum& sum = sums_.SumCollection().Add();
+        SumItem& sum = sums_.SumCollection().Add();
         sum.SetGroupOperation(operation);
         sum.SetFieldName(field);
         return sum;
     }
 
     QTemporaryDir dir_;
-    DbConnection connection_;
-    DbQuery query_;
-    TDBGridEhSumList sums_;
+    Connection connection_;
+    Query query_;
+    SumList sums_;
     int changes_ = 0;
 };
 
@@ -55,13 +57,13 @@ TEST(FixedPoint, TenThousandthsRoundedToTheNearest)
     EXPECT_DOUBLE_EQ(FromFixedPoint(22500), 2.25);
 }
 
-TEST_F(SumList, OpeningCountsSumsAndAveragesEveryRecord)
+TEST_F(SumListTest, OpeningCountsSumsAndAveragesEveryRecord)
 {
-    TDBSum& all = Add(goCount);
-    TDBSum& withAmount = Add(goCount, u"amount"_qs);
-    TDBSum& total = Add(goSum, u"AMOUNT"_qs);
-    TDBSum& average = Add(goAvg, u"amount"_qs);
-    TDBSum& allNull = Add(goAvg, u"blank"_qs);
+    SumItem& all = Add(SumItem::Operation::Count);
+    SumItem& withAmount = Add(SumItem::Operation::Count, u"amount"_s);
+    SumItem& total = Add(SumItem::Operation::Sum, u"AMOUNT"_s);
+    SumItem& average = Add(SumItem::Operation::Avg, u"amount"_s);
+    SumItem& allNull = Add(SumItem::Operation::Avg, u"blank"_s);
     sums_.SetActive(true);
     EXPECT_TRUE(sums_.Hooked());
     query_.Open();
@@ -73,9 +75,9 @@ TEST_F(SumList, OpeningCountsSumsAndAveragesEveryRecord)
     EXPECT_EQ(allNull.Result, 0);
     EXPECT_EQ(query_.RecNo(), 1);
     EXPECT_FALSE(sums_.Recalculating());
-    EXPECT_EQ(sums_.SumCollection().FindSum(goSum, u"amount"_qs), &total);
-    EXPECT_EQ(sums_.SumCollection().FindSum(goCount, QString()), &all);
-    EXPECT_EQ(sums_.SumCollection().FindSum(goAvg, u"name"_qs), nullptr);
+    EXPECT_EQ(sums_.SumCollection().FindSum(SumItem::Operation::Sum, u"amount"_s), &total);
+    EXPECT_EQ(sums_.SumCollection().FindSum(SumItem::Operation::Count, QString()), &all);
+    EXPECT_EQ(sums_.SumCollection().FindSum(SumItem::Operation::Avg, u"name"_s), nullptr);
 
     // Closing zeroes everything.
     changes_ = 0;
@@ -85,39 +87,39 @@ TEST_F(SumList, OpeningCountsSumsAndAveragesEveryRecord)
     EXPECT_GE(changes_, 1);
 }
 
-TEST_F(SumList, AWalkLeavesTheFirstRecordCurrentAndNoWalkMovesNothing)
+TEST_F(SumListTest, AWalkLeavesTheFirstRecordCurrentAndNoWalkMovesNothing)
 {
     query_.Open();
     query_.MoveBy(3);
     sums_.SetActive(true);  // nothing counts: no walk
     EXPECT_EQ(query_.RecNo(), 4);
-    Add(goCount);
+    Add(SumItem::Operation::Count);
     EXPECT_EQ(query_.RecNo(), 1);  // adding an item recounts, from the first record
     EXPECT_EQ(sums_.SumCollection().Item(0).Result, 6 * kFixedOne);
 
     sums_.SumCollection().BeginUpdate();
-    Add(goSum, u"amount"_qs);
-    Add(goSum, u"id"_qs);
+    Add(SumItem::Operation::Sum, u"amount"_s);
+    Add(SumItem::Operation::Sum, u"id"_s);
     sums_.SumCollection().EndUpdate();  // one recount for both
     EXPECT_EQ(sums_.SumCollection().Item(2).Result, 21 * kFixedOne);
 }
 
-TEST_F(SumList, ItTakesOverTheEventSlotsAndChainsTheOldHandlers)
+TEST_F(SumListTest, ItTakesOverTheEventSlotsAndChainsTheOldHandlers)
 {
     QStringList calls;
-    query_.SetAfterOpen([&](DbQuery&) { calls.append(u"own open"_qs); });
-    query_.SetAfterScroll([&](DbQuery&) { calls.append(u"own scroll"_qs); });
-    TDBSum& all = Add(goCount);
-    sums_.OnRecalcAll = [&](TDBSumListProducer&) { calls.append(u"recalc"_qs); };
-    sums_.OnAfterRecalcAll = [&](TDBSumListProducer&) { calls.append(u"after recalc"_qs); };
+    query_.SetAfterOpen([&](Query&) { calls.append(u"own open"_s); });
+    query_.SetAfterScroll([&](Query&) { calls.append(u"own scroll"_s); });
+    SumItem& all = Add(SumItem::Operation::Count);
+    sums_.OnRecalcAll = [&](SumList&) { calls.append(u"recalc"_s); };
+    sums_.OnAfterRecalcAll = [&](SumList&) { calls.append(u"after recalc"_s); };
     sums_.SetActive(true);
     query_.Open();
     query_.Next();
     // The walk's own moves call the saved scroll handler but start nothing.
-    EXPECT_EQ(calls.first(), u"recalc"_qs);
-    EXPECT_EQ(calls.count(u"after recalc"_qs), 1);
-    EXPECT_EQ(calls.count(u"own open"_qs), 1);
-    EXPECT_EQ(calls.indexOf(u"own open"_qs), calls.indexOf(u"after recalc"_qs) + 1);
+    EXPECT_EQ(calls.first(), u"recalc"_s);
+    EXPECT_EQ(calls.count(u"after recalc"_s), 1);
+    EXPECT_EQ(calls.count(u"own open"_s), 1);
+    EXPECT_EQ(calls.indexOf(u"own open"_s), calls.indexOf(u"after recalc"_s) + 1);
     EXPECT_EQ(all.Result, 6 * kFixedOne);
 
     sums_.SetActive(false);
@@ -125,17 +127,17 @@ TEST_F(SumList, ItTakesOverTheEventSlotsAndChainsTheOldHandlers)
     EXPECT_EQ(all.Result, 0);
     calls.clear();
     query_.Next();
-    EXPECT_EQ(calls, QStringList{u"own scroll"_qs});  // the slot is its own again
+    EXPECT_EQ(calls, QStringList{u"own scroll"_s});  // the slot is its own again
 }
 
-TEST_F(SumList, AFilterChangeRecountsAtTheNextMove)
+TEST_F(SumListTest, AFilterChangeRecountsAtTheNextMove)
 {
-    Add(goCount);
+    Add(SumItem::Operation::Count);
     sums_.SetActive(true);
     query_.Open();
     int recounts = 0;
-    sums_.OnRecalcAll = [&](TDBSumListProducer&) { ++recounts; };
-    query_.SetFilter(u"id > 2"_qs);  // not filtered: no recount
+    sums_.OnRecalcAll = [&](SumList&) { ++recounts; };
+    query_.SetFilter(u"id > 2"_s);  // not filtered: no recount
     query_.Next();
     EXPECT_EQ(recounts, 0);
     query_.SetFiltered(true);
@@ -143,45 +145,45 @@ TEST_F(SumList, AFilterChangeRecountsAtTheNextMove)
     EXPECT_EQ(recounts, 1);
     query_.Next();
     EXPECT_EQ(recounts, 1);
-    query_.SetFilter(u"id > 3"_qs);
+    query_.SetFilter(u"id > 3"_s);
     query_.Next();
     EXPECT_EQ(recounts, 2);
 }
 
-TEST_F(SumList, ExternalRecalculationLeavesTheValuesToTheApplication)
+TEST_F(SumListTest, ExternalRecalculationLeavesTheValuesToTheApplication)
 {
-    TDBSum& all = Add(goCount);
+    SumItem& all = Add(SumItem::Operation::Count);
     sums_.SetActive(true);
     query_.Open();
     bool after = false;
-    sums_.OnRecalcAll = [&](TDBSumListProducer&) { all.Result = 42; };
-    sums_.OnAfterRecalcAll = [&](TDBSumListProducer&) { after = true; };
+    sums_.OnRecalcAll = [&](SumList&) { all.Result = 42; };
+    sums_.OnAfterRecalcAll = [&](SumList&) { after = true; };
     sums_.SetExternalRecalc(true);
     EXPECT_EQ(all.Result, 42);
     EXPECT_FALSE(after);
 }
 
-TEST_F(SumList, AMissingFieldFailsTheWalkButTheClosingStepsRun)
+TEST_F(SumListTest, AMissingFieldFailsTheWalkButTheClosingStepsRun)
 {
-    Add(goSum, u"no_such"_qs);
+    Add(SumItem::Operation::Sum, u"no_such"_s);
     query_.Open();
     changes_ = 0;
     try {
         sums_.SetActive(true);
         FAIL();
-    } catch (const EDatabaseError& error) {
-        EXPECT_EQ(error.Message(), u"Field 'no_such' not found"_qs);
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.Message(), u"Field 'no_such' not found"_s);
     }
     EXPECT_FALSE(sums_.Recalculating());
     EXPECT_GE(changes_, 2);  // cleared, then the closing notice
 }
 
-TEST_F(SumList, SingleRecordChangesAdjustTheValuesWithoutAWalk)
+TEST_F(SumListTest, SingleRecordChangesAdjustTheValuesWithoutAWalk)
 {
-    TDBSum& all = Add(goCount);
-    TDBSum& withAmount = Add(goCount, u"amount"_qs);
-    TDBSum& total = Add(goSum, u"amount"_qs);
-    TDBSum& average = Add(goAvg, u"amount"_qs);
+    SumItem& all = Add(SumItem::Operation::Count);
+    SumItem& withAmount = Add(SumItem::Operation::Count, u"amount"_s);
+    SumItem& total = Add(SumItem::Operation::Sum, u"amount"_s);
+    SumItem& average = Add(SumItem::Operation::Avg, u"amount"_s);
     sums_.SetActive(true);
     query_.Open();
     query_.SetRecNo(4);  // amount 4
@@ -212,7 +214,7 @@ TEST_F(SumList, SingleRecordChangesAdjustTheValuesWithoutAWalk)
     query_.AfterCancel()(query_);
 }
 
-TEST_F(SumList, RecordNumbersComeFromTheSequencedDataSet)
+TEST_F(SumListTest, RecordNumbersComeFromTheSequencedDataSet)
 {
     EXPECT_FALSE(sums_.HasRecordNumbers() && sums_.CountRecords() > 0);
     query_.Open();

@@ -1,48 +1,38 @@
 // The cell grid's scrolling: top-left moves, the scroll requests and bars.
-#include "GridsEh.h"
+#include "CellGrid.h"
 
-namespace {
-
-// Both are non-negative here; the quotient rounded to the nearest integer.
-int RoundedQuotient(qint64 numerator, qint64 denominator)
-{
-    return int((numerator * 2 + denominator) / (denominator * 2));
-}
-
-} // namespace
-
-void TCustomGridEh::SetTopLeft(int leftCol, int topRow)
+void CellGrid::SetTopLeft(int leftCol, int topRow)
 {
     if (leftCol == leftCol_ && topRow == topRow_)
         return;
     if (window_)
         window_->FlushPaint();
     const GridLayout before = ComputeLayout();
-    const TGridCoordEh from{leftCol_, topRow_};
+    const CellPos from{leftCol_, topRow_};
     leftCol_ = leftCol;
     topRow_ = topRow;
     UpdateHorzScrollPosition();
     MoveTopLeft(from, before);
 }
 
-void TCustomGridEh::MoveTopLeft(TGridCoordEh from, const GridLayout& before)
+void CellGrid::MoveTopLeft(CellPos from, const GridLayout& before)
 {
     if (window_) {
-        ShiftPixels(gaColumns, from.Col, leftCol_, before);
-        ShiftPixels(gaRows, from.Row, topRow_, before);
+        ShiftPixels(Axis::Columns, from.Col, leftCol_, before);
+        ShiftPixels(Axis::Rows, from.Row, topRow_, before);
     }
     TopLeftChanged();
 }
 
-void TCustomGridEh::ShiftPixels(TGridAxisEh axis, int from, int to, const GridLayout& before)
+void CellGrid::ShiftPixels(Axis axis, int from, int to, const GridLayout& before)
 {
-    const GridAxisLayout& a = before.Axis(axis);
+    const AxisLayout& a = before.Axis(axis);
     int distance = 0;
     for (int i = qMin(from, to); i < qMax(from, to); ++i)
         distance += a.ExtentOf(i) + a.LinePx;
     if (to > from)
         distance = -distance;
-    if (axis == gaColumns && from != to) {
+    if (axis == Axis::Columns && from != to) {
         distance += pixelShift_;
         pixelShift_ = 0;
     }
@@ -53,13 +43,13 @@ void TCustomGridEh::ShiftPixels(TGridAxisEh axis, int from, int to, const GridLa
         return;
     }
     const QSize client = window_->ClientSize();
-    if (axis == gaColumns)
+    if (axis == Axis::Columns)
         window_->ScrollRect(QRect(QPoint(a.FixedEnd, 0), QPoint(a.ScrollLimit - 1, client.height() - 1)), distance, 0);
     else
         window_->ScrollRect(QRect(QPoint(0, a.FixedEnd), QPoint(client.width() - 1, a.ScrollLimit - 1)), 0, distance);
 }
 
-void TCustomGridEh::BringCellIntoView(int col, int row)
+void CellGrid::BringCellIntoView(int col, int row)
 {
     const GridLayout layout = ComputeLayout();
     const bool colInView = col >= leftCol_ && col <= layout.Columns.LastWholeCell;
@@ -79,11 +69,11 @@ void TCustomGridEh::BringCellIntoView(int col, int row)
     SetTopLeft(left, top);
 }
 
-void TCustomGridEh::HandleScrollMessage(TGridAxisEh axis, TScrollCodeEh code, int thumbPosition)
+void CellGrid::HandleScrollMessage(Axis axis, ScrollCode code, int thumbPosition)
 {
     if (window_ && window_->Showing() && window_->CanFocus())
         window_->SetFocus();
-    if (axis != gaColumns || options_.Has(goRowSelectEh))
+    if (axis != Axis::Columns || options_.Has(Option::RowSelect))
         return;  // pixel-wise scrolling of whole-row select is not used by this program
 
     const GridLayout layout = ComputeLayout();
@@ -103,71 +93,71 @@ void TCustomGridEh::HandleScrollMessage(TGridAxisEh axis, TScrollCodeEh code, in
         left = next;
     };
     switch (code) {
-    case scLineUp: step(-1); break;
-    case scLineDown: step(1); break;
-    case scPageUp: step(-qMax(1, leftCol_ - FirstCellToFit(layout.Columns, leftCol_))); break;
-    case scPageDown: step(qMax(1, layout.Columns.LastWholeCell - leftCol_)); break;
-    case scTrack:
-        if (!options_.Has(goThumbTrackingEh))
+    case ScrollCode::LineUp: step(-1); break;
+    case ScrollCode::LineDown: step(1); break;
+    case ScrollCode::PageUp: step(-qMax(1, leftCol_ - FirstCellToFit(layout.Columns, leftCol_))); break;
+    case ScrollCode::PageDown: step(qMax(1, layout.Columns.LastWholeCell - leftCol_)); break;
+    case ScrollCode::Track:
+        if (!options_.Has(Option::ThumbTracking))
             return;
         [[fallthrough]];
-    case scPosition:
-        left = fixedCols_ + (maxLeft > fixedCols_ ? RoundedQuotient(qint64(thumbPosition) * (maxLeft - fixedCols_), 127) : 0);
+    case ScrollCode::Position:
+        left = fixedCols_ + (maxLeft > fixedCols_ ? RoundedQuotient(qint64(thumbPosition) * (maxLeft - fixedCols_), kScrollRange) : 0);
         break;
-    case scTop: left = fixedCols_; break;
-    case scBottom: left = maxLeft; break;
-    case scEndScroll: return;
+    case ScrollCode::Top: left = fixedCols_; break;
+    case ScrollCode::Bottom: left = maxLeft; break;
+    case ScrollCode::EndScroll: return;
     }
     SetTopLeft(qBound(fixedCols_, left, qMax(fixedCols_, maxLeft)), topRow_);
     // The bar may have moved its thumb by itself: it shows the grid's position.
     UpdateHorzScrollPosition();
 }
 
-int TCustomGridEh::HorzScrollPosition(int maxLeft) const
+int CellGrid::HorzScrollPosition(int maxLeft) const
 {
     if (maxLeft <= fixedCols_)
         return 0;
-    return RoundedQuotient(qint64(leftCol_ - fixedCols_) * 127, maxLeft - fixedCols_);
+    return RoundedQuotient(qint64(leftCol_ - fixedCols_) * kScrollRange, maxLeft - fixedCols_);
 }
 
-void TCustomGridEh::UpdateHorzScrollPosition()
+void CellGrid::UpdateHorzScrollPosition()
 {
-    if (!window_ || !window_->Showing() || scrollBars_ == ssNoneEh || scrollBars_ == ssVerticalEh)
+    if (!window_ || !window_->Showing() || scrollBars_ == ScrollStyle::None || scrollBars_ == ScrollStyle::Vertical)
         return;
-    TScrollInfo info = window_->ScrollInfo(TScrollBarKind::Horizontal);
+    ScrollBarInfo info = window_->ScrollInfo(ScrollBarKind::Horizontal);
     const int position = HorzScrollPosition(MaxTopLeft().Col);
     if (info.Pos != position) {
         info.Pos = position;
-        window_->SetScrollInfo(TScrollBarKind::Horizontal, info);
+        window_->SetScrollInfo(ScrollBarKind::Horizontal, info);
     }
 }
 
-void TCustomGridEh::RefreshScrollBars()
+void CellGrid::RefreshScrollBars()
 {
-    if (!window_ || !window_->Showing() || scrollBars_ == ssNoneEh)
+    if (!window_ || !window_->Showing() || scrollBars_ == ScrollStyle::None)
         return;
     const GridLayout before = ComputeLayout();
-    const TGridCoordEh from{leftCol_, topRow_};
-    const bool horizontal = scrollBars_ == ssHorizontalEh || scrollBars_ == ssBothEh;
-    const bool vertical = (scrollBars_ == ssVerticalEh || scrollBars_ == ssBothEh) && ShowsBaseVertScrollBar();
+    const CellPos from{leftCol_, topRow_};
+    const bool horizontal = scrollBars_ == ScrollStyle::Horizontal || scrollBars_ == ScrollStyle::Both;
+    const bool vertical = (scrollBars_ == ScrollStyle::Vertical || scrollBars_ == ScrollStyle::Both) && ShowsBaseVertScrollBar();
 
     const auto setRanges = [&] {
-        const TGridCoordEh maxTopLeft = MaxTopLeft();
+        const CellPos maxTopLeft = MaxTopLeft();
         if (horizontal) {
-            const TScrollInfo wanted{0, maxTopLeft.Col > fixedCols_ ? 127 : 0, 0, 0};
-            const TScrollInfo now = window_->ScrollInfo(TScrollBarKind::Horizontal);
+            const ScrollBarInfo wanted{0, maxTopLeft.Col > fixedCols_ ? kScrollRange : 0, 0, 0};
+            const ScrollBarInfo now = window_->ScrollInfo(ScrollBarKind::Horizontal);
             if (now.Min != wanted.Min || now.Max != wanted.Max)
-                window_->SetScrollInfo(TScrollBarKind::Horizontal, {wanted.Min, wanted.Max, 0, now.Pos});
+                window_->SetScrollInfo(ScrollBarKind::Horizontal, {wanted.Min, wanted.Max, 0, now.Pos});
             if (leftCol_ > maxTopLeft.Col) {
                 window_->FlushPaint();
                 leftCol_ = qMax(fixedCols_, maxTopLeft.Col);
             }
         }
         if (vertical) {
-            const TScrollInfo wanted{0, maxTopLeft.Row > fixedRows_ ? 127 : 0, 0, 0};
-            const TScrollInfo now = window_->ScrollInfo(TScrollBarKind::Vertical);
+            const ScrollBarInfo wanted{0, maxTopLeft.Row > fixedRows_ ? kScrollRange : 0, 0, 0};
+            const ScrollBarInfo now = window_->ScrollInfo(ScrollBarKind::Vertical);
             if (now.Min != wanted.Min || now.Max != wanted.Max)
-                window_->SetScrollInfo(TScrollBarKind::Vertical, {wanted.Min, wanted.Max, 0, now.Pos});
+                window_->SetScrollInfo(ScrollBarKind::Vertical, {wanted.Min, wanted.Max, 0, now.Pos});
             if (topRow_ > maxTopLeft.Row) {
                 window_->FlushPaint();
                 topRow_ = qMax(fixedRows_, maxTopLeft.Row);
@@ -183,11 +173,11 @@ void TCustomGridEh::RefreshScrollBars()
         UpdateHorzScrollPosition();
     if (vertical) {
         const int maxTop = MaxTopLeft().Row;
-        TScrollInfo info = window_->ScrollInfo(TScrollBarKind::Vertical);
-        const int position = maxTop > fixedRows_ ? RoundedQuotient(qint64(topRow_ - fixedRows_) * 127, maxTop - fixedRows_) : 0;
+        ScrollBarInfo info = window_->ScrollInfo(ScrollBarKind::Vertical);
+        const int position = maxTop > fixedRows_ ? RoundedQuotient(qint64(topRow_ - fixedRows_) * kScrollRange, maxTop - fixedRows_) : 0;
         if (info.Pos != position) {
             info.Pos = position;
-            window_->SetScrollInfo(TScrollBarKind::Vertical, info);
+            window_->SetScrollInfo(ScrollBarKind::Vertical, info);
         }
     }
     if (from.Col != leftCol_ || from.Row != topRow_)

@@ -1,93 +1,50 @@
 #pragma once
 
-#include "DBGridEhColumns.h"
-#include "GridsEh.h"
+#include "GridColumn.h"
+#include "CellGrid.h"
 
 #include "db/DataSource.h"
+#include "sumlist/SumList.h"
 
-#include <QImage>
-#include <QPainter>
+#include <QColor>
 #include <array>
 #include <memory>
 #include <optional>
 
-enum TDBGridOption {
-    dgEditing = 1 << 0,
-    dgAlwaysShowEditor = 1 << 1,
-    dgTitles = 1 << 2,
-    dgIndicator = 1 << 3,
-    dgColumnResize = 1 << 4,
-    dgColLines = 1 << 5,
-    dgRowLines = 1 << 6,
-    dgTabs = 1 << 7,
-    dgRowSelect = 1 << 8,
-    dgAlwaysShowSelection = 1 << 9,
-    dgConfirmDelete = 1 << 10,
-    dgCancelOnExit = 1 << 11,
-    dgMultiSelect = 1 << 12,
-};
-using TDBGridOptions = TOptionSet<TDBGridOption>;
-
-enum TDBGridEhOption : unsigned {
-    dghFixed3D = 1u << 0,
-    dghFrozen3D = 1u << 1,
-    dghFooter3D = 1u << 2,
-    dghData3D = 1u << 3,
-    dghResizeWholeRightPart = 1u << 4,
-    dghHighlightFocus = 1u << 5,
-    dghClearSelection = 1u << 6,
-    dghFitRowHeightToText = 1u << 7,
-    dghAutoSortMarking = 1u << 8,
-    dghMultiSortMarking = 1u << 9,
-    dghEnterAsTab = 1u << 10,
-    dghTraceColSizing = 1u << 11,
-    dghIncSearch = 1u << 12,
-    dghPreferIncSearch = 1u << 13,
-    dghRowHighlight = 1u << 14,
-    dghDblClickOptimizeColWidth = 1u << 15,
-    dghDialogFind = 1u << 16,
-    dghRecordMoving = 1u << 17,
-    dghShowRecNo = 1u << 18,
-    dghColumnResize = 1u << 19,
-    dghColumnMove = 1u << 20,
-    dghAutoFitRowHeight = 1u << 21,
-};
-using TDBGridEhOptions = TOptionSet<TDBGridEhOption>;
-
-enum TScrollBarVisibleModeEh { sbAlwaysShowEh, sbNeverShowEh, sbAutoShowEh };
+class ImageCanvas;
 
 // The settings of one of the grid's scroll bars.
-class TDBGridEhScrollBar {
+class GridScrollBar {
 public:
-    bool Visible() const { return visibleMode_ != sbNeverShowEh; }
-    void SetVisible(bool visible) { visibleMode_ = visible ? sbAutoShowEh : sbNeverShowEh; }
-    TScrollBarVisibleModeEh VisibleMode() const { return visibleMode_; }
-    void SetVisibleMode(TScrollBarVisibleModeEh mode) { visibleMode_ = mode; }
+    enum class Showing { Always, Never, Auto };
+
+    bool Visible() const { return visibleMode_ != Showing::Never; }
+    void SetVisible(bool visible) { visibleMode_ = visible ? Showing::Auto : Showing::Never; }
+    Showing VisibleMode() const { return visibleMode_; }
+    void SetVisibleMode(Showing mode) { visibleMode_ = mode; }
     bool Tracking = false;
     // A separate bar that takes the values instead of the grid's own.
-    TControlWindow* ExtScrollBar = nullptr;
+    ControlWindow* ExtScrollBar = nullptr;
 
 private:
-    TScrollBarVisibleModeEh visibleMode_ = sbAutoShowEh;
-};
-using TVertDBGridEhScrollBar = TDBGridEhScrollBar;
-
-// Where a grid line lies, for its colour.
-enum TGridLinePlaceEh {
-    glFixedCells,          // between indicator and title cells
-    glDataCells,           // between data cells, frozen or scrolling
-    glFrozenSeparator,     // after the last frozen column
-    glFooterSeparator,     // between the data area and the footer rows
-    glFooterCells,         // between footer cells
-    glContraSeparator,     // before the contra columns
+    Showing visibleMode_ = Showing::Auto;
 };
 
 // The colours of the grid's lines: 18 slots, each a colour or unset; an
 // unset slot takes one of the two base colours.
-class TGridLineColorsEh {
+class GridLineColours {
 public:
+    // Where a grid line lies.
+    enum class Place {
+        FixedCells,       // between indicator and title cells
+        DataCells,        // between data cells, frozen or scrolling
+        FrozenSeparator,  // after the last frozen column
+        FooterSeparator,  // between the data area and the footer rows
+        FooterCells,      // between footer cells
+        ContraSeparator,  // before the contra columns
+    };
     static constexpr int kSlots = 18;
-    explicit TGridLineColorsEh(class TCustomDBGridEh& grid) : grid_(grid) {}
+    explicit GridLineColours(class DataGrid& grid) : grid_(grid) {}
     // Silver, or grey when the grid itself is silver; unless set.
     QColor DataLineColor() const;
     void SetDataLineColor(const QColor& colour) { dataLine_ = colour; }
@@ -97,54 +54,99 @@ public:
     std::optional<QColor> Slot(int index) const { return slots_.at(size_t(index)); }
     void SetSlot(int index, std::optional<QColor> colour) { slots_.at(size_t(index)) = colour; }
     // The colour a line takes at a place: its slot when set, else a base colour.
-    QColor ColourAt(TGridLinePlaceEh place) const;
+    QColor ColourAt(Place place) const;
 
 private:
-    TCustomDBGridEh& grid_;
+    DataGrid& grid_;
     std::optional<QColor> dataLine_;
     std::optional<QColor> fixedLine_;
     std::array<std::optional<QColor>, kSlots> slots_{};
 };
 
-enum TCellHorzTypeEh { ctIndicatorEh, ctDataColEh };
-enum TCellVertTypeEh { ctTitleEh, ctFilterEh, ctDataRowEh, ctFooterEh };
-
-struct TCellTypeEh {
-    TCellHorzTypeEh Horz;
-    TCellVertTypeEh Vert;
+// What a cell shows, by its column and by its row.
+struct CellKind {
+    enum class Column { Indicator, Data };
+    enum class Row { Title, Filter, Data, Footer };
+    Column Horz;
+    Row Vert;
     int DataCol;  // the column's index among the grid's columns
     int DataRow;  // data row, or footer index for footer rows
 };
 
 // The data-aware grid: one grid column per visible column after an indicator
 // column, a title row, the data rows and the footer rows.
-class TCustomDBGridEh : public TCustomGridEh, public TColumnsOwnerEh, private TFieldWatcher {
+class DataGrid : public CellGrid, public ColumnsOwner, private FieldWatcher {
 public:
+    enum class Option : unsigned {
+        Editing = 1u << 0,
+        AlwaysShowEditor = 1u << 1,
+        Titles = 1u << 2,
+        Indicator = 1u << 3,
+        ColumnResize = 1u << 4,
+        ColLines = 1u << 5,
+        RowLines = 1u << 6,
+        Tabs = 1u << 7,
+        RowSelect = 1u << 8,
+        AlwaysShowSelection = 1u << 9,
+        ConfirmDelete = 1u << 10,
+        CancelOnExit = 1u << 11,
+        MultiSelect = 1u << 12,
+    };
+    using OptionSet = BitSet<Option>;
+    enum class ExtraOption : unsigned {
+        Fixed3D = 1u << 0,
+        Frozen3D = 1u << 1,
+        Footer3D = 1u << 2,
+        Data3D = 1u << 3,
+        ResizeWholeRightPart = 1u << 4,
+        HighlightFocus = 1u << 5,
+        ClearSelection = 1u << 6,
+        FitRowHeightToText = 1u << 7,
+        AutoSortMarking = 1u << 8,
+        MultiSortMarking = 1u << 9,
+        EnterAsTab = 1u << 10,
+        TraceColSizing = 1u << 11,
+        IncSearch = 1u << 12,
+        PreferIncSearch = 1u << 13,
+        RowHighlight = 1u << 14,
+        DblClickOptimizeColWidth = 1u << 15,
+        DialogFind = 1u << 16,
+        RecordMoving = 1u << 17,
+        ShowRecNo = 1u << 18,
+        ColumnResize = 1u << 19,
+        ColumnMove = 1u << 20,
+        AutoFitRowHeight = 1u << 21,
+    };
+    using ExtraOptionSet = BitSet<ExtraOption>;
+
     // The deferred layout message the grid posts to itself.
     static constexpr int kLayoutMessage = 1124;
+    // The indicator column's width, and the room around a title's text.
+    static constexpr int kIndicatorWidth = 11;
+    static constexpr int kTitleTextMargin = 4;
 
-    TCustomDBGridEh();
-    ~TCustomDBGridEh() override;
+    DataGrid();
+    ~DataGrid() override;
 
-    TDBGridColumnsEh& Columns() { return columns_; }
+    GridColumns& Columns() { return columns_; }
     // The visible columns in order, and the columns sorted by their titles' SortIndex.
-    const TColumnsEhList& VisibleColumns() const { return visibleColumns_; }
-    const TColumnsEhList& SortColumns() const { return sortColumns_; }
+    const ColumnList& VisibleColumns() const { return visibleColumns_; }
+    const ColumnList& SortColumns() const { return sortColumns_; }
     // The stored column list: written only when the columns are persistent.
     std::optional<QJsonArray> StoredColumns() const;
     void ReadStoredColumns(const QJsonArray& columns);
-    TGridLineColorsEh& GridLineColors() { return lineColours_; }
-    TDBGridEhScrollBar HorzScrollBar;
-    TVertDBGridEhScrollBar VertScrollBar;
+    GridLineColours& GridLineColors() { return lineColours_; }
+    GridScrollBar HorzScrollBar;
+    GridScrollBar VertScrollBar;
 
-    TDataSource* DataSource() const { return link_.DataSource(); }
-    void SetDataSource(TDataSource* source);
+    ::DataSource* DataSource() const { return link_.DataSource(); }
+    void SetDataSource(::DataSource* source);
 
     // The grid's own options; the base grid's follow from them.
-    TDBGridOptions Options() const { return options_; }
-    void SetOptions(TDBGridOptions options);
-    TDBGridEhOptions OptionsEh() const { return optionsEh_; }
-    void SetOptionsEh(TDBGridEhOptions options);
+    OptionSet Options() const { return options_; }
+    void SetOptions(OptionSet options);
+    ExtraOptionSet ExtraOptions() const { return extraOptions_; }
+    void SetExtraOptions(ExtraOptionSet options);
 
     // Data columns that stay in place (the base grid's frozen count follows).
     int FrozenCols() const { return frozenCols_; }
@@ -153,8 +155,8 @@ public:
     void SetFooterRowCount(int count);
     // An explicit data row height (0: from the font); the base grid's
     // per-row heights stay reachable with a row.
-    using TCustomGridEh::RowHeight;
-    using TCustomGridEh::SetRowHeight;
+    using CellGrid::RowHeight;
+    using CellGrid::SetRowHeight;
     int RowHeight() const { return rowHeight_; }
     void SetRowHeight(int height);
     int RowLines() const { return rowLines_; }
@@ -167,25 +169,33 @@ public:
     void SetFlat(bool flat);
     void SetReadOnly(bool readOnly);
     void SetUseMultiTitle(bool on);
-    void SetFont(const TFontEh& font);
-    void SetTitleFont(const TFontEh& font);
-    void SetFooterFont(const TFontEh& font);
+    void SetFont(const GridFont& font);
+    void SetTitleFont(const GridFont& font);
+    void SetFooterFont(const GridFont& font);
     void SetColor(const QString& colour);
     void SetFooterColor(const QString& colour);
+    // Row colours by record number; each follows Color until set.
+    QString EvenRowColor() const { return evenRowColour_.value_or(colour_); }
+    void SetEvenRowColor(const QString& colour);
+    QString OddRowColor() const { return oddRowColour_.value_or(colour_); }
+    void SetOddRowColor(const QString& colour);
+    // Applies one of the grid's settings as a stored layout gives it;
+    // false for a name that is not the grid's own.
+    bool ApplyStoredSetting(const QString& name, const QJsonValue& value);
     // The device text is measured on; the grid borrows a screen device when none is set.
-    void SetMeasuringCanvas(TCanvas* canvas) { measuringCanvas_ = canvas; }
+    void SetMeasuringCanvas(Canvas* canvas) { measuringCanvas_ = canvas; }
     void SetLoading(bool loading) { loading_ = loading; }
 
     int IndicatorOffset() const;
     int IndicatorWidth() const;
-    int TitleOffset() const { return options_.Has(dgTitles) ? 1 : 0; }
+    int TitleOffset() const { return options_.Has(Option::Titles) ? 1 : 0; }
     int TopDataOffset() const { return TitleOffset(); }
-    int DataRowHeight();
-    int TitleRowHeight();
-    TCellTypeEh GetCellType(int col, int row) const;
+    int DataRowHeight() const;
+    int TitleRowHeight() const;
+    CellKind GetCellType(int col, int row) const;
     // How many whole data rows fit between the title row and the footer rows
     // at the current client height (at least 1): the record window's size.
-    int DataRowsThatFit();
+    int DataRowsThatFit() const;
 
     // Layout work is batched: changes under the layout lock cost one pass,
     // run by the outermost UnlockLayout; work that cannot run now waits for
@@ -199,17 +209,14 @@ public:
     int LayoutLock() const { return layoutLock_; }
     // How many layout passes ran, for tests of the batching.
     int LayoutPassCount() const { return layoutPasses_; }
-    int UpdateLock() const { return updateLock_; }
-    void TakeUpdateLock() { updateLock_ = quint8(updateLock_ + 1); }
-    void ReleaseUpdateLock() { if (updateLock_ > 0) --updateLock_; }
 
     // The column of the grid's current cell, or null on the indicator.
-    TColumnEh* CurrentColumn();
+    GridColumn* CurrentColumn();
     // Makes a column current and scrolls it into view.
     void MoveToColumn(int columnIndex);
 
     // The field shown by data column i, or null; built by the layout pass.
-    DbField* MappedField(int dataColumn) const;
+    Field* MappedField(int dataColumn) const;
     int FieldMapCount() const { return int(fieldMap_.size()); }
     int WindowSize() const { return link_.BufferCount(); }
     int RecordsInWindow() const { return link_.RecordCount(); }
@@ -224,33 +231,33 @@ public:
     // The vertical bar from the record numbers the sum list knows.
     void UpdateVertScrollBar();
     // A vertical scroll request moves the current record.
-    void HandleVertScroll(TScrollCodeEh code, int position);
+    void HandleVertScroll(ScrollCode code, int position);
     // Shows the vertical bar's range, page and position.
-    void SetVertScrollBarValues(const TScrollInfo& info);
+    void SetVertScrollBarValues(const ScrollBarInfo& info);
     // A window at another resolution than the layout's 96 pixels per inch.
     void ScaleColumns(int m, int d);
 
     // What the columns see.
-    DbQuery* DataSet() const override { return link_.DataSet(); }
+    Query* DataSet() const override { return link_.DataSet(); }
     bool Loading() const override { return loading_; }
     bool LayoutChangeAnnounced() const override { return layoutAnnounced_; }
     bool HasWindow() const override { return Window() != nullptr; }
-    TFontEh Font() const override { return font_; }
-    TFontEh TitleFont() const override { return titleFont_; }
-    TFontEh FooterFont() const override { return footerFont_; }
+    GridFont Font() const override { return font_; }
+    GridFont TitleFont() const override { return titleFont_; }
+    GridFont FooterFont() const override { return footerFont_; }
     QString Color() const override { return colour_; }
     QString FixedColor() const override { return fixedColour_; }
     QString FooterColor() const override { return footerColour_; }
     bool ReadOnly() const override { return readOnly_; }
     bool UseMultiTitle() const override { return useMultiTitle_; }
-    int DefaultColWidth() const override { return TCustomGridEh::DefaultColWidth(); }
-    TCanvas& MeasuringCanvas() override;
-    TColumnDefValuesEh& ColumnDefValues() override { return columnDefValues_; }
-    TDBGridEhSumList* SumList() override { return &sumList_; }
+    int DefaultColWidth() const override { return CellGrid::DefaultColWidth(); }
+    Canvas& MeasuringCanvas() const override;
+    ColumnDefaults& ColumnDefValues() override { return columnDefValues_; }
+    ::SumList* SumList() override { return &sumList_; }
     // The text of a footer cell: the column's footer for that footer row, by
     // its value type, from the sum list's values and the data set.
-    QString GetFooterText(int footerRow, TColumnEh& column);
-    void ColumnsChanged(TColumnEh* column) override;
+    QString GetFooterText(int footerRow, GridColumn& column);
+    void ColumnsChanged(GridColumn* column) override;
     void Repaint() override { InvalidateGrid(); }
 
     // The data grid repaints a row cell by cell across all columns.
@@ -264,55 +271,61 @@ protected:
     void ActiveStateChanged(bool open);
     void WindowContentChanged();
     void RecordMoved(int distance);
-    void CurrentRecordChanged(DbField* field);
+    void CurrentRecordChanged(Field* field);
 
 private:
     bool AcquireLayoutLock();
+    // The padding of a data row around its text: the 3-D edge and the line.
+    int RowPad() const;
+    // With FitRowHeightToText the row height is kept as whole lines of text.
+    void FitRowHeightToText();
     void RunLayoutPass();
     void DefineFieldMap();
     void ClearFieldMap();
     void AddFieldMapping(const QString& name);
     void BuildDefaultColumns();
-    void FieldDestroyed(DbField* field) override;
+    void FieldDestroyed(Field* field) override;
     QRect RowBox(int row) const;
     // Grey lines between fixed cells when flat, black otherwise.
     void ApplyFixedLineColour();
     void ApplyBaseOptions();
     void RebuildVisibleColumns();
     void RebuildSortColumns();
-    int GridWidthOf(TColumnEh& column);
+    int GridWidthOf(const GridColumn& column) const;
     void ApplyColumnWidths();
 
-    TDBGridOptions options_;
-    TDBGridEhOptions optionsEh_;
+    OptionSet options_;
+    ExtraOptionSet extraOptions_;
     // Before the columns: their footers own items of the sum list.
-    TDBGridEhSumList sumList_;
-    TColumnDefValuesEh columnDefValues_;
-    TDBGridColumnsEh columns_;
-    TGridLineColorsEh lineColours_;
-    TColumnsEhList visibleColumns_;
-    TColumnsEhList sortColumns_;
+    ::SumList sumList_;
+    ColumnDefaults columnDefValues_;
+    GridColumns columns_;
+    GridLineColours lineColours_;
+    ColumnList visibleColumns_;
+    ColumnList sortColumns_;
     // The grid's view of the result set; it hands the data set to the sum list.
-    class GridLink : public TDataLink {
+    class GridLink : public DataLink {
     public:
-        explicit GridLink(TCustomDBGridEh& grid) : grid_(grid) {}
+        explicit GridLink(DataGrid& grid) : grid_(grid) {}
         void ActiveChanged() override;
         void DataSetChanged() override;
         void DataSetScrolled(int distance) override;
-        void RecordChanged(DbField* field) override;
+        void RecordChanged(Field* field) override;
         void LayoutChanged() override;
         void EditingChanged() override;
 
     private:
-        TCustomDBGridEh& grid_;
+        DataGrid& grid_;
     };
     GridLink link_{*this};
-    TFontEh font_;
-    TFontEh titleFont_;
-    TFontEh footerFont_;
-    QString colour_ = u"clWindow"_qs;
-    QString fixedColour_ = u"clBtnFace"_qs;
-    QString footerColour_ = u"clWindow"_qs;
+    GridFont font_;
+    GridFont titleFont_;
+    GridFont footerFont_;
+    QString colour_ = QStringLiteral("clWindow");
+    QString fixedColour_ = QStringLiteral("clBtnFace");
+    QString footerColour_ = QStringLiteral("clWindow");
+    std::optional<QString> evenRowColour_;
+    std::optional<QString> oddRowColour_;
     int frozenCols_ = 0;
     int footerRowCount_ = 0;
     int rowHeight_ = 0;
@@ -323,18 +336,15 @@ private:
     bool readOnly_ = false;
     bool useMultiTitle_ = false;
     bool loading_ = false;
-    TCanvas* measuringCanvas_ = nullptr;
-    std::unique_ptr<QImage> screenImage_;
-    std::unique_ptr<QPainter> screenPainter_;
-    std::unique_ptr<TCanvas> screenCanvas_;
-    std::optional<TScrollBarVisibleModeEh> lastVertMode_;
+    Canvas* measuringCanvas_ = nullptr;
+    mutable std::unique_ptr<ImageCanvas> screenCanvas_;
+    std::optional<GridScrollBar::Showing> lastVertMode_;
     int lastLeftCol_ = -1;
     quint8 layoutLock_ = 0;
-    quint8 updateLock_ = 0;
     bool layoutAnnounced_ = false;
     std::vector<int> fieldMap_;
     bool sparseMap_ = false;
-    std::vector<DbField*> watchedFields_;
+    std::vector<Field*> watchedFields_;
     int savedSlot_ = -1;
     int indicatorRow_ = -1;  // where painting last drew the record mark; -1 before any
     bool ignoreThumbPosition_ = false;

@@ -3,6 +3,8 @@
 #include "support/CatalogueGrid.h"
 #include "support/QtPrint.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using GridLink = CatalogueGrid;
@@ -19,7 +21,7 @@ TEST_F(GridLink, ChangesInsideOneLockCostOnePass)
     grid_.UnlockLayout();
     EXPECT_EQ(grid_.LayoutPassCount(), before + 1);
     EXPECT_EQ(grid_.LayoutLock(), 0);
-    EXPECT_EQ(grid_.UpdateLock(), 0);
+    EXPECT_FALSE(grid_.UpdateLocked());
 
     // While loading the configuration no pass runs.
     grid_.SetLoading(true);
@@ -36,7 +38,7 @@ TEST_F(GridLink, TheSearchSequenceOfTheMainWindow)
     // Closed: the columns stay, unbound; one empty data row and the footer.
     EXPECT_EQ(grid_.ColCount(), 9);
     EXPECT_EQ(grid_.FixedCols(), 5);
-    EXPECT_EQ(grid_.TCustomGridEh::FrozenCols(), 4);
+    EXPECT_EQ(grid_.FrozenFixedCols(), 4);
     EXPECT_EQ(grid_.RowCount(), 2);
     EXPECT_EQ(grid_.ContraRowCount(), 1);
     EXPECT_EQ(grid_.FieldMapCount(), 0);
@@ -44,39 +46,39 @@ TEST_F(GridLink, TheSearchSequenceOfTheMainWindow)
     // Open: a sparse map of the eight names, a window of the rows that fit.
     query_.Open();
     ASSERT_EQ(grid_.FieldMapCount(), 8);
-    EXPECT_EQ(grid_.MappedField(4)->FieldName(), u"CAS"_qs);
+    EXPECT_EQ(grid_.MappedField(4)->FieldName(), u"CAS"_s);
     EXPECT_EQ(grid_.WindowSize(), 12);
     EXPECT_EQ(grid_.RecordsInWindow(), 12);
     EXPECT_EQ(grid_.RowCount(), 13);
     EXPECT_EQ(grid_.Current().Row, 1);
-    EXPECT_EQ(grid_.Columns().Item(4).CellText(), u"8008-60-4"_qs);
+    EXPECT_EQ(grid_.Columns().Item(4).CellText(), u"8008-60-4"_s);
 
     // Close: the fields go; the deferred layout message is posted once.
     window_.Posted.clear();
     query_.Close();
     EXPECT_EQ(grid_.RowCount(), 2);
     EXPECT_EQ(grid_.ColCount(), 9);
-    EXPECT_EQ(grid_.Columns().Item(0).Title().Caption(), u"index_id"_qs);
-    EXPECT_EQ(window_.Posted.count(TCustomDBGridEh::kLayoutMessage), 1);
+    EXPECT_EQ(grid_.Columns().Item(0).Title().Caption(), u"危化目录序号"_s);
+    EXPECT_EQ(window_.Posted.count(DataGrid::kLayoutMessage), 1);
     const int passes = grid_.LayoutPassCount();
     grid_.HandleLayoutMessage();
     EXPECT_EQ(grid_.LayoutPassCount(), passes + 1);
 
     // Reopen: the same columns bind again by name.
     query_.Open();
-    EXPECT_EQ(grid_.Columns().Item(1).CellText(), u"阿片"_qs);
+    EXPECT_EQ(grid_.Columns().Item(1).CellText(), u"阿片"_s);
 }
 
 TEST_F(GridLink, AMissingNameMapsToNothingAndItsColumnStaysEmpty)
 {
-    grid_.Columns().Add().SetFieldName(u"name1"_qs);
-    grid_.Columns().Add().SetFieldName(u"no_such_field"_qs);
+    grid_.Columns().Add().SetFieldName(u"name1"_s);
+    grid_.Columns().Add().SetFieldName(u"no_such_field"_s);
     grid_.SetDataSource(&source_);
     query_.Open();
     EXPECT_NE(grid_.MappedField(0), nullptr);
     EXPECT_EQ(grid_.MappedField(1), nullptr);
     EXPECT_EQ(grid_.Columns().Item(1).CellText(), QString());
-    EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"阿片"_qs);
+    EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"阿片"_s);
 }
 
 TEST_F(GridLink, WithoutPersistentColumnsEveryVisibleFieldGetsADefaultColumn)
@@ -86,8 +88,8 @@ TEST_F(GridLink, WithoutPersistentColumnsEveryVisibleFieldGetsADefaultColumn)
     query_.Open();
     ASSERT_EQ(grid_.Columns().Count(), query_.FieldCount());
     EXPECT_FALSE(grid_.Columns().PersistentState());
-    EXPECT_EQ(grid_.Columns().Item(5).FieldName(), u"CAS"_qs);
-    EXPECT_EQ(grid_.Columns().Item(5).Title().Caption(), u"CAS"_qs);
+    EXPECT_EQ(grid_.Columns().Item(5).FieldName(), u"CAS"_s);
+    EXPECT_EQ(grid_.Columns().Item(5).Title().Caption(), u"CAS"_s);
     EXPECT_EQ(grid_.ColCount(), query_.FieldCount() + 1);
     EXPECT_EQ(grid_.FixedCols(), 1);
     EXPECT_FALSE(grid_.StoredColumns().has_value());
@@ -118,24 +120,24 @@ TEST_F(GridLink, TheVerticalBarFollowsTheRecordNumbers)
     MainWindowColumns();
     grid_.SumList()->SetActive(true);
     query_.Open();
-    EXPECT_EQ(window_.Bars.at(TScrollBarKind::Vertical), (TScrollInfo{1, 200 + 12 - 1, 12, 1}));
+    EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical), (ScrollBarInfo{1, 200 + 12 - 1, 12, 1}));
     query_.MoveBy(4);
-    EXPECT_EQ(window_.Bars.at(TScrollBarKind::Vertical).Pos, 5);
+    EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical).Pos, 5);
 
     // Line down from the first record of a five-record window moves by five.
     window_.Client = QSize(1120, 19 + 1 + 5 * 20 + 20 + 1);
     grid_.RequestLayout();
     query_.First();
     ASSERT_EQ(grid_.RecordsInWindow(), 5);
-    grid_.HandleVertScroll(scLineDown, 0);
+    grid_.HandleVertScroll(ScrollCode::LineDown, 0);
     EXPECT_EQ(query_.RecNo(), 6);
-    grid_.HandleVertScroll(scLineUp, 0);
+    grid_.HandleVertScroll(ScrollCode::LineUp, 0);
     EXPECT_EQ(query_.RecNo(), 1);  // the window is 2..6: to the record just above it
-    grid_.HandleVertScroll(scPosition, 150);
+    grid_.HandleVertScroll(ScrollCode::Position, 150);
     EXPECT_EQ(query_.RecNo(), 150);
-    grid_.HandleVertScroll(scTrack, 10);  // no tracking: the thumb moves nothing
+    grid_.HandleVertScroll(ScrollCode::Track, 10);  // no tracking: the thumb moves nothing
     EXPECT_EQ(query_.RecNo(), 150);
-    grid_.HandleVertScroll(scBottom, 0);
+    grid_.HandleVertScroll(ScrollCode::Bottom, 0);
     EXPECT_EQ(query_.RecNo(), 200);
 }
 
@@ -147,9 +149,9 @@ TEST_F(GridLink, WindowSlotsAreReadAndRestored)
     EXPECT_EQ(grid_.RecordNumberOfSlot(7), 8);
     EXPECT_EQ(grid_.ActiveRecord(), 3);
     grid_.SelectSlotForReading(5);
-    EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"6"_qs);
+    EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"6"_s);
     grid_.RestoreSlot();
-    EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"4"_qs);
+    EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"4"_s);
 }
 
 } // namespace

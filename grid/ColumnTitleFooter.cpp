@@ -1,0 +1,357 @@
+// A column's title and footers, and the grid-wide defaults they follow.
+#include "GridColumn.h"
+
+#include "db/Query.h"
+#include "sumlist/SumList.h"
+
+using namespace Qt::StringLiterals;
+
+// In the title's code: the column's properties, where the title's are kept.
+using Property = GridColumn::Property;
+
+// --- title defaults ------------------------------------------------------------
+
+TextAlignment TitleDefaults::Alignment() const
+{
+    if (alignment_)
+        return *alignment_;
+    return grid_ && grid_->UseMultiTitle() ? TextAlignment::Center : TextAlignment::Left;
+}
+
+void TitleDefaults::SetAlignment(TextAlignment alignment)
+{
+    alignment_ = alignment;
+    if (grid_)
+        grid_->RequestLayout();
+}
+
+QString TitleDefaults::Color() const
+{
+    if (!colour_.isEmpty())
+        return colour_;
+    return grid_ ? grid_->FixedColor() : u"clBtnFace"_s;
+}
+
+void TitleDefaults::SetColor(const QString& colour)
+{
+    colour_ = colour;
+    if (grid_)
+        grid_->Repaint();
+}
+
+// --- title -----------------------------------------------------------------------
+
+TextAlignment ColumnTitle::Alignment() const
+{
+    if (column_.IsAssigned(Property::TitleAlignment))
+        return alignment_;
+    ColumnsOwner* grid = column_.Grid();
+    return grid ? grid->ColumnDefValues().Title.Alignment() : TextAlignment::Left;
+}
+
+void ColumnTitle::SetAlignment(TextAlignment alignment)
+{
+    if (StoreAssigned(alignment_, alignment, column_.assigned_, Property::TitleAlignment))
+        column_.Changed();
+}
+
+QString ColumnTitle::Caption() const
+{
+    if (column_.IsAssigned(Property::TitleCaption))
+        return caption_;
+    if (Field* field = column_.BoundField())
+        return field->DisplayName();
+    return column_.FieldName();
+}
+
+void ColumnTitle::SetCaption(const QString& caption)
+{
+    if (column_.IsDefaultColumn()) {
+        // A default column's caption is its field's label.
+        if (Field* field = column_.BoundField(); field && field->DataSet().Active())
+            field->SetDisplayLabel(caption);
+        column_.Changed();
+        return;
+    }
+    if (StoreAssigned(caption_, caption, column_.assigned_, Property::TitleCaption))
+        column_.Changed();
+}
+
+QString ColumnTitle::Color() const
+{
+    if (column_.IsAssigned(Property::TitleColor))
+        return colour_;
+    ColumnsOwner* grid = column_.Grid();
+    return grid ? grid->ColumnDefValues().Title.Color() : u"clBtnFace"_s;
+}
+
+void ColumnTitle::SetColor(const QString& colour)
+{
+    if (StoreAssigned(colour_, colour, column_.assigned_, Property::TitleColor))
+        column_.Changed();
+}
+
+GridFont ColumnTitle::Font() const
+{
+    if (column_.IsAssigned(Property::TitleFont))
+        return font_;
+    ColumnsOwner* grid = column_.Grid();
+    return grid ? grid->TitleFont() : column_.Font();
+}
+
+void ColumnTitle::SetFont(const GridFont& font)
+{
+    font_ = font;
+    column_.assigned_.Set(Property::TitleFont, true);
+    column_.Changed(true);
+}
+
+bool ColumnTitle::EndEllipsis() const
+{
+    if (column_.IsAssigned(Property::TitleEndEllipsis))
+        return endEllipsis_;
+    ColumnsOwner* grid = column_.Grid();
+    return grid && grid->ColumnDefValues().Title.EndEllipsis;
+}
+
+void ColumnTitle::SetEndEllipsis(bool on)
+{
+    if (StoreAssigned(endEllipsis_, on, column_.assigned_, Property::TitleEndEllipsis))
+        column_.Changed();
+}
+
+bool ColumnTitle::TitleButton() const
+{
+    if (column_.IsAssigned(Property::TitleButton))
+        return titleButton_;
+    ColumnsOwner* grid = column_.Grid();
+    return grid && grid->ColumnDefValues().Title.TitleButton;
+}
+
+void ColumnTitle::SetTitleButton(bool on)
+{
+    if (StoreAssigned(titleButton_, on, column_.assigned_, Property::TitleButton))
+        column_.Changed();
+}
+
+bool ColumnTitle::ToolTips() const
+{
+    if (column_.IsAssigned(Property::TitleToolTips))
+        return toolTips_;
+    ColumnsOwner* grid = column_.Grid();
+    return grid && grid->ColumnDefValues().Title.ToolTips;
+}
+
+void ColumnTitle::SetToolTips(bool on)
+{
+    // Stored without a notification.
+    StoreAssigned(toolTips_, on, column_.assigned_, Property::TitleToolTips);
+}
+
+TextOrientation ColumnTitle::Orientation() const
+{
+    if (column_.IsAssigned(Property::TitleOrientation))
+        return orientation_;
+    ColumnsOwner* grid = column_.Grid();
+    return grid ? grid->ColumnDefValues().Title.Orientation : TextOrientation::Horizontal;
+}
+
+void ColumnTitle::SetOrientation(TextOrientation orientation)
+{
+    if (StoreAssigned(orientation_, orientation, column_.assigned_, Property::TitleOrientation))
+        column_.Changed();
+}
+
+void ColumnTitle::ClearAssignedValues()
+{
+    const bool fontWasAssigned = column_.IsAssigned(Property::TitleFont);
+    for (const Property title : {Property::TitleColor, Property::TitleCaption, Property::TitleAlignment, Property::TitleFont,
+                                 Property::TitleButton, Property::TitleEndEllipsis, Property::TitleToolTips,
+                                 Property::TitleOrientation})
+        column_.assigned_.Set(title, false);
+    caption_.clear();
+    column_.Changed(fontWasAssigned);
+}
+
+void ColumnTitle::Assign(const ColumnTitle& source)
+{
+    const GridColumn& from = source.column_;
+    if (from.IsAssigned(Property::TitleAlignment))
+        SetAlignment(source.alignment_);
+    if (from.IsAssigned(Property::TitleColor))
+        SetColor(source.colour_);
+    if (from.IsAssigned(Property::TitleCaption))
+        SetCaption(source.caption_);
+    if (from.IsAssigned(Property::TitleFont))
+        SetFont(source.font_);
+    if (from.IsAssigned(Property::TitleEndEllipsis))
+        SetEndEllipsis(source.endEllipsis_);
+    if (from.IsAssigned(Property::TitleButton))
+        SetTitleButton(source.titleButton_);
+    if (from.IsAssigned(Property::TitleToolTips))
+        SetToolTips(source.toolTips_);
+    if (from.IsAssigned(Property::TitleOrientation))
+        SetOrientation(source.orientation_);
+    Hint = source.Hint;
+    ImageIndex = source.ImageIndex;
+    SetSortIndex(source.sortIndex_);
+    SortMarker = source.SortMarker;
+}
+
+// --- footer ------------------------------------------------------------------------
+
+ColumnFooter::~ColumnFooter()
+{
+    FreeSum();
+}
+
+TextAlignment ColumnFooter::Alignment() const
+{
+    if (assigned_.Has(Property::Alignment))
+        return alignment_;
+    Field* field = column_.BoundField();
+    return field ? field->Alignment() : TextAlignment::Left;
+}
+
+void ColumnFooter::SetAlignment(TextAlignment alignment)
+{
+    if (StoreAssigned(alignment_, alignment, assigned_, Property::Alignment))
+        column_.Changed();
+}
+
+QString ColumnFooter::Color() const
+{
+    if (assigned_.Has(Property::Color))
+        return colour_;
+    ColumnsOwner* grid = column_.Grid();
+    return grid ? grid->FooterColor() : u"clWindow"_s;
+}
+
+void ColumnFooter::SetColor(const QString& colour)
+{
+    if (StoreAssigned(colour_, colour, assigned_, Property::Color))
+        column_.Changed();
+}
+
+GridFont ColumnFooter::Font() const
+{
+    if (assigned_.Has(Property::Font))
+        return font_;
+    ColumnsOwner* grid = column_.Grid();
+    return grid ? grid->FooterFont() : column_.Font();
+}
+
+void ColumnFooter::SetFont(const GridFont& font)
+{
+    font_ = font;
+    assigned_.Set(Property::Font, true);
+    column_.Changed(true);
+}
+
+bool ColumnFooter::ToolTips() const
+{
+    if (assigned_.Has(Property::ToolTips))
+        return toolTips_;
+    ColumnsOwner* grid = column_.Grid();
+    return grid && grid->ColumnDefValues().Footer.ToolTips;
+}
+
+void ColumnFooter::SetToolTips(bool toolTips)
+{
+    StoreAssigned(toolTips_, toolTips, assigned_, Property::ToolTips);
+}
+
+void ColumnFooter::SetFieldName(const QString& fieldName)
+{
+    fieldName_ = fieldName;
+    Relink();
+}
+
+void ColumnFooter::SetValueType(FooterValueType type)
+{
+    if (valueType_ == type)
+        return;
+    valueType_ = type;
+    Relink();
+    column_.Changed();
+}
+
+void ColumnFooter::Relink()
+{
+    ColumnsOwner* grid = column_.Grid();
+    SumList* sumList = grid ? grid->SumList() : nullptr;
+    if (!sumList)
+        return;
+    const bool aggregates = valueType_ == FooterValueType::Sum || valueType_ == FooterValueType::Avg || valueType_ == FooterValueType::Count;
+    if (!aggregates) {
+        FreeSum();
+        return;
+    }
+    SumItems& sums = sumList->SumCollection();
+    sums.BeginUpdate();
+    if (!sum_)
+        sum_ = &sums.Add();
+    switch (valueType_) {
+    case FooterValueType::Sum:
+    case FooterValueType::Avg:
+        sum_->SetGroupOperation(valueType_ == FooterValueType::Sum ? SumItem::Operation::Sum : SumItem::Operation::Avg);
+        sum_->SetFieldName(fieldName_.isEmpty() ? column_.FieldName() : fieldName_);
+        break;
+    default:
+        sum_->SetGroupOperation(SumItem::Operation::Count);
+        sum_->SetFieldName(QString());
+        break;
+    }
+    sums.EndUpdate();
+}
+
+void ColumnFooter::FreeSum()
+{
+    if (!sum_)
+        return;
+    if (ColumnsOwner* grid = column_.Grid(); grid && grid->SumList())
+        grid->SumList()->SumCollection().Remove(sum_);
+    sum_ = nullptr;
+}
+
+void ColumnFooter::ClearAssignedValues()
+{
+    const bool fontWasAssigned = assigned_.Has(Property::Font);
+    assigned_ = {};
+    column_.Changed(fontWasAssigned);
+}
+
+void ColumnFooter::Assign(const ColumnFooter& source)
+{
+    if (source.assigned_.Has(Property::Alignment))
+        SetAlignment(source.alignment_);
+    if (source.assigned_.Has(Property::Color))
+        SetColor(source.colour_);
+    if (source.assigned_.Has(Property::Font))
+        SetFont(source.font_);
+    EndEllipsis = source.EndEllipsis;
+    SetValueType(source.valueType_);
+    SetFieldName(source.fieldName_);
+    Value = source.Value;
+    WordWrap = source.WordWrap;
+    DisplayFormat = source.DisplayFormat;
+    if (source.assigned_.Has(Property::ToolTips))
+        SetToolTips(source.toolTips_);
+}
+
+// --- extra footers ---------------------------------------------------------------
+
+ColumnFooter& ColumnFooters::Add()
+{
+    items_.push_back(std::make_unique<ColumnFooter>(column_));
+    if (ColumnsOwner* grid = column_.Grid())
+        grid->Repaint();
+    return *items_.back();
+}
+
+void ColumnFooters::Clear()
+{
+    items_.clear();
+    if (ColumnsOwner* grid = column_.Grid())
+        grid->Repaint();
+}

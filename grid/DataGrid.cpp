@@ -1,0 +1,564 @@
+// The data grid's geometry: options, cell kinds, row heights, column widths,
+// line colours, the vertical bar and scaling.
+#include "DataGrid.h"
+
+#include "db/Query.h"
+#include "platform/FormatNumber.h"
+#include "platform/PainterCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Option = DataGrid::Option;
+using ExtraOption = DataGrid::ExtraOption;
+
+const DataGrid::OptionSet kDefaultOptions{Option::Editing, Option::Titles,   Option::Indicator,     Option::ColumnResize,
+                                          Option::ColLines, Option::RowLines, Option::Tabs,          Option::ConfirmDelete,
+                                          Option::CancelOnExit};
+const DataGrid::ExtraOptionSet kDefaultExtraOptions =
+    {ExtraOption::Fixed3D, ExtraOption::HighlightFocus, ExtraOption::ClearSelection, ExtraOption::DialogFind,
+     ExtraOption::ColumnResize, ExtraOption::ColumnMove};
+const QColor kSilver(192, 192, 192);
+const QColor kGrey(128, 128, 128);
+
+} // namespace
+
+QColor GridLineColours::DataLineColor() const
+{
+    if (dataLine_)
+        return *dataLine_;
+    return grid_.Color() == u"clSilver" || grid_.Color() == kSilver.name() ? kGrey : kSilver;
+}
+
+QColor GridLineColours::ColourAt(Place place) const
+{
+    if (const auto slot = slots_.at(size_t(place)))
+        return *slot;
+    switch (place) {
+    case Place::DataCells:
+        return DataLineColor();
+    case Place::FooterCells:
+        return grid_.ExtraOptions().Has(ExtraOption::Footer3D) || grid_.FooterColor() != u"clWindow" ? FixedLineColor()
+                                                                                          : DataLineColor();
+    default:
+        return FixedLineColor();
+    }
+}
+
+DataGrid::DataGrid()
+    : options_(kDefaultOptions), extraOptions_(kDefaultExtraOptions), columnDefValues_(this), columns_(this),
+      lineColours_(*this)
+{
+    font_ = titleFont_ = footerFont_ = GridFont{{u"宋体"_s, -15}, u"clWindowText"_s};
+    sumList_.OwnerLoading = [this] { return loading_; };
+    // The footer rows repaint whenever the values may have changed.
+    sumList_.SumListChanged = [this](::SumList&) {
+        for (int row = RowCount(); row < RowCount() + ContraRowCount(); ++row)
+            InvalidateRow(row);
+    };
+    SetColCount(2);
+    SetRowCount(2);
+    ApplyBaseOptions();
+    SetScrollBars(CellGrid::ScrollStyle::Horizontal);
+}
+
+DataGrid::~DataGrid()
+{
+    for (Field* field : watchedFields_)
+        field->RemoveWatcher(this);
+    watchedFields_.clear();
+    loading_ = true;  // no more layout work while the grid goes
+    link_.SetDataSource(nullptr);
+}
+
+void DataGrid::SetDataSource(::DataSource* source)
+{
+    link_.SetDataSource(source);
+    sumList_.SetDataSet(source ? source->DataSet() : nullptr);
+    RequestLayout();
+}
+
+QString DataGrid::GetFooterText(int footerRow, GridColumn& column)
+{
+    const ColumnFooter& footer = column.FooterForRow(footerRow);
+    // Numbers by the footer's pattern, else as plain decimals (integers rounded).
+    const auto number = [&footer](double value, bool integral) {
+        if (!footer.DisplayFormat.isEmpty())
+            return FormatFloat(footer.DisplayFormat, value);
+        return integral ? QString::number(qint64(std::llround(value))) : QString::number(value, 'g', 15);
+    };
+    switch (footer.ValueType()) {
+    case FooterValueType::None:
+        return QString();
+    case FooterValueType::Sum:
+    case FooterValueType::Avg: {
+        Query* dataSet = DataSet();
+        const QString name = footer.FieldName().isEmpty() ? column.FieldName() : footer.FieldName();
+        const Field* field = dataSet ? dataSet->FindField(name) : nullptr;
+        if (!field)
+            return u"0"_s;
+        const auto operation = footer.ValueType() == FooterValueType::Sum ? SumItem::Operation::Sum : SumItem::Operation::Avg;
+        const SumItem* sum = sumList_.SumCollection().FindSum(operation, field->FieldName());
+        const double value = sum ? FromFixedPoint(sum->Result) : 0;
+        switch (field->DataType()) {
+        case FieldType::Smallint:
+        case FieldType::Integer:
+        case FieldType::Largeint:
+            return number(value, true);
+        case FieldType::Float:
+            return number(value, false);
+        default:
+            return u"0"_s;
+        }
+    }
+    case FooterValueType::Count: {
+        const SumItem* sum = sumList_.SumCollection().FindSum(SumItem::Operation::Count, QString());
+        return number(sum ? FromFixedPoint(sum->Result) : 0, false);
+    }
+    case FooterValueType::FieldValue: {
+        Query* dataSet = DataSet();
+        if (!dataSet || !dataSet->Active() || footer.FieldName().isEmpty())
+            return QString();
+        return dataSet->FieldByName(footer.FieldName()).FormattedText(footer.DisplayFormat);
+    }
+    case FooterValueType::StaticText:
+        return footer.Value;
+    }
+    return QString();
+}
+
+Canvas& DataGrid::MeasuringCanvas() const
+{
+    if (measuringCanvas_)
+        return *measuringCanvas_;
+    // A screen device borrowed for measuring text.
+    if (!screenCanvas_)
+        screenCanvas_ = std::make_unique<ImageCanvas>();
+    return *screenCanvas_;
+}
+
+// --- options and settings ------------------------------------------------------
+
+void DataGrid::ApplyBaseOptions()
+{
+    CellGrid::OptionSet base;
+    base.Set(CellGrid::Option::FixedVertLine, options_.Has(Option::ColLines));
+    base.Set(CellGrid::Option::VertLine, options_.Has(Option::ColLines));
+    base.Set(CellGrid::Option::FixedHorzLine, options_.Has(Option::RowLines));
+    base.Set(CellGrid::Option::HorzLine, options_.Has(Option::RowLines));
+    base.Set(CellGrid::Option::ColSizing, true);
+    base.Set(CellGrid::Option::ColMoving, true);
+    base.Set(CellGrid::Option::Editing, options_.Has(Option::Editing));
+    base.Set(CellGrid::Option::Tabs, options_.Has(Option::Tabs));
+    base.Set(CellGrid::Option::RowSelect, options_.Has(Option::RowSelect));
+    base.Set(CellGrid::Option::AlwaysShowEditor, options_.Has(Option::AlwaysShowEditor));
+    SetCellOptions(base);
+}
+
+void DataGrid::SetOptions(DataGrid::OptionSet options)
+{
+    if (options.Has(Option::RowSelect)) {
+        options.Set(Option::Editing, false);
+        options.Set(Option::AlwaysShowEditor, false);
+    }
+    if (options == options_)
+        return;
+    options_ = options;
+    ApplyBaseOptions();
+    RequestLayout();
+}
+
+void DataGrid::SetExtraOptions(DataGrid::ExtraOptionSet options)
+{
+    if (options == extraOptions_)
+        return;
+    extraOptions_ = options;
+    RequestLayout();
+}
+
+void DataGrid::SetFrozenCols(int count)
+{
+    if (count < 0 || count == frozenCols_)
+        return;
+    frozenCols_ = count;
+    RequestLayout();
+}
+
+void DataGrid::SetFooterRowCount(int count)
+{
+    if (count < 0 || count == footerRowCount_)
+        return;
+    footerRowCount_ = count;
+    RequestLayout();
+}
+
+void DataGrid::SetRowHeight(int height)
+{
+    rowHeight_ = qMax(0, height);
+    RequestLayout();
+}
+
+void DataGrid::SetRowLines(int lines)
+{
+    rowLines_ = qMax(0, lines);
+    RequestLayout();
+}
+
+void DataGrid::SetTitleHeight(int height)
+{
+    titleHeight_ = qMax(0, height);
+    RequestLayout();
+}
+
+void DataGrid::SetTitleLines(int lines)
+{
+    titleLines_ = qMax(0, lines);
+    RequestLayout();
+}
+
+void DataGrid::SetFlat(bool flat)
+{
+    flat_ = flat;
+    RequestLayout();
+}
+
+void DataGrid::SetReadOnly(bool readOnly)
+{
+    readOnly_ = readOnly;
+    InvalidateGrid();
+}
+
+void DataGrid::SetUseMultiTitle(bool on)
+{
+    useMultiTitle_ = on;
+    RequestLayout();
+}
+
+void DataGrid::SetFont(const GridFont& font)
+{
+    font_ = font;
+    RequestLayout();
+}
+
+void DataGrid::SetTitleFont(const GridFont& font)
+{
+    titleFont_ = font;
+    if (options_.Has(Option::Titles))
+        RequestLayout();
+}
+
+void DataGrid::SetFooterFont(const GridFont& font)
+{
+    footerFont_ = font;
+    if (footerRowCount_ > 0)
+        RequestLayout();
+}
+
+void DataGrid::SetColor(const QString& colour)
+{
+    colour_ = colour;
+    InvalidateGrid();
+}
+
+void DataGrid::SetEvenRowColor(const QString& colour)
+{
+    evenRowColour_ = colour;
+    InvalidateGrid();
+}
+
+void DataGrid::SetOddRowColor(const QString& colour)
+{
+    oddRowColour_ = colour;
+    InvalidateGrid();
+}
+
+void DataGrid::SetFooterColor(const QString& colour)
+{
+    footerColour_ = colour;
+    if (footerRowCount_ > 0)
+        InvalidateGrid();
+}
+
+// --- cells, heights and widths ---------------------------------------------------
+
+int DataGrid::IndicatorOffset() const
+{
+    return options_.Has(Option::Indicator) || extraOptions_.Has(ExtraOption::ShowRecNo) ? 1 : 0;
+}
+
+int DataGrid::IndicatorWidth() const
+{
+    return options_.Has(Option::Indicator) ? kIndicatorWidth : 0;
+}
+
+CellKind DataGrid::GetCellType(int col, int row) const
+{
+    CellKind type{};
+    const int o = IndicatorOffset();
+    type.Horz = col < o ? CellKind::Column::Indicator : CellKind::Column::Data;
+    type.DataCol = col - o;
+    const int t = TitleOffset();
+    if (row >= 0 && row < t) {
+        type.Vert = CellKind::Row::Title;
+        type.DataRow = row - t;
+    } else if (row >= TopDataOffset() && row < RowCount()) {
+        type.Vert = CellKind::Row::Data;
+        type.DataRow = row - TopDataOffset();
+    } else if (row >= RowCount() && row < RowCount() + ContraRowCount()) {
+        type.Vert = CellKind::Row::Footer;
+        type.DataRow = row - RowCount();
+    } else {
+        throw GridError(u"Algorithm error in TCustomDBGridEh.GetCellType"_s);
+    }
+    return type;
+}
+
+int DataGrid::DataRowsThatFit() const
+{
+    const int line = options_.Has(Option::RowLines) ? GridLineWidth() : 0;
+    const int dataRow = DataRowHeight();
+    int used = 0;
+    if (options_.Has(Option::Titles))
+        used += TitleRowHeight() + line;
+    for (int i = 1; i < TopDataOffset(); ++i)
+        used += dataRow + line;
+    for (int i = 0; i < footerRowCount_; ++i)
+        used += dataRow + line;
+    if (footerRowCount_ > 0)
+        used += line;
+    const int client = Window() ? Window()->ClientSize().height() : 0;
+    return qMax(1, (client - used) / (dataRow + line));
+}
+
+int DataGrid::RowPad() const
+{
+    return (flat_ ? 1 : 3) + (options_.Has(Option::RowLines) ? GridLineWidth() : 0);
+}
+
+int DataGrid::DataRowHeight() const
+{
+    Canvas& canvas = MeasuringCanvas();
+    canvas.SetFont(font_.Face, QColor());
+    const TextMetrics metrics = canvas.FontMetrics();
+    const int text = canvas.TextExtent(u"Wg"_s).height();
+    const int pad = RowPad();
+    const int height = rowHeight_ > 0 || rowLines_ > 0
+                           ? rowHeight_ + (metrics.ExternalLeading + metrics.Height) * rowLines_
+                           : text + pad;
+    if (!extraOptions_.Has(ExtraOption::FitRowHeightToText) || text <= 0)
+        return height;
+    // Whole lines of text: a rest of up to half a line is dropped, more adds a line.
+    const int lines = (height - pad) / text;
+    const int rest = (height - pad) % text;
+    return rest <= text / 2 && lines != 0 ? lines * text + pad : (lines + 1) * text + pad;
+}
+
+void DataGrid::FitRowHeightToText()
+{
+    if (!extraOptions_.Has(ExtraOption::FitRowHeightToText))
+        return;
+    const int height = DataRowHeight();
+    Canvas& canvas = MeasuringCanvas();
+    canvas.SetFont(font_.Face, QColor());
+    const int text = canvas.TextExtent(u"Wg"_s).height();
+    if (text <= 0)
+        return;
+    rowLines_ = (height - RowPad()) / text;
+    rowHeight_ = RowPad();
+}
+
+int DataGrid::TitleRowHeight() const
+{
+    Canvas& canvas = MeasuringCanvas();
+    const bool explicitHeight = titleHeight_ != 0 || titleLines_ != 0;
+    int tallest = 0;
+    TextMetrics tallestMetrics;
+    const auto measure = [&](const GridFont& font) {
+        canvas.SetFont(font.Face, QColor());
+        const int height = canvas.TextExtent(u"Wg"_s).height();
+        if (height > tallest) {
+            tallest = height;
+            tallestMetrics = canvas.FontMetrics();
+        }
+    };
+    for (int i = 0; i < columns_.Count(); ++i)
+        measure(columns_.Item(i).Title().Font());
+    if (tallest == 0)
+        measure(titleFont_);
+    if (!explicitHeight)
+        return tallest + kTitleTextMargin;
+    return titleLines_ * tallestMetrics.Height + tallestMetrics.ExternalLeading + titleHeight_ + 2
+           + (options_.Has(Option::RowLines) ? 1 : 0);
+}
+
+int DataGrid::GridWidthOf(const GridColumn& column) const
+{
+    if (column.Visible())
+        return column.Width();
+    return options_.Has(Option::ColLines) ? -1 : 0;
+}
+
+void DataGrid::ApplyColumnWidths()
+{
+    const int o = IndicatorOffset();
+    for (int i = 0; i < columns_.Count() && i + o < ColCount(); ++i) {
+        const int width = GridWidthOf(columns_.Item(i));
+        if (ColWidth(i + o) != width)
+            SetColWidth(i + o, width);
+    }
+    if (options_.Has(Option::Indicator) && ColWidth(0) != IndicatorWidth())
+        SetColWidth(0, IndicatorWidth());
+}
+
+std::optional<QJsonArray> DataGrid::StoredColumns() const
+{
+    if (!columns_.PersistentState())
+        return std::nullopt;
+    return columns_.Write();
+}
+
+void DataGrid::ReadStoredColumns(const QJsonArray& columns)
+{
+    const bool wasLoading = loading_;
+    loading_ = true;
+    columns_.Read(columns);
+    loading_ = wasLoading;
+    RebuildSortColumns();
+    RequestLayout();
+}
+
+void DataGrid::RebuildVisibleColumns()
+{
+    visibleColumns_.Clear();
+    for (int i = 0; i < columns_.Count(); ++i)
+        if (columns_.Item(i).Visible())
+            visibleColumns_.Add(columns_.Item(i));
+}
+
+void DataGrid::RebuildSortColumns()
+{
+    // A column whose title has SortIndex k > 0 goes to place k - 1.
+    std::vector<std::pair<int, GridColumn*>> sorted;
+    for (int i = 0; i < columns_.Count(); ++i)
+        if (const int k = columns_.Item(i).Title().SortIndex(); k > 0)
+            sorted.emplace_back(k, &columns_.Item(i));
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    sortColumns_.Clear();
+    for (const auto& [k, column] : sorted)
+        sortColumns_.Add(*column);
+}
+
+void DataGrid::ColumnsChanged(GridColumn* column)
+{
+    if (loading_)
+        return;
+    if (column) {
+        const int gridCol = column->Index() + IndicatorOffset();
+        InvalidateRect(gridCol, gridCol, 0, RowCount() + ContraRowCount() - 1);
+        if (gridCol < ColCount() && ColWidth(gridCol) != GridWidthOf(*column))
+            SetColWidth(gridCol, GridWidthOf(*column));
+        else if (useMultiTitle_)
+            RequestLayout();
+        return;
+    }
+    RebuildSortColumns();
+    RequestLayout();
+    // An invisible current column gives way to the first visible one.
+    const int current = Current().Col - IndicatorOffset();
+    if (columns_.Count() > 0 && current >= 0 && current < columns_.Count() && !columns_.Item(current).Visible()
+        && visibleColumns_.Count() > 0)
+        SetCurrent({visibleColumns_.Item(0).Index() + IndicatorOffset(), Current().Row});
+}
+
+GridColumn* DataGrid::CurrentColumn()
+{
+    const int index = Current().Col - IndicatorOffset();
+    return index >= 0 && index < columns_.Count() ? &columns_.Item(index) : nullptr;
+}
+
+void DataGrid::MoveToColumn(int columnIndex)
+{
+    const int col = columnIndex + IndicatorOffset();
+    if (col < 0 || col >= ColCount())
+        return;
+    SetCurrent({col, Current().Row});
+    BringCellIntoView(col, Current().Row);
+    InvalidateRow(Current().Row);
+}
+
+void DataGrid::ApplyFixedLineColour()
+{
+    lineColours_.SetFixedLineColor(flat_ ? kGrey : QColor(0, 0, 0));
+}
+
+void DataGrid::InvalidateRow(int row)
+{
+    for (int col = 0; col < ColCount() + ContraColCount(); ++col)
+        InvalidateCell(col, row);
+}
+
+void DataGrid::TopLeftChanged()
+{
+    // Titles repaint when the first scrolling column comes or goes at the left.
+    const bool atFirst = LeftCol() == FixedCols();
+    const bool wasAtFirst = lastLeftCol_ < 0 || lastLeftCol_ == FixedCols();
+    if (atFirst != wasAtFirst)
+        for (int row = 0; row < TitleOffset(); ++row)
+            InvalidateRow(row);
+    lastLeftCol_ = LeftCol();
+    if (ControlWindow* external = HorzScrollBar.ExtScrollBar)
+        external->SetScrollInfo(ScrollBarKind::Horizontal,
+                                {0, kScrollRange, WholeColsInView(), HorzScrollPosition(MaxTopLeft().Col)});
+}
+
+// --- the vertical bar and scaling ------------------------------------------------
+
+void DataGrid::SetVertScrollBarValues(const ScrollBarInfo& info)
+{
+    ControlWindow* window = Window();
+    if (!window)
+        return;
+    if (!VertScrollBar.Visible() || VertScrollBar.ExtScrollBar) {
+        window->SetScrollInfo(ScrollBarKind::Vertical, {info.Min, info.Min, 0, info.Min});
+        if (ControlWindow* external = VertScrollBar.ExtScrollBar)
+            external->SetScrollInfo(ScrollBarKind::Vertical, info);
+        return;
+    }
+    const GridScrollBar::Showing mode = VertScrollBar.VisibleMode();
+    if (window->ScrollInfo(ScrollBarKind::Vertical) == info && lastVertMode_ == mode)
+        return;
+    // Always shown: disabled while the page covers the range. Shown as
+    // needed: the bar goes by itself when the page covers the range.
+    const bool nothingToScroll = info.Min >= info.Max || info.Page >= info.Max - info.Min;
+    window->SetScrollBarShown(ScrollBarKind::Vertical, mode == GridScrollBar::Showing::Always,
+                              mode != GridScrollBar::Showing::Always || !nothingToScroll);
+    window->SetScrollInfo(ScrollBarKind::Vertical, info);
+    lastVertMode_ = mode;
+}
+
+void DataGrid::ScaleColumns(int m, int d)
+{
+    if (m == d || d == 0)
+        return;
+    const auto scaled = [m, d](qint64 value) { return RoundedQuotient(value * m, d); };
+    columns_.BeginUpdate();
+    qint64 sum = 0;
+    for (int i = 0; i < columns_.Count(); ++i) {
+        GridColumn& column = columns_.Item(i);
+        if (column.IsAssigned(GridColumn::Property::Font)) {
+            GridFont font = column.Font();
+            font.Face.Height = scaled(font.Face.Height);
+            column.SetFont(font);
+        }
+        // Widths are scaled cumulatively, so that rounding does not add up.
+        const int width = column.Width();
+        const int before = scaled(sum);
+        sum += width;
+        column.SetWidth(scaled(sum) - before);
+    }
+    columns_.EndUpdate();
+}

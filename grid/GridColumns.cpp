@@ -1,0 +1,357 @@
+// The grid's column collection and its stored form.
+#include "GridColumn.h"
+
+#include <QJsonValue>
+
+using namespace Qt::StringLiterals;
+
+using Property = GridColumn::Property;
+
+namespace {
+
+const char* const kAlignments[] = {"taLeftJustify", "taRightJustify", "taCenter"};
+const char* const kValueTypes[] = {"fvtNon", "fvtSum", "fvtAvg", "fvtCount", "fvtFieldValue", "fvtStaticText"};
+const char* const kLayouts[] = {"tlTop", "tlCenter", "tlBottom"};
+const char* const kSortMarkers[] = {"smNoneEh", "smDownEh", "smUpEh"};
+const char* const kOrientations[] = {"tohHorizontal", "tohVertical"};
+
+// The editing hints, by their stored names.
+const std::pair<const char*, GridColumn::Property> kHints[] = {
+    {"AlwaysShowEditButton", Property::AlwaysShowEditButton}, {"AutoDropDown", Property::AutoDropDown},
+    {"DblClickNextVal", Property::DblClickNextVal},           {"DropDownShowTitles", Property::DropDownShowTitles},
+    {"DropDownSizing", Property::DropDownSizing},             {"HighlightRequired", Property::HighlightRequired},
+};
+
+// Enumerations by their stored names, in the order of their values.
+template <typename Enum, size_t N>
+QString StoredName(const char* const (&names)[N], Enum value)
+{
+    return QString::fromLatin1(names[size_t(value)]);
+}
+
+template <typename Enum, size_t N>
+Enum FromStoredName(const char* const (&names)[N], const QString& name)
+{
+    for (size_t i = 0; i < N; ++i)
+        if (name == QLatin1String(names[i]))
+            return Enum(i);
+    return Enum(0);
+}
+
+QJsonArray Strings(const QStringList& list)
+{
+    return QJsonArray::fromStringList(list);
+}
+
+QStringList StringsFrom(const QJsonValue& value)
+{
+    QStringList list;
+    for (const QJsonValue& v : value.toArray())
+        list.append(v.toString());
+    return list;
+}
+
+QJsonObject WriteColumn(const GridColumn& c)
+{
+    QJsonObject o;
+    const auto flagged = [&](GridColumn::Property value, const QString& name, const QJsonValue& json) {
+        if (c.IsAssigned(value))
+            o.insert(name, json);
+    };
+    flagged(Property::Alignment, u"Alignment"_s, StoredName(kAlignments, c.Alignment()));
+    for (const auto& [name, value] : kHints)
+        flagged(value, QString::fromLatin1(name), c.Hint(value));
+    flagged(Property::BiDiMode, u"BiDiMode"_s, c.BiDiMode());
+    flagged(Property::Checkboxes, u"Checkboxes"_s, c.Checkboxes());
+    flagged(Property::Color, u"Color"_s, c.Color());
+    if (!c.DisplayFormat().isEmpty())
+        o.insert(u"DisplayFormat"_s, c.DisplayFormat());
+    o.insert(u"EditButtons"_s, QJsonArray());
+    flagged(Property::EndEllipsis, u"EndEllipsis"_s, c.EndEllipsis());
+    if (!c.FieldName().isEmpty())
+        o.insert(u"FieldName"_s, c.FieldName());
+    flagged(Property::Font, u"Font"_s, WriteGridFont(c.Font()));
+
+    const ColumnFooter& f = c.Footer();
+    if (f.AssignedValues().Has(ColumnFooter::Property::Alignment))
+        o.insert(u"Footer.Alignment"_s, StoredName(kAlignments, f.Alignment()));
+    if (f.AssignedValues().Has(ColumnFooter::Property::Color))
+        o.insert(u"Footer.Color"_s, f.Color());
+    if (!f.DisplayFormat.isEmpty())
+        o.insert(u"Footer.DisplayFormat"_s, f.DisplayFormat);
+    if (f.EndEllipsis)
+        o.insert(u"Footer.EndEllipsis"_s, true);
+    if (!f.FieldName().isEmpty())
+        o.insert(u"Footer.FieldName"_s, f.FieldName());
+    if (f.AssignedValues().Has(ColumnFooter::Property::Font))
+        o.insert(u"Footer.Font"_s, WriteGridFont(f.Font()));
+    if ((f.AssignedValues().Has(ColumnFooter::Property::ToolTips)) && f.ToolTips())
+        o.insert(u"Footer.ToolTips"_s, true);
+    if (!f.Value.isEmpty())
+        o.insert(u"Footer.Value"_s, f.Value);
+    if (f.ValueType() != FooterValueType::None)
+        o.insert(u"Footer.ValueType"_s, StoredName(kValueTypes, f.ValueType()));
+    if (f.WordWrap)
+        o.insert(u"Footer.WordWrap"_s, true);
+    o.insert(u"Footers"_s, QJsonArray());
+
+    if (c.DropDownWidth != 0)
+        o.insert(u"DropDownWidth"_s, c.DropDownWidth);
+    if (!c.EditMask.isEmpty())
+        o.insert(u"EditMask"_s, c.EditMask);
+    if (c.HideDuplicates)
+        o.insert(u"HideDuplicates"_s, true);
+    if (c.Increment != 1)
+        o.insert(u"Increment"_s, c.Increment);
+    flagged(Property::ImeMode, u"ImeMode"_s, c.ImeMode());
+    flagged(Property::ImeName, u"ImeName"_s, c.ImeName());
+    if (!c.KeyList.isEmpty())
+        o.insert(u"KeyList"_s, Strings(c.KeyList));
+    flagged(Property::Layout, u"Layout"_s, StoredName(kLayouts, c.Layout()));
+    flagged(Property::LookupDisplayFields, u"LookupDisplayFields"_s, c.LookupDisplayFields());
+    if (c.MaxWidth() != 0)
+        o.insert(u"MaxWidth"_s, c.MaxWidth());
+    if (c.MinWidth() != 0)
+        o.insert(u"MinWidth"_s, c.MinWidth());
+    if (c.NotInKeyListIndex != -1)
+        o.insert(u"NotInKeyListIndex"_s, c.NotInKeyListIndex);
+    if (!c.PickList.isEmpty())
+        o.insert(u"PickList"_s, Strings(c.PickList));
+    flagged(Property::ReadOnly, u"ReadOnly"_s, c.ReadOnly());
+    if (c.ShowImageAndText)
+        o.insert(u"ShowImageAndText"_s, true);
+    if (c.Tag != 0)
+        o.insert(u"Tag"_s, c.Tag);
+
+    const ColumnTitle& t = c.Title();
+    flagged(Property::TitleAlignment, u"Title.Alignment"_s, StoredName(kAlignments, t.Alignment()));
+    flagged(Property::TitleCaption, u"Title.Caption"_s, t.Caption());
+    flagged(Property::TitleColor, u"Title.Color"_s, t.Color());
+    flagged(Property::TitleFont, u"Title.Font"_s, WriteGridFont(t.Font()));
+    flagged(Property::TitleEndEllipsis, u"Title.EndEllipsis"_s, t.EndEllipsis());
+    if (!t.Hint.isEmpty())
+        o.insert(u"Title.Hint"_s, t.Hint);
+    if (t.ImageIndex != -1)
+        o.insert(u"Title.ImageIndex"_s, t.ImageIndex);
+    if (t.SortIndex() != 0)
+        o.insert(u"Title.SortIndex"_s, t.SortIndex());
+    flagged(Property::TitleOrientation, u"Title.Orientation"_s, StoredName(kOrientations, t.Orientation()));
+    if (t.SortMarker != SortMark::None)
+        o.insert(u"Title.SortMarker"_s, StoredName(kSortMarkers, t.SortMarker));
+    flagged(Property::TitleButton, u"Title.TitleButton"_s, t.TitleButton());
+    flagged(Property::TitleToolTips, u"Title.ToolTips"_s, t.ToolTips());
+
+    flagged(Property::ToolTips, u"ToolTips"_s, c.ToolTips());
+    if (!c.Visible())
+        o.insert(u"Visible"_s, false);
+    flagged(Property::Width, u"Width"_s, c.Width());
+    flagged(Property::WordWrap, u"WordWrap"_s, c.WordWrap());
+    return o;
+}
+
+void ReadColumn(GridColumn& c, const QJsonObject& o)
+{
+    const auto has = [&o](const char* name) { return o.contains(QLatin1String(name)); };
+    const auto text = [&o](const char* name) { return o.value(QLatin1String(name)).toString(); };
+    if (has("FieldName"))
+        c.SetFieldName(text("FieldName"));
+    if (has("Alignment"))
+        c.SetAlignment(FromStoredName<TextAlignment>(kAlignments, text("Alignment")));
+    for (const auto& [name, value] : kHints)
+        if (has(name))
+            c.SetHint(value, o.value(QLatin1String(name)).toBool());
+    if (has("Checkboxes"))
+        c.SetCheckboxes(o.value(u"Checkboxes").toBool());
+    if (has("Layout"))
+        c.SetLayout(FromStoredName<TextLayout>(kLayouts, text("Layout")));
+    if (has("Color"))
+        c.SetColor(text("Color"));
+    if (has("DisplayFormat"))
+        c.SetDisplayFormat(text("DisplayFormat"));
+    if (has("EndEllipsis"))
+        c.SetEndEllipsis(o.value(u"EndEllipsis").toBool());
+    if (has("Font"))
+        c.SetFont(ReadGridFont(o.value(u"Font").toObject()));
+    if (has("Footer.Alignment"))
+        c.Footer().SetAlignment(FromStoredName<TextAlignment>(kAlignments, text("Footer.Alignment")));
+    if (has("Footer.Color"))
+        c.Footer().SetColor(text("Footer.Color"));
+    c.Footer().DisplayFormat = text("Footer.DisplayFormat");
+    c.Footer().EndEllipsis = o.value(u"Footer.EndEllipsis").toBool();
+    if (has("Footer.FieldName"))
+        c.Footer().SetFieldName(text("Footer.FieldName"));
+    if (has("Footer.Font"))
+        c.Footer().SetFont(ReadGridFont(o.value(u"Footer.Font").toObject()));
+    if (has("Footer.ToolTips"))
+        c.Footer().SetToolTips(o.value(u"Footer.ToolTips").toBool());
+    c.Footer().Value = text("Footer.Value");
+    if (has("Footer.ValueType"))
+        c.Footer().SetValueType(FromStoredName<FooterValueType>(kValueTypes, text("Footer.ValueType")));
+    c.Footer().WordWrap = o.value(u"Footer.WordWrap").toBool();
+    if (has("BiDiMode"))
+        c.SetBiDiMode(text("BiDiMode"));
+    if (has("ImeMode"))
+        c.SetImeMode(text("ImeMode"));
+    if (has("ImeName"))
+        c.SetImeName(text("ImeName"));
+    if (has("LookupDisplayFields"))
+        c.SetLookupDisplayFields(text("LookupDisplayFields"));
+    c.DropDownWidth = o.value(u"DropDownWidth").toInt();
+    c.EditMask = text("EditMask");
+    c.ShowImageAndText = o.value(u"ShowImageAndText").toBool();
+    c.HideDuplicates = o.value(u"HideDuplicates").toBool();
+    c.Increment = o.value(u"Increment").toDouble(1);
+    c.KeyList = StringsFrom(o.value(u"KeyList"));
+    if (has("MaxWidth"))
+        c.SetMaxWidth(o.value(u"MaxWidth").toInt());
+    if (has("MinWidth"))
+        c.SetMinWidth(o.value(u"MinWidth").toInt());
+    c.NotInKeyListIndex = o.value(u"NotInKeyListIndex").toInt(-1);
+    c.PickList = StringsFrom(o.value(u"PickList"));
+    if (has("ReadOnly"))
+        c.SetReadOnly(o.value(u"ReadOnly").toBool());
+    c.Tag = o.value(u"Tag").toInt();
+    if (has("Title.Alignment"))
+        c.Title().SetAlignment(FromStoredName<TextAlignment>(kAlignments, text("Title.Alignment")));
+    if (has("Title.Caption"))
+        c.Title().SetCaption(text("Title.Caption"));
+    if (has("Title.Color"))
+        c.Title().SetColor(text("Title.Color"));
+    if (has("Title.Font"))
+        c.Title().SetFont(ReadGridFont(o.value(u"Title.Font").toObject()));
+    if (has("Title.EndEllipsis"))
+        c.Title().SetEndEllipsis(o.value(u"Title.EndEllipsis").toBool());
+    if (has("Title.Orientation"))
+        c.Title().SetOrientation(FromStoredName<TextOrientation>(kOrientations, text("Title.Orientation")));
+    if (has("Title.TitleButton"))
+        c.Title().SetTitleButton(o.value(u"Title.TitleButton").toBool());
+    if (has("Title.ToolTips"))
+        c.Title().SetToolTips(o.value(u"Title.ToolTips").toBool());
+    c.Title().Hint = text("Title.Hint");
+    c.Title().ImageIndex = o.value(u"Title.ImageIndex").toInt(-1);
+    c.Title().SetSortIndex(o.value(u"Title.SortIndex").toInt());
+    c.Title().SortMarker = FromStoredName<SortMark>(kSortMarkers, text("Title.SortMarker"));
+    if (has("ToolTips"))
+        c.SetToolTips(o.value(u"ToolTips").toBool());
+    if (has("Visible"))
+        c.SetVisible(o.value(u"Visible").toBool());
+    if (has("Width"))
+        c.SetWidth(o.value(u"Width").toInt());
+    if (has("WordWrap"))
+        c.SetWordWrap(o.value(u"WordWrap").toBool());
+}
+
+} // namespace
+
+int ColumnList::IndexOf(const GridColumn& column) const
+{
+    for (size_t i = 0; i < items_.size(); ++i)
+        if (items_[i] == &column)
+            return int(i);
+    return -1;
+}
+
+GridColumns::~GridColumns()
+{
+    // Columns tell their grid nothing while they go.
+    ++updateCount_;
+    items_.clear();
+}
+
+int GridColumns::IndexOf(const GridColumn* column) const
+{
+    for (size_t i = 0; i < items_.size(); ++i)
+        if (items_[i].get() == column)
+            return int(i);
+    return -1;
+}
+
+GridColumn& GridColumns::Add()
+{
+    items_.push_back(std::make_unique<GridColumn>(*this, true));
+    Update(nullptr);
+    return *items_.back();
+}
+
+GridColumn& GridColumns::AddDefault()
+{
+    items_.push_back(std::make_unique<GridColumn>(*this, false));
+    Update(nullptr);
+    return *items_.back();
+}
+
+void GridColumns::Delete(int index)
+{
+    items_.erase(items_.begin() + index);
+    Update(nullptr);
+}
+
+void GridColumns::Clear()
+{
+    if (items_.empty())
+        return;
+    items_.clear();
+    Update(nullptr);
+}
+
+void GridColumns::Move(int from, int to)
+{
+    auto moved = std::move(items_[size_t(from)]);
+    items_.erase(items_.begin() + from);
+    items_.insert(items_.begin() + to, std::move(moved));
+    Update(nullptr);
+}
+
+bool GridColumns::PersistentState() const
+{
+    for (const auto& column : items_)
+        if (!column->IsDefaultColumn())
+            return true;
+    return false;
+}
+
+void GridColumns::BindFieldsByName()
+{
+    for (const auto& column : items_)
+        column->BindFieldByName();
+}
+
+void GridColumns::EndUpdate()
+{
+    if (updateCount_ == 0)
+        return;
+    if (--updateCount_ == 0 && pendingUpdate_) {
+        pendingUpdate_ = false;
+        if (grid_)
+            grid_->ColumnsChanged(nullptr);
+    }
+}
+
+void GridColumns::Update(GridColumn* column)
+{
+    if (Updating()) {
+        pendingUpdate_ = true;
+        return;
+    }
+    if (grid_ && !grid_->Loading())
+        grid_->ColumnsChanged(column);
+}
+
+QJsonArray GridColumns::Write() const
+{
+    QJsonArray columns;
+    for (const auto& column : items_)
+        columns.append(WriteColumn(*column));
+    return columns;
+}
+
+void GridColumns::Read(const QJsonArray& columns)
+{
+    BeginUpdate();
+    items_.clear();
+    for (const QJsonValue& value : columns) {
+        items_.push_back(std::make_unique<GridColumn>(*this, true));
+        ReadColumn(*items_.back(), value.toObject());
+    }
+    EndUpdate();
+}

@@ -1,0 +1,365 @@
+#include "app/DataModule.h"
+#include "app/MainWindow.h"
+#include "app/ResultGridStandIn.h"
+#include "app/SearchSql.h"
+#include "db/Connection.h"
+#include "db/Query.h"
+#include "platform/ComboBox.h"
+#include "platform/Layout.h"
+
+#include "support/ProgramForms.h"
+#include "support/QtPrint.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template <typename T>
+T* Find(QObject* form, const char* name)
+{
+    T* found = qobject_cast<T*>(FindComponent(form, QString::fromLatin1(name)));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// Typing as the keyboard does it, for text the test library's key names cannot spell.
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(widget, &press);
+    }
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindow* Form() { return forms_.Form(); }
+    QStringList Sql() { return Form()->query->SQL(); }
+    QString Statement(const SearchCriteria& criteria) { return BuildSearchSql(criteria).Text; }
+    ResultGridStandIn* Grid() { return Find<ResultGridStandIn>(Form(), "DBGridEh1"); }
+    void Handler(const char* name) { CallHandler(Form(), QString::fromLatin1(name), nullptr, nullptr); }
+
+    ProgramForms forms_;
+};
+
+TEST_F(MainWindowTest, SearchPageControlsStandWhereTheLayoutPutsThem)
+{
+    struct Control {
+        const char* name;
+        QRect geometry;
+        int tab;
+    };
+    const Control controls[] = {
+        {"DBGridEh1", {8, 112, 1124, 292}, 0},     {"EditName1", {112, 20, 185, 23}, 1},
+        {"EditName2", {368, 20, 145, 23}, 2},      {"EditCAS", {616, 20, 121, 23}, 3},
+        {"ButtonSearch", {1000, 16, 105, 41}, 4},  {"CheckBox1", {32, 84, 121, 17}, 5},
+        {"Memo3", {48, 484, 1057, 145}, 6},        {"ComboBoxPici", {112, 49, 185, 23}, 7},
+        {"EditEngName", {368, 49, 145, 23}, 8},    {"EditIndexNo", {848, 49, 129, 23}, 9},
+        {"ComboBoxDangTypes", {616, 49, 121, 23}, 10}, {"ComboBoxQt", {848, 16, 129, 23}, 11},
+        {"Button1", {1000, 72, 105, 28}, 12},      {"Memo5", {64, 420, 825, 65}, 13},
+        {"CheckBox2", {304, 88, 337, 17}, 14},
+    };
+    QWidget* page = Find<QWidget>(Form(), "TabSheet1");
+    for (const Control& c : controls) {
+        QWidget* w = Find<QWidget>(Form(), c.name);
+        EXPECT_EQ(w->parentWidget(), page) << c.name;
+        EXPECT_EQ(w->geometry(), c.geometry) << c.name;
+        EXPECT_EQ(w->property("TabOrder").toInt(), c.tab) << c.name;
+    }
+
+    // Focus moves through the page in tab order (a combo box's edit field is
+    // part of the combo box).
+    Form()->show();
+    QWidget* w = Find<QWidget>(Form(), "EditName1");
+    QStringList order;
+    for (int i = 0; i < 40 && order.size() < 14; ++i) {
+        QWidget* owner = w;
+        while (owner && owner->objectName().isEmpty())
+            owner = owner->parentWidget();
+        if (owner && owner->parentWidget() == page && (order.isEmpty() || order.last() != owner->objectName()))
+            order.append(owner->objectName());
+        w = w->nextInFocusChain();
+    }
+    EXPECT_EQ(order, (QStringList{u"EditName1"_s, u"EditName2"_s, u"EditCAS"_s, u"ButtonSearch"_s,
+                                  u"CheckBox1"_s, u"Memo3"_s, u"ComboBoxPici"_s, u"EditEngName"_s,
+                                  u"EditIndexNo"_s, u"ComboBoxDangTypes"_s, u"ComboBoxQt"_s, u"Button1"_s,
+                                  u"Memo5"_s, u"CheckBox2"_s}));
+}
+
+TEST_F(MainWindowTest, TextsItemsAndStartValues)
+{
+    EXPECT_EQ(Form()->windowTitle(), u"危险化学品、易制毒化学品、易制爆化学品数据库 V1.0.0.0"_s);
+    auto* tabs = Find<QTabWidget>(Form(), "PageControl1");
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(0), u"危险化学品(含2828类)、易制毒、易制爆、易制毒、易制爆化学品查询"_s);
+    EXPECT_EQ(tabs->tabText(1), u" 附录"_s);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+
+    const std::pair<const char*, QString> labels[] = {
+        {"Label1", u"品名"_s},         {"Label2", u"别名"_s},     {"Label3", u"CAS号"_s},
+        {"Label4", u"重点监管批次"_s}, {"Label7", u"英文名 "_s},  {"Label5", u"危化目录序号"_s},
+        {"Label6", u"危险性类别"_s},   {"Label9", u"易制毒制爆"_s},
+    };
+    const QPoint labelPositions[] = {{72, 24}, {328, 24}, {568, 24}, {8, 53}, {312, 53}, {752, 53}, {528, 53}, {755, 21}};
+    for (size_t i = 0; i < std::size(labels); ++i) {
+        auto* label = Find<QLabel>(Form(), labels[i].first);
+        EXPECT_EQ(label->text(), labels[i].second);
+        EXPECT_EQ(label->pos(), labelPositions[i]) << labels[i].first;
+    }
+
+    EXPECT_EQ(Find<QPushButton>(Form(), "ButtonSearch")->text(), u"查找"_s);
+    EXPECT_EQ(Find<QPushButton>(Form(), "Button1")->text(), u"清空"_s);
+    EXPECT_EQ(Find<QCheckBox>(Form(), "CheckBox1")->text(), u"名称精确匹配"_s);
+    EXPECT_FALSE(Form()->exactMatchBox->isChecked());
+    EXPECT_EQ(Find<QCheckBox>(Form(), "CheckBox2")->text(), u"记录数量超过200条时默认仅显示前200条记录"_s);
+    EXPECT_TRUE(Form()->rowLimitBox->isChecked());
+    EXPECT_EQ(Form()->indexNoEdit->text(), u"0"_s);
+    for (QLineEdit* edit : {Form()->nameEdit, Form()->aliasEdit, Form()->casEdit, Form()->englishNameEdit})
+        EXPECT_TRUE(edit->text().isEmpty());
+
+    auto items = [](ComboBox* combo) {
+        QStringList list;
+        for (int i = 0; i < combo->count(); ++i)
+            list.append(combo->itemText(i));
+        return list;
+    };
+    EXPECT_EQ(items(Form()->batchCombo), BatchItems());
+    EXPECT_EQ(items(Form()->precursorCombo), PrecursorItems());
+    EXPECT_EQ(items(Form()->hazardCombo), HazardItems());
+    EXPECT_EQ(Form()->batchCombo->ItemIndex(), -1);
+    EXPECT_EQ(Form()->precursorCombo->ItemIndex(), -1);
+    EXPECT_EQ(Form()->hazardCombo->ItemIndex(), 0);
+    EXPECT_EQ(Form()->hazardCombo->maxVisibleItems(), 25);
+    for (ComboBox* combo : {Form()->batchCombo, Form()->precursorCombo, Form()->hazardCombo})
+        EXPECT_EQ(combo->Text(), u"不限定"_s);
+
+    const QStringList msdsNotes = Find<QPlainTextEdit>(Form(), "Memo5")->toPlainText().split(u'\n');
+    ASSERT_EQ(msdsNotes.size(), 3);
+    EXPECT_EQ(msdsNotes.at(0), u"一、MSDS查看方法：右键单击，选择“查看MSDS资料”。"_s);
+    EXPECT_TRUE(msdsNotes.at(1).startsWith(u"    本软件MSDS数据搜集整理来源于MSDS查询网http"_s));
+    EXPECT_TRUE(msdsNotes.at(1).endsWith(u"。"_s));
+    EXPECT_EQ(msdsNotes.at(2), u"二、凡未有序号的化学品表示未列入危险化学品录录（2015版）。"_s);
+    const QStringList hazardNotes = Find<QPlainTextEdit>(Form(), "Memo3")->toPlainText().split(u'\n');
+    ASSERT_EQ(hazardNotes.size(), 13);
+    EXPECT_EQ(hazardNotes.first(), u"注："_s);
+    EXPECT_EQ(hazardNotes.at(11), u"-经口,类别3*”，如果有充分依据，可分类为更严格的“急性毒性-经口,类别2”。"_s);
+    EXPECT_EQ(hazardNotes.last(), u"（4）对于危险性类别为“加压气体”的危险化学品，根据充装方式选择液化气体、压缩气体、冷冻液化气体或溶解气体。"_s);
+    EXPECT_EQ(Find<QPlainTextEdit>(Form(), "Memo5")->font().pixelSize(), 16);
+    EXPECT_TRUE(Find<QPlainTextEdit>(Form(), "Memo5")->font().bold());
+    EXPECT_EQ(Find<QPlainTextEdit>(Form(), "Memo3")->font().pixelSize(), 13);
+    EXPECT_EQ(Form()->font().pixelSize(), 15);
+
+    auto* status = Find<QStatusBar>(Form(), "StatusBar1");
+    EXPECT_EQ(status->height(), 33);
+    const QList<QLabel*> panels = status->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(panels.size(), 2);
+    EXPECT_EQ(panels.at(0)->text(), u"危险化学品名录2015  、易制毒化学品、易制爆化学品名录"_s);
+    EXPECT_EQ(panels.at(0)->width(), 350);
+    EXPECT_TRUE(panels.at(1)->text().contains(u"意见反馈"_s));
+
+    const QList<QAction*> menus = Form()->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_EQ(menus.at(0)->text(), u"帮助"_s);
+    ASSERT_NE(menus.at(0)->menu(), nullptr);
+    const QList<QAction*> help = menus.at(0)->menu()->actions();
+    ASSERT_EQ(help.size(), 2);
+    EXPECT_EQ(help.at(0)->text(), u"关于软件"_s);
+    EXPECT_EQ(help.at(1)->text(), u"使用说明"_s);
+    const QList<QAction*> popup = Find<QMenu>(Form(), "PopupMenu1")->actions();
+    ASSERT_EQ(popup.size(), 1);
+    EXPECT_EQ(popup.at(0)->text(), u"查看MSDS资料"_s);
+
+    EXPECT_EQ(Form()->firstSearchTimer->interval(), 2000);
+    EXPECT_TRUE(Form()->firstSearchTimer->isActive());
+    EXPECT_FALSE(Form()->query->Active());
+    EXPECT_EQ(Form()->query->Connection(), forms_.DataModule()->connection);
+    EXPECT_FALSE(forms_.DataModule()->connection->Connected());
+    EXPECT_EQ(Grid()->FooterText(), u"共0条"_s);
+}
+
+TEST_F(MainWindowTest, GridShowsItsEightColumns)
+{
+    const QStringList fields = {u"index_id"_s, u"name1"_s, u"name2"_s, u"name_eng"_s,
+                                u"cas"_s, u"dangtypes"_s, u"specialadmin"_s, u"remarks"_s};
+    const QStringList titles = {u"危化目录序号"_s, u"品名"_s, u"别名"_s, u"英文名"_s,
+                                u"CAS号"_s, u"危险性类别"_s, u"其它特殊监管"_s, u"备注"_s};
+    const int widths[] = {102, 188, 134, 87, 110, 202, 203, 89};
+    const TextAlignment alignments[] = {TextAlignment::Center, TextAlignment::Left, TextAlignment::Left, TextAlignment::Left,
+                                     TextAlignment::Center, TextAlignment::Left, TextAlignment::Left, TextAlignment::Center};
+    DataGrid& grid = Grid()->Grid();
+    GridColumns& columns = grid.Columns();
+    ASSERT_EQ(columns.Count(), 8);
+    EXPECT_TRUE(columns.PersistentState());
+    for (int i = 0; i < 8; ++i) {
+        GridColumn& c = columns.Item(i);
+        EXPECT_EQ(c.FieldName(), fields.at(i));
+        EXPECT_EQ(c.Title().Caption(), titles.at(i));
+        EXPECT_EQ(c.Width(), widths[i]);
+        EXPECT_EQ(c.Alignment(), alignments[i]) << i;
+        EXPECT_EQ(c.Title().Alignment(), i == 6 ? TextAlignment::Left : TextAlignment::Center) << i;
+        EXPECT_EQ(c.Font().Face.Height, i == 5 || i == 6 ? -13 : -15) << i;
+    }
+    EXPECT_EQ(columns.Item(0).Footer().ValueType(), FooterValueType::Count);
+    EXPECT_EQ(columns.Item(0).Footer().DisplayFormat, u"共#0条"_s);
+    EXPECT_EQ(columns.Item(0).Footer().Alignment(), TextAlignment::Center);
+    EXPECT_EQ(grid.FrozenCols(), 4);
+    EXPECT_EQ(grid.FooterRowCount(), 1);
+    EXPECT_TRUE(grid.ReadOnly());
+    EXPECT_FALSE(grid.Flat());
+    EXPECT_EQ(grid.FooterColor(), u"clInactiveBorder"_s);
+    EXPECT_EQ(grid.TitleFont().Face.Height, -15);
+    EXPECT_EQ(grid.ColCount(), 9);
+    EXPECT_EQ(grid.FixedCols(), 5);
+    EXPECT_EQ(Grid()->Grid().EvenRowColor(), u"clInactiveBorder"_s);
+    EXPECT_TRUE(grid.SumList()->Active());
+}
+
+TEST_F(MainWindowTest, SearchRunsTheStatementOfTheControls)
+{
+    Form()->searchButton->click();
+    EXPECT_EQ(Sql(), QStringList{Statement(SearchCriteria{})});
+    EXPECT_TRUE(Form()->query->Active());
+    EXPECT_EQ(Grid()->RowCount(), 200);
+    EXPECT_EQ(Grid()->FooterText(), u"共200条"_s);
+    EXPECT_EQ(Grid()->RowTexts(1).mid(0, 2), (QStringList{u"2"_s, u"氨"_s}));
+
+    // Enter in a criterion field searches; the key goes on to the field.
+    Form()->nameEdit->setText(u"甲醇"_s);
+    Form()->exactMatchBox->setChecked(true);
+    QTest::keyClick(Form()->nameEdit, Qt::Key_Return);
+    SearchCriteria exact;
+    exact.NameText = u"甲醇"_s;
+    exact.ExactMatch = true;
+    EXPECT_EQ(Sql(), QStringList{Statement(exact)});
+    EXPECT_EQ(Grid()->FooterText(), u"共1条"_s);
+
+    // A typed hazard text selects no item and is the pattern.
+    Form()->clearCriteria();
+    Form()->hazardCombo->setFocus();
+    Form()->hazardCombo->lineEdit()->selectAll();
+    TypeText(Form()->hazardCombo->lineEdit(), u"生殖细胞致突变性"_s);
+    EXPECT_EQ(Form()->hazardCombo->ItemIndex(), -1);
+    QTest::keyClick(Form()->hazardCombo->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(Sql().first().contains(u" where  DangTypes like '%生殖细胞致突变性%'"_s));
+    EXPECT_GT(Form()->query->RecordCount(), 100);
+
+    // Enter in a combo box without Enter handling does nothing.
+    const QStringList before = Sql();
+    QTest::keyClick(Form()->precursorCombo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(Sql(), before);
+    EXPECT_TRUE(forms_.Boxes.Boxes.isEmpty());
+}
+
+TEST_F(MainWindowTest, ARejectedCatalogueNumberIsShownThenTheSearchRuns)
+{
+    Form()->nameEdit->setText(u"苯"_s);
+    Form()->indexNoEdit->setText(u"abc"_s);
+    QTest::keyClick(Form()->indexNoEdit, Qt::Key_Return);
+    ASSERT_EQ(forms_.Boxes.Boxes.size(), 1);
+    EXPECT_EQ(forms_.Boxes.Boxes.first(),
+              (RecordingMessageBoxes::Box{u"序号必须是数字"_s, u"错误"_s, MessageIcon::Error}));
+    SearchCriteria name;
+    name.NameText = u"苯"_s;
+    EXPECT_EQ(Sql(), QStringList{Statement(name)});
+    EXPECT_TRUE(Form()->query->Active());
+}
+
+TEST_F(MainWindowTest, ClearResetsTheCriteriaAndRunsNothing)
+{
+    Form()->searchButton->click();
+    const QString startStatement = Sql().first();
+    Form()->nameEdit->setText(u"a"_s);
+    Form()->aliasEdit->setText(u"b"_s);
+    Form()->casEdit->setText(u"c"_s);
+    Form()->englishNameEdit->setText(u"d"_s);
+    Form()->indexNoEdit->setText(u"12"_s);
+    Form()->hazardCombo->SetItemIndex(3);
+    Form()->exactMatchBox->setChecked(true);
+    Find<QPushButton>(Form(), "Button1")->click();
+
+    for (QLineEdit* edit : {Form()->nameEdit, Form()->aliasEdit, Form()->casEdit, Form()->englishNameEdit})
+        EXPECT_TRUE(edit->text().isEmpty());
+    EXPECT_EQ(Form()->indexNoEdit->text(), u"0"_s);
+    for (ComboBox* combo : {Form()->batchCombo, Form()->precursorCombo, Form()->hazardCombo}) {
+        EXPECT_EQ(combo->ItemIndex(), 0);
+        EXPECT_EQ(combo->Text(), u"不限定"_s);
+    }
+    EXPECT_TRUE(Form()->exactMatchBox->isChecked());  // check boxes keep their state
+    EXPECT_EQ(Sql().first(), startStatement);      // no search ran
+    EXPECT_EQ(Grid()->RowCount(), 200);
+
+    // Index 0 adds no condition, just as index -1 did.
+    Form()->exactMatchBox->setChecked(false);
+    Form()->searchButton->click();
+    EXPECT_EQ(Sql().first(), startStatement);
+}
+
+TEST_F(MainWindowTest, TheFirstSearchRunsTwoSecondsAfterStart)
+{
+    EXPECT_TRUE(Form()->firstSearchTimer->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(Form()->query->Active(), 10000);
+    EXPECT_FALSE(Form()->firstSearchTimer->isActive());
+    EXPECT_TRUE(forms_.DataModule()->connection->Connected());
+    EXPECT_EQ(Sql(), QStringList{Statement(SearchCriteria{})});
+    EXPECT_EQ(Grid()->FooterText(), u"共200条"_s);
+    EXPECT_TRUE(forms_.Boxes.Boxes.isEmpty());
+}
+
+TEST_F(MainWindowTest, WindowAndGridGrowTogether)
+{
+    Form()->show();
+    QWidget* grid = Grid();
+    QWidget* hazardNotes = Find<QWidget>(Form(), "Memo3");
+    QWidget* msdsNotes = Find<QWidget>(Form(), "Memo5");
+    const QRect gridBefore = grid->geometry();
+    const QRect hazardNotesBefore = hazardNotes->geometry();
+    const QRect msdsNotesBefore = msdsNotes->geometry();
+    Form()->resize(Form()->size() + QSize(100, 60));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->geometry(), gridBefore.adjusted(0, 0, 100, 60));
+    EXPECT_EQ(hazardNotes->geometry(), hazardNotesBefore.translated(0, 60));
+    EXPECT_EQ(msdsNotes->geometry(), msdsNotesBefore.translated(0, 60));
+}
+
+class MainWindowWithoutCatalogue : public ::testing::Test {
+protected:
+    MainWindowWithoutCatalogue() : forms_(u"[vorlak]\nDriver=MariaDB Unicode\nSocket=/nonexistent/none.sock\n"_s) {}
+    ProgramForms forms_;
+};
+
+TEST_F(MainWindowWithoutCatalogue, StartShowsTheConnectionMessageOnceAndStaysUsable)
+{
+    MainWindow* form = forms_.Form();
+    CallHandler(form, u"firstSearch"_s, nullptr, nullptr);
+    EXPECT_FALSE(form->firstSearchTimer->isActive());
+    ASSERT_EQ(forms_.Boxes.Boxes.size(), 1);
+    EXPECT_EQ(forms_.Boxes.Boxes.first(), (RecordingMessageBoxes::Box{u"数据库无法连接"_s, u"消息"_s, MessageIcon::None}));
+    EXPECT_FALSE(form->query->Active());
+    EXPECT_TRUE(form->query->SQL().isEmpty());  // the first search did not run
+
+    // A later search tries again; its failure goes to the default error display.
+    form->searchButton->click();
+    ASSERT_EQ(forms_.Boxes.Boxes.size(), 2);
+    const RecordingMessageBoxes::Box error = forms_.Boxes.Boxes.last();
+    EXPECT_EQ(error.Caption, u"危险化学品名录2015"_s);
+    EXPECT_EQ(error.Icon, MessageIcon::Error);
+    EXPECT_TRUE(error.Text.endsWith(u'.'));
+    EXPECT_FALSE(error.Text.contains(u"vorlak@qa51807316"_s));
+    EXPECT_FALSE(form->query->Active());
+}
+
+} // namespace

@@ -1,0 +1,325 @@
+#include "grid/DataGrid.h"
+
+#include "db/Connection.h"
+#include "db/DatabaseError.h"
+#include "support/TestFiles.h"
+
+#include <QJsonArray>
+#include <QTemporaryDir>
+
+#include "support/FakeWindow.h"
+#include "support/MainWindowGrid.h"
+#include "support/QtPrint.h"
+#include "support/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The result grid as the main window configures it: eight persistent
+// columns, four of them frozen, one footer row.
+class DataGridTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        grid_.SetMeasuringCanvas(&canvas_);
+        grid_.SetWindow(&window_);
+        ApplyMainWindowGrid(grid_);
+    }
+
+    // Column i's width in the main window's layout.
+    static int StoredWidth(int i)
+    {
+        return MainWindowGridSettings().value(u"Columns").toArray().at(i).toObject().value(u"Width").toInt();
+    }
+
+    RecordingCanvas canvas_;
+    FakeWindow window_{QSize(1120, 288)};
+    DataGrid grid_;
+};
+
+TEST(DataGridDefaults, OptionsAndBaseFlags)
+{
+    DataGrid grid;
+    EXPECT_EQ(grid.Options().Value(), 0x0CFDu);
+    EXPECT_EQ(grid.ExtraOptions().Value(), 0x190061u);
+    using Base = CellGrid::Option;
+    EXPECT_EQ(grid.CellOptions(), (CellGrid::OptionSet{Base::FixedVertLine, Base::FixedHorzLine, Base::VertLine, Base::HorzLine,
+                                                       Base::ColSizing, Base::ColMoving, Base::Editing, Base::Tabs}));
+    EXPECT_EQ(grid.ScrollBars(), CellGrid::ScrollStyle::Horizontal);
+    EXPECT_EQ(grid.Color(), u"clWindow"_s);
+    EXPECT_EQ(grid.FooterColor(), u"clWindow"_s);
+    EXPECT_EQ(grid.IndicatorWidth(), 11);
+    EXPECT_TRUE(grid.HorzScrollBar.Visible());
+    EXPECT_EQ(grid.VertScrollBar.VisibleMode(), GridScrollBar::Showing::Auto);
+    // Without a canvas of its own the grid measures on a borrowed screen device.
+    EXPECT_GE(grid.DataRowHeight(), 15 + 3 + 1);
+
+    grid.SetOptions(grid.Options().With(DataGrid::Option::RowSelect));
+    EXPECT_FALSE(grid.Options().Has(DataGrid::Option::Editing));
+    EXPECT_TRUE(grid.CellOptions().Has(CellGrid::Option::RowSelect));
+}
+
+TEST_F(DataGridTest, TheMainWindowsColumnsGiveNineGridColumnsFiveFixed)
+{
+    EXPECT_EQ(grid_.ColCount(), 9);
+    EXPECT_EQ(grid_.FixedCols(), 5);
+    EXPECT_EQ(grid_.FrozenFixedCols(), 4);
+    EXPECT_EQ(grid_.ColWidth(0), 11);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(grid_.ColWidth(i + 1), StoredWidth(i)) << i;
+    // A 15-pixel font: 15 + 3 + 1 = 19 for data rows, 15 + 4 for the title.
+    EXPECT_EQ(grid_.DefaultRowHeight(), 19);
+    EXPECT_EQ(grid_.RowHeight(0), 19);
+    EXPECT_EQ(grid_.FixedRows(), 1);
+    EXPECT_EQ(grid_.RowCount(), 2);  // the title row and one empty data row
+    EXPECT_EQ(grid_.ContraRowCount(), 1);
+    EXPECT_EQ(grid_.RowHeight(2), 19);  // the footer
+
+    grid_.SetFrozenCols(-1);  // ignored
+    EXPECT_EQ(grid_.FrozenCols(), 4);
+    grid_.Columns().Item(2).SetVisible(false);
+    EXPECT_EQ(grid_.ColWidth(3), -1);  // takes no room with its line
+    grid_.SetOptions(grid_.Options().Without(DataGrid::Option::ColLines));
+    EXPECT_EQ(grid_.ColWidth(3), 0);
+}
+
+TEST_F(DataGridTest, TheRecordWindowTakesTheWholeRowsBetweenTitleAndFooter)
+{
+    // (client height - title height - 1 - footer rows × 20 - 1) div 20.
+    for (int height : {288, 300, 421, 60, 10}) {
+        window_.Client = QSize(1120, height);
+        EXPECT_EQ(grid_.DataRowsThatFit(), qMax(1, (height - 19 - 1 - 1 * 20 - 1) / 20)) << height;
+    }
+}
+
+TEST_F(DataGridTest, CellKindsFromIndicatorTitleDataAndFooter)
+{
+    const CellKind corner = grid_.GetCellType(0, 0);
+    EXPECT_EQ(corner.Horz, CellKind::Column::Indicator);
+    EXPECT_EQ(corner.Vert, CellKind::Row::Title);
+    const CellKind data = grid_.GetCellType(3, 1);
+    EXPECT_EQ(data.Horz, CellKind::Column::Data);
+    EXPECT_EQ(data.DataCol, 2);
+    EXPECT_EQ(data.Vert, CellKind::Row::Data);
+    EXPECT_EQ(data.DataRow, 0);
+    const CellKind footer = grid_.GetCellType(1, 2);
+    EXPECT_EQ(footer.Vert, CellKind::Row::Footer);
+    EXPECT_EQ(footer.DataRow, 0);
+    try {
+        grid_.GetCellType(1, 3);
+        FAIL();
+    } catch (const GridError& error) {
+        EXPECT_EQ(error.Message(), u"Algorithm error in TCustomDBGridEh.GetCellType"_s);
+    }
+}
+
+TEST_F(DataGridTest, RowHeightsFromTheFontOrTheSettings)
+{
+    grid_.SetFlat(true);
+    EXPECT_EQ(grid_.DefaultRowHeight(), 15 + 1 + 1);
+    grid_.SetFlat(false);
+    grid_.SetRowHeight(30);
+    EXPECT_EQ(grid_.DefaultRowHeight(), 30);
+    grid_.SetRowHeight(0);
+    grid_.SetRowLines(2);
+    EXPECT_EQ(grid_.DefaultRowHeight(), 30);
+    grid_.SetRowLines(-3);  // negative becomes 0
+    EXPECT_EQ(grid_.RowLines(), 0);
+
+    // Fitting to whole text lines: 40 - 4 = 36 is two lines and 6 pixels.
+    grid_.SetRowHeight(40);
+    grid_.SetExtraOptions(grid_.ExtraOptions().With(DataGrid::ExtraOption::FitRowHeightToText));
+    EXPECT_EQ(grid_.DefaultRowHeight(), 2 * 15 + 4);
+    EXPECT_EQ(grid_.RowLines(), 2);
+    EXPECT_EQ(grid_.RowHeight(), 4);
+
+    grid_.SetTitleLines(2);
+    EXPECT_EQ(grid_.RowHeight(0), 2 * 15 + 0 + 0 + 2 + 1);
+    grid_.SetTitleLines(0);
+    grid_.Columns().Item(5).Title().SetFont({{u"宋体"_s, -20}, u"clWindowText"_s});
+    EXPECT_EQ(grid_.RowHeight(0), 24);  // the tallest title font
+}
+
+TEST_F(DataGridTest, LineColoursByPlace)
+{
+    GridLineColours& lines = grid_.GridLineColors();
+    EXPECT_EQ(lines.ColourAt(GridLineColours::Place::DataCells), QColor(192, 192, 192));
+    EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FixedCells), QColor(0, 0, 0));  // not flat: black
+    EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FrozenSeparator), QColor(0, 0, 0));
+    EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FooterSeparator), QColor(0, 0, 0));
+    EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FooterCells), QColor(0, 0, 0));  // the footer is not window-coloured
+    grid_.SetFooterColor(u"clWindow"_s);
+    EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FooterCells), QColor(192, 192, 192));
+    grid_.SetFlat(true);
+    EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FixedCells), QColor(128, 128, 128));
+    grid_.SetColor(u"clSilver"_s);
+    EXPECT_EQ(lines.ColourAt(GridLineColours::Place::DataCells), QColor(128, 128, 128));
+    lines.SetSlot(int(GridLineColours::Place::DataCells), QColor(1, 2, 3));
+    EXPECT_EQ(lines.ColourAt(GridLineColours::Place::DataCells), QColor(1, 2, 3));
+    EXPECT_EQ(GridLineColours::kSlots, 18);
+}
+
+TEST_F(DataGridTest, TheVerticalBarShowsItsValuesAsItsModeSays)
+{
+    grid_.SetVertScrollBarValues({1, 219, 12, 1});
+    EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical), (ScrollBarInfo{1, 219, 12, 1}));
+    EXPECT_EQ(window_.Shown.at(ScrollBarKind::Vertical), std::make_pair(false, true));
+    const int writes = window_.ScrollBarWrites;
+    grid_.SetVertScrollBarValues({1, 219, 12, 1});  // unchanged: nothing written
+    EXPECT_EQ(window_.ScrollBarWrites, writes);
+
+    grid_.VertScrollBar.SetVisibleMode(GridScrollBar::Showing::Always);
+    grid_.SetVertScrollBarValues({1, 5, 12, 1});  // the page covers the range: disabled
+    EXPECT_EQ(window_.Shown.at(ScrollBarKind::Vertical), std::make_pair(true, false));
+
+    grid_.VertScrollBar.SetVisible(false);
+    EXPECT_EQ(grid_.VertScrollBar.VisibleMode(), GridScrollBar::Showing::Never);
+    grid_.SetVertScrollBarValues({1, 219, 12, 30});
+    EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical), (ScrollBarInfo{1, 1, 0, 1}));  // hidden
+}
+
+TEST_F(DataGridTest, ScalingKeepsTheSumOfWidthsFromDrifting)
+{
+    grid_.Columns().Item(5).SetFont({{u"宋体"_s, -13}, u"clWindowText"_s});
+    grid_.ScaleColumns(120, 96);
+    int sum = 0;
+    int scaledSum = 0;
+    for (int i = 0; i < 8; ++i) {
+        sum += StoredWidth(i);
+        scaledSum += grid_.Columns().Item(i).Width();
+        EXPECT_EQ(scaledSum, (sum * 120 * 2 + 96) / (2 * 96)) << i;  // cumulative rounding
+    }
+    EXPECT_EQ(grid_.Columns().Item(5).Font().Face.Height, -16);  // -13 × 1.25 rounded
+    EXPECT_FALSE(grid_.Columns().Item(0).IsAssigned(GridColumn::Property::Font));   // fonts that follow stay so
+}
+
+TEST_F(DataGridTest, VisibleAndSortColumnListsAndTheStoredForm)
+{
+    EXPECT_EQ(grid_.VisibleColumns().Count(), 8);
+    EXPECT_NE(dynamic_cast<GridColumn*>(&grid_.Columns().Item(0)), nullptr);
+    grid_.Columns().Item(3).Title().SetSortIndex(2);
+    grid_.Columns().Item(6).Title().SetSortIndex(1);
+    grid_.Columns().Item(1).Title().SetSortIndex(-4);  // becomes 0
+    grid_.Columns().Item(7).SetVisible(false);
+    ASSERT_EQ(grid_.SortColumns().Count(), 2);
+    EXPECT_EQ(grid_.SortColumns().Item(0).Index(), 6);
+    EXPECT_EQ(grid_.SortColumns().Item(1).Index(), 3);
+    EXPECT_EQ(grid_.VisibleColumns().Count(), 7);
+    EXPECT_EQ(grid_.VisibleColumns().IndexOf(grid_.Columns().Item(7)), -1);
+
+    // The current column gives way when it is hidden.
+    grid_.SetCurrent({3, 1});
+    grid_.Columns().Item(2).SetVisible(false);
+    EXPECT_EQ(grid_.Current().Col, 1);
+
+    ASSERT_TRUE(grid_.StoredColumns().has_value());
+    DataGrid copy;
+    copy.SetMeasuringCanvas(&canvas_);
+    copy.ReadStoredColumns(*grid_.StoredColumns());
+    EXPECT_EQ(copy.StoredColumns(), grid_.StoredColumns());
+    EXPECT_EQ(copy.SortColumns().Count(), 2);
+
+    DataGrid defaults;
+    defaults.SetMeasuringCanvas(&canvas_);
+    defaults.Columns().AddDefault();
+    EXPECT_FALSE(defaults.StoredColumns().has_value());  // default columns are not written
+}
+
+TEST_F(DataGridTest, TitlesRepaintWhenTheFirstScrollingColumnComesOrGoes)
+{
+    window_.Client = QSize(700, 288);
+    grid_.RefreshScrollBars();
+    FakeWindow external(QSize(10, 10));
+    grid_.HorzScrollBar.ExtScrollBar = &external;
+    window_.Invalidated.clear();
+    grid_.SetTopLeft(6, grid_.TopRow());
+    // The title row, cell by cell: the cells that are on the screen.
+    ASSERT_FALSE(window_.Invalidated.isEmpty());
+    for (const QRect& r : window_.Invalidated)
+        EXPECT_TRUE(r.top() == 0 && r.bottom() <= 19) << r.y() << " " << r.height();
+    EXPECT_TRUE(window_.Invalidated.contains(QRect(0, 0, 12, 20)));
+    EXPECT_EQ(external.Bars.at(ScrollBarKind::Horizontal).Max, 127);
+    window_.Invalidated.clear();
+    grid_.SetTopLeft(7, grid_.TopRow());
+    EXPECT_TRUE(window_.Invalidated.isEmpty());
+
+    grid_.Columns().Item(0).SetOnGetCellParams([](GridColumn&, CellParams& params) { params.Text = u"x"_s; });
+    EXPECT_EQ(grid_.Columns().Item(0).BuildCellParams().Text, u"x"_s);
+}
+
+TEST_F(DataGridTest, EditingHintsFollowTheColumnDefaultsUntilSet)
+{
+    GridColumn& c = grid_.Columns().Item(0);
+    EXPECT_FALSE(c.Hint(GridColumn::Property::AutoDropDown));
+    grid_.ColumnDefValues().AutoDropDown = true;
+    EXPECT_TRUE(c.Hint(GridColumn::Property::AutoDropDown));
+    c.SetHint(GridColumn::Property::AutoDropDown, false);
+    EXPECT_FALSE(c.Hint(GridColumn::Property::AutoDropDown));
+    EXPECT_TRUE(c.IsAssigned(GridColumn::Property::AutoDropDown));
+    c.Title().SetTitleButton(true);
+    c.Title().SetOrientation(TextOrientation::Vertical);
+    c.SetLayout(TextLayout::Center);
+    const QJsonObject stored = grid_.StoredColumns()->at(0).toObject();
+    EXPECT_FALSE(stored.value(u"AutoDropDown").toBool(true));
+    EXPECT_TRUE(stored.value(u"Title.TitleButton").toBool());
+    EXPECT_EQ(stored.value(u"Title.Orientation").toString(), u"tohVertical"_s);
+    EXPECT_EQ(stored.value(u"Layout").toString(), u"tlCenter"_s);
+    c.ClearAssignedValues();
+    EXPECT_TRUE(c.Hint(GridColumn::Property::AutoDropDown));
+    EXPECT_EQ(c.Layout(), TextLayout::Top);
+    EXPECT_FALSE(c.Title().TitleButton());
+}
+
+TEST_F(DataGridTest, FooterTextsByValueType)
+{
+    QTemporaryDir dir;
+    UseOdbcIni(dir.path(), QString());
+    Connection connection;
+    connection.SetEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
+    Query query;
+    query.SetConnection(&connection);
+    query.SQL().append(u"SELECT A.id, index_id, name1 FROM hazardous_chemicals A WHERE index_id <= 10 ORDER BY id"_s);
+    DataSource source;
+    source.SetDataSet(&query);
+    grid_.SetDataSource(&source);
+    grid_.SumList()->SetActive(true);
+
+    GridColumns& columns = grid_.Columns();
+    columns.Item(0).SetFieldName(u"index_id"_s);
+    columns.Item(1).SetFieldName(u"name1"_s);
+    columns.Item(2).SetFieldName(u"missing"_s);
+    columns.Item(0).Footer().SetValueType(FooterValueType::Count);
+    columns.Item(0).Footer().DisplayFormat = u"共#0条"_s;
+    ColumnFooter& total = columns.Item(0).Footers().Add();
+    total.SetValueType(FooterValueType::Sum);
+    total.DisplayFormat = u"合计#0"_s;
+    columns.Item(1).Footer().SetValueType(FooterValueType::Sum);       // over text
+    columns.Item(3).Footer().SetValueType(FooterValueType::FieldValue);
+    columns.Item(3).Footer().SetFieldName(u"name1"_s);
+    columns.Item(4).Footer().SetValueType(FooterValueType::StaticText);
+    columns.Item(4).Footer().Value = u"静态"_s;
+
+    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共0条"_s);  // closed: all values 0
+    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(3)), QString());
+    query.Open();
+    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共10条"_s);
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(0)), u"合计55"_s);  // 1 + 2 + ... + 10
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(1)), u"0"_s);
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(3)), u"阿片"_s);
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(4)), u"静态"_s);
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(5)), QString());  // no footer value
+    query.Close();
+    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共0条"_s);
+
+    // An average over a field the result set does not have: opening fails
+    // with the result set's own error, and the footer reads "0".
+    columns.Item(2).Footer().SetValueType(FooterValueType::Avg);
+    EXPECT_THROW(query.Open(), DatabaseError);
+    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(2)), u"0"_s);
+    grid_.SetDataSource(nullptr);
+}
+
+} // namespace
