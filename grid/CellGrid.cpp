@@ -61,6 +61,7 @@ void CellGrid::ResizeExtents(std::vector<int>& extents, int oldCount, int newCou
     extents.resize(size_t(oldCount));
     extents.resize(size_t(newCount), fill);
     extents.insert(extents.end(), contra.begin(), contra.end());
+    ForgetLayout();
 }
 
 void CellGrid::KeepCellsInRange()
@@ -76,6 +77,7 @@ void CellGrid::KeepCellsInRange()
     const CellPos maxTopLeft = MaxTopLeft();
     leftCol_ = qBound(fixedCols_, leftCol_, qMax(fixedCols_, maxTopLeft.Col));
     topRow_ = qBound(fixedRows_, topRow_, qMax(fixedRows_, maxTopLeft.Row));
+    ForgetLayout();
     if (from.Col != leftCol_ || from.Row != topRow_)
         MoveTopLeft(from, before);
     RefreshScrollBars();
@@ -91,6 +93,7 @@ void CellGrid::SetColCount(int count)
         fixedCols_ = count - 1;
     ResizeExtents(colWidths_, colCount_, count, contraColCount_, defaultColWidth_);
     colCount_ = count;
+    ForgetLayout();
     KeepCellsInRange();
 }
 
@@ -103,6 +106,7 @@ void CellGrid::SetRowCount(int count)
         fixedRows_ = count - 1;
     ResizeExtents(rowHeights_, rowCount_, count, contraRowCount_, defaultRowHeight_);
     rowCount_ = count;
+    ForgetLayout();
     KeepCellsInRange();
 }
 
@@ -113,6 +117,7 @@ void CellGrid::DeleteColumns(int first, int count)
     colWidths_.erase(colWidths_.begin() + first, colWidths_.begin() + first + count);
     colCount_ -= count;
     fixedCols_ = qMin(fixedCols_, colCount_ - 1);
+    ForgetLayout();
     KeepCellsInRange();
 }
 
@@ -123,6 +128,7 @@ void CellGrid::DeleteRows(int first, int count)
     rowHeights_.erase(rowHeights_.begin() + first, rowHeights_.begin() + first + count);
     rowCount_ -= count;
     fixedRows_ = qMin(fixedRows_, rowCount_ - 1);
+    ForgetLayout();
     KeepCellsInRange();
 }
 
@@ -134,6 +140,7 @@ void CellGrid::SetFixedCols(int count)
         throw GridError(u"Fixed column count must be less than column count"_s);
     fixedCols_ = count;
     leftCol_ = qMax(leftCol_, fixedCols_);
+    ForgetLayout();
     KeepCellsInRange();
 }
 
@@ -145,6 +152,7 @@ void CellGrid::SetFixedRows(int count)
         throw GridError(u"Fixed row count must be less than row count"_s);
     fixedRows_ = count;
     topRow_ = qMax(topRow_, fixedRows_);
+    ForgetLayout();
     KeepCellsInRange();
 }
 
@@ -153,6 +161,7 @@ void CellGrid::SetFrozenFixedCols(int count)
     if (count < 0)
         return;
     frozenFixedCols_ = count;
+    ForgetLayout();
     InvalidateGrid();
 }
 
@@ -165,6 +174,7 @@ void CellGrid::SetContraCount(std::vector<int>& extents, int cellCount, int& con
         return;
     extents.resize(size_t(cellCount + count), fill);
     contraCount = count;
+    ForgetLayout();
     KeepCellsInRange();
 }
 
@@ -184,6 +194,7 @@ void CellGrid::SetDefaultColWidth(int width)
 {
     defaultColWidth_ = width;
     std::fill(colWidths_.begin(), colWidths_.end(), width);
+    ForgetLayout();
     RefreshScrollBars();
     InvalidateGrid();
 }
@@ -192,6 +203,7 @@ void CellGrid::SetDefaultRowHeight(int height)
 {
     defaultRowHeight_ = height;
     std::fill(rowHeights_.begin(), rowHeights_.end(), height);
+    ForgetLayout();
     RefreshScrollBars();
     InvalidateGrid();
 }
@@ -203,6 +215,7 @@ void CellGrid::SetExtent(std::vector<int>& extents, int cell, int extent)
     if (extents[size_t(cell)] == extent)
         return;
     extents[size_t(cell)] = extent;
+    ForgetLayout();
     RefreshScrollBars();
     InvalidateGrid();
 }
@@ -224,6 +237,7 @@ void CellGrid::SetCellOptions(OptionSet options)
     if (options == options_)
         return;
     options_ = options;
+    ForgetLayout();
     RefreshScrollBars();
     InvalidateGrid();
 }

@@ -6,6 +6,8 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
+#include <optional>
 #include <vector>
 
 // Raised by invalid grid operations; the grid stays as it was.
@@ -43,8 +45,20 @@ struct AxisLayout {
     int PaintEnd = 0;
     int AllCellCount = 0;
     const std::vector<int>* Extents = nullptr;
+    // Where each cell starts within its part: fixed cells from 0, scrolling
+    // cells from ShiftedFixedEnd at FirstScrollCell, contra cells from
+    // ContraStart + LinePx; scrolling cells before FirstScrollCell have none.
+    std::vector<int> Starts;
+    // Per part, the first cell whose start lies beyond ClientExtent: it and
+    // the cells after it are not shown.
+    int FixedBeyond = 0;
+    int ScrollBeyond = 0;
+    int ContraBeyond = 0;
+    // Every cell's extent plus its line is 0 or more, so cell ends only grow.
+    bool EndsGrow = true;
 
     int ExtentOf(int cell) const { return (*Extents)[size_t(cell)]; }
+    int StartOf(int cell) const { return Starts[size_t(cell)]; }
 };
 
 struct GridLayout {
@@ -137,7 +151,10 @@ public:
     void SetCurrent(CellPos cell) { current_ = anchor_ = cell; }
     int PixelShift() const { return pixelShift_; }
 
-    GridLayout ComputeLayout() const;
+    // The layout at the window's client size, worked out once per change of
+    // the grid's state or the client size.
+    const GridLayout& Layout() const;
+    GridLayout ComputeLayout() const { return Layout(); }
     GridLayout ComputeLayout(int clientWidth, int clientHeight) const;
     // Left or top pixel of a cell; 0 when it is not shown.
     int CellStart(Axis axis, int cell) const;
@@ -177,6 +194,9 @@ protected:
     // Whether this grid drives a vertical scroll bar of its own kind.
     virtual bool ShowsBaseVertScrollBar() const { return true; }
 
+    // The grid's state changed: the layout is worked out anew when next needed.
+    void ForgetLayout() { layout_.reset(); }
+
 private:
     AxisLayout LayOutAxis(Axis axis, int clientExtent) const;
     // The start of a cell, or -1 when it is not shown.
@@ -213,6 +233,8 @@ private:
     int topRow_ = 1;
     CellPos current_{1, 1};
     CellPos anchor_{1, 1};
+    mutable std::optional<GridLayout> layout_;
+    mutable QSize layoutClient_;
     int pixelShift_ = 0;
     int updateLock_ = 0;
 };

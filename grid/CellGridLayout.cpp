@@ -1,6 +1,25 @@
 // The cell grid's geometry: axis layouts, cell bounds, hit testing, fitting.
 #include "CellGrid.h"
 
+namespace {
+
+// Lays out the cells from..to-1 of one part from a first start; returns the
+// first cell whose start lies beyond the client extent (to when none does).
+int LayOutPart(AxisLayout& a, int from, int to, int start)
+{
+    int beyond = to;
+    for (int i = from; i < to; ++i) {
+        if (i > from)
+            start += a.ExtentOf(i - 1) + a.LinePx;
+        a.Starts[size_t(i)] = start;
+        if (i > from && start > a.ClientExtent && beyond == to)
+            beyond = i;
+    }
+    return beyond;
+}
+
+} // namespace
+
 AxisLayout CellGrid::LayOutAxis(Axis axis, int clientExtent) const
 {
     AxisLayout a;
@@ -46,6 +65,13 @@ AxisLayout CellGrid::LayOutAxis(Axis axis, int clientExtent) const
         a.LastWholeEnd = a.CellsEnd;
     }
     a.PaintEnd = a.ContraCount > 0 ? clientExtent : a.CellsEnd;
+
+    a.Starts.assign(size_t(a.AllCellCount), 0);
+    a.FixedBeyond = LayOutPart(a, 0, a.FixedCount, 0);
+    a.ScrollBeyond = LayOutPart(a, a.FirstScrollCell, a.CellCount, a.ShiftedFixedEnd);
+    a.ContraBeyond = LayOutPart(a, a.CellCount, a.AllCellCount, a.ContraStart + a.LinePx);
+    for (int i = 0; i < a.AllCellCount && a.EndsGrow; ++i)
+        a.EndsGrow = a.ExtentOf(i) + a.LinePx >= 0;
     return a;
 }
 
@@ -54,39 +80,28 @@ GridLayout CellGrid::ComputeLayout(int clientWidth, int clientHeight) const
     return {LayOutAxis(Axis::Columns, clientWidth), LayOutAxis(Axis::Rows, clientHeight)};
 }
 
-GridLayout CellGrid::ComputeLayout() const
+const GridLayout& CellGrid::Layout() const
 {
     const QSize client = window_ ? window_->ClientSize() : QSize(0, 0);
-    return ComputeLayout(client.width(), client.height());
+    if (!layout_ || layoutClient_ != client) {
+        layout_ = ComputeLayout(client.width(), client.height());
+        layoutClient_ = client;
+    }
+    return *layout_;
 }
 
 int CellGrid::ShownCellStart(const AxisLayout& a, int cell) const
 {
-    int start = 0;
-    int from = 0;
-    if (cell < a.FixedCount) {
-        start = 0;
-        from = 0;
-    } else if (cell < a.CellCount) {
-        if (cell < a.FirstScrollCell)
-            return -1;
-        start = a.ShiftedFixedEnd;
-        from = a.FirstScrollCell;
-    } else {
-        start = a.ContraStart + a.LinePx;
-        from = a.CellCount;
-    }
-    for (int i = from; i < cell; ++i) {
-        start += a.ExtentOf(i) + a.LinePx;
-        if (start > a.ClientExtent)
-            return -1;
-    }
-    return start;
+    if (cell < a.FixedCount)
+        return cell < a.FixedBeyond ? a.StartOf(cell) : -1;
+    if (cell < a.CellCount)
+        return cell >= a.FirstScrollCell && cell < a.ScrollBeyond ? a.StartOf(cell) : -1;
+    return cell < a.ContraBeyond ? a.StartOf(cell) : -1;
 }
 
 int CellGrid::CellStart(Axis axis, int cell) const
 {
-    const GridLayout layout = ComputeLayout();
+    const GridLayout& layout = Layout();
     return qMax(0, ShownCellStart(layout.Axis(axis), cell));
 }
 
@@ -133,7 +148,7 @@ bool CellGrid::AxisRange(const AxisLayout& a, int first, int last, bool includeL
 
 QRect CellGrid::RangeBounds(int firstCol, int lastCol, int firstRow, int lastRow, bool includeLines) const
 {
-    const GridLayout layout = ComputeLayout();
+    const GridLayout& layout = Layout();
     int left = 0, right = 0, top = 0, bottom = 0;
     if (!AxisRange(layout.Columns, firstCol, lastCol, includeLines, left, right)
         || !AxisRange(layout.Rows, firstRow, lastRow, includeLines, top, bottom))
@@ -152,8 +167,6 @@ int CellGrid::AxisCellAt(const AxisLayout& a, int coord) const
     int from = 0;
     int to = 0;
     if (coord < a.FixedEnd) {
-        start = 0;
-        from = 0;
         to = a.FixedCount;
     } else if (a.ContraCount > 0 && coord > a.ContraStart) {
         start = a.ContraStart + a.LinePx;
@@ -166,17 +179,26 @@ int CellGrid::AxisCellAt(const AxisLayout& a, int coord) const
     }
     if (coord < start)
         return -1;
-    for (int i = from; i < to; ++i) {
-        start += a.ExtentOf(i) + a.LinePx;
-        if (start > coord)
-            return i;
+    // A cell owns its extent and its trailing line: the first one that ends beyond the point.
+    const auto endsBeyond = [&a, coord](int i) { return a.StartOf(i) + a.ExtentOf(i) + a.LinePx > coord; };
+    if (a.EndsGrow) {
+        int low = from;
+        int high = to;
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            endsBeyond(middle) ? high = middle : low = middle + 1;
+        }
+        return low < to ? low : -1;
     }
+    for (int i = from; i < to; ++i)
+        if (endsBeyond(i))
+            return i;
     return -1;
 }
 
 CellPos CellGrid::CellAtPoint(int x, int y) const
 {
-    const GridLayout layout = ComputeLayout();
+    const GridLayout& layout = Layout();
     const int col = AxisCellAt(layout.Columns, x);
     const int row = AxisCellAt(layout.Rows, y);
     if (col < 0 || row < 0)
@@ -209,22 +231,22 @@ int CellGrid::FirstCellToFit(const AxisLayout& a, int last) const
 
 int CellGrid::FirstCellToFit(Axis axis, int last) const
 {
-    return FirstCellToFit(ComputeLayout().Axis(axis), last);
+    return FirstCellToFit(Layout().Axis(axis), last);
 }
 
 CellPos CellGrid::MaxTopLeft() const
 {
-    const GridLayout layout = ComputeLayout();
+    const GridLayout& layout = Layout();
     return {FirstCellToFit(layout.Columns, colCount_ - 1), FirstCellToFit(layout.Rows, rowCount_ - 1)};
 }
 
 int CellGrid::WholeColsInView() const
 {
-    return ComputeLayout().Columns.LastWholeCell - leftCol_ + 1;
+    return Layout().Columns.LastWholeCell - leftCol_ + 1;
 }
 
 int CellGrid::WholeRowsInView() const
 {
-    return ComputeLayout().Rows.LastWholeCell - topRow_ + 1;
+    return Layout().Rows.LastWholeCell - topRow_ + 1;
 }
 

@@ -11,6 +11,7 @@ void CellGrid::SetTopLeft(int leftCol, int topRow)
     const CellPos from{leftCol_, topRow_};
     leftCol_ = leftCol;
     topRow_ = topRow;
+    ForgetLayout();
     UpdateHorzScrollPosition();
     MoveTopLeft(from, before);
 }
@@ -35,6 +36,7 @@ void CellGrid::ShiftPixels(Axis axis, int from, int to, const GridLayout& before
     if (axis == Axis::Columns && from != to) {
         distance += pixelShift_;
         pixelShift_ = 0;
+        ForgetLayout();
     }
     if (distance == 0)
         return;
@@ -151,6 +153,7 @@ void CellGrid::RefreshScrollBars()
             if (leftCol_ > maxTopLeft.Col) {
                 window_->FlushPaint();
                 leftCol_ = qMax(fixedCols_, maxTopLeft.Col);
+                ForgetLayout();
             }
         }
         if (vertical) {
@@ -161,6 +164,7 @@ void CellGrid::RefreshScrollBars()
             if (topRow_ > maxTopLeft.Row) {
                 window_->FlushPaint();
                 topRow_ = qMax(fixedRows_, maxTopLeft.Row);
+                ForgetLayout();
             }
         }
     };
