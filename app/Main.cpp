@@ -3,6 +3,7 @@
 #include "DataModule.h"
 #include "MainWindow.h"
 
+#include "grid/GridStyle.h"
 #include "platform/Application.h"
 #include "platform/MessageBoxWidget.h"
 
@@ -17,6 +18,13 @@ int main(int argc, char* argv[])
     WidgetMessageBoxes messageBoxes;
     SetMessageBoxes(&messageBoxes);
     Application::Instance().SetTitle(u"危险化学品名录2015"_s);
+    // The grids' shared images and cursors are made once, before any window.
+    try {
+        GridStyle::Instance();
+    } catch (const Exception& error) {
+        Application::Instance().ShowException(error.Message());
+        return 1;
+    }
 
     // The three forms, in this order; the first is the main window.
     mainWindow = new MainWindow;

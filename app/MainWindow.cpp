@@ -4,7 +4,7 @@
 #include "DataComponents.h"
 #include "DataModule.h"
 #include "Documents.h"
-#include "ResultGridStandIn.h"
+#include "DataGridWidget.h"
 
 #include "db/DatabaseError.h"
 #include "db/Query.h"
@@ -44,7 +44,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     RegisterWidgetComponents();
     RegisterDataComponents();
-    RegisterResultGridStandIn();
+    RegisterDataGridWidget();
     LoadLayout(this, u":/layouts/MainWindow.json"_s);
 }
 

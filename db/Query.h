@@ -68,8 +68,9 @@ public:
     void MoveField(Field* field, int index);
 
     int RecordCount() const { return int(rows_.size()); }
-    // 1-based number of the current record; 0 when there is none.
-    int RecNo() const { return rows_.empty() ? 0 : current_ + 1; }
+    // 1-based number of the current record, or of the window record a link
+    // selected for reading; 0 when there is none.
+    int RecNo() const { return rows_.empty() ? 0 : (reading_ >= 0 ? reading_ : current_) + 1; }
     // Goes to a record by number (1..RecordCount), centring the record
     // windows on it; other numbers do nothing.
     void SetRecNo(int recNo);

@@ -59,6 +59,15 @@ struct AxisLayout {
 
     int ExtentOf(int cell) const { return (*Extents)[size_t(cell)]; }
     int StartOf(int cell) const { return Starts[size_t(cell)]; }
+    // The start of a cell on screen, or -1 when it is not shown.
+    int ShownStart(int cell) const
+    {
+        if (cell < FixedCount)
+            return cell < FixedBeyond ? StartOf(cell) : -1;
+        if (cell < CellCount)
+            return cell >= FirstScrollCell && cell < ScrollBeyond ? StartOf(cell) : -1;
+        return cell < ContraBeyond ? StartOf(cell) : -1;
+    }
 };
 
 struct GridLayout {
@@ -199,8 +208,6 @@ protected:
 
 private:
     AxisLayout LayOutAxis(Axis axis, int clientExtent) const;
-    // The start of a cell, or -1 when it is not shown.
-    int ShownCellStart(const AxisLayout& a, int cell) const;
     bool AxisRange(const AxisLayout& a, int first, int last, bool includeLines, int& near, int& far) const;
     int AxisCellAt(const AxisLayout& a, int coord) const;
     int FirstCellToFit(const AxisLayout& a, int last) const;

@@ -90,19 +90,10 @@ const GridLayout& CellGrid::Layout() const
     return *layout_;
 }
 
-int CellGrid::ShownCellStart(const AxisLayout& a, int cell) const
-{
-    if (cell < a.FixedCount)
-        return cell < a.FixedBeyond ? a.StartOf(cell) : -1;
-    if (cell < a.CellCount)
-        return cell >= a.FirstScrollCell && cell < a.ScrollBeyond ? a.StartOf(cell) : -1;
-    return cell < a.ContraBeyond ? a.StartOf(cell) : -1;
-}
-
 int CellGrid::CellStart(Axis axis, int cell) const
 {
     const GridLayout& layout = Layout();
-    return qMax(0, ShownCellStart(layout.Axis(axis), cell));
+    return qMax(0, layout.Axis(axis).ShownStart(cell));
 }
 
 bool CellGrid::AxisRange(const AxisLayout& a, int first, int last, bool includeLines, int& near,
@@ -120,7 +111,7 @@ bool CellGrid::AxisRange(const AxisLayout& a, int first, int last, bool includeL
         if (last < a.CellCount) {
             if (a.LastWholeCell + 1 < a.CellCount) {
                 last = a.LastWholeCell + 1;
-                if (ShownCellStart(a, last) < 0)
+                if (a.ShownStart(last) < 0)
                     --last;
             }
         } else {
@@ -129,11 +120,11 @@ bool CellGrid::AxisRange(const AxisLayout& a, int first, int last, bool includeL
     }
     if (first > last || first >= a.AllCellCount)
         return false;
-    const int firstStart = ShownCellStart(a, first);
+    const int firstStart = a.ShownStart(first);
     if (firstStart < 0)
         return false;
     near = firstStart;
-    const int lastStart = ShownCellStart(a, last);
+    const int lastStart = a.ShownStart(last);
     far = lastStart >= 0 ? lastStart + a.ExtentOf(last) : firstStart + a.ExtentOf(first);
     if (last < a.CellCount && far > a.ScrollLimit)
         far = a.ScrollLimit;

@@ -371,6 +371,14 @@ void DataGrid::FitRowHeightToText()
     rowHeight_ = RowPad();
 }
 
+void DataGrid::NoteMultiLineRows()
+{
+    Canvas& canvas = MeasuringCanvas();
+    canvas.SetFont(font_.Face, QColor());
+    const TextMetrics metrics = canvas.FontMetrics();
+    multiLineRows_ = metrics.ExternalLeading + metrics.Height + metrics.InternalLeading + 4 < DataRowHeight();
+}
+
 int DataGrid::TitleRowHeight() const
 {
     Canvas& canvas = MeasuringCanvas();
@@ -517,12 +525,24 @@ void DataGrid::TopLeftChanged()
 
 // --- the vertical bar and scaling ------------------------------------------------
 
+void DataGrid::ApplyScrollBarSettings()
+{
+    const bool horizontal = HorzScrollBar.Visible() && !HorzScrollBar.ExtScrollBar;
+    SetScrollBars(horizontal ? CellGrid::ScrollStyle::Horizontal : CellGrid::ScrollStyle::None);
+    if (Window() && horizontal)
+        Window()->SetScrollBarShown(ScrollBarKind::Horizontal, HorzScrollBar.VisibleMode() == GridScrollBar::Showing::Always,
+                                    MaxTopLeft().Col > FixedCols());
+}
+
 void DataGrid::SetVertScrollBarValues(const ScrollBarInfo& info)
 {
     ControlWindow* window = Window();
     if (!window)
         return;
     if (!VertScrollBar.Visible() || VertScrollBar.ExtScrollBar) {
+        // An empty range hides the grid's own bar, also one that was always shown.
+        window->SetScrollBarShown(ScrollBarKind::Vertical, false, true);
+        lastVertMode_.reset();
         window->SetScrollInfo(ScrollBarKind::Vertical, {info.Min, info.Min, 0, info.Min});
         if (ControlWindow* external = VertScrollBar.ExtScrollBar)
             external->SetScrollInfo(ScrollBarKind::Vertical, info);

@@ -75,7 +75,15 @@ struct CellKind {
 
 // The data-aware grid: one grid column per visible column after an indicator
 // column, a title row, the data rows and the footer rows.
-class DataGrid : public CellGrid, public ColumnsOwner, private FieldWatcher {
+// A footer cell's look as the painter is about to draw it.
+struct FooterParams {
+    QString Text;
+    TextAlignment Alignment = TextAlignment::Left;
+    QString Background;
+    GridFont Font;
+};
+
+class DataGrid : public CellGrid, public ColumnsOwner, public ControlMessages, private FieldWatcher {
 public:
     enum class Option : unsigned {
         Editing = 1u << 0,
@@ -125,8 +133,42 @@ public:
     static constexpr int kIndicatorWidth = 11;
     static constexpr int kTitleTextMargin = 4;
 
+    // How a cell is drawn: in the selection, the current cell of the focused
+    // grid, a fixed cell.
+    struct DrawState {
+        bool Selected = false;
+        bool Focused = false;
+        bool Fixed = false;
+    };
+
     DataGrid();
     ~DataGrid() override;
+
+    // What the grid's window tells it.
+    void Paint(Canvas& canvas, const QRegion& invalid) override;
+    void Resized() override;
+    void PostedMessage(int message) override;
+    void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) override;
+    void Wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick) override;
+    void FocusIn() override;
+    void FocusOut() override;
+    void SystemColoursChanged(int bitsPerPixel) override;
+    // The grid has a window now: the record window takes the rows that fit.
+    void WindowCreated();
+    // The stored configuration has been read: options, sort columns and the
+    // sum list take effect, and the layout follows.
+    void Loaded();
+
+    // Painting hooks, called only when assigned: the grid's cell parameters
+    // before the column's, the drawing ones after the default drawing.
+    std::function<void(GridColumn& column, CellParams& params)> OnGetCellParams;
+    std::function<void(const QRect& rect, int dataCol, GridColumn& column, DrawState state)> OnDrawDataCell;
+    std::function<void(const QRect& rect, int dataCol, GridColumn& column, DrawState state)> OnDrawColumnCell;
+    std::function<void(int footerRow, GridColumn& column, FooterParams& params)> OnGetFooterParams;
+    std::function<void(const QRect& rect, int footerRow, GridColumn& column, DrawState state)> OnDrawFooterCell;
+    // The row where the record mark was last drawn; -1 before any.
+    int IndicatorRow() const { return indicatorRow_; }
 
     GridColumns& Columns() { return columns_; }
     // The visible columns in order, and the columns sorted by their titles' SortIndex.
@@ -274,11 +316,32 @@ protected:
     void CurrentRecordChanged(Field* field);
 
 private:
+    // Painting: the lines and cells of each area, the empty areas, the footer band.
+    void PaintGridLines(Canvas& canvas, const GridLayout& layout) const;
+    void PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, int endCol, int firstRow, int endRow, bool fixed);
+    void PaintFooterBand(Canvas& canvas, const QRegion& invalid, const GridLayout& layout);
+    void PaintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect);
+    void PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
+    void PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect);
+    void PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
+    void PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
+    bool IsRaised(const CellKind& kind, DrawState state) const;
+    QRect ContentRect(const QRect& cell, bool raised) const;
+    void DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const;
+    // The grid or its editor holds the focus.
+    bool GridFocused() const;
+    // Whether records have numbers that decide the row colours.
+    bool RecordNumbersKnown() const;
+
     bool AcquireLayoutLock();
     // The padding of a data row around its text: the 3-D edge and the line.
     int RowPad() const;
     // With FitRowHeightToText the row height is kept as whole lines of text.
     void FitRowHeightToText();
+    // Whether a data row is taller than one line of the grid's font.
+    void NoteMultiLineRows();
+    // The horizontal bar as HorzScrollBar asks for it.
+    void ApplyScrollBarSettings();
     void RunLayoutPass();
     void DefineFieldMap();
     void ClearFieldMap();
@@ -346,7 +409,11 @@ private:
     bool sparseMap_ = false;
     std::vector<Field*> watchedFields_;
     int savedSlot_ = -1;
-    int indicatorRow_ = -1;  // where painting last drew the record mark; -1 before any
+    int indicatorRow_ = -1;
+    bool sizeChangedWhileLocked_ = false;
+    int wheelRest_ = 0;  // wheel turns short of a notch
+    // Data rows are tall enough for more than one line of text.
+    bool multiLineRows_ = false;
     bool ignoreThumbPosition_ = false;
     int layoutPasses_ = 0;
 };

@@ -233,6 +233,8 @@ void DataGrid::RunLayoutPass()
         SetFixedCols(qBound(0, o + k - (v == 0 ? 1 : 0), ColCount() - 1));
     }
     FitRowHeightToText();
+    NoteMultiLineRows();
+    ApplyScrollBarSettings();
     ApplyColumnWidths();
     SizeRecordWindow();
     SyncCurrentRow();

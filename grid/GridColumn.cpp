@@ -428,7 +428,7 @@ QString GridColumn::CellText() const
     return field->FormattedText(displayFormat_);
 }
 
-CellParams GridColumn::BuildCellParams()
+CellParams GridColumn::DefaultCellParams() const
 {
     CellParams params;
     params.Font = Font();
@@ -447,7 +447,6 @@ CellParams GridColumn::BuildCellParams()
             index = field->IsNull() ? -1 : int(field->AsInteger());
         params.ImageIndex = index == -1 ? NotInKeyListIndex : index;
     }
-    FillCellParams(params);
     return params;
 }
 

@@ -323,7 +323,8 @@ public:
     // The bound field's text for the current record, after the key and pick
     // lists and the display format.
     QString CellText() const;
-    CellParams BuildCellParams();
+    // The parameters of the cell for the record being read, before any handler.
+    CellParams DefaultCellParams() const;
     // Lets the column's OnGetCellParams handler adjust a cell about to be shown.
     void FillCellParams(CellParams& params);
     using CellParamsHook = std::function<void(GridColumn& column, CellParams& params)>;

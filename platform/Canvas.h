@@ -45,6 +45,11 @@ public:
     virtual void SetFont(const FontSpec& font, const QColor& colour) = 0;
     virtual TextMetrics FontMetrics() const = 0;
     virtual QSize TextExtent(const QString& text) const = 0;
+    // The width a single-line text layout gives the text, overhangs of bold
+    // and italic glyphs included.
+    virtual int LaidOutTextWidth(const QString& text) const = 0;
+    // The colour the device shows for a wanted one.
+    virtual QColor NearestColour(const QColor& colour) const = 0;
 
     virtual void FillRect(const QRect& rect, const QColor& colour) = 0;
     // One line of text at (x, y), its top-left, clipped to rect; with a

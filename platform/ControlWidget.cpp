@@ -1,6 +1,8 @@
 #include "ControlWidget.h"
 
 #include "Application.h"
+#include "Colours.h"
+#include "Cursors.h"
 #include "PainterCanvas.h"
 
 #include <QCoreApplication>
@@ -35,6 +37,9 @@ ControlWidget::ControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
             [this](int action) { BarAction(ScrollBarKind::Horizontal, action); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this](int action) { BarAction(ScrollBarKind::Vertical, action); });
+    // The wheel over a bar turns as over the control, which moves the bar itself.
+    horizontalScrollBar()->installEventFilter(this);
+    verticalScrollBar()->installEventFilter(this);
     connect(horizontalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
         if (messages_)
             Application::Instance().HandleEvent([&] {
@@ -161,11 +166,10 @@ void ControlWidget::SetCapture(bool capture)
 
 void ControlWidget::SetCursor(CursorShape cursor)
 {
-    switch (cursor) {
-    case CursorShape::Default: viewport()->unsetCursor(); break;
-    case CursorShape::HorizontalSplit: viewport()->setCursor(Qt::SplitHCursor); break;
-    case CursorShape::VerticalSplit: viewport()->setCursor(Qt::SplitVCursor); break;
-    }
+    if (cursor == CursorShape::Default)
+        viewport()->unsetCursor();
+    else
+        viewport()->setCursor(CursorFor(cursor));
 }
 
 void ControlWidget::SetTimer(int id, int milliseconds)
@@ -204,14 +208,15 @@ void ControlWidget::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     PainterCanvas canvas(painter);
     if (messages_)
-        Application::Instance().HandleEvent([&] { messages_->Paint(canvas, event->rect()); });
+        Application::Instance().HandleEvent([&] { messages_->Paint(canvas, event->region()); });
 }
 
-void ControlWidget::resizeEvent(QResizeEvent* event)
+bool ControlWidget::viewportEvent(QEvent* event)
 {
-    QAbstractScrollArea::resizeEvent(event);
-    if (messages_)
+    // The client area changes with the window and as scroll bars come and go.
+    if (event->type() == QEvent::Resize && messages_)
         Application::Instance().HandleEvent([&] { messages_->Resized(); });
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void ControlWidget::keyPressEvent(QKeyEvent* event)
@@ -291,8 +296,19 @@ void ControlWidget::focusOutEvent(QFocusEvent* event)
         Application::Instance().HandleEvent([&] { messages_->FocusOut(); });
 }
 
+bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel && (watched == horizontalScrollBar() || watched == verticalScrollBar())) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
 bool ControlWidget::event(QEvent* event)
 {
+    if (event->type() == QEvent::ApplicationPaletteChange && messages_)
+        Application::Instance().HandleEvent([&] { messages_->SystemColoursChanged(DisplayBitsPerPixel()); });
     if (event->type() == kPostedMessage) {
         const int message = static_cast<PostedMessageEvent*>(event)->Message;
         if (posted_.removeOne(message) && messages_)

@@ -7,35 +7,6 @@
 #include <QList>
 #include <map>
 
-// What a custom-painted control is told by its window.
-class ControlMessages {
-public:
-    virtual ~ControlMessages() = default;
-    virtual void Paint(Canvas& canvas, const QRect& invalid) = 0;
-    virtual void Resized() {}
-    virtual void KeyDown(int key, Qt::KeyboardModifiers modifiers) { (void)key, (void)modifiers; }
-    virtual void KeyPress(QChar character) { (void)character; }
-    virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick)
-    {
-        (void)button, (void)modifiers, (void)at, (void)doubleClick;
-    }
-    virtual void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at)
-    {
-        (void)buttons, (void)modifiers, (void)at;
-    }
-    virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at)
-    {
-        (void)button, (void)modifiers, (void)at;
-    }
-    virtual void Wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) { (void)delta, (void)modifiers, (void)at; }
-    virtual void Timer(int id) { (void)id; }
-    virtual void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) { (void)bar, (void)code, (void)position; }
-    virtual void CancelMode() {}
-    virtual void FocusIn() {}
-    virtual void FocusOut() {}
-    virtual void PostedMessage(int message) { (void)message; }
-};
-
 // The window of a custom-painted control over a QWidget: its client area is
 // the viewport, its scroll bars the area's bars. It turns Qt's events into
 // the control's messages and serves the control's requests.
@@ -70,7 +41,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -81,6 +52,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void scrollContentsBy(int, int) override {}
 
 private:

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
+#include <Qt>
+
+class Canvas;
 
 // The values of one scroll bar.
 struct ScrollBarInfo {
@@ -17,7 +22,9 @@ enum class ScrollBarKind { Horizontal, Vertical };
 // What a scroll bar asks for.
 enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Position, Track, Top, Bottom, EndScroll };
 
-enum class CursorShape { Default, HorizontalSplit, VerticalSplit };
+// The mouse cursors a control shows: the platform's own, and the drop
+// markers of column moving.
+enum class CursorShape { Default, HorizontalSplit, VerticalSplit, MoveDown, MoveRight, MoveLeft };
 
 // The services a custom-painted control asks of its window: what the grid
 // needs to invalidate, scroll pixels, drive its scroll bars and take the
@@ -62,4 +69,36 @@ public:
     virtual void PostMessage(int message) = 0;
     virtual bool MessagePending(int message) const = 0;
     virtual void RemoveMessage(int message) = 0;
+};
+
+// What a custom-painted control is told by its window.
+class ControlMessages {
+public:
+    virtual ~ControlMessages() = default;
+    // Paints what the region covers.
+    virtual void Paint(Canvas& canvas, const QRegion& invalid) = 0;
+    virtual void Resized() {}
+    virtual void KeyDown(int key, Qt::KeyboardModifiers modifiers) { (void)key, (void)modifiers; }
+    virtual void KeyPress(QChar character) { (void)character; }
+    virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick)
+    {
+        (void)button, (void)modifiers, (void)at, (void)doubleClick;
+    }
+    virtual void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at)
+    {
+        (void)buttons, (void)modifiers, (void)at;
+    }
+    virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at)
+    {
+        (void)button, (void)modifiers, (void)at;
+    }
+    virtual void Wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) { (void)delta, (void)modifiers, (void)at; }
+    virtual void Timer(int id) { (void)id; }
+    virtual void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) { (void)bar, (void)code, (void)position; }
+    virtual void CancelMode() {}
+    virtual void FocusIn() {}
+    virtual void FocusOut() {}
+    virtual void PostedMessage(int message) { (void)message; }
+    // The system colours or the display changed; the display's bits per pixel.
+    virtual void SystemColoursChanged(int bitsPerPixel) { (void)bitsPerPixel; }
 };

@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QJsonArray>
 
 using namespace Qt::StringLiterals;
@@ -24,7 +25,7 @@ QString FirstInstalled(const QStringList& wanted, const QStringList& installed)
 QString ResolveFontFamily(const QString& name, const QStringList& installedFamilies)
 {
     if (name == kSimSun || name.compare(u"SimSun"_s, Qt::CaseInsensitive) == 0) {
-        QString family = FirstInstalled({u"SimSun"_s, kSimSun, u"Noto Serif CJK SC"_s,
+        QString family = FirstInstalled({u"SimSun"_s, kSimSun, u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s,
                                          u"Noto Serif CJK"_s, u"Noto Sans CJK SC"_s},
                                         installedFamilies);
         if (family.isEmpty())
@@ -40,7 +41,13 @@ QString ResolveFontFamily(const QString& name, const QStringList& installedFamil
 
 QFont ResolveFont(const FontSpec& wanted)
 {
-    QFont font(ResolveFontFamily(wanted.Name, QFontDatabase::families()));
+    // The families installed are read once; a family name resolves the same way every time.
+    static const QStringList installed = QFontDatabase::families();
+    static QHash<QString, QString> families;
+    auto family = families.find(wanted.Name);
+    if (family == families.end())
+        family = families.insert(wanted.Name, ResolveFontFamily(wanted.Name, installed));
+    QFont font(*family);
     font.setPixelSize(wanted.Name == kMsSansSerif ? 11 : qMax(1, qAbs(wanted.Height)));
     font.setBold(wanted.Bold);
     font.setItalic(wanted.Italic);

@@ -23,8 +23,9 @@ FontSpec ReadFontSpec(const QJsonObject& stored);
 QJsonObject WriteFontSpec(const FontSpec& font);
 
 // The family that stands for a layout's family name on this machine: "宋体"
-// is SimSun where installed, else a CJK serif, else any CJK family; "MS Sans
-// Serif" is the platform's sans serif.
+// is SimSun where installed, else AR PL UMing CN (the same metrics: text as
+// high as its pixel size, half-width digits), else a CJK serif, else any CJK
+// family; "MS Sans Serif" is the platform's sans serif.
 QString ResolveFontFamily(const QString& name, const QStringList& installedFamilies);
 
 // The Qt font for a layout's font; pixel heights are kept. "MS Sans Serif"

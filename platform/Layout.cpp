@@ -187,6 +187,8 @@ void LoadLayout(QObject* form, const QString& resourcePath)
         ApplyProperties(component, componentLayout.value(u"properties").toObject(), load);
     for (const auto& step : load.afterCreation_)
         step();
+    for (const auto& step : load.whenLoaded_)
+        step();
     for (const auto& [component, componentLayout] : created)
         BindEvents(component, componentLayout.value(u"events").toObject(), form);
 

@@ -39,6 +39,8 @@ public:
     QObject* Form() const { return form_; }
     // Runs once every component of the form exists.
     void AfterCreation(std::function<void()> step) { afterCreation_.push_back(std::move(step)); }
+    // Runs once the form is loaded: after every AfterCreation step, before the form's own events.
+    void WhenLoaded(std::function<void()> step) { whenLoaded_.push_back(std::move(step)); }
     // A component of this form, or "Form.Component" of a form that is or will be loaded.
     void Resolve(const QString& reference, std::function<void(QObject*)> use);
 
@@ -46,6 +48,7 @@ private:
     friend void LoadLayout(QObject*, const QString&);
     QObject* form_;
     std::vector<std::function<void()>> afterCreation_;
+    std::vector<std::function<void()>> whenLoaded_;
 };
 
 // Loads a layout resource onto a form object: the form's own properties and

@@ -28,6 +28,27 @@ QSize PainterCanvas::TextExtent(const QString& text) const
     return QSize(m.horizontalAdvance(text), m.ascent() + m.descent());
 }
 
+int PainterCanvas::LaidOutTextWidth(const QString& text) const
+{
+    return QFontMetrics(painter_.font()).boundingRect(QRect(), Qt::TextSingleLine, text).width();
+}
+
+QColor PainterCanvas::NearestColour(const QColor& colour) const
+{
+    const int depth = painter_.device() ? painter_.device()->depth() : 32;
+    if (depth >= 24)
+        return colour;
+    // Keeps the top bits of a channel, repeated into the low ones as the device reads them back.
+    const auto keep = [](int value, int bits) {
+        const int kept = value >> (8 - bits);
+        return (kept << (8 - bits)) | (kept >> (2 * bits - 8));
+    };
+    if (depth >= 15)
+        return QColor(keep(colour.red(), 5), keep(colour.green(), 6), keep(colour.blue(), 5));
+    const auto cube = [](int value) { return (value + 25) / 51 * 51; };
+    return QColor(cube(colour.red()), cube(colour.green()), cube(colour.blue()));
+}
+
 void PainterCanvas::FillRect(const QRect& rect, const QColor& colour)
 {
     painter_.fillRect(rect, colour);
@@ -35,12 +56,19 @@ void PainterCanvas::FillRect(const QRect& rect, const QColor& colour)
 
 void PainterCanvas::TextRect(const QRect& rect, int x, int y, const QString& text, const QColor* background)
 {
-    painter_.save();
-    painter_.setClipRect(rect, Qt::IntersectClip);
     if (background)
         painter_.fillRect(rect, *background);
     painter_.setPen(textColour_);
-    painter_.drawText(QPoint(x, y + QFontMetrics(painter_.font()).ascent()), text);
+    const QFontMetrics metrics(painter_.font());
+    const QPoint baseline(x, y + metrics.ascent());
+    // Clipping costs: only text that reaches out of the rectangle is clipped.
+    if (rect.contains(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()))) {
+        painter_.drawText(baseline, text);
+        return;
+    }
+    painter_.save();
+    painter_.setClipRect(rect, Qt::IntersectClip);
+    painter_.drawText(baseline, text);
     painter_.restore();
 }
 

@@ -15,6 +15,10 @@ public:
     void SetFont(const FontSpec& font, const QColor& colour) override;
     TextMetrics FontMetrics() const override;
     QSize TextExtent(const QString& text) const override;
+    int LaidOutTextWidth(const QString& text) const override;
+    // True colour shows every colour; 16 bits keep 5, 6 and 5 bits of red,
+    // green and blue; fewer bits take the nearest of a 6 × 6 × 6 cube.
+    QColor NearestColour(const QColor& colour) const override;
     void FillRect(const QRect& rect, const QColor& colour) override;
     void TextRect(const QRect& rect, int x, int y, const QString& text, const QColor* background) override;
     void DrawText(const QRect& rect, const QString& text, TextFormats format) override;

@@ -349,6 +349,8 @@ void RegisterWidgetComponents()
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        // The lines start at the memo's edge, as the layout places them.
+        memo->document()->setDocumentMargin(0);
         return memo;
     });
     RegisterComponentClass(u"QFrame"_s, [](QObject* p) -> QObject* { return new QFrame(ParentWidget(p)); });

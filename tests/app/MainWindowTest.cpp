@@ -1,6 +1,6 @@
 #include "app/DataModule.h"
 #include "app/MainWindow.h"
-#include "app/ResultGridStandIn.h"
+#include "app/DataGridWidget.h"
 #include "app/SearchSql.h"
 #include "db/Connection.h"
 #include "db/Query.h"
@@ -50,7 +50,19 @@ protected:
     MainWindow* Form() { return forms_.Form(); }
     QStringList Sql() { return Form()->query->SQL(); }
     QString Statement(const SearchCriteria& criteria) { return BuildSearchSql(criteria).Text; }
-    ResultGridStandIn* Grid() { return Find<ResultGridStandIn>(Form(), "DBGridEh1"); }
+    DataGridWidget* Grid() { return Find<DataGridWidget>(Form(), "DBGridEh1"); }
+    QString FooterText() { return Grid()->Grid().GetFooterText(0, Grid()->Grid().Columns().Item(0)); }
+    // The texts the grid shows in a row of its record window.
+    QStringList RowTexts(int slot)
+    {
+        DataGrid& grid = Grid()->Grid();
+        grid.SelectSlotForReading(slot);
+        QStringList texts;
+        for (int i = 0; i < grid.Columns().Count(); ++i)
+            texts.append(grid.Columns().Item(i).CellText());
+        grid.RestoreSlot();
+        return texts;
+    }
     void Handler(const char* name) { CallHandler(Form(), QString::fromLatin1(name), nullptr, nullptr); }
 
     ProgramForms forms_;
@@ -188,7 +200,7 @@ TEST_F(MainWindowTest, TextsItemsAndStartValues)
     EXPECT_FALSE(Form()->query->Active());
     EXPECT_EQ(Form()->query->Connection(), forms_.DataModule()->connection);
     EXPECT_FALSE(forms_.DataModule()->connection->Connected());
-    EXPECT_EQ(Grid()->FooterText(), u"共0条"_s);
+    EXPECT_EQ(FooterText(), u"共0条"_s);
 }
 
 TEST_F(MainWindowTest, GridShowsItsEightColumns)
@@ -230,12 +242,13 @@ TEST_F(MainWindowTest, GridShowsItsEightColumns)
 
 TEST_F(MainWindowTest, SearchRunsTheStatementOfTheControls)
 {
+    Form()->show();
     Form()->searchButton->click();
     EXPECT_EQ(Sql(), QStringList{Statement(SearchCriteria{})});
     EXPECT_TRUE(Form()->query->Active());
-    EXPECT_EQ(Grid()->RowCount(), 200);
-    EXPECT_EQ(Grid()->FooterText(), u"共200条"_s);
-    EXPECT_EQ(Grid()->RowTexts(1).mid(0, 2), (QStringList{u"2"_s, u"氨"_s}));
+    EXPECT_EQ(Form()->query->RecordCount(), 200);
+    EXPECT_EQ(FooterText(), u"共200条"_s);
+    EXPECT_EQ(RowTexts(1).mid(0, 2), (QStringList{u"2"_s, u"氨"_s}));
 
     // Enter in a criterion field searches; the key goes on to the field.
     Form()->nameEdit->setText(u"甲醇"_s);
@@ -245,7 +258,7 @@ TEST_F(MainWindowTest, SearchRunsTheStatementOfTheControls)
     exact.NameText = u"甲醇"_s;
     exact.ExactMatch = true;
     EXPECT_EQ(Sql(), QStringList{Statement(exact)});
-    EXPECT_EQ(Grid()->FooterText(), u"共1条"_s);
+    EXPECT_EQ(FooterText(), u"共1条"_s);
 
     // A typed hazard text selects no item and is the pattern.
     Form()->clearCriteria();
@@ -262,6 +275,37 @@ TEST_F(MainWindowTest, SearchRunsTheStatementOfTheControls)
     QTest::keyClick(Form()->precursorCombo->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(Sql(), before);
     EXPECT_TRUE(forms_.Boxes.Boxes.isEmpty());
+}
+
+// A search costs one layout pass for the closed result and one for the
+// opened one (the deferred pass that the closing posted is dropped), one
+// walk of the footer's count and one repaint of the grid.
+TEST_F(MainWindowTest, ASearchCostsTwoLayoutPassesOneRecountAndOneRepaint)
+{
+    Form()->show();
+    Form()->searchButton->click();
+    QCoreApplication::processEvents();
+    DataGrid& grid = Grid()->Grid();
+    int recounts = 0;
+    grid.SumList()->OnRecalcAll = [&recounts](SumList&) { ++recounts; };
+    struct PaintCounter : QObject {
+        int Paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            Paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    Grid()->viewport()->installEventFilter(&counter);
+    const int passes = grid.LayoutPassCount();
+
+    Form()->nameEdit->setText(u"氨"_s);
+    Form()->searchButton->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid.LayoutPassCount() - passes, 2);
+    EXPECT_EQ(recounts, 1);
+    EXPECT_EQ(counter.Paints, 1);
+    EXPECT_EQ(FooterText(), QString(u"共%1条"_s).arg(Form()->query->RecordCount()));
 }
 
 TEST_F(MainWindowTest, ARejectedCatalogueNumberIsShownThenTheSearchRuns)
@@ -300,7 +344,7 @@ TEST_F(MainWindowTest, ClearResetsTheCriteriaAndRunsNothing)
     }
     EXPECT_TRUE(Form()->exactMatchBox->isChecked());  // check boxes keep their state
     EXPECT_EQ(Sql().first(), startStatement);      // no search ran
-    EXPECT_EQ(Grid()->RowCount(), 200);
+    EXPECT_EQ(Form()->query->RecordCount(), 200);
 
     // Index 0 adds no condition, just as index -1 did.
     Form()->exactMatchBox->setChecked(false);
@@ -315,14 +359,16 @@ TEST_F(MainWindowTest, TheFirstSearchRunsTwoSecondsAfterStart)
     EXPECT_FALSE(Form()->firstSearchTimer->isActive());
     EXPECT_TRUE(forms_.DataModule()->connection->Connected());
     EXPECT_EQ(Sql(), QStringList{Statement(SearchCriteria{})});
-    EXPECT_EQ(Grid()->FooterText(), u"共200条"_s);
+    EXPECT_EQ(FooterText(), u"共200条"_s);
     EXPECT_TRUE(forms_.Boxes.Boxes.isEmpty());
 }
 
 TEST_F(MainWindowTest, WindowAndGridGrowTogether)
 {
+    Form()->searchButton->click();
     Form()->show();
     QWidget* grid = Grid();
+    const int rowsBefore = Grid()->Grid().WindowSize();
     QWidget* hazardNotes = Find<QWidget>(Form(), "Memo3");
     QWidget* msdsNotes = Find<QWidget>(Form(), "Memo5");
     const QRect gridBefore = grid->geometry();
@@ -331,6 +377,9 @@ TEST_F(MainWindowTest, WindowAndGridGrowTogether)
     Form()->resize(Form()->size() + QSize(100, 60));
     QCoreApplication::processEvents();
     EXPECT_EQ(grid->geometry(), gridBefore.adjusted(0, 0, 100, 60));
+    // The record window takes the whole rows that now fit.
+    EXPECT_GT(Grid()->Grid().WindowSize(), rowsBefore);
+    EXPECT_EQ(Grid()->Grid().WindowSize(), Grid()->Grid().DataRowsThatFit());
     EXPECT_EQ(hazardNotes->geometry(), hazardNotesBefore.translated(0, 60));
     EXPECT_EQ(msdsNotes->geometry(), msdsNotesBefore.translated(0, 60));
 }

@@ -1,4 +1,5 @@
 #include "app/AboutBox.h"
+#include "app/DataGridWidget.h"
 #include "app/Documents.h"
 #include "app/MainWindow.h"
 #include "db/Query.h"
@@ -7,10 +8,10 @@
 #include "support/ProgramForms.h"
 #include "support/QtPrint.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QTableWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -35,10 +36,12 @@ protected:
     // A right click on the grid's row of the kth record (from 1).
     void RightClickRow(int record)
     {
-        auto* table = Form()->findChild<QTableWidget*>();
-        const QPoint at = table->visualItemRect(table->item(record - 1, 1)).center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
-        QCoreApplication::sendEvent(table->viewport(), &event);
+        auto* widget = Form()->findChild<DataGridWidget*>();
+        const QPoint at = widget->Grid().CellBounds(2, record).center();
+        QTest::mousePress(widget->viewport(), Qt::RightButton, Qt::NoModifier, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(widget->viewport(), &event);
+        QTest::mouseRelease(widget->viewport(), Qt::RightButton, Qt::NoModifier, at);
         for (QMenu* menu : Form()->findChildren<QMenu*>())
             menu->close();
     }
@@ -58,6 +61,9 @@ TEST_F(OutsideMaterial, TheMsdsPageIsTheBaseAddressTheFileAndHtml)
 // The context menu acts on the row that was right-clicked, in a result of many rows.
 TEST_F(OutsideMaterial, TheMsdsPageOfTheRightClickedRow)
 {
+    Form()->show();
+    QApplication::setActiveWindow(Form());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form()));
     Form()->searchButton->click();  // the first 200 entries
     QAction* msds = Form()->findChild<QMenu*>(u"PopupMenu1"_s)->actions().first();
     ASSERT_EQ(msds->text(), u"查看MSDS资料"_s);

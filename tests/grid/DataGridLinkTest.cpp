@@ -141,6 +141,52 @@ TEST_F(GridLink, TheVerticalBarFollowsTheRecordNumbers)
     EXPECT_EQ(query_.RecNo(), 200);
 }
 
+TEST_F(GridLink, TheWindowsMessagesReachTheGrid)
+{
+    MainWindowColumns();
+    query_.Open();
+    // A taller window takes more records; the posted layout message runs a pass.
+    window_.Client = QSize(1120, 288 + 40);
+    grid_.Resized();
+    EXPECT_EQ(grid_.WindowSize(), 14);
+    EXPECT_EQ(grid_.RowCount(), 15);
+    const int passes = grid_.LayoutPassCount();
+    grid_.PostedMessage(DataGrid::kLayoutMessage);
+    EXPECT_EQ(grid_.LayoutPassCount(), passes + 1);
+
+    // The horizontal bar follows the thumb only with tracking.
+    window_.Client = QSize(700, 328);
+    grid_.Resized();
+    grid_.ScrollRequest(ScrollBarKind::Horizontal, ScrollCode::Track, 127);
+    EXPECT_EQ(grid_.LeftCol(), 5);
+    grid_.HorzScrollBar.Tracking = true;
+    grid_.ScrollRequest(ScrollBarKind::Horizontal, ScrollCode::Track, 127);
+    EXPECT_EQ(grid_.LeftCol(), grid_.MaxTopLeft().Col);
+    // Always shown; not visible at all.
+    grid_.HorzScrollBar.SetVisibleMode(GridScrollBar::Showing::Always);
+    grid_.RequestLayout();
+    EXPECT_EQ(window_.Shown.at(ScrollBarKind::Horizontal), (std::pair{true, true}));
+    grid_.HorzScrollBar.SetVisible(false);
+    grid_.RequestLayout();
+    EXPECT_EQ(grid_.ScrollBars(), CellGrid::ScrollStyle::None);
+
+    // A vertical bar that was always shown goes when it may never show.
+    grid_.VertScrollBar.SetVisibleMode(GridScrollBar::Showing::Always);
+    grid_.UpdateVertScrollBar();
+    EXPECT_EQ(window_.Shown.at(ScrollBarKind::Vertical).first, true);
+    grid_.VertScrollBar.SetVisibleMode(GridScrollBar::Showing::Never);
+    grid_.UpdateVertScrollBar();
+    EXPECT_EQ(window_.Shown.at(ScrollBarKind::Vertical).first, false);
+    EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical).Max, window_.Bars.at(ScrollBarKind::Vertical).Min);
+
+    // A notch of the wheel down moves one record on.
+    grid_.Wheel(-120, Qt::NoModifier, QPoint());
+    EXPECT_EQ(query_.RecNo(), 2);
+    grid_.Wheel(60, Qt::NoModifier, QPoint());
+    grid_.Wheel(60, Qt::NoModifier, QPoint());
+    EXPECT_EQ(query_.RecNo(), 1);
+}
+
 TEST_F(GridLink, WindowSlotsAreReadAndRestored)
 {
     MainWindowColumns();

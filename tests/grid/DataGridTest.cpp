@@ -247,7 +247,9 @@ TEST_F(DataGridTest, TitlesRepaintWhenTheFirstScrollingColumnComesOrGoes)
     EXPECT_TRUE(window_.Invalidated.isEmpty());
 
     grid_.Columns().Item(0).SetOnGetCellParams([](GridColumn&, CellParams& params) { params.Text = u"x"_s; });
-    EXPECT_EQ(grid_.Columns().Item(0).BuildCellParams().Text, u"x"_s);
+    CellParams params = grid_.Columns().Item(0).DefaultCellParams();
+    grid_.Columns().Item(0).FillCellParams(params);
+    EXPECT_EQ(params.Text, u"x"_s);
 }
 
 TEST_F(DataGridTest, EditingHintsFollowTheColumnDefaultsUntilSet)

@@ -38,6 +38,7 @@ TEST(EventFrame, SilentAbortsEndQuietlyAndErrorsAreShownWithTheTitle)
 TEST(FontFamilies, SongTiFallsBackToACjkFamily)
 {
     EXPECT_EQ(ResolveFontFamily(u"宋体"_s, {u"DejaVu Sans"_s, u"SimSun"_s, u"Noto Serif CJK SC"_s}), u"SimSun"_s);
+    EXPECT_EQ(ResolveFontFamily(u"宋体"_s, {u"Noto Serif CJK SC"_s, u"AR PL UMing CN"_s}), u"AR PL UMing CN"_s);
     EXPECT_EQ(ResolveFontFamily(u"宋体"_s, {u"Noto Sans CJK SC"_s, u"Noto Serif CJK SC"_s}), u"Noto Serif CJK SC"_s);
     EXPECT_EQ(ResolveFontFamily(u"宋体"_s, {u"DejaVu Sans"_s, u"Noto Sans CJK JP"_s}), u"Noto Sans CJK JP"_s);
     EXPECT_EQ(ResolveFontFamily(u"Arial"_s, {u"DejaVu Sans"_s}), u"Arial"_s);

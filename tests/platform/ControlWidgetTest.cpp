@@ -6,6 +6,7 @@
 
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -18,9 +19,9 @@ public:
     QStringList Heard;
     QColor Fill = Qt::darkCyan;
 
-    void Paint(Canvas& canvas, const QRect& invalid) override
+    void Paint(Canvas& canvas, const QRegion& invalid) override
     {
-        canvas.FillRect(invalid, Fill);
+        canvas.FillRect(invalid.boundingRect(), Fill);
         Heard.append(u"paint"_s);
     }
     void KeyDown(int key, Qt::KeyboardModifiers m) override { Heard.append(u"key %1 %2"_s.arg(key).arg(int(m))); }
@@ -34,6 +35,7 @@ public:
         Heard.append(u"up %1 %2,%3"_s.arg(int(b)).arg(at.x()).arg(at.y()));
     }
     void Timer(int id) override { Heard.append(u"timer %1"_s.arg(id)); }
+    void Wheel(int delta, Qt::KeyboardModifiers, const QPoint&) override { Heard.append(u"wheel %1"_s.arg(delta)); }
     void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) override
     {
         Heard.append(u"scroll %1 %2 %3"_s.arg(bar == ScrollBarKind::Horizontal ? u"h"_s : u"v"_s).arg(int(code)).arg(position));
@@ -93,6 +95,17 @@ TEST_F(ControlWindowTest, KeysAndMouseArriveAsMessages)
     EXPECT_EQ(heard.at(3), u"down 1 15,25"_s);
     EXPECT_EQ(heard.at(4), u"up 1 15,25"_s);
     EXPECT_TRUE(heard.contains(u"down 2 3,4 double"_s));
+}
+
+// The wheel over a bar turns as over the client, and the bar stays where the control puts it.
+TEST_F(ControlWindowTest, TheWheelOverABarGoesToTheControl)
+{
+    window_.SetScrollInfo(ScrollBarKind::Vertical, {1, 209, 10, 5});
+    QWheelEvent wheel(QPointF(2, 2), window_.verticalScrollBar()->mapToGlobal(QPointF(2, 2)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(window_.verticalScrollBar(), &wheel);
+    EXPECT_TRUE(control_.Take().contains(u"wheel -120"_s));
+    EXPECT_EQ(window_.verticalScrollBar()->value(), 5);
 }
 
 TEST_F(ControlWindowTest, TimersAndPostedMessages)

@@ -2,6 +2,7 @@
 
 #include "platform/Canvas.h"
 
+#include <QList>
 #include <QStringList>
 
 // A canvas for tests: fixed metrics (a font of height h measures |h| pixels
@@ -29,6 +30,14 @@ public:
             width += ch.unicode() < 128 ? h / 2 : h;
         return QSize(width, h);
     }
+    // Bold and italic glyphs overhang by one pixel.
+    int LaidOutTextWidth(const QString& text) const override
+    {
+        return TextExtent(text).width() + (font_.Bold || font_.Italic ? 1 : 0);
+    }
+    // Every colour shows as it is, but for those listed as not displayable.
+    QColor NearestColour(const QColor& c) const override { return Undisplayable.contains(c.rgb()) ? QColor(Qt::black) : c; }
+    QList<QRgb> Undisplayable;
     void FillRect(const QRect& r, const QColor& c) override { Calls.append(QStringLiteral("fill %1 %2").arg(Rect(r), c.name())); }
     void TextRect(const QRect& r, int x, int y, const QString& text, const QColor* background) override
     {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "grid/DataGrid.h"
+#include "platform/ControlWidget.h"
+
+class QMenu;
+
+// The data grid in a window of its own: the component a stored layout names
+// "DataGrid". A right click shows the grid's context menu once the press has
+// made the clicked row current.
+class DataGridWidget : public ControlWidget {
+    Q_OBJECT
+
+public:
+    explicit DataGridWidget(QWidget* parent = nullptr);
+    ~DataGridWidget() override;
+
+    DataGrid& Grid() { return grid_; }
+    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    DataGrid grid_;
+    QMenu* popupMenu_ = nullptr;
+};
+
+// Registers the class "DataGrid" with the stored-layout loader.
+void RegisterDataGridWidget();

@@ -1,0 +1,139 @@
+// Painting the result grid as the main window shows it after its first search
+// (200 rows), against a QTableView of the same rows, columns and size in the
+// same run: a full repaint, and a scroll by one record.
+#include "app/DataGridWidget.h"
+#include "app/DataModule.h"
+#include "app/MainWindow.h"
+#include "db/Query.h"
+#include "platform/Layout.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QSize kGridSize(1124, 292);
+
+// The main window after its first search, made once.
+struct Program {
+    Program()
+    {
+        window = std::make_unique<MainWindow>();
+        module = std::make_unique<DataModule>(QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak"));
+        dataModule = module.get();
+        window->show();
+        window->search();
+        grid = window->findChild<DataGridWidget*>();
+        // A window of its own, as the table view has: the two repaint the same area.
+        grid->setParent(nullptr);
+        grid->resize(kGridSize);
+        grid->show();
+        QApplication::processEvents();
+    }
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<DataModule> module;
+    DataGridWidget* grid = nullptr;
+};
+
+// Made once and left to the end of the process, after the application object.
+Program& TheProgram()
+{
+    static Program* program = new Program;
+    return *program;
+}
+
+// The same rows and columns in Qt's own table view.
+struct Table {
+    Table()
+    {
+        Query& query = *TheProgram().window->query;
+        GridColumns& columns = TheProgram().grid->Grid().Columns();
+        model.setColumnCount(columns.Count());
+        model.setRowCount(query.RecordCount());
+        for (int row = 0; row < query.RecordCount(); ++row) {
+            query.SetReadingRecord(row);
+            for (int c = 0; c < columns.Count(); ++c)
+                model.setItem(row, c, new QStandardItem(columns.Item(c).CellText()));
+        }
+        query.ClearReadingRecord();
+        for (int c = 0; c < columns.Count(); ++c)
+            model.setHeaderData(c, Qt::Horizontal, columns.Item(c).Title().Caption());
+        view.setModel(&model);
+        for (int c = 0; c < columns.Count(); ++c)
+            view.setColumnWidth(c, columns.Item(c).Width());
+        view.verticalHeader()->setDefaultSectionSize(20);
+        view.setAlternatingRowColors(true);
+        view.resize(kGridSize);
+        view.show();
+        QApplication::processEvents();
+    }
+    QStandardItemModel model;
+    QTableView view;
+};
+
+Table& TheTable()
+{
+    static Table* table = new Table;
+    return *table;
+}
+
+void Repaint(benchmark::State& state, QWidget* viewport)
+{
+    QImage image(viewport->size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        viewport->render(&image);
+}
+
+void GridPaint_full_repaint(benchmark::State& state)
+{
+    Repaint(state, TheProgram().grid->viewport());
+}
+
+void TableViewPaint_full_repaint(benchmark::State& state)
+{
+    Repaint(state, TheTable().view.viewport());
+}
+
+// Down one record past the window and back: each step scrolls the rows by one.
+void GridPaint_one_record_scroll(benchmark::State& state)
+{
+    Query& query = *TheProgram().window->query;
+    const int below = TheProgram().grid->Grid().WindowSize();
+    query.MoveBy(below - 1);
+    int direction = 1;
+    for (auto _ : state) {
+        query.MoveBy(direction * (direction > 0 ? 1 : below));
+        QApplication::processEvents();
+        direction = -direction;
+    }
+    query.First();
+}
+
+// The same moves of the current row: past the last row shown and back to the first.
+void TableViewPaint_one_record_scroll(benchmark::State& state)
+{
+    QTableView& view = TheTable().view;
+    const int below = TheProgram().grid->Grid().WindowSize();
+    view.setCurrentIndex(TheTable().model.index(below - 1, 0));
+    QApplication::processEvents();
+    bool down = true;
+    for (auto _ : state) {
+        view.setCurrentIndex(TheTable().model.index(down ? below : 0, 0));
+        QApplication::processEvents();
+        down = !down;
+    }
+}
+
+BENCHMARK(GridPaint_full_repaint)->Name("GridPaint/full_repaint")->Unit(benchmark::kMicrosecond);
+BENCHMARK(TableViewPaint_full_repaint)->Name("TableViewPaint/full_repaint")->Unit(benchmark::kMicrosecond);
+BENCHMARK(GridPaint_one_record_scroll)->Name("GridPaint/one_record_scroll")->Unit(benchmark::kMicrosecond);
+BENCHMARK(TableViewPaint_one_record_scroll)->Name("TableViewPaint/one_record_scroll")->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,215 @@
+// The data grid's cell painters: titles, the indicator with its record
+// mark, data cells with their row colours and highlight, footers.
+#include "CellText.h"
+#include "DataGrid.h"
+#include "GridStyle.h"
+
+#include "db/Query.h"
+#include "platform/Colours.h"
+
+#include <QScopeGuard>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using ExtraOption = DataGrid::ExtraOption;
+
+// The grid's own colours of a highlighted cell.
+const QColor kSelectedFixed(64, 64, 64);
+
+} // namespace
+
+bool DataGrid::GridFocused() const
+{
+    return Window() && Window()->Focused();
+}
+
+bool DataGrid::RecordNumbersKnown() const
+{
+    const Query* dataSet = DataSet();
+    return dataSet && (dataSet->IsSequenced() || (sumList_.Active() && sumList_.VirtualRecords()));
+}
+
+bool DataGrid::IsRaised(const CellKind& kind, DrawState state) const
+{
+    const bool frozen = kind.Horz == CellKind::Column::Data && kind.DataCol < FrozenCols();
+    return (state.Fixed && extraOptions_.Has(ExtraOption::Fixed3D)
+            && (kind.Horz == CellKind::Column::Indicator || kind.Vert == CellKind::Row::Title))
+           || (extraOptions_.Has(ExtraOption::Footer3D) && footerRowCount_ > 0 && kind.Vert == CellKind::Row::Footer)
+           || (extraOptions_.Has(ExtraOption::Data3D) && !state.Fixed && kind.Vert != CellKind::Row::Footer)
+           || (extraOptions_.Has(ExtraOption::Frozen3D) && kind.Vert == CellKind::Row::Data && frozen);
+}
+
+QRect DataGrid::ContentRect(const QRect& cell, bool raised) const
+{
+    if (!raised)
+        return cell;
+    return flat_ ? cell.adjusted(1, 1, 0, 0) : cell.adjusted(1, 1, -1, -1);
+}
+
+void DataGrid::DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const
+{
+    canvas.DrawEdge(rect, sunken ? Canvas::Edge::Sunken : Canvas::Edge::Raised, ResolveColour(u"clBtnHighlight"_s),
+                    ResolveColour(u"clBtnShadow"_s));
+    if (!flat_)
+        return;
+    // Flat: only the top and left edges stay.
+    canvas.FillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), background);
+    canvas.FillRect(QRect(rect.right(), rect.top(), 1, rect.height()), background);
+}
+
+void DataGrid::PaintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect)
+{
+    const CellKind kind = GetCellType(col, row);
+    if (kind.Horz == CellKind::Column::Indicator)
+        PaintIndicatorCell(canvas, kind, row, state, rect);
+    else if (kind.Vert == CellKind::Row::Footer)
+        PaintFooterCell(canvas, kind, state, rect);
+    else if (kind.Vert == CellKind::Row::Data)
+        PaintDataCell(canvas, kind, state, rect);
+    else
+        PaintTitleCell(canvas, kind, state, rect);
+}
+
+void DataGrid::PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
+{
+    const ColumnTitle& title = columns_.Item(kind.DataCol).Title();
+    const QColor brush = ResolveColour(title.Color());
+    const bool raised = IsRaised(kind, state);
+    const bool explicitHeight = titleHeight_ != 0 || titleLines_ != 0;
+    CellTextLayout text;
+    text.Dx = text.Dy = 1;
+    text.Alignment = title.Alignment();
+    text.Vertical = explicitHeight ? TextLayout::Center : TextLayout::Top;
+    text.EndEllipsis = title.EndEllipsis();
+    text.WordWrap = explicitHeight;
+    const GridFont font = title.Font();
+    WriteCellText(canvas, ContentRect(rect, raised), text, font, ResolveColour(font.Colour), brush, title.Caption());
+    if (raised)
+        DrawRaisedEdge(canvas, rect, false, brush);
+}
+
+void DataGrid::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect)
+{
+    const QColor brush = ResolveColour(FixedColor());
+    const bool raised = IsRaised(kind, state);
+    const QRect content = ContentRect(rect, raised);
+    canvas.FillRect(content, brush);
+    // The current record's row carries the mark; an empty result's one row too.
+    if (kind.Vert == CellKind::Row::Data && link_.Active() && kind.DataRow == link_.ActiveRecord()) {
+        GridStyle::Indicator mark = GridStyle::Indicator::Browse;
+        if (DataSet()->State() == DataSetState::Edit)
+            mark = GridStyle::Indicator::Edit;
+        else if (DataSet()->State() == DataSetState::Insert)
+            mark = GridStyle::Indicator::Insert;
+        const QPixmap& image = GridStyle::Instance().IndicatorImage(mark);
+        // Centred in the rightmost indicator-width pixels of the content.
+        const int right = content.left() + content.width();
+        const int left = right - kIndicatorWidth;
+        const int x = (left + right - image.width()) / 2 + 1;
+        const int y = (content.top() + content.top() + content.height() - image.height()) / 2;
+        canvas.DrawPixmap(QPoint(x, y), image);
+        indicatorRow_ = row;
+    }
+    if (raised)
+        DrawRaisedEdge(canvas, rect, false, brush);
+}
+
+void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
+{
+    GridColumn& column = columns_.Item(kind.DataCol);
+    if (!link_.Active() || kind.DataRow >= link_.RecordCount()) {
+        canvas.FillRect(rect, ResolveColour(column.Color()));
+        return;
+    }
+    // The row's record is read for the cell's painting, whatever happens in it.
+    SelectSlotForReading(kind.DataRow);
+    const auto restore = qScopeGuard([this] { RestoreSlot(); });
+
+    CellParams params = column.DefaultCellParams();
+    params.Col = kind.DataCol;
+    params.Row = kind.DataRow;
+    // Row colours follow the record number, not the screen row.
+    if (params.Background == colour_ && RecordNumbersKnown())
+        params.Background = sumList_.GetRecordNumber() % 2 == 1 ? OddRowColor() : EvenRowColor();
+    if (OnGetCellParams)
+        OnGetCellParams(column, params);
+    column.FillCellParams(params);
+
+    // The highlight: the current cell (the current row with whole-row
+    // selection) in the highlight colour; with row highlighting, the rest of
+    // the current row blended with it.
+    QColor background = ResolveColour(params.Background);
+    QColor textColour = ResolveColour(params.Font.Colour);
+    const bool focused = GridFocused();
+    const bool inCurrentRow = kind.DataRow + TopDataOffset() == Current().Row;
+    const bool first = state.Selected || (options_.Has(Option::RowSelect) && inCurrentRow);
+    const bool other = !first && inCurrentRow && extraOptions_.Has(ExtraOption::RowHighlight);
+    const bool shown = options_.Has(Option::AlwaysShowSelection) || (focused && extraOptions_.Has(ExtraOption::HighlightFocus));
+    if (shown && (first || other)) {
+        const GridStyle& style = GridStyle::Instance();
+        const bool blend = other && style.BlendSelectionColors() && style.ColourCount() < 0;
+        const QColor highlight = ResolveColour(focused ? u"clHighlight"_s : u"clBtnShadow"_s);
+        if (blend) {
+            background = canvas.NearestColour(BlendedHighlight(background, highlight, focused));
+        } else if (first || focused) {
+            background = highlight;
+            textColour = ResolveColour(u"clHighlightText"_s);
+        } else {
+            background = ResolveColour(u"clBtnFace"_s);
+        }
+        state.Selected = true;
+    }
+    // A repeated value stays blank where the column hides duplicates.
+    if (column.HideDuplicates && kind.DataRow > 0) {
+        SelectSlotForReading(kind.DataRow - 1);
+        const QString previous = column.CellText();
+        SelectSlotForReading(kind.DataRow);
+        if (previous == params.Text)
+            params.Text.clear();
+    }
+
+    const bool raised = IsRaised(kind, state);
+    CellTextLayout text;
+    text.Dx = raised ? 1 : 2;
+    text.Dy = (raised ? 1 : 2) - (flat_ ? 1 : 0);
+    text.Alignment = params.Alignment;
+    text.Vertical = column.Layout();
+    text.EndEllipsis = column.EndEllipsis();
+    text.WordWrap = column.WordWrap() && multiLineRows_;
+    WriteCellText(canvas, ContentRect(rect, raised), text, params.Font, textColour, background, params.Text);
+    if (raised)
+        DrawRaisedEdge(canvas, rect, false, background);
+
+    if (OnDrawDataCell && !columns_.PersistentState())
+        OnDrawDataCell(rect, kind.DataCol, column, state);
+    if (OnDrawColumnCell)
+        OnDrawColumnCell(rect, kind.DataCol, column, state);
+    if (state.Focused && focused && !options_.Has(Option::RowSelect) && !UpdateLocked()
+        && GridStyle::Instance().ShowCellFocusFrame())
+        canvas.DrawFocusRect(rect);
+}
+
+void DataGrid::PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
+{
+    GridColumn& column = columns_.Item(kind.DataCol);
+    const ColumnFooter& footer = column.FooterForRow(kind.DataRow);
+    FooterParams params{GetFooterText(kind.DataRow, column), footer.Alignment(), footer.Color(), footer.Font()};
+    if (OnGetFooterParams)
+        OnGetFooterParams(kind.DataRow, column, params);
+    const QColor brush = ResolveColour(params.Background);
+    const bool raised = IsRaised(kind, state);
+    CellTextLayout text;
+    text.Dx = text.Dy = raised ? 1 : 2;
+    text.Alignment = params.Alignment;
+    text.Vertical = column.Layout();
+    text.EndEllipsis = footer.EndEllipsis;
+    text.WordWrap = footer.WordWrap && multiLineRows_;
+    WriteCellText(canvas, ContentRect(rect, raised), text, params.Font, ResolveColour(params.Font.Colour), brush,
+                  params.Text);
+    if (raised)
+        DrawRaisedEdge(canvas, rect, false, brush);
+    if (OnDrawFooterCell)
+        OnDrawFooterCell(rect, kind.DataRow, column, state);
+}

@@ -1,0 +1,217 @@
+// The data grid's painting pass: grid lines area by area, the cells of each
+// area, the empty areas and the footer band.
+#include "DataGrid.h"
+
+#include "platform/Canvas.h"
+#include "platform/Colours.h"
+
+#include <vector>
+
+namespace {
+
+using CellOption = CellGrid::Option;
+using Place = GridLineColours::Place;
+
+// A run of cells of one axis: first to end (exclusive).
+struct Span {
+    int First = 0;
+    int End = 0;
+};
+
+// The scrolling cells that start before the scroll limit.
+Span ScrollingCells(const AxisLayout& a)
+{
+    Span cells{a.FirstScrollCell, a.FirstScrollCell};
+    while (cells.End < a.CellCount && a.ShownStart(cells.End) >= 0 && a.StartOf(cells.End) < a.ScrollLimit)
+        ++cells.End;
+    return cells;
+}
+
+// Line segments gathered per colour, each colour drawn with one poly-polyline.
+class Lines {
+public:
+    void Add(const QColor& colour, QPoint from, QPoint to)
+    {
+        for (auto& [rgb, segments] : byColour_)
+            if (rgb == colour.rgb()) {
+                segments.append(QPolygon({from, to}));
+                return;
+            }
+        byColour_.push_back({colour.rgb(), {QPolygon({from, to})}});
+    }
+
+    // A vertical line after each shown cell of a column span, from top to bottom.
+    void AddColumnLines(const AxisLayout& columns, Span cells, int top, int bottom, const QColor& colour)
+    {
+        if (columns.LinePx <= 0 || bottom <= top)
+            return;
+        for (int c = cells.First; c < cells.End; ++c)
+            if (columns.ExtentOf(c) > 0 && columns.ShownStart(c) >= 0) {
+                const int x = columns.StartOf(c) + columns.ExtentOf(c) + columns.LinePx / 2;
+                Add(colour, QPoint(x, top), QPoint(x, bottom - 1));
+            }
+    }
+
+    // A horizontal line under each shown cell of a row span, from left to right.
+    void AddRowLines(const AxisLayout& rows, Span cells, int left, int right, const QColor& colour)
+    {
+        if (rows.LinePx <= 0 || right <= left)
+            return;
+        for (int r = cells.First; r < cells.End; ++r)
+            if (rows.ExtentOf(r) > 0 && rows.ShownStart(r) >= 0) {
+                const int y = rows.StartOf(r) + rows.ExtentOf(r) + rows.LinePx / 2;
+                Add(colour, QPoint(left, y), QPoint(right - 1, y));
+            }
+    }
+
+    void Draw(Canvas& canvas, int width) const
+    {
+        for (const auto& [rgb, segments] : byColour_) {
+            canvas.SetPen(QColor(rgb), width, Canvas::PenStyle::Solid);
+            canvas.PolyPolyline(segments);
+        }
+    }
+
+private:
+    std::vector<std::pair<QRgb, QList<QPolygon>>> byColour_;
+};
+
+} // namespace
+
+void DataGrid::Paint(Canvas& canvas, const QRegion& invalid)
+{
+    if (UpdateLocked())
+        return;
+    const GridLayout& layout = Layout();
+    const AxisLayout& c = layout.Columns;
+    const AxisLayout& r = layout.Rows;
+    const bool footerBand = c.ContraCount > 0 || r.ContraCount > 0;
+    // The main passes stay out of the footer band.
+    if (footerBand)
+        canvas.SetClipRect(QRect(0, 0, c.ContraStart, r.ContraStart));
+
+    PaintGridLines(canvas, layout);
+    const int frozenFirst = c.FixedCount - c.FrozenCount;
+    const Span scrollCols = ScrollingCells(c);
+    const Span dataRows = ScrollingCells(r);
+    PaintArea(canvas, invalid, 0, c.FixedCount, 0, r.FixedCount, true);
+    PaintArea(canvas, invalid, scrollCols.First, scrollCols.End, 0, r.FixedCount, true);
+    PaintArea(canvas, invalid, 0, frozenFirst, dataRows.First, dataRows.End, true);
+    PaintArea(canvas, invalid, frozenFirst, c.FixedCount, dataRows.First, dataRows.End, false);
+    PaintArea(canvas, invalid, scrollCols.First, scrollCols.End, dataRows.First, dataRows.End, false);
+
+    // Right of the last column, and between the last record and the footer.
+    const QColor empty = ResolveColour(Color());
+    if (c.CellsEnd < c.ScrollLimit)
+        canvas.FillRect(QRect(QPoint(c.CellsEnd, 0), QPoint(c.ScrollLimit - 1, r.CellsEnd - 1)), empty);
+    if (r.CellsEnd < r.ScrollLimit)
+        canvas.FillRect(QRect(QPoint(0, r.CellsEnd), QPoint(c.ClientExtent - 1, r.ScrollLimit - 1)), empty);
+
+    if (footerBand) {
+        canvas.RestoreClip();
+        PaintFooterBand(canvas, invalid, layout);
+    }
+}
+
+void DataGrid::PaintGridLines(Canvas& canvas, const GridLayout& layout) const
+{
+    const AxisLayout& c = layout.Columns;
+    const AxisLayout& r = layout.Rows;
+    if (c.LinePx <= 0 && r.LinePx <= 0)
+        return;
+    const QColor fixedLine = lineColours_.ColourAt(Place::FixedCells);
+    const QColor dataLine = lineColours_.ColourAt(Place::DataCells);
+    const QColor fixedBack = ResolveColour(FixedColor());
+    const QColor dataBack = ResolveColour(Color());
+    // A line whose option is off is drawn in its area's background.
+    const QColor fixedVert = CellOptions().Has(CellOption::FixedVertLine) ? fixedLine : fixedBack;
+    const QColor fixedHorz = CellOptions().Has(CellOption::FixedHorzLine) ? fixedLine : fixedBack;
+    const QColor dataVert = CellOptions().Has(CellOption::VertLine) ? dataLine : dataBack;
+    const QColor dataHorz = CellOptions().Has(CellOption::HorzLine) ? dataLine : dataBack;
+
+    const Span fixedCols{0, c.FixedCount};
+    const Span indicatorCols{0, c.FixedCount - c.FrozenCount};
+    const Span frozenCols{c.FixedCount - c.FrozenCount, c.FixedCount};
+    const Span scrollCols = ScrollingCells(c);
+    const Span titleRows{0, r.FixedCount};
+    const Span dataRows = ScrollingCells(r);
+    // Area by area, each area's segments in one go per colour.
+    const int width = GridLineWidth();
+    const auto area = [&](Span cols, Span rows, QRect bounds, const QColor& vert, const QColor& horz) {
+        Lines lines;
+        lines.AddColumnLines(c, cols, bounds.top(), bounds.top() + bounds.height(), vert);
+        lines.AddRowLines(r, rows, bounds.left(), bounds.left() + bounds.width(), horz);
+        lines.Draw(canvas, width);
+    };
+    const QRect titles(QPoint(0, 0), QPoint(c.FixedEnd - 1, r.FixedEnd - 1));
+    area(fixedCols, titleRows, titles, fixedVert, fixedHorz);  // the fixed corner: indicator and frozen titles
+    area(scrollCols, titleRows, QRect(QPoint(c.FixedEnd, 0), QPoint(c.CellsEnd - 1, r.FixedEnd - 1)), fixedVert, fixedHorz);
+    area(indicatorCols, dataRows, QRect(QPoint(0, r.FixedEnd), QPoint(c.FrozenStart - 1, r.CellsEnd - 1)), fixedVert, fixedHorz);
+    area(frozenCols, dataRows, QRect(QPoint(c.FrozenStart, r.FixedEnd), QPoint(c.FixedEnd - 1, r.CellsEnd - 1)), dataVert, dataHorz);
+    if (c.FrozenCount > 0 && c.LinePx > 0 && r.CellsEnd > r.FixedEnd) {
+        Lines separator;
+        separator.Add(lineColours_.ColourAt(Place::FrozenSeparator), QPoint(c.FixedEnd - 1, r.FixedEnd),
+                      QPoint(c.FixedEnd - 1, r.CellsEnd - 1));
+        separator.Draw(canvas, width);
+    }
+    area(scrollCols, dataRows, QRect(QPoint(c.FixedEnd, r.FixedEnd), QPoint(c.CellsEnd - 1, r.CellsEnd - 1)), dataVert, dataHorz);
+}
+
+void DataGrid::PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, int endCol, int firstRow, int endRow,
+                         bool fixed)
+{
+    for (int row = firstRow; row < endRow; ++row)
+        for (int col = firstCol; col < endCol; ++col) {
+            const QRect rect = CellBounds(col, row);
+            if (rect.isEmpty() || !invalid.intersects(rect))
+                continue;
+            // The selection is the current cell; it is focused while the grid holds the focus.
+            const bool current = CellPos{col, row} == Current();
+            PaintCell(canvas, col, row, {current, current && GridFocused(), fixed}, rect);
+        }
+}
+
+void DataGrid::PaintFooterBand(Canvas& canvas, const QRegion& invalid, const GridLayout& layout)
+{
+    const AxisLayout& c = layout.Columns;
+    const AxisLayout& r = layout.Rows;
+    const int top = r.ContraStart + r.LinePx;
+    const int bottom = r.ClientExtent;
+    const Span indicatorCols{0, c.FixedCount - c.FrozenCount};
+    const Span frozenCols{c.FixedCount - c.FrozenCount, c.FixedCount};
+    const Span scrollCols = ScrollingCells(c);
+    const Span footerRows{r.CellCount, r.AllCellCount};
+    const QColor fixedLine = lineColours_.ColourAt(Place::FixedCells);
+    const QColor footerLine = lineColours_.ColourAt(Place::FooterCells);
+
+    const int width = GridLineWidth();
+    const auto area = [&](Span cols, int left, int right, const QColor& colour) {
+        Lines lines;
+        lines.AddColumnLines(c, cols, top, bottom, colour);
+        lines.AddRowLines(r, footerRows, left, right, colour);
+        lines.Draw(canvas, width);
+    };
+    area(indicatorCols, 0, c.FrozenStart, fixedLine);
+    area(frozenCols, c.FrozenStart, c.FixedEnd, footerLine);
+    Lines separators;
+    if (c.FrozenCount > 0 && c.LinePx > 0)
+        separators.Add(lineColours_.ColourAt(Place::FrozenSeparator), QPoint(c.FixedEnd - 1, top), QPoint(c.FixedEnd - 1, bottom - 1));
+    separators.Draw(canvas, width);
+    area(scrollCols, c.FixedEnd, c.CellsEnd, footerLine);
+    // The separator above the footer rows.
+    if (r.LinePx > 0) {
+        Lines above;
+        const QColor separator = lineColours_.ColourAt(Place::FooterSeparator);
+        above.Add(separator, QPoint(0, r.ContraStart), QPoint(c.FixedEnd - 1, r.ContraStart));
+        if (c.CellsEnd > c.FixedEnd)
+            above.Add(separator, QPoint(c.FixedEnd, r.ContraStart), QPoint(c.CellsEnd - 1, r.ContraStart));
+        above.Draw(canvas, width);
+    }
+
+    PaintArea(canvas, invalid, indicatorCols.First, indicatorCols.End, footerRows.First, footerRows.End, true);
+    PaintArea(canvas, invalid, frozenCols.First, frozenCols.End, footerRows.First, footerRows.End, false);
+    PaintArea(canvas, invalid, scrollCols.First, scrollCols.End, footerRows.First, footerRows.End, false);
+    if (c.CellsEnd < c.ClientExtent)
+        canvas.FillRect(QRect(QPoint(c.CellsEnd, r.ContraStart), QPoint(c.ClientExtent - 1, bottom - 1)),
+                        ResolveColour(Color()));
+}

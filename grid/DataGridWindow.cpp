@@ -1,0 +1,115 @@
+// What the data grid's window tells it: size changes, the deferred layout
+// message, scroll requests, the wheel, presses on the data rows, focus and
+// system colours; and the window's creation and the end of loading.
+#include "DataGrid.h"
+#include "GridStyle.h"
+
+#include "db/Query.h"
+
+#include <QScopeGuard>
+
+namespace {
+
+// The wheel turns by notches of this many eighths of a degree.
+constexpr int kWheelNotch = 120;
+
+} // namespace
+
+void DataGrid::WindowCreated()
+{
+    if (LayoutLock() == 0) {
+        SizeRecordWindow();
+        SyncCurrentRow();
+    }
+    UpdateVertScrollBar();
+}
+
+void DataGrid::Loaded()
+{
+    loading_ = false;
+    ApplyBaseOptions();
+    if (columns_.Count() > 0)
+        SetColCount(columns_.Count());
+    RebuildSortColumns();
+    if (DataSource())
+        sumList_.Loaded();
+    RequestLayout();
+    PostLayout();
+}
+
+void DataGrid::Resized()
+{
+    CellGrid::Resized();
+    if (UpdateLocked()) {
+        sizeChangedWhileLocked_ = true;
+        return;
+    }
+    SizeRecordWindow();
+    UpdateVertScrollBar();
+}
+
+void DataGrid::PostedMessage(int message)
+{
+    if (message == kLayoutMessage)
+        HandleLayoutMessage();
+}
+
+void DataGrid::ScrollRequest(ScrollBarKind bar, ScrollCode code, int position)
+{
+    if (bar == ScrollBarKind::Vertical) {
+        HandleVertScroll(code, position);
+        return;
+    }
+    // With tracking the grid follows the thumb while it is dragged.
+    if (code == ScrollCode::Track && HorzScrollBar.Tracking)
+        code = ScrollCode::Position;
+    HandleScrollMessage(Axis::Columns, code, position);
+}
+
+void DataGrid::Wheel(int delta, Qt::KeyboardModifiers, const QPoint&)
+{
+    wheelRest_ += delta;
+    const int notches = wheelRest_ / kWheelNotch;
+    wheelRest_ %= kWheelNotch;
+    // A notch down moves one record forward.
+    if (notches != 0 && link_.Active())
+        DataSet()->MoveBy(-notches);
+}
+
+void DataGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& at, bool doubleClick)
+{
+    ControlWindow* window = Window();
+    if (!window)
+        return;
+    if (window->CanFocus())
+        window->SetFocus();
+    if (!window->Focused() || (doubleClick && button == Qt::LeftButton))
+        return;
+    const CellPos cell = CellAtPoint(at.x(), at.y());
+    const bool dataRow = cell.Row >= TopDataOffset() && cell.Row < RowCount();
+    if (!dataRow || !link_.Active())
+        return;
+    // Any button makes the pressed cell current, the right one before the context menu shows.
+    BeginUpdate();
+    const auto endUpdate = qScopeGuard([this] { EndUpdate(); });
+    if (cell.Row != Current().Row)
+        DataSet()->MoveBy(cell.Row - Current().Row);
+    if (cell.Col >= IndicatorOffset())
+        MoveToColumn(cell.Col - IndicatorOffset());
+}
+
+void DataGrid::FocusIn()
+{
+    InvalidateRow(Current().Row);
+}
+
+void DataGrid::FocusOut()
+{
+    InvalidateRow(Current().Row);
+}
+
+void DataGrid::SystemColoursChanged(int bitsPerPixel)
+{
+    GridStyle::Instance().ReadDisplay(bitsPerPixel);
+    InvalidateGrid();
+}

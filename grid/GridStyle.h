@@ -1,0 +1,45 @@
+#pragma once
+
+#include "GridColumn.h"
+
+#include <QPixmap>
+#include <map>
+#include <memory>
+
+class ImageCanvas;
+
+// What every grid of the program shares, made once at start-up: the look
+// switches (both on for good), the display's colour count, the indicator and
+// sort-marker images, and the image that text on a brush the display cannot
+// show exactly is drawn through. Making it loads the cursors too.
+class GridStyle {
+public:
+    // The record marks of the indicator column.
+    enum class Indicator { Browse, Selected, Edit, Insert, IncrementalSearch };
+
+    // Raises "Cannot load cursor resource" when a cursor is missing.
+    static GridStyle& Instance();
+    ~GridStyle();
+
+    // Selected cells other than the current one take a blended colour.
+    bool BlendSelectionColors() const { return true; }
+    // The current cell gets a dotted focus frame.
+    bool ShowCellFocusFrame() const { return true; }
+    // The colours the display shows; -1 for more than 256.
+    int ColourCount() const { return colourCount_; }
+    // Reads the colour count again, for a display of so many bits per pixel.
+    void ReadDisplay(int bitsPerPixel);
+
+    const QPixmap& IndicatorImage(Indicator kind) const { return indicators_.at(kind); }
+    const QPixmap& SortMarkerImage(SortMark mark) const { return sortMarkers_.at(mark); }
+    // An image canvas at least this big, shared by every grid.
+    ImageCanvas& TextBitmap(QSize size);
+
+private:
+    GridStyle();
+
+    int colourCount_ = -1;
+    std::map<Indicator, QPixmap> indicators_;
+    std::map<SortMark, QPixmap> sortMarkers_;
+    std::unique_ptr<ImageCanvas> textBitmap_;
+};

@@ -1,0 +1,229 @@
+// The grid painted over the first search of the shipped catalogue: pixels on
+// an image with a fixed palette, and text positions on a recording canvas.
+#include "grid/CellText.h"
+#include "grid/GridStyle.h"
+
+#include "platform/PainterCanvas.h"
+#include "support/CatalogueGrid.h"
+#include "support/QtPrint.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor kBtnFace(212, 208, 200);
+const QColor kHighlight(10, 36, 106);
+const QColor kInactiveBorder(244, 247, 252);
+const QColor kSilver(192, 192, 192);
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+
+// The main window's grid in a 1120 × 288 client: 12 data rows of 19 pixels
+// from y = 20, the frozen columns end at x = 527, the footer row starts at
+// 268; x = 500 lies in the empty 英文名 column.
+class GridPainting : public CatalogueGrid {
+protected:
+    void SetUp() override
+    {
+        CatalogueGrid::SetUp();
+        saved_ = QGuiApplication::palette();
+        QPalette palette;
+        palette.setColor(QPalette::Base, kWhite);
+        palette.setColor(QPalette::Button, kBtnFace);
+        palette.setColor(QPalette::Highlight, kHighlight);
+        palette.setColor(QPalette::HighlightedText, kWhite);
+        palette.setColor(QPalette::WindowText, kBlack);
+        palette.setColor(QPalette::Light, kWhite);
+        palette.setColor(QPalette::Dark, QColor(128, 128, 128));
+        QGuiApplication::setPalette(palette);
+        MainWindowColumns();
+    }
+    void TearDown() override { QGuiApplication::setPalette(saved_); }
+
+    // Paints the whole client area and reads it back.
+    QImage Painted()
+    {
+        ImageCanvas canvas(window_.Client);
+        grid_.Paint(canvas, QRect(QPoint(0, 0), window_.Client));
+        return canvas.Image().copy();
+    }
+    QStringList Recorded()
+    {
+        RecordingCanvas canvas;
+        grid_.Paint(canvas, QRect(QPoint(0, 0), window_.Client));
+        return canvas.Calls;
+    }
+    static QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+
+    QPalette saved_;
+};
+
+TEST_F(GridPainting, LinesFrozenSeparatorAndFooterSeparator)
+{
+    query_.Open();
+    const QImage image = Painted();
+    for (int y : {5, 30, 150, 259, 275})  // the title row, data rows, the footer
+        EXPECT_EQ(At(image, 526, y), kBlack) << y;
+    EXPECT_EQ(At(image, 114, 30), kSilver);   // between two frozen data cells
+    EXPECT_EQ(At(image, 637, 30), kSilver);   // between two scrolling data cells
+    EXPECT_EQ(At(image, 300, 39), kSilver);   // under a data row
+    EXPECT_EQ(At(image, 11, 30), kBlack);     // after the indicator
+    EXPECT_EQ(At(image, 300, 19), kBlack);    // under the titles
+    EXPECT_EQ(At(image, 300, 267), kBlack);   // above the footer
+    EXPECT_EQ(At(image, 300, 263), kWhite);   // the empty band between the last record and the footer
+}
+
+TEST_F(GridPainting, RowColoursFollowTheRecordNumber)
+{
+    query_.Open();
+    QImage image = Painted();
+    EXPECT_EQ(At(image, 500, 30), kWhite);           // record 1
+    EXPECT_EQ(At(image, 500, 50), kInactiveBorder);  // record 2
+    EXPECT_EQ(At(image, 500, 70), kWhite);           // record 3
+    // One record below the window scrolls by one: the first row shows record 2.
+    query_.MoveBy(12);
+    image = Painted();
+    EXPECT_EQ(grid_.RecordNumberOfSlot(0), 2);
+    EXPECT_EQ(At(image, 500, 30), kInactiveBorder);
+    EXPECT_EQ(At(image, 500, 50), kWhite);
+}
+
+TEST_F(GridPainting, TheArrowMarksTheCurrentRecord)
+{
+    query_.Open();
+    query_.MoveBy(2);  // record 3, the third data row (y = 60 to 78)
+    const QImage image = Painted();
+    // Centred in the indicator: x from 2, y from (61 + 78 - 11) div 2 = 64; row r inks min(r, 10 - r) + 1 pixels.
+    for (int r = 0; r <= 10; ++r) {
+        const int inked = qMin(r, 10 - r) + 1;
+        EXPECT_EQ(At(image, 2 + inked - 1, 64 + r), kBlack) << r;
+        EXPECT_EQ(At(image, 2 + inked, 64 + r), kBtnFace) << r;
+    }
+    EXPECT_EQ(At(image, 2, 24), kBtnFace);  // no mark on the first row
+    EXPECT_EQ(grid_.IndicatorRow(), 3);
+}
+
+TEST_F(GridPainting, AnEmptyResultShowsOneRowWithTheArrowAndAClosedOneWithout)
+{
+    QImage image = Painted();  // closed
+    EXPECT_EQ(At(image, 2, 29), kBtnFace);
+    EXPECT_EQ(At(image, 500, 30), kWhite);
+    query_.SQL() = QStringList{u"SELECT * FROM hazardous_chemicals WHERE cas = 'none'"_s};
+    query_.Open();
+    image = Painted();
+    EXPECT_EQ(At(image, 2, 29), kBlack);   // the arrow's widest row
+    EXPECT_EQ(At(image, 500, 30), kWhite);  // the row in the column's colour
+    EXPECT_EQ(At(image, 500, 50), kWhite);  // and the empty area under it
+}
+
+TEST_F(GridPainting, RaisedTitlesAndTheHighlightOfTheFocusedGrid)
+{
+    query_.Open();
+    window_.FocusRequests = 1;  // the grid holds the focus
+    QImage image = Painted();
+    EXPECT_EQ(At(image, 12, 5), kWhite);                  // a title's light left edge
+    EXPECT_EQ(At(image, 50, 0), kWhite);                  // and top edge
+    EXPECT_EQ(At(image, 50, 18), QColor(128, 128, 128));  // its shadow below
+    EXPECT_EQ(At(image, 113, 9), QColor(128, 128, 128));  // and right
+    EXPECT_EQ(At(image, 50, 9), kBtnFace);
+    EXPECT_EQ(At(image, 100, 30), kHighlight);            // the current cell
+    EXPECT_EQ(At(image, 500, 30), kWhite);                // the rest of its row
+
+    // Row highlighting blends the rest of the current row, contrast raised.
+    grid_.SetExtraOptions(grid_.ExtraOptions().With(DataGrid::ExtraOption::RowHighlight));
+    image = Painted();
+    EXPECT_EQ(At(image, 500, 30), QColor(204, 211, 228));
+    // On a display of 256 colours or fewer the highlight itself stands in for the blend.
+    grid_.SystemColoursChanged(8);
+    image = Painted();
+    grid_.SystemColoursChanged(32);
+    EXPECT_EQ(At(image, 500, 30), kHighlight);
+    // Without the focus nothing is highlighted.
+    window_.FocusRequests = 0;
+    image = Painted();
+    EXPECT_EQ(At(image, 100, 30), kWhite);
+}
+
+TEST(CellHighlight, BlendsHalfwayThenLightensAndRaisesContrast)
+{
+    EXPECT_EQ(BlendedHighlight(kWhite, kHighlight, false), QColor(188, 193, 207));
+    EXPECT_EQ(BlendedHighlight(kWhite, kHighlight, true), QColor(204, 211, 228));
+    EXPECT_EQ(BlendedHighlight(kWhite, kWhite, true), kWhite);  // 266 held at 255
+    EXPECT_EQ(BlendedHighlight(kInactiveBorder, QColor(128, 128, 128), false), QColor(209, 210, 211));
+}
+
+TEST(CellText, EllipsisAttemptsDropOneMoreCharacterEachTime)
+{
+    RecordingCanvas canvas;
+    canvas.SetFont({u"宋体"_s, -14}, kBlack);  // 7 pixels an ASCII character
+    const struct {
+        const char* text;
+        int width;
+        const char* shown;
+    } cases[] = {
+        {"abcdef", 42, "abcdef"},  // fits
+        {"abcdef", 41, "ab..."},   // 4 characters and "..." take 49 pixels, 3 take 42, 2 take 35
+        {"abcdef", 30, "a..."},
+        {"abcdef", 20, "..."},     // no character left
+        {"ab", 1, "..."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ElidedCellText(canvas, QString::fromLatin1(c.text), c.width), QString::fromLatin1(c.shown)) << c.text << c.width;
+}
+
+TEST(CellText, ABrushTheDisplayCannotShowGoesThroughAnImage)
+{
+    RecordingCanvas canvas;
+    const GridFont font{{u"宋体"_s, -14}, u"clWindowText"_s};
+    WriteCellText(canvas, QRect(10, 20, 50, 19), {}, font, kBlack, kInactiveBorder, u"x"_s);
+    EXPECT_EQ(canvas.Calls.last(), u"text 10,20 50x19 at 12,22 \"x\" on #f4f7fc"_s);
+    canvas.Undisplayable = {kInactiveBorder.rgb()};
+    WriteCellText(canvas, QRect(10, 20, 50, 19), {}, font, kBlack, kInactiveBorder, u"x"_s);
+    EXPECT_EQ(canvas.Calls.last(), u"pixmap 10,20 50x19"_s);
+    // A 16-bit device keeps 5, 6 and 5 bits.
+    EXPECT_EQ(ImageCanvas(QSize(1, 1), QImage::Format_RGB16).NearestColour(kInactiveBorder), QColor(247, 247, 255));
+}
+
+TEST_F(GridPainting, TitleDataAndFooterTextPositions)
+{
+    query_.Open();
+    const QStringList calls = Recorded();
+    // Title: centred in the cell shrunk by 1, 1 from the top: 13 + 100 div 2 - 90 div 2.
+    EXPECT_TRUE(calls.contains(u"text 13,1 100x17 at 18,2 \"危化目录序号\" on #d4d0c8"_s)) << calls.join(u'\n').toStdString();
+    // Data: 2 from the left and the top; the centred number in the middle.
+    EXPECT_TRUE(calls.contains(u"text 115,20 188x19 at 117,22 \"阿片\" on #ffffff"_s));
+    EXPECT_TRUE(calls.contains(u"text 12,20 102x19 at 60,22 \"1\" on #ffffff"_s));
+    // Footer: centred under the first column, 2 from the top.
+    EXPECT_TRUE(calls.contains(u"text 12,268 102x19 at 38,270 \"共200条\" on #f4f7fc"_s));
+}
+
+TEST_F(GridPainting, HooksRunInOrderAndAFailingOneLeavesTheCurrentRecordRead)
+{
+    query_.Open();
+    QStringList heard;
+    grid_.OnGetCellParams = [&](GridColumn& column, CellParams&) {
+        if (column.Index() == 1)
+            heard.append(u"grid"_s);
+    };
+    grid_.Columns().Item(1).SetOnGetCellParams([&](GridColumn&, CellParams&) { heard.append(u"column"_s); });
+    grid_.OnDrawColumnCell = [&](const QRect&, int dataCol, GridColumn&, DataGrid::DrawState) {
+        if (dataCol == 1)
+            heard.append(u"drawn"_s);
+    };
+    Recorded();
+    ASSERT_GE(heard.size(), 3);
+    EXPECT_EQ(heard.mid(0, 3), (QStringList{u"grid"_s, u"column"_s, u"drawn"_s}));
+
+    grid_.OnGetCellParams = [&](GridColumn&, CellParams& params) {
+        if (params.Row == 4)
+            throw Exception(u"painter failed"_s);
+    };
+    EXPECT_THROW(Recorded(), Exception);
+    EXPECT_EQ(grid_.ActiveRecord(), 0);
+    EXPECT_EQ(grid_.Columns().Item(1).CellText(), u"阿片"_s);
+}
+
+} // namespace
