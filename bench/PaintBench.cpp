@@ -70,6 +70,8 @@ struct Table {
             view.setColumnWidth(c, columns.Item(c).Width());
         view.verticalHeader()->setDefaultSectionSize(20);
         view.setAlternatingRowColors(true);
+        // The current record is a row, as the grid's record mark makes it.
+        view.setSelectionBehavior(QAbstractItemView::SelectRows);
         view.resize(kGridSize);
         view.show();
         QApplication::processEvents();

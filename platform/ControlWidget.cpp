@@ -30,7 +30,9 @@ ControlWidget::ControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
+    // The control paints every pixel itself: nothing is erased before it paints.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,

@@ -25,7 +25,13 @@ TextMetrics PainterCanvas::FontMetrics() const
 QSize PainterCanvas::TextExtent(const QString& text) const
 {
     const QFontMetrics m(painter_.font());
-    return QSize(m.horizontalAdvance(text), m.ascent() + m.descent());
+    // Text is usually measured right before it is written: the width is kept for that.
+    if (text != measuredText_ || painter_.font() != measuredFont_) {
+        measuredText_ = text;
+        measuredFont_ = painter_.font();
+        measuredWidth_ = m.horizontalAdvance(text);
+    }
+    return QSize(measuredWidth_, m.ascent() + m.descent());
 }
 
 int PainterCanvas::LaidOutTextWidth(const QString& text) const
@@ -62,7 +68,7 @@ void PainterCanvas::TextRect(const QRect& rect, int x, int y, const QString& tex
     const QFontMetrics metrics(painter_.font());
     const QPoint baseline(x, y + metrics.ascent());
     // Clipping costs: only text that reaches out of the rectangle is clipped.
-    if (rect.contains(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()))) {
+    if (rect.contains(QRect(QPoint(x, y), TextExtent(text)))) {
         painter_.drawText(baseline, text);
         return;
     }

@@ -34,6 +34,9 @@ public:
 private:
     QPainter& painter_;
     QColor textColour_ = Qt::black;
+    mutable QString measuredText_;
+    mutable QFont measuredFont_;
+    mutable int measuredWidth_ = 0;
     int clipDepth_ = 0;
 };
 
