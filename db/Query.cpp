@@ -133,7 +133,7 @@ void Query::SetRecNo(int recNo)
     if (recNo < 1 || recNo > RecordCount())
         return;
     bof_ = eof_ = false;
-    MoveTo(recNo - 1, Window::Centre);
+    MoveTo(recNo - 1, Window::ScrollByLeast);
 }
 
 void Query::First()

@@ -71,8 +71,8 @@ public:
     // 1-based number of the current record, or of the window record a link
     // selected for reading; 0 when there is none.
     int RecNo() const { return rows_.empty() ? 0 : (reading_ >= 0 ? reading_ : current_) + 1; }
-    // Goes to a record by number (1..RecordCount), centring the record
-    // windows on it; other numbers do nothing.
+    // Goes to a record by number (1..RecordCount), the record windows
+    // scrolling by the least that shows it; other numbers do nothing.
     void SetRecNo(int recNo);
     // Record numbers are available: the rows are a fixed snapshot.
     bool IsSequenced() const { return true; }

@@ -12,7 +12,8 @@ const char* const kIndexOutOfRange = "Grid index out of range";
 } // namespace
 
 CellGrid::CellGrid()
-    : colWidths_(size_t(colCount_), defaultColWidth_), rowHeights_(size_t(rowCount_), defaultRowHeight_),
+    : colWidths_(size_t(colCount_), defaultColWidth_), tabStops_(size_t(colCount_), true),
+      rowHeights_(size_t(rowCount_), defaultRowHeight_),
       options_{Option::FixedVertLine, Option::FixedHorzLine, Option::VertLine, Option::HorzLine, Option::RangeSelect}
 {
 }
@@ -56,11 +57,11 @@ void CellGrid::InvalidateGrid()
 
 void CellGrid::ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill)
 {
-    // The contra cells keep their extents after the normal ones.
-    std::vector<int> contra(extents.begin() + oldCount, extents.begin() + oldCount + contraCount);
-    extents.resize(size_t(oldCount));
-    extents.resize(size_t(newCount), fill);
-    extents.insert(extents.end(), contra.begin(), contra.end());
+    // Built aside and then taken whole: when memory runs out nothing has changed.
+    std::vector<int> resized(extents.begin(), extents.begin() + qMin(oldCount, newCount));
+    resized.resize(size_t(newCount), fill);
+    resized.insert(resized.end(), extents.begin() + oldCount, extents.begin() + oldCount + contraCount);
+    extents = std::move(resized);
     ForgetLayout();
 }
 
@@ -93,6 +94,7 @@ void CellGrid::SetColCount(int count)
         fixedCols_ = count - 1;
     ResizeExtents(colWidths_, colCount_, count, contraColCount_, defaultColWidth_);
     colCount_ = count;
+    FitTabStops();
     ForgetLayout();
     KeepCellsInRange();
 }
@@ -110,26 +112,35 @@ void CellGrid::SetRowCount(int count)
     KeepCellsInRange();
 }
 
-void CellGrid::DeleteColumns(int first, int count)
+void CellGrid::DeleteCells(std::vector<int>& extents, int& cellCount, int& fixedCount, int defaultExtent, int first,
+                           int count)
 {
-    if (count > colCount_ - 1 || first < 0 || first + count > colCount_)
+    if (first < 0 || count < 0)
+        throw GridError(QString::fromLatin1(kIndexOutOfRange));
+    if (first + count > cellCount)
         throw GridError(u"Too many rows or columns deleted"_s);
-    colWidths_.erase(colWidths_.begin() + first, colWidths_.begin() + first + count);
-    colCount_ -= count;
-    fixedCols_ = qMin(fixedCols_, colCount_ - 1);
+    extents.erase(extents.begin() + first, extents.begin() + first + count);
+    cellCount -= count;
+    // A grid keeps at least one row and one column.
+    if (cellCount == 0) {
+        extents.insert(extents.begin(), defaultExtent);
+        cellCount = 1;
+    }
+    fixedCount = qMin(fixedCount, cellCount - 1);
     ForgetLayout();
     KeepCellsInRange();
 }
 
+void CellGrid::DeleteColumns(int first, int count)
+{
+    DeleteCells(colWidths_, colCount_, fixedCols_, defaultColWidth_, first, count);
+    tabStops_.erase(tabStops_.begin() + first, tabStops_.begin() + qMin(first + count, int(tabStops_.size())));
+    FitTabStops();
+}
+
 void CellGrid::DeleteRows(int first, int count)
 {
-    if (count > rowCount_ - 1 || first < 0 || first + count > rowCount_)
-        throw GridError(u"Too many rows or columns deleted"_s);
-    rowHeights_.erase(rowHeights_.begin() + first, rowHeights_.begin() + first + count);
-    rowCount_ -= count;
-    fixedRows_ = qMin(fixedRows_, rowCount_ - 1);
-    ForgetLayout();
-    KeepCellsInRange();
+    DeleteCells(rowHeights_, rowCount_, fixedRows_, defaultRowHeight_, first, count);
 }
 
 void CellGrid::SetFixedCols(int count)
@@ -138,8 +149,9 @@ void CellGrid::SetFixedCols(int count)
         throw GridError(QString::fromLatin1(kIndexOutOfRange));
     if (count >= colCount_)
         throw GridError(u"Fixed column count must be less than column count"_s);
+    // Columns that stop being fixed were in view: the view starts with them again.
+    leftCol_ = count < fixedCols_ ? qMin(leftCol_, count) : qMax(leftCol_, count);
     fixedCols_ = count;
-    leftCol_ = qMax(leftCol_, fixedCols_);
     ForgetLayout();
     KeepCellsInRange();
 }
@@ -150,8 +162,8 @@ void CellGrid::SetFixedRows(int count)
         throw GridError(QString::fromLatin1(kIndexOutOfRange));
     if (count >= rowCount_)
         throw GridError(u"Fixed row count must be less than row count"_s);
+    topRow_ = count < fixedRows_ ? qMin(topRow_, count) : qMax(topRow_, count);
     fixedRows_ = count;
-    topRow_ = qMax(topRow_, fixedRows_);
     ForgetLayout();
     KeepCellsInRange();
 }
@@ -218,6 +230,13 @@ void CellGrid::SetExtent(std::vector<int>& extents, int cell, int extent)
     ForgetLayout();
     RefreshScrollBars();
     InvalidateGrid();
+}
+
+void CellGrid::SetTabStop(int col, bool on)
+{
+    if (col < 0 || col >= colCount_)
+        throw GridError(QString::fromLatin1(kIndexOutOfRange));
+    tabStops_[size_t(col)] = on;
 }
 
 void CellGrid::SetColWidth(int col, int width)

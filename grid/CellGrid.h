@@ -134,7 +134,7 @@ public:
     void SetContraRowCount(int count);
 
     // Removes normal rows or columns with their extents; more than there are
-    // raises "Too many rows or columns deleted".
+    // raises "Too many rows or columns deleted". Removing all leaves one.
     void DeleteColumns(int first, int count);
     void DeleteRows(int first, int count);
 
@@ -148,6 +148,9 @@ public:
     int RowHeight(int row) const { return rowHeights_.at(size_t(row)); }
     void SetRowHeight(int row, int height);
     int GridLineWidth() const { return gridLineWidth_; }
+    // Whether Tab stops at a column; every column does until told otherwise.
+    bool TabStop(int col) const { return tabStops_.at(size_t(col)); }
+    void SetTabStop(int col, bool on);
 
     OptionSet CellOptions() const { return options_; }
     void SetCellOptions(OptionSet options);
@@ -216,6 +219,9 @@ private:
     void KeepCellsInRange();
     void UpdateHorzScrollPosition();
     void ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill);
+    void DeleteCells(std::vector<int>& extents, int& cellCount, int& fixedCount, int defaultExtent, int first, int count);
+    // Tab stops for every column, new ones on.
+    void FitTabStops() { tabStops_.resize(size_t(colCount_), true); }
     void SetExtent(std::vector<int>& extents, int cell, int extent);
     void SetContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count, int fill,
                         const char* negativeMessage);
@@ -233,6 +239,7 @@ private:
     int defaultRowHeight_ = 24;
     int gridLineWidth_ = 1;
     std::vector<int> colWidths_;
+    std::vector<char> tabStops_;
     std::vector<int> rowHeights_;
     OptionSet options_;
     CellGrid::ScrollStyle scrollBars_ = CellGrid::ScrollStyle::Both;

@@ -162,6 +162,16 @@ void ColumnTitle::SetOrientation(TextOrientation orientation)
         column_.Changed();
 }
 
+void ColumnTitle::SetImageIndex(int index)
+{
+    if (index == imageIndex_)
+        return;
+    imageIndex_ = index;
+    // An image changes what the title row needs.
+    if (ColumnsOwner* grid = column_.Grid())
+        grid->RequestLayout();
+}
+
 void ColumnTitle::ClearAssignedValues()
 {
     const bool fontWasAssigned = column_.IsAssigned(Property::TitleFont);
@@ -184,18 +194,15 @@ void ColumnTitle::Assign(const ColumnTitle& source)
         SetCaption(source.caption_);
     if (from.IsAssigned(Property::TitleFont))
         SetFont(source.font_);
-    if (from.IsAssigned(Property::TitleEndEllipsis))
-        SetEndEllipsis(source.endEllipsis_);
-    if (from.IsAssigned(Property::TitleButton))
-        SetTitleButton(source.titleButton_);
-    if (from.IsAssigned(Property::TitleToolTips))
-        SetToolTips(source.toolTips_);
-    if (from.IsAssigned(Property::TitleOrientation))
-        SetOrientation(source.orientation_);
+    // The rest as the source reads, assigned or not.
     Hint = source.Hint;
-    ImageIndex = source.ImageIndex;
+    SetImageIndex(source.imageIndex_);
+    SetOrientation(source.Orientation());
     SetSortIndex(source.sortIndex_);
     SortMarker = source.SortMarker;
+    SetTitleButton(source.TitleButton());
+    SetEndEllipsis(source.EndEllipsis());
+    SetToolTips(source.ToolTips());
 }
 
 // --- footer ------------------------------------------------------------------------
@@ -335,8 +342,7 @@ void ColumnFooter::Assign(const ColumnFooter& source)
     Value = source.Value;
     WordWrap = source.WordWrap;
     DisplayFormat = source.DisplayFormat;
-    if (source.assigned_.Has(Property::ToolTips))
-        SetToolTips(source.toolTips_);
+    SetToolTips(source.ToolTips());
 }
 
 // --- extra footers ---------------------------------------------------------------

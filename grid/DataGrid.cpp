@@ -6,6 +6,7 @@
 #include "platform/FormatNumber.h"
 #include "platform/PainterCanvas.h"
 
+#include <QScopeGuard>
 #include <algorithm>
 #include <cmath>
 
@@ -60,6 +61,14 @@ DataGrid::DataGrid()
         for (int row = RowCount(); row < RowCount() + ContraRowCount(); ++row)
             InvalidateRow(row);
     };
+    sumList_.OnRecalcAll = [this](::SumList& sumList) {
+        if (OnSumListRecalcAll)
+            OnSumListRecalcAll(sumList);
+    };
+    sumList_.OnAfterRecalcAll = [this](::SumList& sumList) {
+        if (OnSumListAfterRecalcAll)
+            OnSumListAfterRecalcAll(sumList);
+    };
     SetColCount(2);
     SetRowCount(2);
     ApplyBaseOptions();
@@ -71,7 +80,9 @@ DataGrid::~DataGrid()
     for (Field* field : watchedFields_)
         field->RemoveWatcher(this);
     watchedFields_.clear();
-    loading_ = true;  // no more layout work while the grid goes
+    // No more layout work while the grid goes; the sum list still gives the
+    // result set's event slots back as the link lets go.
+    destroying_ = true;
     link_.SetDataSource(nullptr);
 }
 
@@ -230,6 +241,8 @@ void DataGrid::SetReadOnly(bool readOnly)
 {
     readOnly_ = readOnly;
     InvalidateGrid();
+    if (!Loading())
+        ApplyColumnWidths();
 }
 
 void DataGrid::SetUseMultiTitle(bool on)
@@ -414,7 +427,12 @@ void DataGrid::ApplyColumnWidths()
 {
     const int o = IndicatorOffset();
     for (int i = 0; i < columns_.Count() && i + o < ColCount(); ++i) {
-        const int width = GridWidthOf(columns_.Item(i));
+        const GridColumn& column = columns_.Item(i);
+        // Tab stops at the columns whose value could be edited.
+        const Field* field = column.BoundField();
+        SetTabStop(i + o, column.Visible() && !column.ReadOnly() && link_.Active() && field
+                              && field->Kind() != FieldKind::Calculated && !field->ReadOnly());
+        const int width = GridWidthOf(column);
         if (ColWidth(i + o) != width)
             SetColWidth(i + o, width);
     }
@@ -462,7 +480,7 @@ void DataGrid::RebuildSortColumns()
 
 void DataGrid::ColumnsChanged(GridColumn* column)
 {
-    if (loading_)
+    if (Loading())
         return;
     if (column) {
         const int gridCol = column->Index() + IndicatorOffset();
@@ -565,14 +583,24 @@ void DataGrid::ScaleColumns(int m, int d)
     if (m == d || d == 0)
         return;
     const auto scaled = [m, d](qint64 value) { return RoundedQuotient(value * m, d); };
+    const auto scaledFont = [&scaled](GridFont font) {
+        font.Face.Height = scaled(font.Face.Height);
+        return font;
+    };
     columns_.BeginUpdate();
+    const auto endUpdate = qScopeGuard([this] { columns_.EndUpdate(); });
     qint64 sum = 0;
     for (int i = 0; i < columns_.Count(); ++i) {
         GridColumn& column = columns_.Item(i);
-        if (column.IsAssigned(GridColumn::Property::Font)) {
-            GridFont font = column.Font();
-            font.Face.Height = scaled(font.Face.Height);
-            column.SetFont(font);
+        // Fonts of their own scale; fonts that follow the grid's follow it.
+        if (column.IsAssigned(GridColumn::Property::Font))
+            column.SetFont(scaledFont(column.Font()));
+        if (column.IsAssigned(GridColumn::Property::TitleFont))
+            column.Title().SetFont(scaledFont(column.Title().Font()));
+        for (int f = -1; f < column.Footers().Count(); ++f) {
+            ColumnFooter& footer = f < 0 ? column.Footer() : column.Footers().Item(f);
+            if (footer.AssignedValues().Has(ColumnFooter::Property::Font))
+                footer.SetFont(scaledFont(footer.Font()));
         }
         // Widths are scaled cumulatively, so that rounding does not add up.
         const int width = column.Width();
@@ -580,5 +608,4 @@ void DataGrid::ScaleColumns(int m, int d)
         sum += width;
         column.SetWidth(scaled(sum) - before);
     }
-    columns_.EndUpdate();
 }

@@ -167,6 +167,9 @@ public:
     std::function<void(const QRect& rect, int dataCol, GridColumn& column, DrawState state)> OnDrawColumnCell;
     std::function<void(int footerRow, GridColumn& column, FooterParams& params)> OnGetFooterParams;
     std::function<void(const QRect& rect, int footerRow, GridColumn& column, DrawState state)> OnDrawFooterCell;
+    // The sum list's recalculation, its start and its end.
+    std::function<void(::SumList& sumList)> OnSumListRecalcAll;
+    std::function<void(::SumList& sumList)> OnSumListAfterRecalcAll;
     // The row where the record mark was last drawn; -1 before any.
     int IndicatorRow() const { return indicatorRow_; }
 
@@ -281,7 +284,8 @@ public:
 
     // What the columns see.
     Query* DataSet() const override { return link_.DataSet(); }
-    bool Loading() const override { return loading_; }
+    // Reading the configuration, or going: no layout work.
+    bool Loading() const override { return loading_ || destroying_; }
     bool LayoutChangeAnnounced() const override { return layoutAnnounced_; }
     bool HasWindow() const override { return Window() != nullptr; }
     GridFont Font() const override { return font_; }
@@ -399,6 +403,7 @@ private:
     bool readOnly_ = false;
     bool useMultiTitle_ = false;
     bool loading_ = false;
+    bool destroying_ = false;
     Canvas* measuringCanvas_ = nullptr;
     mutable std::unique_ptr<ImageCanvas> screenCanvas_;
     std::optional<GridScrollBar::Showing> lastVertMode_;

@@ -180,7 +180,7 @@ void DataGrid::BuildDefaultColumns()
 
 void DataGrid::RunLayoutPass()
 {
-    if (loading_)
+    if (Loading())
         return;
     if (Window())
         Window()->RemoveMessage(kLayoutMessage);
@@ -270,7 +270,7 @@ void DataGrid::SizeRecordWindow()
 
 void DataGrid::SyncCurrentRow()
 {
-    if (!link_.Active() || !Window() || loading_)
+    if (!link_.Active() || !Window() || Loading())
         return;
     const int row = link_.ActiveRecord() + TopDataOffset();
     if (row != Current().Row && row < RowCount())
@@ -294,11 +294,12 @@ void DataGrid::RestoreSlot()
 
 int DataGrid::RecordNumberOfSlot(int slot)
 {
-    if (!link_.Active())
+    // A slot the window does not hold has no record.
+    if (!link_.Active() || slot < 0 || slot >= link_.RecordCount())
         return 0;
     SelectSlotForReading(slot);
     const auto restore = qScopeGuard([this] { RestoreSlot(); });
-    return link_.FirstRecord() + slot + 1;
+    return DataSet()->RecNo();
 }
 
 // --- what the result set tells the grid -----------------------------------------------------
@@ -383,19 +384,26 @@ void DataGrid::RecordMoved(int distance)
         window->Invalidate(newBox);
     if (distance != 0) {
         const int rows = RowCount() - t;
+        // Beyond a screenful everything is repainted, and that is all.
         if (qAbs(distance) > rows) {
             InvalidateGrid();
-        } else {
-            if (options_.Has(Option::Indicator) && indicatorRow_ >= 0)
-                InvalidateRow(indicatorRow_);
-            const int line = options_.Has(Option::RowLines) ? GridLineWidth() : 0;
-            const QRect area = RangeBounds(0, ColCount() - 1, t, RowCount() - 1, true);
-            if (!area.isEmpty())
-                window->ScrollRect(QRect(0, area.top(), window->ClientSize().width(), area.height()), 0,
-                                   -distance * (DefaultRowHeight() + line));
-            if (options_.Has(Option::Indicator))
-                InvalidateRow(Current().Row);
+            return;
         }
+        if (options_.Has(Option::Indicator) && indicatorRow_ >= 0)
+            InvalidateRow(indicatorRow_);
+        const int line = options_.Has(Option::RowLines) ? GridLineWidth() : 0;
+        const QRect area = RangeBounds(0, ColCount() - 1, t, RowCount() - 1, true);
+        if (!area.isEmpty())
+            window->ScrollRect(QRect(0, area.top(), window->ClientSize().width(), area.height()), 0,
+                               -distance * (DefaultRowHeight() + line));
+        if (options_.Has(Option::Indicator))
+            InvalidateRow(Current().Row);
+        // The first row shown may now repeat nothing: hidden duplicates show again.
+        for (int i = 0; i < columns_.Count(); ++i)
+            if (columns_.Item(i).HideDuplicates) {
+                InvalidateRow(t);
+                break;
+            }
     }
     for (int row = RowCount(); row < RowCount() + ContraRowCount(); ++row)
         InvalidateRow(row);
@@ -413,7 +421,7 @@ void DataGrid::CurrentRecordChanged(Field* field)
     }
     for (int i = 0; i < columns_.Count(); ++i)
         if (columns_.Item(i).BoundField() == field)
-            InvalidateCell(i + IndicatorOffset(), Current().Row);
+            InvalidateRow(Current().Row);
 }
 
 // --- the vertical bar ---------------------------------------------------------------------
@@ -434,8 +442,10 @@ void DataGrid::UpdateVertScrollBar()
 
 void DataGrid::HandleVertScroll(ScrollCode code, int position)
 {
-    if (Window() && Window()->CanFocus())
-        Window()->SetFocus();
+    // A grid that cannot take the focus takes no scroll requests either.
+    if (!Window() || !Window()->CanFocus())
+        return;
+    Window()->SetFocus();
     Query* dataSet = DataSet();
     if (!link_.Active() || !dataSet)
         return;

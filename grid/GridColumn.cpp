@@ -94,9 +94,10 @@ void GridColumn::SetFieldName(const QString& fieldName)
     if (grid && !grid->Loading() && grid->DataSet() && !fieldName.isEmpty())
         found = grid->DataSet()->FindField(fieldName);
     fieldName_ = fieldName;
-    field_ = nullptr;
-    if (found)
-        BindField(found);
+    // The field of the new name, or none: the old one goes either way, and
+    // the footers aggregate under the new name.
+    BindField(found);
+    RelinkFooters();
     autoFitBaseWidth_ = Width();
     Changed();
 }
@@ -490,9 +491,16 @@ void GridColumn::Assign(const GridColumn& source)
     copy(Property::Color, [&] { SetColor(source.colour_); });
     copy(Property::Width, [&] { SetWidth(source.width_); });
     copy(Property::Font, [&] { SetFont(source.font_); });
+    copy(Property::ImeMode, [&] { SetImeMode(source.imeMode_); });
+    copy(Property::ImeName, [&] { SetImeName(source.imeName_); });
     copy(Property::Alignment, [&] { SetAlignment(source.alignment_); });
     copy(Property::ReadOnly, [&] { SetReadOnly(source.readOnly_); });
     title_.Assign(source.title_);
+    copy(Property::BiDiMode, [&] { SetBiDiMode(source.biDiMode_); });
+    copy(Property::LookupDisplayFields, [&] { SetLookupDisplayFields(source.lookupDisplayFields_); });
+    for (const Property hint : {Property::AlwaysShowEditButton, Property::AutoDropDown, Property::DblClickNextVal,
+                                Property::DropDownShowTitles, Property::DropDownSizing, Property::HighlightRequired})
+        copy(hint, [&] { SetHint(hint, source.hints_.Has(hint)); });
     copy(Property::WordWrap, [&] { SetWordWrap(source.wordWrap_); });
     copy(Property::Checkboxes, [&] {
         checkboxes_ = source.checkboxes_;
@@ -517,6 +525,12 @@ void GridColumn::Assign(const GridColumn& source)
     DropDownRows = source.DropDownRows;
     Increment = source.Increment;
     Tag = source.Tag;
+    EditMask = source.EditMask;
+    DropDownWidth = source.DropDownWidth;
+    ShowImageAndText = source.ShowImageAndText;
+    ImageList = source.ImageList;
+    PopupMenu = source.PopupMenu;
+    onGetCellParams_ = source.onGetCellParams_;
     footer_.Assign(source.footer_);
     collection_.EndUpdate();
 }

@@ -37,18 +37,50 @@ bool StoreAssigned(T& stored, const T& value, BitSet<Flag>& assigned, Flag flag)
     return true;
 }
 
+// A grid-wide default that columns follow: it reads as its value, and a
+// change tells the grid, which repaints, or lays out again where the value
+// shapes the layout.
+template <typename T>
+class GridDefault {
+public:
+    enum class Change { Repaints, LaysOut };
+    GridDefault(ColumnsOwner* grid, T value, Change change = Change::Repaints)
+        : grid_(grid), value_(value), change_(change)
+    {
+    }
+    operator T() const { return value_; }
+    GridDefault& operator=(T value)
+    {
+        if (value == value_)
+            return *this;
+        value_ = value;
+        if (grid_)
+            change_ == Change::LaysOut ? grid_->RequestLayout() : grid_->Repaint();
+        return *this;
+    }
+
+private:
+    ColumnsOwner* grid_;
+    T value_;
+    Change change_;
+};
+
 // Grid-wide defaults of titles and footers, and of columns.
 class TitleDefaults {
 public:
-    explicit TitleDefaults(ColumnsOwner* grid) : grid_(grid) {}
+    explicit TitleDefaults(ColumnsOwner* grid)
+        : EndEllipsis(grid, false), Orientation(grid, TextOrientation::Horizontal, GridDefault<TextOrientation>::Change::LaysOut),
+          TitleButton(grid, false), ToolTips(grid, false), grid_(grid)
+    {
+    }
     TextAlignment Alignment() const;
     void SetAlignment(TextAlignment alignment);
     QString Color() const;
     void SetColor(const QString& colour);
-    bool EndEllipsis = false;
-    TextOrientation Orientation = TextOrientation::Horizontal;
-    bool TitleButton = false;
-    bool ToolTips = false;
+    GridDefault<bool> EndEllipsis;
+    GridDefault<TextOrientation> Orientation;
+    GridDefault<bool> TitleButton;
+    GridDefault<bool> ToolTips;
 
 private:
     ColumnsOwner* grid_;
@@ -58,19 +90,25 @@ private:
 
 class ColumnDefaults {
 public:
-    explicit ColumnDefaults(ColumnsOwner* grid) : Title(grid) {}
-    bool AlwaysShowEditButton = false;
-    bool AutoDropDown = false;
-    bool DblClickNextVal = false;
-    bool DropDownShowTitles = false;
-    bool DropDownSizing = false;
-    bool EndEllipsis = false;
-    bool HighlightRequired = false;
-    bool ToolTips = false;
-    TextLayout Layout = TextLayout::Top;
+    explicit ColumnDefaults(ColumnsOwner* grid)
+        : AlwaysShowEditButton(grid, false), AutoDropDown(grid, false), DblClickNextVal(grid, false),
+          DropDownShowTitles(grid, false), DropDownSizing(grid, false), EndEllipsis(grid, false),
+          HighlightRequired(grid, false), ToolTips(grid, false), Layout(grid, TextLayout::Top), Title(grid),
+          Footer{GridDefault<bool>(grid, false)}
+    {
+    }
+    GridDefault<bool> AlwaysShowEditButton;
+    GridDefault<bool> AutoDropDown;
+    GridDefault<bool> DblClickNextVal;
+    GridDefault<bool> DropDownShowTitles;
+    GridDefault<bool> DropDownSizing;
+    GridDefault<bool> EndEllipsis;
+    GridDefault<bool> HighlightRequired;
+    GridDefault<bool> ToolTips;
+    GridDefault<TextLayout> Layout;
     TitleDefaults Title;
     struct {
-        bool ToolTips = false;
+        GridDefault<bool> ToolTips;
     } Footer;
 };
 
@@ -98,7 +136,8 @@ public:
     void SetOrientation(TextOrientation orientation);
 
     QString Hint;
-    int ImageIndex = -1;
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index);
     int SortIndex() const { return sortIndex_; }
     void SetSortIndex(int index) { sortIndex_ = qMax(0, index); }
     SortMark SortMarker = SortMark::None;
@@ -114,6 +153,7 @@ private:
     QString colour_;
     GridFont font_;
     int sortIndex_ = 0;
+    int imageIndex_ = -1;
     bool endEllipsis_ = false;
     bool titleButton_ = false;
     bool toolTips_ = false;

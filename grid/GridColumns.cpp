@@ -131,8 +131,8 @@ QJsonObject WriteColumn(const GridColumn& c)
     flagged(Property::TitleEndEllipsis, u"Title.EndEllipsis"_s, t.EndEllipsis());
     if (!t.Hint.isEmpty())
         o.insert(u"Title.Hint"_s, t.Hint);
-    if (t.ImageIndex != -1)
-        o.insert(u"Title.ImageIndex"_s, t.ImageIndex);
+    if (t.ImageIndex() != -1)
+        o.insert(u"Title.ImageIndex"_s, t.ImageIndex());
     if (t.SortIndex() != 0)
         o.insert(u"Title.SortIndex"_s, t.SortIndex());
     flagged(Property::TitleOrientation, u"Title.Orientation"_s, StoredName(kOrientations, t.Orientation()));
@@ -228,7 +228,7 @@ void ReadColumn(GridColumn& c, const QJsonObject& o)
     if (has("Title.ToolTips"))
         c.Title().SetToolTips(o.value(u"Title.ToolTips").toBool());
     c.Title().Hint = text("Title.Hint");
-    c.Title().ImageIndex = o.value(u"Title.ImageIndex").toInt(-1);
+    c.Title().SetImageIndex(o.value(u"Title.ImageIndex").toInt(-1));
     c.Title().SetSortIndex(o.value(u"Title.SortIndex").toInt());
     c.Title().SortMarker = FromStoredName<SortMark>(kSortMarkers, text("Title.SortMarker"));
     if (has("ToolTips"))

@@ -2,6 +2,7 @@
 
 #include "db/DataSource.h"
 #include "db/Field.h"
+#include "platform/Errors.h"
 
 #include <QScopeGuard>
 #include <cmath>
@@ -10,7 +11,21 @@ using namespace Qt::StringLiterals;
 
 FixedPoint ToFixedPoint(double value)
 {
-    return FixedPoint(std::nearbyint(value * kFixedOne));  // the default rounding: ties to even
+    const double product = value * kFixedOne;
+    // 2^63 ten-thousandths and beyond do not fit; nor does what is not a number.
+    if (!(std::fabs(product) < 9223372036854775808.0))
+        throw Exception(u"The value %1 is too large for a footer"_s.arg(value, 0, 'g', 17));
+    // The exact value is the product plus its rounding error.
+    const double error = std::fma(value, double(kFixedOne), -product);
+    if (error == 0)
+        return FixedPoint(std::nearbyint(product));  // ties to even
+    // From 2^52 on the product is whole, and the error says how far off it is.
+    if (std::fabs(product) >= 4503599627370496.0)
+        return FixedPoint(product) + FixedPoint(std::nearbyint(error));
+    // Below, the error is too small to cross a half: it decides only a product on a half.
+    if (std::fabs(product - std::trunc(product)) == 0.5)
+        return FixedPoint(error > 0 ? std::ceil(product) : std::floor(product));
+    return FixedPoint(std::nearbyint(product));
 }
 
 namespace {
@@ -91,6 +106,8 @@ SumList::SumList() : sums_(*this) {}
 
 SumList::~SumList()
 {
+    // The data set's event slots go back to it, whatever state the owner is in.
+    OwnerLoading = nullptr;
     DeactivateSums(false);
 }
 
@@ -183,8 +200,10 @@ void SumList::RecalculateAll()
     Notify(OnRecalcAll);
     // The closing steps run after an external recalculation, a walk or an error.
     const auto closing = qScopeGuard([this] {
-        rememberedFiltered_ = dataSet_->Filtered();
-        rememberedFilter_ = dataSet_->Filter();
+        if (dataSet_) {
+            rememberedFiltered_ = dataSet_->Filtered();
+            rememberedFilter_ = dataSet_->Filter();
+        }
         recalculating_ = false;
         Notify(SumListChanged);
     });
@@ -197,6 +216,8 @@ void SumList::RecalculateAll()
     if (walk) {
         Query& data = *dataSet_;
         data.DisableControls();
+        // A walk that fails still gives the controls their notifications back.
+        const auto resume = qScopeGuard([&data] { data.EnableControls(); });
         virtualList_.clear();
         recalculating_ = true;
         data.First();
@@ -229,7 +250,6 @@ void SumList::RecalculateAll()
             if (sum.GroupOperation() == SumItem::Operation::Avg)
                 sum.UpdateAverage();
         }
-        data.EnableControls();
     }
     Notify(OnAfterRecalcAll);
 }

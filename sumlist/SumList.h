@@ -3,6 +3,7 @@
 #include "db/DataSetTypes.h"
 #include "db/Query.h"
 
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -12,7 +13,9 @@
 // Footer values in fixed point: signed 64-bit counts of ten-thousandths.
 using FixedPoint = qint64;
 constexpr FixedPoint kFixedOne = 10000;
-// A value in ten-thousandths, rounded to the nearest, ties to even.
+// A value in ten-thousandths: the exact value, not its rounded product,
+// rounded to the nearest, ties to even. A value the type cannot hold raises
+// an error that says so.
 FixedPoint ToFixedPoint(double value);
 inline double FromFixedPoint(FixedPoint value) { return double(value) / kFixedOne; }
 
@@ -85,7 +88,7 @@ public:
     SumList& operator=(const SumList&) = delete;
 
     SumItems& SumCollection() { return sums_; }
-    Query* DataSet() const { return dataSet_; }
+    Query* DataSet() const { return dataSet_.data(); }
     void SetDataSet(Query* dataSet);
 
     bool Active() const { return active_; }
@@ -134,8 +137,9 @@ private:
     void Notify(const Handler& handler) { if (handler) handler(*this); }
 
     SumItems sums_;
-    Query* dataSet_ = nullptr;
-    Query* master_ = nullptr;
+    // Both forget a data set that goes.
+    QPointer<Query> dataSet_;
+    QPointer<Query> master_;
     bool active_ = false;
     bool externalRecalc_ = false;
     bool virtualRecords_ = false;

@@ -287,7 +287,7 @@ TEST_F(MainWindowTest, ASearchCostsTwoLayoutPassesOneRecountAndOneRepaint)
     QCoreApplication::processEvents();
     DataGrid& grid = Grid()->Grid();
     int recounts = 0;
-    grid.SumList()->OnRecalcAll = [&recounts](SumList&) { ++recounts; };
+    grid.OnSumListRecalcAll = [&recounts](SumList&) { ++recounts; };
     struct PaintCounter : QObject {
         int Paints = 0;
         bool eventFilter(QObject*, QEvent* event) override

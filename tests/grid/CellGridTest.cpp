@@ -234,6 +234,13 @@ TEST_F(CellGridTest, DeletingTakesTheExtentsAlong)
     EXPECT_EQ(grid_.RowCount(), 1);
     EXPECT_EQ(grid_.FixedRows(), 0);
     EXPECT_EQ(grid_.RowHeight(1), 19);  // the footer row
+    // All of them may go: one column of the default width is left.
+    grid_.DeleteColumns(0, 7);
+    EXPECT_EQ(grid_.ColCount(), 1);
+    EXPECT_EQ(grid_.ColWidth(0), 64);
+    EXPECT_THROW(grid_.DeleteColumns(0, -1), GridError);
+    EXPECT_THROW(grid_.DeleteColumns(0, 2), GridError);
+    EXPECT_EQ(grid_.ColCount(), 1);
 }
 
 TEST_F(CellGridTest, TheUpdateBracketNests)

@@ -41,8 +41,8 @@ public:
     {
         changes.append(column ? QString::number(column->Index()) : QStringLiteral("all"));
     }
-    void Repaint() override {}
-    void RequestLayout() override {}
+    void Repaint() override { ++repaints; }
+    void RequestLayout() override { ++layouts; }
 
     Query* dataSet = nullptr;
     bool loading = false;
@@ -52,6 +52,8 @@ public:
     mutable RecordingCanvas canvas;
     ::SumList sumList;
     QStringList changes;
+    int repaints = 0;
+    int layouts = 0;
 
 private:
     ColumnDefaults defaults_;

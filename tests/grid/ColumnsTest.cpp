@@ -155,6 +155,26 @@ TEST_F(Columns, DefaultColumnsKeepFollowingTheirField)
     EXPECT_EQ(c.FieldName(), QString());
 }
 
+// A name the result set lacks lets the old field go: the column shows
+// nothing, its footer aggregates under the new name, a default column is cleared.
+TEST_F(Columns, ANameThatMatchesNoFieldUnbindsTheColumn)
+{
+    query_.Open();
+    GridColumn& persistent = columns_.Add();
+    persistent.SetFieldName(u"id"_s);
+    persistent.Footer().SetValueType(FooterValueType::Sum);
+    persistent.SetFieldName(u"no_such"_s);
+    EXPECT_EQ(persistent.BoundField(), nullptr);
+    EXPECT_EQ(persistent.CellText(), QString());
+    EXPECT_EQ(persistent.Footer().Sum()->FieldName(), u"no_such"_s);
+
+    GridColumn& byDefault = columns_.AddDefault();
+    byDefault.BindField(query_.FindField(u"name1"_s));
+    byDefault.SetFieldName(u"no_such"_s);
+    EXPECT_EQ(byDefault.BoundField(), nullptr);
+    EXPECT_EQ(byDefault.FieldName(), QString());
+}
+
 TEST_F(Columns, CellTextMapsKeysAndFormatsNumbers)
 {
     query_.Open();
@@ -204,6 +224,50 @@ TEST_F(Columns, ACountFooterOwnsOneCountItem)
     ColumnFooter& second = first.Footers().Add();
     EXPECT_EQ(&first.FooterForRow(0), &second);
     EXPECT_EQ(&first.FooterForRow(1), &first.Footer());
+}
+
+// Assigning copies what the source set, and the rest of its title and
+// footer as they read: the copy stops following the defaults there.
+TEST_F(Columns, AssigningCopiesTheSetValuesAndTheTitleAsItReads)
+{
+    query_.Open();
+    GridColumn& source = columns_.Add();
+    source.SetFieldName(u"name1"_s);
+    source.SetImeMode(u"imOpen"_s);
+    source.SetImeName(u"拼音"_s);
+    source.SetBiDiMode(u"bdRightToLeft"_s);
+    source.SetLookupDisplayFields(u"name2"_s);
+    source.SetHint(GridColumn::Property::AutoDropDown, true);
+    source.Title().SetImageIndex(2);
+    source.Footer().SetToolTips(true);
+    grid_.ColumnDefValues().Title.Orientation = TextOrientation::Vertical;
+    GridColumn& copy = columns_.Add();
+    copy.Assign(source);
+    grid_.ColumnDefValues().Title.Orientation = TextOrientation::Horizontal;
+    EXPECT_EQ(copy.ImeMode(), u"imOpen"_s);
+    EXPECT_EQ(copy.ImeName(), u"拼音"_s);
+    EXPECT_EQ(copy.BiDiMode(), u"bdRightToLeft"_s);
+    EXPECT_EQ(copy.LookupDisplayFields(), u"name2"_s);
+    EXPECT_TRUE(copy.Hint(GridColumn::Property::AutoDropDown));
+    EXPECT_EQ(copy.Title().ImageIndex(), 2);
+    EXPECT_EQ(copy.Title().Orientation(), TextOrientation::Vertical);
+    EXPECT_EQ(source.Title().Orientation(), TextOrientation::Horizontal);
+    EXPECT_TRUE(copy.Footer().ToolTips());
+}
+
+// A changed default repaints the grid; one that shapes the layout lays it out.
+TEST_F(Columns, ChangedDefaultsAndTitleImagesReachTheGrid)
+{
+    GridColumn& c = columns_.Add();
+    grid_.repaints = grid_.layouts = 0;
+    grid_.ColumnDefValues().EndEllipsis = true;
+    grid_.ColumnDefValues().EndEllipsis = true;  // no change
+    grid_.ColumnDefValues().Footer.ToolTips = true;
+    EXPECT_EQ(grid_.repaints, 2);
+    EXPECT_TRUE(c.EndEllipsis());
+    grid_.ColumnDefValues().Title.Orientation = TextOrientation::Vertical;
+    c.Title().SetImageIndex(4);
+    EXPECT_EQ(grid_.layouts, 2);
 }
 
 TEST_F(Columns, TheStoredListRoundTrips)

@@ -3,6 +3,10 @@
 #include "support/CatalogueGrid.h"
 #include "support/QtPrint.h"
 
+#include "db/DatabaseError.h"
+
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -45,6 +49,13 @@ TEST_F(GridLink, TheSearchSequenceOfTheMainWindow)
 
     // Open: a sparse map of the eight names, a window of the rows that fit.
     query_.Open();
+    // A read-only grid has no tab stops; an editable one stops at its bound columns.
+    EXPECT_FALSE(grid_.TabStop(2));
+    grid_.SetReadOnly(false);
+    EXPECT_TRUE(grid_.TabStop(2));
+    EXPECT_THROW(grid_.SetTabStop(9, true), GridError);
+    grid_.SetReadOnly(true);
+    EXPECT_FALSE(grid_.TabStop(2));
     ASSERT_EQ(grid_.FieldMapCount(), 8);
     EXPECT_EQ(grid_.MappedField(4)->FieldName(), u"CAS"_s);
     EXPECT_EQ(grid_.WindowSize(), 12);
@@ -109,17 +120,33 @@ TEST_F(GridLink, MovesScrollTheDataRowsOrRepaintEverything)
     EXPECT_EQ(window_.Scrolls.first().Dy, -20);
     EXPECT_EQ(window_.Scrolls.first().Rect.top(), 20);
     EXPECT_EQ(grid_.Current().Row, 12);
-    query_.MoveBy(50);  // more than a screenful
+    const int flushes = window_.Flushes;
+    query_.MoveBy(50);  // more than a screenful: everything is repainted, and no more
     EXPECT_GE(window_.WholeInvalidations, 1);
     EXPECT_EQ(window_.Scrolls.size(), 1);
+    EXPECT_EQ(window_.Flushes, flushes);
     EXPECT_EQ(grid_.Current().Row, 12);
+
+    // With hidden duplicates the first data row repaints after a scroll.
+    grid_.Columns().Item(1).HideDuplicates = true;
+    window_.Invalidated.clear();
+    query_.Next();
+    EXPECT_TRUE(window_.Invalidated.contains(QRect(0, 20, 12, 20)));
+    // A changed value repaints the whole current row, not one cell.
+    window_.Invalidated.clear();
+    query_.NotifyLinks(DataEvent::RecordChange, grid_.Columns().Item(2).BoundField());
+    EXPECT_TRUE(window_.Invalidated.contains(QRect(0, 240, 12, 20)));
 }
 
 TEST_F(GridLink, TheVerticalBarFollowsTheRecordNumbers)
 {
     MainWindowColumns();
+    QStringList heard;
+    grid_.OnSumListRecalcAll = [&](SumList&) { heard.append(u"recount"_s); };
+    grid_.OnSumListAfterRecalcAll = [&](SumList&) { heard.append(u"counted"_s); };
     grid_.SumList()->SetActive(true);
     query_.Open();
+    EXPECT_EQ(heard, (QStringList{u"recount"_s, u"counted"_s}));
     EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical), (ScrollBarInfo{1, 200 + 12 - 1, 12, 1}));
     query_.MoveBy(4);
     EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical).Pos, 5);
@@ -138,6 +165,9 @@ TEST_F(GridLink, TheVerticalBarFollowsTheRecordNumbers)
     grid_.HandleVertScroll(ScrollCode::Track, 10);  // no tracking: the thumb moves nothing
     EXPECT_EQ(query_.RecNo(), 150);
     grid_.HandleVertScroll(ScrollCode::Bottom, 0);
+    EXPECT_EQ(query_.RecNo(), 200);
+    window_.Focusable = false;  // a grid that cannot take the focus ignores the bar
+    grid_.HandleVertScroll(ScrollCode::Top, 0);
     EXPECT_EQ(query_.RecNo(), 200);
 }
 
@@ -187,12 +217,49 @@ TEST_F(GridLink, TheWindowsMessagesReachTheGrid)
     EXPECT_EQ(query_.RecNo(), 1);
 }
 
+// The footer's error reaches the caller; the grid still follows the result set.
+TEST_F(GridLink, AFailedRecountLeavesTheGridFollowingItsResultSet)
+{
+    MainWindowColumns();
+    grid_.Columns().Item(1).Footer().SetValueType(FooterValueType::Sum);
+    grid_.Columns().Item(1).Footer().SetFieldName(u"no_such"_s);
+    EXPECT_THROW(query_.Open(), DatabaseError);
+    EXPECT_FALSE(query_.ControlsDisabled());
+    query_.MoveBy(3);
+    EXPECT_EQ(grid_.Current().Row, 4);
+    query_.Close();
+    EXPECT_EQ(grid_.RowCount(), 2);
+    EXPECT_EQ(grid_.FieldMapCount(), 0);
+}
+
+// Run under valgrind too (grid-goes-memcheck): the result set must not call into a gone sum list.
+TEST_F(GridLink, AGoneGridGivesTheResultSetItsEventSlotsBack)
+{
+    auto grid = std::make_unique<DataGrid>();
+    grid->SetMeasuringCanvas(&canvas_);
+    grid->SetWindow(&window_);
+    ApplyMainWindowGrid(*grid);
+    grid->SetDataSource(&source_);
+    query_.Open();
+    EXPECT_TRUE(query_.AfterOpen());
+    grid.reset();
+    EXPECT_FALSE(query_.AfterOpen());
+    EXPECT_FALSE(query_.AfterClose());
+    query_.Close();
+    query_.Open();
+    EXPECT_TRUE(query_.Active());
+}
+
 TEST_F(GridLink, WindowSlotsAreReadAndRestored)
 {
     MainWindowColumns();
     query_.Open();
     query_.MoveBy(3);
     EXPECT_EQ(grid_.RecordNumberOfSlot(7), 8);
+    EXPECT_EQ(grid_.RecordNumberOfSlot(11), 12);
+    EXPECT_EQ(grid_.RecordNumberOfSlot(12), 0);  // beyond the 12-row window
+    EXPECT_EQ(grid_.RecordNumberOfSlot(50), 0);
+    EXPECT_EQ(grid_.RecordNumberOfSlot(-1), 0);
     EXPECT_EQ(grid_.ActiveRecord(), 3);
     grid_.SelectSlotForReading(5);
     EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"6"_s);

@@ -80,6 +80,16 @@ TEST_F(DataGridTest, TheMainWindowsColumnsGiveNineGridColumnsFiveFixed)
 
     grid_.SetFrozenCols(-1);  // ignored
     EXPECT_EQ(grid_.FrozenCols(), 4);
+    // Unfreezing at the rightmost position brings the unfrozen columns back into view.
+    window_.Client = QSize(700, 288);
+    grid_.Resized();
+    grid_.SetTopLeft(grid_.MaxTopLeft().Col, grid_.TopRow());
+    ASSERT_GT(grid_.LeftCol(), 5);
+    grid_.SetFrozenCols(0);
+    EXPECT_EQ(grid_.FixedCols(), 1);
+    EXPECT_EQ(grid_.LeftCol(), 1);
+    grid_.SetFrozenCols(4);
+    EXPECT_EQ(grid_.LeftCol(), 5);
     grid_.Columns().Item(2).SetVisible(false);
     EXPECT_EQ(grid_.ColWidth(3), -1);  // takes no room with its line
     grid_.SetOptions(grid_.Options().Without(DataGrid::Option::ColLines));
@@ -184,6 +194,8 @@ TEST_F(DataGridTest, TheVerticalBarShowsItsValuesAsItsModeSays)
 TEST_F(DataGridTest, ScalingKeepsTheSumOfWidthsFromDrifting)
 {
     grid_.Columns().Item(5).SetFont({{u"宋体"_s, -13}, u"clWindowText"_s});
+    grid_.Columns().Item(1).Title().SetFont({{u"宋体"_s, -12}, u"clWindowText"_s});
+    grid_.Columns().Item(0).Footer().SetFont({{u"宋体"_s, -14}, u"clWindowText"_s});
     grid_.ScaleColumns(120, 96);
     int sum = 0;
     int scaledSum = 0;
@@ -193,6 +205,9 @@ TEST_F(DataGridTest, ScalingKeepsTheSumOfWidthsFromDrifting)
         EXPECT_EQ(scaledSum, (sum * 120 * 2 + 96) / (2 * 96)) << i;  // cumulative rounding
     }
     EXPECT_EQ(grid_.Columns().Item(5).Font().Face.Height, -16);  // -13 × 1.25 rounded
+    EXPECT_EQ(grid_.Columns().Item(1).Title().Font().Face.Height, -15);
+    EXPECT_EQ(grid_.Columns().Item(0).Footer().Font().Face.Height, -18);  // -17.5 away from zero
+    EXPECT_EQ(grid_.Columns().Item(2).Title().Font().Face.Height, -15);   // the grid's title font stays
     EXPECT_FALSE(grid_.Columns().Item(0).IsAssigned(GridColumn::Property::Font));   // fonts that follow stay so
 }
 

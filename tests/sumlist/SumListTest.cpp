@@ -8,6 +8,8 @@
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
+#include <cmath>
+#include <memory>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -47,14 +49,23 @@ protected:
     int changes_ = 0;
 };
 
-TEST(FixedPoint, TenThousandthsRoundedToTheNearest)
+// The exact value decides, not its product rounded to a double: 0.00035 is
+// stored as 0.000349999…, 0.00005 as 0.0000500000000000000002….
+TEST(FixedPoint, TheExactValueRoundedToTheNearestTiesToEven)
 {
-    EXPECT_EQ(ToFixedPoint(1), 10000);
-    EXPECT_EQ(ToFixedPoint(2.25), 22500);
-    EXPECT_EQ(ToFixedPoint(0.000049), 0);
-    EXPECT_EQ(ToFixedPoint(0.000051), 1);
-    EXPECT_EQ(ToFixedPoint(-1.23456), -12346);
+    const struct {
+        double value;
+        FixedPoint expected;
+    } cases[] = {
+        {1, 10000},       {2.25, 22500},      {0.000049, 0},      {0.000051, 1},         {-1.23456, -12346},
+        {0.00035, 3},     {0.00005, 1},       {-0.00005, -1},     {0.00015, 1},          {2.00005, 20000},
+        {0.00025, 3},     {0.00045, 4},       {1.00005, 10001},   {922337203685477.0, 9223372036854770000},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ToFixedPoint(c.value), c.expected) << c.value;
     EXPECT_DOUBLE_EQ(FromFixedPoint(22500), 2.25);
+    for (double outside : {1e15, -1e15, std::nan("")})
+        EXPECT_THROW(ToFixedPoint(outside), Exception) << outside;
 }
 
 TEST_F(SumListTest, OpeningCountsSumsAndAveragesEveryRecord)
@@ -176,6 +187,32 @@ TEST_F(SumListTest, AMissingFieldFailsTheWalkButTheClosingStepsRun)
     }
     EXPECT_FALSE(sums_.Recalculating());
     EXPECT_GE(changes_, 2);  // cleared, then the closing notice
+    EXPECT_FALSE(query_.ControlsDisabled());  // the links hear of the result set again
+}
+
+TEST_F(SumListTest, TheEventSlotsGoBackWhenTheSumListGoesAndAGoneDataSetIsForgotten)
+{
+    QStringList calls;
+    query_.SetAfterOpen([&](Query&) { calls.append(u"own open"_s); });
+    {
+        SumList other;
+        other.OwnerLoading = [] { return true; };  // an owner on its way out
+        other.SetDataSet(&query_);
+        other.OwnerLoading = nullptr;
+        other.SetActive(true);
+        EXPECT_TRUE(other.Hooked());
+        other.OwnerLoading = [] { return true; };
+    }
+    query_.Open();
+    EXPECT_EQ(calls, QStringList{u"own open"_s});
+
+    auto gone = std::make_unique<Query>();
+    sums_.SetDataSet(gone.get());
+    sums_.SetActive(true);
+    gone.reset();
+    EXPECT_EQ(sums_.DataSet(), nullptr);
+    EXPECT_EQ(sums_.CountRecords(), 0);
+    sums_.SetActive(false);
 }
 
 TEST_F(SumListTest, SingleRecordChangesAdjustTheValuesWithoutAWalk)

@@ -37,7 +37,7 @@ public:
     }
     void SetScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override { Shown[bar] = {always, enabled}; }
     int ScrollBarExtent(ScrollBarKind) const override { return 16; }
-    bool CanFocus() const override { return true; }
+    bool CanFocus() const override { return Focusable; }
     void SetFocus() override { ++FocusRequests; }
     bool Focused() const override { return FocusRequests > 0; }
     void SetCapture(bool capture) override { Captured = capture; }
@@ -50,6 +50,7 @@ public:
 
     QSize Client;
     bool IsShowing = true;
+    bool Focusable = true;
     QList<QRect> Invalidated;
     int WholeInvalidations = 0;
     QList<Scroll> Scrolls;
