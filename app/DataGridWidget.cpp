@@ -2,7 +2,6 @@
 
 #include "platform/Layout.h"
 
-#include <QContextMenuEvent>
 #include <QJsonValue>
 #include <QMenu>
 
@@ -20,12 +19,6 @@ DataGridWidget::~DataGridWidget()
     // The grid goes before the window does: the window tells it nothing more.
     SetMessages(nullptr);
     grid_.SetWindow(nullptr);
-}
-
-void DataGridWidget::contextMenuEvent(QContextMenuEvent* event)
-{
-    if (popupMenu_)
-        popupMenu_->popup(event->globalPos());
 }
 
 void RegisterDataGridWidget()

@@ -3,8 +3,6 @@
 #include "grid/DataGrid.h"
 #include "platform/ControlWidget.h"
 
-class QMenu;
-
 // The data grid in a window of its own: the component a stored layout names
 // "DataGrid". A right click shows the grid's context menu once the press has
 // made the clicked row current.
@@ -16,14 +14,9 @@ public:
     ~DataGridWidget() override;
 
     DataGrid& Grid() { return grid_; }
-    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     DataGrid grid_;
-    QMenu* popupMenu_ = nullptr;
 };
 
 // Registers the class "DataGrid" with the stored-layout loader.

@@ -506,16 +506,6 @@ GridColumn* DataGrid::CurrentColumn()
     return index >= 0 && index < columns_.Count() ? &columns_.Item(index) : nullptr;
 }
 
-void DataGrid::MoveToColumn(int columnIndex)
-{
-    const int col = columnIndex + IndicatorOffset();
-    if (col < 0 || col >= ColCount())
-        return;
-    SetCurrent({col, Current().Row});
-    BringCellIntoView(col, Current().Row);
-    InvalidateRow(Current().Row);
-}
-
 void DataGrid::ApplyFixedLineColour()
 {
     lineColours_.SetFixedLineColor(flat_ ? kGrey : QColor(0, 0, 0));
@@ -536,6 +526,7 @@ void DataGrid::TopLeftChanged()
         for (int row = 0; row < TitleOffset(); ++row)
             InvalidateRow(row);
     lastLeftCol_ = LeftCol();
+    RefreshEditor();
     if (ControlWindow* external = HorzScrollBar.ExtScrollBar)
         external->SetScrollInfo(ScrollBarKind::Horizontal,
                                 {0, kScrollRange, WholeColsInView(), HorzScrollPosition(MaxTopLeft().Col)});

@@ -126,6 +126,14 @@ public:
         AutoFitRowHeight = 1u << 21,
     };
     using ExtraOptionSet = BitSet<ExtraOption>;
+    // The kinds of selection; the None bit is never among the allowed ones.
+    enum class Selection : unsigned { None = 1u << 0, RecordBookmarks = 1u << 1, Rectangle = 1u << 2, Columns = 1u << 3, All = 1u << 4 };
+    // The clipboard and edit actions the grid may run.
+    enum class EditAction : unsigned { Cut = 1u << 0, Copy = 1u << 1, Paste = 1u << 2, Delete = 1u << 3, SelectAll = 1u << 4 };
+    // What may be done to the records.
+    enum class Operation : unsigned { Insert = 1u << 0, Update = 1u << 1, Delete = 1u << 2, Append = 1u << 3 };
+    // The auto-scroll and column-moving timer.
+    static constexpr int kDragTimer = 1;
 
     // The deferred layout message the grid posts to itself.
     static constexpr int kLayoutMessage = 1124;
@@ -151,9 +159,17 @@ public:
     void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) override;
     void Wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick) override;
+    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
+    void KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+    void KeyPress(QChar character) override;
+    void Timer(int id) override;
+    void CancelMode() override;
     void FocusIn() override;
     void FocusOut() override;
     void SystemColoursChanged(int bitsPerPixel) override;
+    // Arrows always; Tab with Tab moves, unless whole rows are selected.
+    bool WantsTab() const override;
     // The grid has a window now: the record window takes the rows that fit.
     void WindowCreated();
     // The stored configuration has been read: options, sort columns and the
@@ -167,6 +183,18 @@ public:
     std::function<void(const QRect& rect, int dataCol, GridColumn& column, DrawState state)> OnDrawColumnCell;
     std::function<void(int footerRow, GridColumn& column, FooterParams& params)> OnGetFooterParams;
     std::function<void(const QRect& rect, int footerRow, GridColumn& column, DrawState state)> OnDrawFooterCell;
+    // Input events, called only when assigned. A key handler that sets the
+    // key to 0 stops the grid's own handling.
+    std::function<void(int& key, Qt::KeyboardModifiers modifiers)> OnKeyDown;
+    std::function<void(Qt::MouseButton button, const QPoint& at)> OnMouseDown;
+    std::function<void()> OnDblClick;
+    std::function<void(GridColumn& column)> OnTitleClick;
+    std::function<void(GridColumn& column)> OnCellClick;
+    std::function<void()> OnColEnter;
+    std::function<void()> OnColExit;
+    std::function<void(int fromIndex, int toIndex)> OnColumnMoved;
+    // Opens the find dialog with a text to show; assigned by the window that has one.
+    std::function<void(const QString& text, bool modal)> OpenFindDialog;
     // The sum list's recalculation, its start and its end.
     std::function<void(::SumList& sumList)> OnSumListRecalcAll;
     std::function<void(::SumList& sumList)> OnSumListAfterRecalcAll;
@@ -257,8 +285,34 @@ public:
 
     // The column of the grid's current cell, or null on the indicator.
     GridColumn* CurrentColumn();
-    // Makes a column current and scrolls it into view.
-    void MoveToColumn(int columnIndex);
+    // Makes a grid column current and scrolls it into view: exactly that
+    // column (direction 0), or the next one that is at least a pixel wide in
+    // a direction; nothing when there is none.
+    void MoveCol(int gridCol, int direction);
+    void MoveToColumn(int columnIndex) { MoveCol(columnIndex + IndicatorOffset(), 0); }
+
+    // The selection: none can be made without MultiSelect, so in this
+    // program it stays empty and clearing it shows nothing.
+    BitSet<Selection> AllowedSelections() const { return allowedSelections_; }
+    void SetAllowedSelections(BitSet<Selection> kinds) { allowedSelections_ = kinds; }
+    BitSet<EditAction> EditActions() const { return editActions_; }
+    void SetEditActions(BitSet<EditAction> actions) { editActions_ = actions; }
+    BitSet<Operation> AllowedOperations() const { return allowedOperations_; }
+    void SetAllowedOperations(BitSet<Operation> operations) { allowedOperations_ = operations; }
+    Selection SelectionType() const { return Selection::None; }
+    // Whether a selection of that kind may be made.
+    bool CanSelect(Selection kind) const;
+    void ClearSelection() {}
+
+    // The grid column whose right border's sizing zone holds the point, or -1.
+    int SizingZoneAt(const QPoint& at) const;
+
+    // The read-only in-place editor over the current cell.
+    void ShowEditor();
+    void HideEditor();
+    // An open editor follows its cell and the current record's text.
+    void RefreshEditor();
+    bool EditorShown() const { return Window() && Window()->EditorShown(); }
 
     // The field shown by data column i, or null; built by the layout pass.
     Field* MappedField(int dataColumn) const;
@@ -320,8 +374,33 @@ protected:
     void CurrentRecordChanged(Field* field);
 
 private:
+    // Input: record moves under the update lock, Tab, the drags of the mouse.
+    enum class Drag { None, Tracking, Sizing, Moving };
+    void MoveRecordBy(int distance);
+    void MoveToRecord(bool last);
+    void TabTo(int step);
+    void KeyWithControl(int key);
+    void KeyAlone(int key, Qt::KeyboardModifiers modifiers);
+    void StartSizing(int gridCol, const QPoint& at);
+    void StartMoving(int gridCol);
+    void TrackTo(const QPoint& at);
+    void AutoScrollStep();
+    void MoveTarget();
+    int MovingTickInterval() const;
+    // Where the sizing line or the moving marker stands, and its repaint.
+    int MarkerX() const;
+    void InvalidateMarker();
+    void EndDrag(bool apply);
+    void SetDragTimer(int milliseconds);
+    void StopDragTimer();
+    // The grid's column widths became the columns' widths.
+    void ColWidthsChanged();
+    // The data area: the data cells of frozen and scrolling columns.
+    QRect DataArea() const;
+
     // Painting: the lines and cells of each area, the empty areas, the footer band.
     void PaintGridLines(Canvas& canvas, const GridLayout& layout) const;
+    void PaintDragMarker(Canvas& canvas, const GridLayout& layout) const;
     void PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, int endCol, int firstRow, int endRow, bool fixed);
     void PaintFooterBand(Canvas& canvas, const QRegion& invalid, const GridLayout& layout);
     void PaintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect);
@@ -417,6 +496,20 @@ private:
     int indicatorRow_ = -1;
     bool sizeChangedWhileLocked_ = false;
     int wheelRest_ = 0;  // wheel turns short of a notch
+    BitSet<Selection> allowedSelections_{Selection::RecordBookmarks, Selection::Rectangle, Selection::Columns, Selection::All};
+    BitSet<EditAction> editActions_;
+    BitSet<Operation> allowedOperations_{Operation::Insert, Operation::Update, Operation::Delete, Operation::Append};
+    // Between a press and its release.
+    Drag drag_ = Drag::None;
+    bool titlePressAsLeft_ = false;
+    QPoint lastMouse_;
+    int dragTimerInterval_ = -1;  // -1: not running
+    int sizingCol_ = -1;
+    int sizingPos_ = 0;
+    int sizingOffset_ = 0;
+    int moveFrom_ = -1;
+    int moveTo_ = -1;
+    bool scrolledRight_ = false;
     // Data rows are tall enough for more than one line of text.
     bool multiLineRows_ = false;
     bool ignoreThumbPosition_ = false;

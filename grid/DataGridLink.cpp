@@ -275,6 +275,7 @@ void DataGrid::SyncCurrentRow()
     const int row = link_.ActiveRecord() + TopDataOffset();
     if (row != Current().Row && row < RowCount())
         SetCurrent({Current().Col, row});
+    RefreshEditor();
 }
 
 void DataGrid::SelectSlotForReading(int slot)

@@ -111,6 +111,18 @@ void DataGrid::Paint(Canvas& canvas, const QRegion& invalid)
         canvas.RestoreClip();
         PaintFooterBand(canvas, invalid, layout);
     }
+    PaintDragMarker(canvas, layout);
+}
+
+void DataGrid::PaintDragMarker(Canvas& canvas, const GridLayout& layout) const
+{
+    // The sizing line down the cells; the moving marker five pixels wide down the client area.
+    const int x = MarkerX();
+    if (drag_ == Drag::Sizing)
+        canvas.XorDottedLine(QPoint(x, 0), QPoint(x, layout.Rows.PaintEnd - 1));
+    else if (drag_ == Drag::Moving)
+        for (int dx = -2; dx <= 2; ++dx)
+            canvas.XorDottedLine(QPoint(x + dx, 0), QPoint(x + dx, layout.Rows.ClientExtent - 1));
 }
 
 void DataGrid::PaintGridLines(Canvas& canvas, const GridLayout& layout) const
@@ -166,7 +178,10 @@ void DataGrid::PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, i
             if (rect.isEmpty() || !invalid.intersects(rect))
                 continue;
             // The selection is the current cell; it is focused while the grid holds the focus.
+            // The open editor covers the current cell.
             const bool current = CellPos{col, row} == Current();
+            if (current && EditorShown())
+                continue;
             PaintCell(canvas, col, row, {current, current && GridFocused(), fixed}, rect);
         }
 }

@@ -1,6 +1,6 @@
 // What the data grid's window tells it: size changes, the deferred layout
-// message, scroll requests, the wheel, presses on the data rows, focus and
-// system colours; and the window's creation and the end of loading.
+// message, scroll requests, the wheel, focus and system colours; and the
+// window's creation and the end of loading.
 #include "DataGrid.h"
 #include "GridStyle.h"
 
@@ -74,28 +74,6 @@ void DataGrid::Wheel(int delta, Qt::KeyboardModifiers, const QPoint&)
     // A notch down moves one record forward.
     if (notches != 0 && link_.Active())
         DataSet()->MoveBy(-notches);
-}
-
-void DataGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& at, bool doubleClick)
-{
-    ControlWindow* window = Window();
-    if (!window)
-        return;
-    if (window->CanFocus())
-        window->SetFocus();
-    if (!window->Focused() || (doubleClick && button == Qt::LeftButton))
-        return;
-    const CellPos cell = CellAtPoint(at.x(), at.y());
-    const bool dataRow = cell.Row >= TopDataOffset() && cell.Row < RowCount();
-    if (!dataRow || !link_.Active())
-        return;
-    // Any button makes the pressed cell current, the right one before the context menu shows.
-    BeginUpdate();
-    const auto endUpdate = qScopeGuard([this] { EndUpdate(); });
-    if (cell.Row != Current().Row)
-        DataSet()->MoveBy(cell.Row - Current().Row);
-    if (cell.Col >= IndicatorOffset())
-        MoveToColumn(cell.Col - IndicatorOffset());
 }
 
 void DataGrid::FocusIn()

@@ -2,12 +2,16 @@
 
 #include "Application.h"
 #include "Colours.h"
+#include "Fonts.h"
 #include "Cursors.h"
 #include "PainterCanvas.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -39,6 +43,12 @@ ControlWidget::ControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
             [this](int action) { BarAction(ScrollBarKind::Horizontal, action); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this](int action) { BarAction(ScrollBarKind::Vertical, action); });
+    // The in-place editor: read-only, frameless, over a cell while it shows.
+    editor_ = new QLineEdit(viewport());
+    editor_->setReadOnly(true);
+    editor_->setFrame(false);
+    editor_->hide();
+    editor_->installEventFilter(this);
     // The wheel over a bar turns as over the control, which moves the bar itself.
     horizontalScrollBar()->installEventFilter(this);
     verticalScrollBar()->installEventFilter(this);
@@ -151,14 +161,20 @@ bool ControlWidget::CanFocus() const
     return isEnabled() && isVisible() && focusPolicy() != Qt::NoFocus;
 }
 
-void ControlWidget::SetFocus()
+bool ControlWidget::SetFocus()
 {
+    // The window's activation arrives later from the window system; the
+    // focus is ours once the window names this control its focus.
+    if (!isActiveWindow())
+        activateWindow();
     setFocus(Qt::OtherFocusReason);
+    const QWidget* focus = window()->focusWidget();
+    return focus == this || focus == editor_;
 }
 
 bool ControlWidget::Focused() const
 {
-    return hasFocus();
+    return hasFocus() || editor_->hasFocus();
 }
 
 void ControlWidget::SetCapture(bool capture)
@@ -298,8 +314,79 @@ void ControlWidget::focusOutEvent(QFocusEvent* event)
         Application::Instance().HandleEvent([&] { messages_->FocusOut(); });
 }
 
+void ControlWidget::ShowContextMenu(const QPoint& at)
+{
+    if (popupMenu_)
+        popupMenu_->popup(viewport()->mapToGlobal(at));
+}
+
+QPoint ControlWidget::ToScreen(const QPoint& at) const
+{
+    return viewport()->mapToGlobal(at);
+}
+
+QRect ControlWidget::ScreenRect() const
+{
+    return screen() ? screen()->geometry() : QRect();
+}
+
+void ControlWidget::ShowEditor(const QRect& rect, const QString& text, const FontSpec& font)
+{
+    editor_->setGeometry(rect);
+    editor_->setFont(ResolveFont(font));
+    if (editor_->text() != text)
+        editor_->setText(text);
+    editor_->show();
+    editor_->setFocus(Qt::OtherFocusReason);
+}
+
+void ControlWidget::HideEditor()
+{
+    if (editor_->isHidden())
+        return;
+    if (editor_->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    editor_->hide();
+}
+
+bool ControlWidget::EditorShown() const
+{
+    return !editor_->isHidden();
+}
+
+bool ControlWidget::EditorKey(QKeyEvent* event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool control = key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Escape || key == Qt::Key_PageUp
+                         || key == Qt::Key_PageDown || key == Qt::Key_Up || key == Qt::Key_Down
+                         || (key == Qt::Key_Insert && !(modifiers & Qt::ShiftModifier))
+                         || (key == Qt::Key_Delete && (modifiers & Qt::ControlModifier));
+    if (!control || (key == Qt::Key_Tab && (modifiers & Qt::AltModifier)) || !messages_)
+        return false;
+    Application::Instance().HandleEvent([&] { messages_->KeyDown(key, modifiers); });
+    return true;
+}
+
+bool ControlWidget::focusNextPrevChild(bool next)
+{
+    if (messages_ && messages_->WantsTab())
+        return false;
+    return QAbstractScrollArea::focusNextPrevChild(next);
+}
+
+void ControlWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right click shows the menu once the control has handled the release;
+    // the menu key shows it at once.
+    if (event->reason() != QContextMenuEvent::Mouse)
+        ShowContextMenu(viewport()->mapFrom(this, event->pos()));
+}
+
 bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == editor_ && event->type() == QEvent::KeyPress && EditorKey(static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::Wheel && (watched == horizontalScrollBar() || watched == verticalScrollBar())) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;

@@ -5,6 +5,10 @@
 
 #include <QAbstractScrollArea>
 #include <QList>
+#include <QMenu>
+#include <QPointer>
+
+class QLineEdit;
 #include <map>
 
 // The window of a custom-painted control over a QWidget: its client area is
@@ -29,7 +33,7 @@ public:
     void SetScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override;
     int ScrollBarExtent(ScrollBarKind bar) const override;
     bool CanFocus() const override;
-    void SetFocus() override;
+    bool SetFocus() override;
     bool Focused() const override;
     void SetCapture(bool capture) override;
     void SetCursor(CursorShape cursor) override;
@@ -38,6 +42,16 @@ public:
     void PostMessage(int message) override;
     bool MessagePending(int message) const override;
     void RemoveMessage(int message) override;
+    void ShowContextMenu(const QPoint& at) override;
+    QPoint ToScreen(const QPoint& at) const override;
+    QRect ScreenRect() const override;
+    void ShowEditor(const QRect& rect, const QString& text, const FontSpec& font) override;
+    void HideEditor() override;
+    bool EditorShown() const override;
+
+    // The menu a right click shows; none by default.
+    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+    QLineEdit* Editor() const { return editor_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,12 +67,19 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void scrollContentsBy(int, int) override {}
 
 private:
     void BarAction(ScrollBarKind bar, int action);
 
+    // The editor's keys that belong to the control.
+    bool EditorKey(QKeyEvent* event);
+
     ControlMessages* messages_ = nullptr;
+    QLineEdit* editor_ = nullptr;
+    QPointer<QMenu> popupMenu_;
     std::map<ScrollBarKind, ScrollBarInfo> bars_;
     std::map<int, int> timers_;  // id -> Qt timer id
     QList<int> posted_;

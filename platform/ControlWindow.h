@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPoint>
+#include "Fonts.h"
+
 #include <QRect>
 #include <QRegion>
 #include <QSize>
@@ -54,7 +56,9 @@ public:
     virtual int ScrollBarExtent(ScrollBarKind bar) const = 0;
 
     virtual bool CanFocus() const = 0;
-    virtual void SetFocus() = 0;
+    // Moves the keyboard focus here, bringing the window forward when another
+    // one is active; false when the focus stays elsewhere.
+    virtual bool SetFocus() = 0;
     virtual bool Focused() const = 0;
 
     // The mouse keeps coming to this window while captured.
@@ -69,6 +73,19 @@ public:
     virtual void PostMessage(int message) = 0;
     virtual bool MessagePending(int message) const = 0;
     virtual void RemoveMessage(int message) = 0;
+
+    // The control's context menu, at a point of the client area.
+    virtual void ShowContextMenu(const QPoint& at) = 0;
+    // Where a point of the client area lies on the screen, and the screen's extent.
+    virtual QPoint ToScreen(const QPoint& at) const = 0;
+    virtual QRect ScreenRect() const = 0;
+
+    // The in-place editor over a cell: it shows a text the user may select
+    // and copy, and changes nothing. Its keys that are the control's go to the
+    // control as key messages.
+    virtual void ShowEditor(const QRect& rect, const QString& text, const FontSpec& font) = 0;
+    virtual void HideEditor() = 0;
+    virtual bool EditorShown() const = 0;
 };
 
 // What a custom-painted control is told by its window.
@@ -101,4 +118,6 @@ public:
     virtual void PostedMessage(int message) { (void)message; }
     // The system colours or the display changed; the display's bits per pixel.
     virtual void SystemColoursChanged(int bitsPerPixel) { (void)bitsPerPixel; }
+    // Whether Tab stays in the control instead of moving the focus on.
+    virtual bool WantsTab() const { return false; }
 };

@@ -250,6 +250,34 @@ TEST_F(GridLink, AGoneGridGivesTheResultSetItsEventSlotsBack)
     EXPECT_TRUE(query_.Active());
 }
 
+// Dragged below the data rows (which end at y = 260), the current record
+// moves by the distance div 6 (at most 8) a tick, every 200 − 15 × distance ms.
+TEST_F(GridLink, DraggingBeyondTheDataRowsScrollsFasterTheFartherOut)
+{
+    MainWindowColumns();
+    query_.Open();
+    grid_.MouseDown(Qt::LeftButton, Qt::NoModifier, QPoint(300, 30), false);
+    EXPECT_TRUE(window_.Captured);
+    const struct {
+        int below;
+        int moved;
+        int interval;
+    } steps[] = {{3, 0, 155}, {6, 1, 110}, {13, 2, 5}, {14, 2, 0}, {48, 8, 0}, {80, 8, 0}};
+    for (const auto& step : steps) {
+        const int before = query_.RecNo();
+        grid_.MouseMove(Qt::LeftButton, Qt::NoModifier, QPoint(300, 259 + step.below));
+        EXPECT_EQ(query_.RecNo() - before, step.moved) << step.below;
+        EXPECT_EQ(window_.Timers.at(DataGrid::kDragTimer), step.interval) << step.below;
+    }
+    const int before = query_.RecNo();
+    grid_.Timer(DataGrid::kDragTimer);  // each tick steps again
+    EXPECT_EQ(query_.RecNo() - before, 8);
+    grid_.MouseMove(Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));  // back inside: the timer stops
+    EXPECT_EQ(window_.Timers.count(DataGrid::kDragTimer), 0u);
+    grid_.MouseUp(Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));
+    EXPECT_FALSE(window_.Captured);
+}
+
 TEST_F(GridLink, WindowSlotsAreReadAndRestored)
 {
     MainWindowColumns();

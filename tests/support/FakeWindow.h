@@ -38,7 +38,11 @@ public:
     void SetScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override { Shown[bar] = {always, enabled}; }
     int ScrollBarExtent(ScrollBarKind) const override { return 16; }
     bool CanFocus() const override { return Focusable; }
-    void SetFocus() override { ++FocusRequests; }
+    bool SetFocus() override
+    {
+        ++FocusRequests;
+        return true;
+    }
     bool Focused() const override { return FocusRequests > 0; }
     void SetCapture(bool capture) override { Captured = capture; }
     void SetCursor(CursorShape cursor) override { Cursor = cursor; }
@@ -47,6 +51,16 @@ public:
     void PostMessage(int message) override { Posted.append(message); }
     bool MessagePending(int message) const override { return Posted.contains(message); }
     void RemoveMessage(int message) override { Posted.removeAll(message); }
+    void ShowContextMenu(const QPoint& at) override { ContextMenus.append(at); }
+    QPoint ToScreen(const QPoint& at) const override { return at + ScreenOrigin; }
+    QRect ScreenRect() const override { return QRect(0, 0, 1280, 860); }
+    void ShowEditor(const QRect& rect, const QString& text, const FontSpec&) override
+    {
+        EditorRect = rect;
+        EditorText = text;
+    }
+    void HideEditor() override { EditorRect = QRect(); }
+    bool EditorShown() const override { return EditorRect.isValid(); }
 
     QSize Client;
     bool IsShowing = true;
@@ -63,4 +77,8 @@ public:
     CursorShape Cursor = CursorShape::Default;
     std::map<int, int> Timers;
     QList<int> Posted;
+    QList<QPoint> ContextMenus;
+    QPoint ScreenOrigin{100, 200};
+    QRect EditorRect;
+    QString EditorText;
 };

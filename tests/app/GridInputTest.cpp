@@ -1,0 +1,236 @@
+// The result grid of the main window driven by real keys and mouse events:
+// moves, Tab, the refused edit keys, clicks, drags, column sizing and moving,
+// the read-only editor, Ctrl+F.
+#include "app/DataGridWidget.h"
+#include "app/MainWindow.h"
+#include "db/Query.h"
+
+#include "support/ProgramForms.h"
+#include "support/QtPrint.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Data columns: 0 危化目录序号, 1 品名, 2 别名, 3 英文名 (frozen), 4 CAS号,
+// 5 危险性类别, 6 其它特殊监管, 7 备注. Grid column = data column + 1.
+class GridInput : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Form()->show();
+        QApplication::setActiveWindow(Form());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form()));
+        Form()->searchButton->click();
+        widget_ = Form()->findChild<DataGridWidget*>();
+        widget_->setFocus();
+        QCoreApplication::processEvents();
+    }
+
+    MainWindow* Form() { return forms_.Form(); }
+    DataGrid& Grid() { return widget_->Grid(); }
+    Query& Rows() { return *Form()->query; }
+    int Record() { return Rows().RecNo(); }
+    int Column() { return Grid().Current().Col - 1; }
+    QWidget* Client() { return widget_->viewport(); }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(widget_, Qt::Key(key), modifiers);
+    }
+    // The middle of a cell, by grid column and row.
+    QPoint Cell(int col, int row) { return Grid().CellBounds(col, row).center(); }
+    // The right border of a grid column in the title row.
+    QPoint Border(int col)
+    {
+        const QRect title = Grid().CellBounds(col, 0);
+        return QPoint(title.right() + 1, title.center().y());
+    }
+    void Drag(Qt::MouseButton button, QPoint from, QPoint to)
+    {
+        QTest::mousePress(Client(), button, Qt::NoModifier, from);
+        QTest::mouseMove(Client(), to);
+        QTest::mouseRelease(Client(), button, Qt::NoModifier, to);
+    }
+
+    ProgramForms forms_;
+    DataGridWidget* widget_ = nullptr;
+};
+
+TEST_F(GridInput, KeysMoveTheRecordAndTheColumn)
+{
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int record;
+        int column;
+    } steps[] = {
+        {Qt::Key_Down, Qt::NoModifier, 2, 0},     {Qt::Key_Down, Qt::ShiftModifier, 3, 0},  // Shift selects nothing
+        {Qt::Key_Up, Qt::NoModifier, 2, 0},       {Qt::Key_PageDown, Qt::NoModifier, 2 + 11, 0},
+        {Qt::Key_PageUp, Qt::NoModifier, 2, 0},   {Qt::Key_Right, Qt::NoModifier, 2, 1},
+        {Qt::Key_End, Qt::NoModifier, 2, 7},      {Qt::Key_Right, Qt::NoModifier, 2, 7},  // the last column: no further
+        {Qt::Key_Home, Qt::NoModifier, 2, 0},     {Qt::Key_Left, Qt::NoModifier, 2, 0},
+        {Qt::Key_Right, Qt::ControlModifier, 2, 7}, {Qt::Key_Left, Qt::ControlModifier, 2, 0},
+        {Qt::Key_End, Qt::ControlModifier, 200, 0}, {Qt::Key_Up, Qt::ControlModifier, 190, 0},  // the window's first row
+        {Qt::Key_Down, Qt::ControlModifier, 200, 0}, {Qt::Key_Down, Qt::NoModifier, 200, 0},   // the last record stays
+        {Qt::Key_Home, Qt::ControlModifier, 1, 0},
+    };
+    for (const auto& step : steps) {
+        Key(step.key, step.modifiers);
+        EXPECT_EQ(Record(), step.record) << step.key;
+        EXPECT_EQ(Column(), step.column) << step.key;
+    }
+    EXPECT_EQ(Grid().SelectionType(), DataGrid::Selection::None);
+}
+
+TEST_F(GridInput, ClipboardAndEditKeysChangeNothing)
+{
+    QApplication::clipboard()->setText(u"before"_s);
+    Key(Qt::Key_Down);
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+    } refused[] = {
+        {Qt::Key_C, Qt::ControlModifier},     {Qt::Key_Insert, Qt::ControlModifier}, {Qt::Key_A, Qt::ControlModifier},
+        {Qt::Key_X, Qt::ControlModifier},     {Qt::Key_V, Qt::ControlModifier},      {Qt::Key_Delete, Qt::ShiftModifier},
+        {Qt::Key_Insert, Qt::ShiftModifier},  {Qt::Key_Delete, Qt::ControlModifier}, {Qt::Key_Insert, Qt::NoModifier},
+        {Qt::Key_Delete, Qt::NoModifier},
+    };
+    for (const auto& key : refused)
+        Key(key.key, key.modifiers);
+    EXPECT_EQ(Record(), 2);
+    EXPECT_EQ(Rows().RecordCount(), 200);
+    EXPECT_EQ(Grid().Columns().Item(1).CellText(), u"氨"_s);
+    EXPECT_EQ(QApplication::clipboard()->text(), u"before"_s);
+    EXPECT_TRUE(forms_.Boxes.Boxes.isEmpty());
+}
+
+// A read-only grid has no tab stops: Tab goes round to the same column of
+// the next record. With tab stops it wraps within the last record.
+TEST_F(GridInput, TabStaysInTheGridAndWrapsByItsTabStops)
+{
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(widget_->hasFocus());
+    EXPECT_EQ(Record(), 2);
+    EXPECT_EQ(Column(), 0);
+
+    Grid().SetReadOnly(false);
+    Key(Qt::Key_End, Qt::ControlModifier);
+    Key(Qt::Key_End);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Record(), 200);
+    EXPECT_EQ(Column(), 0);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Column(), 1);
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Record(), 1);
+    EXPECT_EQ(Column(), 7);
+}
+
+TEST_F(GridInput, PressesMakeTheCellCurrentARightOneBeforeTheMenu)
+{
+    QTest::mouseClick(Client(), Qt::LeftButton, Qt::ControlModifier, Cell(2, 3));
+    EXPECT_EQ(Record(), 3);
+    EXPECT_EQ(Column(), 1);
+    QTest::mouseClick(Client(), Qt::LeftButton, Qt::ShiftModifier, Cell(3, 5));
+    EXPECT_EQ(Record(), 5);
+    EXPECT_EQ(Grid().SelectionType(), DataGrid::Selection::None);
+
+    auto* menu = Form()->findChild<QMenu*>(u"PopupMenu1"_s);
+    QTest::mousePress(Client(), Qt::RightButton, Qt::NoModifier, Cell(2, 7));
+    EXPECT_EQ(Record(), 7);  // current before the menu
+    EXPECT_FALSE(menu->isVisible());
+    QTest::mouseRelease(Client(), Qt::RightButton, Qt::NoModifier, Cell(2, 7));
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
+    QTest::mouseClick(Client(), Qt::RightButton, Qt::NoModifier, Cell(2, 0));  // a title
+    menu->close();
+    EXPECT_EQ(Record(), 7);
+
+    QWheelEvent wheel(Cell(2, 2), Client()->mapToGlobal(Cell(2, 2)), QPoint(), QPoint(0, -240), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(Client(), &wheel);
+    EXPECT_EQ(Record(), 9);  // two notches down
+}
+
+TEST_F(GridInput, AClickOnTheCurrentCellOpensTheReadOnlyEditor)
+{
+    QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(2, 2));
+    EXPECT_FALSE(widget_->Editor()->isVisible());
+    QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(2, 2));
+    QLineEdit* editor = widget_->Editor();
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->text(), u"氨"_s);
+    EXPECT_EQ(editor->geometry(), Grid().CellBounds(2, 2));
+    QTest::keyClicks(editor, u"xyz"_s);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_EQ(editor->text(), u"氨"_s);
+    QTest::keyClick(editor, Qt::Key_Down);  // the grid's key: the editor follows
+    EXPECT_EQ(Record(), 3);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(Grid().Columns().Item(1).CellText(), u"5-氨基-1,3,3-三甲基环己甲胺"_s);
+}
+
+TEST_F(GridInput, CtrlFOpensTheFindDialogOnlyOverAnOpenResult)
+{
+    QStringList asked;
+    Grid().OpenFindDialog = [&](const QString& text, bool modal) { asked.append(text + (modal ? u"modal"_s : QString())); };
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(asked, QStringList{u"modal"_s});
+    Rows().Close();
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(asked.size(), 1);
+}
+
+TEST_F(GridInput, DraggingAFrozenColumnsBorderSizesIt)
+{
+    const QPoint border = Border(2);  // 品名, 188 wide
+    EXPECT_EQ(Grid().SizingZoneAt(border + QPoint(-3, 0)), 2);
+    EXPECT_EQ(Grid().SizingZoneAt(border + QPoint(4, 0)), -1);
+    Drag(Qt::LeftButton, border, border + QPoint(30, 0));
+    EXPECT_EQ(Grid().Columns().Item(1).Width(), 218);
+    EXPECT_EQ(Grid().ColWidth(2), 218);
+    // Released less than two pixels right of the column's left edge: nothing changes.
+    const int left = Grid().CellBounds(2, 0).left();
+    Drag(Qt::LeftButton, Border(2), QPoint(left + 1, border.y()));
+    EXPECT_EQ(Grid().Columns().Item(1).Width(), 218);
+}
+
+TEST_F(GridInput, ColumnsMoveByTheirTitlesButNotIntoTheFrozenOnes)
+{
+    QStringList moved;
+    Grid().OnColumnMoved = [&](int from, int to) { moved.append(u"%1>%2"_s.arg(from).arg(to)); };
+    Drag(Qt::LeftButton, Cell(2, 0) + QPoint(-30, 0), Cell(6, 0));  // 品名 is frozen: it stays
+    EXPECT_EQ(Grid().Columns().Item(1).FieldName(), u"name1"_s);
+
+    Drag(Qt::LeftButton, Cell(8, 0), Cell(2, 0));  // 备注 onto the frozen columns
+    EXPECT_EQ(Grid().Columns().Item(4).FieldName(), u"remarks"_s);
+    EXPECT_EQ(Grid().Columns().Item(5).FieldName(), u"CAS"_s);
+    EXPECT_EQ(Grid().FrozenCols(), 4);
+    EXPECT_EQ(moved, QStringList{u"7>4"_s});
+
+    // The right button moves a column too, and its release brings up the menu.
+    auto* menu = Form()->findChild<QMenu*>(u"PopupMenu1"_s);
+    Drag(Qt::RightButton, Cell(5, 0), Cell(7, 0));
+    EXPECT_EQ(Grid().Columns().Item(6).FieldName(), u"remarks"_s);
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
+
+    // Esc during a drag: the column keeps its place.
+    QTest::mousePress(Client(), Qt::LeftButton, Qt::NoModifier, Cell(7, 0));
+    QTest::mouseMove(Client(), Cell(5, 0));
+    Key(Qt::Key_Escape);
+    QTest::mouseRelease(Client(), Qt::LeftButton, Qt::NoModifier, Cell(5, 0));
+    EXPECT_EQ(Grid().Columns().Item(6).FieldName(), u"remarks"_s);
+}
+
+} // namespace
