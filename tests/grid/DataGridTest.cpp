@@ -45,6 +45,9 @@ TEST(DataGridDefaults, OptionsAndBaseFlags)
     DataGrid grid;
     EXPECT_EQ(grid.Options().Value(), 0x0CFDu);
     EXPECT_EQ(grid.ExtraOptions().Value(), 0x190061u);
+    EXPECT_EQ(grid.AllowedSelections().Value(), 0x1Eu);
+    EXPECT_EQ(grid.EditActions().Value(), 0u);
+    EXPECT_EQ(grid.AllowedOperations().Value(), 0x0Fu);
     using Base = CellGrid::Option;
     EXPECT_EQ(grid.CellOptions(), (CellGrid::OptionSet{Base::FixedVertLine, Base::FixedHorzLine, Base::VertLine, Base::HorzLine,
                                                        Base::ColSizing, Base::ColMoving, Base::Editing, Base::Tabs}));
