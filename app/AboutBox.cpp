@@ -4,7 +4,6 @@
 #include "platform/WidgetComponents.h"
 
 #include <QKeyEvent>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -24,11 +23,4 @@ void AboutBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void AboutBox::showEvent(QShowEvent* event)
-{
-    if (QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
-    QDialog::showEvent(event);
 }

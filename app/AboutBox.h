@@ -12,7 +12,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 };
 
 extern AboutBox* aboutBox;

@@ -1,5 +1,6 @@
 #include "DataGridWidget.h"
 
+#include "find/FindDialog.h"
 #include "platform/Layout.h"
 
 #include <QJsonValue>
@@ -12,6 +13,7 @@ DataGridWidget::DataGridWidget(QWidget* parent) : ControlWidget(parent)
     grid_.SetWindow(this);
     SetMessages(&grid_);
     grid_.WindowCreated();
+    grid_.OpenFindDialog = [this](const QString& text, bool modal) { ::OpenFindDialog(grid_, window(), text, modal); };
 }
 
 DataGridWidget::~DataGridWidget()

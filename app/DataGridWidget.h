@@ -5,7 +5,7 @@
 
 // The data grid in a window of its own: the component a stored layout names
 // "DataGrid". A right click shows the grid's context menu once the press has
-// made the clicked row current.
+// made the clicked row current; Ctrl+F opens the find dialog over it.
 class DataGridWidget : public ControlWidget {
     Q_OBJECT
 

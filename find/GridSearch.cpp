@@ -3,6 +3,7 @@
 #include "db/Query.h"
 #include "grid/DataGrid.h"
 
+#include <QLocale>
 #include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
@@ -39,8 +40,10 @@ private:
 
 bool CellTextMatches(const QString& cell, const QString& text, FindMatch kind, bool caseInsensitive)
 {
-    const QString a = caseInsensitive ? cell.toUpper() : cell;
-    const QString b = caseInsensitive ? text.toUpper() : text;
+    // Letter case is folded by the rules of the user's language.
+    const QLocale locale;
+    const QString a = caseInsensitive ? locale.toUpper(cell) : cell;
+    const QString b = caseInsensitive ? locale.toUpper(text) : text;
     switch (kind) {
     case FindMatch::AnyPart: return !b.isEmpty() && a.contains(b);
     case FindMatch::WholeField: return a == b;
@@ -64,6 +67,11 @@ bool FindCellText(DataGrid& grid, const FindRequest& request)
         if (!column)
             throw Exception(u"Field name '%1' not found"_s.arg(request.FieldName));
         index = visible.IndexOf(*column);
+        // A hidden column has no cells to search.
+        if (index < 0)
+            throw Exception(u"Column of field '%1' is hidden"_s.arg(request.FieldName));
+    } else if (grid.Options().Has(DataGrid::Option::RowSelect)) {
+        index = request.Direction == FindDirection::Up ? 0 : visible.Count() - 1;
     } else if (GridColumn* current = grid.CurrentColumn()) {
         index = visible.IndexOf(*current);
     }

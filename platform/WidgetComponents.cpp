@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -85,6 +86,24 @@ void ApplyTabOrders(QObject* form)
             previous = widget;
         }
     }
+}
+
+// A window that comes up in the middle of its screen's free area each time it is shown.
+void CentreWhenShown(QWidget* window)
+{
+    class Centring : public QObject {
+    public:
+        explicit Centring(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            auto* window = static_cast<QWidget*>(watched);
+            if (event->type() == QEvent::Show)
+                if (QScreen* screen = window->screen())
+                    window->move(screen->availableGeometry().center() - window->rect().center());
+            return false;
+        }
+    };
+    new Centring(window);
 }
 
 bool ApplyGeometry(QWidget* w, const QString& name, int value)
@@ -204,6 +223,10 @@ bool ApplyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& valu
         name == u"ClientWidth" ? w->resize(value.toInt(), w->height()) : w->resize(w->width(), value.toInt());
         return true;
     }
+    if (w->isWindow() && name == u"Position" && value.toString() == u"screenCenter") {
+        CentreWhenShown(w);
+        return true;
+    }
     if (w->isWindow() && name == u"BorderStyle" && value.toString() == u"dialog") {
         load.AfterCreation([w] { w->setFixedSize(w->size()); });
         return true;
@@ -233,6 +256,10 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
             combo->setMaxVisibleItems(value.toInt());
             return true;
         }
+        if (name == u"Style" && value.toString() == u"dropDownList") {
+            combo->setEditable(false);  // a choice among the items, no free text
+            return true;
+        }
     }
     if (auto* check = qobject_cast<QCheckBox*>(c); check && name == u"Checked") {
         check->setChecked(value.toBool());
@@ -254,6 +281,13 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
     }
     if (auto* label = dynamic_cast<AutoSizeLabel*>(c); label && name == u"WordWrap") {
         label->setWordWrap(value.toBool());
+        return true;
+    }
+    if (auto* label = qobject_cast<QLabel*>(c); label && name == u"FocusControl") {
+        // The label's mnemonic focuses that control.
+        load.AfterCreation([label, form = load.Form(), control = value.toString()] {
+            label->setBuddy(qobject_cast<QWidget*>(FindComponent(form, control)));
+        });
         return true;
     }
     if (auto* label = qobject_cast<QLabel*>(c); label && name == u"Picture") {

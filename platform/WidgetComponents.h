@@ -1,7 +1,8 @@
 #pragma once
 
 // Registers the standard controls with the layout loader: their classes
-// (PageControl, TabSheet, Label, Edit, Button, CheckBox, ComboBox, Memo,
-// StatusBar, MainMenu, PopupMenu, MenuItem, Timer, Panel, Image), their
-// properties and their events (OnClick, OnKeyPress, OnTimer, OnClose).
+// (QTabWidget and its QWidget pages, QLabel, QLineEdit, QPushButton,
+// QCheckBox, ComboBox, QPlainTextEdit, QFrame, QStatusBar, QMenuBar, QMenu,
+// QAction, QTimer), their properties and their events (OnClick, OnKeyPress,
+// OnChange, OnTimer, OnClose).
 void RegisterWidgetComponents();

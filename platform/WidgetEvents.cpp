@@ -59,6 +59,15 @@ bool BindWidgetEvent(QObject* c, const QString& event, const std::function<void(
         });
         return true;
     }
+    if (event == u"OnChange") {
+        // A change the user makes: an item picked or the text typed.
+        if (auto* combo = qobject_cast<QComboBox*>(c)) {
+            QObject::connect(combo, &QComboBox::activated, combo, [c, call] { call(c, nullptr); });
+            if (combo->lineEdit())
+                QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [c, call] { call(c, nullptr); });
+            return true;
+        }
+    }
     if (event == u"OnTimer") {
         if (auto* timer = qobject_cast<QTimer*>(c)) {
             QObject::connect(timer, &QTimer::timeout, timer, [c, call] { call(c, nullptr); });

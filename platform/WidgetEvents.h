@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-// Binds a control's event of a stored layout (OnClick, OnKeyPress, OnTimer,
-// OnClose) to a call; false when the control has no such event.
+// Binds a control's event of a stored layout (OnClick, OnKeyPress, OnChange,
+// OnTimer, OnClose) to a call; false when the control has no such event.
 bool BindWidgetEvent(QObject* control, const QString& event,
                      const std::function<void(QObject* sender, QChar* key)>& call);

@@ -1,18 +1,21 @@
 // The result grid of the main window driven by real keys and mouse events:
 // moves, Tab, the refused edit keys, clicks, drags, column sizing and moving,
-// the read-only editor, Ctrl+F.
+// the read-only editor, the find dialog on Ctrl+F.
 #include "app/DataGridWidget.h"
 #include "app/MainWindow.h"
 #include "db/Query.h"
+#include "platform/ComboBox.h"
 
 #include "support/ProgramForms.h"
 #include "support/QtPrint.h"
+#include "support/Typing.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -180,15 +183,38 @@ TEST_F(GridInput, AClickOnTheCurrentCellOpensTheReadOnlyEditor)
     EXPECT_EQ(Grid().Columns().Item(1).CellText(), u"5-氨基-1,3,3-三甲基环己甲胺"_s);
 }
 
-TEST_F(GridInput, CtrlFOpensTheFindDialogOnlyOverAnOpenResult)
+// Each Ctrl+F opens the one find dialog, modally, with an empty text, the
+// texts searched before in its drop-down and the current column chosen.
+TEST_F(GridInput, CtrlFOpensTheFindDialogOverTheCurrentColumnOnlyWithAnOpenResult)
 {
-    QStringList asked;
-    Grid().OpenFindDialog = [&](const QString& text, bool modal) { asked.append(text + (modal ? u"modal"_s : QString())); };
-    Key(Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(asked, QStringList{u"modal"_s});
+    Key(Qt::Key_Right);  // 品名
+    QStringList seen;
+    const auto findInDialog = [&](const QString& text) {
+        QTimer::singleShot(0, [&seen, text] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            auto* find = dialog->findChild<ComboBox*>(u"cbText"_s);
+            QStringList history;
+            for (int i = 0; i < find->count(); ++i)
+                history << find->itemText(i);
+            seen << QStringList{dialog->windowTitle(), find->Text(), dialog->findChild<ComboBox*>(u"cbFindIn"_s)->Text(),
+                                history.join(u',')}.join(u'|');
+            TypeText(find->lineEdit(), text);
+            QTest::keyClick(find->lineEdit(), Qt::Key_Return);
+            QTest::keyClick(find->lineEdit(), Qt::Key_Escape);
+        });
+        Key(Qt::Key_F, Qt::ControlModifier);
+    };
+    findInDialog(u"氨"_s);
+    EXPECT_EQ(Record(), 2);
+    findInDialog(u"2-氨基苯酚"_s);
+    EXPECT_EQ(Record(), 7);
+    EXPECT_EQ(seen, (QStringList{u"Find text||品名|"_s, u"Find text||品名|氨"_s}));
+
     Rows().Close();
-    Key(Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(asked.size(), 1);
+    findInDialog(u"甲醇"_s);
+    EXPECT_EQ(seen.size(), 2);
 }
 
 TEST_F(GridInput, DraggingAFrozenColumnsBorderSizesIt)

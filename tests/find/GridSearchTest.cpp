@@ -101,6 +101,10 @@ TEST_F(GridSearch, MatchKindsAndLetterCase)
     FindRequest request = Request(u"x"_s);
     request.FieldName = u"no_such"_s;
     EXPECT_THROW(FindCellText(grid_, request), Exception);
+    // A hidden column is no place to start from.
+    grid_.Columns().Item(2).SetVisible(false);
+    request.FieldName = u"name2"_s;
+    EXPECT_THROW(FindCellText(grid_, request), Exception);
 }
 
 TEST_F(GridSearch, AnEmptyResultFindsNothingAndMovesNothing)
