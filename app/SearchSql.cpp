@@ -3,6 +3,7 @@
 #include "db/SqlLiteral.h"
 
 #include <QRegularExpression>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +45,21 @@ QString PrecursorCondition(int index)
     }
 }
 
+// Six items of the hazard list word their class otherwise than the
+// catalogue's classification table; picked, they search the table's words.
+QString HazardWording(int index, const QString& text)
+{
+    static const std::map<int, QString> tableWords = {
+        {8, u"自反应物质和混合物"_s},          {22, u"致敏物"_s},
+        {23, u"生殖细胞致突变性"_s},           {26, u"特异性靶器官毒性-一次接触"_s},
+        {27, u"特异性靶器官毒性-反复接触"_s},  {29, u"吸入危害"_s},
+    };
+    const auto words = tableWords.find(index);
+    if (words == tableWords.end() || text != HazardItems().at(index))
+        return text;
+    return words->second;
+}
+
 bool IsDecimalNumber(const QString& text)
 {
     static const QRegularExpression digits(u"^[0-9]+$"_s);
@@ -68,7 +84,7 @@ SearchStatement BuildSearchSql(const SearchCriteria& c)
     if (!c.EnglishNameText.isEmpty())
         condition = NameCondition(u"name_eng"_s, c.EnglishNameText, c.ExactMatch);
     if (c.HazardIndex != 0)
-        condition = u" DangTypes like '%"_s + SqlQuotedText(c.HazardText) + u"%'"_s;
+        condition = u" DangTypes like '%"_s + SqlQuotedText(HazardWording(c.HazardIndex, c.HazardText)) + u"%'"_s;
     if (const QString precursor = PrecursorCondition(c.PrecursorIndex); !precursor.isEmpty())
         condition = precursor;
     if (c.IndexNoText != u"0"_s) {

@@ -47,18 +47,39 @@ QStringList EntryCasNumbers(const CatalogueEntry& entry, const ClassificationEnt
     return valid;
 }
 
+// What one row says beyond its number and CAS number.
+struct RowFacts {
+    QString Name;
+    QStringList Aliases;
+    QString EnglishName;
+    QStringList Categories;
+    bool FirstBatch = false;
+    bool SecondBatch = false;
+    bool Explosive = false;
+    int DrugCategory = 0;
+    QString Remarks;
+};
+
 // The special lists a row is on, as the "其它特殊监管" column names them.
-QString SpecialLabel(bool firstBatch, bool explosive, int drugCategory)
+QString SpecialLabel(const RowFacts& facts)
 {
     static const QStringList drugLabels = {u"第一类易制毒"_s, u"第二类易制毒"_s, u"第三类易制毒"_s};
     QStringList labels;
-    if (firstBatch)
+    if (facts.FirstBatch)
         labels.append(u"首批重点监管"_s);
-    if (explosive)
+    if (facts.SecondBatch)
+        labels.append(u"第二批重点监管"_s);
+    if (facts.Explosive)
         labels.append(u"易制爆"_s);
-    if (drugCategory > 0)
-        labels.append(drugLabels.at(drugCategory - 1));
+    if (facts.DrugCategory > 0)
+        labels.append(drugLabels.at(facts.DrugCategory - 1));
     return labels.join(kJoin);
+}
+
+// The key-supervision batch number: the first batch where an entry is on both.
+QString BatchNumber(const RowFacts& facts)
+{
+    return facts.FirstBatch ? u"1"_s : facts.SecondBatch ? u"2"_s : u"0"_s;
 }
 
 class RowWriter {
@@ -70,14 +91,11 @@ public:
                           u"specialadmin"_s, u"remarks"_s, u"drugchem"_s,   u"exploidchem"_s};
     }
 
-    void Add(const RowValue& indexId, const QString& name, const QStringList& aliases, const QString& cas,
-             const QStringList& categories, bool firstBatch, bool explosive, int drugCategory,
-             const QString& remarks)
+    void Add(const RowValue& indexId, const QString& cas, const RowFacts& facts)
     {
-        table_.Rows.append({QString::number(++id_), indexId, name, aliases.join(kJoin), QString(), cas,
-                            categories.join(kJoin), firstBatch ? u"1"_s : u"0"_s,
-                            SpecialLabel(firstBatch, explosive, drugCategory), remarks,
-                            QString::number(drugCategory), explosive ? u"1"_s : u"0"_s});
+        table_.Rows.append({QString::number(++id_), indexId, facts.Name, facts.Aliases.join(kJoin), facts.EnglishName,
+                            cas, facts.Categories.join(kJoin), BatchNumber(facts), SpecialLabel(facts),
+                            facts.Remarks, QString::number(facts.DrugCategory), facts.Explosive ? u"1"_s : u"0"_s});
     }
 
 private:
@@ -105,22 +123,30 @@ ConvertedCatalogue ConvertCatalogue(const CatalogueSources& sources)
     SpecialMarks marks;
     MarkExplosives(index, sources.Explosives, marks, report);
     MarkFirstBatch(index, sources.FirstBatch, marks, report);
+    MarkSecondBatch(index, sources.SecondBatch, marks, report);
     MarkDrugPrecursors(index, sources.DrugPrecursors, marks, report);
 
     RowWriter rows(result.Chemicals);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const EntryIndex::Entry& entry = entries.at(i);
-        const QStringList categories = HazardCategories(sources.Classification.at(i).Texts);
+        const auto english = sources.EnglishNames.find(entry.Number);
         const auto drug = marks.DrugCategory.find(entry.Number);
-        const QString remarks = sources.Catalogue.at(i).HighlyToxic ? u"剧毒"_s : QString();
+        const RowFacts facts{entry.Name,
+                             entry.Aliases,
+                             english == sources.EnglishNames.end() ? QString() : english->second,
+                             HazardCategories(sources.Classification.at(i).Texts),
+                             marks.FirstBatch.count(entry.Number) > 0,
+                             marks.SecondBatch.count(entry.Number) > 0,
+                             marks.Explosive.count(entry.Number) > 0,
+                             drug == marks.DrugCategory.end() ? 0 : drug->second,
+                             sources.Catalogue.at(i).HighlyToxic ? u"剧毒"_s : QString()};
         const QStringList rowCas = entry.CasNumbers.isEmpty() ? QStringList{QString()} : entry.CasNumbers;
         for (const QString& cas : rowCas)
-            rows.Add(QString::number(entry.Number), entry.Name, entry.Aliases, cas, categories,
-                     marks.FirstBatch.count(entry.Number) > 0, marks.Explosive.count(entry.Number) > 0,
-                     drug == marks.DrugCategory.end() ? 0 : drug->second, remarks);
+            rows.Add(QString::number(entry.Number), cas, facts);
     }
     for (const OutsideChemical& chemical : marks.Outside)
-        rows.Add(std::nullopt, chemical.Name, chemical.Aliases, chemical.Cas, chemical.Categories, false,
-                 chemical.Explosive, chemical.DrugCategory, chemical.Remarks);
+        rows.Add(std::nullopt, chemical.Cas,
+                 {chemical.Name, chemical.Aliases, chemical.EnglishName, chemical.Categories, false, false,
+                  chemical.Explosive, chemical.DrugCategory, chemical.Remarks});
     return result;
 }

@@ -105,10 +105,22 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
     for (const QStringList& cells : ReadTsv(dir.filePath(u"key_supervision_batch1.tsv"_s)))
         sources.FirstBatch.append({cells.value(0).toInt(), cells.value(1), cells.value(2)});
 
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"key_supervision_batch2.tsv"_s)))
+        sources.SecondBatch.append({cells.value(0).toInt(), cells.value(1), cells.value(2), cells.value(3).toInt()});
+
+    // The later additions of drug_precursors.tsv (the rows without an annex
+    // number) are all in drug_precursor_additions.tsv, with Chinese names.
     static const QStringList categories = {u"第一类"_s, u"第二类"_s, u"第三类"_s};
     for (const QStringList& cells : ReadTsv(dir.filePath(u"drug_precursors.tsv"_s)))
+        if (!cells.value(1).isEmpty())
+            sources.DrugPrecursors.append(
+                {int(categories.indexOf(cells.value(0)) + 1), cells.value(1), cells.value(2), cells.value(3), QString()});
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"drug_precursor_additions.tsv"_s)))
         sources.DrugPrecursors.append(
-            {int(categories.indexOf(cells.value(0)) + 1), cells.value(1), cells.value(2), cells.value(3)});
+            {int(categories.indexOf(cells.value(2)) + 1), QString(), cells.value(3), cells.value(5), cells.value(4)});
+
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"english_names.tsv"_s)))
+        sources.EnglishNames[cells.value(0).toInt()] = cells.value(2);
 
     auto byNumber = [](const auto& a, const auto& b) { return a.Number < b.Number; };
     std::sort(sources.Catalogue.begin(), sources.Catalogue.end(), byNumber);

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <map>
 
 // The official lists the catalogue is converted from, as read from their files.
 
@@ -39,12 +40,21 @@ struct BatchItem {
     QString Cas;
 };
 
+// An item of the second key-supervision batch, with the catalogue entry it is.
+struct SecondBatchItem {
+    int Sequence = 0;
+    QString Name;
+    QString Cas;
+    int CatalogueNumber = 0;
+};
+
 // An item of the drug-precursor list; Category 0 where the list gives none.
 struct DrugPrecursorItem {
     int Category = 0;
-    QString Sequence;
+    QString Sequence;  // the 2005 annex's numbering; empty for later additions
     QString Name;
     QString Cas;
+    QString EnglishName;
 };
 
 struct CatalogueSources {
@@ -52,10 +62,13 @@ struct CatalogueSources {
     QList<ClassificationEntry> Classification;  // ordered by number
     QList<ExplosiveItem> Explosives;
     QList<BatchItem> FirstBatch;
-    QList<DrugPrecursorItem> DrugPrecursors;
+    QList<SecondBatchItem> SecondBatch;
+    QList<DrugPrecursorItem> DrugPrecursors;  // the 2005 annex, then the later additions
+    std::map<int, QString> EnglishNames;      // by catalogue number
 };
 
-// Reads china.json, hazardous_catalog_2015_2022.json,
-// key_supervision_batch1.tsv and drug_precursors.tsv from a folder. Raises Exception on a missing or
-// malformed file.
+// Reads china.json, hazardous_catalog_2015_2022.json, key_supervision_batch1.tsv,
+// key_supervision_batch2.tsv, drug_precursors.tsv (its 2005 annex),
+// drug_precursor_additions.tsv and english_names.tsv from a folder. Raises
+// Exception on a missing or malformed file.
 CatalogueSources ReadCatalogueSources(const QString& folder);

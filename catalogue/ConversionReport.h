@@ -10,6 +10,7 @@ struct ConversionReport {
     QStringList ExplosivesOutsideCatalogue;
     QStringList BatchNamesWithoutEntry;
     QStringList BatchItemsWithoutEntry;
+    QStringList SecondBatchMatches;
     QStringList DrugPrecursorMatches;
     QStringList DrugPrecursorsOutsideCatalogue;
     QStringList DrugPrecursorsLeftOut;

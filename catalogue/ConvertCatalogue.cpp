@@ -35,6 +35,7 @@ int main(int argc, char* argv[])
         PrintSection("Explosive precursors outside the catalogue", report.ExplosivesOutsideCatalogue);
         PrintSection("First-batch product names without an entry", report.BatchNamesWithoutEntry);
         PrintSection("First-batch items without any entry", report.BatchItemsWithoutEntry);
+        PrintSection("Second-batch items", report.SecondBatchMatches);
         PrintSection("Drug precursors matched to catalogue entries", report.DrugPrecursorMatches);
         PrintSection("Drug precursors outside the catalogue", report.DrugPrecursorsOutsideCatalogue);
         PrintSection("Drug precursors left out (no Chinese name or no class)", report.DrugPrecursorsLeftOut);

@@ -80,6 +80,22 @@ void MarkFirstBatch(const EntryIndex& index, const QList<BatchItem>& items, Spec
     }
 }
 
+void MarkSecondBatch(const EntryIndex& index, const QList<SecondBatchItem>& items, SpecialMarks& marks,
+                     ConversionReport& report)
+{
+    for (const SecondBatchItem& item : items) {
+        const std::set<int> byCas = index.ByCas(item.Cas);
+        if (!byCas.count(item.CatalogueNumber)) {
+            report.SecondBatchMatches.append(u"%1 %2 %3: entry %4 does not carry that CAS number, not marked"_s
+                                                 .arg(item.Sequence).arg(item.Name, item.Cas).arg(item.CatalogueNumber));
+            continue;
+        }
+        marks.SecondBatch.insert(item.CatalogueNumber);
+        report.SecondBatchMatches.append(u"%1 %2 %3 -> %4 %5"_s.arg(item.Sequence).arg(item.Name, item.Cas)
+                                             .arg(item.CatalogueNumber).arg(index.At(item.CatalogueNumber).Name));
+    }
+}
+
 void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>& items,
                         SpecialMarks& marks, ConversionReport& report)
 {
@@ -91,6 +107,14 @@ void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>&
             continue;
         }
         const QStringList names = DrugPrecursorNames(item.Name);
+        if (const std::set<int> byCas = item.Cas.isEmpty() ? std::set<int>() : index.ByCas(item.Cas);
+            byCas.size() == 1) {
+            const int number = *byCas.begin();
+            marks.DrugCategory[number] = item.Category;
+            report.DrugPrecursorMatches.append(u"%1 %2 -> %3 %4 (by CAS %5)"_s.arg(label, item.Name).arg(number).arg(
+                index.At(number).Name, item.Cas));
+            continue;
+        }
         bool matched = false;
         for (const QString& name : names) {
             QString through = name;
@@ -122,6 +146,7 @@ void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>&
         chemical.Name = Listed(item.Name);
         if (names.size() > 1)
             chemical.Aliases = names;
+        chemical.EnglishName = item.EnglishName;
         chemical.Cas = item.Cas;
         chemical.DrugCategory = item.Category;
         if (item.Name.contains(u'*'))

@@ -14,6 +14,7 @@
 struct OutsideChemical {
     QString Name;
     QStringList Aliases;
+    QString EnglishName;
     QString Cas;
     QStringList Categories;
     bool Explosive = false;
@@ -24,6 +25,7 @@ struct OutsideChemical {
 // Which catalogue entries the special lists name.
 struct SpecialMarks {
     std::set<int> FirstBatch;
+    std::set<int> SecondBatch;
     std::set<int> Explosive;
     std::map<int, int> DrugCategory;  // entry number -> class 1..3
     QList<OutsideChemical> Outside;
@@ -38,8 +40,14 @@ void MarkExplosives(const EntryIndex& index, const QList<ExplosiveItem>& items, 
 void MarkFirstBatch(const EntryIndex& index, const QList<BatchItem>& items, SpecialMarks& marks,
                     ConversionReport& report);
 
-// The drug-precursor list: by the names an item lists, where exactly one
-// entry carries that name or alias (directly or through a synonym).
+// The second key-supervision batch: by the catalogue number each item gives,
+// which must carry the item's CAS number.
+void MarkSecondBatch(const EntryIndex& index, const QList<SecondBatchItem>& items, SpecialMarks& marks,
+                     ConversionReport& report);
+
+// The drug-precursor list: by the item's CAS number where exactly one entry
+// has it, else by the names an item lists, where exactly one entry carries
+// that name or alias (directly or through a synonym).
 void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>& items,
                         SpecialMarks& marks, ConversionReport& report);
 

@@ -47,6 +47,10 @@ TEST_F(MariaDbQuery, SearchesGiveTheSameRowsAsTheEmbeddedCatalogue)
     ExpectSameAsEmbedded({u"--precursor"_s, u"7"_s});
     ExpectSameAsEmbedded({u"--index-no"_s, u"2"_s});
     ExpectSameAsEmbedded({u"--index-no"_s, u"x"_s, u"--name"_s, u"苯"_s});
+    ExpectSameAsEmbedded({u"--eng"_s, u"METHANOL"_s});
+    ExpectSameAsEmbedded({u"--batch"_s, u"3"_s});
+    ExpectSameAsEmbedded({u"--precursor"_s, u"2"_s, u"--no-limit"_s});
+    ExpectSameAsEmbedded({u"--hazard"_s, u"23"_s, u"--no-limit"_s});
 }
 
 TEST_F(MariaDbQuery, QuotesAndBackslashesAreLiteralText)

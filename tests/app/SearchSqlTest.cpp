@@ -147,6 +147,25 @@ TEST(SearchStatement, HazardUsesTheComboTextWheneverTheIndexIsNotZero)
     EXPECT_EQ(Tail(criteria), u" order by Id  LIMIT 200 "_s);
 }
 
+// Six items name their class otherwise than the classification table does;
+// picked, they search the table's words. Typed, the same words stay as typed.
+TEST(SearchStatement, HazardItemsWordedOtherwiseSearchTheTablesWords)
+{
+    const QList<QPair<int, QString>> items = {
+        {8, u"自反应物质和混合物"_s},          {22, u"致敏物"_s},
+        {23, u"生殖细胞致突变性"_s},           {26, u"特异性靶器官毒性-一次接触"_s},
+        {27, u"特异性靶器官毒性-反复接触"_s},  {29, u"吸入危害"_s},
+    };
+    SearchCriteria criteria = Defaults();
+    for (const auto& [item, words] : items) {
+        criteria.HazardIndex = item;
+        criteria.HazardText = HazardItems().at(item);
+        EXPECT_EQ(Tail(criteria), u" where  DangTypes like '%"_s + words + u"%' order by Id  LIMIT 200 "_s);
+        criteria.HazardIndex = -1;
+        EXPECT_EQ(Tail(criteria), u" where  DangTypes like '%"_s + HazardItems().at(item) + u"%' order by Id  LIMIT 200 "_s);
+    }
+}
+
 TEST(SearchStatement, TheStrongestCriterionReplacesTheOthers)
 {
     SearchCriteria criteria = Defaults();
