@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 #include "OdbcDataSources.h"
 #include "OdbcSession.h"
+#include "SqliteFetch.h"
 
 #include <QAtomicInt>
 #include <QSqlError>
@@ -40,25 +41,34 @@ Connection::~Connection()
         QSqlDatabase::removeDatabase(qtConnectionName_);
 }
 
-QString Connection::EffectiveOdbcConnectionString() const
+QString Connection::DataSourceConnectionString() const
 {
     const QString dataSource =
         ConnectionStringValue(ParseConnectionString(connectionString_), u"Data Source"_s);
     if (!dataSource.isEmpty() && OdbcDataSourceDefined(dataSource))
         return OdbcConnectionString(connectionString_);
-    return EmbeddedConnectionString(embeddedDatabase_);
+    return QString();
 }
 
 void Connection::Open()
 {
     if (Connected())
         return;
+    const QString dataSource = DataSourceConnectionString();
+    if (dataSource.isEmpty())
+        embedded_ = OpenSqliteReadOnly(embeddedDatabase_);
+    else
+        OpenDataSource(dataSource);
+}
+
+void Connection::OpenDataSource(const QString& odbcConnectionString)
+{
     QSqlDatabase db = QSqlDatabase::contains(qtConnectionName_)
                           ? QSqlDatabase::database(qtConnectionName_, false)
                           : QSqlDatabase::addDatabase(u"QODBC"_s, qtConnectionName_);
     if (!db.isValid())
         throw DatabaseError(u"The ODBC database driver is not available"_s);
-    db.setDatabaseName(QtOdbcDatabaseName(EffectiveOdbcConnectionString()));
+    db.setDatabaseName(QtOdbcDatabaseName(odbcConnectionString));
     if (!db.open()) {
         const QString message = WithoutPassword(db.lastError().text());
         db.close();
@@ -73,13 +83,14 @@ void Connection::Open()
 
 void Connection::Close()
 {
+    CloseSqlite(std::exchange(embedded_, nullptr));
     if (QSqlDatabase::contains(qtConnectionName_))
         QSqlDatabase::database(qtConnectionName_, false).close();
 }
 
 bool Connection::Connected() const
 {
-    return QSqlDatabase::contains(qtConnectionName_)
+    return embedded_ || QSqlDatabase::contains(qtConnectionName_)
            && QSqlDatabase::database(qtConnectionName_, false).isOpen();
 }
 

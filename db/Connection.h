@@ -4,9 +4,11 @@
 #include <QSqlDatabase>
 #include <QString>
 
+struct sqlite3;
+
 // The catalogue connection. It keeps the connection string as it is given and
-// opens it through ODBC: the data source it names when the driver manager
-// defines one, else the embedded catalogue file, read-only.
+// opens the data source it names through ODBC when the driver manager defines
+// one, else the embedded catalogue file, read-only, through SQLite's library.
 class Connection : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString ConnectionString READ ConnectionString WRITE SetConnectionString)
@@ -27,8 +29,9 @@ public:
     const QString& EmbeddedDatabase() const { return embeddedDatabase_; }
     void SetEmbeddedDatabase(const QString& path) { embeddedDatabase_ = path; }
 
-    // The ODBC connection string Open() uses.
-    QString EffectiveOdbcConnectionString() const;
+    // The ODBC connection string of the data source Open() uses; empty when
+    // the driver manager defines none and the embedded file is opened.
+    QString DataSourceConnectionString() const;
 
     // Opens the connection; does nothing when it is open. Raises
     // DatabaseError with the driver's message (never the password).
@@ -36,14 +39,18 @@ public:
     void Close();
     bool Connected() const;
 
-    // The open Qt connection, for queries over it.
+    // The open Qt connection to the data source, for queries over it.
     QSqlDatabase Database() const;
+    // The open embedded catalogue, or null when the data source is open.
+    sqlite3* EmbeddedHandle() const { return embedded_; }
 
 private:
     QString WithoutPassword(QString message) const;
+    void OpenDataSource(const QString& odbcConnectionString);
 
     QString connectionString_;
     bool loginPrompt_ = false;
     QString embeddedDatabase_;
     QString qtConnectionName_;
+    sqlite3* embedded_ = nullptr;
 };

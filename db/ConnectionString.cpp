@@ -1,7 +1,6 @@
 #include "ConnectionString.h"
 
 #include <QStringList>
-#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -62,13 +61,4 @@ QString OdbcConnectionString(const QString& providerConnectionString)
             out.append(pair);
     }
     return out.join(u';');
-}
-
-QString EmbeddedConnectionString(const QString& databasePath)
-{
-    // A URI with mode=ro: the driver then refuses every write, and a missing
-    // file is an error instead of a new empty catalogue.
-    const QString uri = QString::fromUtf8(QUrl::fromLocalFile(databasePath).toEncoded())
-                        + u"?mode=ro"_s;
-    return u"Driver=SQLite3;Database="_s + OdbcValue(uri);
 }

@@ -19,8 +19,5 @@ QString ConnectionStringValue(const ConnectionStringPairs& pairs, const QString&
 // passed on as it stands.
 QString OdbcConnectionString(const QString& providerConnectionString);
 
-// An ODBC connection string for the embedded catalogue file, opened read-only.
-QString EmbeddedConnectionString(const QString& databasePath);
-
 // An ODBC attribute value, braced when it holds a character that would end it.
 QString OdbcValue(const QString& value);

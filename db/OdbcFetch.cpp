@@ -3,6 +3,7 @@
 #include "DatabaseError.h"
 
 #include <QSqlField>
+#include <type_traits>
 #include <sql.h>
 #include <sqlext.h>
 
@@ -37,10 +38,10 @@ qsizetype TerminatedLength(const std::vector<SQLWCHAR>& buffer, qsizetype room)
     return n;
 }
 
-QVariant ReadText(SQLHSTMT statement, SQLUSMALLINT column)
+// Reads a text value into the rows, in chunks: most values fit one at once.
+void ReadText(SQLHSTMT statement, SQLUSMALLINT column, ResultRows& rows)
 {
     constexpr qsizetype kChunk = 4096;  // characters, terminator included
-    // One buffer for every value: most values fit a chunk at once.
     thread_local std::vector<SQLWCHAR> buffer(kChunk);
     QString text;
     for (;;) {
@@ -51,8 +52,10 @@ QVariant ReadText(SQLHSTMT statement, SQLUSMALLINT column)
             break;
         if (!SQL_SUCCEEDED(r))
             throw DatabaseError(Diagnostics(statement));
-        if (indicator == SQL_NULL_DATA)
-            return QVariant(QMetaType::fromType<QString>());
+        if (indicator == SQL_NULL_DATA) {
+            rows.AppendNull();
+            return;
+        }
         // On SQL_SUCCESS_WITH_INFO the chunk filled the buffer and more follows.
         const qsizetype room = kChunk - 1;
         text += QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer.data()),
@@ -60,11 +63,11 @@ QVariant ReadText(SQLHSTMT statement, SQLUSMALLINT column)
         if (r == SQL_SUCCESS)
             break;
     }
-    return text;
+    rows.AppendText(text);
 }
 
 template <typename T>
-QVariant ReadFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType)
+void ReadFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, ResultRows& rows)
 {
     T value{};
     SQLLEN indicator = 0;
@@ -72,50 +75,43 @@ QVariant ReadFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType)
     if (!SQL_SUCCEEDED(r))
         throw DatabaseError(Diagnostics(statement));
     if (indicator == SQL_NULL_DATA)
-        return QVariant(QMetaType::fromType<T>());
-    return QVariant::fromValue(value);
+        rows.AppendNull();
+    else if constexpr (std::is_floating_point_v<T>)
+        rows.AppendDouble(value);
+    else
+        rows.AppendInteger(qint64(value));
 }
 
-QVariant ReadValue(SQLHSTMT statement, SQLUSMALLINT column, QMetaType type)
+void ReadValue(SQLHSTMT statement, SQLUSMALLINT column, QMetaType type, ResultRows& rows)
 {
     switch (type.id()) {
-    case QMetaType::Int:
-        return ReadFixed<qint32>(statement, column, SQL_C_SLONG);
-    case QMetaType::UInt:
-        return ReadFixed<quint32>(statement, column, SQL_C_ULONG);
-    case QMetaType::LongLong:
-        return ReadFixed<qint64>(statement, column, SQL_C_SBIGINT);
-    case QMetaType::ULongLong:
-        return ReadFixed<quint64>(statement, column, SQL_C_UBIGINT);
-    case QMetaType::Double:
-        return ReadFixed<double>(statement, column, SQL_C_DOUBLE);
-    default: {
-        // Text, and anything else as its text converted to the column's type.
-        QVariant value = ReadText(statement, column);
-        if (!value.isNull() && type.isValid() && type.id() != QMetaType::QString)
-            value.convert(type);
-        return value;
-    }
+    case QMetaType::Int: return ReadFixed<qint32>(statement, column, SQL_C_SLONG, rows);
+    case QMetaType::UInt: return ReadFixed<quint32>(statement, column, SQL_C_ULONG, rows);
+    case QMetaType::LongLong: return ReadFixed<qint64>(statement, column, SQL_C_SBIGINT, rows);
+    case QMetaType::ULongLong: return ReadFixed<quint64>(statement, column, SQL_C_UBIGINT, rows);
+    case QMetaType::Double: return ReadFixed<double>(statement, column, SQL_C_DOUBLE, rows);
+    default: return ReadText(statement, column, rows);  // anything else as its text
     }
 }
 
 } // namespace
 
-std::vector<QList<QVariant>> FetchAllOdbcRows(void* statementHandle, const QSqlRecord& record)
+ResultRows FetchAllOdbcRows(void* statementHandle, const QSqlRecord& record)
 {
     const auto statement = static_cast<SQLHSTMT>(statementHandle);
-    std::vector<QList<QVariant>> rows;
+    std::vector<FetchedColumn> columns;
+    for (int i = 0; i < record.count(); ++i)
+        columns.push_back({record.field(i).name(), record.field(i).metaType(), record.field(i).length()});
+    ResultRows rows(std::move(columns));
     for (;;) {
         const SQLRETURN r = SQLFetch(statement);
         if (r == SQL_NO_DATA)
             break;
         if (!SQL_SUCCEEDED(r))
             throw DatabaseError(Diagnostics(statement));
-        QList<QVariant> row;
-        row.reserve(record.count());
         for (int i = 0; i < record.count(); ++i)
-            row.append(ReadValue(statement, SQLUSMALLINT(i + 1), record.field(i).metaType()));
-        rows.push_back(std::move(row));
+            ReadValue(statement, SQLUSMALLINT(i + 1), record.field(i).metaType(), rows);
+        rows.EndRow();
     }
     return rows;
 }

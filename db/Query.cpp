@@ -4,6 +4,7 @@
 #include "DataSource.h"
 #include "DatabaseError.h"
 #include "OdbcFetch.h"
+#include "SqliteFetch.h"
 
 #include <QSqlError>
 #include <QSqlField>
@@ -51,29 +52,33 @@ void Query::Open()
         throw DatabaseError(u"Missing Connection or ConnectionString"_s);
     connection_->Open();
 
-    QSqlQuery query(connection_->Database());
-    query.setForwardOnly(true);
-    if (!query.exec(sql_.join(u'\n')))
-        throw DatabaseError(query.lastError().text().trimmed());
-    const QSqlRecord record = query.record();
-    std::vector<QList<QVariant>> rows = FetchAllOdbcRows(query.result()->handle().value<void*>(), record);
-
-    for (int i = 0; i < record.count(); ++i) {
-        const QSqlField column = record.field(i);
-        auto field = std::make_unique<Field>(*this, column.name(), FieldTypeOf(column.metaType()), column.length());
+    rows_ = Fetch(sql_.join(u'\n'));
+    for (int i = 0; i < rows_.ColumnCount(); ++i) {
+        const FetchedColumn& column = rows_.Columns()[size_t(i)];
+        auto field = std::make_unique<Field>(*this, column.Name, FieldTypeOf(column.Type), column.Size);
         field->SetValueColumn(i);
         fields_.push_back(std::move(field));
     }
-    rows_ = std::move(rows);
     ++opening_;
     active_ = true;
     current_ = 0;
     reading_ = -1;
     bof_ = true;
-    eof_ = rows_.empty();
+    eof_ = RecordCount() == 0;
     ForEachLink([](DataLink& link) { link.WindowOpened(); });
     NotifyLinks(DataEvent::ActiveChanged);
     Fire(afterOpen_);
+}
+
+ResultRows Query::Fetch(const QString& statement) const
+{
+    if (sqlite3* embedded = connection_->EmbeddedHandle())
+        return FetchAllSqliteRows(embedded, statement);
+    QSqlQuery query(connection_->Database());
+    query.setForwardOnly(true);
+    if (!query.exec(statement))
+        throw DatabaseError(query.lastError().text().trimmed());
+    return FetchAllOdbcRows(query.result()->handle().value<void*>(), query.record());
 }
 
 void Query::Close()
@@ -81,7 +86,7 @@ void Query::Close()
     if (!active_)
         return;
     active_ = false;
-    rows_.clear();
+    rows_ = ResultRows();
     current_ = 0;
     reading_ = -1;
     bof_ = eof_ = true;
@@ -139,22 +144,22 @@ void Query::SetRecNo(int recNo)
 void Query::First()
 {
     bof_ = true;
-    eof_ = rows_.empty();
-    if (!rows_.empty())
+    eof_ = RecordCount() == 0;
+    if (!(RecordCount() == 0))
         MoveTo(0, Window::ScrollByLeast);
 }
 
 void Query::Last()
 {
     eof_ = true;
-    bof_ = rows_.empty();
-    if (!rows_.empty())
+    bof_ = (RecordCount() == 0);
+    if (!(RecordCount() == 0))
         MoveTo(RecordCount() - 1, Window::ScrollByLeast);
 }
 
 int Query::MoveBy(int n)
 {
-    if (n == 0 || rows_.empty())
+    if (n == 0 || (RecordCount() == 0))
         return 0;
     const qint64 wanted = qint64(current_) + n;
     const int target = int(std::clamp<qint64>(wanted, 0, RecordCount() - 1));
@@ -168,7 +173,7 @@ int Query::MoveBy(int n)
 
 Bookmark Query::GetBookmark() const
 {
-    if (!active_ || rows_.empty())
+    if (!active_ || (RecordCount() == 0))
         return Bookmark();
     return Bookmark{opening_, current_};
 }
@@ -211,7 +216,7 @@ QVariant Query::ReadValue(int column) const
     const int record = reading_ >= 0 ? reading_ : current_;
     if (record < 0 || record >= RecordCount())
         return QVariant();
-    return rows_[size_t(record)].value(column);
+    return rows_.Value(record, column);
 }
 
 void Query::NotifyLinks(DataEvent event, Field* field)

@@ -2,6 +2,7 @@
 
 #include "DataSetTypes.h"
 #include "Field.h"
+#include "ResultRows.h"
 
 #include <QList>
 #include <QObject>
@@ -27,7 +28,7 @@ enum class DataEvent {
 };
 
 // A static, read-only result set (the main window's query): on open it
-// runs its statement and fetches every row; its fields exist only while it is
+// runs its statement and fetches every row, held compactly; its fields exist only while it is
 // open. Moves keep every attached link's record window around the current
 // record; the event slots let a companion hook the result set's events.
 class Query : public QObject {
@@ -67,10 +68,10 @@ public:
     // Moves a field to another position; the links hear of a layout change.
     void MoveField(Field* field, int index);
 
-    int RecordCount() const { return int(rows_.size()); }
+    int RecordCount() const { return rows_.RowCount(); }
     // 1-based number of the current record, or of the window record a link
     // selected for reading; 0 when there is none.
-    int RecNo() const { return rows_.empty() ? 0 : (reading_ >= 0 ? reading_ : current_) + 1; }
+    int RecNo() const { return RecordCount() == 0 ? 0 : (reading_ >= 0 ? reading_ : current_) + 1; }
     // Goes to a record by number (1..RecordCount), the record windows
     // scrolling by the least that shows it; other numbers do nothing.
     void SetRecNo(int recNo);
@@ -140,6 +141,7 @@ public:
 
 private:
     enum class Window { ScrollByLeast, Centre };
+    ResultRows Fetch(const QString& statement) const;
     void MoveTo(int record, Window window);
     void Fire(const DataSetHandler& handler);
     void ForEachLink(const std::function<void(class DataLink&)>& action);
@@ -149,7 +151,7 @@ private:
     bool active_ = false;
     qint64 opening_ = 0;
     std::vector<std::unique_ptr<Field>> fields_;
-    std::vector<QList<QVariant>> rows_;
+    ResultRows rows_;
     int current_ = 0;
     int reading_ = -1;
     bool bof_ = true;

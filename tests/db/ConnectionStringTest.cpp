@@ -34,12 +34,4 @@ TEST(ConnectionString, ValuesThatWouldEndTheAttributeAreBraced)
     EXPECT_EQ(OdbcValue(u"a}b"_s), u"{a}}b}"_s);
 }
 
-TEST(ConnectionString, EmbeddedCatalogueOpensReadOnlyByUri)
-{
-    EXPECT_EQ(EmbeddedConnectionString(u"/opt/vorlak/vorlak.db"_s),
-              u"Driver=SQLite3;Database=file:///opt/vorlak/vorlak.db?mode=ro"_s);
-    EXPECT_EQ(EmbeddedConnectionString(u"/opt/危化 品/vorlak.db"_s),
-              u"Driver=SQLite3;Database=file:///opt/%E5%8D%B1%E5%8C%96%20%E5%93%81/vorlak.db?mode=ro"_s);
-}
-
 } // namespace

@@ -53,7 +53,7 @@ protected:
 
 TEST_F(CatalogueConnection, WithoutTheDataSourceTheEmbeddedCatalogueOpens)
 {
-    EXPECT_TRUE(connection_.EffectiveOdbcConnectionString().startsWith(u"Driver=SQLite3;"_s));
+    EXPECT_EQ(connection_.DataSourceConnectionString(), QString());
     EXPECT_FALSE(connection_.Connected());
     connection_.Open();
     EXPECT_TRUE(connection_.Connected());
@@ -83,11 +83,11 @@ TEST_F(CatalogueConnection, AMissingCatalogueIsAnErrorAndCreatesNothing)
 TEST_F(CatalogueConnection, ADefinedDataSourceIsUsedInsteadOfTheEmbeddedFile)
 {
     UseOdbcIni(dir_.path(), u"[Vorlak]\nDriver=MariaDB Unicode\n"_s);
-    EXPECT_EQ(connection_.EffectiveOdbcConnectionString(),
+    EXPECT_EQ(connection_.DataSourceConnectionString(),
               u"DSN=vorlak;PWD=secret@pw51807316;UID=vorlak;DATABASE=vorlak"_s);
 
     UseOdbcIni(dir_.path(), u"[other]\nDriver=MariaDB Unicode\n"_s);
-    EXPECT_TRUE(connection_.EffectiveOdbcConnectionString().startsWith(u"Driver=SQLite3;"_s));
+    EXPECT_EQ(connection_.DataSourceConnectionString(), QString());
 }
 
 TEST_F(CatalogueConnection, AFailureCarriesTheDriverMessageButNeverThePassword)

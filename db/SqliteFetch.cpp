@@ -1,0 +1,145 @@
+#include "SqliteFetch.h"
+
+#include "DatabaseError.h"
+
+#include <QDateTime>
+#include <memory>
+#include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString StatementError(sqlite3* db)
+{
+    return u"[SQLite]%1 (%2) QODBC: Unable to execute statement"_s.arg(QString::fromUtf8(sqlite3_errmsg(db)))
+        .arg(sqlite3_errcode(db));
+}
+
+// The type and size the ODBC driver gives a column of that declared type.
+FetchedColumn DeclaredColumn(const QString& declared)
+{
+    const QString type = declared.trimmed().toUpper();
+    // The size in brackets: VARCHAR(500), DECIMAL(10,2).
+    const qsizetype open = type.indexOf(u'(');
+    const int declaredSize =
+        open < 0 ? 0 : type.mid(open + 1).section(u',', 0, 0).section(u')', 0, 0).trimmed().toInt();
+    const auto is = [&type](const char* name) { return type.startsWith(QLatin1StringView(name)); };
+    if (is("BIGINT"))
+        return {{}, QMetaType::fromType<qlonglong>(), 20};
+    if (is("SMALLINT"))
+        return {{}, QMetaType::fromType<short>(), 6};
+    if (is("TINYINT"))
+        return {{}, QMetaType::fromType<uint>(), 4};
+    if (is("BOOLEAN") || is("BIT"))
+        return {{}, QMetaType::fromType<uint>(), 1};
+    if (is("INT"))
+        return {{}, QMetaType::fromType<int>(), 10};
+    if (is("REAL") || is("DOUBLE") || is("FLOAT") || is("NUMERIC"))
+        return {{}, QMetaType::fromType<double>(), 54};
+    if (is("DECIMAL"))
+        return {{}, QMetaType::fromType<QString>(), declaredSize};
+    if (is("DATETIME") || is("TIMESTAMP"))
+        return {{}, QMetaType::fromType<QDateTime>(), 32};
+    if (is("DATE"))
+        return {{}, QMetaType::fromType<QDate>(), 10};
+    if (is("TIME"))
+        return {{}, QMetaType::fromType<QTime>(), 8};
+    if (is("BLOB"))
+        return {{}, QMetaType::fromType<QByteArray>(), 255};
+    if (is("TEXT"))
+        return {{}, QMetaType::fromType<QString>(), 65536};
+    return {{}, QMetaType::fromType<QString>(), declaredSize > 0 ? declaredSize : 255};
+}
+
+// A column without a declared type (an expression) takes its type from the
+// first row's value.
+FetchedColumn ValueColumn(sqlite3_stmt* statement, int column, bool haveRow)
+{
+    switch (haveRow ? sqlite3_column_type(statement, column) : SQLITE_NULL) {
+    case SQLITE_INTEGER: return {{}, QMetaType::fromType<int>(), 10};
+    case SQLITE_FLOAT: return {{}, QMetaType::fromType<double>(), 54};
+    default: return {{}, QMetaType::fromType<QString>(), 255};
+    }
+}
+
+std::vector<FetchedColumn> Describe(sqlite3_stmt* statement, bool haveRow)
+{
+    std::vector<FetchedColumn> columns;
+    for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+        const char* declared = sqlite3_column_decltype(statement, i);
+        FetchedColumn column = declared ? DeclaredColumn(QString::fromUtf8(declared)) : ValueColumn(statement, i, haveRow);
+        // The driver names a column by what follows the last full stop of its text.
+        column.Name = QString::fromUtf8(sqlite3_column_name(statement, i));
+        column.Name = column.Name.mid(column.Name.lastIndexOf(u'.') + 1);
+        columns.push_back(std::move(column));
+    }
+    return columns;
+}
+
+void ReadValue(sqlite3_stmt* statement, int column, ResultRows& rows)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    const QMetaType type = rows.Columns()[size_t(column)].Type;
+    const int storage = sqlite3_column_type(statement, column);
+    if (storage == SQLITE_NULL) {
+        rows.AppendNull();
+    } else if (type.id() == QMetaType::Double) {
+        rows.AppendDouble(sqlite3_column_double(statement, column));
+    } else if (type.id() == QMetaType::Int || type.id() == QMetaType::UInt || type.id() == QMetaType::LongLong) {
+        rows.AppendInteger(sqlite3_column_int64(statement, column));
+    } else if (storage == SQLITE_BLOB) {
+        // A blob reads as its literal, X'…'.
+        const auto* bytes = static_cast<const unsigned char*>(sqlite3_column_blob(statement, column));
+        QByteArray literal("X'");
+        for (int i = 0; i < sqlite3_column_bytes(statement, column); ++i)
+            literal.append(kHex[bytes[i] >> 4]).append(kHex[bytes[i] & 15]);
+        literal.append('\'');
+        rows.AppendText(literal.constData(), literal.size());
+    } else {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        rows.AppendText(text, sqlite3_column_bytes(statement, column));
+    }
+}
+
+} // namespace
+
+sqlite3* OpenSqliteReadOnly(const QString& path)
+{
+    sqlite3* db = nullptr;
+    const int r = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    if (r != SQLITE_OK) {
+        sqlite3_close(db);
+        throw DatabaseError(u"[SQLite]connect failed QODBC: Unable to connect"_s);
+    }
+    return db;
+}
+
+void CloseSqlite(sqlite3* db)
+{
+    sqlite3_close(db);
+}
+
+ResultRows FetchAllSqliteRows(sqlite3* db, const QString& statementText)
+{
+    sqlite3_stmt* raw = nullptr;
+    const QByteArray text = statementText.toUtf8();
+    if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &raw, nullptr) != SQLITE_OK)
+        throw DatabaseError(StatementError(db));
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    if (!statement)
+        return ResultRows();
+    int r = sqlite3_step(statement.get());
+    if (r != SQLITE_ROW && r != SQLITE_DONE)
+        throw DatabaseError(StatementError(db));
+    ResultRows rows(Describe(statement.get(), r == SQLITE_ROW));
+    const int columns = rows.ColumnCount();
+    for (; r == SQLITE_ROW; r = sqlite3_step(statement.get())) {
+        for (int i = 0; i < columns; ++i)
+            ReadValue(statement.get(), i, rows);
+        rows.EndRow();
+    }
+    if (r != SQLITE_DONE)
+        throw DatabaseError(StatementError(db));
+    return rows;
+}

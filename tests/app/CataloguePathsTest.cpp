@@ -1,0 +1,133 @@
+// The embedded catalogue read through SQLite's own library gives what the
+// same file gives through the ODBC driver: the same fields, described alike,
+// the same values of the same types, the same error texts.
+#include "app/SearchSql.h"
+#include "db/Connection.h"
+#include "db/DatabaseError.h"
+#include "db/Query.h"
+
+#include "support/QtPrint.h"
+#include "support/TestFiles.h"
+
+#include <QTemporaryDir>
+#include <clocale>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class CataloguePaths : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The ODBC driver reads statement text by the process's locale; under
+        // "C" it misreads non-ASCII patterns (see below), as under a program
+        // started with LANG=C.
+        std::setlocale(LC_ALL, "C.UTF-8");
+        // The data source reaches the shipped file through the SQLite ODBC driver.
+        const QString file = QString::fromUtf8(QUrl::fromLocalFile(QStringLiteral(VORLAK_CATALOGUE_DB)).toEncoded());
+        UseOdbcIni(dir_.path(), u"[through-odbc]\nDriver=SQLite3\nDatabase="_s + file + u"?mode=ro\n"_s);
+        direct_.SetEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
+        odbc_.SetConnectionString(u"Data Source=through-odbc"_s);
+    }
+
+    // Every field's description and every value, or the error text.
+    static QStringList Result(Connection& connection, const QString& statement)
+    {
+        Query query;
+        query.SetConnection(&connection);
+        query.SQL().append(statement);
+        try {
+            query.Open();
+        } catch (const DatabaseError& error) {
+            return {u"error "_s + error.Message()};
+        }
+        QStringList lines;
+        for (int i = 0; i < query.FieldCount(); ++i) {
+            const Field& field = query.FieldAt(i);
+            lines << u"%1 type %2 size %3 width %4 align %5"_s.arg(field.FieldName())
+                         .arg(int(field.DataType()))
+                         .arg(field.Size())
+                         .arg(field.DisplayWidth())
+                         .arg(int(field.Alignment()));
+        }
+        for (query.First(); !query.Eof(); query.Next()) {
+            QStringList values;
+            for (int i = 0; i < query.FieldCount(); ++i) {
+                const QVariant value = query.FieldAt(i).Value();
+                values << (value.isNull() ? u"null "_s : QString()) + value.metaType().name() + u' ' + value.toString();
+            }
+            lines << values.join(u'\t');
+        }
+        return lines;
+    }
+
+    void ExpectSame(const QString& statement)
+    {
+        const QStringList direct = Result(direct_, statement);
+        const QStringList odbc = Result(odbc_, statement);
+        EXPECT_FALSE(odbc.isEmpty());
+        EXPECT_EQ(direct.size(), odbc.size()) << statement.toStdString();
+        // The first line that differs, not thousands of them.
+        for (qsizetype i = 0; i < qMin(direct.size(), odbc.size()); ++i)
+            if (direct[i] != odbc[i]) {
+                ADD_FAILURE() << statement.toStdString() << "\nline " << i << "\n  direct: " << direct[i].toStdString()
+                              << "\n  odbc:   " << odbc[i].toStdString();
+                break;
+            }
+    }
+
+    QTemporaryDir dir_;
+    Connection direct_;
+    Connection odbc_;
+};
+
+TEST_F(CataloguePaths, SearchesReadTheSameEitherWay)
+{
+    ASSERT_EQ(direct_.DataSourceConnectionString(), QString());
+    ASSERT_FALSE(odbc_.DataSourceConnectionString().isEmpty());
+    SearchCriteria all;
+    all.RowLimit = false;
+    ExpectSame(BuildSearchSql(all).Text);
+    SearchCriteria name;
+    name.NameText = u"甲"_s;
+    ExpectSame(BuildSearchSql(name).Text);
+    SearchCriteria none;
+    none.CasText = u"0-00-0"_s;
+    ExpectSame(BuildSearchSql(none).Text);
+}
+
+// Through the ODBC driver under the "C" locale, '%甲%' misses rows that hold
+// 甲; SQLite's own library reads the statement as UTF-8 whatever the locale.
+TEST_F(CataloguePaths, TheEmbeddedCatalogueReadsChineseCriteriaUnderAnyLocale)
+{
+    SearchCriteria name;
+    name.NameText = u"甲"_s;
+    const QStringList expected = Result(direct_, BuildSearchSql(name).Text);
+    std::setlocale(LC_ALL, "C");
+    const QStringList underC = Result(direct_, BuildSearchSql(name).Text);
+    std::setlocale(LC_ALL, "C.UTF-8");
+    EXPECT_EQ(underC, expected);
+    ASSERT_GT(expected.size(), 13);
+    EXPECT_TRUE(expected.at(13).startsWith(u"int 3\t"_s));  // 5-氨基-1,3,3-三甲基环己甲胺
+}
+
+TEST_F(CataloguePaths, ExpressionsAndErrorsReadTheSameEitherWay)
+{
+    ExpectSame(u"SELECT 1+1, 2.5, 'a', NULL, CAST(3 AS TEXT), COUNT(*), MAX(id), AVG(id) FROM hazardous_chemicals"_s);
+    ExpectSame(u"SELECT name1 || 'x', id * 2 FROM hazardous_chemicals WHERE id < 5"_s);
+    ExpectSame(u"SELECT 1 WHERE 0"_s);
+    ExpectSame(u"SELECT x FROM nowhere"_s);
+    ExpectSame(u"SELEC 1"_s);
+    ExpectSame(u"DELETE FROM hazardous_chemicals"_s);
+
+    direct_.SetEmbeddedDatabase(dir_.filePath(u"missing.db"_s));
+    UseOdbcIni(dir_.path(), u"[through-odbc]\nDriver=SQLite3\nDatabase="_s
+                                + QString::fromUtf8(QUrl::fromLocalFile(dir_.filePath(u"missing.db"_s)).toEncoded())
+                                + u"?mode=ro\n"_s);
+    ExpectSame(u"SELECT 1"_s);
+}
+
+} // namespace
