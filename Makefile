@@ -29,7 +29,7 @@ test: build
 bench: deps
 	cmake -S . -B $(BUILD) -G Ninja -DVORLAK_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)
-	$(BUILD)/bench/vorlak-bench
+	scripts/bench $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

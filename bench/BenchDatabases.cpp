@@ -56,20 +56,22 @@ QString SyntheticCatalogue(int rows)
     return made[rows] = path;
 }
 
-int StepWithSqlite(const QString& database, const QString& statement)
+SqliteStep StepWithSqlite(const QString& database, const QString& statement)
 {
     sqlite3* db = nullptr;
     sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     const QByteArray sql = statement.toUtf8();
     sqlite3_stmt* step = nullptr;
     sqlite3_prepare_v2(db, sql.constData(), -1, &step, nullptr);
-    int rows = 0;
+    SqliteStep result;
     while (sqlite3_step(step) == SQLITE_ROW) {
-        for (int i = 0; i < sqlite3_column_count(step); ++i)
+        for (int i = 0; i < sqlite3_column_count(step); ++i) {
             benchmark::DoNotOptimize(sqlite3_column_text(step, i));
-        ++rows;
+            result.TextBytes += sqlite3_column_bytes(step, i);
+        }
+        ++result.Rows;
     }
     sqlite3_finalize(step);
     sqlite3_close(db);
-    return rows;
+    return result;
 }

@@ -90,8 +90,8 @@ void Connection::Close()
 
 bool Connection::Connected() const
 {
-    return embedded_ || QSqlDatabase::contains(qtConnectionName_)
-           && QSqlDatabase::database(qtConnectionName_, false).isOpen();
+    return embedded_
+           || (QSqlDatabase::contains(qtConnectionName_) && QSqlDatabase::database(qtConnectionName_, false).isOpen());
 }
 
 QSqlDatabase Connection::Database() const

@@ -75,6 +75,8 @@ public:
     // Goes to a record by number (1..RecordCount), the record windows
     // scrolling by the least that shows it; other numbers do nothing.
     void SetRecNo(int recNo);
+    // The memory the fetched rows take, for measuring.
+    size_t BytesHeld() const { return rows_.BytesHeld(); }
     // Record numbers are available: the rows are a fixed snapshot.
     bool IsSequenced() const { return true; }
 

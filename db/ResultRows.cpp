@@ -2,14 +2,17 @@
 
 #include "DatabaseError.h"
 
+#include <cstring>
 #include <limits>
 
 using namespace Qt::StringLiterals;
 
-ResultRows::ResultRows(std::vector<FetchedColumn> columns) : columns_(std::move(columns)), stores_(columns_.size())
+ResultRows::ResultRows(std::vector<FetchedColumn> columns) : columns_(std::move(columns))
 {
-    for (size_t i = 0; i < columns_.size(); ++i)
-        stores_[i].Kind = StorageOf(columns_[i].Type);
+    for (const FetchedColumn& column : columns_) {
+        const Storage kind = StorageOf(column.Type);
+        slots_.push_back({kind, perRow_[int(kind)]++});
+    }
 }
 
 ResultRows::Storage ResultRows::StorageOf(QMetaType type)
@@ -24,37 +27,40 @@ ResultRows::Storage ResultRows::StorageOf(QMetaType type)
     }
 }
 
-ResultRows::Store& ResultRows::Next()
+size_t ResultRows::Position(int row, const Slot& slot) const
 {
-    if (filled_ >= int(stores_.size()))
+    return size_t(row) * size_t(perRow_[int(slot.Kind)]) + size_t(slot.Index);
+}
+
+int ResultRows::NextColumn()
+{
+    if (filled_ >= ColumnCount())
         throw DatabaseError(u"A result row holds more values than the result has columns"_s);
-    Store& store = stores_[size_t(filled_++)];
-    if (size_t(rows_) / 64 >= store.Nulls.size())
-        store.Nulls.push_back(0);
-    return store;
+    return filled_++;
 }
 
 void ResultRows::AppendNull()
 {
-    Store& store = Next();
-    store.Nulls[size_t(rows_) / 64] |= uint64_t(1) << (rows_ % 64);
-    switch (store.Kind) {
-    case Storage::Integer: store.Integers.push_back(0); break;
-    case Storage::Double: store.Doubles.push_back(0); break;
-    case Storage::Text: store.Ends.push_back(uint32_t(store.Text.size())); break;
+    const int column = NextColumn();
+    const size_t bit = size_t(rows_) * size_t(ColumnCount()) + size_t(column);
+    while (nulls_.Size() <= bit / 64)
+        nulls_.Append(0);
+    nulls_.At(bit / 64) |= uint64_t(1) << (bit % 64);
+    switch (slots_[size_t(column)].Kind) {
+    case Storage::Integer: integers_.Append(0); break;
+    case Storage::Double: doubles_.Append(0); break;
+    case Storage::Text: ends_.Append(text_.End()); break;
     }
 }
 
 void ResultRows::AppendInteger(qint64 value)
 {
-    Store& store = Next();
-    switch (store.Kind) {
-    case Storage::Integer: store.Integers.push_back(value); break;
-    case Storage::Double: store.Doubles.push_back(double(value)); break;
+    switch (slots_[size_t(NextColumn())].Kind) {
+    case Storage::Integer: integers_.Append(value); break;
+    case Storage::Double: doubles_.Append(double(value)); break;
     case Storage::Text: {
         const QByteArray text = QByteArray::number(value);
-        store.Text.insert(store.Text.end(), text.begin(), text.end());
-        store.Ends.push_back(uint32_t(store.Text.size()));
+        ends_.Append(text_.Append(text.constData(), text.size()));
         break;
     }
     }
@@ -62,14 +68,12 @@ void ResultRows::AppendInteger(qint64 value)
 
 void ResultRows::AppendDouble(double value)
 {
-    Store& store = Next();
-    switch (store.Kind) {
-    case Storage::Integer: store.Integers.push_back(qint64(value)); break;
-    case Storage::Double: store.Doubles.push_back(value); break;
+    switch (slots_[size_t(NextColumn())].Kind) {
+    case Storage::Integer: integers_.Append(qint64(value)); break;
+    case Storage::Double: doubles_.Append(value); break;
     case Storage::Text: {
         const QByteArray text = QByteArray::number(value, 'g', 17);
-        store.Text.insert(store.Text.end(), text.begin(), text.end());
-        store.Ends.push_back(uint32_t(store.Text.size()));
+        ends_.Append(text_.Append(text.constData(), text.size()));
         break;
     }
     }
@@ -77,16 +81,11 @@ void ResultRows::AppendDouble(double value)
 
 void ResultRows::AppendText(const char* utf8, qsizetype bytes)
 {
-    Store& store = Next();
-    switch (store.Kind) {
-    case Storage::Integer: store.Integers.push_back(QByteArray(utf8, bytes).toLongLong()); return;
-    case Storage::Double: store.Doubles.push_back(QByteArray(utf8, bytes).toDouble()); return;
-    case Storage::Text: break;
+    switch (slots_[size_t(NextColumn())].Kind) {
+    case Storage::Integer: integers_.Append(QByteArray(utf8, bytes).toLongLong()); break;
+    case Storage::Double: doubles_.Append(QByteArray(utf8, bytes).toDouble()); break;
+    case Storage::Text: ends_.Append(text_.Append(utf8, bytes)); break;
     }
-    if (store.Text.size() + size_t(bytes) > std::numeric_limits<uint32_t>::max())
-        throw DatabaseError(u"The result's text is too large to hold"_s);
-    store.Text.insert(store.Text.end(), utf8, utf8 + bytes);
-    store.Ends.push_back(uint32_t(store.Text.size()));
 }
 
 void ResultRows::AppendText(const QString& text)
@@ -97,7 +96,7 @@ void ResultRows::AppendText(const QString& text)
 
 void ResultRows::EndRow()
 {
-    if (filled_ != int(stores_.size()))
+    if (filled_ != ColumnCount())
         throw DatabaseError(u"A result row holds fewer values than the result has columns"_s);
     filled_ = 0;
     ++rows_;
@@ -105,7 +104,8 @@ void ResultRows::EndRow()
 
 bool ResultRows::IsNull(int row, int column) const
 {
-    return (stores_[size_t(column)].Nulls[size_t(row) / 64] >> (row % 64)) & 1;
+    const size_t bit = size_t(row) * size_t(ColumnCount()) + size_t(column);
+    return bit / 64 < nulls_.Size() && (nulls_.At(bit / 64) >> (bit % 64)) & 1;
 }
 
 QVariant ResultRows::Value(int row, int column) const
@@ -115,10 +115,11 @@ QVariant ResultRows::Value(int row, int column) const
     const QMetaType type = columns_[size_t(column)].Type;
     if (IsNull(row, column))
         return QVariant(type);
-    const Store& store = stores_[size_t(column)];
-    switch (store.Kind) {
+    const Slot& slot = slots_[size_t(column)];
+    const size_t at = Position(row, slot);
+    switch (slot.Kind) {
     case Storage::Integer: {
-        const qint64 value = store.Integers[size_t(row)];
+        const qint64 value = integers_.At(at);
         switch (type.id()) {
         case QMetaType::Int: return QVariant(int(value));
         case QMetaType::UInt: return QVariant(uint(value));
@@ -126,11 +127,10 @@ QVariant ResultRows::Value(int row, int column) const
         default: return QVariant(qlonglong(value));
         }
     }
-    case Storage::Double: return QVariant(store.Doubles[size_t(row)]);
+    case Storage::Double: return QVariant(doubles_.At(at));
     case Storage::Text: break;
     }
-    const uint32_t begin = row == 0 ? 0 : store.Ends[size_t(row) - 1];
-    QVariant value(QString::fromUtf8(store.Text.data() + begin, qsizetype(store.Ends[size_t(row)] - begin)));
+    QVariant value(text_.Read(at == 0 ? 0 : ends_.At(at - 1), ends_.At(at)));
     if (type.isValid() && type.id() != QMetaType::QString)
         value.convert(type);
     return value;
@@ -138,10 +138,41 @@ QVariant ResultRows::Value(int row, int column) const
 
 size_t ResultRows::BytesHeld() const
 {
-    size_t bytes = sizeof(*this) + columns_.capacity() * sizeof(FetchedColumn) + stores_.capacity() * sizeof(Store);
-    for (const Store& store : stores_)
-        bytes += store.Integers.capacity() * sizeof(qint64) + store.Doubles.capacity() * sizeof(double)
-                 + store.Text.capacity() + store.Ends.capacity() * sizeof(uint32_t)
-                 + store.Nulls.capacity() * sizeof(uint64_t);
-    return bytes;
+    return sizeof(*this) + columns_.capacity() * sizeof(FetchedColumn) + slots_.capacity() * sizeof(Slot)
+           + text_.BytesHeld() + ends_.BytesHeld() + integers_.BytesHeld() + doubles_.BytesHeld() + nulls_.BytesHeld();
+}
+
+uint32_t ResultRows::TextBlocks::Append(const char* utf8, qsizetype bytes)
+{
+    if (bytes == 0)
+        return end_;
+    const uint64_t size = uint64_t(bytes);
+    uint64_t begin = end_;
+    // The rest of the current block, unless a long value ended there (its block is spoken for).
+    const bool fits = begin % kBlockSize != 0 && blocks_[size_t(begin / kBlockSize)]
+                      && begin % kBlockSize + size <= kBlockSize;
+    if (!fits) {
+        begin = (begin + kBlockSize - 1) / kBlockSize * kBlockSize;
+        const uint64_t spanned = (size + kBlockSize - 1) / kBlockSize;
+        if (begin + spanned * kBlockSize > std::numeric_limits<uint32_t>::max())
+            throw DatabaseError(u"The result's text is too large to hold"_s);
+        blocks_.resize(size_t(begin / kBlockSize));
+        blocks_.push_back(BlockPool::Take(size_t(size)));
+        bytesHeld_ += qMax<size_t>(size_t(size), kBlockSize);
+        // A long value's block stands for every block it spans.
+        blocks_.resize(blocks_.size() + size_t(spanned) - 1);
+    }
+    std::memcpy(blocks_[size_t(begin / kBlockSize)].get() + begin % kBlockSize, utf8, size_t(size));
+    end_ = uint32_t(begin + size);
+    return end_;
+}
+
+QString ResultRows::TextBlocks::Read(uint32_t previousEnd, uint32_t end) const
+{
+    if (end == previousEnd)
+        return QString(u""_s);
+    // Within the block the previous value ended in, or from the next block's start.
+    const bool sameBlock = previousEnd % kBlockSize != 0 && previousEnd / kBlockSize == (end - 1) / kBlockSize;
+    const uint32_t begin = sameBlock ? previousEnd : (previousEnd + kBlockSize - 1) / kBlockSize * kBlockSize;
+    return QString::fromUtf8(blocks_[begin / kBlockSize].get() + begin % kBlockSize, qsizetype(end - begin));
 }

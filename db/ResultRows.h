@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BlockPool.h"
+
 #include <QMetaType>
 #include <QString>
 #include <QVariant>
@@ -13,9 +15,10 @@ struct FetchedColumn {
     int Size = 0;    // the declared size: characters of text, digits of numbers
 };
 
-// The rows of a result, held compactly: per column, numbers in one array,
-// text as UTF-8 in one buffer with an end offset per row, and a null bit per
-// value. A value becomes a QVariant of its column's type only when read.
+// The rows of a result, held compactly and row by row: numbers in arrays,
+// the text of every value as UTF-8 one after the other in blocks, with where
+// each value ends, and a null bit per value. A value becomes a QVariant of
+// its column's type only when read. Nothing held moves as the rows grow.
 class ResultRows {
 public:
     ResultRows() = default;
@@ -40,20 +43,44 @@ public:
     size_t BytesHeld() const;
 
 private:
-    enum class Storage { Integer, Double, Text };
-    struct Store {
-        Storage Kind = Storage::Text;
-        std::vector<qint64> Integers;
-        std::vector<double> Doubles;
-        std::vector<char> Text;
-        std::vector<uint32_t> Ends;  // where each row's text ends in Text
-        std::vector<uint64_t> Nulls;  // a bit per row
+    // Text in blocks. A value lies within one block: one that does not fit
+    // the rest of the current block starts at the next block's start, and
+    // one longer than a block gets a block of its own size that stands for
+    // as many blocks as it spans. Offsets run on across blocks.
+    class TextBlocks {
+    public:
+        static constexpr uint32_t kBlockSize = uint32_t(BlockPool::kBlockSize);
+        // Stores a value; returns the offset where it ends.
+        uint32_t Append(const char* utf8, qsizetype bytes);
+        // The value that ends at `end`, the one stored before it having ended at `previousEnd`.
+        QString Read(uint32_t previousEnd, uint32_t end) const;
+        uint32_t End() const { return end_; }
+        size_t BytesHeld() const { return bytesHeld_ + blocks_.capacity() * sizeof(BlockPool::Block); }
+
+    private:
+        std::vector<BlockPool::Block> blocks_;  // by block number; null where a long value runs on
+        size_t bytesHeld_ = 0;
+        uint32_t end_ = 0;
     };
-    Store& Next();
+
+    enum class Storage { Integer, Double, Text };
+    // Where a column's values go: its kind of array and its place in a row there.
+    struct Slot {
+        Storage Kind = Storage::Text;
+        int Index = 0;
+    };
     static Storage StorageOf(QMetaType type);
+    int NextColumn();
+    size_t Position(int row, const Slot& slot) const;
 
     std::vector<FetchedColumn> columns_;
-    std::vector<Store> stores_;
+    std::vector<Slot> slots_;
+    int perRow_[3] = {0, 0, 0};  // values per row of each storage kind
+    TextBlocks text_;
+    ChunkedArray<uint32_t> ends_;  // where each text value ends
+    ChunkedArray<qint64> integers_;
+    ChunkedArray<double> doubles_;
+    ChunkedArray<uint64_t> nulls_;  // a bit per value, row by row
     int rows_ = 0;
     int filled_ = 0;  // values of the row being filled
 };

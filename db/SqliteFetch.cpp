@@ -80,26 +80,35 @@ std::vector<FetchedColumn> Describe(sqlite3_stmt* statement, bool haveRow)
 void ReadValue(sqlite3_stmt* statement, int column, ResultRows& rows)
 {
     static const char kHex[] = "0123456789ABCDEF";
-    const QMetaType type = rows.Columns()[size_t(column)].Type;
-    const int storage = sqlite3_column_type(statement, column);
-    if (storage == SQLITE_NULL) {
-        rows.AppendNull();
-    } else if (type.id() == QMetaType::Double) {
-        rows.AppendDouble(sqlite3_column_double(statement, column));
-    } else if (type.id() == QMetaType::Int || type.id() == QMetaType::UInt || type.id() == QMetaType::LongLong) {
-        rows.AppendInteger(sqlite3_column_int64(statement, column));
-    } else if (storage == SQLITE_BLOB) {
+    switch (rows.Columns()[size_t(column)].Type.id()) {
+    case QMetaType::Double:
+        if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+            return rows.AppendNull();
+        return rows.AppendDouble(sqlite3_column_double(statement, column));
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+            return rows.AppendNull();
+        return rows.AppendInteger(sqlite3_column_int64(statement, column));
+    case QMetaType::QByteArray: {
+        if (sqlite3_column_type(statement, column) != SQLITE_BLOB)
+            break;
         // A blob reads as its literal, X'…'.
         const auto* bytes = static_cast<const unsigned char*>(sqlite3_column_blob(statement, column));
         QByteArray literal("X'");
         for (int i = 0; i < sqlite3_column_bytes(statement, column); ++i)
             literal.append(kHex[bytes[i] >> 4]).append(kHex[bytes[i] & 15]);
         literal.append('\'');
-        rows.AppendText(literal.constData(), literal.size());
-    } else {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        rows.AppendText(text, sqlite3_column_bytes(statement, column));
+        return rows.AppendText(literal.constData(), literal.size());
     }
+    default: break;
+    }
+    // Text, and other types as their text; no text is a null.
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    if (!text)
+        return rows.AppendNull();
+    rows.AppendText(text, sqlite3_column_bytes(statement, column));
 }
 
 } // namespace
@@ -107,7 +116,8 @@ void ReadValue(sqlite3_stmt* statement, int column, ResultRows& rows)
 sqlite3* OpenSqliteReadOnly(const QString& path)
 {
     sqlite3* db = nullptr;
-    const int r = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    // One thread uses the connection: its calls need no locking.
+    const int r = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     if (r != SQLITE_OK) {
         sqlite3_close(db);
         throw DatabaseError(u"[SQLite]connect failed QODBC: Unable to connect"_s);

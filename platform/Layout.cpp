@@ -46,9 +46,17 @@ std::map<QString, QPointer<QObject>>& LoadedForms()
     return forms;
 }
 
-std::multimap<QString, std::pair<QString, std::function<void(QObject*)>>>& PendingReferences()
+// A reference to a component of a form not loaded yet; dropped when the form
+// that made it goes first.
+struct PendingReference {
+    QPointer<QObject> Requester;
+    QString Component;
+    std::function<void(QObject*)> Use;
+};
+
+std::multimap<QString, PendingReference>& PendingReferences()
 {
-    static std::multimap<QString, std::pair<QString, std::function<void(QObject*)>>> pending;
+    static std::multimap<QString, PendingReference> pending;
     return pending;
 }
 
@@ -171,7 +179,7 @@ void LayoutLoad::Resolve(const QString& reference, std::function<void(QObject*)>
             use(target);
         return;
     }
-    PendingReferences().emplace(formName, std::make_pair(componentName, std::move(use)));
+    PendingReferences().emplace(formName, PendingReference{form_, componentName, std::move(use)});
 }
 
 void LoadLayout(QObject* form, const QString& resourcePath)
@@ -196,8 +204,8 @@ void LoadLayout(QObject* form, const QString& resourcePath)
     LoadedForms()[form->objectName()] = form;
     auto [first, last] = PendingReferences().equal_range(form->objectName());
     for (auto it = first; it != last; ++it)
-        if (QObject* target = FindComponent(form, it->second.first))
-            it->second.second(target);
+        if (QObject* target = FindComponent(form, it->second.Component); target && it->second.Requester)
+            it->second.Use(target);
     PendingReferences().erase(form->objectName());
 
     BindEvents(form, layout.value(u"events").toObject(), form);

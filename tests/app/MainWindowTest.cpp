@@ -412,3 +412,20 @@ TEST_F(MainWindowWithoutCatalogue, StartShowsTheConnectionMessageOnceAndStaysUsa
 }
 
 } // namespace
+
+namespace {
+
+// The main window refers to the data module's connection before the data
+// module exists; a window gone by then is not handed the connection.
+TEST(FormReferences, AFormGoneBeforeItsReferenceResolvesIsLeftOut)
+{
+    auto* gone = new MainWindow;
+    delete gone;
+    QTemporaryDir dir;
+    auto* window = new MainWindow;
+    DataModule module(dir.filePath(u"vorlak"_s));
+    EXPECT_EQ(window->query->Connection(), module.connection);
+    delete window;
+}
+
+} // namespace

@@ -1,0 +1,126 @@
+// The programs as a whole:
+//   QueryProgram/<case>   vorlak-query --no-limit as a process, against
+//   SqliteShell/<case>    the sqlite3 shell printing the same statement;
+//   Find/<case>           the find dialog's search over every column of 100 000
+//                         rows for a text in the last one (rows per second);
+//   StartUp/<case>        the main window made, shown and painted, without the
+//                         first search's two-second delay, against
+//   BareStartUp/<case>    a plain window with a table view made, shown and painted.
+#include "BenchDatabases.h"
+#include "SearchWindow.h"
+
+#include "app/AboutBox.h"
+#include "app/DataGridWidget.h"
+#include "app/DataModule.h"
+#include "app/SearchSql.h"
+#include "db/Query.h"
+#include "find/GridSearch.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void RunProcess(benchmark::State& state, const QString& program, const QStringList& arguments)
+{
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(-1);
+        bytes = process.readAllStandardOutput().size();
+        if (process.exitCode() != 0) {
+            state.SkipWithError(process.readAllStandardError().constData());
+            return;
+        }
+    }
+    state.counters["output_bytes"] = double(bytes);
+}
+
+void QueryProgram(benchmark::State& state)
+{
+    RunProcess(state, QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), {u"--no-limit"_s});
+}
+
+void SqliteShell(benchmark::State& state)
+{
+    SearchCriteria criteria;
+    criteria.RowLimit = false;
+    RunProcess(state, u"sqlite3"_s, {u"-readonly"_s, CatalogueDatabase(), BuildSearchSql(criteria).Text});
+}
+
+void Find(benchmark::State& state)
+{
+    SearchWindow search;
+    search.connection.SetEmbeddedDatabase(SyntheticCatalogue(100000));
+    search.window->search();
+    Query& rows = *search.window->query;
+    DataGrid& grid = search.window->findChild<DataGridWidget*>()->Grid();
+    FindRequest request;
+    request.Text = u"合成化学品100000号"_s;
+    request.MatchKind = FindMatch::WholeField;
+    request.Flags.Set(FindFlag::AllColumns, true);
+    for (auto _ : state) {
+        rows.First();
+        grid.MoveToColumn(0);
+        if (!FindCellText(grid, request) || rows.RecNo() != rows.RecordCount())
+            state.SkipWithError("the last row was not found");
+    }
+    state.SetItemsProcessed(state.iterations() * rows.RecordCount());
+}
+
+// Shows a window and lets the events run until it has painted.
+void ShowAndPaint(QWidget& window)
+{
+    struct PaintWatch : QObject {
+        bool painted = false;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            painted |= event->type() == QEvent::Paint;
+            return false;
+        }
+    } watch;
+    window.installEventFilter(&watch);
+    window.show();
+    while (!watch.painted)
+        QApplication::processEvents();
+    window.removeEventFilter(&watch);
+}
+
+void StartUp(benchmark::State& state)
+{
+    for (auto _ : state) {
+        // The program's three forms in its order; the first search waits for its timer.
+        auto* window = new MainWindow;
+        mainWindow = window;
+        DataModule module(QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak"));
+        dataModule = &module;
+        AboutBox about;
+        aboutBox = &about;
+        ShowAndPaint(*window);
+        delete window;
+    }
+}
+
+void BareStartUp(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QMainWindow window;
+        window.setCentralWidget(new QTableView);
+        window.resize(1182, 777);
+        ShowAndPaint(window);
+    }
+}
+
+BENCHMARK(QueryProgram)->Name("QueryProgram/catalogue_no_limit")->Unit(benchmark::kMillisecond);
+BENCHMARK(SqliteShell)->Name("SqliteShell/catalogue_no_limit")->Unit(benchmark::kMillisecond);
+BENCHMARK(Find)->Name("Find/all_columns_100k")->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(StartUp)->Name("StartUp/main_window")->Unit(benchmark::kMillisecond);
+BENCHMARK(BareStartUp)->Name("BareStartUp/main_window")->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,70 @@
+// Result rows hold every value as it was given, whatever its length and
+// wherever it falls among the text blocks.
+#include "db/DatabaseError.h"
+#include "db/ResultRows.h"
+
+#include "support/QtPrint.h"
+
+#include <QDate>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(ResultRows, TextOfAnyLengthReadsBackAsWritten)
+{
+    // Lengths that end a block exactly, overrun it, span several blocks and
+    // follow a long value; empty and null in between.
+    const int block = int(BlockPool::kBlockSize);
+    const QList<int> lengths = {0, 10, block - 10, 7, block - 20, 30, 3 * block + 5, 4, block, -1, block + 1, 1, 0, 2};
+    ResultRows rows({{u"t"_s, QMetaType::fromType<QString>(), 255}, {u"n"_s, QMetaType::fromType<int>(), 10}});
+    QStringList written;
+    for (int i = 0; i < lengths.size(); ++i) {
+        const QString text = lengths[i] < 0 ? QString() : QString(lengths[i], QChar(u'a' + i % 26));
+        if (lengths[i] < 0)
+            rows.AppendNull();
+        else
+            rows.AppendText(text);
+        rows.AppendInteger(i);
+        rows.EndRow();
+        written << text;
+    }
+    ASSERT_EQ(rows.RowCount(), lengths.size());
+    for (int i = 0; i < lengths.size(); ++i) {
+        EXPECT_EQ(rows.IsNull(i, 0), lengths[i] < 0) << i;
+        EXPECT_EQ(rows.Value(i, 0).toString(), written[i]) << i;
+        EXPECT_EQ(rows.Value(i, 1), QVariant(i));
+    }
+    EXPECT_TRUE(rows.Value(9, 0).isNull());
+    EXPECT_FALSE(rows.Value(0, 0).isNull());  // empty, not null
+}
+
+TEST(ResultRows, ValuesReadAsTheirColumnsType)
+{
+    ResultRows rows({{u"i"_s, QMetaType::fromType<int>(), 10},
+                     {u"l"_s, QMetaType::fromType<qlonglong>(), 20},
+                     {u"d"_s, QMetaType::fromType<double>(), 54},
+                     {u"s"_s, QMetaType::fromType<short>(), 6},
+                     {u"day"_s, QMetaType::fromType<QDate>(), 10},
+                     {u"c"_s, QMetaType::fromType<QString>(), 20}});
+    rows.AppendInteger(7);
+    rows.AppendInteger(5000000000);
+    rows.AppendDouble(2.5);
+    rows.AppendText(u"12"_s);
+    rows.AppendText(u"2020-01-02"_s);
+    rows.AppendText(u"甲醇"_s);
+    rows.EndRow();
+    EXPECT_EQ(rows.Value(0, 0), QVariant(7));
+    EXPECT_EQ(rows.Value(0, 1), QVariant(qlonglong(5000000000)));
+    EXPECT_EQ(rows.Value(0, 2), QVariant(2.5));
+    EXPECT_EQ(rows.Value(0, 3), QVariant(short(12)));
+    EXPECT_EQ(rows.Value(0, 4), QVariant(QDate(2020, 1, 2)));
+    EXPECT_EQ(rows.Value(0, 5), QVariant(u"甲醇"_s));
+
+    // A row must hold one value per column, no more and no fewer.
+    rows.AppendInteger(1);
+    EXPECT_THROW(rows.EndRow(), DatabaseError);
+}
+
+} // namespace
