@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test fuzz bench clean
 
 all: build
 
@@ -25,6 +25,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# The long run of the criteria fuzz test, on both catalogues.
+fuzz: build
+	cd $(BUILD) && VORLAK_FUZZ_COUNT=10000 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -R CriteriaFuzz
 
 bench: deps
 	cmake -S . -B $(BUILD) -G Ninja -DVORLAK_BENCH=ON $(CMAKE_FLAGS)

@@ -5,7 +5,10 @@
 #include "RowsFile.h"
 #include "ToolMain.h"
 
+#include "db/OdbcDataSources.h"
+#include "db/DatabaseError.h"
 #include "db/OdbcSession.h"
+#include "db/OdbcStatement.h"
 #include "db/SqlLiteral.h"
 #include "platform/Errors.h"
 
@@ -14,16 +17,18 @@
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
-#include <QSqlQuery>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-void Exec(QSqlQuery& query, const QString& statement)
+void Exec(void* connection, const QString& statement)
 {
-    if (!query.exec(statement))
-        throw Exception(statement.left(80) + u"...: "_s + query.lastError().text());
+    try {
+        RunOdbcStatement(connection, statement);
+    } catch (const DatabaseError& error) {
+        throw Exception(statement.left(80) + u"...: "_s + error.Message());
+    }
 }
 
 QStringList TableNames(const QStringList& statements)
@@ -37,6 +42,15 @@ QStringList TableNames(const QStringList& statements)
     return names;
 }
 
+// On SQLite the text columns compare without regard to the case of ASCII
+// letters, as a catalogue server's case-insensitive collation compares them:
+// an exact name then finds what it finds there.
+QString ForSqlite(QString statement)
+{
+    static const QRegularExpression textType(u"\\b(VARCHAR\\(\\d+\\)|TEXT\\b)"_s, QRegularExpression::CaseInsensitiveOption);
+    return statement.replace(textType, u"\\1 COLLATE NOCASE"_s);
+}
+
 QString SqlValue(const RowValue& value)
 {
     return value ? u'\'' + SqlQuotedText(*value) + u'\'' : u"NULL"_s;
@@ -44,7 +58,7 @@ QString SqlValue(const RowValue& value)
 
 // Plain INSERT statements of many rows each: the ODBC drivers differ in how
 // they take bound parameters, never in how they read a literal.
-void LoadTable(QSqlQuery& query, const QString& table, const RowsTable& rows)
+void LoadTable(void* connection, const QString& table, const RowsTable& rows)
 {
     constexpr int kRowsPerStatement = 200;
     const QString head = u"INSERT INTO %1 (%2) VALUES "_s.arg(table, rows.Columns.join(u", "_s));
@@ -56,7 +70,7 @@ void LoadTable(QSqlQuery& query, const QString& table, const RowsTable& rows)
                 values.append(SqlValue(value));
             tuples.append(u'(' + values.join(u", "_s) + u')');
         }
-        Exec(query, head + tuples.join(u",\n"_s));
+        Exec(connection, head + tuples.join(u",\n"_s));
     }
 }
 
@@ -72,16 +86,15 @@ void Load(const QString& connectionString, const QString& schemaPath, const QStr
     if (!db.open())
         throw Exception(db.lastError().text());
 
-    if (!PrepareOdbcSession(db))
-        throw Exception(db.lastError().text());
-
-    QSqlQuery query(db);
+    PrepareOdbcSession(db);
+    void* connection = OdbcConnectionHandle(db);
+    const bool sqlite = OdbcDbmsName(connection).contains(u"SQLite"_s, Qt::CaseInsensitive);
     for (const QString& statement : statements)
-        Exec(query, statement);
+        Exec(connection, sqlite ? ForSqlite(statement) : statement);
     for (const QString& table : TableNames(statements)) {
         const QString path = QDir(rowsDir).filePath(table + u".tsv"_s);
         if (QFileInfo::exists(path))
-            LoadTable(query, table, ReadRowsFile(path));
+            LoadTable(connection, table, ReadRowsFile(path));
     }
 }
 

@@ -74,10 +74,11 @@ void Connection::OpenDataSource(const QString& odbcConnectionString)
         db.close();
         throw DatabaseError(message);
     }
-    if (!PrepareOdbcSession(db)) {
-        const QString message = WithoutPassword(db.lastError().text());
+    try {
+        PrepareOdbcSession(db);
+    } catch (const DatabaseError& error) {
         db.close();
-        throw DatabaseError(message);
+        throw DatabaseError(WithoutPassword(error.Message()));
     }
 }
 

@@ -1,19 +1,24 @@
 #include "OdbcSession.h"
 
 #include "OdbcDataSources.h"
+#include "OdbcStatement.h"
 
 #include <QSqlDriver>
-#include <QSqlQuery>
+#include <QVariant>
 
 using namespace Qt::StringLiterals;
 
-bool PrepareOdbcSession(QSqlDatabase& db)
+void* OdbcConnectionHandle(const QSqlDatabase& db)
 {
-    const QString dbms = OdbcDbmsName(db.driver()->handle().value<void*>());
+    return db.driver()->handle().value<void*>();
+}
+
+void PrepareOdbcSession(const QSqlDatabase& db)
+{
+    const QString dbms = OdbcDbmsName(OdbcConnectionHandle(db));
     const bool mysqlFamily = dbms.contains(u"MariaDB"_s, Qt::CaseInsensitive)
                              || dbms.contains(u"MySQL"_s, Qt::CaseInsensitive);
-    if (!mysqlFamily)
-        return true;
-    QSqlQuery set(db);
-    return set.exec(u"SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')"_s);
+    if (mysqlFamily)
+        RunOdbcStatement(OdbcConnectionHandle(db),
+                         u"SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')"_s);
 }

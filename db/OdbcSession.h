@@ -2,7 +2,10 @@
 
 #include <QSqlDatabase>
 
+// The ODBC connection handle of an open Qt connection.
+void* OdbcConnectionHandle(const QSqlDatabase& db);
+
 // Settles an open ODBC session so that every server reads statement text
 // alike: on MariaDB and MySQL a backslash is then an ordinary character inside
-// a literal. Returns false, with the database's error, when the server refuses.
-bool PrepareOdbcSession(QSqlDatabase& db);
+// a literal. Raises DatabaseError when the server refuses.
+void PrepareOdbcSession(const QSqlDatabase& db);

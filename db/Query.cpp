@@ -3,14 +3,10 @@
 #include "Connection.h"
 #include "DataSource.h"
 #include "DatabaseError.h"
-#include "OdbcFetch.h"
+#include "OdbcSession.h"
+#include "OdbcStatement.h"
 #include "SqliteFetch.h"
 
-#include <QSqlError>
-#include <QSqlField>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QSqlResult>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -74,11 +70,7 @@ ResultRows Query::Fetch(const QString& statement) const
 {
     if (sqlite3* embedded = connection_->EmbeddedHandle())
         return FetchAllSqliteRows(embedded, statement);
-    QSqlQuery query(connection_->Database());
-    query.setForwardOnly(true);
-    if (!query.exec(statement))
-        throw DatabaseError(query.lastError().text().trimmed());
-    return FetchAllOdbcRows(query.result()->handle().value<void*>(), query.record());
+    return RunOdbcStatement(OdbcConnectionHandle(connection_->Database()), statement);
 }
 
 void Query::Close()

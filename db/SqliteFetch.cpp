@@ -1,6 +1,7 @@
 #include "SqliteFetch.h"
 
 #include "DatabaseError.h"
+#include "SqliteLike.h"
 
 #include <QDateTime>
 #include <memory>
@@ -122,6 +123,7 @@ sqlite3* OpenSqliteReadOnly(const QString& path)
         sqlite3_close(db);
         throw DatabaseError(u"[SQLite]connect failed QODBC: Unable to connect"_s);
     }
+    UseServerLikeRules(db);
     return db;
 }
 

@@ -2,11 +2,9 @@
 // same file gives through the ODBC driver: the same fields, described alike,
 // the same values of the same types, the same error texts.
 #include "app/SearchSql.h"
-#include "db/Connection.h"
-#include "db/DatabaseError.h"
-#include "db/Query.h"
 
 #include "support/QtPrint.h"
+#include "support/QueryOutcome.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -33,32 +31,17 @@ protected:
         odbc_.SetConnectionString(u"Data Source=through-odbc"_s);
     }
 
-    // Every field's description and every value, or the error text.
+    // Every field's description and every value with its type, or the error text.
     static QStringList Result(Connection& connection, const QString& statement)
     {
-        Query query;
-        query.SetConnection(&connection);
-        query.SQL().append(statement);
-        try {
-            query.Open();
-        } catch (const DatabaseError& error) {
-            return {u"error "_s + error.Message()};
-        }
-        QStringList lines;
-        for (int i = 0; i < query.FieldCount(); ++i) {
-            const Field& field = query.FieldAt(i);
-            lines << u"%1 type %2 size %3 width %4 align %5"_s.arg(field.FieldName())
-                         .arg(int(field.DataType()))
-                         .arg(field.Size())
-                         .arg(field.DisplayWidth())
-                         .arg(int(field.Alignment()));
-        }
-        for (query.First(); !query.Eof(); query.Next()) {
+        const QueryOutcome outcome = RunQuery(connection, statement);
+        if (!outcome.Error.isEmpty())
+            return {u"error "_s + outcome.Error};
+        QStringList lines = outcome.Fields;
+        for (const QVariantList& row : outcome.Rows) {
             QStringList values;
-            for (int i = 0; i < query.FieldCount(); ++i) {
-                const QVariant value = query.FieldAt(i).Value();
+            for (const QVariant& value : row)
                 values << (value.isNull() ? u"null "_s : QString()) + value.metaType().name() + u' ' + value.toString();
-            }
             lines << values.join(u'\t');
         }
         return lines;

@@ -65,6 +65,17 @@ expect() {  # expect X Y COLOUR WHAT
   [[ "$got" == "$3" ]] || fail "$4: at $1,$2 $got, not $3"
 }
 
+expect_soon() {  # expect_soon X Y COLOUR WHAT: the same, given up to 5 seconds to come true
+  local got
+  for _ in $(seq 1 25); do
+    shoot
+    got=$(pixel "$1" "$2")
+    [[ "$got" == "$3" ]] && return 0
+    sleep 0.2
+  done
+  fail "$4: at $1,$2 $got, not $3"
+}
+
 area() {  # area NAME X Y W H: a part of the grid's client area in screenshot NAME, as pixels
   convert "$work/$1.png" -crop "$4x$5+$((gx + $2))+$((gy + $3))" +repage rgb:-
 }

@@ -1,8 +1,9 @@
-#include "OdbcFetch.h"
+#include "OdbcStatement.h"
 
 #include "DatabaseError.h"
 
-#include <QSqlField>
+#include <QDateTime>
+#include <memory>
 #include <type_traits>
 #include <sql.h>
 #include <sqlext.h>
@@ -94,23 +95,91 @@ void ReadValue(SQLHSTMT statement, SQLUSMALLINT column, QMetaType type, ResultRo
     }
 }
 
+// A column's name, the type its values read as and its size, as Qt's ODBC
+// driver describes them.
+FetchedColumn DescribeColumn(SQLHSTMT statement, SQLUSMALLINT column)
+{
+    SQLWCHAR name[256] = {};
+    SQLSMALLINT nameLength = 0, sqlType = 0, scale = 0, nullable = 0;
+    SQLULEN size = 0;
+    if (!SQL_SUCCEEDED(SQLDescribeColW(statement, column, name, SQLSMALLINT(std::size(name)), &nameLength, &sqlType,
+                                       &size, &scale, &nullable)))
+        throw DatabaseError(Diagnostics(statement));
+    // The name up to its terminator: some drivers report its length wrongly.
+    name[std::size(name) - 1] = 0;
+    qsizetype length = 0;
+    while (name[length] != 0)
+        ++length;
+    SQLLEN isUnsigned = SQL_FALSE;
+    SQLColAttributeW(statement, column, SQL_DESC_UNSIGNED, nullptr, 0, nullptr, &isUnsigned);
+    const bool unsignedType = isUnsigned == SQL_TRUE;
+    QMetaType type;
+    switch (sqlType) {
+    case SQL_DECIMAL:
+    case SQL_NUMERIC:
+    case SQL_REAL:
+    case SQL_FLOAT:
+    case SQL_DOUBLE: type = QMetaType::fromType<double>(); break;
+    case SQL_SMALLINT: type = unsignedType ? QMetaType::fromType<ushort>() : QMetaType::fromType<short>(); break;
+    case SQL_INTEGER:
+    case SQL_BIT: type = unsignedType ? QMetaType::fromType<uint>() : QMetaType::fromType<int>(); break;
+    case SQL_TINYINT: type = QMetaType::fromType<uint>(); break;
+    case SQL_BIGINT: type = unsignedType ? QMetaType::fromType<qulonglong>() : QMetaType::fromType<qlonglong>(); break;
+    case SQL_BINARY:
+    case SQL_VARBINARY:
+    case SQL_LONGVARBINARY: type = QMetaType::fromType<QByteArray>(); break;
+    case SQL_DATE:
+    case SQL_TYPE_DATE: type = QMetaType::fromType<QDate>(); break;
+    case SQL_TIME:
+    case SQL_TYPE_TIME: type = QMetaType::fromType<QTime>(); break;
+    case SQL_TIMESTAMP:
+    case SQL_TYPE_TIMESTAMP: type = QMetaType::fromType<QDateTime>(); break;
+    case SQL_WCHAR:
+    case SQL_WVARCHAR:
+    case SQL_WLONGVARCHAR:
+    case SQL_CHAR:
+    case SQL_VARCHAR:
+    case SQL_GUID:
+    case SQL_LONGVARCHAR: type = QMetaType::fromType<QString>(); break;
+    default: type = QMetaType::fromType<QByteArray>(); break;
+    }
+    return {QString::fromUtf16(reinterpret_cast<const char16_t*>(name), length), type, int(size)};
+}
+
 } // namespace
 
-ResultRows FetchAllOdbcRows(void* statementHandle, const QSqlRecord& record)
+ResultRows RunOdbcStatement(void* connectionHandle, const QString& statementText)
 {
-    const auto statement = static_cast<SQLHSTMT>(statementHandle);
+    SQLHSTMT raw = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(connectionHandle), &raw)))
+        throw DatabaseError(u"QODBC: Unable to allocate statement"_s);
+    const std::unique_ptr<void, void (*)(void*)> owner(raw, [](void* s) { SQLFreeHandle(SQL_HANDLE_STMT, s); });
+    const SQLHSTMT statement = raw;
+
+    // Handed over null-terminated: a driver told the length may read past it.
+    const auto* units = reinterpret_cast<const SQLWCHAR*>(statementText.utf16());
+    std::vector<SQLWCHAR> text(units, units + statementText.size());
+    text.push_back(0);
+    const SQLRETURN executed = SQLExecDirectW(statement, text.data(), SQL_NTS);
+    if (executed != SQL_NO_DATA && !SQL_SUCCEEDED(executed))
+        throw DatabaseError(Diagnostics(statement) + u" QODBC: Unable to execute statement"_s);
+
+    SQLSMALLINT columnCount = 0;
+    SQLNumResultCols(statement, &columnCount);
     std::vector<FetchedColumn> columns;
-    for (int i = 0; i < record.count(); ++i)
-        columns.push_back({record.field(i).name(), record.field(i).metaType(), record.field(i).length()});
+    for (SQLUSMALLINT i = 1; i <= columnCount; ++i)
+        columns.push_back(DescribeColumn(statement, i));
     ResultRows rows(std::move(columns));
+    if (columnCount == 0)
+        return rows;
     for (;;) {
         const SQLRETURN r = SQLFetch(statement);
         if (r == SQL_NO_DATA)
             break;
         if (!SQL_SUCCEEDED(r))
             throw DatabaseError(Diagnostics(statement));
-        for (int i = 0; i < record.count(); ++i)
-            ReadValue(statement, SQLUSMALLINT(i + 1), record.field(i).metaType(), rows);
+        for (int i = 0; i < columnCount; ++i)
+            ReadValue(statement, SQLUSMALLINT(i + 1), rows.Columns()[size_t(i)].Type, rows);
         rows.EndRow();
     }
     return rows;
