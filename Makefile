@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test fuzz bench clean
+.PHONY: all deps build run test fuzz sanitize bench clean
 
 all: build
 
@@ -29,6 +29,17 @@ test: build
 # The long run of the criteria fuzz test, on both catalogues.
 fuzz: build
 	cd $(BUILD) && VORLAK_FUZZ_COUNT=10000 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -R CriteriaFuzz
+
+# The tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in a folder of their own; the X server and valgrind tests stay out.
+SANITIZE_BUILD ?= build-sanitize
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DVORLAK_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_BUILD)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j2 -E '^(window-smoke|grid-input|grid-goes-memcheck)$$'
 
 bench: deps
 	cmake -S . -B $(BUILD) -G Ninja -DVORLAK_BENCH=ON $(CMAKE_FLAGS)

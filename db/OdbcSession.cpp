@@ -4,6 +4,8 @@
 #include "OdbcStatement.h"
 
 #include <QSqlDriver>
+#include <sql.h>
+#include <sqlext.h>
 #include <QVariant>
 
 using namespace Qt::StringLiterals;
@@ -21,4 +23,11 @@ void PrepareOdbcSession(const QSqlDatabase& db)
     if (mysqlFamily)
         RunOdbcStatement(OdbcConnectionHandle(db),
                          u"SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')"_s);
+}
+
+bool OdbcConnectionDead(const QSqlDatabase& db)
+{
+    SQLUINTEGER dead = SQL_CD_FALSE;
+    const SQLRETURN r = SQLGetConnectAttr(SQLHDBC(OdbcConnectionHandle(db)), SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr);
+    return SQL_SUCCEEDED(r) && dead == SQL_CD_TRUE;
 }

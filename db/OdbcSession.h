@@ -9,3 +9,7 @@ void* OdbcConnectionHandle(const QSqlDatabase& db);
 // alike: on MariaDB and MySQL a backslash is then an ordinary character inside
 // a literal. Raises DatabaseError when the server refuses.
 void PrepareOdbcSession(const QSqlDatabase& db);
+
+// Whether the driver finds the session's server gone (a lost link, a server
+// stopped since the session began).
+bool OdbcConnectionDead(const QSqlDatabase& db);

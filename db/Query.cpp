@@ -70,7 +70,15 @@ ResultRows Query::Fetch(const QString& statement) const
 {
     if (sqlite3* embedded = connection_->EmbeddedHandle())
         return FetchAllSqliteRows(embedded, statement);
-    return RunOdbcStatement(OdbcConnectionHandle(connection_->Database()), statement);
+    const QSqlDatabase db = connection_->Database();
+    try {
+        return RunOdbcStatement(OdbcConnectionHandle(db), statement);
+    } catch (const DatabaseError&) {
+        // A server lost since the connection opened: the next search connects again.
+        if (OdbcConnectionDead(db))
+            connection_->Close();
+        throw;
+    }
 }
 
 void Query::Close()

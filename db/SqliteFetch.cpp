@@ -11,10 +11,30 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// SQLite's last error on the connection and its code.
+QString SqliteMessage(sqlite3* db)
+{
+    return u"%1 (%2)"_s.arg(QString::fromUtf8(sqlite3_errmsg(db))).arg(sqlite3_errcode(db));
+}
+
 QString StatementError(sqlite3* db)
 {
-    return u"[SQLite]%1 (%2) QODBC: Unable to execute statement"_s.arg(QString::fromUtf8(sqlite3_errmsg(db)))
-        .arg(sqlite3_errcode(db));
+    return u"[SQLite]%1 QODBC: Unable to execute statement"_s.arg(SqliteMessage(db));
+}
+
+// Why an open database cannot serve searches: it cannot be read, or it holds
+// no tables. Empty when it can.
+QString UnusableDatabase(sqlite3* db)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table'", -1, &raw, nullptr) != SQLITE_OK)
+        return SqliteMessage(db);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    if (sqlite3_step(statement.get()) != SQLITE_ROW)
+        return SqliteMessage(db);
+    if (sqlite3_column_int(statement.get(), 0) == 0)
+        return u"the file holds no tables"_s;
+    return QString();
 }
 
 // The type and size the ODBC driver gives a column of that declared type.
@@ -122,6 +142,13 @@ sqlite3* OpenSqliteReadOnly(const QString& path)
     if (r != SQLITE_OK) {
         sqlite3_close(db);
         throw DatabaseError(u"[SQLite]connect failed QODBC: Unable to connect"_s);
+    }
+    // SQLite reads the file only when asked: a damaged, foreign or empty file
+    // is refused here, where a missing one is, not at the first search.
+    const QString unusable = UnusableDatabase(db);
+    if (!unusable.isEmpty()) {
+        sqlite3_close(db);
+        throw DatabaseError(u"[SQLite]%1 QODBC: Unable to connect"_s.arg(unusable));
     }
     UseServerLikeRules(db);
     return db;

@@ -4,9 +4,9 @@
 
 #include "support/TestFiles.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include "support/QtPrint.h"
 
 #include <gtest/gtest.h>
@@ -36,13 +36,6 @@ protected:
         query_.SQL().clear();
         query_.SQL().append(statement);
         query_.Open();
-    }
-
-    QByteArray FileHash(const QString& path)
-    {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
     }
 
     QTemporaryDir dir_;
@@ -78,6 +71,52 @@ TEST_F(CatalogueConnection, AMissingCatalogueIsAnErrorAndCreatesNothing)
     EXPECT_THROW(connection_.Open(), DatabaseError);
     EXPECT_FALSE(connection_.Connected());
     EXPECT_FALSE(QFile::exists(databasePath_));
+}
+
+// A damaged, foreign or empty catalogue file is refused when the connection
+// opens, as a missing one is, and stays as it was.
+TEST_F(CatalogueConnection, ADamagedCatalogueIsRefusedAtConnectingAndStaysAsItWas)
+{
+    QFile original(databasePath_);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray catalogue = original.readAll();
+    original.close();
+    const QString noTablesPath = dir_.filePath(u"no-tables.db"_s);
+    ASSERT_EQ(std::system(("sqlite3 '" + noTablesPath.toStdString() + "' 'CREATE TABLE t (x); DROP TABLE t;'").c_str()), 0);
+    QFile noTables(noTablesPath);
+    ASSERT_TRUE(noTables.open(QIODevice::ReadOnly));
+
+    const QString kNoTables = u"[SQLite]the file holds no tables QODBC: Unable to connect"_s;
+    const QString kNotADatabase = u"[SQLite]file is not a database (26) QODBC: Unable to connect"_s;
+    const QString kMalformed = u"[SQLite]database disk image is malformed (11) QODBC: Unable to connect"_s;
+    const struct {
+        const char* name;
+        QByteArray contents;
+        QString error;
+    } cases[] = {
+        {"empty", QByteArray(), kNoTables},
+        {"no tables", noTables.readAll(), kNoTables},
+        {"text", QByteArray("[vorlak]\nDriver=SQLite3\n"), kNotADatabase},
+        {"binary", QByteArray(8192, '\xA5'), kNotADatabase},
+        {"cut in the header", catalogue.left(60), kMalformed},
+        {"cut in half", catalogue.left(catalogue.size() / 2), kMalformed},
+    };
+    for (const auto& damaged : cases) {
+        SCOPED_TRACE(damaged.name);
+        QFile file(databasePath_);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damaged.contents);
+        file.close();
+        const QByteArray before = FileHash(databasePath_);
+        try {
+            connection_.Open();
+            ADD_FAILURE() << "the connection opened";
+        } catch (const DatabaseError& error) {
+            EXPECT_EQ(error.Message(), damaged.error);
+        }
+        EXPECT_FALSE(connection_.Connected());
+        EXPECT_EQ(FileHash(databasePath_), before);
+    }
 }
 
 TEST_F(CatalogueConnection, ADefinedDataSourceIsUsedInsteadOfTheEmbeddedFile)

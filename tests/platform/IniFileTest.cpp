@@ -2,6 +2,8 @@
 
 #include "support/TestFiles.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include "support/QtPrint.h"
 
@@ -54,6 +56,39 @@ TEST_F(IniFile, ValuesAreCutToTheBuffer)
     EXPECT_EQ(Read(u"[HTTP]\nMsdsURL="_s + longValue + u'\n').size(), 2047);
     EXPECT_EQ(Read(u"[HTTP]\nMsdsURL=abcdef\n"_s, u"d"_s, 4), u"abc"_s);
     EXPECT_EQ(Read(u"[X]\n"_s, u"abcdef"_s, 4), u"abc"_s);
+}
+
+// Whatever the file holds, the key's value or the default comes back.
+TEST_F(IniFile, DamagedOrOddFilesGiveTheValueOrTheDefault)
+{
+    QByteArray binary;
+    for (int i = 0; i < 65536; ++i)
+        binary.append(char((i * 7919) >> 3));
+    const QString megabyteLine(1 << 20, u'x');
+    const struct {
+        const char* name;
+        QByteArray contents;
+        QString expected;
+    } cases[] = {
+        {"binary", binary, u"default"_s},
+        {"binary before the section", binary + "\n[HTTP]\nMsdsURL=http://after/\n", u"http://after/"_s},
+        {"a 1 MB line", ("[HTTP]\n" + megabyteLine + "\nMsdsURL=http://x/\n").toUtf8(), u"http://x/"_s},
+        {"a 1 MB section name", ("[" + megabyteLine + "]\nMsdsURL=http://x/\n").toUtf8(), u"default"_s},
+        {"CRLF and a BOM", "\xEF\xBB\xBF[HTTP]\r\nMsdsURL=http://crlf/\r\n", u"http://crlf/"_s},
+        {"no section", "MsdsURL=http://nosection/\n", u"default"_s},
+        {"duplicate keys", "[HTTP]\nMsdsURL=http://first/\nMsdsURL=http://second/\n", u"http://first/"_s},
+    };
+    for (const auto& odd : cases) {
+        SCOPED_TRACE(odd.name);
+        QFile file(path_);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(odd.contents);
+        file.close();
+        EXPECT_EQ(ReadIniString(path_, u"HTTP"_s, u"MsdsURL"_s, u"default"_s, 2048), odd.expected);
+    }
+    // A folder where the file should be.
+    EXPECT_TRUE(QDir(dir_.path()).mkdir(u"Folder.Ini"_s));
+    EXPECT_EQ(ReadIniString(dir_.filePath(u"Folder.Ini"_s), u"HTTP"_s, u"MsdsURL"_s, u"d"_s, 2048), u"d"_s);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,4 +30,11 @@ void UseOdbcIni(const QString& folder, const QString& text)
     const QString path = folder + u"/odbc.ini"_s;
     WriteTextFile(path, text);
     setenv("ODBCINI", QFile::encodeName(path).constData(), 1);
+}
+
+QByteArray FileHash(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
