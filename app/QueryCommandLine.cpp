@@ -21,7 +21,8 @@ QString QueryUsage()
 {
     return u"usage: vorlak-query [--name T] [--alias T] [--cas T] [--eng T] [--exact]\n"
            u"                    [--batch N] [--hazard N] [--hazard-text T] [--precursor N]\n"
-           u"                    [--index-no T] [--no-limit] [--sql]\n"_s;
+           u"                    [--index-no T] [--no-limit] [--sql]\n"
+           u"       vorlak-query --check FILE   (one chemical per line; - reads standard input)\n"_s;
 }
 
 QueryCommand ParseQueryCommandLine(const QStringList& arguments)
@@ -62,6 +63,13 @@ QueryCommand ParseQueryCommandLine(const QStringList& arguments)
             c.RowLimit = false;
         else if (option == u"--sql")
             command.PrintSqlOnly = true;
+        else if (option == u"--check") {
+            command.CheckFile = value();
+            if (command.CheckFile.isEmpty())
+                throw Exception(u"--check needs a file name, or - for standard input"_s);
+            if (arguments.size() != 2)
+                throw Exception(u"--check takes no other arguments"_s);
+        }
         else
             throw Exception(u"unknown argument \""_s + option + u'"');
     }

@@ -9,6 +9,8 @@
 struct QueryCommand {
     SearchCriteria Criteria;
     bool PrintSqlOnly = false;
+    // --check: the inventory file to check ("-": standard input), instead of a search.
+    QString CheckFile;
 };
 
 // Parses the arguments (without the program name). Raises Exception with a

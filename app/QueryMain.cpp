@@ -3,11 +3,15 @@
 #include "QueryCommandLine.h"
 #include "ResultColumns.h"
 #include "SearchSql.h"
+#include "InventoryCheck.h"
+#include "TabSeparated.h"
 
 #include "db/DatabaseError.h"
 #include "db/Query.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <optional>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -22,12 +26,22 @@ void Print(FILE* stream, const QString& text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
-// A value on one line of tab-separated output.
-QString Cell(QString text)
+// The text of an inventory file, or standard input for "-"; empty with a
+// message when it cannot be read.
+std::optional<QString> ReadInventory(const QString& path)
 {
-    for (QChar& ch : text)
-        if (ch == u'\t' || ch == u'\n' || ch == u'\r')
-            ch = u' ';
+    QFile file(path);
+    const bool opened = path == u"-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+    QByteArray bytes;
+    if (opened)
+        bytes = file.readAll();
+    if (!opened || file.error() != QFileDevice::NoError) {
+        Print(stderr, u"cannot read \""_s + path + u"\": "_s + file.errorString() + u'\n');
+        return std::nullopt;
+    }
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
     return text;
 }
 
@@ -43,7 +57,7 @@ QString ResultTable(Query& query)
     for (query.First(); !query.Eof(); query.Next()) {
         QStringList cells;
         for (Field* field : fields)
-            cells.append(Cell(field->DisplayText()));
+            cells.append(TabSeparatedCell(field->DisplayText()));
         out += cells.join(u'\t') + u'\n';
     }
     out += u"共"_s + QString::number(query.RecordCount()) + u"条\n"_s;
@@ -64,12 +78,16 @@ int main(int argc, char* argv[])
         return kBadArguments;
     }
 
+    std::optional<QString> inventory;
+    if (!command.CheckFile.isEmpty() && !(inventory = ReadInventory(command.CheckFile)))
+        return kBadArguments;
+
     const SearchStatement statement = BuildSearchSql(command.Criteria);
     if (command.PrintSqlOnly) {
         Print(stdout, statement.Text + u'\n');
         return kOk;
     }
-    if (statement.IndexNoRejected)
+    if (statement.IndexNoRejected && !inventory)
         Print(stderr, u"序号必须是数字\n"_s);
 
     DataModule module(QCoreApplication::applicationFilePath());
@@ -83,10 +101,13 @@ int main(int argc, char* argv[])
 
     Query query;
     query.SetConnection(module.connection);
-    query.SQL().append(statement.Text);
+    query.SQL().append(inventory ? InventoryCatalogueSql() : statement.Text);
     try {
         query.Open();
-        Print(stdout, ResultTable(query));
+        if (inventory)
+            Print(stdout, InventoryReport(InventoryIndex(ReadCatalogueEntries(query)), *inventory));
+        else
+            Print(stdout, ResultTable(query));
     } catch (const Exception& error) {
         Print(stderr, error.Message() + u'\n');
         return kStatementRefused;

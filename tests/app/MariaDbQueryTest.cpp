@@ -1,6 +1,8 @@
 // The same searches against a catalogue server holding the same rows: a
 // private MariaDB on a socket, reached through the data source `vorlak`.
+#include "support/Inventory.h"
 #include "support/QueryProgram.h"
+#include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 #include "support/QtPrint.h"
@@ -59,6 +61,17 @@ TEST_F(MariaDbQuery, QuotesAndBackslashesAreLiteralText)
     ExpectSameAsEmbedded({u"--alias"_s, u"4,4'-二氨基二苯基甲烷"_s});
     ExpectSameAsEmbedded({u"--cas"_s, u"x\\' OR 1=1 -- "_s});
     ExpectSameAsEmbedded({u"--name"_s, u"\\"_s});
+}
+
+TEST_F(MariaDbQuery, AnInventoryChecksTheSameOnBothCatalogues)
+{
+    WriteTextFile(dir_.filePath(u"inventory.txt"_s), kMixedInventory);
+    const QStringList check{u"--check"_s, dir_.filePath(u"inventory.txt"_s)};
+    const ProgramResult server = Run(check, kServer);
+    const ProgramResult embedded = Run(check, QString());
+    EXPECT_EQ(server.ExitCode, 0) << server.Err.toStdString();
+    EXPECT_EQ(server.Out, embedded.Out);
+    EXPECT_TRUE(server.Out.contains(u"共12项"_s));
 }
 
 } // namespace

@@ -1,0 +1,241 @@
+#include "InventoryCheck.h"
+
+#include "TabSeparated.h"
+
+#include "db/Query.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Full-width ASCII forms and the ideographic space as their ASCII selves.
+QString FoldWidth(const QString& text)
+{
+    QString folded = text;
+    for (QChar& ch : folded) {
+        if (ch.unicode() >= 0xFF01 && ch.unicode() <= 0xFF5E)
+            ch = QChar(ch.unicode() - 0xFEE0);
+        else if (ch.unicode() == 0x3000)
+            ch = u' ';
+    }
+    return folded.trimmed();
+}
+
+// A name without the qualifier in brackets the catalogue gives some names:
+// 硝酸铵 of 硝酸铵[含可燃物＞0.2%,…]. Empty when the name has none.
+QString WithoutQualifier(const QString& foldedName)
+{
+    const qsizetype open = foldedName.indexOf(u'[');
+    if (open <= 0 || !foldedName.endsWith(u']'))
+        return QString();
+    return foldedName.left(open).trimmed();
+}
+
+QString EnglishKey(const QString& text)
+{
+    return FoldWidth(text).toCaseFolded();
+}
+
+bool IsDash(QChar ch)
+{
+    const char16_t c = ch.unicode();
+    return c == u'-' || (c >= 0x2010 && c <= 0x2015) || c == 0x2212 || c == 0xFE63;
+}
+
+const QString& KindText(MatchKind kind)
+{
+    static const QString texts[] = {u"CAS"_s, u"品名"_s, u"别名"_s, u"英文名"_s, u"未列入"_s, u"CAS号无效"_s};
+    return texts[int(kind)];
+}
+
+const QString& DrugClassText(int drugClass)
+{
+    static const QString texts[] = {QString(), u"第一类"_s, u"第二类"_s, u"第三类"_s};
+    return texts[drugClass >= 0 && drugClass <= 3 ? drugClass : 0];
+}
+
+const QString& BatchText(int batch)
+{
+    static const QString texts[] = {QString(), u"首批"_s, u"第二批"_s};
+    return texts[batch >= 0 && batch <= 2 ? batch : 0];
+}
+
+// The first field of a line: a quoted field unquoted (doubled quotes as
+// one), else the text before the first tab.
+QString FirstField(const QString& line)
+{
+    if (line.startsWith(u'"')) {
+        QString field;
+        for (qsizetype i = 1; i < line.size(); ++i) {
+            if (line.at(i) == u'"') {
+                if (i + 1 >= line.size() || line.at(i + 1) != u'"')
+                    break;
+                ++i;
+            }
+            field += line.at(i);
+        }
+        return field.trimmed();
+    }
+    return line.section(u'\t', 0, 0).trimmed();
+}
+
+QString ReportLine(const QString& item, const InventoryMatch& match)
+{
+    QStringList cells{TabSeparatedCell(item), KindText(match.Kind)};
+    if (const CatalogueEntry* e = match.Entry)
+        cells << e->IndexId << e->Name << e->Cas << (e->HighlyToxic ? u"剧毒"_s : QString())
+              << (e->Explosive ? u"易制爆"_s : QString()) << DrugClassText(e->DrugClass) << BatchText(e->Batch)
+              << e->Hazards;
+    else
+        cells << QStringList(8);
+    for (qsizetype i = 2; i < cells.size(); ++i)
+        cells[i] = TabSeparatedCell(cells[i]);
+    return cells.join(u'\t') + u'\n';
+}
+
+} // namespace
+
+QString InventoryCatalogueSql()
+{
+    return u"SELECT id, index_id, name1, name2, name_eng, cas, dangtypes, Iadmin_no, remarks, drugchem, exploidchem "
+           u"FROM hazardous_chemicals ORDER BY id"_s;
+}
+
+std::vector<CatalogueEntry> ReadCatalogueEntries(Query& query)
+{
+    std::vector<CatalogueEntry> entries;
+    entries.reserve(size_t(query.RecordCount()));
+    for (query.First(); !query.Eof(); query.Next()) {
+        CatalogueEntry e;
+        e.IndexId = query.FieldByName(u"index_id"_s).AsString();
+        e.Name = query.FieldByName(u"name1"_s).AsString();
+        e.Aliases = query.FieldByName(u"name2"_s).AsString();
+        e.EnglishName = query.FieldByName(u"name_eng"_s).AsString();
+        e.Cas = query.FieldByName(u"cas"_s).AsString();
+        e.Hazards = query.FieldByName(u"dangtypes"_s).AsString();
+        e.Batch = int(query.FieldByName(u"Iadmin_no"_s).AsInteger());
+        e.DrugClass = int(query.FieldByName(u"drugchem"_s).AsInteger());
+        e.Explosive = query.FieldByName(u"exploidchem"_s).AsInteger() > 0;
+        e.HighlyToxic = query.FieldByName(u"remarks"_s).AsString().contains(u"剧毒"_s);
+        entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+CasReading ReadCasNumber(const QString& text)
+{
+    QString compact;
+    for (QChar ch : FoldWidth(text))
+        if (IsDash(ch))
+            compact += u'-';
+        else if (!ch.isSpace())
+            compact += ch;
+    static const QRegularExpression form(u"^0*([0-9]{2,7})-([0-9]{2})-([0-9])$"_s);
+    const QRegularExpressionMatch parts = form.match(compact);
+    if (!parts.hasMatch())
+        return {};
+    // The check digit is the sum of the other digits, weighted 1, 2, 3, ...
+    // from the right, modulo 10.
+    const QString digits = parts.captured(1) + parts.captured(2);
+    int sum = 0;
+    for (qsizetype i = 0; i < digits.size(); ++i)
+        sum += int(digits.size() - i) * digits.at(i).digitValue();
+    const CasForm form_ = sum % 10 == parts.captured(3).toInt() ? CasForm::Valid : CasForm::BadCheckDigit;
+    return {form_, parts.captured(1) + u'-' + parts.captured(2) + u'-' + parts.captured(3)};
+}
+
+InventoryIndex::InventoryIndex(std::vector<CatalogueEntry> entries) : entries_(std::move(entries))
+{
+    for (int i = 0; i < int(entries_.size()); ++i) {
+        const CatalogueEntry& e = entries_[size_t(i)];
+        const CasReading cas = ReadCasNumber(e.Cas);
+        if (cas.Form != CasForm::NotCas)
+            byCas_[cas.Number].push_back(i);
+        if (!e.Name.isEmpty()) {
+            byName_[FoldWidth(e.Name)].push_back(i);
+            const QString stem = WithoutQualifier(FoldWidth(e.Name));
+            if (!stem.isEmpty())
+                byNameStem_[stem].push_back(i);
+        }
+        for (const QString& alias : e.Aliases.split(u'；', Qt::SkipEmptyParts)) {
+            byAlias_[FoldWidth(alias)].push_back(i);
+            const QString stem = WithoutQualifier(FoldWidth(alias));
+            if (!stem.isEmpty())
+                byAliasStem_[stem].push_back(i);
+        }
+        if (!e.EnglishName.isEmpty())
+            byEnglishName_[EnglishKey(e.EnglishName)].push_back(i);
+    }
+}
+
+std::vector<InventoryMatch> InventoryIndex::Check(const QString& item) const
+{
+    const CasReading cas = ReadCasNumber(item);
+    if (cas.Form == CasForm::BadCheckDigit)
+        return {{MatchKind::BadCas}};
+    std::vector<InventoryMatch> matches;
+    std::vector<bool> taken(entries_.size());
+    auto add = [&](const QHash<QString, std::vector<int>>& index, const QString& key, MatchKind kind) {
+        for (int i : index.value(key))
+            if (!taken[size_t(i)]) {
+                taken[size_t(i)] = true;
+                matches.push_back({kind, &entries_[size_t(i)]});
+            }
+    };
+    if (cas.Form == CasForm::Valid) {
+        add(byCas_, cas.Number, MatchKind::Cas);
+    } else {
+        const QString key = FoldWidth(item);
+        add(byName_, key, MatchKind::Name);
+        add(byAlias_, key, MatchKind::Alias);
+        add(byEnglishName_, EnglishKey(item), MatchKind::EnglishName);
+        // Failing those, the names whose qualifier the item leaves out.
+        if (matches.empty()) {
+            add(byNameStem_, key, MatchKind::Name);
+            add(byAliasStem_, key, MatchKind::Alias);
+        }
+    }
+    if (matches.empty())
+        matches.push_back({MatchKind::NotListed});
+    return matches;
+}
+
+QString InventoryReport(const InventoryIndex& index, const QString& fileText)
+{
+    QString out = u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t危险性类别\n"_s;
+    int items = 0, listed = 0, notListed = 0, badCas = 0, ambiguous = 0;
+    for (QString line : fileText.split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        QString item = FirstField(line);
+        std::vector<InventoryMatch> matches = index.Check(item);
+        // A comma-separated line, unless the whole line is a name (many have commas).
+        if (matches.front().Kind == MatchKind::NotListed && item == line && line.contains(u',')) {
+            const QString first = line.section(u',', 0, 0).trimmed();
+            std::vector<InventoryMatch> byFirst = index.Check(first);
+            if (byFirst.front().Kind != MatchKind::NotListed) {
+                item = first;
+                matches = std::move(byFirst);
+            }
+        }
+        ++items;
+        const MatchKind kind = matches.front().Kind;
+        if (kind == MatchKind::NotListed)
+            ++notListed;
+        else if (kind == MatchKind::BadCas)
+            ++badCas;
+        else
+            ++listed;
+        if (matches.size() > 1)
+            ++ambiguous;
+        for (const InventoryMatch& match : matches)
+            out += ReportLine(item, match);
+    }
+    out += u"共%1项：列入%2项（其中匹配多条%3项），未列入%4项，CAS号无效%5项\n"_s.arg(items).arg(listed).arg(ambiguous)
+               .arg(notListed).arg(badCas);
+    return out;
+}

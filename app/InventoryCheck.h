@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <vector>
+
+class Query;
+
+// One row of the catalogue, as an inventory check reports it.
+struct CatalogueEntry {
+    QString IndexId;  // 危化目录序号; empty outside the hazardous-chemicals catalogue
+    QString Name;
+    QString Aliases;  // separated by "；"
+    QString EnglishName;
+    QString Cas;
+    QString Hazards;
+    int Batch = 0;      // key-supervision batch, 0 when none
+    int DrugClass = 0;  // drug-precursor class, 0 when none
+    bool Explosive = false;
+    bool HighlyToxic = false;
+};
+
+// The statement that reads the catalogue for a check, and its rows.
+QString InventoryCatalogueSql();
+std::vector<CatalogueEntry> ReadCatalogueEntries(Query& query);
+
+enum class CasForm { NotCas, Valid, BadCheckDigit };
+
+// A text in the form of a CAS number (full-width forms, blanks, dash variants
+// and leading zeros allowed), written the catalogue's way, and whether its
+// check digit holds. Form NotCas leaves Number empty.
+struct CasReading {
+    CasForm Form = CasForm::NotCas;
+    QString Number;
+};
+CasReading ReadCasNumber(const QString& text);
+
+enum class MatchKind { Cas, Name, Alias, EnglishName, NotListed, BadCas };
+
+struct InventoryMatch {
+    MatchKind Kind;
+    const CatalogueEntry* Entry = nullptr;  // null for NotListed and BadCas
+};
+
+// The catalogue indexed for exact look-ups: CAS numbers, names and each alias
+// as whole texts with full-width ASCII folded, English names also without
+// regard to letter case; names and aliases also without their qualifier in
+// brackets, for items that match nothing else.
+class InventoryIndex {
+public:
+    explicit InventoryIndex(std::vector<CatalogueEntry> entries);
+
+    // The entries one inventory item names: by CAS number when it has that
+    // form, otherwise by name, then alias, then English name, then name or
+    // alias without its qualifier; each entry once.
+    std::vector<InventoryMatch> Check(const QString& item) const;
+
+private:
+    std::vector<CatalogueEntry> entries_;
+    QHash<QString, std::vector<int>> byCas_, byName_, byAlias_, byEnglishName_, byNameStem_, byAliasStem_;
+};
+
+// The whole report for an inventory file's text: a title line, one line per
+// match of each item in input order, a summary line.
+QString InventoryReport(const InventoryIndex& index, const QString& fileText);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// A value on one line of tab-separated output: tabs and line breaks become blanks.
+inline QString TabSeparatedCell(QString text)
+{
+    for (QChar& ch : text)
+        if (ch == u'\t' || ch == u'\n' || ch == u'\r')
+            ch = u' ';
+    return text;
+}
