@@ -36,9 +36,10 @@ SANITIZE_BUILD ?= build-sanitize
 sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DVORLAK_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(SANITIZE_BUILD)
-	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
-	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-	  UBSAN_OPTIONS=print_stacktrace=1 \
+	@# The driver manager loads and unloads its settings library; kept loaded to
+	@# the end, the settings it caches are still referenced when leaks are looked for.
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen LD_PRELOAD=libodbcinst.so.2 \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:verify_asan_link_order=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j2 -E '^(window-smoke|grid-input|grid-goes-memcheck)$$'
 
 bench: deps

@@ -28,8 +28,11 @@ void CellGrid::MoveTopLeft(CellPos from, const GridLayout& before)
 void CellGrid::ShiftPixels(Axis axis, int from, int to, const GridLayout& before)
 {
     const AxisLayout& a = before.Axis(axis);
+    // A count that shrank can leave the old top-left past the cells: nothing
+    // of the old picture stays then.
+    const bool pastTheCells = qMax(from, to) > a.CellCount;
     int distance = 0;
-    for (int i = qMin(from, to); i < qMax(from, to); ++i)
+    for (int i = qMin(from, to); i < qMax(from, to) && !pastTheCells; ++i)
         distance += a.ExtentOf(i) + a.LinePx;
     if (to > from)
         distance = -distance;
@@ -38,9 +41,9 @@ void CellGrid::ShiftPixels(Axis axis, int from, int to, const GridLayout& before
         pixelShift_ = 0;
         ForgetLayout();
     }
-    if (distance == 0)
+    if (distance == 0 && !pastTheCells)
         return;
-    if (qAbs(distance) > a.CellsEnd - a.FixedEnd) {
+    if (pastTheCells || qAbs(distance) > a.CellsEnd - a.FixedEnd) {
         window_->InvalidateAll();
         return;
     }

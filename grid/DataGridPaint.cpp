@@ -117,6 +117,8 @@ void DataGrid::Paint(Canvas& canvas, const QRegion& invalid)
 void DataGrid::PaintDragMarker(Canvas& canvas, const GridLayout& layout) const
 {
     // The sizing line down the cells; the moving marker five pixels wide down the client area.
+    if (drag_ != Drag::Sizing && drag_ != Drag::Moving)
+        return;
     const int x = MarkerX();
     if (drag_ == Drag::Sizing)
         canvas.XorDottedLine(QPoint(x, 0), QPoint(x, layout.Rows.PaintEnd - 1));
