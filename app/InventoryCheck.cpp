@@ -2,6 +2,8 @@
 
 #include "TabSeparated.h"
 
+#include "catalogue/CatalogueText.h"
+
 #include "db/Query.h"
 
 #include <QRegularExpression>
@@ -11,32 +13,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Full-width ASCII forms and the ideographic space as their ASCII selves.
-QString FoldWidth(const QString& text)
+// Names and aliases are compared as the catalogue's conversion compares
+// them: compatibility forms folded (full-width to ASCII), blanks dropped.
+QString NameKey(const QString& text)
 {
-    QString folded = text;
-    for (QChar& ch : folded) {
-        if (ch.unicode() >= 0xFF01 && ch.unicode() <= 0xFF5E)
-            ch = QChar(ch.unicode() - 0xFEE0);
-        else if (ch.unicode() == 0x3000)
-            ch = u' ';
-    }
-    return folded.trimmed();
+    return MatchingName(text);
 }
 
-// A name without the qualifier in brackets the catalogue gives some names:
-// 硝酸铵 of 硝酸铵[含可燃物＞0.2%,…]. Empty when the name has none.
-QString WithoutQualifier(const QString& foldedName)
+// The name without its bracketed qualifier; empty when it has none.
+QString StemKey(const QString& text)
 {
-    const qsizetype open = foldedName.indexOf(u'[');
-    if (open <= 0 || !foldedName.endsWith(u']'))
-        return QString();
-    return foldedName.left(open).trimmed();
+    const QString key = NameKey(text);
+    const QString stem = WithoutQualifier(key);
+    return stem == key ? QString() : stem;
 }
 
 QString EnglishKey(const QString& text)
 {
-    return FoldWidth(text).toCaseFolded();
+    return NameKey(text).toCaseFolded();
 }
 
 bool IsDash(QChar ch)
@@ -128,23 +122,14 @@ std::vector<CatalogueEntry> ReadCatalogueEntries(Query& query)
 CasReading ReadCasNumber(const QString& text)
 {
     QString compact;
-    for (QChar ch : FoldWidth(text))
-        if (IsDash(ch))
-            compact += u'-';
-        else if (!ch.isSpace())
-            compact += ch;
-    static const QRegularExpression form(u"^0*([0-9]{2,7})-([0-9]{2})-([0-9])$"_s);
-    const QRegularExpressionMatch parts = form.match(compact);
-    if (!parts.hasMatch())
+    for (QChar ch : NameKey(text))
+        compact += IsDash(ch) ? u'-' : ch;
+    static const QRegularExpression form(u"^0*([0-9]{2,7}-[0-9]{2}-[0-9])$"_s);
+    const QRegularExpressionMatch match = form.match(compact);
+    if (!match.hasMatch())
         return {};
-    // The check digit is the sum of the other digits, weighted 1, 2, 3, ...
-    // from the right, modulo 10.
-    const QString digits = parts.captured(1) + parts.captured(2);
-    int sum = 0;
-    for (qsizetype i = 0; i < digits.size(); ++i)
-        sum += int(digits.size() - i) * digits.at(i).digitValue();
-    const CasForm form_ = sum % 10 == parts.captured(3).toInt() ? CasForm::Valid : CasForm::BadCheckDigit;
-    return {form_, parts.captured(1) + u'-' + parts.captured(2) + u'-' + parts.captured(3)};
+    const QString number = match.captured(1);
+    return {CasNumberValid(number) ? CasForm::Valid : CasForm::BadCheckDigit, number};
 }
 
 InventoryIndex::InventoryIndex(std::vector<CatalogueEntry> entries) : entries_(std::move(entries))
@@ -155,15 +140,13 @@ InventoryIndex::InventoryIndex(std::vector<CatalogueEntry> entries) : entries_(s
         if (cas.Form != CasForm::NotCas)
             byCas_[cas.Number].push_back(i);
         if (!e.Name.isEmpty()) {
-            byName_[FoldWidth(e.Name)].push_back(i);
-            const QString stem = WithoutQualifier(FoldWidth(e.Name));
-            if (!stem.isEmpty())
+            byName_[NameKey(e.Name)].push_back(i);
+            if (const QString stem = StemKey(e.Name); !stem.isEmpty())
                 byNameStem_[stem].push_back(i);
         }
         for (const QString& alias : e.Aliases.split(u'；', Qt::SkipEmptyParts)) {
-            byAlias_[FoldWidth(alias)].push_back(i);
-            const QString stem = WithoutQualifier(FoldWidth(alias));
-            if (!stem.isEmpty())
+            byAlias_[NameKey(alias)].push_back(i);
+            if (const QString stem = StemKey(alias); !stem.isEmpty())
                 byAliasStem_[stem].push_back(i);
         }
         if (!e.EnglishName.isEmpty())
@@ -188,7 +171,7 @@ std::vector<InventoryMatch> InventoryIndex::Check(const QString& item) const
     if (cas.Form == CasForm::Valid) {
         add(byCas_, cas.Number, MatchKind::Cas);
     } else {
-        const QString key = FoldWidth(item);
+        const QString key = NameKey(item);
         add(byName_, key, MatchKind::Name);
         add(byAlias_, key, MatchKind::Alias);
         add(byEnglishName_, EnglishKey(item), MatchKind::EnglishName);

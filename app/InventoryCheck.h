@@ -43,7 +43,8 @@ struct InventoryMatch {
 };
 
 // The catalogue indexed for exact look-ups: CAS numbers, names and each alias
-// as whole texts with full-width ASCII folded, English names also without
+// as whole texts compared as the catalogue's conversion compares names
+// (full-width forms folded, blanks dropped), English names also without
 // regard to letter case; names and aliases also without their qualifier in
 // brackets, for items that match nothing else.
 class InventoryIndex {
