@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test fuzz sanitize bench clean
+.PHONY: all deps build run test fuzz sanitize mutate bench clean
 
 all: build
 
@@ -41,6 +41,10 @@ sanitize: deps
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen LD_PRELOAD=libodbcinst.so.2 \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:verify_asan_link_order=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j2 -E '^(window-smoke|grid-input|grid-goes-memcheck)$$'
+
+# The mutation run over tests/mutations/list (not part of make test).
+mutate: build
+	scripts/mutate $(BUILD)
 
 bench: deps
 	cmake -S . -B $(BUILD) -G Ninja -DVORLAK_BENCH=ON $(CMAKE_FLAGS)
