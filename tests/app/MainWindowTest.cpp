@@ -270,6 +270,16 @@ TEST_F(MainWindowTest, SearchRunsTheStatementOfTheControls)
     EXPECT_TRUE(Sql().first().contains(u" where  DangTypes like '%生殖细胞致突变性%'"_s));
     EXPECT_GT(Form()->query->RecordCount(), 100);
 
+    // Each combo box gives its own criterion.
+    Form()->clearCriteria();
+    Form()->batchCombo->SetItemIndex(2);
+    Form()->searchButton->click();
+    EXPECT_TRUE(Sql().first().contains(u" where Iadmin_no = 1 "_s)) << Sql().first().toStdString();
+    Form()->clearCriteria();
+    Form()->precursorCombo->SetItemIndex(4);
+    Form()->searchButton->click();
+    EXPECT_TRUE(Sql().first().contains(u" where  drugchem = 2 "_s)) << Sql().first().toStdString();
+
     // Enter in a combo box without Enter handling does nothing.
     const QStringList before = Sql();
     QTest::keyClick(Form()->precursorCombo->lineEdit(), Qt::Key_Return);

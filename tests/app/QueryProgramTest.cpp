@@ -106,7 +106,7 @@ TEST_F(QueryProgram, CheckReportsHowEachInventoryItemIsControlled)
         u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t危险性类别"_s,
         u"67-56-1\tCAS\t"_s + methanol,
         u"甲醇\t品名\t"_s + methanol,
-        u"Methanol\t英文名\t"_s + methanol,
+        u"METHANOL\t英文名\t"_s + methanol,
         u"７６６４－４１－７\tCAS\t2\t氨\t7664-41-7\t\t\t\t首批\t易燃气体,类别2；加压气体；急性毒性-吸入,类别3*；"
         u"皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；危害水生环境-急性危害,类别1"_s,
         u"7664-41-8\tCAS号无效\t\t\t\t\t\t\t\t"_s,
@@ -120,7 +120,8 @@ TEST_F(QueryProgram, CheckReportsHowEachInventoryItemIsControlled)
         u"爆炸物,1.1项；特异性靶器官毒性-一次接触,类别1；特异性靶器官毒性-反复接触,类别1；氧化性固体,类别3"_s,
         u"302-01-2\tCAS\t1225\t肼水溶液[含肼≤64%]"_s + hydrazine,
         u"302-01-2\tCAS\t2134\t无水肼[含肼＞64%]"_s + hydrazine,
-        u"共12项：列入9项（其中匹配多条1项），未列入2项，CAS号无效1项"_s,
+        u"0067-56-1\tCAS\t"_s + methanol,
+        u"共13项：列入10项（其中匹配多条1项），未列入2项，CAS号无效1项"_s,
         QString()};
     const QStringList lines = result.Out.split(u'\n');
     for (qsizetype i = 0; i < qMax(lines.size(), expected.size()); ++i)

@@ -44,6 +44,12 @@ TEST_F(ResultSet, EnlargingFillsAroundTheCurrentRecordAndShrinkingKeepsIt)
     link_.SetBufferCount(2);  // the current record stays inside
     EXPECT_EQ(link_.FirstRecord(), 7);
     EXPECT_EQ(link_.ActiveRecord(), 1);
+    query_.MoveBy(-8);  // record 1
+    link_.SetBufferCount(10);
+    query_.MoveBy(5);  // record 6, the sixth of ten
+    link_.SetBufferCount(5);  // just past the shrunk window: it moves by one
+    EXPECT_EQ(link_.FirstRecord(), 1);
+    EXPECT_EQ(link_.ActiveRecord(), 4);
     link_.SetBufferCount(50);  // more than the records: all of them
     EXPECT_EQ(link_.RecordCount(), 10);
     EXPECT_EQ(link_.FirstRecord(), 0);
@@ -91,6 +97,10 @@ TEST_F(ResultSet, ABookmarkCentresTheWindowANumberScrollsItByTheLeast)
     query_.GotoBookmark(query_.GetBookmark());  // at the centre already
     EXPECT_EQ(link_.Take(), (QStringList{u"changed first 3"_s, u"scrolled 1 first 4 slot 4"_s, u"changed first 3"_s,
                                          u"changed first 3"_s}));
+    link_.SetBufferCount(4);  // an even window has one record more below the centre
+    query_.GotoBookmark(six);
+    EXPECT_EQ(link_.FirstRecord(), 4);
+    EXPECT_EQ(link_.ActiveRecord(), 1);
 }
 
 TEST_F(ResultSet, SuspendedNotificationsResumeAsOneContentsChange)

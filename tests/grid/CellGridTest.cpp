@@ -132,6 +132,12 @@ TEST_F(CellGridTest, ANarrowClientScrollsTheLastColumnsPastTheFrozenOnes)
     grid_.HandleScrollMessage(Axis::Columns, ScrollCode::LineUp, 0);
     grid_.HandleScrollMessage(Axis::Columns, ScrollCode::LineUp, 0);
     EXPECT_EQ(grid_.LeftCol(), 5);
+
+    // Wider, two scrolling columns are whole: a page right brings the last of them first.
+    Resize(850, 300);
+    ASSERT_EQ(grid_.ComputeLayout().Columns.LastWholeCell, 6);
+    grid_.HandleScrollMessage(Axis::Columns, ScrollCode::PageDown, 0);
+    EXPECT_EQ(grid_.LeftCol(), 6);
 }
 
 TEST_F(CellGridTest, ScrollingShiftsOnlyTheScrollingAreaOrRepaintsAll)

@@ -30,6 +30,8 @@ TEST(FormatFloat, PatternsOfDigitsGroupsSectionsAndText)
         {"0.0", -1.25, u"-1.3"_s},
         {"'#'0", 5, u"#5"_s},
         {"", 0.1, u"0.1"_s},
+        {"", 1.0 / 3, u"0.333333333333333"_s},  // 15 significant digits
+        {"", 123456789012345.0, u"123456789012345"_s},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatFloat(QString::fromUtf8(c.pattern), c.value), c.expected) << c.pattern << " " << c.value;

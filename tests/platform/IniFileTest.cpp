@@ -44,6 +44,7 @@ TEST_F(IniFile, ValuesAreTrimmedUnquotedAndTakenFromTheirOwnSection)
 {
     EXPECT_EQ(Read(u"; note\n[A]\nMsdsURL=wrong\n[HTTP]\n  MsdsURL  =  \"http://x/\"  \n"_s),
               u"http://x/"_s);
+    EXPECT_EQ(Read(u"[HTTP]\nOther=1\n[B]\nMsdsURL=wrong\n"_s), u"default"_s);
     EXPECT_EQ(Read(u"[HTTP]\nMsdsURL=http://x/msds\n"_s), u"http://x/msds"_s);
     EXPECT_EQ(Read(u"[HTTP]\nMsdsURL=\n"_s), QString());
     EXPECT_EQ(Read(u"\xFEFF[HTTP]\nMsdsURL=http://bom/\n"_s), u"http://bom/"_s);

@@ -10,7 +10,7 @@ inline const QString kMixedInventory = QStringLiteral(
     "# 仓库A\n"
     "67-56-1\n"
     "甲醇\n"
-    "Methanol\n"
+    "METHANOL\n"
     "７６６４－４１－７\n"
     "7664-41-8\n"
     "\n"
@@ -20,4 +20,5 @@ inline const QString kMixedInventory = QStringLiteral(
     "x' OR '1'='1' --\n"
     "\"甲醇\",500 kg\n"
     "硝酸铵\t20 t\r\n"
-    "302-01-2\n");
+    "302-01-2\n"
+    " 0067-56-1 \n");
