@@ -45,18 +45,6 @@ const QString& KindText(MatchKind kind)
     return texts[int(kind)];
 }
 
-const QString& DrugClassText(int drugClass)
-{
-    static const QString texts[] = {QString(), u"第一类"_s, u"第二类"_s, u"第三类"_s};
-    return texts[drugClass >= 0 && drugClass <= 3 ? drugClass : 0];
-}
-
-const QString& BatchText(int batch)
-{
-    static const QString texts[] = {QString(), u"首批"_s, u"第二批"_s};
-    return texts[batch >= 0 && batch <= 2 ? batch : 0];
-}
-
 // The first field of a line: a quoted field unquoted (doubled quotes as
 // one), else the text before the first tab.
 QString FirstField(const QString& line)
@@ -79,9 +67,9 @@ QString FirstField(const QString& line)
 QString ReportLine(const QString& item, const InventoryMatch& match)
 {
     QStringList cells{TabSeparatedCell(item), KindText(match.Kind)};
-    if (const CatalogueEntry* e = match.Entry)
+    if (const CatalogueRow* e = match.Entry)
         cells << e->IndexId << e->Name << e->Cas << (e->HighlyToxic ? u"剧毒"_s : QString())
-              << (e->Explosive ? u"易制爆"_s : QString()) << DrugClassText(e->DrugClass) << BatchText(e->Batch)
+              << (e->Explosive ? u"易制爆"_s : QString()) << DrugClassName(e->DrugClass) << BatchName(e->Batch)
               << e->Hazards;
     else
         cells << QStringList(8);
@@ -98,12 +86,12 @@ QString InventoryCatalogueSql()
            u"FROM hazardous_chemicals ORDER BY id"_s;
 }
 
-std::vector<CatalogueEntry> ReadCatalogueEntries(Query& query)
+std::vector<CatalogueRow> ReadCatalogueEntries(Query& query)
 {
-    std::vector<CatalogueEntry> entries;
+    std::vector<CatalogueRow> entries;
     entries.reserve(size_t(query.RecordCount()));
     for (query.First(); !query.Eof(); query.Next()) {
-        CatalogueEntry e;
+        CatalogueRow e;
         e.IndexId = query.FieldByName(u"index_id"_s).AsString();
         e.Name = query.FieldByName(u"name1"_s).AsString();
         e.Aliases = query.FieldByName(u"name2"_s).AsString();
@@ -132,10 +120,10 @@ CasReading ReadCasNumber(const QString& text)
     return {CasNumberValid(number) ? CasForm::Valid : CasForm::BadCheckDigit, number};
 }
 
-InventoryIndex::InventoryIndex(std::vector<CatalogueEntry> entries) : entries_(std::move(entries))
+InventoryIndex::InventoryIndex(std::vector<CatalogueRow> entries) : entries_(std::move(entries))
 {
     for (int i = 0; i < int(entries_.size()); ++i) {
-        const CatalogueEntry& e = entries_[size_t(i)];
+        const CatalogueRow& e = entries_[size_t(i)];
         const CasReading cas = ReadCasNumber(e.Cas);
         if (cas.Form != CasForm::NotCas)
             byCas_[cas.Number].push_back(i);
@@ -144,7 +132,7 @@ InventoryIndex::InventoryIndex(std::vector<CatalogueEntry> entries) : entries_(s
             if (const QString stem = StemKey(e.Name); !stem.isEmpty())
                 byNameStem_[stem].push_back(i);
         }
-        for (const QString& alias : e.Aliases.split(u'；', Qt::SkipEmptyParts)) {
+        for (const QString& alias : e.AliasList()) {
             byAlias_[NameKey(alias)].push_back(i);
             if (const QString stem = StemKey(alias); !stem.isEmpty())
                 byAliasStem_[stem].push_back(i);

@@ -1,28 +1,16 @@
 #pragma once
 
+#include "catalogue/CatalogueRow.h"
+
 #include <QHash>
 #include <QString>
 #include <vector>
 
 class Query;
 
-// One row of the catalogue, as an inventory check reports it.
-struct CatalogueEntry {
-    QString IndexId;  // 危化目录序号; empty outside the hazardous-chemicals catalogue
-    QString Name;
-    QString Aliases;  // separated by "；"
-    QString EnglishName;
-    QString Cas;
-    QString Hazards;
-    int Batch = 0;      // key-supervision batch, 0 when none
-    int DrugClass = 0;  // drug-precursor class, 0 when none
-    bool Explosive = false;
-    bool HighlyToxic = false;
-};
-
 // The statement that reads the catalogue for a check, and its rows.
 QString InventoryCatalogueSql();
-std::vector<CatalogueEntry> ReadCatalogueEntries(Query& query);
+std::vector<CatalogueRow> ReadCatalogueEntries(Query& query);
 
 enum class CasForm { NotCas, Valid, BadCheckDigit };
 
@@ -39,7 +27,7 @@ enum class MatchKind { Cas, Name, Alias, EnglishName, NotListed, BadCas };
 
 struct InventoryMatch {
     MatchKind Kind;
-    const CatalogueEntry* Entry = nullptr;  // null for NotListed and BadCas
+    const CatalogueRow* Entry = nullptr;  // null for NotListed and BadCas
 };
 
 // The catalogue indexed for exact look-ups: CAS numbers, names and each alias
@@ -49,7 +37,7 @@ struct InventoryMatch {
 // brackets, for items that match nothing else.
 class InventoryIndex {
 public:
-    explicit InventoryIndex(std::vector<CatalogueEntry> entries);
+    explicit InventoryIndex(std::vector<CatalogueRow> entries);
 
     // The entries one inventory item names: by CAS number when it has that
     // form, otherwise by name, then alias, then English name, then name or
@@ -57,7 +45,7 @@ public:
     std::vector<InventoryMatch> Check(const QString& item) const;
 
 private:
-    std::vector<CatalogueEntry> entries_;
+    std::vector<CatalogueRow> entries_;
     QHash<QString, std::vector<int>> byCas_, byName_, byAlias_, byEnglishName_, byNameStem_, byAliasStem_;
 };
 

@@ -1,9 +1,11 @@
 // vorlak-convert: turns the official lists into the catalogue's rows files.
 // Run by hand when a source changes:
 //   vorlak-convert SOURCES_DIR ROWS_DIR
-// It writes ROWS_DIR/hazardous_chemicals.tsv and prints what it decided where
+// It writes ROWS_DIR/hazardous_chemicals.tsv and the MSDS index of the hazard
+// pages, ROWS_DIR/hazardous_chemicals_msds.tsv, and prints what it decided where
 // the sources disagree, for catalogue/SOURCES.md.
 #include "CatalogueConversion.h"
+#include "HazardPage.h"
 
 #include "ToolMain.h"
 
@@ -29,6 +31,8 @@ int main(int argc, char* argv[])
     return RunCatalogueTool(argc, argv, "vorlak-convert", "SOURCES_DIR ROWS_DIR", 2, [](const QStringList& args) {
         const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(args.at(0)));
         WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals.tsv"_s), converted.Chemicals);
+        WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals_msds.tsv"_s),
+                      HazardPageIndex(CatalogueRows(converted.Chemicals)));
         const ConversionReport& report = converted.Report;
         PrintSection("Names taken from the classification table", report.NameDisagreements);
         PrintSection("CAS numbers where the sources differ", report.CasDisagreements);

@@ -155,12 +155,11 @@ TEST_F(CatalogueConnection, AQueryOpensTheConnectionAndFetchesEveryRow)
     EXPECT_EQ(query_.FieldAt(0).FieldName(), u"id"_s);
     EXPECT_EQ(query_.FieldAt(2).FieldName(), u"CAS"_s);
 
-    // Fields are found without regard to letter case; html_file is null
-    // where no MSDS page is listed.
+    // Fields are found without regard to letter case; the first row's page
+    // is named after its CAS number.
     EXPECT_EQ(&query_.FieldByName(u"cas"_s), &query_.FieldAt(2));
     EXPECT_EQ(query_.FindField(u"ID"_s), &query_.FieldAt(0));
-    EXPECT_TRUE(query_.FieldByName(u"html_file"_s).IsNull());
-    EXPECT_EQ(query_.FieldByName(u"html_file"_s).DisplayText(), QString());
+    EXPECT_EQ(query_.FieldByName(u"html_file"_s).DisplayText(), u"8008-60-4"_s);
 
     int rows = 0;
     for (query_.First(); !query_.Eof(); query_.Next())

@@ -22,7 +22,7 @@ ProgramForms::ProgramForms(const QString& odbcIni) : folder_(dir_.path())
     EXPECT_TRUE(QFile::copy(QStringLiteral(VORLAK_CATALOGUE_DB), database));
     QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
     const ProgramResult msds = RunProgram(u"sqlite3"_s,
-        {database, u"INSERT INTO hazardous_chemicals_msds VALUES ('7664-41-7', '123'), ('2855-13-2', 'ipda'), "
+        {database, u"DELETE FROM hazardous_chemicals_msds; INSERT INTO hazardous_chemicals_msds VALUES ('7664-41-7', '123'), ('2855-13-2', 'ipda'), "
                    u"('1031-47-6', 'triamiphos');"_s});
     EXPECT_EQ(msds.ExitCode, 0) << msds.Err.toStdString();
     WriteTextFile(folder_ + u"/Config.Ini"_s, u"[HTTP]\nMsdsURL="_s + kMsdsUrl + u'\n');

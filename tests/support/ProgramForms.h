@@ -11,7 +11,7 @@ class DataModule;
 class MainWindow;
 
 // The program's three forms, created in the program's order over a program
-// folder of their own: a copy of the catalogue, MSDS rows for the second,
+// folder of their own: a copy of the catalogue whose MSDS index holds only rows for the second,
 // third and fourth entries (氨 7664-41-7 -> "123", 2855-13-2 -> "ipda",
 // 1031-47-6 -> "triamiphos") and a Config.Ini. Boxes and the desktop are recorded.
 class ProgramForms {

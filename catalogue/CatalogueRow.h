@@ -1,0 +1,34 @@
+#pragma once
+
+#include "RowsFile.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// One row of the catalogue table with what its columns mean.
+struct CatalogueRow {
+    QString IndexId;  // 危化目录序号; empty outside the hazardous-chemicals catalogue
+    QString Name;
+    QString Aliases;  // separated by "；"
+    QString EnglishName;
+    QString Cas;
+    QString Hazards;  // categories separated by "；"
+    int Batch = 0;      // key-supervision batch, 0 when none
+    int DrugClass = 0;  // drug-precursor class, 0 when none
+    bool Explosive = false;
+    bool HighlyToxic = false;
+
+    QStringList AliasList() const { return Aliases.split(u'；', Qt::SkipEmptyParts); }
+    QStringList HazardList() const { return Hazards.split(u'；', Qt::SkipEmptyParts); }
+    // Filled as a refrigerated liquefied gas, by its name or an alias.
+    bool RefrigeratedGas() const;
+};
+
+// The entries of the catalogue table's rows file, in its order.
+std::vector<CatalogueRow> CatalogueRows(const RowsTable& chemicals);
+
+// The words for a drug-precursor class and a key-supervision batch: "第二类",
+// "首批"; empty for 0 and numbers the lists do not have.
+QString DrugClassName(int drugClass);
+QString BatchName(int batch);

@@ -1,0 +1,115 @@
+#include "HazardPage.h"
+
+#include "GhsPictograms.h"
+
+#include <QSet>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kStyle = u"body{font-family:sans-serif;max-width:60em;margin:1em auto;padding:0 1em;color:#000;"
+                       u"line-height:1.5}"
+                       u"h1{margin-bottom:0}p.cas{margin-top:0;font-size:1.2em}"
+                       u"p.note{border:1px solid #999;background:#f4f4f4;padding:.5em}"
+                       u"section{border-top:2px solid #000;margin-top:1.5em}"
+                       u"table{border-collapse:collapse}th,td{border:1px solid #999;padding:.2em .6em;text-align:left;"
+                       u"vertical-align:top}th{background:#eee;white-space:nowrap}"
+                       u"div.pictograms{display:flex;flex-wrap:wrap;gap:1em}"
+                       u"figure.pictogram{margin:0;text-align:center;width:10em}"
+                       u"p.signal strong{font-size:1.4em}span.code{font-weight:bold;margin-right:.5em}"
+                       u"@media print{body{max-width:none;margin:0}section{break-inside:avoid}"
+                       u"p.note{background:none}}"
+                       u"@page{size:A4;margin:15mm}"_s;
+
+QString Html(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString Row(const QString& title, const QString& value)
+{
+    return u"<tr><th>"_s + title + u"</th><td>"_s + (value.isEmpty() ? u"—"_s : Html(value)) + u"</td></tr>\n"_s;
+}
+
+QString YesOr(bool yes, const QString& what)
+{
+    return yes ? what : u"否"_s;
+}
+
+QString Status(const CatalogueRow& e)
+{
+    return u"<h3>监管要求</h3>\n<table class=\"status\">\n"_s + Row(u"剧毒化学品"_s, YesOr(e.HighlyToxic, u"是"_s))
+           + Row(u"易制爆危险化学品"_s, YesOr(e.Explosive, u"是"_s))
+           + Row(u"易制毒化学品"_s, YesOr(e.DrugClass > 0, DrugClassName(e.DrugClass)))
+           + Row(u"重点监管危险化学品"_s, YesOr(e.Batch > 0, BatchName(e.Batch))) + u"</table>\n"_s;
+}
+
+QString Categories(const QStringList& categories)
+{
+    if (categories.isEmpty())
+        return u"<h3>危险性类别</h3>\n<p>目录未列出危险性类别。</p>\n"_s;
+    QString out = u"<h3>危险性类别</h3>\n<ul class=\"categories\">\n"_s;
+    for (const QString& category : categories)
+        out += u"<li>"_s + Html(category) + u"</li>\n"_s;
+    return out + u"</ul>\n"_s;
+}
+
+QString Label(const LabelElements& label)
+{
+    QString out = u"<h3>GHS标签要素</h3>\n"_s;
+    if (label.Statements.isEmpty())
+        return out + u"<p>没有可推导的标签要素。</p>\n"_s;
+    out += u"<div class=\"pictograms\">\n"_s;
+    for (const QString& code : label.Pictograms)
+        out += PictogramSvg(code) + u'\n';
+    if (label.Pictograms.isEmpty())
+        out += u"<p>无象形图</p>\n"_s;
+    out += u"</div>\n<p class=\"signal\">信号词：<strong>"_s
+           + (label.SignalWord.isEmpty() ? u"无"_s : Html(label.SignalWord)) + u"</strong></p>\n"_s;
+    out += u"<h4>危险说明</h4>\n<ul class=\"statements\">\n"_s;
+    for (const HazardStatement& statement : label.Statements)
+        out += u"<li><span class=\"code\">"_s + statement.Code + u"</span>"_s + Html(statement.Text) + u"</li>\n"_s;
+    return out + u"</ul>\n"_s;
+}
+
+QString Entry(const CatalogueRow& e, const GhsLabelTable& labels)
+{
+    const QString heading = e.IndexId.isEmpty() ? u"未列入《危险化学品目录》的管制品"_s : u"危化目录序号 "_s + Html(e.IndexId);
+    QString out = u"<section>\n<h2>"_s + heading + u"</h2>\n<table class=\"identity\">\n"_s;
+    out += Row(u"品名"_s, e.Name) + Row(u"别名"_s, e.AliasList().join(u"；"_s)) + Row(u"英文名"_s, e.EnglishName)
+           + Row(u"CAS号"_s, e.Cas) + u"</table>\n"_s;
+    out += Status(e) + Categories(e.HazardList()) + Label(CombineLabels(labels, e.HazardList(), e.RefrigeratedGas()));
+    return out + u"</section>\n"_s;
+}
+
+} // namespace
+
+QString HazardPageHtml(const QString& cas, const std::vector<const CatalogueRow*>& entries,
+                       const GhsLabelTable& labels, const QDate& built)
+{
+    const QString name = entries.empty() ? QString() : entries.front()->Name;
+    QString out = u"<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>"_s + Html(name)
+                  + u" "_s + Html(cas) + u" 危险性概述</title>\n<style>"_s + kStyle + u"</style>\n</head>\n<body>\n"_s;
+    out += u"<h1>"_s + Html(name) + u"</h1>\n<p class=\"cas\">CAS号 "_s + Html(cas) + u"</p>\n"_s;
+    out += u"<p class=\"note\">本页不是完整的化学品安全技术说明书（MSDS/SDS）：它列出本品在《危险化学品目录（2015版）》"
+           u"中的危险性类别和监管要求，并按GHS规则（GB 30000系列）由危险性类别推导出标签要素，"
+           u"不能代替供应商提供的安全技术说明书。规则版本："_s
+           + Html(labels.Edition()) + u"。生成日期："_s + built.toString(Qt::ISODate) + u"。</p>\n"_s;
+    for (const CatalogueRow* entry : entries)
+        out += Entry(*entry, labels);
+    return out + u"</body>\n</html>\n"_s;
+}
+
+RowsTable HazardPageIndex(const std::vector<CatalogueRow>& entries)
+{
+    RowsTable index;
+    index.Columns = {u"cas"_s, u"html_file"_s};
+    QSet<QString> seen;
+    for (const CatalogueRow& e : entries)
+        if (!e.Cas.isEmpty() && !seen.contains(e.Cas)) {
+            seen.insert(e.Cas);
+            index.Rows.append({e.Cas, e.Cas});
+        }
+    return index;
+}

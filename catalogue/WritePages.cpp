@@ -1,0 +1,68 @@
+// vorlak-pages: writes the hazard page of every CAS number of the catalogue,
+// run by the build:
+//   vorlak-pages ROWS_DIR LABELS OUT_DIR
+// OUT_DIR then holds exactly one <CAS>.html per CAS number. A hazard category
+// without a row in LABELS is an error: no page is then written.
+#include "CatalogueRow.h"
+#include "GhsLabels.h"
+#include "HazardPage.h"
+#include "ToolMain.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The day the pages are built; SOURCE_DATE_EPOCH fixes it for reproducible builds.
+QDate BuildDate()
+{
+    bool ok = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    return ok ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date() : QDate::currentDate();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    return RunCatalogueTool(argc, argv, "vorlak-pages", "ROWS_DIR LABELS OUT_DIR", 3, [](const QStringList& args) {
+        const std::vector<CatalogueRow> entries =
+            CatalogueRows(ReadRowsFile(QDir(args.at(0)).filePath(u"hazardous_chemicals.tsv"_s)));
+        const GhsLabelTable labels = GhsLabelTable::Read(args.at(1));
+
+        QStringList unlabelled;
+        for (const CatalogueRow& e : entries)
+            for (const QString& category : CombineLabels(labels, e.HazardList(), e.RefrigeratedGas()).Unlabelled)
+                if (!unlabelled.contains(category))
+                    unlabelled.append(category);
+        if (!unlabelled.isEmpty())
+            throw Exception(args.at(1) + u" has no row for: "_s + unlabelled.join(u", "_s));
+
+        QHash<QString, std::vector<const CatalogueRow*>> byCas;
+        for (const CatalogueRow& e : entries)
+            if (!e.Cas.isEmpty())
+                byCas[e.Cas].push_back(&e);
+
+        QDir out(args.at(2));
+        if (!out.mkpath(u"."_s))
+            throw Exception(u"cannot make "_s + args.at(2));
+        for (const QString& stale : out.entryList({u"*.html"_s}, QDir::Files))
+            if (!byCas.contains(stale.chopped(5)))
+                out.remove(stale);
+        const QDate built = BuildDate();
+        for (const QList<RowValue>& row : HazardPageIndex(entries).Rows) {
+            const QString cas = row.at(0).value();
+            QSaveFile page(out.filePath(row.at(1).value() + u".html"_s));
+            if (!page.open(QIODevice::WriteOnly))
+                throw Exception(page.fileName() + u": "_s + page.errorString());
+            page.write(HazardPageHtml(cas, byCas.value(cas), labels, built).toUtf8());
+            if (!page.commit())
+                throw Exception(page.fileName() + u": "_s + page.errorString());
+        }
+    });
+}

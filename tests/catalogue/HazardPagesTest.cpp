@@ -1,0 +1,158 @@
+// The hazard pages the build writes: one per CAS number of the catalogue,
+// indexed, self-contained, with the label elements the GHS rules give.
+#include "catalogue/CatalogueRow.h"
+#include "catalogue/GhsLabels.h"
+#include "catalogue/RowsFile.h"
+
+#include "support/QtPrint.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kRows = QStringLiteral(VORLAK_CATALOGUE_ROWS);
+const QString kPages = QStringLiteral(VORLAK_MSDS_DIR);
+
+GhsLabelTable Labels()
+{
+    return GhsLabelTable::Read(QStringLiteral(VORLAK_GHS_LABELS));
+}
+
+TEST(HazardPages, EveryCatalogueCasHasOnePageAndOneIndexRow)
+{
+    QSet<QString> catalogued;
+    for (const CatalogueRow& e : CatalogueRows(ReadRowsFile(kRows + u"/hazardous_chemicals.tsv"_s)))
+        if (!e.Cas.isEmpty())
+            catalogued.insert(e.Cas);
+    const RowsTable index = ReadRowsFile(kRows + u"/hazardous_chemicals_msds.tsv"_s);
+    QSet<QString> indexed;
+    for (const QList<RowValue>& row : index.Rows) {
+        EXPECT_FALSE(indexed.contains(*row.at(0))) << row.at(0)->toStdString();
+        indexed.insert(*row.at(0));
+        EXPECT_EQ(*row.at(1), *row.at(0));  // the page is named after its CAS number
+    }
+    QSet<QString> pages;
+    for (const QString& page : QDir(kPages).entryList({u"*.html"_s}, QDir::Files))
+        pages.insert(page.chopped(5));
+    EXPECT_EQ(catalogued.size(), 2696);
+    EXPECT_EQ(indexed, catalogued);
+    EXPECT_EQ(pages, catalogued);
+}
+
+TEST(HazardPages, EveryCategoryOfTheCatalogueHasALabelRow)
+{
+    const GhsLabelTable labels = Labels();
+    EXPECT_FALSE(labels.Edition().isEmpty());
+    QSet<QString> categories;
+    for (const CatalogueRow& e : CatalogueRows(ReadRowsFile(kRows + u"/hazardous_chemicals.tsv"_s)))
+        for (const QString& category : e.HazardList())
+            categories.insert(category);
+    EXPECT_EQ(categories.size(), 101);
+    for (const QString& category : categories)
+        EXPECT_NE(labels.Find(category), nullptr) << category.toStdString();
+}
+
+// The GHS rules of precedence, one case each.
+TEST(HazardPages, LabelElementsFollowTheRulesOfPrecedence)
+{
+    const GhsLabelTable labels = Labels();
+    const struct {
+        const char* rule;
+        QStringList categories;
+        bool refrigerated;
+        QStringList pictograms;
+        QString signalWord;
+        QStringList codes;
+    } cases[] = {
+        {"the skull removes the exclamation mark", {u"急性毒性-经口,类别3*"_s, u"皮肤腐蚀/刺激,类别2"_s}, false,
+         {u"GHS06"_s}, u"危险"_s, {u"H301"_s, u"H315"_s}},
+        {"corrosion removes it for irritation", {u"皮肤腐蚀/刺激,类别1B"_s, u"严重眼损伤/眼刺激,类别2A"_s}, false,
+         {u"GHS05"_s}, u"危险"_s, {u"H314"_s, u"H319"_s}},
+        {"but not for respiratory irritation",
+         {u"皮肤腐蚀/刺激,类别1"_s, u"特异性靶器官毒性-一次接触,类别3（呼吸道刺激、麻醉效应）"_s}, false,
+         {u"GHS05"_s, u"GHS07"_s}, u"危险"_s, {u"H314"_s, u"H335"_s, u"H336"_s}},
+        {"respiratory sensitisation removes it for skin sensitisation and irritation",
+         {u"皮肤致敏物,类别1"_s, u"呼吸道致敏物,类别1"_s, u"皮肤腐蚀/刺激,类别2"_s}, false, {u"GHS08"_s}, u"危险"_s,
+         {u"H315"_s, u"H317"_s, u"H334"_s}},
+        {"danger wins over warning", {u"易燃液体,类别3"_s, u"致癌性,类别1A"_s}, false, {u"GHS02"_s, u"GHS08"_s},
+         u"危险"_s, {u"H226"_s, u"H350"_s}},
+        {"a statement once", {u"急性毒性-经口,类别1"_s, u"急性毒性-经口,类别2*"_s, u"易燃固体,类别2"_s}, false,
+         {u"GHS02"_s, u"GHS06"_s}, u"危险"_s, {u"H228"_s, u"H300"_s}},
+        {"gas under pressure", {u"加压气体"_s}, false, {u"GHS04"_s}, u"警告"_s, {u"H280"_s}},
+        {"refrigerated liquefied gas", {u"加压气体"_s}, true, {u"GHS04"_s}, u"警告"_s, {u"H281"_s}},
+        {"no pictogram, no signal word", {u"危害水生环境-长期危害,类别3"_s, u"生殖毒性,附加类别"_s}, false, {}, QString(),
+         {u"H362"_s, u"H412"_s}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        const LabelElements label = CombineLabels(labels, c.categories, c.refrigerated);
+        QStringList codes;
+        for (const HazardStatement& statement : label.Statements)
+            codes << statement.Code;
+        EXPECT_EQ(label.Pictograms, c.pictograms);
+        EXPECT_EQ(label.SignalWord, c.signalWord);
+        EXPECT_EQ(codes, c.codes);
+        EXPECT_TRUE(label.Unlabelled.isEmpty());
+    }
+    EXPECT_EQ(CombineLabels(labels, {u"易燃液体,类别9"_s}, false).Unlabelled, QStringList{u"易燃液体,类别9"_s});
+}
+
+// What a user checks first, on the pages of methanol and ammonia.
+TEST(HazardPages, PagesCarryTheStatusCategoriesAndLabelElements)
+{
+    const struct {
+        QString cas;
+        QStringList present;
+        QStringList absent;
+    } pages[] = {
+        {u"67-56-1"_s,
+         {u"<h1>甲醇</h1>"_s, u"危化目录序号 1022"_s, u"木醇；木精"_s, u"Methanol"_s, u"<th>重点监管危险化学品</th><td>首批</td>"_s,
+          u"<th>剧毒化学品</th><td>否</td>"_s, u"<li>急性毒性-经口,类别3*</li>"_s, u"GHS02 火焰"_s, u"GHS06 骷髅和交叉骨"_s,
+          u"GHS08 健康危害"_s, u"信号词：<strong>危险</strong>"_s,
+          u"<span class=\"code\">H225</span>高度易燃液体和蒸气"_s, u"<span class=\"code\">H301</span>吞咽会中毒"_s,
+          u"<span class=\"code\">H311</span>皮肤接触会中毒"_s, u"<span class=\"code\">H331</span>吸入会中毒"_s,
+          u"<span class=\"code\">H370</span>对器官造成损害"_s},
+         {u"GHS07"_s, u"警告"_s}},
+        {u"7664-41-7"_s,
+         {u"<h1>氨</h1>"_s, u"液氨；氨气"_s, u"GHS04 气瓶"_s, u"GHS05 腐蚀"_s, u"GHS06 骷髅和交叉骨"_s, u"GHS09 环境"_s,
+          u"信号词：<strong>危险</strong>"_s, u"<span class=\"code\">H221</span>易燃气体"_s,
+          u"<span class=\"code\">H280</span>内装加压气体；遇热可能爆炸"_s,
+          u"<span class=\"code\">H314</span>造成严重皮肤灼伤和眼损伤"_s, u"<span class=\"code\">H318</span>造成严重眼损伤"_s,
+          u"<span class=\"code\">H331</span>吸入会中毒"_s, u"<span class=\"code\">H400</span>对水生生物毒性极大"_s},
+         {u"GHS02"_s, u"GHS07"_s, u"H281"_s}},
+    };
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.cas.toStdString());
+        const QString html = ReadTextFile(kPages + u'/' + page.cas + u".html"_s);
+        EXPECT_TRUE(html.startsWith(u"<!DOCTYPE html>\n<html lang=\"zh-CN\">"_s));
+        EXPECT_TRUE(html.contains(u"GB 30000"_s) && html.contains(u"不能代替供应商提供的安全技术说明书"_s)
+                    && html.contains(u"生成日期："_s));
+        for (const QString& text : page.present)
+            EXPECT_TRUE(html.contains(text)) << text.toStdString();
+        for (const QString& text : page.absent)
+            EXPECT_FALSE(html.contains(text)) << text.toStdString();
+    }
+}
+
+TEST(HazardPages, NoPageReferencesAnythingOutsideItself)
+{
+    static const QRegularExpression outside(
+        u"<(script|link|img|iframe|object|embed|base)\\b|\\b(href|src|srcset|action|xmlns)\\s*=|url\\(|@import|https?:"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    int pages = 0;
+    for (const QString& name : QDir(kPages).entryList({u"*.html"_s}, QDir::Files)) {
+        const QString html = ReadTextFile(kPages + u'/' + name);
+        const QRegularExpressionMatch reference = outside.match(html);
+        EXPECT_FALSE(reference.hasMatch()) << name.toStdString() << ": " << reference.captured().toStdString();
+        ++pages;
+    }
+    EXPECT_GT(pages, 0);
+}
+
+} // namespace
