@@ -29,6 +29,7 @@ public:
                               {"GridPaint/", "TableViewPaint/", "data grid / QTableView"},
                               {"MariaDbSearch/", "MariaDbConnector/", "window search on MariaDB / MariaDB C connector"},
                               {"QueryProgram/", "SqliteShell/", "vorlak-query / sqlite3 shell"},
+                              {"InventoryCheck/", "OneSearch/", "inventory check / one search"},
                               {"StartUp/", "BareStartUp/", "main window / bare window, shown and painted"}};
         for (const Pair& pair : pairs)
             for (const auto& [name, time] : times_) {

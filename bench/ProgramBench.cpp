@@ -3,6 +3,9 @@
 //   SqliteShell/<case>    the sqlite3 shell printing the same statement;
 //   Find/<case>           the find dialog's search over every column of 100 000
 //                         rows for a text in the last one (rows per second);
+//   InventoryCheck/<case> vorlak-query --check over 10 000 inventory lines (names,
+//                         CAS numbers in both widths, English names, unknowns), against
+//   OneSearch/<case>      vorlak-query looking up one chemical;
 //   StartUp/<case>        the main window made, shown and painted, without the
 //                         first search's two-second delay, against
 //   BareStartUp/<case>    a plain window with a table view made, shown and painted.
@@ -13,12 +16,15 @@
 #include "app/DataGridWidget.h"
 #include "app/DataModule.h"
 #include "app/SearchSql.h"
+#include "db/Connection.h"
 #include "db/Query.h"
 #include "find/GridSearch.h"
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTableView>
 #include <benchmark/benchmark.h>
 
@@ -52,6 +58,55 @@ void SqliteShell(benchmark::State& state)
     SearchCriteria criteria;
     criteria.RowLimit = false;
     RunProcess(state, u"sqlite3"_s, {u"-readonly"_s, CatalogueDatabase(), BuildSearchSql(criteria).Text});
+}
+
+// An inventory of 10 000 lines taken from the catalogue's own rows, one in
+// ten naming nothing listed; written once per run.
+QString InventoryFile()
+{
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(u"inventory.txt"_s);
+    if (QFile::exists(path))
+        return path;
+    Connection connection;
+    connection.SetEmbeddedDatabase(CatalogueDatabase());
+    Query query;
+    query.SetConnection(&connection);
+    query.SQL().append(u"SELECT name1, cas, name_eng FROM hazardous_chemicals ORDER BY id"_s);
+    query.Open();
+    QStringList lines;
+    for (int i = 0; lines.size() < 10000; ++i) {
+        query.SetRecNo(1 + i % query.RecordCount());
+        const QString cas = query.FieldByName(u"cas"_s).AsString();
+        switch (i % 5) {
+        case 0: lines << query.FieldByName(u"name1"_s).AsString(); break;
+        case 1: lines << cas; break;
+        case 2: lines << query.FieldByName(u"name_eng"_s).AsString().toUpper(); break;
+        case 3: {
+            QString wide = cas;
+            for (QChar& ch : wide)
+                ch = QChar(ch.unicode() + 0xFEE0);
+            lines << wide;
+            break;
+        }
+        default: lines << (i % 10 == 4 ? u"未列入的化学品%1"_s.arg(i) : cas + u",1 kg"_s);
+        }
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(lines.join(u'\n').toUtf8());
+    return path;
+}
+
+void InventoryCheck(benchmark::State& state)
+{
+    RunProcess(state, QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), {u"--check"_s, InventoryFile()});
+}
+
+void OneSearch(benchmark::State& state)
+{
+    RunProcess(state, QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), {u"--cas"_s, u"67-56-1"_s});
 }
 
 void Find(benchmark::State& state)
@@ -119,6 +174,8 @@ void BareStartUp(benchmark::State& state)
 
 BENCHMARK(QueryProgram)->Name("QueryProgram/catalogue_no_limit")->Unit(benchmark::kMillisecond);
 BENCHMARK(SqliteShell)->Name("SqliteShell/catalogue_no_limit")->Unit(benchmark::kMillisecond);
+BENCHMARK(InventoryCheck)->Name("InventoryCheck/10000_lines")->Unit(benchmark::kMillisecond);
+BENCHMARK(OneSearch)->Name("OneSearch/10000_lines")->Unit(benchmark::kMillisecond);
 BENCHMARK(Find)->Name("Find/all_columns_100k")->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(StartUp)->Name("StartUp/main_window")->Unit(benchmark::kMillisecond);
 BENCHMARK(BareStartUp)->Name("BareStartUp/main_window")->Unit(benchmark::kMillisecond);
