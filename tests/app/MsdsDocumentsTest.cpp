@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QLineEdit>
@@ -121,6 +122,9 @@ TEST_F(OutsideMaterial, AppendixLinksAndTheUsageDocumentOpenTheirPaths)
               (QStringList{u".\\doc\\01-危险化学品名录(2015).doc"_s, u".\\doc\\02-危险化学品名录(含2828类).xls"_s,
                            u".\\doc\\03-易制毒化学品(2018).pdf"_s, u".\\doc\\04-易制爆化学品名录(2017版).pdf"_s,
                            u"软件安装及使用说明.doc"_s}));
+    // Started from its own folder, the program finds each one the build wrote.
+    for (const QString& opened : forms_.Desktop.Opened)
+        EXPECT_TRUE(QFileInfo(DesktopTarget(opened, QStringLiteral(VORLAK_PROGRAM_DIR))).isFile()) << opened.toStdString();
 }
 
 TEST(DesktopTarget, PathsResolveAgainstTheWorkingFolderAndAddressesStay)

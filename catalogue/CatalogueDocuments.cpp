@@ -1,0 +1,136 @@
+#include "CatalogueDocuments.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList Preface(const QDate& made)
+{
+    return {u"本文件由本程序根据其内置的目录数据生成，不是官方发布的文本；内容以主管部门正式公布的名录为准。"_s,
+            u"数据来源（详见程序源代码 catalogue/SOURCES.md）：《危险化学品目录（2015版）》及危险化学品分类信息表、"
+            u"《易制爆危险化学品名录（2017年版）》、《易制毒化学品的分类和品种目录》及其增补、"
+            u"首批和第二批重点监管的危险化学品名录。"_s,
+            u"生成日期："_s + made.toString(Qt::ISODate) + u"。"_s};
+}
+
+bool Listed(const CatalogueRow& row)
+{
+    return !row.IndexId.isEmpty();
+}
+
+} // namespace
+
+Document CatalogueDocument(const std::vector<CatalogueRow>& rows, const QDate& made)
+{
+    Document document{u"危险化学品目录（2015版）"_s, Preface(made), {}};
+    DocumentPart part;
+    part.Table.Titles = {u"序号"_s, u"品名"_s, u"别名"_s, u"CAS号"_s};
+    part.Table.Widths = {8, 36, 40, 16};
+    for (const CatalogueRow& row : rows)
+        if (Listed(row))
+            part.Table.Rows.append({row.IndexId, row.Name, row.AliasList().join(u"；"_s), row.Cas});
+    document.Parts.append(part);
+    return document;
+}
+
+QList<QStringList> CatalogueSheet(const std::vector<CatalogueRow>& rows, const QDate& made)
+{
+    QList<QStringList> sheet;
+    for (const QString& line : Preface(made))
+        sheet.append({line});
+    sheet.append(QStringList());
+    sheet.append({u"序号"_s, u"品名"_s, u"别名"_s, u"英文名"_s, u"CAS号"_s, u"危险性类别"_s});
+    for (const CatalogueRow& row : rows)
+        if (Listed(row))
+            sheet.append({row.IndexId, row.Name, row.AliasList().join(u"；"_s), row.EnglishName, row.Cas, row.Hazards});
+    return sheet;
+}
+
+Document DrugPrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made)
+{
+    Document document{u"易制毒化学品的分类和品种目录"_s, Preface(made), {}};
+    const QString classNotes[] = {QString(), u"第一类：主要用于制造毒品的原料。"_s, u"第二类、第三类：主要用于制造毒品的配剂。"_s,
+                                  QString()};
+    for (int drugClass = 1; drugClass <= 3; ++drugClass) {
+        DocumentPart part;
+        part.Heading = DrugClassName(drugClass);
+        if (!classNotes[drugClass].isEmpty())
+            part.Paragraphs.append(classNotes[drugClass]);
+        part.Table.Titles = {u"序号"_s, u"品名"_s, u"CAS号"_s, u"危化目录序号"_s};
+        part.Table.Widths = {8, 52, 20, 20};
+        int number = 0;
+        for (const CatalogueRow& row : rows)
+            if (row.DrugClass == drugClass)
+                part.Table.Rows.append({QString::number(++number), row.Name, row.Cas, row.IndexId});
+        document.Parts.append(part);
+    }
+    return document;
+}
+
+Document ExplosivePrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made)
+{
+    Document document{u"易制爆危险化学品名录（2017年版）"_s, Preface(made), {}};
+    DocumentPart part;
+    part.Table.Titles = {u"序号"_s, u"品名"_s, u"别名"_s, u"CAS号"_s, u"危化目录序号"_s};
+    part.Table.Widths = {7, 33, 30, 16, 14};
+    int number = 0;
+    for (const CatalogueRow& row : rows)
+        if (row.Explosive)
+            part.Table.Rows.append(
+                {QString::number(++number), row.Name, row.AliasList().join(u"；"_s), row.Cas, row.IndexId});
+    part.Paragraphs.append(u"本名录所列易制爆危险化学品共%1种。"_s.arg(number));
+    document.Parts.append(part);
+    return document;
+}
+
+Document UsageDocument(const QDate& made)
+{
+    Document document{u"危险化学品名录查询软件 安装及使用说明"_s, Preface(made), {}};
+    document.Parts = {
+        {u"一、安装与启动"_s,
+         {u"在新安装的 Debian 12 计算机上，以 root 身份在源代码目录执行 make run：程序会安装所需的软件包、编译并启动。"
+          u"编译结果在 build 目录中：主程序 vorlak、命令行程序 vorlak-query、内置目录数据库 vorlak.db、设置文件 Config.Ini、"
+          u"危险性概述网页目录 msds、文档目录 doc 和本说明。"_s,
+          u"程序启动两秒后连接目录数据库并显示前200条记录。若显示“数据库无法连接”，说明目录数据库无法打开；窗口仍可使用，"
+          u"下一次查找时会重新连接。"_s},
+         {}},
+        {u"二、查找"_s,
+         {u"在“查询”页上输入或选择条件，在文本框中按回车或点击“查找”即开始查找；“清空”将全部条件恢复为初始值。"_s,
+          u"品名、别名、英文名：查找包含所输入文字的记录；勾选“精确匹配”时只查找完全相同的记录。CAS号：总是精确匹配。"_s,
+          u"重点监管批次：全部重点监管、首批或第二批。危险性类别：从列表中选择或直接输入文字，查找危险性类别中含有该文字的记录。"_s,
+          u"易制毒制爆：全部易制毒化学品、第一类、第二类、第三类或易制爆化学品。危化目录序号：输入数字查找该序号，"
+          u"输入0表示不按序号查找；输入非数字时提示“序号必须是数字”。"_s,
+          u"同时给出多个条件时只有最强的一个起作用，由弱到强依次为：品名、别名、CAS号、重点监管批次、英文名、危险性类别、"
+          u"易制毒制爆、危化目录序号。未勾选“显示全部”时最多显示200条记录。"_s},
+         {}},
+        {u"三、查找结果"_s,
+         {u"结果表格的前四列固定不动，其余各列可左右滚动；左侧的箭头标出当前记录，记录隔行着色，表格底部显示记录条数，"
+          u"例如“共200条”。方向键、Home/End、Page Up/Page Down 和鼠标滚轮移动当前记录和列；再次单击当前单元格可选择并复制其文字。"
+          u"拖动列标题的右边界可调整列宽，拖动列标题可移动列。表格不修改任何数据。"_s,
+          u"按 Ctrl+F 打开查找对话框，可在当前列或全部列中查找文字。"_s},
+         {}},
+        {u"四、危险性概述（查看MSDS资料）"_s,
+         {u"在记录上单击右键，选择“查看MSDS资料”，即在浏览器中打开该CAS号的危险性概述网页：列出品名、别名、英文名、CAS号、"
+          u"监管要求（剧毒、易制爆、易制毒及其类别、重点监管及其批次）、危险性类别，以及按GHS规则推导出的象形图、信号词和危险说明。"
+          u"该网页不是完整的化学品安全技术说明书，不能代替供应商提供的安全技术说明书。"_s,
+          u"网页的地址由 Config.Ini 中 [HTTP] 节的 MsdsURL 加上网页文件名和“.html”组成；网页也可放在网站上，"
+          u"将 MsdsURL 改为该网站的地址即可。"_s},
+         {}},
+        {u"五、附录"_s,
+         {u"“附录”页上的链接打开 doc 目录中的文档：危险化学品目录（2015版）、危险化学品目录（含2828类）表格、"
+          u"易制毒化学品目录和易制爆危险化学品名录。这些文档均由本程序根据其目录数据生成，不是官方发布的文本。"_s},
+         {}},
+        {u"六、命令行程序 vorlak-query"_s,
+         {u"vorlak-query 以同样的条件在命令行查找，例如 vorlak-query --name 甲醇、vorlak-query --cas 7664-41-7，"
+          u"输出以制表符分隔的列标题、记录和“共N条”。"_s,
+          u"vorlak-query --check 文件名 逐行核对一份化学品清单（每行一个CAS号、中文名称、别名或英文名），"
+          u"对每一行列出匹配方式、危化目录序号、品名、CAS号、剧毒、易制爆、易制毒、重点监管和危险性类别，最后给出统计。"_s},
+         {}},
+        {u"七、数据来源"_s,
+         {u"目录数据来自《危险化学品目录（2015版）》及其分类信息表、《易制爆危险化学品名录（2017年版）》、"
+          u"《易制毒化学品的分类和品种目录》及其增补、首批和第二批重点监管的危险化学品名录，英文名来自各国化学品名录；"
+          u"来源和转换规则详见源代码中的 catalogue/SOURCES.md。"_s},
+         {}},
+    };
+    return document;
+}

@@ -1,0 +1,84 @@
+#include "RtfWriter.h"
+
+namespace {
+
+constexpr int kTextWidthTwips = 9638;  // A4 less two 2 cm margins
+
+QByteArray Text(const QString& text)
+{
+    QByteArray out;
+    for (QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c == u'\\' || c == u'{' || c == u'}')
+            out += '\\' + QByteArray(1, char(c));
+        else if (c == u'\n')
+            out += "\\line ";
+        else if (c == u'\t')
+            out += "\\tab ";
+        else if (c < 0x80)
+            out += char(c);
+        else
+            out += "\\u" + QByteArray::number(qint16(c)) + '?';
+    }
+    return out;
+}
+
+QByteArray Paragraph(const QString& text, const char* format)
+{
+    return QByteArray("{\\pard\\sa120") + format + ' ' + Text(text) + "\\par}\n";
+}
+
+QByteArray Row(const QStringList& cells, const QList<int>& edges, bool bold)
+{
+    // The title row repeats at the top of every page.
+    QByteArray out = "\\trowd\\trgaph60";
+    if (bold)
+        out += "\\trhdr";
+    for (int edge : edges)
+        out += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10\\cellx"
+               + QByteArray::number(edge);
+    out += "\n\\pard\\intbl";
+    out += bold ? "\\b " : " ";
+    for (const QString& cell : cells)
+        out += Text(cell) + "\\cell ";
+    out += bold ? "\\b0\\row\n" : "\\row\n";
+    return out;
+}
+
+QByteArray Table(const DocumentTable& table)
+{
+    int total = 0;
+    for (int width : table.Widths)
+        total += width;
+    QList<int> edges;
+    int edge = 0;
+    for (int width : table.Widths) {
+        edge += total > 0 ? width * kTextWidthTwips / total : 0;
+        edges.append(edge);
+    }
+    QByteArray out = "{\\fs18\n" + Row(table.Titles, edges, true);
+    for (const QStringList& row : table.Rows)
+        out += Row(row, edges, false);
+    return out + "\\pard}\n";
+}
+
+} // namespace
+
+QByteArray RtfOf(const Document& document)
+{
+    QByteArray out = "{\\rtf1\\ansi\\ansicpg936\\uc1\\deff0\n"
+                     "{\\fonttbl{\\f0\\fnil\\fcharset134 SimSun;}}\n"
+                     "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\\fs21\n";
+    out += Paragraph(document.Title, "\\qc\\b\\fs32");
+    for (const QString& line : document.Preface)
+        out += Paragraph(line, "\\fs18");
+    for (const DocumentPart& part : document.Parts) {
+        if (!part.Heading.isEmpty())
+            out += Paragraph(part.Heading, "\\sb240\\b\\fs24");
+        for (const QString& paragraph : part.Paragraphs)
+            out += Paragraph(paragraph, "");
+        if (!part.Table.Titles.isEmpty())
+            out += Table(part.Table);
+    }
+    return out + "}\n";
+}
