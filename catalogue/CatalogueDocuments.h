@@ -19,7 +19,6 @@ Document CatalogueDocument(const std::vector<CatalogueRow>& rows, const QDate& m
 // then one row per catalogue row with the English name and hazard
 // categories too (for the .xls).
 QList<QStringList> CatalogueSheet(const std::vector<CatalogueRow>& rows, const QDate& made);
-inline constexpr int kCatalogueSheetOpeningRows = 4;  // the lines before the title row, a blank one included
 
 // The drug precursors by class, and the explosive precursors numbered (for the PDFs).
 Document DrugPrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made);

@@ -3,6 +3,7 @@
 //   vorlak-docs ROWS_DIR OUT_DIR
 // OUT_DIR then holds doc/ with the two catalogue documents and the two
 // precursor lists, and the usage document beside it.
+#include "BuildDate.h"
 #include "CatalogueDocuments.h"
 #include "CatalogueRow.h"
 #include "PdfWriter.h"
@@ -11,7 +12,6 @@
 
 #include "platform/Errors.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -21,13 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The day the documents are made; SOURCE_DATE_EPOCH fixes it for reproducible builds.
-QDate MadeOn()
-{
-    bool ok = false;
-    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    return ok ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date() : QDate::currentDate();
-}
 
 void Save(const QString& path, const QByteArray& bytes)
 {
@@ -52,7 +45,7 @@ int main(int argc, char* argv[])
     try {
         const std::vector<CatalogueRow> rows =
             CatalogueRows(ReadRowsFile(QDir(args.at(0)).filePath(u"hazardous_chemicals.tsv"_s)));
-        const QDate made = MadeOn();
+        const QDate made = BuildDate();
         const QDir out(args.at(1));
         if (!out.mkpath(u"doc"_s))
             throw Exception(u"cannot make "_s + out.filePath(u"doc"_s));

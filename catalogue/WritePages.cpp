@@ -3,12 +3,12 @@
 //   vorlak-pages ROWS_DIR LABELS OUT_DIR
 // OUT_DIR then holds exactly one <CAS>.html per CAS number. A hazard category
 // without a row in LABELS is an error: no page is then written.
+#include "BuildDate.h"
 #include "CatalogueRow.h"
 #include "GhsLabels.h"
 #include "HazardPage.h"
 #include "ToolMain.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -18,13 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The day the pages are built; SOURCE_DATE_EPOCH fixes it for reproducible builds.
-QDate BuildDate()
-{
-    bool ok = false;
-    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    return ok ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date() : QDate::currentDate();
-}
 
 } // namespace
 
