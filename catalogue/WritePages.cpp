@@ -16,11 +16,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     return RunCatalogueTool(argc, argv, "vorlak-pages", "ROWS_DIR LABELS OUT_DIR", 3, [](const QStringList& args) {
