@@ -4,6 +4,7 @@
 
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -117,6 +118,11 @@ TEST_F(CatalogueConnection, ADamagedCatalogueIsRefusedAtConnectingAndStaysAsItWa
         EXPECT_FALSE(connection_.Connected());
         EXPECT_EQ(FileHash(databasePath_), before);
     }
+    // One that cannot be read at all (root reads every file, so a folder stands for it).
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(u"folder.db"_s));
+    connection_.SetEmbeddedDatabase(dir_.filePath(u"folder.db"_s));
+    EXPECT_THROW(connection_.Open(), DatabaseError);
+    EXPECT_FALSE(connection_.Connected());
 }
 
 TEST_F(CatalogueConnection, ADefinedDataSourceIsUsedInsteadOfTheEmbeddedFile)
