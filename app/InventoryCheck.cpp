@@ -13,30 +13,46 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Names and aliases are compared as the catalogue's conversion compares
-// them: compatibility forms folded (full-width to ASCII), blanks dropped.
-QString NameKey(const QString& text)
-{
-    return MatchingName(text);
-}
-
 // The name without its bracketed qualifier; empty when it has none.
 QString StemKey(const QString& text)
 {
-    const QString key = NameKey(text);
+    const QString key = MatchingName(text);
     const QString stem = WithoutQualifier(key);
     return stem == key ? QString() : stem;
 }
 
 QString EnglishKey(const QString& text)
 {
-    return NameKey(text).toCaseFolded();
+    return MatchingName(text).toCaseFolded();
 }
 
 bool IsDash(QChar ch)
 {
     const char16_t c = ch.unicode();
     return c == u'-' || (c >= 0x2010 && c <= 0x2015) || c == 0x2212 || c == 0xFE63;
+}
+
+enum class CasForm { NotCas, Valid, BadCheckDigit };
+
+// A text in the form of a CAS number (full-width forms, blanks, dash variants
+// and leading zeros allowed), written the catalogue's way, and whether its
+// check digit holds. Form NotCas leaves Number empty.
+struct CasReading {
+    CasForm Form = CasForm::NotCas;
+    QString Number;
+};
+
+CasReading ReadCasNumber(const QString& text)
+{
+    QString compact;
+    for (QChar ch : MatchingName(text))
+        compact += IsDash(ch) ? u'-' : ch;
+    static const QRegularExpression form(u"^0*([0-9]{2,7}-[0-9]{2}-[0-9])$"_s);
+    const QRegularExpressionMatch match = form.match(compact);
+    if (!match.hasMatch())
+        return {};
+    const QString number = match.captured(1);
+    return {CasNumberValid(number) ? CasForm::Valid : CasForm::BadCheckDigit, number};
 }
 
 const QString& KindText(MatchKind kind)
@@ -88,36 +104,28 @@ QString InventoryCatalogueSql()
 
 std::vector<CatalogueRow> ReadCatalogueEntries(Query& query)
 {
+    const Field &indexId = query.FieldByName(u"index_id"_s), &name = query.FieldByName(u"name1"_s),
+                &aliases = query.FieldByName(u"name2"_s), &english = query.FieldByName(u"name_eng"_s),
+                &cas = query.FieldByName(u"cas"_s), &hazards = query.FieldByName(u"dangtypes"_s),
+                &batch = query.FieldByName(u"Iadmin_no"_s), &drug = query.FieldByName(u"drugchem"_s),
+                &explosive = query.FieldByName(u"exploidchem"_s), &remarks = query.FieldByName(u"remarks"_s);
     std::vector<CatalogueRow> entries;
     entries.reserve(size_t(query.RecordCount()));
     for (query.First(); !query.Eof(); query.Next()) {
         CatalogueRow e;
-        e.IndexId = query.FieldByName(u"index_id"_s).AsString();
-        e.Name = query.FieldByName(u"name1"_s).AsString();
-        e.Aliases = query.FieldByName(u"name2"_s).AsString();
-        e.EnglishName = query.FieldByName(u"name_eng"_s).AsString();
-        e.Cas = query.FieldByName(u"cas"_s).AsString();
-        e.Hazards = query.FieldByName(u"dangtypes"_s).AsString();
-        e.Batch = int(query.FieldByName(u"Iadmin_no"_s).AsInteger());
-        e.DrugClass = int(query.FieldByName(u"drugchem"_s).AsInteger());
-        e.Explosive = query.FieldByName(u"exploidchem"_s).AsInteger() > 0;
-        e.HighlyToxic = query.FieldByName(u"remarks"_s).AsString().contains(u"剧毒"_s);
+        e.IndexId = indexId.AsString();
+        e.Name = name.AsString();
+        e.Aliases = aliases.AsString();
+        e.EnglishName = english.AsString();
+        e.Cas = cas.AsString();
+        e.Hazards = hazards.AsString();
+        e.Batch = int(batch.AsInteger());
+        e.DrugClass = int(drug.AsInteger());
+        e.Explosive = explosive.AsInteger() > 0;
+        e.HighlyToxic = remarks.AsString().contains(u"剧毒"_s);
         entries.push_back(std::move(e));
     }
     return entries;
-}
-
-CasReading ReadCasNumber(const QString& text)
-{
-    QString compact;
-    for (QChar ch : NameKey(text))
-        compact += IsDash(ch) ? u'-' : ch;
-    static const QRegularExpression form(u"^0*([0-9]{2,7}-[0-9]{2}-[0-9])$"_s);
-    const QRegularExpressionMatch match = form.match(compact);
-    if (!match.hasMatch())
-        return {};
-    const QString number = match.captured(1);
-    return {CasNumberValid(number) ? CasForm::Valid : CasForm::BadCheckDigit, number};
 }
 
 InventoryIndex::InventoryIndex(std::vector<CatalogueRow> entries) : entries_(std::move(entries))
@@ -128,12 +136,12 @@ InventoryIndex::InventoryIndex(std::vector<CatalogueRow> entries) : entries_(std
         if (cas.Form != CasForm::NotCas)
             byCas_[cas.Number].push_back(i);
         if (!e.Name.isEmpty()) {
-            byName_[NameKey(e.Name)].push_back(i);
+            byName_[MatchingName(e.Name)].push_back(i);
             if (const QString stem = StemKey(e.Name); !stem.isEmpty())
                 byNameStem_[stem].push_back(i);
         }
         for (const QString& alias : e.AliasList()) {
-            byAlias_[NameKey(alias)].push_back(i);
+            byAlias_[MatchingName(alias)].push_back(i);
             if (const QString stem = StemKey(alias); !stem.isEmpty())
                 byAliasStem_[stem].push_back(i);
         }
@@ -159,7 +167,7 @@ std::vector<InventoryMatch> InventoryIndex::Check(const QString& item) const
     if (cas.Form == CasForm::Valid) {
         add(byCas_, cas.Number, MatchKind::Cas);
     } else {
-        const QString key = NameKey(item);
+        const QString key = MatchingName(item);
         add(byName_, key, MatchKind::Name);
         add(byAlias_, key, MatchKind::Alias);
         add(byEnglishName_, EnglishKey(item), MatchKind::EnglishName);

@@ -12,17 +12,6 @@ class Query;
 QString InventoryCatalogueSql();
 std::vector<CatalogueRow> ReadCatalogueEntries(Query& query);
 
-enum class CasForm { NotCas, Valid, BadCheckDigit };
-
-// A text in the form of a CAS number (full-width forms, blanks, dash variants
-// and leading zeros allowed), written the catalogue's way, and whether its
-// check digit holds. Form NotCas leaves Number empty.
-struct CasReading {
-    CasForm Form = CasForm::NotCas;
-    QString Number;
-};
-CasReading ReadCasNumber(const QString& text);
-
 enum class MatchKind { Cas, Name, Alias, EnglishName, NotListed, BadCas };
 
 struct InventoryMatch {

@@ -25,8 +25,8 @@ int main(int argc, char* argv[])
 
         QStringList unlabelled;
         for (const CatalogueRow& e : entries)
-            for (const QString& category : CombineLabels(labels, e.HazardList(), e.RefrigeratedGas()).Unlabelled)
-                if (!unlabelled.contains(category))
+            for (const QString& category : e.HazardList())
+                if (!labels.Find(category) && !unlabelled.contains(category))
                     unlabelled.append(category);
         if (!unlabelled.isEmpty())
             throw Exception(args.at(1) + u" has no row for: "_s + unlabelled.join(u", "_s));

@@ -1,5 +1,7 @@
 #include "XlsWriter.h"
 
+#include "platform/Errors.h"
+
 #include <QtEndian>
 #include <algorithm>
 
@@ -184,8 +186,8 @@ QByteArray XlsWorkbook(const QString& sheetName, const QList<QStringList>& rows)
         ++fatSectors;
     const quint32 directorySector = streamSectors;
     const quint32 firstFatSector = streamSectors + 1;
-    if (fatSectors > 109)
-        return QByteArray();
+    if (fatSectors > 109)  // the header's own table of allocation sectors is full
+        throw Exception(QStringLiteral("the workbook is larger than about 7 MB, more than this writer lays out"));
 
     QByteArray file;
     file += QByteArray::fromHex("D0CF11E0A1B11AE1");

@@ -43,24 +43,26 @@ public:
     // A vertical line after each shown cell of a column span, from top to bottom.
     void AddColumnLines(const AxisLayout& columns, Span cells, int top, int bottom, const QColor& colour)
     {
-        if (columns.LinePx <= 0 || bottom <= top)
-            return;
-        for (int c = cells.First; c < cells.End; ++c)
-            if (columns.ExtentOf(c) > 0 && columns.ShownStart(c) >= 0) {
-                const int x = columns.StartOf(c) + columns.ExtentOf(c) + columns.LinePx / 2;
-                Add(colour, QPoint(x, top), QPoint(x, bottom - 1));
-            }
+        AddLines(columns, cells, top, bottom, colour, [](int x, int y) { return QPoint(x, y); });
     }
 
     // A horizontal line under each shown cell of a row span, from left to right.
     void AddRowLines(const AxisLayout& rows, Span cells, int left, int right, const QColor& colour)
     {
-        if (rows.LinePx <= 0 || right <= left)
+        AddLines(rows, cells, left, right, colour, [](int y, int x) { return QPoint(x, y); });
+    }
+
+    // A line after each shown cell of the span along the axis, across from `from` to before `to`;
+    // point(along, across) places a pixel.
+    template <typename Point>
+    void AddLines(const AxisLayout& axis, Span cells, int from, int to, const QColor& colour, Point point)
+    {
+        if (axis.LinePx <= 0 || to <= from)
             return;
-        for (int r = cells.First; r < cells.End; ++r)
-            if (rows.ExtentOf(r) > 0 && rows.ShownStart(r) >= 0) {
-                const int y = rows.StartOf(r) + rows.ExtentOf(r) + rows.LinePx / 2;
-                Add(colour, QPoint(left, y), QPoint(right - 1, y));
+        for (int c = cells.First; c < cells.End; ++c)
+            if (axis.ExtentOf(c) > 0 && axis.ShownStart(c) >= 0) {
+                const int at = axis.StartOf(c) + axis.ExtentOf(c) + axis.LinePx / 2;
+                Add(colour, point(at, from), point(at, to - 1));
             }
     }
 

@@ -35,16 +35,10 @@ protected:
     static QStringList Result(Connection& connection, const QString& statement)
     {
         const QueryOutcome outcome = RunQuery(connection, statement);
-        if (!outcome.Error.isEmpty())
-            return {u"error "_s + outcome.Error};
-        QStringList lines = outcome.Fields;
-        for (const QVariantList& row : outcome.Rows) {
-            QStringList values;
-            for (const QVariant& value : row)
-                values << (value.isNull() ? u"null "_s : QString()) + value.metaType().name() + u' ' + value.toString();
-            lines << values.join(u'\t');
-        }
-        return lines;
+        const QStringList rows = OutcomeLines(outcome, [](const QVariant& value) {
+            return (value.isNull() ? u"null "_s : QString()) + value.metaType().name() + u' ' + value.toString();
+        });
+        return outcome.Error.isEmpty() ? outcome.Fields + rows : rows;
     }
 
     void ExpectSame(const QString& statement)

@@ -89,17 +89,7 @@ protected:
     // Every value of every row, or the error.
     static QStringList Rows(Connection& connection, const QString& statement)
     {
-        const QueryOutcome outcome = RunQuery(connection, statement);
-        if (!outcome.Error.isEmpty())
-            return {u"error "_s + outcome.Error};
-        QStringList rows;
-        for (const QVariantList& row : outcome.Rows) {
-            QStringList values;
-            for (const QVariant& value : row)
-                values << value.toString();
-            rows << values.join(u'\t');
-        }
-        return rows;
+        return OutcomeLines(RunQuery(connection, statement), [](const QVariant& value) { return value.toString(); });
     }
 
     QTemporaryDir dir_;

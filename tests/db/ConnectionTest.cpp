@@ -104,10 +104,7 @@ TEST_F(CatalogueConnection, ADamagedCatalogueIsRefusedAtConnectingAndStaysAsItWa
     };
     for (const auto& damaged : cases) {
         SCOPED_TRACE(damaged.name);
-        QFile file(databasePath_);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(damaged.contents);
-        file.close();
+        WriteFile(databasePath_, damaged.contents);
         const QByteArray before = FileHash(databasePath_);
         try {
             connection_.Open();

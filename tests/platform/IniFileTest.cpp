@@ -3,7 +3,6 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include "support/QtPrint.h"
 
@@ -81,10 +80,7 @@ TEST_F(IniFile, DamagedOrOddFilesGiveTheValueOrTheDefault)
     };
     for (const auto& odd : cases) {
         SCOPED_TRACE(odd.name);
-        QFile file(path_);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(odd.contents);
-        file.close();
+        WriteFile(path_, odd.contents);
         EXPECT_EQ(ReadIniString(path_, u"HTTP"_s, u"MsdsURL"_s, u"default"_s, 2048), odd.expected);
     }
     // A folder where the file should be.

@@ -15,6 +15,23 @@ struct QueryOutcome {
     QList<QVariantList> Rows;
 };
 
+// Each row as a line of tab-separated values, each written by valueText; or
+// the error as the one line "error <text>".
+template <typename ValueText>
+QStringList OutcomeLines(const QueryOutcome& outcome, ValueText valueText)
+{
+    if (!outcome.Error.isEmpty())
+        return {QStringLiteral("error ") + outcome.Error};
+    QStringList lines;
+    for (const QVariantList& row : outcome.Rows) {
+        QStringList values;
+        for (const QVariant& value : row)
+            values << valueText(value);
+        lines << values.join(u'\t');
+    }
+    return lines;
+}
+
 inline QueryOutcome RunQuery(Connection& connection, const QString& statement)
 {
     Query query;

@@ -11,10 +11,15 @@ using namespace Qt::StringLiterals;
 
 void WriteTextFile(const QString& path, const QString& text)
 {
+    WriteFile(path, text.toUtf8());
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(text.toUtf8());
+    file.write(bytes);
 }
 
 QString ReadTextFile(const QString& path)

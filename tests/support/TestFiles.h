@@ -5,6 +5,7 @@
 
 // Writes UTF-8 text to a file, creating its folder; fails the test on error.
 void WriteTextFile(const QString& path, const QString& text);
+void WriteFile(const QString& path, const QByteArray& bytes);
 QString ReadTextFile(const QString& path);
 
 // The SHA-256 of a file's bytes, to tell whether anything wrote to it.
