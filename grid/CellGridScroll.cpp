@@ -48,9 +48,16 @@ void CellGrid::ShiftPixels(Axis axis, int from, int to, const GridLayout& before
         return;
     }
     const QSize client = window_->ClientSize();
-    if (axis == Axis::Columns)
+    if (axis == Axis::Columns) {
         window_->ScrollRect(QRect(QPoint(a.FixedEnd, 0), QPoint(a.ScrollLimit - 1, client.height() - 1)), distance, 0);
-    else
+        // A column cut off at the right edge is drawn for the part shown: the
+        // one cut before and the one cut now are drawn anew, not shifted.
+        const int cutBefore = a.LastWholeEnd + distance;
+        const int cutNow = ComputeLayout().Columns.LastWholeEnd;
+        const int from = qMax(a.FixedEnd, qMin(cutBefore, cutNow));
+        if (from < a.ScrollLimit)
+            window_->Invalidate(QRect(QPoint(from, 0), QPoint(a.ScrollLimit - 1, client.height() - 1)));
+    } else
         window_->ScrollRect(QRect(QPoint(0, a.FixedEnd), QPoint(client.width() - 1, a.ScrollLimit - 1)), 0, distance);
 }
 

@@ -85,8 +85,8 @@ void DataGrid::TabTo(int step)
     const int start = Current().Col;
     int col = start;
     ClearSelection();
-    BeginUpdate();
-    const auto endUpdate = qScopeGuard([this] { EndUpdate(); });
+    LockLayout();
+    const auto endUpdate = qScopeGuard([this] { UnlockLayout(); });
     // On to the next column with a tab stop, round into the next or previous record.
     do {
         col += step;

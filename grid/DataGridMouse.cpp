@@ -94,9 +94,11 @@ void DataGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers
         // Any button makes the pressed cell current, the right one before the context menu shows.
         const CellPos before = Current();
         const int recordBefore = DataSet()->RecNo();
-        BeginUpdate();
+        // A layout update, not a paint lock: the pass that ends it repaints
+        // whatever the move scrolled.
+        LockLayout();
         {
-            const auto endUpdate = qScopeGuard([this] { EndUpdate(); });
+            const auto endUpdate = qScopeGuard([this] { UnlockLayout(); });
             HideEditor();
             if (cell.Row != Current().Row)
                 DataSet()->MoveBy(cell.Row - Current().Row);
@@ -165,8 +167,8 @@ void DataGrid::TrackTo(const QPoint& at)
     const QPoint clamped(qBound(0, at.x(), client.width() - 1), qBound(0, at.y(), client.height() - 1));
     const CellPos cell = CellAtPoint(clamped.x(), clamped.y());
     const QRect area = DataArea();
-    BeginUpdate();
-    const auto endUpdate = qScopeGuard([this] { EndUpdate(); });
+    LockLayout();
+    const auto endUpdate = qScopeGuard([this] { UnlockLayout(); });
     if (cell.Row >= TopDataOffset() && cell.Row < RowCount() && at.y() >= area.top() && at.y() <= area.bottom()
         && cell.Row != Current().Row)
         DataSet()->MoveBy(cell.Row - Current().Row);
@@ -200,8 +202,8 @@ void DataGrid::AutoScrollStep()
     // The farther out, the more records a step and the shorter the wait.
     const int d = qMax(dv, dh);
     {
-        BeginUpdate();
-        const auto endUpdate = qScopeGuard([this] { EndUpdate(); });
+        LockLayout();
+        const auto endUpdate = qScopeGuard([this] { UnlockLayout(); });
         if (vertical != 0)
             DataSet()->MoveBy(vertical * qMin(d / 6, 8));
         const GridLayout& layout = Layout();

@@ -14,8 +14,10 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -62,9 +64,73 @@ protected:
         QTest::mouseRelease(Client(), button, Qt::NoModifier, to);
     }
 
+    // The grid's pixels as the window shows them, once pending paints are done.
+    QImage Shown()
+    {
+        QCoreApplication::processEvents();
+        const QPoint at = widget_->mapTo(Form(), QPoint(0, 0));
+        return widget_->screen()->grabWindow(Form()->winId(), at.x(), at.y(), widget_->width(), widget_->height())
+            .toImage();
+    }
+    // The same after a full repaint of the same state.
+    QImage Repainted()
+    {
+        Client()->repaint();
+        return Shown();
+    }
+
     ProgramForms forms_;
     DataGridWidget* widget_ = nullptr;
 };
+
+// Whatever the input, what the grid shows is what painting it afresh shows:
+// no mark, row or column is left behind by a move that scrolled.
+TEST_F(GridInput, EveryInputLeavesWhatAFullRepaintShows)
+{
+    const auto click = [this](int col, int row) {
+        return [this, col, row] { QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(col, row)); };
+    };
+    const auto keys = [this](int key, int times, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return [this, key, times, modifiers] {
+            for (int i = 0; i < times; ++i)
+                Key(key, modifiers);
+        };
+    };
+    const auto wheel = [this](int notches) {
+        return [this, notches] {
+            const QPoint at = Cell(3, 3);
+            QWheelEvent event(at, Client()->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(Client(), &event);
+        };
+    };
+    const struct {
+        const char* input;
+        std::function<void()> act;
+    } inputs[] = {
+        {"a click on row 5 of the partly shown last column", click(8, 5)},
+        {"Tab across the scroll limit", keys(Qt::Key_Tab, 9)},
+        {"Shift+Tab wrapping into the previous record", keys(Qt::Key_Backtab, 9, Qt::ShiftModifier)},
+        {"Down past the last row shown", keys(Qt::Key_Down, 14)},
+        {"Page Down", keys(Qt::Key_PageDown, 2)},
+        {"Page Up", keys(Qt::Key_PageUp, 1)},
+        {"Right into the scrolling columns", keys(Qt::Key_Right, 7)},
+        {"Left back to the frozen ones", keys(Qt::Key_Left, 4)},
+        {"the wheel", wheel(13)},
+        {"Ctrl+End", keys(Qt::Key_End, 1, Qt::ControlModifier)},
+        {"Up by a few", keys(Qt::Key_Up, 3)},
+        {"Ctrl+Home", keys(Qt::Key_Home, 1, Qt::ControlModifier)},
+        {"a click on the partly shown last row", click(3, 12)},
+        {"a click on the last column again", click(8, 2)},
+        {"a column dragged over the frozen ones", [this] { Drag(Qt::LeftButton, Cell(7, 0), Cell(2, 0)); }},
+        {"a drag through the data area", [this] { Drag(Qt::LeftButton, Cell(5, 3), Cell(3, 9)); }},
+    };
+    for (const auto& step : inputs) {
+        step.act();
+        const QImage shown = Shown();
+        EXPECT_TRUE(shown == Repainted()) << step.input;
+    }
+}
 
 TEST_F(GridInput, KeysMoveTheRecordAndTheColumn)
 {
