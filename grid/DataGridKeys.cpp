@@ -112,8 +112,11 @@ void DataGrid::ShowEditor()
     if (!allowed || !window || !link_.Active())
         return;
     const QRect rect = CellBounds(Current().Col, Current().Row);
-    if (rect.isEmpty())
+    // A cell scrolled out of view takes its editor with it.
+    if (rect.isEmpty()) {
+        HideEditor();
         return;
+    }
     window->ShowEditor(rect, column->CellText(), column->Font().Face);
 }
 

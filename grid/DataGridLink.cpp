@@ -273,8 +273,12 @@ void DataGrid::SyncCurrentRow()
     if (!link_.Active() || !Window() || Loading())
         return;
     const int row = link_.ActiveRecord() + TopDataOffset();
-    if (row != Current().Row && row < RowCount())
+    if (row != Current().Row && row < RowCount()) {
+        // The editor belongs to the record it was opened on.
+        if (!options_.Has(Option::AlwaysShowEditor))
+            HideEditor();
         SetCurrent({Current().Col, row});
+    }
     RefreshEditor();
 }
 

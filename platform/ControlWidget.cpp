@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QMouseEvent>
+#include <QApplication>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -310,8 +311,12 @@ void ControlWidget::focusInEvent(QFocusEvent* event)
 void ControlWidget::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
-    if (messages_)
-        Application::Instance().HandleEvent([&] { messages_->FocusOut(); });
+    if (!messages_)
+        return;
+    Application::Instance().HandleEvent([&] { messages_->FocusOut(); });
+    // The focus gone elsewhere than to the cell editor ends a drag as Esc does.
+    if (!isAncestorOf(QApplication::focusWidget()))
+        Application::Instance().HandleEvent([&] { messages_->CancelMode(); });
 }
 
 void ControlWidget::ShowContextMenu(const QPoint& at)

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -242,11 +243,24 @@ TEST_F(GridInput, AClickOnTheCurrentCellOpensTheReadOnlyEditor)
     QTest::keyClicks(editor, u"xyz"_s);
     QTest::keyClick(editor, Qt::Key_Backspace);
     EXPECT_EQ(editor->text(), u"氨"_s);
-    QTest::keyClick(editor, Qt::Key_Down);  // the grid's key: the editor follows
-    EXPECT_EQ(Record(), 3);
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_FALSE(editor->isVisible());
+
+    // Another record closes it.
+    QTest::keyClick(widget_, Qt::Key_Return);
+    ASSERT_TRUE(editor->isVisible());
+    QTest::keyClick(editor, Qt::Key_Down);  // a key the editor hands to the grid
+    EXPECT_EQ(Record(), 3);
+    EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(Grid().Columns().Item(1).CellText(), u"5-氨基-1,3,3-三甲基环己甲胺"_s);
+
+    // So does its column scrolled out of view, by the horizontal bar.
+    QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(5, 3));  // CAS号
+    QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(5, 3));
+    ASSERT_TRUE(editor->isVisible());
+    widget_->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_FALSE(Grid().CellBounds(5, 3).isValid());
+    EXPECT_FALSE(editor->isVisible());
 }
 
 // Each Ctrl+F opens the one find dialog, modally, with an empty text, the
@@ -323,6 +337,33 @@ TEST_F(GridInput, ColumnsMoveByTheirTitlesButNotIntoTheFrozenOnes)
     Key(Qt::Key_Escape);
     QTest::mouseRelease(Client(), Qt::LeftButton, Qt::NoModifier, Cell(5, 0));
     EXPECT_EQ(Grid().Columns().Item(6).FieldName(), u"remarks"_s);
+}
+
+// Whatever drag is under way, the focus going elsewhere ends it and leaves
+// everything as it was.
+TEST_F(GridInput, DragsEndWhenTheFocusGoes)
+{
+    QWidget* elsewhere = Form()->nameEdit;
+    const QPoint border = Border(2);
+    QTest::mousePress(Client(), Qt::LeftButton, Qt::NoModifier, border);
+    QTest::mouseMove(Client(), border + QPoint(40, 0));
+    elsewhere->setFocus();
+    QTest::mouseRelease(Client(), Qt::LeftButton, Qt::NoModifier, border + QPoint(40, 0));
+    EXPECT_EQ(Grid().Columns().Item(1).Width(), 188) << "sizing";
+
+    widget_->setFocus();
+    QTest::mousePress(Client(), Qt::LeftButton, Qt::NoModifier, Cell(8, 0));
+    QTest::mouseMove(Client(), Cell(6, 0));
+    elsewhere->setFocus();
+    QTest::mouseRelease(Client(), Qt::LeftButton, Qt::NoModifier, Cell(6, 0));
+    EXPECT_EQ(Grid().Columns().Item(7).FieldName(), u"remarks"_s) << "moving";
+
+    widget_->setFocus();
+    QTest::mousePress(Client(), Qt::LeftButton, Qt::NoModifier, Cell(3, 2));
+    elsewhere->setFocus();
+    QTest::mouseMove(Client(), Cell(3, 8));
+    QTest::mouseRelease(Client(), Qt::LeftButton, Qt::NoModifier, Cell(3, 8));
+    EXPECT_EQ(Record(), 2) << "tracking";
 }
 
 } // namespace
