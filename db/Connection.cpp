@@ -45,9 +45,13 @@ QString Connection::DataSourceConnectionString() const
 {
     const QString dataSource =
         ConnectionStringValue(ParseConnectionString(connectionString_), u"Data Source"_s);
-    if (!dataSource.isEmpty() && OdbcDataSourceDefined(dataSource))
-        return OdbcConnectionString(connectionString_);
-    return QString();
+    if (dataSource.isEmpty() || !OdbcDataSourceDefined(dataSource))
+        return QString();
+    // An SQLite data source names its database file itself: the catalogue
+    // name would stand in for it as a file in the working folder.
+    if (OdbcDataSourceTakesFileName(dataSource))
+        return OdbcConnectionString(connectionString_, {u"Initial Catalog"_s});
+    return OdbcConnectionString(connectionString_);
 }
 
 void Connection::Open()

@@ -34,7 +34,7 @@ QString OdbcValue(const QString& value)
     return value;
 }
 
-QString OdbcConnectionString(const QString& providerConnectionString)
+QString OdbcConnectionString(const QString& providerConnectionString, const QStringList& leftOut)
 {
     static const QList<QPair<QString, QString>> renamed = {
         {u"Data Source"_s, u"DSN"_s},
@@ -46,7 +46,7 @@ QString OdbcConnectionString(const QString& providerConnectionString)
 
     QStringList out;
     for (const auto& [name, value] : ParseConnectionString(providerConnectionString)) {
-        if (providerOnly.contains(name, Qt::CaseInsensitive))
+        if (providerOnly.contains(name, Qt::CaseInsensitive) || leftOut.contains(name, Qt::CaseInsensitive))
             continue;
         QString odbcName = name;
         for (const auto& [from, to] : renamed)

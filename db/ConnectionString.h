@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 // A connection string of "Key=Value" pairs separated by ";", in its given order.
 using ConnectionStringPairs = QList<QPair<QString, QString>>;
@@ -16,8 +17,8 @@ QString ConnectionStringValue(const ConnectionStringPairs& pairs, const QString&
 // User ID -> UID, Password -> PWD, Initial Catalog -> DATABASE; the data
 // source first, the other keys in their given order. Keys that only concern the
 // provider (Provider, Persist Security Info) are dropped; any other key is
-// passed on as it stands.
-QString OdbcConnectionString(const QString& providerConnectionString);
+// passed on as it stands, unless it is one of leftOut.
+QString OdbcConnectionString(const QString& providerConnectionString, const QStringList& leftOut = {});
 
 // An ODBC attribute value, braced when it holds a character that would end it.
 QString OdbcValue(const QString& value);

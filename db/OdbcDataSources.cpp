@@ -3,28 +3,90 @@
 #include <sql.h>
 #include <sqlext.h>
 
-bool OdbcDataSourceDefined(const QString& name)
+#include <QStringList>
+
+namespace {
+
+// Runs a look-up with an ODBC 3 environment of its own.
+template <typename LookUp>
+auto WithEnvironment(LookUp lookUp) -> decltype(lookUp(SQLHENV()))
 {
     SQLHENV env = SQL_NULL_HENV;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
-        return false;
+        return {};
     SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-
-    bool found = false;
-    SQLCHAR dsn[SQL_MAX_DSN_LENGTH + 1];
-    SQLCHAR description[256];
-    SQLSMALLINT dsnLength = 0;
-    SQLSMALLINT descriptionLength = 0;
-    SQLUSMALLINT direction = SQL_FETCH_FIRST;
-    while (!found
-           && SQL_SUCCEEDED(SQLDataSources(env, direction, dsn, sizeof dsn, &dsnLength,
-                                           description, sizeof description, &descriptionLength))) {
-        found = QString::fromUtf8(reinterpret_cast<const char*>(dsn))
-                    .compare(name, Qt::CaseInsensitive) == 0;
-        direction = SQL_FETCH_NEXT;
-    }
+    auto result = lookUp(env);
     SQLFreeHandle(SQL_HANDLE_ENV, env);
-    return found;
+    return result;
+}
+
+QString Text(const SQLCHAR* bytes)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(bytes));
+}
+
+// The data source's driver as the driver manager names it, or a null string
+// when no data source has the name (matched without regard to letter case).
+QString DataSourceDriver(const QString& name)
+{
+    return WithEnvironment([&name](SQLHENV env) {
+        SQLCHAR dsn[SQL_MAX_DSN_LENGTH + 1];
+        SQLCHAR driver[256];
+        SQLSMALLINT dsnLength = 0;
+        SQLSMALLINT driverLength = 0;
+        SQLUSMALLINT direction = SQL_FETCH_FIRST;
+        while (SQL_SUCCEEDED(SQLDataSources(env, direction, dsn, sizeof dsn, &dsnLength, driver, sizeof driver,
+                                            &driverLength))) {
+            if (Text(dsn).compare(name, Qt::CaseInsensitive) == 0)
+                return Text(driver);
+            direction = SQL_FETCH_NEXT;
+        }
+        return QString();
+    });
+}
+
+// The attributes the driver list gives a driver ("Driver=libx.so", …), each
+// as "key=value".
+QStringList DriverAttributes(const QString& name)
+{
+    return WithEnvironment([&name](SQLHENV env) {
+        SQLCHAR driver[256];
+        SQLCHAR attributes[2048];
+        SQLSMALLINT driverLength = 0;
+        SQLSMALLINT attributesLength = 0;
+        SQLUSMALLINT direction = SQL_FETCH_FIRST;
+        while (SQL_SUCCEEDED(SQLDrivers(env, direction, driver, sizeof driver, &driverLength, attributes,
+                                        sizeof attributes, &attributesLength))) {
+            if (Text(driver) == name) {
+                // The pairs are separated by NUL characters.
+                QStringList pairs;
+                for (const char* at = reinterpret_cast<const char*>(attributes); *at; at += qstrlen(at) + 1)
+                    pairs.append(QString::fromUtf8(at));
+                return pairs;
+            }
+            direction = SQL_FETCH_NEXT;
+        }
+        return QStringList();
+    });
+}
+
+} // namespace
+
+bool OdbcDataSourceDefined(const QString& name)
+{
+    return !DataSourceDriver(name).isNull();
+}
+
+bool OdbcDataSourceTakesFileName(const QString& name)
+{
+    // The driver, or the library the driver list gives for it, says SQLite.
+    const QString driver = DataSourceDriver(name);
+    if (driver.contains(u"sqlite", Qt::CaseInsensitive))
+        return true;
+    for (const QString& attribute : DriverAttributes(driver))
+        if (attribute.startsWith(u"Driver=", Qt::CaseInsensitive) && attribute.contains(u"sqlite", Qt::CaseInsensitive))
+            return true;
+    return false;
 }
 
 QString OdbcDbmsName(void* connectionHandle)

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include "support/QtPrint.h"
@@ -130,6 +131,22 @@ TEST_F(CatalogueConnection, ADefinedDataSourceIsUsedInsteadOfTheEmbeddedFile)
 
     UseOdbcIni(dir_.path(), u"[other]\nDriver=MariaDB Unicode\n"_s);
     EXPECT_EQ(connection_.DataSourceConnectionString(), QString());
+}
+
+// The SQLite ODBC driver takes its database as a file name: the data source's
+// own file is read, and the catalogue name creates no file in the working folder.
+TEST_F(CatalogueConnection, AnSqliteDataSourceReadsTheFileItNames)
+{
+    UseOdbcIni(dir_.path(), u"[vorlak]\nDriver=SQLite3\nDatabase="_s + databasePath_ + u'\n');
+    EXPECT_EQ(connection_.DataSourceConnectionString(), u"DSN=vorlak;PWD=secret@pw51807316;UID=vorlak"_s);
+    QTemporaryDir working;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(working.path());
+    const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });
+    OpenQuery(u"SELECT name1 FROM hazardous_chemicals WHERE cas = '67-56-1'"_s);
+    ASSERT_EQ(query_.RecordCount(), 1);
+    EXPECT_EQ(query_.FieldAt(0).DisplayText(), u"甲醇"_s);
+    EXPECT_TRUE(QDir(working.path()).isEmpty());
 }
 
 TEST_F(CatalogueConnection, AFailureCarriesTheDriverMessageButNeverThePassword)
