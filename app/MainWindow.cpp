@@ -9,6 +9,7 @@
 #include "db/DatabaseError.h"
 #include "db/Query.h"
 #include "platform/Anchors.h"
+#include "platform/Application.h"
 #include "platform/ComboBox.h"
 #include "platform/Layout.h"
 #include "platform/MessageBox.h"
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -176,14 +178,34 @@ void MainWindow::openUsageDocument()
 void MainWindow::showEvent(QShowEvent* event)
 {
     if (!sizedOnce_) {
-        // The stored size is the outer one, frame included; centred on the desktop.
         sizedOnce_ = true;
-        const QSize frame = frameGeometry().size() - geometry().size();
-        resize(kOuterSize - frame);
-        if (QScreen* screen = this->screen())
-            move(screen->availableGeometry().center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));
+        // The task bar names the program as its message boxes do.
+        setWindowIconText(Application::Instance().Title());
+        fitOuterSize();
         layout()->activate();
         FixAnchorDistances(this);
     }
     QMainWindow::showEvent(event);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // A window manager frames the window after it is shown, and tells the
+    // frame without an event of its own: it is looked for until it comes.
+    const QEvent::Type type = event->type();
+    if (!framed_ && (type == QEvent::Move || type == QEvent::UpdateRequest || type == QEvent::WindowActivate)
+        && windowHandle() && !windowHandle()->frameMargins().isNull()) {
+        framed_ = true;
+        fitOuterSize();
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::fitOuterSize()
+{
+    // The stored size is the outer one, frame included; centred on the desktop.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    resize(kOuterSize.shrunkBy(frame));
+    if (QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));
 }

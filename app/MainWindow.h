@@ -56,11 +56,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     template <typename T>
     T* Component(const char* name);
+    // Sizes the window to its stored outer size with the frame it has now.
+    void fitOuterSize();
+
     bool sizedOnce_ = false;
+    bool framed_ = false;
 };
 
 extern MainWindow* mainWindow;

@@ -55,6 +55,11 @@ QFont ResolveFont(const FontSpec& wanted)
     return font;
 }
 
+FontSpec SystemFontSpec()
+{
+    return FontSpec{kSimSun, -12};
+}
+
 FontSpec ReadFontSpec(const QJsonObject& stored)
 {
     FontSpec font;

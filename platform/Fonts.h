@@ -17,6 +17,11 @@ struct FontSpec {
     bool operator==(const FontSpec&) const = default;
 };
 
+// The desktop's own font for bars and panels that keep the system font
+// rather than their window's: 宋体 at 12 pixels (9 points), as a Chinese
+// desktop sets it.
+FontSpec SystemFontSpec();
+
 // The stored form of a font: {"Name", "Height", "Style": ["bold", "italic", "underline"]};
 // without name or height, 宋体 at -15.
 FontSpec ReadFontSpec(const QJsonObject& stored);

@@ -1,6 +1,7 @@
 #include "WidgetComponents.h"
 
 #include "Anchors.h"
+#include "BevelPanel.h"
 #include "Colours.h"
 #include "ComboBox.h"
 #include "Errors.h"
@@ -323,9 +324,12 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
         }
         return true;
     }
-    if (auto* frame = qobject_cast<QFrame*>(c); frame && name == u"BevelOuter") {
-        frame->setFrameStyle(QFrame::Panel | (value.toString() == u"lowered" ? QFrame::Sunken : QFrame::Raised));
-        frame->setLineWidth(1);
+    if (auto* panel = dynamic_cast<BevelPanel*>(c); panel && name == u"BevelOuter") {
+        panel->setOuterBevel(BevelPanel::bevelNamed(value.toString()));
+        return true;
+    }
+    if (auto* panel = dynamic_cast<BevelPanel*>(c); panel && name == u"BevelInner") {
+        panel->setInnerBevel(BevelPanel::bevelNamed(value.toString()));
         return true;
     }
     if (auto* w = qobject_cast<QWidget*>(c))
@@ -387,9 +391,11 @@ void RegisterWidgetComponents()
         memo->document()->setDocumentMargin(0);
         return memo;
     });
-    RegisterComponentClass(u"QFrame"_s, [](QObject* p) -> QObject* { return new QFrame(ParentWidget(p)); });
+    RegisterComponentClass(u"QFrame"_s, [](QObject* p) -> QObject* { return new BevelPanel(ParentWidget(p)); });
     RegisterComponentClass(u"QStatusBar"_s, [](QObject* p) -> QObject* {
         auto* bar = new QStatusBar(ParentWidget(p));
+        // A status bar keeps the system's font, whatever its window's.
+        bar->setFont(ResolveFont(SystemFontSpec()));
         if (auto* window = qobject_cast<QMainWindow*>(p))
             window->setStatusBar(bar);
         return bar;

@@ -181,6 +181,9 @@ TEST_F(MainWindowTest, TextsItemsAndStartValues)
     ASSERT_EQ(panels.size(), 2);
     EXPECT_EQ(panels.at(0)->text(), u"危险化学品名录2015  、易制毒化学品、易制爆化学品名录"_s);
     EXPECT_EQ(panels.at(0)->width(), 350);
+    // The panel's text fits it, in the status bar's system font.
+    EXPECT_EQ(panels.at(0)->font().pixelSize(), 12);
+    EXPECT_LE(panels.at(0)->fontMetrics().horizontalAdvance(panels.at(0)->text()), panels.at(0)->contentsRect().width());
     EXPECT_TRUE(panels.at(1)->text().contains(u"意见反馈"_s));
 
     const QList<QAction*> menus = Form()->menuBar()->actions();

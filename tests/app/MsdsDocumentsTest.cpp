@@ -1,4 +1,5 @@
 #include "app/AboutBox.h"
+#include "platform/Colours.h"
 #include "app/DataGridWidget.h"
 #include "app/Documents.h"
 #include "app/MainWindow.h"
@@ -159,7 +160,18 @@ TEST_F(OutsideMaterial, AboutBoxShowsItsItemsAndClosesOnlyByOkOrCloseBox)
     auto* icon = qobject_cast<QLabel*>(FindComponent(about, u"ProgramIcon"_s));
     EXPECT_EQ(icon->geometry(), QRect(8, 24, 65, 57));
     EXPECT_EQ(icon->pixmap().size(), QSize(89, 95));
-    EXPECT_EQ(qobject_cast<QWidget*>(FindComponent(about, u"Panel1"_s))->geometry(), QRect(8, 8, 345, 201));
+    auto* panel = qobject_cast<QWidget*>(FindComponent(about, u"Panel1"_s));
+    EXPECT_EQ(panel->geometry(), QRect(8, 8, 345, 201));
+    // A lowered outer bevel round a raised inner one.
+    const QImage bevels = panel->grab().toImage();
+    const QRgb light = ResolveColour(u"clBtnHighlight"_s).rgb(), shadow = ResolveColour(u"clBtnShadow"_s).rgb();
+    const std::pair<QPoint, QRgb> edges[] = {
+        {{0, 0}, shadow},    {{100, 0}, shadow},  {{0, 100}, shadow},  {{344, 100}, light}, {{100, 200}, light},
+        {{344, 0}, light},   {{1, 1}, light},     {{100, 1}, light},   {{1, 100}, light},   {{343, 100}, shadow},
+        {{100, 199}, shadow}, {{2, 2}, ResolveColour(u"clBtnFace"_s).rgb()},
+    };
+    for (const auto& [at, colour] : edges)
+        EXPECT_EQ(bevels.pixel(at), colour) << at.x() << "," << at.y();
     auto* ok = qobject_cast<QPushButton*>(FindComponent(about, u"OKButton"_s));
     EXPECT_EQ(ok->geometry(), QRect(143, 220, 75, 25));
     EXPECT_EQ(ok->text(), u"确定"_s);

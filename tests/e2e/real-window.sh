@@ -1,12 +1,12 @@
-# Shared by the real-window tests: an X server of their own, the program's
-# main window in it, screenshots and the colours in them.
+# Shared by the real-window tests: an X server of their own with a window
+# manager, the program's main window in it, screenshots and the colours in them.
 #   source real-window.sh; start_x; start_program DIR COMMAND; wait_main_window
 # After wait_main_window: $window, its geometry ($X $Y $WIDTH $HEIGHT), and
 # $gx $gy, the result grid's client origin on the screen.
 
 work=$(mktemp -d)
 cleanup() {
-  kill "${program:-}" "${xvfb:-}" 2>/dev/null || true
+  kill "${program:-}" "${wm:-}" "${xvfb:-}" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -20,6 +20,13 @@ start_x() {
   xvfb=$!
   for _ in $(seq 1 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
   export DISPLAY=:$(cat "$work/display")
+  # A window manager frames the windows, as on a desktop.
+  openbox --sm-disable >/dev/null 2>&1 &
+  wm=$!
+  for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
 }
 
 start_program() {  # start_program DIR COMMAND: runs COMMAND in DIR
@@ -48,6 +55,9 @@ wait_main_window() {
   sleep 3   # the first search runs two seconds after start
   still_running early
   eval "$(xdotool getwindowgeometry --shell "$window")"
+  # xdotool counts a reparented window's frame twice: its place on the screen from xwininfo.
+  X=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left X: *//p')
+  Y=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left Y: *//p')
   # The layout puts the grid's client area there.
   gx=$((X + 11)) gy=$((Y + 160))
 }
