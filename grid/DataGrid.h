@@ -493,6 +493,8 @@ private:
     bool sparseMap_ = false;
     std::vector<Field*> watchedFields_;
     int savedSlot_ = -1;
+    // Errors met while painting, each told to the user once.
+    QSet<QString> reportedPaintErrors_;
     int indicatorRow_ = -1;
     bool sizeChangedWhileLocked_ = false;
     int wheelRest_ = 0;  // wheel turns short of a notch

@@ -186,7 +186,17 @@ void DataGrid::PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, i
             const bool current = CellPos{col, row} == Current();
             if (current && EditorShown())
                 continue;
-            PaintCell(canvas, col, row, {current, current && GridFocused(), fixed}, rect);
+            try {
+                PaintCell(canvas, col, row, {current, current && GridFocused(), fixed}, rect);
+            } catch (const Exception& error) {
+                // A cell that cannot be painted stays empty; its error is told once.
+                const bool footer = row >= RowCount();
+                canvas.FillRect(rect, ResolveColour(fixed ? FixedColor() : footer ? FooterColor() : Color()));
+                if (Window() && !reportedPaintErrors_.contains(error.Message())) {
+                    reportedPaintErrors_.insert(error.Message());
+                    Window()->ReportError(error.Message());
+                }
+            }
         }
 }
 

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QApplication>
 #include <QPainter>
+#include <QTimer>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -357,6 +358,12 @@ void ControlWidget::HideEditor()
 bool ControlWidget::EditorShown() const
 {
     return !editor_->isHidden();
+}
+
+void ControlWidget::ReportError(const QString& message)
+{
+    // A box opened inside a paint would be painted over, and raised again by the next paint.
+    QTimer::singleShot(0, this, [message] { Application::Instance().ShowException(message); });
 }
 
 bool ControlWidget::EditorKey(QKeyEvent* event)

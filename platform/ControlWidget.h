@@ -48,6 +48,7 @@ public:
     void ShowEditor(const QRect& rect, const QString& text, const FontSpec& font) override;
     void HideEditor() override;
     bool EditorShown() const override;
+    void ReportError(const QString& message) override;
 
     // The menu a right click shows; none by default.
     void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }

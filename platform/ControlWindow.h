@@ -86,6 +86,9 @@ public:
     virtual void ShowEditor(const QRect& rect, const QString& text, const FontSpec& font) = 0;
     virtual void HideEditor() = 0;
     virtual bool EditorShown() const = 0;
+
+    // An error met while painting, shown to the user once painting is over.
+    virtual void ReportError(const QString& message) = 0;
 };
 
 // What a custom-painted control is told by its window.

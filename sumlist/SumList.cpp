@@ -30,6 +30,17 @@ FixedPoint ToFixedPoint(double value)
 
 namespace {
 
+// Adds to a running total; a total beyond the fixed point is the error a
+// single value beyond it gives.
+void AddToTotal(FixedPoint& total, FixedPoint value)
+{
+    FixedPoint sum = 0;
+    if (__builtin_add_overflow(total, value, &sum))
+        throw Exception(u"The value %1 is too large for a footer"_s.arg(FromFixedPoint(total) + FromFixedPoint(value), 0,
+                                                                         'g', 17));
+    total = sum;
+}
+
 // Runs an action for every item that counts, with its field (null for a count
 // of every record); a name the data set lacks raises its field-not-found error.
 template <typename Action>
@@ -227,12 +238,12 @@ void SumList::RecalculateAll()
                 switch (sum.GroupOperation()) {
                 case SumItem::Operation::Sum:
                     if (!field->IsNull())
-                        sum.Result += ToFixedPoint(field->AsFloat());
+                        AddToTotal(sum.Result, ToFixedPoint(field->AsFloat()));
                     break;
                 case SumItem::Operation::Avg:
                     if (!field->IsNull())
                         ++sum.NonNullCount;
-                    sum.AverageTotal += ToFixedPoint(field->IsNull() ? 0.0 : field->AsFloat());
+                    AddToTotal(sum.AverageTotal, ToFixedPoint(field->IsNull() ? 0.0 : field->AsFloat()));
                     break;
                 case SumItem::Operation::Count:
                     if (!field || !field->IsNull())
@@ -386,14 +397,14 @@ void SumList::HandleAfterPost(Query& dataSet)
             const FixedPoint now = field && !field->IsNull() ? ToFixedPoint(field->AsFloat()) : 0;
             switch (sum.GroupOperation()) {
             case SumItem::Operation::Sum:
-                sum.Result += now - sum.EditedShare;
+                AddToTotal(sum.Result, now - sum.EditedShare);
                 break;
             case SumItem::Operation::Avg:
                 if (field->IsNull() && !sum.EditedOldValue.isNull())
                     --sum.NonNullCount;
                 if (!field->IsNull() && sum.EditedOldValue.isNull())
                     ++sum.NonNullCount;
-                sum.AverageTotal += now - sum.EditedShare;
+                AddToTotal(sum.AverageTotal, now - sum.EditedShare);
                 sum.UpdateAverage();
                 break;
             case SumItem::Operation::Count:
@@ -427,10 +438,10 @@ void SumList::HandleBeforeDelete(Query& dataSet)
     ForEachCountingItem(sums_, dataSet, [](SumItem& sum, Field* field) {
         switch (sum.GroupOperation()) {
         case SumItem::Operation::Sum:
-            sum.Result -= field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
+            AddToTotal(sum.Result, field->IsNull() ? 0 : -ToFixedPoint(field->AsFloat()));
             break;
         case SumItem::Operation::Avg:
-            sum.AverageTotal -= field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
+            AddToTotal(sum.AverageTotal, field->IsNull() ? 0 : -ToFixedPoint(field->AsFloat()));
             if (!field->IsNull())
                 --sum.NonNullCount;
             sum.UpdateAverage();

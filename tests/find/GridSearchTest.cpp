@@ -44,6 +44,7 @@ TEST_F(GridSearch, NoMatchPutsTheRecordAndTheWindowBack)
     query_.MoveBy(30);
     const int first = grid_.RowCount();
     window_.Scrolls.clear();
+    window_.Invalidated.clear();
     const int before = query_.RecNo();
     FindRequest request = Request(u"没有这个化学品"_s, FindDirection::Down);
     request.FieldName = u"name1"_s;
@@ -51,6 +52,9 @@ TEST_F(GridSearch, NoMatchPutsTheRecordAndTheWindowBack)
     EXPECT_EQ(query_.RecNo(), before);
     EXPECT_EQ(grid_.RowCount(), first);
     EXPECT_FALSE(query_.ControlsDisabled());
+    // Nothing on the screen moved: no rows or columns scrolled, nothing repainted.
+    EXPECT_TRUE(window_.Scrolls.isEmpty());
+    EXPECT_TRUE(window_.Invalidated.isEmpty());
 
     query_.Last();
     request.Text = u"氨"_s;

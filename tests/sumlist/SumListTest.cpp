@@ -174,6 +174,27 @@ TEST_F(SumListTest, ExternalRecalculationLeavesTheValuesToTheApplication)
     EXPECT_FALSE(after);
 }
 
+// Each value fits the fixed point, their sum does not: the same error as for
+// one value beyond it, never a total that wrapped round.
+TEST_F(SumListTest, ASumBeyondTheFixedPointRangeIsAnError)
+{
+    ASSERT_EQ(RunProgram(u"sqlite3"_s, {dir_.filePath(u"sums.db"_s),
+                                        u"CREATE TABLE big (amount REAL); INSERT INTO big VALUES (5e14), (5e14);"_s})
+                  .ExitCode,
+              0);
+    query_.SQL().clear();
+    query_.SQL().append(u"SELECT amount FROM big"_s);
+    query_.Open();
+    SumItem& total = Add(SumItem::Operation::Sum, u"amount"_s);
+    try {
+        sums_.SetActive(true);
+        FAIL() << total.Result;
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.Message(), u"The value 1000000000000000 is too large for a footer"_s);
+    }
+    EXPECT_FALSE(query_.ControlsDisabled());
+}
+
 TEST_F(SumListTest, AMissingFieldFailsTheWalkButTheClosingStepsRun)
 {
     Add(SumItem::Operation::Sum, u"no_such"_s);

@@ -61,6 +61,7 @@ public:
     }
     void HideEditor() override { EditorRect = QRect(); }
     bool EditorShown() const override { return EditorRect.isValid(); }
+    void ReportError(const QString& message) override { Reported.append(message); }
 
     QSize Client;
     bool IsShowing = true;
@@ -68,6 +69,7 @@ public:
     QList<QRect> Invalidated;
     int WholeInvalidations = 0;
     QList<Scroll> Scrolls;
+    QStringList Reported;
     int Flushes = 0;
     std::map<ScrollBarKind, ScrollBarInfo> Bars;
     std::map<ScrollBarKind, std::pair<bool, bool>> Shown;  // always, enabled
