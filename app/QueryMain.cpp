@@ -4,6 +4,7 @@
 #include "ResultColumns.h"
 #include "SearchSql.h"
 #include "InventoryCheck.h"
+#include "InventoryFile.h"
 #include "TabSeparated.h"
 
 #include "db/DatabaseError.h"
@@ -27,7 +28,7 @@ void Print(FILE* stream, const QString& text)
 }
 
 // The text of an inventory file, or standard input for "-"; empty with a
-// message when it cannot be read.
+// message when it cannot be read or is not text.
 std::optional<QString> ReadInventory(const QString& path)
 {
     QFile file(path);
@@ -39,10 +40,12 @@ std::optional<QString> ReadInventory(const QString& path)
         Print(stderr, u"cannot read \""_s + path + u"\": "_s + file.errorString() + u'\n');
         return std::nullopt;
     }
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
+    try {
+        return DecodeInventory(bytes, path);
+    } catch (const Exception& error) {
+        Print(stderr, error.Message() + u'\n');
+        return std::nullopt;
+    }
 }
 
 QString ResultTable(Query& query)

@@ -136,6 +136,51 @@ TEST_F(QueryProgram, CheckReportsHowEachInventoryItemIsControlled)
     }
 }
 
+// Inventories as spreadsheets and editors save them are read in their
+// encoding; a file that is not text is refused, saying what it is.
+TEST_F(QueryProgram, CheckReadsInventoriesInTheirEncodingAndRefusesWhatIsNotText)
+{
+    const QString text = u"甲醇\r\n醋酸酐\r\n"_s;
+    const QString gb18030 = dir_.filePath(u"gb18030.csv"_s);
+    WriteTextFile(dir_.filePath(u"utf8.txt"_s), text);
+    const ProgramResult converted =
+        RunProgram(u"iconv"_s, {u"-f"_s, u"UTF-8"_s, u"-t"_s, u"GB18030"_s, u"-o"_s, gb18030, dir_.filePath(u"utf8.txt"_s)});
+    ASSERT_EQ(converted.ExitCode, 0) << converted.Err.toStdString();
+    QByteArray utf16("\xFF\xFE", 2);
+    utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    WriteFile(dir_.filePath(u"utf16.txt"_s), utf16);
+    for (const QString& name : {u"gb18030.csv"_s, u"utf16.txt"_s}) {
+        const ProgramResult result = RunQueryProgram({u"--check"_s, dir_.filePath(name)}, Embedded());
+        EXPECT_EQ(result.ExitCode, 0) << name.toStdString();
+        const QStringList lines = result.Out.split(u'\n');
+        EXPECT_TRUE(lines.value(1).startsWith(u"甲醇\t品名\t1022\t"_s)) << lines.value(1).toStdString();
+        EXPECT_TRUE(lines.value(2).startsWith(u"醋酸酐\t别名\t2634\t"_s)) << lines.value(2).toStdString();
+        EXPECT_EQ(lines.value(3), u"共2项：列入2项（其中匹配多条0项），未列入0项，CAS号无效0项"_s) << name.toStdString();
+    }
+
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString says;
+    } refused[] = {
+        {"book.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0", 10) + QByteArray(500, 'x'),
+         u"is an Excel 97-2003 workbook (.xls) or another Office document, not a text file"_s},
+        {"book.xlsx", QByteArray("PK\x03\x04\x14\0", 6), u"is an Excel workbook (.xlsx) or another zipped document"_s},
+        {"list.pdf", QByteArray("%PDF-1.4\n"), u"is a PDF document"_s},
+        {"noise.bin", QByteArray("\x81\x30\xFF\x00\x07\x80", 6), u"is not a text file in UTF-8, UTF-16 or GB18030"_s},
+        {"controls.txt", QByteArray("\x01\x02\x03\x04"), u"is not a text file in UTF-8, UTF-16 or GB18030"_s},
+    };
+    for (const auto& file : refused) {
+        const QString path = dir_.filePath(QString::fromLatin1(file.name));
+        WriteFile(path, file.bytes);
+        const ProgramResult result = RunQueryProgram({u"--check"_s, path}, Embedded());
+        EXPECT_EQ(result.ExitCode, 64) << file.name;
+        EXPECT_TRUE(result.Err.startsWith(u'"' + path + u"\" "_s + file.says)) << result.Err.toStdString();
+        EXPECT_TRUE(result.Err.contains(u"save the list from it as CSV or text"_s)) << file.name;
+        EXPECT_EQ(result.Out, QString()) << file.name;
+    }
+}
+
 TEST_F(QueryProgram, RowsMatchTheSqliteShellFromAnyWorkingFolder)
 {
     const QStringList all = ExpectSameRowsAsSqliteShell({});
