@@ -159,6 +159,33 @@ TEST_F(GridInput, KeysMoveTheRecordAndTheColumn)
     EXPECT_EQ(Grid().SelectionType(), DataGrid::Selection::None);
 }
 
+// From the middle of a long result the moves by a window stop on its last
+// row, not one past it.
+TEST_F(GridInput, MovesByAWindowFromTheMiddleEndOnItsLastRow)
+{
+    const int windowRows = Grid().RowCount() - 1;
+    const auto toMiddle = [&] {
+        for (int i = 0; i < 30; ++i)
+            Key(Qt::Key_Down);
+        for (int i = 0; i < 5; ++i)
+            Key(Qt::Key_Up);
+        ASSERT_EQ(Record(), 26);
+    };
+    toMiddle();
+    Key(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Record(), 31);
+    EXPECT_EQ(Grid().Current().Row, windowRows);
+    Key(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(Record(), 31 - windowRows + 1);
+    Key(Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(Record(), 31);
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    toMiddle();
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(Record(), 26 + windowRows);
+    EXPECT_EQ(Grid().Current().Row, windowRows);
+}
+
 TEST_F(GridInput, ClipboardAndEditKeysChangeNothing)
 {
     QApplication::clipboard()->setText(u"before"_s);
@@ -337,6 +364,16 @@ TEST_F(GridInput, ColumnsMoveByTheirTitlesButNotIntoTheFrozenOnes)
     Key(Qt::Key_Escape);
     QTest::mouseRelease(Client(), Qt::LeftButton, Qt::NoModifier, Cell(5, 0));
     EXPECT_EQ(Grid().Columns().Item(6).FieldName(), u"remarks"_s);
+
+    // The current cell stays on its field when a column crosses it.
+    QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(6, 2));
+    const QString current = Grid().CurrentColumn()->FieldName();
+    Drag(Qt::LeftButton, Cell(8, 0), Cell(5, 0));
+    EXPECT_EQ(Grid().CurrentColumn()->FieldName(), current);
+    Drag(Qt::LeftButton, Cell(5, 0), Cell(8, 0));
+    EXPECT_EQ(Grid().CurrentColumn()->FieldName(), current);
+    Drag(Qt::LeftButton, Cell(Grid().Current().Col, 0), Cell(8, 0));  // the current column itself
+    EXPECT_EQ(Grid().CurrentColumn()->FieldName(), current);
 }
 
 // Whatever drag is under way, the focus going elsewhere ends it and leaves

@@ -121,7 +121,8 @@ TEST_F(QueryProgram, CheckReportsHowEachInventoryItemIsControlled)
         u"302-01-2\tCAS\t1225\t肼水溶液[含肼≤64%]"_s + hydrazine,
         u"302-01-2\tCAS\t2134\t无水肼[含肼＞64%]"_s + hydrazine,
         u"0067-56-1\tCAS\t"_s + methanol,
-        u"共13项：列入10项（其中匹配多条1项），未列入2项，CAS号无效1项"_s,
+        u"石油气\t品名\t1966\t石油气\t\t\t\t\t\t易燃气体,类别1；加压气体"_s,  // not also 石油气[液化的], 液化石油气's alias
+        u"共14项：列入11项（其中匹配多条1项），未列入2项，CAS号无效1项"_s,
         QString()};
     const QStringList lines = result.Out.split(u'\n');
     for (qsizetype i = 0; i < qMax(lines.size(), expected.size()); ++i)

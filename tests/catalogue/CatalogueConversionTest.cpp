@@ -140,6 +140,19 @@ TEST(CatalogueConversion, RowsFollowTheRulesForEachKindOfEntry)
     EXPECT_TRUE(report.BatchItemsWithoutEntry.isEmpty());
 }
 
+// The shipped lists have no entry on both batches; one that were would carry
+// the first batch's number and both labels.
+TEST(CatalogueConversion, AnEntryOnBothKeySupervisionListsTakesTheFirstBatch)
+{
+    CatalogueSources sources = SmallSources();
+    sources.SecondBatch = {{3, u"氨"_s, u"7664-41-7"_s, 1}};
+    const RowsTable t = ConvertCatalogue(sources).Chemicals;
+    const QList<RowValue>& ammonia = t.Rows.at(0);
+    EXPECT_EQ(ammonia.at(t.Columns.indexOf(u"name1"_s)), RowValue(u"氨"_s));
+    EXPECT_EQ(ammonia.at(t.Columns.indexOf(u"Iadmin_no"_s)), RowValue(u"1"_s));
+    EXPECT_EQ(ammonia.at(t.Columns.indexOf(u"specialadmin"_s)), RowValue(u"首批重点监管；第二批重点监管"_s));
+}
+
 TEST(CatalogueConversion, DrugPrecursorsMarkOnlyUnambiguousEntries)
 {
     const ConvertedCatalogue converted = ConvertCatalogue(WithDrugPrecursors());

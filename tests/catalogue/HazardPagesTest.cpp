@@ -80,6 +80,10 @@ TEST(HazardPages, LabelElementsFollowTheRulesOfPrecedence)
         {"respiratory sensitisation removes it for skin sensitisation and irritation",
          {u"皮肤致敏物,类别1"_s, u"呼吸道致敏物,类别1"_s, u"皮肤腐蚀/刺激,类别2"_s}, false, {u"GHS08"_s}, u"危险"_s,
          {u"H315"_s, u"H317"_s, u"H334"_s}},
+        {"a skin sensitiser alone keeps the exclamation mark", {u"皮肤致敏物,类别1"_s}, false, {u"GHS07"_s}, u"警告"_s,
+         {u"H317"_s}},
+        {"a respiratory sensitiser removes it for skin irritation", {u"呼吸道致敏物,类别1"_s, u"皮肤腐蚀/刺激,类别2"_s},
+         false, {u"GHS08"_s}, u"危险"_s, {u"H315"_s, u"H334"_s}},
         {"danger wins over warning", {u"易燃液体,类别3"_s, u"致癌性,类别1A"_s}, false, {u"GHS02"_s, u"GHS08"_s},
          u"危险"_s, {u"H226"_s, u"H350"_s}},
         {"a statement once", {u"急性毒性-经口,类别1"_s, u"急性毒性-经口,类别2*"_s, u"易燃固体,类别2"_s}, false,
@@ -127,6 +131,16 @@ TEST(HazardPages, PagesCarryTheStatusCategoriesAndLabelElements)
           u"<span class=\"code\">H331</span>吸入会中毒"_s, u"<span class=\"code\">H400</span>对水生生物毒性极大"_s},
          {u"GHS02"_s, u"GHS07"_s, u"H281"_s}},
     };
+    // Every row of the regulatory status, as the two pages have it.
+    const auto status = [](const QString& highlyToxic, const QString& explosive, const QString& drug,
+                           const QString& keySupervision) {
+        return u"<h3>监管要求</h3>\n<table class=\"status\">\n<tr><th>剧毒化学品</th><td>"_s + highlyToxic
+               + u"</td></tr>\n<tr><th>易制爆危险化学品</th><td>"_s + explosive
+               + u"</td></tr>\n<tr><th>易制毒化学品</th><td>"_s + drug
+               + u"</td></tr>\n<tr><th>重点监管危险化学品</th><td>"_s + keySupervision + u"</td></tr>\n</table>\n"_s;
+    };
+    EXPECT_TRUE(ReadTextFile(kPages + u"/67-56-1.html"_s).contains(status(u"否"_s, u"否"_s, u"否"_s, u"首批"_s)));
+    EXPECT_TRUE(ReadTextFile(kPages + u"/108-24-7.html"_s).contains(status(u"否"_s, u"否"_s, u"第二类"_s, u"否"_s)));
     for (const auto& page : pages) {
         SCOPED_TRACE(page.cas.toStdString());
         const QString html = ReadTextFile(kPages + u'/' + page.cas + u".html"_s);

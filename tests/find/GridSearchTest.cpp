@@ -89,6 +89,19 @@ TEST_F(GridSearch, AllColumnsFromTheCurrentOneThenEveryColumnInOrder)
     EXPECT_EQ(query_.FieldByName(u"index_id"_s).AsInteger(), 2);
 }
 
+// Upwards, the record before the start one is searched from its last column:
+// 剧毒 is record 4's remark, right of the start column.
+TEST_F(GridSearch, UpwardsOverAllColumnsAnEarlierRecordIsSearchedFromItsLastColumn)
+{
+    query_.MoveBy(4);
+    grid_.MoveToColumn(1);
+    FindRequest request = Request(u"剧毒"_s, FindDirection::Up);
+    request.Flags.Set(FindFlag::AllColumns, true);
+    ASSERT_TRUE(FindCellText(grid_, request));
+    EXPECT_EQ(query_.RecNo(), 4);
+    EXPECT_EQ(Column(), 7);
+}
+
 TEST_F(GridSearch, MatchKindsAndLetterCase)
 {
     EXPECT_TRUE(CellTextMatches(u"Benzene"_s, u"benzene"_s, FindMatch::WholeField, true));
