@@ -325,7 +325,7 @@ CellKind DataGrid::GetCellType(int col, int row) const
         type.Vert = CellKind::Row::Footer;
         type.DataRow = row - RowCount();
     } else {
-        throw GridError(u"Algorithm error in TCustomDBGridEh.GetCellType"_s);
+        throw GridError(u"Algorithm error in TCustomDataGrid.GetCellType"_s);
     }
     return type;
 }

@@ -12,7 +12,7 @@ namespace {
 const char* const kAlignments[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 const char* const kValueTypes[] = {"fvtNon", "fvtSum", "fvtAvg", "fvtCount", "fvtFieldValue", "fvtStaticText"};
 const char* const kLayouts[] = {"tlTop", "tlCenter", "tlBottom"};
-const char* const kSortMarkers[] = {"smNoneEh", "smDownEh", "smUpEh"};
+const char* const kSortMarkers[] = {"smNone", "smDown", "smUp"};
 const char* const kOrientations[] = {"tohHorizontal", "tohVertical"};
 
 // The editing hints, by their stored names.

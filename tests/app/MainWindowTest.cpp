@@ -50,7 +50,7 @@ protected:
     MainWindow* Form() { return forms_.Form(); }
     QStringList Sql() { return Form()->query->SQL(); }
     QString Statement(const SearchCriteria& criteria) { return BuildSearchSql(criteria).Text; }
-    DataGridWidget* Grid() { return Find<DataGridWidget>(Form(), "DBGridEh1"); }
+    DataGridWidget* Grid() { return Find<DataGridWidget>(Form(), "DataGrid1"); }
     QString FooterText() { return Grid()->Grid().GetFooterText(0, Grid()->Grid().Columns().Item(0)); }
     // The texts the grid shows in a row of its record window.
     QStringList RowTexts(int slot)
@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, SearchPageControlsStandWhereTheLayoutPutsThem)
         int tab;
     };
     const Control controls[] = {
-        {"DBGridEh1", {8, 112, 1124, 292}, 0},     {"EditName1", {112, 20, 185, 23}, 1},
+        {"DataGrid1", {8, 112, 1124, 292}, 0},     {"EditName1", {112, 20, 185, 23}, 1},
         {"EditName2", {368, 20, 145, 23}, 2},      {"EditCAS", {616, 20, 121, 23}, 3},
         {"ButtonSearch", {1000, 16, 105, 41}, 4},  {"CheckBox1", {32, 84, 121, 17}, 5},
         {"Memo3", {48, 484, 1057, 145}, 6},        {"ComboBoxPici", {112, 49, 185, 23}, 7},

@@ -274,6 +274,7 @@ TEST_F(Columns, TheStoredListRoundTrips)
 {
     AddMainWindowColumns();
     EXPECT_TRUE(columns_.PersistentState());
+    columns_.Item(2).Title().SortMarker = SortMark::Down;
     const QJsonArray written = columns_.Write();
     const QByteArray text = QJsonDocument(written).toJson();
 
@@ -286,6 +287,8 @@ TEST_F(Columns, TheStoredListRoundTrips)
     EXPECT_EQ(read.Item(0).Width(), 102);
     EXPECT_EQ(read.Item(5).Font().Face.Height, -13);
     EXPECT_EQ(read.Item(0).Footer().DisplayFormat, u"共#0条"_s);
+    EXPECT_EQ(written.at(2).toObject().value(u"Title.SortMarker").toString(), u"smDown"_s);
+    EXPECT_EQ(read.Item(2).Title().SortMarker, SortMark::Down);
 
     const QJsonObject first = written.at(0).toObject();
     EXPECT_EQ(first.value(u"FieldName").toString(), u"index_id"_s);

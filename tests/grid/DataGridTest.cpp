@@ -125,7 +125,7 @@ TEST_F(DataGridTest, CellKindsFromIndicatorTitleDataAndFooter)
         grid_.GetCellType(1, 3);
         FAIL();
     } catch (const GridError& error) {
-        EXPECT_EQ(error.Message(), u"Algorithm error in TCustomDBGridEh.GetCellType"_s);
+        EXPECT_EQ(error.Message(), u"Algorithm error in TCustomDataGrid.GetCellType"_s);
     }
 }
 

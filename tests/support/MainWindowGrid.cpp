@@ -31,7 +31,7 @@ QJsonObject MainWindowGridSettings()
 {
     QFile file(QStringLiteral(VORLAK_SOURCE_DIR "/resources/MainWindow.json"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    const QJsonObject grid = FindComponent(QJsonDocument::fromJson(file.readAll()).object(), u"DBGridEh1"_s);
+    const QJsonObject grid = FindComponent(QJsonDocument::fromJson(file.readAll()).object(), u"DataGrid1"_s);
     EXPECT_FALSE(grid.isEmpty());
     return grid.value(u"properties").toObject();
 }
