@@ -2,80 +2,146 @@
 
 #include "platform/Errors.h"
 
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-int IntegerValue(const QString& option, const QString& text)
+// The options in the order the help lists them.
+QList<QCommandLineOption> Options()
+{
+    return {
+        {{u"h"_s, u"help"_s}, u"Print this help and exit."_s},
+        {u"version"_s, u"Print the version and exit."_s},
+        {u"name"_s, u"品名 (product name) contains TEXT."_s, u"TEXT"_s},
+        {u"alias"_s, u"别名 (alias) contains TEXT."_s, u"TEXT"_s},
+        {u"eng"_s, u"英文名 (English name) contains TEXT."_s, u"TEXT"_s},
+        {u"exact"_s, u"--name, --alias and --eng match the whole text instead."_s},
+        {u"cas"_s, u"CAS号 is TEXT, always exactly."_s, u"TEXT"_s},
+        {u"batch"_s, u"重点监管批次 (key-supervision batch): 1 any batch, 2 the first, 3 the second; -1 (the default) or 0 none."_s,
+         u"N"_s},
+        {u"hazard"_s, u"危险性类别 (hazard category) item N, 1 to 31 (17: 急性毒性-经口); 0 (the default) none; -1 searches --hazard-text."_s,
+         u"N"_s},
+        {u"hazard-text"_s, u"With --hazard -1: 危险性类别 contains TEXT."_s, u"TEXT"_s},
+        {u"precursor"_s, u"易制毒制爆: 2 every drug precursor, 3, 4, 5 its first, second, third class, 7 explosive precursors; -1 (the default) none."_s,
+         u"N"_s},
+        {u"index-no"_s, u"危化目录序号 (catalogue number) TEXT; \"0\" (the default) means none."_s, u"TEXT"_s},
+        {u"no-limit"_s, u"Print every row, not just the first 200."_s},
+        {u"sql"_s, u"Print the statement of the criteria and run nothing."_s},
+        {u"check"_s, u"Check an inventory instead of searching: one chemical per line (CAS number, Chinese name or alias, English name); - reads standard input. Takes no other option."_s,
+         u"FILE"_s},
+    };
+}
+
+// The parser with the program's description and options.
+void Configure(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        u"Searches the catalogue of hazardous chemicals (2015, with entry 2828), drug precursors and explosive "
+        u"precursors, as the vorlak window does, and prints the rows tab-separated: the column titles, one line "
+        u"per row and the count, 共N条. Only one criterion filters a search: when several are given, the "
+        u"strongest wins, from weakest to strongest: name, alias, CAS, batch, English name, hazard, precursor, "
+        u"catalogue number."_s);
+    parser.addOptions(Options());
+}
+
+// A whole number from first to last, or the option's error.
+int NumberIn(const QString& option, const QString& text, int first, int last)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok)
-        throw Exception(option + u" takes a whole number, not \""_s + text + u'"');
+        throw Exception(u"--"_s + option + u" takes a whole number, not \""_s + text + u'"');
+    if (value < first || value > last)
+        throw Exception(u"--%1 takes a number from %2 to %3, not %4"_s.arg(option).arg(first).arg(last).arg(value));
     return value;
 }
 
 } // namespace
 
+QString QueryVersion()
+{
+    return u"vorlak-query " VORLAK_VERSION "\n"_s;
+}
+
 QString QueryUsage()
 {
-    return u"usage: vorlak-query [--name T] [--alias T] [--cas T] [--eng T] [--exact]\n"
-           u"                    [--batch N] [--hazard N] [--hazard-text T] [--precursor N]\n"
-           u"                    [--index-no T] [--no-limit] [--sql]\n"
-           u"       vorlak-query --check FILE   (one chemical per line; - reads standard input)\n"_s;
+    return u"usage: vorlak-query [OPTION]...   (vorlak-query --help lists them)\n"
+           u"       vorlak-query --check FILE\n"_s;
+}
+
+QString QueryHelp()
+{
+    QCommandLineParser parser;
+    Configure(parser);
+    QString help = parser.helpText();
+    help.replace(QRegularExpression(u"^Usage: \\S+"_s), u"Usage: vorlak-query"_s);
+    return help
+           + u"\nExit status:\n"
+             u"  0   done (a check exits with 0 whatever it found)\n"
+             u"  1   the database refused the statement\n"
+             u"  2   the catalogue could not be reached: 数据库无法连接\n"
+             u"  64  a bad argument, or an inventory that cannot be read or is not text\n"
+             u"\nExamples:\n"
+             u"  vorlak-query --name 甲醇\n"
+             u"  vorlak-query --cas 7664-41-7\n"
+             u"  vorlak-query --hazard 17 --no-limit\n"
+             u"  vorlak-query --sql --name 苯\n"
+             u"  printf '67-56-1\\n醋酸酐\\n' | vorlak-query --check -\n"_s;
 }
 
 QueryCommand ParseQueryCommandLine(const QStringList& arguments)
 {
-    QueryCommand command;
-    SearchCriteria& c = command.Criteria;
-    bool hazardTextGiven = false;
+    QCommandLineParser parser;
+    Configure(parser);
+    if (!parser.parse(QStringList{u"vorlak-query"_s} + arguments))
+        throw Exception(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        throw Exception(u"unknown argument \""_s + parser.positionalArguments().first() + u'"');
 
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& option = arguments.at(i);
-        auto value = [&]() -> QString {
-            if (i + 1 >= arguments.size())
-                throw Exception(option + u" needs a value"_s);
-            return arguments.at(++i);
-        };
-        if (option == u"--name")
-            c.NameText = value();
-        else if (option == u"--alias")
-            c.AliasText = value();
-        else if (option == u"--cas")
-            c.CasText = value();
-        else if (option == u"--eng")
-            c.EnglishNameText = value();
-        else if (option == u"--exact")
-            c.ExactMatch = true;
-        else if (option == u"--batch")
-            c.BatchIndex = IntegerValue(option, value());
-        else if (option == u"--hazard")
-            c.HazardIndex = IntegerValue(option, value());
-        else if (option == u"--hazard-text") {
-            c.HazardText = value();
-            hazardTextGiven = true;
-        } else if (option == u"--precursor")
-            c.PrecursorIndex = IntegerValue(option, value());
-        else if (option == u"--index-no")
-            c.IndexNoText = value();
-        else if (option == u"--no-limit")
-            c.RowLimit = false;
-        else if (option == u"--sql")
-            command.PrintSqlOnly = true;
-        else if (option == u"--check") {
-            command.CheckFile = value();
-            if (command.CheckFile.isEmpty())
-                throw Exception(u"--check needs a file name, or - for standard input"_s);
-            if (arguments.size() != 2)
-                throw Exception(u"--check takes no other arguments"_s);
-        }
-        else
-            throw Exception(u"unknown argument \""_s + option + u'"');
+    QueryCommand command;
+    if (parser.isSet(u"help"_s)) {
+        command.Kind = QueryCommand::Action::Help;
+        return command;
+    }
+    if (parser.isSet(u"version"_s)) {
+        command.Kind = QueryCommand::Action::Version;
+        return command;
+    }
+    if (parser.isSet(u"check"_s)) {
+        command.Kind = QueryCommand::Action::Check;
+        command.CheckFile = parser.value(u"check"_s);
+        if (command.CheckFile.isEmpty())
+            throw Exception(u"--check needs a file name, or - for standard input"_s);
+        if (parser.optionNames().size() != 1)
+            throw Exception(u"--check takes no other arguments"_s);
+        return command;
     }
 
+    SearchCriteria& c = command.Criteria;
+    c.NameText = parser.value(u"name"_s);
+    c.AliasText = parser.value(u"alias"_s);
+    c.CasText = parser.value(u"cas"_s);
+    c.EnglishNameText = parser.value(u"eng"_s);
+    c.ExactMatch = parser.isSet(u"exact"_s);
+    if (parser.isSet(u"batch"_s))
+        c.BatchIndex = NumberIn(u"batch"_s, parser.value(u"batch"_s), -1, int(BatchItems().size()) - 1);
+    if (parser.isSet(u"hazard"_s))
+        c.HazardIndex = NumberIn(u"hazard"_s, parser.value(u"hazard"_s), -1, int(HazardItems().size()) - 1);
+    if (parser.isSet(u"precursor"_s))
+        c.PrecursorIndex = NumberIn(u"precursor"_s, parser.value(u"precursor"_s), -1, int(PrecursorItems().size()) - 1);
+    if (parser.isSet(u"index-no"_s))
+        c.IndexNoText = parser.value(u"index-no"_s);
+    c.RowLimit = !parser.isSet(u"no-limit"_s);
+    if (parser.isSet(u"sql"_s))
+        command.Kind = QueryCommand::Action::PrintSql;
+
     // As in the window, the combo box shows the text of the item it selects.
-    if (!hazardTextGiven && c.HazardIndex >= 0 && c.HazardIndex < HazardItems().size())
+    if (parser.isSet(u"hazard-text"_s))
+        c.HazardText = parser.value(u"hazard-text"_s);
+    else if (c.HazardIndex >= 0)
         c.HazardText = HazardItems().at(c.HazardIndex);
     return command;
 }

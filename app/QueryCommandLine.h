@@ -7,14 +7,19 @@
 
 // What vorlak-query was asked to do.
 struct QueryCommand {
+    enum class Action { Search, PrintSql, Check, Help, Version };
+    Action Kind = Action::Search;
     SearchCriteria Criteria;
-    bool PrintSqlOnly = false;
-    // --check: the inventory file to check ("-": standard input), instead of a search.
+    // --check: the inventory file to check ("-": standard input).
     QString CheckFile;
 };
 
-// Parses the arguments (without the program name). Raises Exception with a
-// usage message on a bad argument.
+// Parses the arguments (without the program name). Raises Exception with
+// what is wrong on a bad argument.
 QueryCommand ParseQueryCommandLine(const QStringList& arguments);
 
+// The whole usage: every option with what it does, the exit statuses and examples.
+QString QueryHelp();
+// The short reminder printed after a bad argument.
 QString QueryUsage();
+QString QueryVersion();

@@ -81,12 +81,21 @@ int main(int argc, char* argv[])
         return kBadArguments;
     }
 
+    if (command.Kind == QueryCommand::Action::Help) {
+        Print(stdout, QueryHelp());
+        return kOk;
+    }
+    if (command.Kind == QueryCommand::Action::Version) {
+        Print(stdout, QueryVersion());
+        return kOk;
+    }
+
     std::optional<QString> inventory;
-    if (!command.CheckFile.isEmpty() && !(inventory = ReadInventory(command.CheckFile)))
+    if (command.Kind == QueryCommand::Action::Check && !(inventory = ReadInventory(command.CheckFile)))
         return kBadArguments;
 
     const SearchStatement statement = BuildSearchSql(command.Criteria);
-    if (command.PrintSqlOnly) {
+    if (command.Kind == QueryCommand::Action::PrintSql) {
         Print(stdout, statement.Text + u'\n');
         return kOk;
     }

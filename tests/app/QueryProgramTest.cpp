@@ -81,13 +81,43 @@ TEST_F(QueryProgram, SqlPrintsTheStatementOfTheCriteria)
 
 TEST_F(QueryProgram, BadArgumentsAreRefusedWithUsage)
 {
-    for (const QStringList& arguments :
-         {QStringList{u"--batch"_s, u"x"_s}, QStringList{u"--name"_s}, QStringList{u"--what"_s}}) {
-        const ProgramResult result = RunQueryProgram(arguments, Embedded());
-        EXPECT_EQ(result.ExitCode, 64);
-        EXPECT_TRUE(result.Err.contains(u"usage: vorlak-query"_s));
+    const struct {
+        QStringList arguments;
+        QString says;
+    } refused[] = {
+        {{u"--batch"_s, u"x"_s}, u"--batch takes a whole number, not \"x\""_s},
+        {{u"--batch"_s, u"7"_s}, u"--batch takes a number from -1 to 3, not 7"_s},
+        {{u"--hazard"_s, u"99"_s}, u"--hazard takes a number from -1 to 31, not 99"_s},
+        {{u"--precursor"_s, u"9"_s}, u"--precursor takes a number from -1 to 8, not 9"_s},
+        {{u"--name"_s}, u"Missing value after '--name'."_s},
+        {{u"--what"_s}, u"Unknown option 'what'."_s},
+        {{u"--check"_s, u"-"_s, u"--no-limit"_s}, u"--check takes no other arguments"_s},
+    };
+    for (const auto& bad : refused) {
+        const ProgramResult result = RunQueryProgram(bad.arguments, Embedded());
+        EXPECT_EQ(result.ExitCode, 64) << bad.says.toStdString();
+        EXPECT_TRUE(result.Err.startsWith(bad.says + u"\nusage: vorlak-query"_s)) << result.Err.toStdString();
         EXPECT_TRUE(result.Out.isEmpty());
     }
+}
+
+// The whole usage, with every option, the exit statuses and examples.
+TEST_F(QueryProgram, HelpAndVersionPrintAndExitWithZero)
+{
+    for (const QString& help : {u"--help"_s, u"-h"_s}) {
+        const ProgramResult result = RunQueryProgram({help}, Embedded());
+        EXPECT_EQ(result.ExitCode, 0);
+        EXPECT_TRUE(result.Out.startsWith(u"Usage: vorlak-query [options]\n"_s)) << result.Out.toStdString();
+        for (const QString& part : {u"--name <TEXT>"_s, u"--alias <TEXT>"_s, u"--eng <TEXT>"_s, u"--exact"_s,
+                                    u"--cas <TEXT>"_s, u"--batch <N>"_s, u"--hazard <N>"_s, u"--hazard-text <TEXT>"_s,
+                                    u"--precursor <N>"_s, u"--index-no <TEXT>"_s, u"--no-limit"_s, u"--sql"_s,
+                                    u"--check <FILE>"_s, u"--version"_s, u"\nExit status:\n"_s, u"  64  "_s,
+                                    u"\nExamples:\n  vorlak-query --name 甲醇\n"_s})
+            EXPECT_TRUE(result.Out.contains(part)) << part.toStdString();
+    }
+    const ProgramResult version = RunQueryProgram({u"--version"_s}, Embedded());
+    EXPECT_EQ(version.ExitCode, 0);
+    EXPECT_EQ(version.Out, u"vorlak-query 1.0.0\n"_s);
 }
 
 // Each item's line or lines in input order, then the counts.
