@@ -1,6 +1,7 @@
 #include "DataModule.h"
 
 #include "DataComponents.h"
+#include "DataFolders.h"
 
 #include "platform/IniFile.h"
 #include "platform/Layout.h"
@@ -28,8 +29,7 @@ void DataModule::readSettings()
 {
     connection = qobject_cast<Connection*>(FindComponent(this, u"ADOConnection1"_s));
     applicationFolder_ = ApplicationFolderOf(programFilePath_);
-    connection->SetEmbeddedDatabase(applicationFolder_ + u"vorlak.db"_s);
+    connection->SetEmbeddedDatabase(DataFile(applicationFolder_, u"vorlak.db"_s));
     msdsUrl_ = kDefaultMsdsUrl;
-    msdsUrl_ = ReadIniString(applicationFolder_ + u"Config.Ini"_s, u"HTTP"_s, u"MsdsURL"_s, msdsUrl_,
-                             kIniBufferSize);
+    msdsUrl_ = ReadIniString(SettingsFile(applicationFolder_), u"HTTP"_s, u"MsdsURL"_s, msdsUrl_, kIniBufferSize);
 }

@@ -1,6 +1,12 @@
 #include "Documents.h"
 
+#include "DataFolders.h"
+
 #include "platform/Desktop.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -13,6 +19,22 @@ const QString kUsageDocument = u"软件安装及使用说明.doc"_s;
 void OpenDocument(const QString& fileOrAddress)
 {
     Desktop().Open(fileOrAddress);
+}
+
+QString LocatedDocument(const QString& stored, const QString& workingFolder, const QString& programFolder)
+{
+    const QString relative = QString(stored).replace(u'\\', u'/');
+    if (QFileInfo::exists(DesktopTarget(stored, workingFolder)))
+        return stored;
+    for (const QString& folder : DataFolders(programFolder))
+        if (QFileInfo::exists(folder + relative))
+            return QDir::cleanPath(folder + relative);
+    return stored;
+}
+
+void OpenShippedDocument(const QString& stored)
+{
+    OpenDocument(LocatedDocument(stored, QDir::currentPath(), QCoreApplication::applicationDirPath()));
 }
 
 QString MsdsPageAddress(const QString& baseAddress, const QString& htmlFile)

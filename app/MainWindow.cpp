@@ -147,22 +147,22 @@ void MainWindow::openMsdsPage()
 
 void MainWindow::openCatalogueDocument()
 {
-    OpenDocument(kCatalogueDocument);
+    OpenShippedDocument(kCatalogueDocument);
 }
 
 void MainWindow::openCatalogueTable()
 {
-    OpenDocument(kCatalogueTableDocument);
+    OpenShippedDocument(kCatalogueTableDocument);
 }
 
 void MainWindow::openDrugPrecursorList()
 {
-    OpenDocument(kDrugPrecursorDocument);
+    OpenShippedDocument(kDrugPrecursorDocument);
 }
 
 void MainWindow::openExplosivePrecursorList()
 {
-    OpenDocument(kExplosivePrecursorDocument);
+    OpenShippedDocument(kExplosivePrecursorDocument);
 }
 
 void MainWindow::showAbout()
@@ -172,7 +172,7 @@ void MainWindow::showAbout()
 
 void MainWindow::openUsageDocument()
 {
-    OpenDocument(kUsageDocument);
+    OpenShippedDocument(kUsageDocument);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -9,13 +9,31 @@
 #include "platform/MessageBoxWidget.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The program's icon at every size it is drawn at.
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(u":/icons/vorlak-%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
 int RunWindowProgram(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Every window shows it: the main window, the About box, the find dialog.
+    app.setWindowIcon(ProgramIcon());
+    // The desktop entry that describes the program, for the task bar's grouping.
+    QGuiApplication::setDesktopFileName(u"org.vorlak.Vorlak"_s);
     WidgetMessageBoxes messageBoxes;
     SetMessageBoxes(&messageBoxes);
     Application::Instance().SetTitle(u"危险化学品名录2015"_s);
