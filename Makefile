@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test fuzz sanitize mutate bench clean
+.PHONY: all deps build run test fuzz sanitize mutate bench install package clean
 
 all: build
 
@@ -40,7 +40,7 @@ sanitize: deps
 	@# the end, the settings it caches are still referenced when leaks are looked for.
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen LD_PRELOAD=libodbcinst.so.2 \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:verify_asan_link_order=0 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure -j2 -E '^(window-smoke|grid-input|grid-goes-memcheck)$$'
+	  ctest --output-on-failure -j2 -E '^(window-smoke|grid-input|grid-goes-memcheck|package-check)$$'
 
 # The mutation run over tests/mutations/list (not part of make test).
 mutate: build
@@ -50,6 +50,16 @@ bench: deps
 	cmake -S . -B $(BUILD) -G Ninja -DVORLAK_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD)
 	scripts/bench $(BUILD)
+
+# Installs under CMAKE_INSTALL_PREFIX (/usr/local unless CMAKE_FLAGS or PREFIX
+# says otherwise), below DESTDIR when it is set.
+PREFIX ?=
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package of that installation, under /usr, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)

@@ -18,7 +18,7 @@ QList<QCommandLineOption> Options()
         {u"name"_s, u"品名 (product name) contains TEXT."_s, u"TEXT"_s},
         {u"alias"_s, u"别名 (alias) contains TEXT."_s, u"TEXT"_s},
         {u"eng"_s, u"英文名 (English name) contains TEXT."_s, u"TEXT"_s},
-        {u"exact"_s, u"--name, --alias and --eng match the whole text instead."_s},
+        {u"exact"_s, u"Match the whole text with --name, --alias and --eng."_s},
         {u"cas"_s, u"CAS号 is TEXT, always exactly."_s, u"TEXT"_s},
         {u"batch"_s, u"重点监管批次 (key-supervision batch): 1 any batch, 2 the first, 3 the second; -1 (the default) or 0 none."_s,
          u"N"_s},
@@ -85,11 +85,11 @@ QString QueryHelp()
              u"  2   the catalogue could not be reached: 数据库无法连接\n"
              u"  64  a bad argument, or an inventory that cannot be read or is not text\n"
              u"\nExamples:\n"
-             u"  vorlak-query --name 甲醇\n"
-             u"  vorlak-query --cas 7664-41-7\n"
-             u"  vorlak-query --hazard 17 --no-limit\n"
-             u"  vorlak-query --sql --name 苯\n"
-             u"  printf '67-56-1\\n醋酸酐\\n' | vorlak-query --check -\n"_s;
+             u"  vorlak-query --name 甲醇                the entries whose 品名 contains 甲醇\n"
+             u"  vorlak-query --cas 7664-41-7            the entry of this CAS number\n"
+             u"  vorlak-query --hazard 17 --no-limit     every entry classed 急性毒性-经口\n"
+             u"  vorlak-query --sql --name 苯            the statement of a search, not run\n"
+             u"  vorlak-query --check inventory.csv      how each chemical of an inventory is controlled\n"_s;
 }
 
 QueryCommand ParseQueryCommandLine(const QStringList& arguments)

@@ -1,3 +1,4 @@
+#include "app/DataFolders.h"
 #include "app/DataModule.h"
 
 #include "support/TestFiles.h"
@@ -51,6 +52,33 @@ TEST(DataModule, MsdsUrlComesFromConfigIniBesideTheProgram)
     DataModule module(program);
     EXPECT_EQ(module.MsdsUrl(), u"http://example.org/pages"_s);
     QDir::setCurrent(previous);
+}
+
+// An installation: the programs in bin/, what they read in share/vorlak;
+// the settings beside the program win over /etc/vorlak, which wins over the
+// ones installed with the program.
+TEST(DataModule, AnInstalledProgramReadsShareVorlakAndTheSystemsSettings)
+{
+    QTemporaryDir root;
+    const QString bin = root.filePath(u"bin/"_s);
+    const QString share = root.filePath(u"share/vorlak/"_s);
+    const QString etc = root.filePath(u"etc/vorlak/"_s);
+    for (const QString& folder : {bin, share, etc})
+        ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_EQ(DataFile(bin, u"vorlak.db"_s), bin + u"vorlak.db"_s);  // missing: where it was looked for first
+    WriteTextFile(share + u"vorlak.db"_s, QString());
+    EXPECT_EQ(DataFile(bin, u"vorlak.db"_s), share + u"vorlak.db"_s);
+    EXPECT_EQ(DataFile(bin, u"doc/x.pdf"_s), bin + u"doc/x.pdf"_s);
+
+    WriteTextFile(share + u"Config.Ini"_s, QString());
+    EXPECT_EQ(SettingsFile(bin, etc), share + u"Config.Ini"_s);
+    WriteTextFile(etc + u"Config.Ini"_s, QString());
+    EXPECT_EQ(SettingsFile(bin, etc), etc + u"Config.Ini"_s);
+    WriteTextFile(bin + u"Config.Ini"_s, QString());
+    EXPECT_EQ(SettingsFile(bin, etc), bin + u"Config.Ini"_s);
+
+    DataModule module(bin + u"vorlak"_s);
+    EXPECT_EQ(module.connection->EmbeddedDatabase(), share + u"vorlak.db"_s);
 }
 
 } // namespace

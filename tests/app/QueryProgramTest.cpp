@@ -112,7 +112,7 @@ TEST_F(QueryProgram, HelpAndVersionPrintAndExitWithZero)
                                     u"--cas <TEXT>"_s, u"--batch <N>"_s, u"--hazard <N>"_s, u"--hazard-text <TEXT>"_s,
                                     u"--precursor <N>"_s, u"--index-no <TEXT>"_s, u"--no-limit"_s, u"--sql"_s,
                                     u"--check <FILE>"_s, u"--version"_s, u"\nExit status:\n"_s, u"  64  "_s,
-                                    u"\nExamples:\n  vorlak-query --name 甲醇\n"_s})
+                                    u"\nExamples:\n  vorlak-query --name 甲醇 "_s})
             EXPECT_TRUE(result.Out.contains(part)) << part.toStdString();
     }
     const ProgramResult version = RunQueryProgram({u"--version"_s}, Embedded());
