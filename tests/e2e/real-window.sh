@@ -54,6 +54,14 @@ wait_main_window() {
   [[ -n "$window" ]] || fail "no main window"
   sleep 3   # the first search runs two seconds after start
   still_running early
+  # Framed by the window manager and sized to fit its frame: the size holds still.
+  local before="" now=""
+  for _ in $(seq 1 50); do
+    now=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null; xdotool getwindowgeometry "$window" 2>/dev/null)
+    [[ "$now" == *"_NET_FRAME_EXTENTS(CARDINAL)"* && "$now" == "$before" ]] && break
+    before=$now
+    sleep 0.2
+  done
   eval "$(xdotool getwindowgeometry --shell "$window")"
   # xdotool counts a reparented window's frame twice: its place on the screen from xwininfo.
   X=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left X: *//p')
