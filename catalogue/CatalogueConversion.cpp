@@ -124,7 +124,7 @@ ConvertedCatalogue ConvertCatalogue(const CatalogueSources& sources)
     MarkExplosives(index, sources.Explosives, marks, report);
     MarkFirstBatch(index, sources.FirstBatch, marks, report);
     MarkSecondBatch(index, sources.SecondBatch, marks, report);
-    MarkDrugPrecursors(index, sources.DrugPrecursors, marks, report);
+    MarkDrugPrecursors(index, sources.DrugPrecursors, sources.DrugPrecursorNumbers, marks, report);
 
     RowWriter rows(result.Chemicals);
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -145,8 +145,9 @@ ConvertedCatalogue ConvertCatalogue(const CatalogueSources& sources)
             rows.Add(QString::number(entry.Number), cas, facts);
     }
     for (const OutsideChemical& chemical : marks.Outside)
-        rows.Add(std::nullopt, chemical.Cas,
-                 {chemical.Name, chemical.Aliases, chemical.EnglishName, chemical.Categories, false, false,
-                  chemical.Explosive, chemical.DrugCategory, chemical.Remarks});
+        for (const auto& [cas, englishName] : chemical.Numbers)
+            rows.Add(std::nullopt, cas,
+                     {chemical.Name, chemical.Aliases, englishName, chemical.Categories, false, false,
+                      chemical.Explosive, chemical.DrugCategory, chemical.Remarks});
     return result;
 }

@@ -59,9 +59,16 @@ Document DrugPrecursorDocument(const std::vector<CatalogueRow>& rows, const QDat
         part.Table.Titles = {u"序号"_s, u"品名"_s, u"CAS号"_s, u"危化目录序号"_s};
         part.Table.Widths = {8, 52, 20, 20};
         int number = 0;
-        for (const CatalogueRow& row : rows)
-            if (row.DrugClass == drugClass)
-                part.Table.Rows.append({QString::number(++number), row.Name, row.Cas, row.IndexId});
+        for (const CatalogueRow& row : rows) {
+            if (row.DrugClass != drugClass)
+                continue;
+            // An item with a row for each of its CAS numbers is one item of the list.
+            QList<QStringList>& items = part.Table.Rows;
+            if (!items.isEmpty() && items.last().at(1) == row.Name && items.last().at(3) == row.IndexId)
+                items.last()[2] += u"；"_s + row.Cas;
+            else
+                items.append({QString::number(++number), row.Name, row.Cas, row.IndexId});
+        }
         document.Parts.append(part);
     }
     return document;

@@ -1,5 +1,7 @@
 #include "CatalogueSources.h"
 
+#include "CatalogueText.h"
+
 #include "platform/Errors.h"
 
 #include <QDir>
@@ -44,7 +46,10 @@ QStringList SplitList(const QString& text, QChar separator)
 QList<QStringList> ReadTsv(const QString& path)
 {
     QList<QStringList> rows;
-    const QStringList lines = QString::fromUtf8(ReadFile(path)).split(u'\n', Qt::SkipEmptyParts);
+    // Comment lines first, then the column titles.
+    QStringList lines = QString::fromUtf8(ReadFile(path)).split(u'\n', Qt::SkipEmptyParts);
+    while (!lines.isEmpty() && lines.first().startsWith(u'#'))
+        lines.removeFirst();
     for (const QString& line : lines.mid(1)) {
         QStringList cells = line.split(u'\t');
         for (QString& cell : cells)
@@ -118,6 +123,19 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
     for (const QStringList& cells : ReadTsv(dir.filePath(u"drug_precursor_additions.tsv"_s)))
         sources.DrugPrecursors.append(
             {int(categories.indexOf(cells.value(2)) + 1), QString(), cells.value(3), cells.value(5), cells.value(4)});
+
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"drug_precursor_cas.tsv"_s))) {
+        PrecursorNumbers numbers;
+        for (const QString& cas : cells.value(2).split(u';', Qt::SkipEmptyParts)) {
+            if (!CasNumberValid(cas.trimmed()))
+                throw Exception(u"drug_precursor_cas.tsv: the CAS number %1 of %2 fails its check digit"_s.arg(
+                    cas.trimmed(), cells.value(1)));
+            numbers.Cas.append(cas.trimmed());
+        }
+        for (const QString& name : cells.value(3).split(u';', Qt::SkipEmptyParts))
+            numbers.EnglishNames.append(name.trimmed());
+        sources.DrugPrecursorNumbers[cells.value(1)] = numbers;
+    }
 
     for (const QStringList& cells : ReadTsv(dir.filePath(u"english_names.tsv"_s)))
         sources.EnglishNames[cells.value(0).toInt()] = cells.value(2);

@@ -57,6 +57,13 @@ struct DrugPrecursorItem {
     QString EnglishName;
 };
 
+// The registry numbers of a drug-precursor item that the list names without
+// any: one per substance the item names, each with its English name.
+struct PrecursorNumbers {
+    QStringList Cas;
+    QStringList EnglishNames;
+};
+
 struct CatalogueSources {
     QList<CatalogueEntry> Catalogue;          // ordered by number, 1..2828
     QList<ClassificationEntry> Classification;  // ordered by number
@@ -65,10 +72,12 @@ struct CatalogueSources {
     QList<SecondBatchItem> SecondBatch;
     QList<DrugPrecursorItem> DrugPrecursors;  // the 2005 annex, then the later additions
     std::map<int, QString> EnglishNames;      // by catalogue number
+    std::map<QString, PrecursorNumbers> DrugPrecursorNumbers;  // by the item's name as the list writes it
 };
 
 // Reads china.json, hazardous_catalog_2015_2022.json, key_supervision_batch1.tsv,
 // key_supervision_batch2.tsv, drug_precursors.tsv (its 2005 annex),
-// drug_precursor_additions.tsv and english_names.tsv from a folder. Raises
+// drug_precursor_additions.tsv, drug_precursor_cas.tsv and english_names.tsv
+// from a folder. Raises
 // Exception on a missing or malformed file.
 CatalogueSources ReadCatalogueSources(const QString& folder);

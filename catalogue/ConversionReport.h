@@ -13,5 +13,6 @@ struct ConversionReport {
     QStringList SecondBatchMatches;
     QStringList DrugPrecursorMatches;
     QStringList DrugPrecursorsOutsideCatalogue;
+    QStringList DrugPrecursorNumbers;
     QStringList DrugPrecursorsLeftOut;
 };

@@ -42,6 +42,7 @@ int main(int argc, char* argv[])
         PrintSection("Second-batch items", report.SecondBatchMatches);
         PrintSection("Drug precursors matched to catalogue entries", report.DrugPrecursorMatches);
         PrintSection("Drug precursors outside the catalogue", report.DrugPrecursorsOutsideCatalogue);
+        PrintSection("CAS numbers of drug precursors the list names without one", report.DrugPrecursorNumbers);
         PrintSection("Drug precursors left out (no Chinese name or no class)", report.DrugPrecursorsLeftOut);
     });
 }

@@ -41,6 +41,15 @@ QString Listed(const QString& text)
     return AsciiPunctuation(QString(text).remove(u'*'));
 }
 
+// The numbers given for an item, whichever punctuation its name is written in.
+const PrecursorNumbers* NumbersOf(const std::map<QString, PrecursorNumbers>& numbers, const QString& itemName)
+{
+    for (const auto& [name, listed] : numbers)
+        if (MatchingName(Listed(name)) == MatchingName(Listed(itemName)))
+            return &listed;
+    return nullptr;
+}
+
 } // namespace
 
 void MarkExplosives(const EntryIndex& index, const QList<ExplosiveItem>& items, SpecialMarks& marks,
@@ -56,7 +65,7 @@ void MarkExplosives(const EntryIndex& index, const QList<ExplosiveItem>& items, 
         chemical.Name = AsciiPunctuation(item.Name);
         for (const QString& alias : item.Aliases)
             chemical.Aliases.append(AsciiPunctuation(alias));
-        chemical.Cas = item.Cas;
+        chemical.Numbers = {{item.Cas, QString()}};
         chemical.Categories = HazardCategories(item.Note.split(u"；"_s));
         chemical.Explosive = true;
         marks.Outside.append(chemical);
@@ -97,7 +106,8 @@ void MarkSecondBatch(const EntryIndex& index, const QList<SecondBatchItem>& item
 }
 
 void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>& items,
-                        SpecialMarks& marks, ConversionReport& report)
+                        const std::map<QString, PrecursorNumbers>& numbers, SpecialMarks& marks,
+                        ConversionReport& report)
 {
     for (const DrugPrecursorItem& item : items) {
         const QString label = item.Category > 0 ? kCategoryNames.at(item.Category - 1) : u"no class"_s;
@@ -146,8 +156,17 @@ void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>&
         chemical.Name = Listed(item.Name);
         if (names.size() > 1)
             chemical.Aliases = names;
-        chemical.EnglishName = item.EnglishName;
-        chemical.Cas = item.Cas;
+        chemical.Numbers = {{item.Cas, item.EnglishName}};
+        // An item the list names without a number takes those of the substances it names.
+        if (const PrecursorNumbers* listed = NumbersOf(numbers, item.Name); listed && item.Cas.isEmpty()) {
+            chemical.Numbers.clear();
+            for (qsizetype i = 0; i < listed->Cas.size(); ++i)
+                chemical.Numbers.append({listed->Cas.at(i), listed->Cas.size() > 1 && listed->EnglishNames.size() == listed->Cas.size()
+                                                                ? listed->EnglishNames.at(i)
+                                                            : !item.EnglishName.isEmpty() ? item.EnglishName
+                                                                                          : listed->EnglishNames.join(u"; "_s)});
+            report.DrugPrecursorNumbers.append(u"%1 %2: %3"_s.arg(label, item.Name, listed->Cas.join(u"；"_s)));
+        }
         chemical.DrugCategory = item.Category;
         if (item.Name.contains(u'*'))
             chemical.Remarks = u"药品类易制毒化学品"_s;

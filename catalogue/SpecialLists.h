@@ -14,8 +14,8 @@
 struct OutsideChemical {
     QString Name;
     QStringList Aliases;
-    QString EnglishName;
-    QString Cas;
+    // One row each: the CAS number (empty when none is known) and its English name.
+    QList<QPair<QString, QString>> Numbers;
     QStringList Categories;
     bool Explosive = false;
     int DrugCategory = 0;
@@ -47,9 +47,12 @@ void MarkSecondBatch(const EntryIndex& index, const QList<SecondBatchItem>& item
 
 // The drug-precursor list: by the item's CAS number where exactly one entry
 // has it, else by the names an item lists, where exactly one entry carries
-// that name or alias (directly or through a synonym).
+// that name or alias (directly or through a synonym). An item outside the
+// catalogue that the list names without a CAS number takes the numbers given
+// for it, one row for each substance it names.
 void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>& items,
-                        SpecialMarks& marks, ConversionReport& report);
+                        const std::map<QString, PrecursorNumbers>& numbers, SpecialMarks& marks,
+                        ConversionReport& report);
 
 // The products a key-supervision item names: "汽油(含甲醇汽油、乙醇汽油)、石脑油"
 // gives 甲醇汽油, 乙醇汽油, 汽油 and 石脑油.

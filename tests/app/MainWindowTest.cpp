@@ -8,6 +8,7 @@
 #include "platform/Layout.h"
 
 #include "support/ProgramForms.h"
+#include "support/Inventory.h"
 #include "support/QtPrint.h"
 
 #include <QCheckBox>
@@ -288,6 +289,20 @@ TEST_F(MainWindowTest, SearchRunsTheStatementOfTheControls)
     QTest::keyClick(Form()->precursorCombo->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(Sql(), before);
     EXPECT_TRUE(forms_.Boxes.Boxes.isEmpty());
+}
+
+// Every drug precursor is found by its CAS number, its class shown.
+TEST_F(MainWindowTest, EachDrugPrecursorIsFoundByItsCasNumber)
+{
+    Form()->show();
+    for (const PrecursorNumber& precursor : kPrecursorNumbers) {
+        Form()->casEdit->setText(precursor.Cas);
+        Form()->searchButton->click();
+        EXPECT_EQ(FooterText(), u"共1条"_s) << precursor.Cas.toStdString();
+        const QStringList row = RowTexts(0);
+        EXPECT_EQ(row.value(4), precursor.Cas);
+        EXPECT_EQ(row.value(6), precursor.Class) << precursor.Cas.toStdString();
+    }
 }
 
 // A search costs one layout pass for the closed result and one for the

@@ -87,6 +87,21 @@ TEST_F(MariaDbQuery, AnInventoryChecksTheSameOnBothCatalogues)
     EXPECT_EQ(server.ExitCode, 0) << server.Err.toStdString();
     EXPECT_EQ(server.Out, embedded.Out);
     EXPECT_TRUE(server.Out.contains(u"共14项"_s));
+
+    // Every drug precursor by its CAS number, with its class, on both.
+    QString numbers;
+    for (const PrecursorNumber& precursor : kPrecursorNumbers) {
+        numbers += precursor.Cas + u'\n';
+        const QStringList byCas{u"--cas"_s, precursor.Cas};
+        const ProgramResult found = Run(byCas, kServer);
+        EXPECT_EQ(found.Out, Run(byCas, QString()).Out);
+        EXPECT_TRUE(found.Out.contains(u'\t' + precursor.Class + u'\t')) << found.Out.toStdString();
+    }
+    WriteTextFile(dir_.filePath(u"precursors.txt"_s), numbers);
+    const QStringList checkNumbers{u"--check"_s, dir_.filePath(u"precursors.txt"_s)};
+    const ProgramResult checked = Run(checkNumbers, kServer);
+    EXPECT_EQ(checked.Out, Run(checkNumbers, QString()).Out);
+    EXPECT_TRUE(checked.Out.endsWith(u"共18项：列入18项（其中匹配多条0项），未列入0项，CAS号无效0项\n"_s)) << checked.Out.toStdString();
 }
 
 } // namespace

@@ -142,7 +142,7 @@ TEST_F(QueryProgram, CheckReportsHowEachInventoryItemIsControlled)
         u"7664-41-8\tCAS号无效\t\t\t\t\t\t\t\t"_s,
         u"醋酸酐\t别名\t2634\t乙酸酐\t108-24-7\t\t\t第二类\t\t易燃液体,类别3；皮肤腐蚀/刺激,类别1B；"
         u"严重眼损伤/眼刺激,类别1；特异性靶器官毒性-一次接触,类别3（呼吸道刺激）"_s,
-        u"1-苯基-2-丙酮\t品名\t\t1-苯基-2-丙酮\t\t\t\t第一类\t\t"_s,
+        u"1-苯基-2-丙酮\t品名\t\t1-苯基-2-丙酮\t103-79-7\t\t\t第一类\t\t"_s,
         u"7732-18-5\t未列入\t\t\t\t\t\t\t\t"_s,
         u"x' OR '1'='1' --\t未列入\t\t\t\t\t\t\t\t"_s,
         u"甲醇\t品名\t"_s + methanol,

@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueText.h"
 #include "catalogue/RowsFile.h"
 
+#include "support/Inventory.h"
 #include "support/QtPrint.h"
 #include "support/QueryProgram.h"
 
@@ -66,8 +67,9 @@ TEST_F(ShippedCatalogue, HoldsEveryCatalogueNumberOnceOrOncePerCas)
     EXPECT_EQ(*std::min_element(numbers.begin(), numbers.end()), 1);
     EXPECT_EQ(*std::max_element(numbers.begin(), numbers.end()), 2828);
     // Ten entries list several CAS numbers: 2828 entries, 11 more rows, and
-    // 30 listed chemicals outside the catalogue (1 explosive, 29 drug precursors).
-    EXPECT_EQ(table_->Rows.size(), 2869);
+    // 30 listed chemicals outside the catalogue (1 explosive, 29 drug
+    // precursors, one of them in a row for each of its five substances).
+    EXPECT_EQ(table_->Rows.size(), 2873);
 }
 
 TEST_F(ShippedCatalogue, CasNumbersAndCategoriesAreClean)
@@ -244,15 +246,23 @@ TEST_F(CatalogueSearch, FindsTheRowsTheListsSay)
     EXPECT_TRUE(Numbers(Search({u"--eng"_s, u"ammonia"_s})).contains(u"2"_s));
 
     // Drug precursors: all, then by class.
-    EXPECT_EQ(Search({u"--precursor"_s, u"2"_s, u"--no-limit"_s}).size(), 41);
+    EXPECT_EQ(Search({u"--precursor"_s, u"2"_s, u"--no-limit"_s}).size(), 45);
     const QStringList firstClass = Search({u"--precursor"_s, u"3"_s, u"--no-limit"_s});
-    EXPECT_EQ(firstClass.size(), 19);
+    EXPECT_EQ(firstClass.size(), 23);
     EXPECT_EQ(Numbers(firstClass), QSet<QString>{QString()});
     EXPECT_EQ(Numbers(Search({u"--precursor"_s, u"4"_s, u"--no-limit"_s})),
               (QSet<QString>{u"1601"_s, u"1852"_s, u"2361"_s, u"2625"_s, u"2634"_s, QString()}));
     EXPECT_EQ(Numbers(Search({u"--precursor"_s, u"5"_s, u"--no-limit"_s})),
               (QSet<QString>{u"94"_s, u"137"_s, u"236"_s, u"813"_s, u"1014"_s, u"1302"_s, u"2507"_s, QString()}));
-    EXPECT_EQ(Search({u"--alias"_s, u"伪麻黄素"_s}).size(), 1);
+    EXPECT_EQ(Search({u"--alias"_s, u"伪麻黄素"_s}).size(), 5);  // a row for each substance of 麻黄素类物质
+
+    // Each drug precursor is found by its CAS number, with its class.
+    for (const PrecursorNumber& precursor : kPrecursorNumbers) {
+        const QStringList rows = Search({u"--cas"_s, precursor.Cas});
+        ASSERT_EQ(rows.size(), 1) << precursor.Cas.toStdString();
+        EXPECT_EQ(rows.first().split(u'\t').value(4), precursor.Cas);
+        EXPECT_EQ(rows.first().split(u'\t').value(6), precursor.Class) << precursor.Cas.toStdString();
+    }
 
     // Every hazard item finds rows, its words or the classification table's;
     // the table classifies no chemical as a flammable aerosol (item 3).
