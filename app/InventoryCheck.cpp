@@ -86,9 +86,9 @@ QString ReportLine(const QString& item, const InventoryMatch& match)
     if (const CatalogueRow* e = match.Entry)
         cells << e->IndexId << e->Name << e->Cas << (e->HighlyToxic ? u"剧毒"_s : QString())
               << (e->Explosive ? u"易制爆"_s : QString()) << DrugClassName(e->DrugClass) << BatchName(e->Batch)
-              << e->Hazards;
+              << (e->SpecialControl ? u"特别管控"_s : QString()) << e->Hazards;
     else
-        cells << QStringList(8);
+        cells << QStringList(9);
     for (qsizetype i = 2; i < cells.size(); ++i)
         cells[i] = TabSeparatedCell(cells[i]);
     return cells.join(u'\t') + u'\n';
@@ -98,8 +98,8 @@ QString ReportLine(const QString& item, const InventoryMatch& match)
 
 QString InventoryCatalogueSql()
 {
-    return u"SELECT id, index_id, name1, name2, name_eng, cas, dangtypes, Iadmin_no, remarks, drugchem, exploidchem "
-           u"FROM hazardous_chemicals ORDER BY id"_s;
+    return u"SELECT id, index_id, name1, name2, name_eng, cas, dangtypes, Iadmin_no, specialadmin, remarks, drugchem, "
+           u"exploidchem FROM hazardous_chemicals ORDER BY id"_s;
 }
 
 std::vector<CatalogueRow> ReadCatalogueEntries(Query& query)
@@ -108,7 +108,8 @@ std::vector<CatalogueRow> ReadCatalogueEntries(Query& query)
                 &aliases = query.FieldByName(u"name2"_s), &english = query.FieldByName(u"name_eng"_s),
                 &cas = query.FieldByName(u"cas"_s), &hazards = query.FieldByName(u"dangtypes"_s),
                 &batch = query.FieldByName(u"Iadmin_no"_s), &drug = query.FieldByName(u"drugchem"_s),
-                &explosive = query.FieldByName(u"exploidchem"_s), &remarks = query.FieldByName(u"remarks"_s);
+                &explosive = query.FieldByName(u"exploidchem"_s), &remarks = query.FieldByName(u"remarks"_s),
+                &special = query.FieldByName(u"specialadmin"_s);
     std::vector<CatalogueRow> entries;
     entries.reserve(size_t(query.RecordCount()));
     for (query.First(); !query.Eof(); query.Next()) {
@@ -123,6 +124,7 @@ std::vector<CatalogueRow> ReadCatalogueEntries(Query& query)
         e.DrugClass = int(drug.AsInteger());
         e.Explosive = explosive.AsInteger() > 0;
         e.HighlyToxic = remarks.AsString().contains(u"剧毒"_s);
+        e.SpecialControl = special.AsString().split(u'；').contains(u"特别管控"_s);
         entries.push_back(std::move(e));
     }
     return entries;
@@ -184,7 +186,7 @@ std::vector<InventoryMatch> InventoryIndex::Check(const QString& item) const
 
 QString InventoryReport(const InventoryIndex& index, const QString& fileText)
 {
-    QString out = u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t危险性类别\n"_s;
+    QString out = u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t特别管控\t危险性类别\n"_s;
     int items = 0, listed = 0, notListed = 0, badCas = 0, ambiguous = 0;
     for (QString line : fileText.split(u'\n')) {
         line = line.trimmed();

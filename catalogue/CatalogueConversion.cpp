@@ -5,6 +5,7 @@
 #include "SpecialLists.h"
 
 #include <QSet>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -58,6 +59,7 @@ struct RowFacts {
     bool Explosive = false;
     int DrugCategory = 0;
     QString Remarks;
+    bool SpecialControl = false;
 };
 
 // The special lists a row is on, as the "其它特殊监管" column names them.
@@ -73,6 +75,8 @@ QString SpecialLabel(const RowFacts& facts)
         labels.append(u"易制爆"_s);
     if (facts.DrugCategory > 0)
         labels.append(drugLabels.at(facts.DrugCategory - 1));
+    if (facts.SpecialControl)
+        labels.append(u"特别管控"_s);
     return labels.join(kJoin);
 }
 
@@ -125,6 +129,7 @@ ConvertedCatalogue ConvertCatalogue(const CatalogueSources& sources)
     MarkFirstBatch(index, sources.FirstBatch, marks, report);
     MarkSecondBatch(index, sources.SecondBatch, marks, report);
     MarkDrugPrecursors(index, sources.DrugPrecursors, sources.DrugPrecursorNumbers, marks, report);
+    MarkSpecialControl(index, sources.SpecialControl, marks, report);
 
     RowWriter rows(result.Chemicals);
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -139,11 +144,18 @@ ConvertedCatalogue ConvertCatalogue(const CatalogueSources& sources)
                              marks.SecondBatch.count(entry.Number) > 0,
                              marks.Explosive.count(entry.Number) > 0,
                              drug == marks.DrugCategory.end() ? 0 : drug->second,
-                             sources.Catalogue.at(i).HighlyToxic ? u"剧毒"_s : QString()};
+                             sources.Catalogue.at(i).HighlyToxic ? u"剧毒"_s : QString(),
+                             marks.SpecialControl.count(entry.Number) > 0};
         const QStringList rowCas = entry.CasNumbers.isEmpty() ? QStringList{QString()} : entry.CasNumbers;
         for (const QString& cas : rowCas)
             rows.Add(QString::number(entry.Number), cas, facts);
     }
+    result.SpecialControl.Columns = {u"seq"_s, u"index_id"_s, u"grp"_s, u"name"_s, u"cas"_s, u"scope"_s};
+    for (const auto& [number, item] : marks.SpecialControl)
+        result.SpecialControl.Rows.append({QString::number(item.Sequence), QString::number(number), item.Group,
+                                           item.Name, item.Cas, SpecialControlScope(item)});
+    std::sort(result.SpecialControl.Rows.begin(), result.SpecialControl.Rows.end(),
+              [](const QList<RowValue>& a, const QList<RowValue>& b) { return a.at(0)->toInt() < b.at(0)->toInt(); });
     for (const OutsideChemical& chemical : marks.Outside)
         for (const auto& [cas, englishName] : chemical.Numbers)
             rows.Add(std::nullopt, cas,

@@ -5,7 +5,8 @@
 #include "RowsFile.h"
 
 struct ConvertedCatalogue {
-    RowsTable Chemicals;  // hazardous_chemicals
+    RowsTable Chemicals;       // hazardous_chemicals
+    RowsTable SpecialControl;  // special_controlled_chemicals
     ConversionReport Report;
 };
 

@@ -18,6 +18,11 @@ struct CatalogueRow {
     int DrugClass = 0;  // drug-precursor class, 0 when none
     bool Explosive = false;
     bool HighlyToxic = false;
+    bool SpecialControl = false;  // on the list of specially controlled hazardous chemicals
+    // That list's group of the entry, and what the list says it covers beyond
+    // or short of the entry; filled by AttachSpecialControl.
+    QString SpecialControlGroup;
+    QString SpecialControlScope;
 
     QStringList AliasList() const { return Aliases.split(u'；', Qt::SkipEmptyParts); }
     QStringList HazardList() const { return Hazards.split(u'；', Qt::SkipEmptyParts); }
@@ -27,6 +32,10 @@ struct CatalogueRow {
 
 // The entries of the catalogue table's rows file, in its order.
 std::vector<CatalogueRow> CatalogueRows(const RowsTable& chemicals);
+
+// Gives the entries the group and scope the list of specially controlled
+// chemicals (its rows file) names them with.
+void AttachSpecialControl(std::vector<CatalogueRow>& entries, const RowsTable& specialControl);
 
 // The words for a drug-precursor class and a key-supervision batch: "第二类",
 // "首批"; empty for 0 and numbers the lists do not have.

@@ -137,6 +137,10 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
         sources.DrugPrecursorNumbers[cells.value(1)] = numbers;
     }
 
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"special_control_2020.tsv"_s)))
+        sources.SpecialControl.append({cells.value(0).toInt(), cells.value(1), cells.value(2), cells.value(4),
+                                       cells.value(6).toInt(), cells.value(7)});
+
     for (const QStringList& cells : ReadTsv(dir.filePath(u"english_names.tsv"_s)))
         sources.EnglishNames[cells.value(0).toInt()] = cells.value(2);
 

@@ -57,6 +57,17 @@ struct DrugPrecursorItem {
     QString EnglishName;
 };
 
+// An item of the list of specially controlled hazardous chemicals, with the
+// catalogue entry it is (by the list's own reckoning) and its notes.
+struct SpecialControlItem {
+    int Sequence = 0;
+    QString Group;
+    QString Name;
+    QString Cas;
+    int CatalogueNumber = 0;
+    QString Note;
+};
+
 // The registry numbers of a drug-precursor item that the list names without
 // any: one per substance the item names, each with its English name.
 struct PrecursorNumbers {
@@ -73,11 +84,12 @@ struct CatalogueSources {
     QList<DrugPrecursorItem> DrugPrecursors;  // the 2005 annex, then the later additions
     std::map<int, QString> EnglishNames;      // by catalogue number
     std::map<QString, PrecursorNumbers> DrugPrecursorNumbers;  // by the item's name as the list writes it
+    QList<SpecialControlItem> SpecialControl;
 };
 
 // Reads china.json, hazardous_catalog_2015_2022.json, key_supervision_batch1.tsv,
 // key_supervision_batch2.tsv, drug_precursors.tsv (its 2005 annex),
-// drug_precursor_additions.tsv, drug_precursor_cas.tsv and english_names.tsv
-// from a folder. Raises
+// drug_precursor_additions.tsv, drug_precursor_cas.tsv, english_names.tsv and
+// special_control_2020.tsv from a folder. Raises
 // Exception on a missing or malformed file.
 CatalogueSources ReadCatalogueSources(const QString& folder);

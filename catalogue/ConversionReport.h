@@ -14,5 +14,6 @@ struct ConversionReport {
     QStringList DrugPrecursorMatches;
     QStringList DrugPrecursorsOutsideCatalogue;
     QStringList DrugPrecursorNumbers;
+    QStringList SpecialControlMatches;
     QStringList DrugPrecursorsLeftOut;
 };

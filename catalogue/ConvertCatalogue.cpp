@@ -31,6 +31,7 @@ int main(int argc, char* argv[])
     return RunCatalogueTool(argc, argv, "vorlak-convert", "SOURCES_DIR ROWS_DIR", 2, [](const QStringList& args) {
         const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(args.at(0)));
         WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals.tsv"_s), converted.Chemicals);
+        WriteRowsFile(QDir(args.at(1)).filePath(u"special_controlled_chemicals.tsv"_s), converted.SpecialControl);
         WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals_msds.tsv"_s),
                       HazardPageIndex(CatalogueRows(converted.Chemicals)));
         const ConversionReport& report = converted.Report;
@@ -43,6 +44,7 @@ int main(int argc, char* argv[])
         PrintSection("Drug precursors matched to catalogue entries", report.DrugPrecursorMatches);
         PrintSection("Drug precursors outside the catalogue", report.DrugPrecursorsOutsideCatalogue);
         PrintSection("CAS numbers of drug precursors the list names without one", report.DrugPrecursorNumbers);
+        PrintSection("Specially controlled chemicals", report.SpecialControlMatches);
         PrintSection("Drug precursors left out (no Chinese name or no class)", report.DrugPrecursorsLeftOut);
     });
 }

@@ -42,7 +42,12 @@ QString Status(const CatalogueRow& e)
     return u"<h3>监管要求</h3>\n<table class=\"status\">\n"_s + Row(u"剧毒化学品"_s, YesOr(e.HighlyToxic, u"是"_s))
            + Row(u"易制爆危险化学品"_s, YesOr(e.Explosive, u"是"_s))
            + Row(u"易制毒化学品"_s, YesOr(e.DrugClass > 0, DrugClassName(e.DrugClass)))
-           + Row(u"重点监管危险化学品"_s, YesOr(e.Batch > 0, BatchName(e.Batch))) + u"</table>\n"_s;
+           + Row(u"重点监管危险化学品"_s, YesOr(e.Batch > 0, BatchName(e.Batch)))
+           + Row(u"特别管控危险化学品"_s,
+                 YesOr(e.SpecialControl, e.SpecialControlGroup.isEmpty() ? u"是"_s : u"是（"_s + e.SpecialControlGroup + u'）'))
+           + u"</table>\n"_s
+           + (e.SpecialControlScope.isEmpty() ? QString()
+                                              : u"<p class=\"scope\">特别管控的范围："_s + Html(e.SpecialControlScope) + u"</p>\n"_s);
 }
 
 QString Categories(const QStringList& categories)

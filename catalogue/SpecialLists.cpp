@@ -105,6 +105,35 @@ void MarkSecondBatch(const EntryIndex& index, const QList<SecondBatchItem>& item
     }
 }
 
+void MarkSpecialControl(const EntryIndex& index, const QList<SpecialControlItem>& items, SpecialMarks& marks,
+                        ConversionReport& report)
+{
+    for (const SpecialControlItem& item : items) {
+        if (!index.ByCas(item.Cas).count(item.CatalogueNumber)) {
+            report.SpecialControlMatches.append(u"%1 %2 %3: entry %4 does not carry that CAS number, not marked"_s
+                                                    .arg(item.Sequence).arg(item.Name, item.Cas).arg(item.CatalogueNumber));
+            continue;
+        }
+        marks.SpecialControl[item.CatalogueNumber] = item;
+        const QString scope = SpecialControlScope(item);
+        report.SpecialControlMatches.append(u"%1 %2 %3 -> %4 %5%6"_s.arg(item.Sequence).arg(item.Name, item.Cas)
+                                                .arg(item.CatalogueNumber)
+                                                .arg(index.At(item.CatalogueNumber).Name,
+                                                     scope.isEmpty() ? QString() : u" (scope: "_s + scope + u')'));
+    }
+}
+
+QString SpecialControlScope(const SpecialControlItem& item)
+{
+    static const QRegularExpression note(u"^scope: ([^/]*\\p{Han}[^/]*?) /"_s);
+    static const QRegularExpression bracketed(u"[（(]([^）)]*)[）)]$"_s);
+    if (const QRegularExpressionMatch m = note.match(item.Note); m.hasMatch())
+        return m.captured(1).trimmed();
+    if (const QRegularExpressionMatch m = bracketed.match(item.Name); m.hasMatch())
+        return m.captured(1);
+    return QString();
+}
+
 void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>& items,
                         const std::map<QString, PrecursorNumbers>& numbers, SpecialMarks& marks,
                         ConversionReport& report)

@@ -24,6 +24,8 @@ struct OutsideChemical {
 
 // Which catalogue entries the special lists name.
 struct SpecialMarks {
+    // Specially controlled entries: the list's item of each.
+    std::map<int, SpecialControlItem> SpecialControl;
     std::set<int> FirstBatch;
     std::set<int> SecondBatch;
     std::set<int> Explosive;
@@ -53,6 +55,16 @@ void MarkSecondBatch(const EntryIndex& index, const QList<SecondBatchItem>& item
 void MarkDrugPrecursors(const EntryIndex& index, const QList<DrugPrecursorItem>& items,
                         const std::map<QString, PrecursorNumbers>& numbers, SpecialMarks& marks,
                         ConversionReport& report);
+
+// The specially controlled chemicals: each item marks the entry the list
+// names where that entry carries the item's CAS number.
+void MarkSpecialControl(const EntryIndex& index, const QList<SpecialControlItem>& items, SpecialMarks& marks,
+                        ConversionReport& report);
+
+// What the list says an item covers beyond or short of the entry ("（钝化）改性
+// 硝酸铵除外"): the Chinese words of its scope note, else those in brackets
+// after its name; empty when it says nothing.
+QString SpecialControlScope(const SpecialControlItem& item);
 
 // The products a key-supervision item names: "汽油(含甲醇汽油、乙醇汽油)、石脑油"
 // gives 甲醇汽油, 乙醇汽油, 汽油 and 石脑油.

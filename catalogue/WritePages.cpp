@@ -19,8 +19,9 @@ using namespace Qt::StringLiterals;
 int main(int argc, char* argv[])
 {
     return RunCatalogueTool(argc, argv, "vorlak-pages", "ROWS_DIR LABELS OUT_DIR", 3, [](const QStringList& args) {
-        const std::vector<CatalogueRow> entries =
+        std::vector<CatalogueRow> entries =
             CatalogueRows(ReadRowsFile(QDir(args.at(0)).filePath(u"hazardous_chemicals.tsv"_s)));
+        AttachSpecialControl(entries, ReadRowsFile(QDir(args.at(0)).filePath(u"special_controlled_chemicals.tsv"_s)));
         const GhsLabelTable labels = GhsLabelTable::Read(args.at(1));
 
         QStringList unlabelled;

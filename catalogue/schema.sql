@@ -23,3 +23,15 @@ CREATE TABLE hazardous_chemicals_msds (
   cas VARCHAR(32) NOT NULL PRIMARY KEY,
   html_file VARCHAR(255) NOT NULL
 );
+
+-- 特别管控危险化学品目录（第一版）: the entries it names, by catalogue number,
+-- with the list's group and what it says an item covers beyond or short of
+-- the entry.
+CREATE TABLE special_controlled_chemicals (
+  seq INTEGER NOT NULL PRIMARY KEY,
+  index_id INTEGER NOT NULL,
+  grp VARCHAR(100) NOT NULL,
+  name VARCHAR(200) NOT NULL,
+  cas VARCHAR(32) NOT NULL,
+  scope VARCHAR(200) NOT NULL DEFAULT ''
+);

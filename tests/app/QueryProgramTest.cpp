@@ -127,31 +127,31 @@ TEST_F(QueryProgram, CheckReportsHowEachInventoryItemIsControlled)
     const ProgramResult result = RunQueryProgram({u"--check"_s, dir_.filePath(u"inventory.txt"_s)}, Embedded());
     EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
     EXPECT_EQ(result.Err, QString());
-    const QString methanol = u"1022\t甲醇\t67-56-1\t\t\t\t首批\t易燃液体,类别2；急性毒性-经口,类别3*；急性毒性-经皮,类别3*；"
+    const QString methanol = u"1022\t甲醇\t67-56-1\t\t\t\t首批\t特别管控\t易燃液体,类别2；急性毒性-经口,类别3*；急性毒性-经皮,类别3*；"
                              u"急性毒性-吸入,类别3*；特异性靶器官毒性-一次接触,类别1"_s;
-    const QString hydrazine = u"\t302-01-2\t\t\t\t\t易燃液体,类别3；急性毒性-经口,类别3*；急性毒性-经皮,类别3*；急性毒性-吸入,类别3*；"
+    const QString hydrazine = u"\t302-01-2\t\t\t\t\t\t易燃液体,类别3；急性毒性-经口,类别3*；急性毒性-经皮,类别3*；急性毒性-吸入,类别3*；"
                               u"皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；皮肤致敏物,类别1；致癌性,类别2；"
                               u"危害水生环境-急性危害,类别1；危害水生环境-长期危害,类别1"_s;
     const QStringList expected = {
-        u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t危险性类别"_s,
+        u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t特别管控\t危险性类别"_s,
         u"67-56-1\tCAS\t"_s + methanol,
         u"甲醇\t品名\t"_s + methanol,
         u"METHANOL\t英文名\t"_s + methanol,
-        u"７６６４－４１－７\tCAS\t2\t氨\t7664-41-7\t\t\t\t首批\t易燃气体,类别2；加压气体；急性毒性-吸入,类别3*；"
+        u"７６６４－４１－７\tCAS\t2\t氨\t7664-41-7\t\t\t\t首批\t特别管控\t易燃气体,类别2；加压气体；急性毒性-吸入,类别3*；"
         u"皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；危害水生环境-急性危害,类别1"_s,
-        u"7664-41-8\tCAS号无效\t\t\t\t\t\t\t\t"_s,
-        u"醋酸酐\t别名\t2634\t乙酸酐\t108-24-7\t\t\t第二类\t\t易燃液体,类别3；皮肤腐蚀/刺激,类别1B；"
+        u"7664-41-8\tCAS号无效\t\t\t\t\t\t\t\t\t"_s,
+        u"醋酸酐\t别名\t2634\t乙酸酐\t108-24-7\t\t\t第二类\t\t\t易燃液体,类别3；皮肤腐蚀/刺激,类别1B；"
         u"严重眼损伤/眼刺激,类别1；特异性靶器官毒性-一次接触,类别3（呼吸道刺激）"_s,
-        u"1-苯基-2-丙酮\t品名\t\t1-苯基-2-丙酮\t103-79-7\t\t\t第一类\t\t"_s,
-        u"7732-18-5\t未列入\t\t\t\t\t\t\t\t"_s,
-        u"x' OR '1'='1' --\t未列入\t\t\t\t\t\t\t\t"_s,
+        u"1-苯基-2-丙酮\t品名\t\t1-苯基-2-丙酮\t103-79-7\t\t\t第一类\t\t\t"_s,
+        u"7732-18-5\t未列入\t\t\t\t\t\t\t\t\t"_s,
+        u"x' OR '1'='1' --\t未列入\t\t\t\t\t\t\t\t\t"_s,
         u"甲醇\t品名\t"_s + methanol,
         u"硝酸铵\t品名\t2286\t硝酸铵[含可燃物＞0.2%,包括以碳计算的任何有机物,但不包括任何其它添加剂]\t6484-52-2\t\t\t\t首批\t"
-        u"爆炸物,1.1项；特异性靶器官毒性-一次接触,类别1；特异性靶器官毒性-反复接触,类别1；氧化性固体,类别3"_s,
+        u"特别管控\t爆炸物,1.1项；特异性靶器官毒性-一次接触,类别1；特异性靶器官毒性-反复接触,类别1；氧化性固体,类别3"_s,
         u"302-01-2\tCAS\t1225\t肼水溶液[含肼≤64%]"_s + hydrazine,
         u"302-01-2\tCAS\t2134\t无水肼[含肼＞64%]"_s + hydrazine,
         u"0067-56-1\tCAS\t"_s + methanol,
-        u"石油气\t品名\t1966\t石油气\t\t\t\t\t\t易燃气体,类别1；加压气体"_s,  // not also 石油气[液化的], 液化石油气's alias
+        u"石油气\t品名\t1966\t石油气\t\t\t\t\t\t\t易燃气体,类别1；加压气体"_s,  // not also 石油气[液化的], 液化石油气's alias
         u"共14项：列入11项（其中匹配多条1项），未列入2项，CAS号无效1项"_s,
         QString()};
     const QStringList lines = result.Out.split(u'\n');

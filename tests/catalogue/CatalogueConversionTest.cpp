@@ -153,6 +153,35 @@ TEST(CatalogueConversion, AnEntryOnBothKeySupervisionListsTakesTheFirstBatch)
     EXPECT_EQ(ammonia.at(t.Columns.indexOf(u"specialadmin"_s)), RowValue(u"首批重点监管；第二批重点监管"_s));
 }
 
+// A specially controlled item marks its entry where the entry carries its
+// CAS number; the mark comes last in the special-lists column.
+TEST(CatalogueConversion, SpeciallyControlledEntriesAreMarkedByNumberAndCas)
+{
+    CatalogueSources sources = SmallSources();
+    sources.SpecialControl = {{6, u"有毒化学品"_s, u"氨"_s, u"7664-41-7"_s, 1, QString()},
+                              {7, u"爆炸性化学品"_s, u"硅酸铅"_s, u"7664-41-7"_s, 2, QString()}};
+    const ConvertedCatalogue converted = ConvertCatalogue(sources);
+    const RowsTable& t = converted.Chemicals;
+    const qsizetype special = t.Columns.indexOf(u"specialadmin"_s);
+    EXPECT_EQ(t.Rows.at(0).at(special), RowValue(u"首批重点监管；特别管控"_s));
+    EXPECT_EQ(t.Rows.at(1).at(special), RowValue(u"易制爆"_s));
+    ASSERT_EQ(converted.SpecialControl.Rows.size(), 1);
+    EXPECT_EQ(converted.SpecialControl.Rows.at(0),
+              (QList<RowValue>{u"6"_s, u"1"_s, u"有毒化学品"_s, u"氨"_s, u"7664-41-7"_s, u""_s}));
+    EXPECT_EQ(converted.Report.SpecialControlMatches,
+              (QStringList{u"6 氨 7664-41-7 -> 1 氨"_s,
+                           u"7 硅酸铅 7664-41-7: entry 2 does not carry that CAS number, not marked"_s}));
+}
+
+TEST(SpecialControlScope, TheNotesChineseWordsElseTheNamesBrackets)
+{
+    EXPECT_EQ(SpecialControlScope({1, {}, u"硝酸铵"_s, {}, 2286, u"scope: （钝化）改性硝酸铵除外 / excludes modified AN"_s}),
+              u"（钝化）改性硝酸铵除外"_s);
+    EXPECT_EQ(SpecialControlScope({16, {}, u"汽油（包括甲醇汽油、乙醇汽油）"_s, {}, 1630, u"scope: includes methanol gasoline"_s}),
+              u"包括甲醇汽油、乙醇汽油"_s);
+    EXPECT_EQ(SpecialControlScope({3, {}, u"氯酸钾"_s, {}, 1533, QString()}), QString());
+}
+
 TEST(CatalogueConversion, DrugPrecursorsMarkOnlyUnambiguousEntries)
 {
     const ConvertedCatalogue converted = ConvertCatalogue(WithDrugPrecursors());

@@ -133,14 +133,23 @@ TEST(HazardPages, PagesCarryTheStatusCategoriesAndLabelElements)
     };
     // Every row of the regulatory status, as the two pages have it.
     const auto status = [](const QString& highlyToxic, const QString& explosive, const QString& drug,
-                           const QString& keySupervision) {
+                           const QString& keySupervision, const QString& special) {
         return u"<h3>监管要求</h3>\n<table class=\"status\">\n<tr><th>剧毒化学品</th><td>"_s + highlyToxic
                + u"</td></tr>\n<tr><th>易制爆危险化学品</th><td>"_s + explosive
                + u"</td></tr>\n<tr><th>易制毒化学品</th><td>"_s + drug
-               + u"</td></tr>\n<tr><th>重点监管危险化学品</th><td>"_s + keySupervision + u"</td></tr>\n</table>\n"_s;
+               + u"</td></tr>\n<tr><th>重点监管危险化学品</th><td>"_s + keySupervision
+               + u"</td></tr>\n<tr><th>特别管控危险化学品</th><td>"_s + special + u"</td></tr>\n</table>\n"_s;
     };
-    EXPECT_TRUE(ReadTextFile(kPages + u"/67-56-1.html"_s).contains(status(u"否"_s, u"否"_s, u"否"_s, u"首批"_s)));
-    EXPECT_TRUE(ReadTextFile(kPages + u"/108-24-7.html"_s).contains(status(u"否"_s, u"否"_s, u"第二类"_s, u"否"_s)));
+    EXPECT_TRUE(ReadTextFile(kPages + u"/67-56-1.html"_s)
+                    .contains(status(u"否"_s, u"否"_s, u"否"_s, u"首批"_s, u"是（易燃液体）"_s)));
+    EXPECT_TRUE(ReadTextFile(kPages + u"/108-24-7.html"_s)
+                    .contains(status(u"否"_s, u"否"_s, u"第二类"_s, u"否"_s, u"否"_s)));
+    // The list's scope notes stand on the pages of the entries they concern.
+    EXPECT_TRUE(ReadTextFile(kPages + u"/6484-52-2.html"_s)
+                    .contains(u"</table>\n<p class=\"scope\">特别管控的范围：（钝化）改性硝酸铵除外</p>\n"_s));
+    EXPECT_TRUE(ReadTextFile(kPages + u"/86290-81-5.html"_s)
+                    .contains(u"<p class=\"scope\">特别管控的范围：包括甲醇汽油、乙醇汽油</p>"_s));
+    EXPECT_FALSE(ReadTextFile(kPages + u"/67-56-1.html"_s).contains(u"class=\"scope\""_s));
     for (const auto& page : pages) {
         SCOPED_TRACE(page.cas.toStdString());
         const QString html = ReadTextFile(kPages + u'/' + page.cas + u".html"_s);

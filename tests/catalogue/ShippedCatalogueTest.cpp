@@ -72,6 +72,21 @@ TEST_F(ShippedCatalogue, HoldsEveryCatalogueNumberOnceOrOncePerCas)
     EXPECT_EQ(table_->Rows.size(), 2873);
 }
 
+// The 20 specially controlled chemicals are marked on every row of their entries, and on no other.
+TEST_F(ShippedCatalogue, MarksTheSpeciallyControlledEntries)
+{
+    QSet<QString> marked;
+    for (const auto& row : table_->Rows)
+        if (Value(row, u"specialadmin"_s).split(u'；').contains(u"特别管控"_s))
+            marked.insert(Value(row, u"index_id"_s));
+    EXPECT_EQ(marked, (QSet<QString>{u"2286"_s, u"2208"_s, u"1533"_s, u"1535"_s, u"1381"_s, u"2"_s, u"2723"_s,
+                                     u"1311"_s, u"1688"_s, u"1686"_s, u"2548"_s, u"2123"_s, u"981"_s, u"1561"_s,
+                                     u"479"_s, u"1630"_s, u"979"_s, u"494"_s, u"1022"_s, u"2568"_s}));
+    for (const auto& row : table_->Rows)
+        if (marked.contains(Value(row, u"index_id"_s)))
+            EXPECT_TRUE(Value(row, u"specialadmin"_s).endsWith(u"特别管控"_s)) << Value(row, u"name1"_s).toStdString();
+}
+
 TEST_F(ShippedCatalogue, CasNumbersAndCategoriesAreClean)
 {
     for (const auto& row : table_->Rows) {
@@ -215,7 +230,7 @@ TEST_F(CatalogueSearch, FindsTheRowsTheListsSay)
     ASSERT_EQ(ammonia.size(), 1);
     EXPECT_EQ(ammonia.first(), u"2\t氨\t液氨；氨气\tAmmonia, anhydrous\t7664-41-7\t易燃气体,类别2；加压气体；急性毒性-吸入,类别3*；"
                                u"皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；危害水生环境-急性危害,类别1\t"
-                               u"首批重点监管\t"_s);
+                               u"首批重点监管；特别管控\t"_s);
     EXPECT_EQ(Search({u"--cas"_s, u"7664-41-7"_s}), ammonia);
     const QStringList likeAmmonia = Search({u"--name"_s, u"氨"_s, u"--no-limit"_s});
     EXPECT_EQ(likeAmmonia.first(), ammonia.first());
