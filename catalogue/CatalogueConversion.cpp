@@ -156,6 +156,16 @@ ConvertedCatalogue ConvertCatalogue(const CatalogueSources& sources)
                                            item.Name, item.Cas, SpecialControlScope(item)});
     std::sort(result.SpecialControl.Rows.begin(), result.SpecialControl.Rows.end(),
               [](const QList<RowValue>& a, const QList<RowValue>& b) { return a.at(0)->toInt() < b.at(0)->toInt(); });
+    result.MajorHazardNamed.Columns = {u"seq"_s, u"index_id"_s, u"name"_s, u"cas"_s, u"threshold_t"_s};
+    for (const MajorHazardItem& item : sources.MajorHazardNamed) {
+        const QList<int> entriesOfItem = item.Entries.isEmpty() ? QList<int>{0} : item.Entries;
+        for (const int number : entriesOfItem)
+            result.MajorHazardNamed.Rows.append({item.Key, number > 0 ? RowValue(QString::number(number)) : std::nullopt,
+                                                 item.Name, item.Cas, item.Tonnes});
+    }
+    result.MajorHazardCategories.Columns = {u"code"_s, u"wording"_s, u"threshold_t"_s};
+    for (const MajorHazardItem& item : sources.MajorHazardCategories)
+        result.MajorHazardCategories.Rows.append({item.Key, item.Name, item.Tonnes});
     for (const OutsideChemical& chemical : marks.Outside)
         for (const auto& [cas, englishName] : chemical.Numbers)
             rows.Add(std::nullopt, cas,

@@ -7,6 +7,8 @@
 struct ConvertedCatalogue {
     RowsTable Chemicals;       // hazardous_chemicals
     RowsTable SpecialControl;  // special_controlled_chemicals
+    RowsTable MajorHazardNamed;       // major_hazard_named: GB 18218-2018 表1, a row per item and entry
+    RowsTable MajorHazardCategories;  // major_hazard_categories: 表2
     ConversionReport Report;
 };
 

@@ -6,6 +6,16 @@
 #include <QStringList>
 #include <vector>
 
+// A threshold quantity of GB 18218-2018 that applies to an entry.
+struct MajorHazardThreshold {
+    QString Basis;      // "表1 第57项" or "表2 W5.1"
+    QString What;       // 表1: the chemical as the table names it; 表2: class and category
+    QString Tonnes;     // as the standard writes it
+    QString Condition;  // 表2: when the row applies, where that depends on what the catalogue does not hold
+
+    bool operator==(const MajorHazardThreshold&) const = default;
+};
+
 // One row of the catalogue table with what its columns mean.
 struct CatalogueRow {
     QString IndexId;  // 危化目录序号; empty outside the hazardous-chemicals catalogue
@@ -23,6 +33,8 @@ struct CatalogueRow {
     // or short of the entry; filled by AttachSpecialControl.
     QString SpecialControlGroup;
     QString SpecialControlScope;
+    // The major-hazard thresholds; filled by AttachMajorHazard.
+    QList<MajorHazardThreshold> MajorHazard;
 
     QStringList AliasList() const { return Aliases.split(u'；', Qt::SkipEmptyParts); }
     QStringList HazardList() const { return Hazards.split(u'；', Qt::SkipEmptyParts); }

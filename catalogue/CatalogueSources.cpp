@@ -141,6 +141,16 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
         sources.SpecialControl.append({cells.value(0).toInt(), cells.value(1), cells.value(2), cells.value(4),
                                        cells.value(6).toInt(), cells.value(7)});
 
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"gb18218_2018_table1.tsv"_s))) {
+        MajorHazardItem item{cells.value(0), cells.value(2), cells.value(4), cells.value(5), {}};
+        for (const QString& number : cells.value(6).split(u';', Qt::SkipEmptyParts))
+            item.Entries.append(number.toInt());
+        sources.MajorHazardNamed.append(item);
+    }
+    for (const QStringList& cells : ReadTsv(dir.filePath(u"gb18218_2018_table2.tsv"_s)))
+        sources.MajorHazardCategories.append(
+            {cells.value(2), cells.value(1) + u"，"_s + cells.value(3), QString(), cells.value(4), {}});
+
     for (const QStringList& cells : ReadTsv(dir.filePath(u"english_names.tsv"_s)))
         sources.EnglishNames[cells.value(0).toInt()] = cells.value(2);
 

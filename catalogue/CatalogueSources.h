@@ -68,6 +68,18 @@ struct SpecialControlItem {
     QString Note;
 };
 
+// A row of GB 18218-2018 表1 (a named chemical) or 表2 (a hazard category):
+// for 表1 the sequence number, name and CAS numbers and the catalogue entries
+// it is; for 表2 the code, the hazard class and the category wording. The
+// threshold quantity in tonnes as the standard writes it.
+struct MajorHazardItem {
+    QString Key;  // 表1: "57"; 表2: "W5.1"
+    QString Name;
+    QString Cas;
+    QString Tonnes;
+    QList<int> Entries;
+};
+
 // The registry numbers of a drug-precursor item that the list names without
 // any: one per substance the item names, each with its English name.
 struct PrecursorNumbers {
@@ -85,11 +97,13 @@ struct CatalogueSources {
     std::map<int, QString> EnglishNames;      // by catalogue number
     std::map<QString, PrecursorNumbers> DrugPrecursorNumbers;  // by the item's name as the list writes it
     QList<SpecialControlItem> SpecialControl;
+    QList<MajorHazardItem> MajorHazardNamed;       // GB 18218-2018 表1
+    QList<MajorHazardItem> MajorHazardCategories;  // GB 18218-2018 表2
 };
 
 // Reads china.json, hazardous_catalog_2015_2022.json, key_supervision_batch1.tsv,
 // key_supervision_batch2.tsv, drug_precursors.tsv (its 2005 annex),
-// drug_precursor_additions.tsv, drug_precursor_cas.tsv, english_names.tsv and
-// special_control_2020.tsv from a folder. Raises
+// drug_precursor_additions.tsv, drug_precursor_cas.tsv, english_names.tsv,
+// special_control_2020.tsv and gb18218_2018_table1.tsv and _table2.tsv from a folder. Raises
 // Exception on a missing or malformed file.
 CatalogueSources ReadCatalogueSources(const QString& folder);

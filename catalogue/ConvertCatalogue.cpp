@@ -32,6 +32,8 @@ int main(int argc, char* argv[])
         const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(args.at(0)));
         WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals.tsv"_s), converted.Chemicals);
         WriteRowsFile(QDir(args.at(1)).filePath(u"special_controlled_chemicals.tsv"_s), converted.SpecialControl);
+        WriteRowsFile(QDir(args.at(1)).filePath(u"major_hazard_named.tsv"_s), converted.MajorHazardNamed);
+        WriteRowsFile(QDir(args.at(1)).filePath(u"major_hazard_categories.tsv"_s), converted.MajorHazardCategories);
         WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals_msds.tsv"_s),
                       HazardPageIndex(CatalogueRows(converted.Chemicals)));
         const ConversionReport& report = converted.Report;

@@ -1,6 +1,7 @@
 #include "HazardPage.h"
 
 #include "GhsPictograms.h"
+#include "MajorHazard.h"
 
 #include <QSet>
 
@@ -78,13 +79,35 @@ QString Label(const LabelElements& label)
     return out + u"</ul>\n"_s;
 }
 
+QString MajorHazard(const QList<MajorHazardThreshold>& thresholds)
+{
+    QString out = u"<h3>重大危险源临界量（GB 18218-2018）</h3>\n"_s;
+    if (thresholds.isEmpty())
+        return out + u"<p>GB 18218-2018表1未列名，其危险性类别也不在表2之列：不计入重大危险源辨识。</p>\n"_s;
+    const bool named = thresholds.first().Basis.startsWith(u"表1"_s);
+    out += named ? u"<p>GB 18218-2018表1列名的危险化学品：</p>\n"_s
+                 : u"<p>GB 18218-2018表1未列名，按危险性类别取表2的临界量：</p>\n"_s;
+    out += u"<table class=\"thresholds\">\n<tr><th>依据</th><th>"_s + (named ? u"品名"_s : u"类别"_s)
+           + u"</th><th>临界量（t）</th>"_s + (named ? QString() : u"<th>适用条件</th>"_s) + u"</tr>\n"_s;
+    for (const MajorHazardThreshold& t : thresholds)
+        out += u"<tr><td>"_s + Html(t.Basis) + u"</td><td>"_s + Html(t.What) + u"</td><td>"_s + Html(t.Tonnes)
+               + u"</td>"_s + (named ? QString() : u"<td>"_s + (t.Condition.isEmpty() ? u"—"_s : Html(t.Condition)) + u"</td>"_s)
+               + u"</tr>\n"_s;
+    out += u"</table>\n"_s;
+    if (thresholds.size() > 1)
+        out += u"<p>适用哪一行取决于形态、条件等本页没有的信息；无法判断时，计算取最小的临界量 "_s
+               + Html(SmallestThreshold(thresholds)->Tonnes) + u" t。</p>\n"_s;
+    return out;
+}
+
 QString Entry(const CatalogueRow& e, const GhsLabelTable& labels)
 {
     const QString heading = e.IndexId.isEmpty() ? u"未列入《危险化学品目录》的管制品"_s : u"危化目录序号 "_s + Html(e.IndexId);
     QString out = u"<section>\n<h2>"_s + heading + u"</h2>\n<table class=\"identity\">\n"_s;
     out += Row(u"品名"_s, e.Name) + Row(u"别名"_s, e.AliasList().join(u"；"_s)) + Row(u"英文名"_s, e.EnglishName)
            + Row(u"CAS号"_s, e.Cas) + u"</table>\n"_s;
-    out += Status(e) + Categories(e.HazardList()) + Label(CombineLabels(labels, e.HazardList(), e.RefrigeratedGas()));
+    out += Status(e) + Categories(e.HazardList()) + Label(CombineLabels(labels, e.HazardList(), e.RefrigeratedGas()))
+           + MajorHazard(e.MajorHazard);
     return out + u"</section>\n"_s;
 }
 

@@ -1,12 +1,13 @@
 // vorlak-pages: writes the hazard page of every CAS number of the catalogue,
 // run by the build:
-//   vorlak-pages ROWS_DIR LABELS OUT_DIR
+//   vorlak-pages ROWS_DIR LABELS MAJOR_HAZARD_RULES OUT_DIR
 // OUT_DIR then holds exactly one <CAS>.html per CAS number. A hazard category
 // without a row in LABELS is an error: no page is then written.
 #include "BuildDate.h"
 #include "CatalogueRow.h"
 #include "GhsLabels.h"
 #include "HazardPage.h"
+#include "MajorHazard.h"
 #include "ToolMain.h"
 
 #include <QDir>
@@ -18,10 +19,13 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[])
 {
-    return RunCatalogueTool(argc, argv, "vorlak-pages", "ROWS_DIR LABELS OUT_DIR", 3, [](const QStringList& args) {
+    return RunCatalogueTool(argc, argv, "vorlak-pages", "ROWS_DIR LABELS MAJOR_HAZARD_RULES OUT_DIR", 4, [](const QStringList& args) {
         std::vector<CatalogueRow> entries =
             CatalogueRows(ReadRowsFile(QDir(args.at(0)).filePath(u"hazardous_chemicals.tsv"_s)));
-        AttachSpecialControl(entries, ReadRowsFile(QDir(args.at(0)).filePath(u"special_controlled_chemicals.tsv"_s)));
+        const QDir rows(args.at(0));
+        AttachSpecialControl(entries, ReadRowsFile(rows.filePath(u"special_controlled_chemicals.tsv"_s)));
+        AttachMajorHazard(entries, ReadRowsFile(rows.filePath(u"major_hazard_named.tsv"_s)),
+                          ReadRowsFile(rows.filePath(u"major_hazard_categories.tsv"_s)), ReadMajorHazardRules(args.at(2)));
         const GhsLabelTable labels = GhsLabelTable::Read(args.at(1));
 
         QStringList unlabelled;
@@ -37,9 +41,9 @@ int main(int argc, char* argv[])
             if (!e.Cas.isEmpty())
                 byCas[e.Cas].push_back(&e);
 
-        QDir out(args.at(2));
+        QDir out(args.at(3));
         if (!out.mkpath(u"."_s))
-            throw Exception(u"cannot make "_s + args.at(2));
+            throw Exception(u"cannot make "_s + args.at(3));
         for (const QString& stale : out.entryList({u"*.html"_s}, QDir::Files))
             if (!byCas.contains(stale.chopped(5)))
                 out.remove(stale);

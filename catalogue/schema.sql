@@ -35,3 +35,19 @@ CREATE TABLE special_controlled_chemicals (
   cas VARCHAR(32) NOT NULL,
   scope VARCHAR(200) NOT NULL DEFAULT ''
 );
+
+-- GB 18218-2018《危险化学品重大危险源辨识》: 表1, the named chemicals with their
+-- threshold quantities in tonnes, a row per item and catalogue entry (index_id
+-- null where the item is no entry); 表2, the thresholds by hazard category.
+CREATE TABLE major_hazard_named (
+  seq INTEGER NOT NULL,
+  index_id INTEGER NULL,
+  name VARCHAR(200) NOT NULL,
+  cas VARCHAR(200) NOT NULL DEFAULT '',
+  threshold_t DECIMAL(10,2) NOT NULL
+);
+CREATE TABLE major_hazard_categories (
+  code VARCHAR(8) NOT NULL PRIMARY KEY,
+  wording VARCHAR(300) NOT NULL,
+  threshold_t DECIMAL(10,2) NOT NULL
+);

@@ -2,6 +2,7 @@
 // indexed, self-contained, with the label elements the GHS rules give.
 #include "catalogue/CatalogueRow.h"
 #include "catalogue/GhsLabels.h"
+#include "catalogue/MajorHazard.h"
 #include "catalogue/RowsFile.h"
 
 #include "support/QtPrint.h"
@@ -176,6 +177,73 @@ TEST(HazardPages, NoPageReferencesAnythingOutsideItself)
         ++pages;
     }
     EXPECT_GT(pages, 0);
+}
+
+// Which rows of GB 18218-2018 apply: 表1 where it names the entry, else the
+// 表2 rows its categories fall under, by the rules file, each once.
+TEST(MajorHazard, CategoriesFallUnderTheirTable2RowsAndTable1WinsWhereItNamesTheEntry)
+{
+    const QList<MajorHazardRule> rules = ReadMajorHazardRules(QStringLiteral(VORLAK_MAJOR_HAZARD_RULES));
+    const QString rows = QStringLiteral(VORLAK_CATALOGUE_ROWS);
+    const RowsTable named = ReadRowsFile(rows + u"/major_hazard_named.tsv"_s);
+    const RowsTable categories = ReadRowsFile(rows + u"/major_hazard_categories.tsv"_s);
+    const auto codes = [&](const QString& indexId, const QStringList& hazards) {
+        CatalogueRow e;
+        e.IndexId = indexId;
+        e.Hazards = hazards.join(u"；"_s);
+        QStringList out;
+        for (const MajorHazardThreshold& t : MajorHazardThresholds(e, named, categories, rules))
+            out << t.Basis + u' ' + t.Tonnes + (t.Condition.isEmpty() ? QString() : u" if"_s);
+        return out.join(u", "_s);
+    };
+    const struct {
+        QStringList hazards;
+        QString expected;
+    } cases[] = {
+        {{u"急性毒性-经口,类别1"_s}, u"表2 J1 5 if, 表2 J2 50 if"_s},
+        {{u"急性毒性-吸入,类别2*"_s, u"急性毒性-经口,类别2*"_s}, u"表2 J3 50 if, 表2 J4 50 if, 表2 J5 500 if"_s},
+        {{u"急性毒性-经口,类别3*"_s}, u"表2 J3 50 if"_s},
+        {{u"爆炸物,不稳定爆炸物"_s}, u"表2 W1.1 1"_s},
+        {{u"爆炸物,1.1项"_s, u"氧化性固体,类别3"_s}, u"表2 W1.1 1, 表2 W9.2 200"_s},
+        {{u"爆炸物,1.3项"_s}, u"表2 W1.2 10"_s},
+        {{u"爆炸物,1.4项"_s}, u"表2 W1.3 50"_s},
+        {{u"易燃气体,类别1"_s, u"加压气体"_s}, u"表2 W2 10"_s},
+        {{u"氧化性气体,类别1"_s}, u"表2 W4 50"_s},
+        {{u"易燃液体,类别1"_s}, u"表2 W5.1 10"_s},
+        {{u"易燃液体,类别2"_s}, u"表2 W5.1 10 if, 表2 W5.2 50 if, 表2 W5.3 1000 if"_s},
+        {{u"易燃液体,类别3"_s}, u"表2 W5.1 10 if, 表2 W5.2 50 if, 表2 W5.4 5000 if"_s},
+        {{u"自反应物质和混合物,B型"_s}, u"表2 W6.1 10"_s},
+        {{u"自反应物质和混合物,D型"_s}, u"表2 W6.2 50"_s},
+        {{u"有机过氧化物,F型"_s}, u"表2 W7.2 50"_s},
+        {{u"自燃固体,类别1"_s}, u"表2 W8 50"_s},
+        {{u"氧化性液体,类别1"_s}, u"表2 W9.1 50"_s},
+        {{u"易燃固体,类别1"_s}, u"表2 W10 200"_s},
+        {{u"易燃固体,类别2"_s}, QString()},
+        {{u"遇水放出易燃气体的物质和混合物,类别2"_s}, u"表2 W11 200"_s},
+        {{u"遇水放出易燃气体的物质和混合物,类别3"_s}, QString()},
+        {{u"皮肤腐蚀/刺激,类别1B"_s, u"加压气体"_s}, QString()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(codes(QString(), c.hazards), c.expected) << c.hazards.join(u'；').toStdString();
+    // 氨 is named in 表1: its categories do not count; 硝酸铵 by its two forms.
+    EXPECT_EQ(codes(u"2"_s, {u"易燃气体,类别2"_s, u"急性毒性-吸入,类别3*"_s}), u"表1 第1项 10"_s);
+    EXPECT_EQ(codes(u"2286"_s, {u"爆炸物,1.1项"_s}), u"表1 第43项 5, 表1 第44项 50"_s);
+}
+
+// The pages name the standard and give the rows that apply, or say none does.
+TEST(HazardPages, PagesGiveTheMajorHazardThresholds)
+{
+    const QString ammonia = ReadTextFile(kPages + u"/7664-41-7.html"_s);
+    EXPECT_TRUE(ammonia.contains(u"<h3>重大危险源临界量（GB 18218-2018）</h3>\n<p>GB 18218-2018表1列名的危险化学品：</p>"_s));
+    EXPECT_TRUE(ammonia.contains(u"<tr><td>表1 第1项</td><td>氨</td><td>10</td></tr>"_s));
+    const QString nitrate = ReadTextFile(kPages + u"/6484-52-2.html"_s);
+    EXPECT_TRUE(nitrate.contains(u"<tr><td>表1 第44项</td><td>硝酸铵(含可燃物≤0.2%)</td><td>50</td></tr>"_s));
+    EXPECT_TRUE(nitrate.contains(u"计算取最小的临界量 5 t。"_s));
+    const QString anhydride = ReadTextFile(kPages + u"/108-24-7.html"_s);
+    EXPECT_TRUE(anhydride.contains(u"<p>GB 18218-2018表1未列名，按危险性类别取表2的临界量：</p>"_s));
+    EXPECT_TRUE(anhydride.contains(u"<td>5000</td><td>不属于W5.1或W5.2</td></tr>"_s));
+    EXPECT_TRUE(anhydride.contains(u"计算取最小的临界量 10 t。"_s));
+    EXPECT_TRUE(ReadTextFile(kPages + u"/8008-60-4.html"_s).contains(u"不计入重大危险源辨识"_s));
 }
 
 } // namespace

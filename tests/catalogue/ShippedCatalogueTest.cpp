@@ -87,6 +87,29 @@ TEST_F(ShippedCatalogue, MarksTheSpeciallyControlledEntries)
             EXPECT_TRUE(Value(row, u"specialadmin"_s).endsWith(u"特别管控"_s)) << Value(row, u"name1"_s).toStdString();
 }
 
+// GB 18218-2018: 表1's 85 items, 82 of them catalogue entries (甲烷,天然气 two),
+// several items of one entry by its forms; 表2's 24 category rows.
+TEST_F(ShippedCatalogue, HoldsTheMajorHazardTables)
+{
+    const QString rows = QStringLiteral(VORLAK_CATALOGUE_ROWS);
+    const RowsTable named = ReadRowsFile(rows + u"/major_hazard_named.tsv"_s);
+    QSet<QString> items, mapped;
+    QMap<QString, int> itemsOfEntry;
+    for (const auto& row : named.Rows) {
+        items.insert(row.at(0).value());
+        if (row.at(1)) {
+            mapped.insert(row.at(0).value());
+            ++itemsOfEntry[*row.at(1)];
+        }
+    }
+    EXPECT_EQ(items.size(), 85);
+    EXPECT_EQ(mapped.size(), 82);
+    EXPECT_EQ(named.Rows.size(), 86);
+    EXPECT_EQ(itemsOfEntry.value(u"2208"_s), 6);  // 硝化纤维素 by form
+    EXPECT_EQ(itemsOfEntry.value(u"2286"_s), 2);  // 硝酸铵
+    EXPECT_EQ(ReadRowsFile(rows + u"/major_hazard_categories.tsv"_s).Rows.size(), 24);
+}
+
 TEST_F(ShippedCatalogue, CasNumbersAndCategoriesAreClean)
 {
     for (const auto& row : table_->Rows) {
@@ -194,6 +217,14 @@ TEST_F(ShippedCatalogue, ConvertingTheSourcesAgainGivesTheShippedRows)
     const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(sources));
     EXPECT_EQ(converted.Chemicals.Columns, table_->Columns);
     EXPECT_EQ(converted.Chemicals.Rows, table_->Rows);
+    const QString rows = QStringLiteral(VORLAK_CATALOGUE_ROWS);
+    for (const auto& [file, table] : {std::pair{u"special_controlled_chemicals.tsv"_s, &converted.SpecialControl},
+                                      std::pair{u"major_hazard_named.tsv"_s, &converted.MajorHazardNamed},
+                                      std::pair{u"major_hazard_categories.tsv"_s, &converted.MajorHazardCategories}}) {
+        const RowsTable shipped = ReadRowsFile(rows + u'/' + file);
+        EXPECT_EQ(table->Columns, shipped.Columns) << file.toStdString();
+        EXPECT_EQ(table->Rows, shipped.Rows) << file.toStdString();
+    }
     EXPECT_EQ(converted.Report.ExplosivesOutsideCatalogue.size(), 1);
     EXPECT_TRUE(converted.Report.BatchItemsWithoutEntry.isEmpty());
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CatalogueRow.h"
+#include "RowsFile.h"
+
+#include <QList>
+#include <QRegularExpression>
+#include <QString>
+#include <vector>
+
+// One rule of the mapping from a hazard category of the catalogue to a row of
+// GB 18218-2018 表2 (catalogue/major-hazard-rules.tsv).
+struct MajorHazardRule {
+    QRegularExpression Category;
+    QString Code;
+    QString Condition;  // when the code applies; empty: always
+};
+
+// The rules of a rules file, in its order. Raises Exception on a rule whose
+// expression does not compile.
+QList<MajorHazardRule> ReadMajorHazardRules(const QString& path);
+
+// The threshold quantities of GB 18218-2018 that apply to an entry: its 表1
+// rows (several where the table names forms of one entry), else the 表2 rows
+// its hazard categories fall under, in the table's order, each with its
+// condition; none when neither table covers it.
+QList<MajorHazardThreshold> MajorHazardThresholds(const CatalogueRow& entry, const RowsTable& named,
+                                                  const RowsTable& categories, const QList<MajorHazardRule>& rules);
+
+// Gives every entry its thresholds.
+void AttachMajorHazard(std::vector<CatalogueRow>& entries, const RowsTable& named, const RowsTable& categories,
+                       const QList<MajorHazardRule>& rules);
+
+// The threshold a sum takes when the conditions cannot be told apart: the smallest.
+const MajorHazardThreshold* SmallestThreshold(const QList<MajorHazardThreshold>& thresholds);
