@@ -80,15 +80,86 @@ QString FirstField(const QString& line)
     return line.section(u'\t', 0, 0).trimmed();
 }
 
-QString ReportLine(const QString& item, const InventoryMatch& match)
+// What follows the first field of a quoted or tab-separated line.
+QString SecondField(const QString& line)
+{
+    if (line.startsWith(u'"')) {
+        qsizetype i = 1;
+        while (i < line.size() && !(line.at(i) == u'"' && (i + 1 >= line.size() || line.at(i + 1) != u'"')))
+            i += line.at(i) == u'"' ? 2 : 1;
+        const QString rest = line.mid(i + 1).trimmed();
+        return rest.startsWith(u',') || rest.startsWith(u'\t') ? rest.mid(1).section(u',', 0, 0).trimmed() : rest;
+    }
+    return line.section(u'\t', 1, 1).trimmed();
+}
+
+// A number as the report writes it: up to four significant digits.
+QString Number(double value)
+{
+    return QString::number(value, 'g', 4);
+}
+
+// The quantity after an item, in tonnes: "12.5 t", "800 kg", a bare number.
+struct Quantity {
+    enum class State { None, Read, Bad };
+    State Given = State::None;
+    double Tonnes = 0;
+    QString Problem;
+};
+
+Quantity ReadQuantity(const QString& text)
+{
+    static const QRegularExpression form(u"^([-+]?[0-9]+(?:\\.[0-9]+)?)\\s*(\\S*)$"_s);
+    const QString trimmed = MatchingName(text).trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    const QRegularExpressionMatch match = form.match(trimmed);
+    if (!match.hasMatch())
+        return {Quantity::State::Bad, 0, u"数量无法识别"_s};
+    const double number = match.captured(1).toDouble();
+    const QString unit = match.captured(2).toLower();
+    double factor = 0;
+    if (unit.isEmpty() || unit == u"t" || unit == u"吨")
+        factor = 1;
+    else if (unit == u"kg" || unit == u"千克" || unit == u"公斤")
+        factor = 0.001;
+    else
+        return {Quantity::State::Bad, 0, u"单位无法识别：%1（可用t或kg）"_s.arg(match.captured(2))};
+    if (number < 0)
+        return {Quantity::State::Bad, 0, u"数量不能为负"_s};
+    return {Quantity::State::Read, number * factor, QString()};
+}
+
+// The threshold of a row for a sum, and how the report names where it comes from.
+struct RowThreshold {
+    const MajorHazardThreshold* Threshold = nullptr;
+    QString Basis;
+};
+
+RowThreshold ThresholdOf(const CatalogueRow& e)
+{
+    const MajorHazardThreshold* smallest = SmallestThreshold(e.MajorHazard);
+    if (!smallest)
+        return {};
+    return {smallest, smallest->Basis + (e.MajorHazard.size() > 1 ? u"（取最小）"_s : QString())};
+}
+
+QString ReportLine(const QString& item, const InventoryMatch& match, const Quantity& quantity)
 {
     QStringList cells{TabSeparatedCell(item), KindText(match.Kind)};
-    if (const CatalogueRow* e = match.Entry)
+    if (const CatalogueRow* e = match.Entry) {
+        const RowThreshold threshold = ThresholdOf(*e);
+        const double tonnes = threshold.Threshold ? threshold.Threshold->Tonnes.toDouble() : 0;
+        const bool counted = quantity.Given == Quantity::State::Read && threshold.Threshold && tonnes > 0;
         cells << e->IndexId << e->Name << e->Cas << (e->HighlyToxic ? u"剧毒"_s : QString())
               << (e->Explosive ? u"易制爆"_s : QString()) << DrugClassName(e->DrugClass) << BatchName(e->Batch)
-              << (e->SpecialControl ? u"特别管控"_s : QString()) << e->Hazards;
-    else
-        cells << QStringList(9);
+              << (e->SpecialControl ? u"特别管控"_s : QString())
+              << (quantity.Given == Quantity::State::Read ? Number(quantity.Tonnes) : QString())
+              << (threshold.Threshold ? Number(tonnes) : QString()) << threshold.Basis
+              << (counted ? Number(quantity.Tonnes / tonnes) : QString()) << e->Hazards;
+    } else {
+        cells << QStringList(13);
+    }
     for (qsizetype i = 2; i < cells.size(); ++i)
         cells[i] = TabSeparatedCell(cells[i]);
     return cells.join(u'\t') + u'\n';
@@ -184,25 +255,53 @@ std::vector<InventoryMatch> InventoryIndex::Check(const QString& item) const
     return matches;
 }
 
-QString InventoryReport(const InventoryIndex& index, const QString& fileText)
+MajorHazardContext ShippedMajorHazardContext()
 {
-    QString out = u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t特别管控\t危险性类别\n"_s;
-    int items = 0, listed = 0, notListed = 0, badCas = 0, ambiguous = 0;
+    return {ReadMajorHazardRules(u":/major-hazard/major-hazard-rules.tsv"_s),
+            MajorHazardGrading::Read(u":/major-hazard/major-hazard-grading.tsv"_s), std::nullopt};
+}
+
+QString InventoryReport(const InventoryIndex& index, const QString& fileText, const MajorHazardContext& context)
+{
+    QString out = u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t特别管控\t数量(t)\t临界量(t)\t依据\tq/Q\t"
+                  u"危险性类别\n"_s;
+    int items = 0, listed = 0, notListed = 0, badCas = 0, ambiguous = 0, withQuantity = 0;
+    double s = 0, weighted = 0;
+    QStringList leftOut;
+    int lineNumber = 0;
     for (QString line : fileText.split(u'\n')) {
+        ++lineNumber;
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         QString item = FirstField(line);
+        QString quantityText = SecondField(line);
         std::vector<InventoryMatch> matches = index.Check(item);
-        // A comma-separated line, unless the whole line is a name (many have commas).
-        if (matches.front().Kind == MatchKind::NotListed && item == line && line.contains(u',')) {
-            const QString first = line.section(u',', 0, 0).trimmed();
-            std::vector<InventoryMatch> byFirst = index.Check(first);
-            if (byFirst.front().Kind != MatchKind::NotListed) {
-                item = first;
-                matches = std::move(byFirst);
+        const auto tryPart = [&](const QString& part, const QString& rest) {
+            std::vector<InventoryMatch> byPart = index.Check(part);
+            if (byPart.front().Kind == MatchKind::NotListed)
+                return false;
+            item = part;
+            quantityText = rest;
+            matches = std::move(byPart);
+            return true;
+        };
+        // A name followed by its quantity, or a comma-separated line, unless
+        // the whole line is a name (many have commas).
+        static const QRegularExpression trailingQuantity(u"^(.*\\S)\\s+([-+]?[0-9][0-9.]*\\s*\\S*)$"_s);
+        if (matches.front().Kind == MatchKind::NotListed && item == line) {
+            const QRegularExpressionMatch trailing = trailingQuantity.match(line);
+            if (trailing.hasMatch() && !tryPart(trailing.captured(1), trailing.captured(2))
+                && ReadQuantity(trailing.captured(2)).Given == Quantity::State::Read) {
+                // Not listed, but with a quantity all the same.
+                item = trailing.captured(1);
+                quantityText = trailing.captured(2);
+                matches = index.Check(item);
+            } else if (!trailing.hasMatch() && line.contains(u',')) {
+                tryPart(line.section(u',', 0, 0).trimmed(), line.section(u',', 1).trimmed());
             }
         }
+        const Quantity quantity = ReadQuantity(quantityText);
         ++items;
         const MatchKind kind = matches.front().Kind;
         if (kind == MatchKind::NotListed)
@@ -214,9 +313,52 @@ QString InventoryReport(const InventoryIndex& index, const QString& fileText)
         if (matches.size() > 1)
             ++ambiguous;
         for (const InventoryMatch& match : matches)
-            out += ReportLine(item, match);
+            out += ReportLine(item, match, quantity);
+
+        // The item's share of the sum: the smallest threshold of its rows.
+        if (quantity.Given == Quantity::State::None)
+            continue;
+        ++withQuantity;
+        const QString where = u"第%1行 %2"_s.arg(lineNumber).arg(item);
+        if (quantity.Given == Quantity::State::Bad) {
+            leftOut << where + u"（"_s + quantity.Problem + u"）"_s;
+            continue;
+        }
+        const CatalogueRow* smallestRow = nullptr;
+        double smallest = 0;
+        for (const InventoryMatch& match : matches)
+            if (const RowThreshold t = match.Entry ? ThresholdOf(*match.Entry) : RowThreshold{}; t.Threshold) {
+                const double tonnes = t.Threshold->Tonnes.toDouble();
+                if (tonnes > 0 && (!smallestRow || tonnes < smallest)) {
+                    smallestRow = match.Entry;
+                    smallest = tonnes;
+                }
+            }
+        if (!smallestRow) {
+            leftOut << where + (kind == MatchKind::Cas || kind == MatchKind::Name || kind == MatchKind::Alias
+                                        || kind == MatchKind::EnglishName
+                                    ? u"（GB 18218-2018未规定临界量）"_s
+                                    : u"（"_s + KindText(kind) + u"，无临界量）"_s);
+            continue;
+        }
+        s += quantity.Tonnes / smallest;
+        weighted += context.Grading.Beta(*smallestRow, context.Rules) * quantity.Tonnes / smallest;
     }
     out += u"共%1项：列入%2项（其中匹配多条%3项），未列入%4项，CAS号无效%5项\n"_s.arg(items).arg(listed).arg(ambiguous)
                .arg(notListed).arg(badCas);
+    if (withQuantity == 0)
+        return out;
+    out += u"重大危险源辨识（GB 18218-2018，按一个生产或储存单元计）：S = Σq/Q = "_s + Number(s)
+           + (s >= 1 ? u"，构成重大危险源\n"_s : u"，未构成重大危险源\n"_s);
+    if (!leftOut.isEmpty())
+        out += u"未计入S：%1\n"_s.arg(leftOut.join(u"；"_s));
+    if (context.PeopleExposed && s >= 1) {
+        const double alpha = context.Grading.Alpha(*context.PeopleExposed);
+        const double r = alpha * weighted;
+        out += u"分级：R = α·Σβ·q/Q = %1 × %2 = %3（α按厂外暴露人员%4人），%5重大危险源\n"_s.arg(Number(alpha), Number(weighted),
+                                                                                         Number(r))
+                   .arg(*context.PeopleExposed)
+                   .arg(context.Grading.Grade(r));
+    }
     return out;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "catalogue/CatalogueRow.h"
+#include "catalogue/MajorHazard.h"
 
 #include <QHash>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class Query;
@@ -38,6 +40,20 @@ private:
     QHash<QString, std::vector<int>> byCas_, byName_, byAlias_, byEnglishName_, byNameStem_, byAliasStem_;
 };
 
+// What a check computes the major-hazard sum with (GB 18218-2018): the rules
+// and the grading, and for R the number of people exposed outside the plant.
+struct MajorHazardContext {
+    QList<MajorHazardRule> Rules;
+    MajorHazardGrading Grading;
+    std::optional<int> PeopleExposed;
+};
+
+// The rules and grading the program carries.
+MajorHazardContext ShippedMajorHazardContext();
+
 // The whole report for an inventory file's text: a title line, one line per
-// match of each item in input order, a summary line.
-QString InventoryReport(const InventoryIndex& index, const QString& fileText);
+// match of each item in input order, the counts, and where quantities are
+// given the sum S = Σ q/Q over one unit with the items left out of it, and
+// R with its grade when the people exposed are given and S ≥ 1. The entries
+// carry their thresholds (AttachMajorHazard).
+QString InventoryReport(const InventoryIndex& index, const QString& fileText, const MajorHazardContext& context);

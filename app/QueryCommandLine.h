@@ -4,14 +4,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // What vorlak-query was asked to do.
 struct QueryCommand {
     enum class Action { Search, PrintSql, Check, Help, Version };
     Action Kind = Action::Search;
     SearchCriteria Criteria;
-    // --check: the inventory file to check ("-": standard input).
+    // --check: the inventory file to check ("-": standard input), and with
+    // --exposed the people exposed outside the plant, for the grade.
     QString CheckFile;
+    std::optional<int> PeopleExposed;
 };
 
 // Parses the arguments (without the program name). Raises Exception with

@@ -48,6 +48,38 @@ std::optional<QString> ReadInventory(const QString& path)
     }
 }
 
+// The whole table a statement reads, as rows.
+RowsTable TableOf(Query& query, const QString& statement)
+{
+    query.Close();
+    query.SQL().clear();
+    query.SQL().append(statement);
+    query.Open();
+    RowsTable table;
+    for (int i = 0; i < query.FieldCount(); ++i)
+        table.Columns.append(query.FieldAt(i).FieldName());
+    for (query.First(); !query.Eof(); query.Next()) {
+        QList<RowValue> row;
+        for (int i = 0; i < query.FieldCount(); ++i)
+            row.append(query.FieldAt(i).IsNull() ? RowValue() : RowValue(query.FieldAt(i).AsString()));
+        table.Rows.append(row);
+    }
+    return table;
+}
+
+// The check of an inventory: the catalogue read once (the open query), its
+// GB 18218-2018 tables beside it.
+QString CheckInventory(Query& query, const QString& inventory, std::optional<int> peopleExposed)
+{
+    std::vector<CatalogueRow> entries = ReadCatalogueEntries(query);
+    MajorHazardContext context = ShippedMajorHazardContext();
+    context.PeopleExposed = peopleExposed;
+    const RowsTable named = TableOf(query, u"SELECT seq, index_id, name, threshold_t FROM major_hazard_named"_s);
+    const RowsTable categories = TableOf(query, u"SELECT code, wording, threshold_t FROM major_hazard_categories"_s);
+    AttachMajorHazard(entries, named, categories, context.Rules);
+    return InventoryReport(InventoryIndex(std::move(entries)), inventory, context);
+}
+
 QString ResultTable(Query& query)
 {
     QStringList titles;
@@ -117,7 +149,7 @@ int main(int argc, char* argv[])
     try {
         query.Open();
         if (inventory)
-            Print(stdout, InventoryReport(InventoryIndex(ReadCatalogueEntries(query)), *inventory));
+            Print(stdout, CheckInventory(query, *inventory, command.PeopleExposed));
         else
             Print(stdout, ResultTable(query));
     } catch (const Exception& error) {

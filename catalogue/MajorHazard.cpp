@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -80,6 +82,66 @@ void AttachMajorHazard(std::vector<CatalogueRow>& entries, const RowsTable& name
 {
     for (CatalogueRow& e : entries)
         e.MajorHazard = MajorHazardThresholds(e, named, categories, rules);
+}
+
+MajorHazardGrading MajorHazardGrading::Read(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(path + u": "_s + file.errorString());
+    MajorHazardGrading grading;
+    bool titles = true;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(u'#') || std::exchange(titles, false))
+            continue;
+        const QStringList cells = line.split(u'\t');
+        const QString kind = cells.value(0), key = cells.value(1), value = cells.value(2).trimmed();
+        if (kind == u"beta-named")
+            grading.namedBeta_[key] = value.toDouble();
+        else if (kind == u"beta-code")
+            grading.codeBeta_[key] = value.toDouble();
+        else if (kind == u"alpha")
+            grading.alpha_.append({key.toDouble(), value.toDouble()});
+        else if (kind == u"grade")
+            grading.grades_.append({key.toDouble(), value});
+        else
+            throw Exception(path + u": a line that does not read: "_s + line);
+    }
+    const auto largestFirst = [](const auto& a, const auto& b) { return a.first > b.first; };
+    std::sort(grading.alpha_.begin(), grading.alpha_.end(), largestFirst);
+    std::sort(grading.grades_.begin(), grading.grades_.end(), largestFirst);
+    return grading;
+}
+
+double MajorHazardGrading::Beta(const CatalogueRow& entry, const QList<MajorHazardRule>& rules) const
+{
+    if (const auto named = namedBeta_.constFind(entry.Name); named != namedBeta_.cend())
+        return *named;
+    for (const MajorHazardThreshold& t : entry.MajorHazard)
+        if (const auto named = namedBeta_.constFind(t.What); t.Basis.startsWith(u"表1"_s) && named != namedBeta_.cend())
+            return *named;
+    double beta = 0;
+    for (const MajorHazardRule& rule : rules)
+        for (const QString& category : entry.HazardList())
+            if (rule.Category.match(category).hasMatch())
+                beta = qMax(beta, codeBeta_.value(rule.Code));
+    return beta > 0 ? beta : 1.0;
+}
+
+double MajorHazardGrading::Alpha(int peopleExposed) const
+{
+    for (const auto& [least, alpha] : alpha_)
+        if (peopleExposed >= least)
+            return alpha;
+    return 1.0;
+}
+
+QString MajorHazardGrading::Grade(double r) const
+{
+    for (const auto& [least, grade] : grades_)
+        if (r >= least)
+            return grade;
+    return QString();
 }
 
 const MajorHazardThreshold* SmallestThreshold(const QList<MajorHazardThreshold>& thresholds)

@@ -3,7 +3,9 @@
 #include "CatalogueRow.h"
 #include "RowsFile.h"
 
+#include <QHash>
 #include <QList>
+#include <QPair>
 #include <QRegularExpression>
 #include <QString>
 #include <vector>
@@ -33,3 +35,22 @@ void AttachMajorHazard(std::vector<CatalogueRow>& entries, const RowsTable& name
 
 // The threshold a sum takes when the conditions cannot be told apart: the smallest.
 const MajorHazardThreshold* SmallestThreshold(const QList<MajorHazardThreshold>& thresholds);
+
+// The grading of GB 18218-2018 (catalogue/major-hazard-grading.tsv): the
+// correction factors β (表3 by name, 表4 by 表2 code) and α (表5), the grades (表6).
+class MajorHazardGrading {
+public:
+    static MajorHazardGrading Read(const QString& path);
+
+    // β of an entry: 表3 when it names the entry (by the entry's or 表1's
+    // name), else the largest 表4 value over the 表2 codes of its categories;
+    // 1 when neither gives one.
+    double Beta(const CatalogueRow& entry, const QList<MajorHazardRule>& rules) const;
+    double Alpha(int peopleExposed) const;
+    QString Grade(double r) const;
+
+private:
+    QHash<QString, double> namedBeta_, codeBeta_;
+    QList<QPair<double, double>> alpha_;   // at least so many people, α; largest first
+    QList<QPair<double, QString>> grades_;  // R at or above, grade; largest first
+};

@@ -88,6 +88,13 @@ TEST_F(MariaDbQuery, AnInventoryChecksTheSameOnBothCatalogues)
     EXPECT_EQ(server.Out, embedded.Out);
     EXPECT_TRUE(server.Out.contains(u"共14项"_s));
 
+    // A unit's quantities give the same sum and grade on both.
+    WriteTextFile(dir_.filePath(u"unit.txt"_s), u"氯 2000 kg\n氨\t10\n乙酸酐 100 t\n石油气 1 t\n"_s);
+    const QStringList unit{u"--check"_s, dir_.filePath(u"unit.txt"_s), u"--exposed"_s, u"60"_s};
+    const ProgramResult graded = Run(unit, kServer);
+    EXPECT_EQ(graded.Out, Run(unit, QString()).Out);
+    EXPECT_TRUE(graded.Out.contains(u"S = Σq/Q = 11.5，构成重大危险源"_s)) << graded.Out.toStdString();
+
     // Every drug precursor by its CAS number, with its class, on both.
     QString numbers;
     for (const PrecursorNumber& precursor : kPrecursorNumbers) {

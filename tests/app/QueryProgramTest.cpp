@@ -5,6 +5,7 @@
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include "support/QtPrint.h"
 
@@ -91,7 +92,9 @@ TEST_F(QueryProgram, BadArgumentsAreRefusedWithUsage)
         {{u"--precursor"_s, u"9"_s}, u"--precursor takes a number from -1 to 8, not 9"_s},
         {{u"--name"_s}, u"Missing value after '--name'."_s},
         {{u"--what"_s}, u"Unknown option 'what'."_s},
-        {{u"--check"_s, u"-"_s, u"--no-limit"_s}, u"--check takes no other arguments"_s},
+        {{u"--check"_s, u"-"_s, u"--no-limit"_s}, u"--check takes no other arguments but --exposed"_s},
+        {{u"--name"_s, u"氯"_s, u"--exposed"_s, u"5"_s}, u"--exposed goes with --check"_s},
+        {{u"--check"_s, u"-"_s, u"--exposed"_s, u"-1"_s}, u"--exposed takes a number from 0 to 100000000, not -1"_s},
     };
     for (const auto& bad : refused) {
         const ProgramResult result = RunQueryProgram(bad.arguments, Embedded());
@@ -127,32 +130,38 @@ TEST_F(QueryProgram, CheckReportsHowEachInventoryItemIsControlled)
     const ProgramResult result = RunQueryProgram({u"--check"_s, dir_.filePath(u"inventory.txt"_s)}, Embedded());
     EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
     EXPECT_EQ(result.Err, QString());
-    const QString methanol = u"1022\t甲醇\t67-56-1\t\t\t\t首批\t特别管控\t易燃液体,类别2；急性毒性-经口,类别3*；急性毒性-经皮,类别3*；"
-                             u"急性毒性-吸入,类别3*；特异性靶器官毒性-一次接触,类别1"_s;
-    const QString hydrazine = u"\t302-01-2\t\t\t\t\t\t易燃液体,类别3；急性毒性-经口,类别3*；急性毒性-经皮,类别3*；急性毒性-吸入,类别3*；"
-                              u"皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；皮肤致敏物,类别1；致癌性,类别2；"
-                              u"危害水生环境-急性危害,类别1；危害水生环境-长期危害,类别1"_s;
+    // The columns 数量(t), 临界量(t), 依据 and q/Q stand before the hazard categories.
+    const auto methanol = [](const QString& quantity, const QString& share) {
+        return u"1022\t甲醇\t67-56-1\t\t\t\t首批\t特别管控\t"_s + quantity + u"\t500\t表1 第65项\t"_s + share
+               + u"\t易燃液体,类别2；急性毒性-经口,类别3*；急性毒性-经皮,类别3*；急性毒性-吸入,类别3*；特异性靶器官毒性-一次接触,类别1"_s;
+    };
+    const QString hydrazine = u"\t302-01-2\t\t\t\t\t\t\t10\t表2 W5.1（取最小）\t\t易燃液体,类别3；急性毒性-经口,类别3*；"
+                              u"急性毒性-经皮,类别3*；急性毒性-吸入,类别3*；皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；"
+                              u"皮肤致敏物,类别1；致癌性,类别2；危害水生环境-急性危害,类别1；危害水生环境-长期危害,类别1"_s;
+    const QString none = u"\t\t\t\t\t\t\t\t\t\t\t\t\t"_s;
     const QStringList expected = {
-        u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t特别管控\t危险性类别"_s,
-        u"67-56-1\tCAS\t"_s + methanol,
-        u"甲醇\t品名\t"_s + methanol,
-        u"METHANOL\t英文名\t"_s + methanol,
-        u"７６６４－４１－７\tCAS\t2\t氨\t7664-41-7\t\t\t\t首批\t特别管控\t易燃气体,类别2；加压气体；急性毒性-吸入,类别3*；"
-        u"皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；危害水生环境-急性危害,类别1"_s,
-        u"7664-41-8\tCAS号无效\t\t\t\t\t\t\t\t\t"_s,
-        u"醋酸酐\t别名\t2634\t乙酸酐\t108-24-7\t\t\t第二类\t\t\t易燃液体,类别3；皮肤腐蚀/刺激,类别1B；"
-        u"严重眼损伤/眼刺激,类别1；特异性靶器官毒性-一次接触,类别3（呼吸道刺激）"_s,
-        u"1-苯基-2-丙酮\t品名\t\t1-苯基-2-丙酮\t103-79-7\t\t\t第一类\t\t\t"_s,
-        u"7732-18-5\t未列入\t\t\t\t\t\t\t\t\t"_s,
-        u"x' OR '1'='1' --\t未列入\t\t\t\t\t\t\t\t\t"_s,
-        u"甲醇\t品名\t"_s + methanol,
+        u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t特别管控\t数量(t)\t临界量(t)\t依据\tq/Q\t危险性类别"_s,
+        u"67-56-1\tCAS\t"_s + methanol(QString(), QString()),
+        u"甲醇\t品名\t"_s + methanol(QString(), QString()),
+        u"METHANOL\t英文名\t"_s + methanol(QString(), QString()),
+        u"７６６４－４１－７\tCAS\t2\t氨\t7664-41-7\t\t\t\t首批\t特别管控\t\t10\t表1 第1项\t\t易燃气体,类别2；加压气体；"
+        u"急性毒性-吸入,类别3*；皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；危害水生环境-急性危害,类别1"_s,
+        u"7664-41-8\tCAS号无效"_s + none,
+        u"醋酸酐\t别名\t2634\t乙酸酐\t108-24-7\t\t\t第二类\t\t\t\t10\t表2 W5.1（取最小）\t\t易燃液体,类别3；"
+        u"皮肤腐蚀/刺激,类别1B；严重眼损伤/眼刺激,类别1；特异性靶器官毒性-一次接触,类别3（呼吸道刺激）"_s,
+        u"1-苯基-2-丙酮\t品名\t\t1-苯基-2-丙酮\t103-79-7\t\t\t第一类\t\t\t\t\t\t\t"_s,
+        u"7732-18-5\t未列入"_s + none,
+        u"x' OR '1'='1' --\t未列入"_s + none,
+        u"甲醇\t品名\t"_s + methanol(u"0.5"_s, u"0.001"_s),
         u"硝酸铵\t品名\t2286\t硝酸铵[含可燃物＞0.2%,包括以碳计算的任何有机物,但不包括任何其它添加剂]\t6484-52-2\t\t\t\t首批\t"
-        u"特别管控\t爆炸物,1.1项；特异性靶器官毒性-一次接触,类别1；特异性靶器官毒性-反复接触,类别1；氧化性固体,类别3"_s,
+        u"特别管控\t20\t5\t表1 第43项（取最小）\t4\t爆炸物,1.1项；特异性靶器官毒性-一次接触,类别1；"
+        u"特异性靶器官毒性-反复接触,类别1；氧化性固体,类别3"_s,
         u"302-01-2\tCAS\t1225\t肼水溶液[含肼≤64%]"_s + hydrazine,
         u"302-01-2\tCAS\t2134\t无水肼[含肼＞64%]"_s + hydrazine,
-        u"0067-56-1\tCAS\t"_s + methanol,
-        u"石油气\t品名\t1966\t石油气\t\t\t\t\t\t\t易燃气体,类别1；加压气体"_s,  // not also 石油气[液化的], 液化石油气's alias
+        u"0067-56-1\tCAS\t"_s + methanol(QString(), QString()),
+        u"石油气\t品名\t1966\t石油气\t\t\t\t\t\t\t\t10\t表2 W2\t\t易燃气体,类别1；加压气体"_s,  // not also 石油气[液化的], 液化石油气's alias
         u"共14项：列入11项（其中匹配多条1项），未列入2项，CAS号无效1项"_s,
+        u"重大危险源辨识（GB 18218-2018，按一个生产或储存单元计）：S = Σq/Q = 4.001，构成重大危险源"_s,
         QString()};
     const QStringList lines = result.Out.split(u'\n');
     for (qsizetype i = 0; i < qMax(lines.size(), expected.size()); ++i)
@@ -209,6 +218,48 @@ TEST_F(QueryProgram, CheckReadsInventoriesInTheirEncodingAndRefusesWhatIsNotText
         EXPECT_TRUE(result.Err.startsWith(u'"' + path + u"\" "_s + file.says)) << result.Err.toStdString();
         EXPECT_TRUE(result.Err.contains(u"save the list from it as CSV or text"_s)) << file.name;
         EXPECT_EQ(result.Out, QString()) << file.name;
+    }
+}
+
+// The major-hazard sum of one unit, worked by hand: S = Σ q/Q with Q from
+// 表1, else the smallest of 表2; for S ≥ 1 and the people exposed given,
+// R = α·Σβ·q/Q and the grade.
+TEST_F(QueryProgram, CheckSumsAUnitsQuantitiesAgainstTheirThresholds)
+{
+    const struct {
+        const char* inventory;
+        QString exposed;
+        QStringList summary;
+    } units[] = {
+        {"氯\t6 t\n", u"120"_s,
+         {u"S = Σq/Q = 1.2，构成重大危险源"_s, u"分级：R = α·Σβ·q/Q = 2 × 4.8 = 9.6（α按厂外暴露人员120人），四级重大危险源"_s}},
+        {"甲醇 300 t\n苯 30 t\n", QString(), {u"S = Σq/Q = 1.2，构成重大危险源"_s}},
+        {"乙酸酐 100 t\n", u"40"_s,  // 表2 only: W5.1 10 t the smallest, β 1.5
+         {u"S = Σq/Q = 10，构成重大危险源"_s, u"分级：R = α·Σβ·q/Q = 1.2 × 15 = 18（α按厂外暴露人员40人），三级重大危险源"_s}},
+        {"氯 1 t\n氨,2000 kg\n", u"500"_s, {u"S = Σq/Q = 0.4，未构成重大危险源"_s}},
+        {"氯 2000 kg\n\"氨\",10\n异氰酸甲酯\t0.75 t\n", u"200"_s,
+         {u"S = Σq/Q = 2.4，构成重大危险源"_s, u"分级：R = α·Σβ·q/Q = 2 × 23.6 = 47.2（α按厂外暴露人员200人），三级重大危险源"_s}},
+        {"异氰酸甲酯 3 t\n", u"0"_s,
+         {u"S = Σq/Q = 4，构成重大危险源"_s, u"分级：R = α·Σβ·q/Q = 0.5 × 80 = 40（α按厂外暴露人员0人），三级重大危险源"_s}},
+        {"异氰酸甲酯 3 t\n", u"100"_s,
+         {u"S = Σq/Q = 4，构成重大危险源"_s, u"分级：R = α·Σβ·q/Q = 2 × 80 = 160（α按厂外暴露人员100人），一级重大危险源"_s}},
+        {"氯 6 t\n甲醇 -3 t\n甲醇 12 L\n苯\tabc\n阿片 2 t\n7732-18-5 5\n", QString(),
+         {u"S = Σq/Q = 1.2，构成重大危险源"_s,
+          u"未计入S：第2行 甲醇（数量不能为负）；第3行 甲醇（单位无法识别：L（可用t或kg））；第4行 苯（数量无法识别）；"
+          u"第5行 阿片（GB 18218-2018未规定临界量）；第6行 7732-18-5（未列入，无临界量）"_s}},
+    };
+    for (const auto& unit : units) {
+        WriteTextFile(dir_.filePath(u"unit.txt"_s), QString::fromUtf8(unit.inventory));
+        QStringList arguments{u"--check"_s, dir_.filePath(u"unit.txt"_s)};
+        if (!unit.exposed.isEmpty())
+            arguments << u"--exposed"_s << unit.exposed;
+        const ProgramResult result = RunQueryProgram(arguments, Embedded());
+        EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
+        QStringList summary = result.Out.split(u'\n', Qt::SkipEmptyParts);
+        summary = summary.mid(summary.indexOf(QRegularExpression(u"共.*"_s)) + 1);
+        ASSERT_FALSE(summary.isEmpty()) << unit.inventory;
+        summary.first().remove(u"重大危险源辨识（GB 18218-2018，按一个生产或储存单元计）："_s);
+        EXPECT_EQ(summary, unit.summary) << unit.inventory;
     }
 }
 
