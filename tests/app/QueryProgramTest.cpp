@@ -234,6 +234,7 @@ TEST_F(QueryProgram, CheckSumsAUnitsQuantitiesAgainstTheirThresholds)
         {"氯\t6 t\n", u"120"_s,
          {u"S = Σq/Q = 1.2，构成重大危险源"_s, u"分级：R = α·Σβ·q/Q = 2 × 4.8 = 9.6（α按厂外暴露人员120人），四级重大危险源"_s}},
         {"甲醇 300 t\n苯 30 t\n", QString(), {u"S = Σq/Q = 1.2，构成重大危险源"_s}},
+        {"氨 10000 kg\n", QString(), {u"S = Σq/Q = 1，构成重大危险源"_s}},  // q = Q alone makes one
         {"乙酸酐 100 t\n", u"40"_s,  // 表2 only: W5.1 10 t the smallest, β 1.5
          {u"S = Σq/Q = 10，构成重大危险源"_s, u"分级：R = α·Σβ·q/Q = 1.2 × 15 = 18（α按厂外暴露人员40人），三级重大危险源"_s}},
         {"氯 1 t\n氨,2000 kg\n", u"500"_s, {u"S = Σq/Q = 0.4，未构成重大危险源"_s}},
