@@ -1,6 +1,7 @@
 #include "CatalogueSources.h"
 
 #include "CatalogueText.h"
+#include "RowsFile.h"
 
 #include "platform/Errors.h"
 
@@ -40,23 +41,6 @@ QStringList SplitList(const QString& text, QChar separator)
         if (!part.trimmed().isEmpty())
             out.append(part.trimmed());
     return out;
-}
-
-// The data lines of a tab-separated list with a header line, cells trimmed.
-QList<QStringList> ReadTsv(const QString& path)
-{
-    QList<QStringList> rows;
-    // Comment lines first, then the column titles.
-    QStringList lines = QString::fromUtf8(ReadFile(path)).split(u'\n', Qt::SkipEmptyParts);
-    while (!lines.isEmpty() && lines.first().startsWith(u'#'))
-        lines.removeFirst();
-    for (const QString& line : lines.mid(1)) {
-        QStringList cells = line.split(u'\t');
-        for (QString& cell : cells)
-            cell = cell.trimmed();
-        rows.append(cells);
-    }
-    return rows;
 }
 
 QStringList StringArray(const QJsonValue& value)
@@ -107,24 +91,24 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
         sources.Classification.append(entry);
     }
 
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"key_supervision_batch1.tsv"_s)))
+    for (const QStringList& cells : ReadDataLines(dir.filePath(u"key_supervision_batch1.tsv"_s)))
         sources.FirstBatch.append({cells.value(0).toInt(), cells.value(1), cells.value(2)});
 
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"key_supervision_batch2.tsv"_s)))
+    for (const QStringList& cells : ReadDataLines(dir.filePath(u"key_supervision_batch2.tsv"_s)))
         sources.SecondBatch.append({cells.value(0).toInt(), cells.value(1), cells.value(2), cells.value(3).toInt()});
 
     // The later additions of drug_precursors.tsv (the rows without an annex
     // number) are all in drug_precursor_additions.tsv, with Chinese names.
     static const QStringList categories = {u"第一类"_s, u"第二类"_s, u"第三类"_s};
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"drug_precursors.tsv"_s)))
+    for (const QStringList& cells : ReadDataLines(dir.filePath(u"drug_precursors.tsv"_s)))
         if (!cells.value(1).isEmpty())
             sources.DrugPrecursors.append(
                 {int(categories.indexOf(cells.value(0)) + 1), cells.value(1), cells.value(2), cells.value(3), QString()});
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"drug_precursor_additions.tsv"_s)))
+    for (const QStringList& cells : ReadDataLines(dir.filePath(u"drug_precursor_additions.tsv"_s)))
         sources.DrugPrecursors.append(
             {int(categories.indexOf(cells.value(2)) + 1), QString(), cells.value(3), cells.value(5), cells.value(4)});
 
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"drug_precursor_cas.tsv"_s))) {
+    for (const QStringList& cells : ReadDataLines(dir.filePath(u"drug_precursor_cas.tsv"_s))) {
         PrecursorNumbers numbers;
         for (const QString& cas : cells.value(2).split(u';', Qt::SkipEmptyParts)) {
             if (!CasNumberValid(cas.trimmed()))
@@ -137,21 +121,21 @@ CatalogueSources ReadCatalogueSources(const QString& folder)
         sources.DrugPrecursorNumbers[cells.value(1)] = numbers;
     }
 
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"special_control_2020.tsv"_s)))
+    for (const QStringList& cells : ReadDataLines(dir.filePath(u"special_control_2020.tsv"_s)))
         sources.SpecialControl.append({cells.value(0).toInt(), cells.value(1), cells.value(2), cells.value(4),
                                        cells.value(6).toInt(), cells.value(7)});
 
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"gb18218_2018_table1.tsv"_s))) {
+    for (const QStringList& cells : ReadDataLines(dir.filePath(u"gb18218_2018_table1.tsv"_s))) {
         MajorHazardItem item{cells.value(0), cells.value(2), cells.value(4), cells.value(5), {}};
         for (const QString& number : cells.value(6).split(u';', Qt::SkipEmptyParts))
             item.Entries.append(number.toInt());
         sources.MajorHazardNamed.append(item);
     }
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"gb18218_2018_table2.tsv"_s)))
+    for (const QStringList& cells : ReadDataLines(dir.filePath(u"gb18218_2018_table2.tsv"_s)))
         sources.MajorHazardCategories.append(
             {cells.value(2), cells.value(1) + u"，"_s + cells.value(3), QString(), cells.value(4), {}});
 
-    for (const QStringList& cells : ReadTsv(dir.filePath(u"english_names.tsv"_s)))
+    for (const QStringList& cells : ReadDataLines(dir.filePath(u"english_names.tsv"_s)))
         sources.EnglishNames[cells.value(0).toInt()] = cells.value(2);
 
     auto byNumber = [](const auto& a, const auto& b) { return a.Number < b.Number; };

@@ -2,7 +2,6 @@
 
 #include "platform/Errors.h"
 
-#include <QFile>
 
 #include <algorithm>
 
@@ -27,20 +26,11 @@ QString Cell(const QList<RowValue>& row, qsizetype at)
 
 QList<MajorHazardRule> ReadMajorHazardRules(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Exception(path + u": "_s + file.errorString());
     QList<MajorHazardRule> rules;
-    bool titles = true;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(u'#'))
-            continue;
-        if (std::exchange(titles, false))
-            continue;
-        const QStringList cells = line.split(u'\t');
-        MajorHazardRule rule{QRegularExpression(cells.value(0)), cells.value(1).trimmed(), cells.value(2).trimmed()};
+    for (const QStringList& cells : ReadDataLines(path)) {
+        MajorHazardRule rule{QRegularExpression(cells.value(0)), cells.value(1), cells.value(2)};
         if (!rule.Category.isValid() || rule.Code.isEmpty())
-            throw Exception(path + u": a rule that does not read: "_s + line);
+            throw Exception(path + u": a rule that does not read: "_s + cells.join(u'\t'));
         rules.append(rule);
     }
     return rules;
@@ -86,16 +76,9 @@ void AttachMajorHazard(std::vector<CatalogueRow>& entries, const RowsTable& name
 
 MajorHazardGrading MajorHazardGrading::Read(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Exception(path + u": "_s + file.errorString());
     MajorHazardGrading grading;
-    bool titles = true;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(u'#') || std::exchange(titles, false))
-            continue;
-        const QStringList cells = line.split(u'\t');
-        const QString kind = cells.value(0), key = cells.value(1), value = cells.value(2).trimmed();
+    for (const QStringList& cells : ReadDataLines(path)) {
+        const QString kind = cells.value(0), key = cells.value(1), value = cells.value(2);
         if (kind == u"beta-named")
             grading.namedBeta_[key] = value.toDouble();
         else if (kind == u"beta-code")
@@ -105,7 +88,7 @@ MajorHazardGrading MajorHazardGrading::Read(const QString& path)
         else if (kind == u"grade")
             grading.grades_.append({key.toDouble(), value});
         else
-            throw Exception(path + u": a line that does not read: "_s + line);
+            throw Exception(path + u": a line that does not read: "_s + cells.join(u'\t'));
     }
     const auto largestFirst = [](const auto& a, const auto& b) { return a.first > b.first; };
     std::sort(grading.alpha_.begin(), grading.alpha_.end(), largestFirst);

@@ -99,3 +99,21 @@ QStringList SplitSqlScript(const QString& script)
     }
     return statements;
 }
+
+QList<QStringList> ReadDataLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(path + u": "_s + file.errorString());
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    while (!lines.isEmpty() && lines.first().startsWith(u'#'))
+        lines.removeFirst();
+    QList<QStringList> rows;
+    for (const QString& line : lines.mid(1)) {
+        QStringList cells = line.split(u'\t');
+        for (QString& cell : cells)
+            cell = cell.trimmed();
+        rows.append(cells);
+    }
+    return rows;
+}

@@ -23,5 +23,10 @@ void WriteRowsFile(const QString& path, const RowsTable& table);
 QString EncodeRowValue(const RowValue& value);
 RowValue DecodeRowValue(const QString& text);
 
+// The lines of a hand-written tab-separated data file: the comment lines
+// ("#") at its head and the line of column titles left out, the others split
+// at tabs with each cell trimmed. Raises Exception naming an unreadable file.
+QList<QStringList> ReadDataLines(const QString& path);
+
 // The statements of an SQL script: "--" comments dropped, split at ";".
 QStringList SplitSqlScript(const QString& script);
