@@ -61,36 +61,31 @@ const QString& KindText(MatchKind kind)
     return texts[int(kind)];
 }
 
-// The first field of a line: a quoted field unquoted (doubled quotes as
-// one), else the text before the first tab.
-QString FirstField(const QString& line)
-{
-    if (line.startsWith(u'"')) {
-        QString field;
-        for (qsizetype i = 1; i < line.size(); ++i) {
-            if (line.at(i) == u'"') {
-                if (i + 1 >= line.size() || line.at(i + 1) != u'"')
-                    break;
-                ++i;
-            }
-            field += line.at(i);
-        }
-        return field.trimmed();
-    }
-    return line.section(u'\t', 0, 0).trimmed();
-}
+// A line's first field and the one after it: a quoted field unquoted
+// (doubled quotes as one) and the comma- or tab-separated field that follows,
+// else the texts before and after the first tab.
+struct LeadingFields {
+    QString First;
+    QString Second;
+};
 
-// What follows the first field of a quoted or tab-separated line.
-QString SecondField(const QString& line)
+LeadingFields SplitFields(const QString& line)
 {
-    if (line.startsWith(u'"')) {
-        qsizetype i = 1;
-        while (i < line.size() && !(line.at(i) == u'"' && (i + 1 >= line.size() || line.at(i + 1) != u'"')))
-            i += line.at(i) == u'"' ? 2 : 1;
-        const QString rest = line.mid(i + 1).trimmed();
-        return rest.startsWith(u',') || rest.startsWith(u'\t') ? rest.mid(1).section(u',', 0, 0).trimmed() : rest;
+    if (!line.startsWith(u'"'))
+        return {line.section(u'\t', 0, 0).trimmed(), line.section(u'\t', 1, 1).trimmed()};
+    QString field;
+    qsizetype i = 1;
+    for (; i < line.size(); ++i) {
+        if (line.at(i) == u'"') {
+            if (i + 1 >= line.size() || line.at(i + 1) != u'"')
+                break;
+            ++i;
+        }
+        field += line.at(i);
     }
-    return line.section(u'\t', 1, 1).trimmed();
+    const QString rest = line.mid(i + 1).trimmed();
+    const bool separated = rest.startsWith(u',') || rest.startsWith(u'\t');
+    return {field.trimmed(), separated ? rest.mid(1).section(u',', 0, 0).trimmed() : rest};
 }
 
 // A number as the report writes it: up to four significant digits.
@@ -144,11 +139,11 @@ RowThreshold ThresholdOf(const CatalogueRow& e)
     return {smallest, smallest->Basis + (e.MajorHazard.size() > 1 ? u"（取最小）"_s : QString())};
 }
 
-QString ReportLine(const QString& item, const InventoryMatch& match, const Quantity& quantity)
+QString ReportLine(const QString& item, const InventoryMatch& match, const RowThreshold& threshold,
+                   const Quantity& quantity)
 {
     QStringList cells{TabSeparatedCell(item), KindText(match.Kind)};
     if (const CatalogueRow* e = match.Entry) {
-        const RowThreshold threshold = ThresholdOf(*e);
         const double tonnes = threshold.Threshold ? threshold.Threshold->Tonnes.toDouble() : 0;
         const bool counted = quantity.Given == Quantity::State::Read && threshold.Threshold && tonnes > 0;
         cells << e->IndexId << e->Name << e->Cas << (e->HighlyToxic ? u"剧毒"_s : QString())
@@ -173,32 +168,18 @@ QString InventoryCatalogueSql()
            u"exploidchem FROM hazardous_chemicals ORDER BY id"_s;
 }
 
-std::vector<CatalogueRow> ReadCatalogueEntries(Query& query)
+RowsTable QueryTable(Query& query)
 {
-    const Field &indexId = query.FieldByName(u"index_id"_s), &name = query.FieldByName(u"name1"_s),
-                &aliases = query.FieldByName(u"name2"_s), &english = query.FieldByName(u"name_eng"_s),
-                &cas = query.FieldByName(u"cas"_s), &hazards = query.FieldByName(u"dangtypes"_s),
-                &batch = query.FieldByName(u"Iadmin_no"_s), &drug = query.FieldByName(u"drugchem"_s),
-                &explosive = query.FieldByName(u"exploidchem"_s), &remarks = query.FieldByName(u"remarks"_s),
-                &special = query.FieldByName(u"specialadmin"_s);
-    std::vector<CatalogueRow> entries;
-    entries.reserve(size_t(query.RecordCount()));
+    RowsTable table;
+    for (int i = 0; i < query.FieldCount(); ++i)
+        table.Columns.append(query.FieldAt(i).FieldName());
     for (query.First(); !query.Eof(); query.Next()) {
-        CatalogueRow e;
-        e.IndexId = indexId.AsString();
-        e.Name = name.AsString();
-        e.Aliases = aliases.AsString();
-        e.EnglishName = english.AsString();
-        e.Cas = cas.AsString();
-        e.Hazards = hazards.AsString();
-        e.Batch = int(batch.AsInteger());
-        e.DrugClass = int(drug.AsInteger());
-        e.Explosive = explosive.AsInteger() > 0;
-        e.HighlyToxic = remarks.AsString().contains(u"剧毒"_s);
-        e.SpecialControl = special.AsString().split(u'；').contains(u"特别管控"_s);
-        entries.push_back(std::move(e));
+        QList<RowValue> row;
+        for (int i = 0; i < query.FieldCount(); ++i)
+            row.append(query.FieldAt(i).IsNull() ? RowValue() : RowValue(query.FieldAt(i).AsString()));
+        table.Rows.append(row);
     }
-    return entries;
+    return table;
 }
 
 InventoryIndex::InventoryIndex(std::vector<CatalogueRow> entries) : entries_(std::move(entries))
@@ -274,8 +255,9 @@ QString InventoryReport(const InventoryIndex& index, const QString& fileText, co
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
-        QString item = FirstField(line);
-        QString quantityText = SecondField(line);
+        const LeadingFields fields = SplitFields(line);
+        QString item = fields.First;
+        QString quantityText = fields.Second;
         std::vector<InventoryMatch> matches = index.Check(item);
         const auto tryPart = [&](const QString& part, const QString& rest) {
             std::vector<InventoryMatch> byPart = index.Check(part);
@@ -312,10 +294,19 @@ QString InventoryReport(const InventoryIndex& index, const QString& fileText, co
             ++listed;
         if (matches.size() > 1)
             ++ambiguous;
-        for (const InventoryMatch& match : matches)
-            out += ReportLine(item, match, quantity);
+        // Each row's line; the item's share of the sum takes the smallest threshold of its rows.
+        const CatalogueRow* smallestRow = nullptr;
+        double smallest = 0;
+        for (const InventoryMatch& match : matches) {
+            const RowThreshold threshold = match.Entry ? ThresholdOf(*match.Entry) : RowThreshold{};
+            out += ReportLine(item, match, threshold, quantity);
+            const double tonnes = threshold.Threshold ? threshold.Threshold->Tonnes.toDouble() : 0;
+            if (tonnes > 0 && (!smallestRow || tonnes < smallest)) {
+                smallestRow = match.Entry;
+                smallest = tonnes;
+            }
+        }
 
-        // The item's share of the sum: the smallest threshold of its rows.
         if (quantity.Given == Quantity::State::None)
             continue;
         ++withQuantity;
@@ -324,21 +315,10 @@ QString InventoryReport(const InventoryIndex& index, const QString& fileText, co
             leftOut << where + u"（"_s + quantity.Problem + u"）"_s;
             continue;
         }
-        const CatalogueRow* smallestRow = nullptr;
-        double smallest = 0;
-        for (const InventoryMatch& match : matches)
-            if (const RowThreshold t = match.Entry ? ThresholdOf(*match.Entry) : RowThreshold{}; t.Threshold) {
-                const double tonnes = t.Threshold->Tonnes.toDouble();
-                if (tonnes > 0 && (!smallestRow || tonnes < smallest)) {
-                    smallestRow = match.Entry;
-                    smallest = tonnes;
-                }
-            }
         if (!smallestRow) {
-            leftOut << where + (kind == MatchKind::Cas || kind == MatchKind::Name || kind == MatchKind::Alias
-                                        || kind == MatchKind::EnglishName
-                                    ? u"（GB 18218-2018未规定临界量）"_s
-                                    : u"（"_s + KindText(kind) + u"，无临界量）"_s);
+            leftOut << where + (kind == MatchKind::NotListed || kind == MatchKind::BadCas
+                                    ? u"（"_s + KindText(kind) + u"，无临界量）"_s
+                                    : u"（GB 18218-2018未规定临界量）"_s);
             continue;
         }
         s += quantity.Tonnes / smallest;

@@ -10,9 +10,11 @@
 
 class Query;
 
-// The statement that reads the catalogue for a check, and its rows.
+// The statement that reads the catalogue for a check.
 QString InventoryCatalogueSql();
-std::vector<CatalogueRow> ReadCatalogueEntries(Query& query);
+// Every row of an open query, as the rows files hold them (CatalogueRows
+// reads the catalogue's entries from them).
+RowsTable QueryTable(Query& query);
 
 enum class MatchKind { Cas, Name, Alias, EnglishName, NotListed, BadCas };
 

@@ -55,23 +55,14 @@ RowsTable TableOf(Query& query, const QString& statement)
     query.SQL().clear();
     query.SQL().append(statement);
     query.Open();
-    RowsTable table;
-    for (int i = 0; i < query.FieldCount(); ++i)
-        table.Columns.append(query.FieldAt(i).FieldName());
-    for (query.First(); !query.Eof(); query.Next()) {
-        QList<RowValue> row;
-        for (int i = 0; i < query.FieldCount(); ++i)
-            row.append(query.FieldAt(i).IsNull() ? RowValue() : RowValue(query.FieldAt(i).AsString()));
-        table.Rows.append(row);
-    }
-    return table;
+    return QueryTable(query);
 }
 
 // The check of an inventory: the catalogue read once (the open query), its
 // GB 18218-2018 tables beside it.
 QString CheckInventory(Query& query, const QString& inventory, std::optional<int> peopleExposed)
 {
-    std::vector<CatalogueRow> entries = ReadCatalogueEntries(query);
+    std::vector<CatalogueRow> entries = CatalogueRows(QueryTable(query));
     MajorHazardContext context = ShippedMajorHazardContext();
     context.PeopleExposed = peopleExposed;
     const RowsTable named = TableOf(query, u"SELECT seq, index_id, name, threshold_t FROM major_hazard_named"_s);

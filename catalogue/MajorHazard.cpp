@@ -22,6 +22,14 @@ QString Cell(const QList<RowValue>& row, qsizetype at)
     return row.value(at).value_or(QString());
 }
 
+// Whether one of the entry's hazard categories falls under the rule.
+bool Applies(const MajorHazardRule& rule, const CatalogueRow& entry)
+{
+    const QStringList categories = entry.HazardList();
+    return std::any_of(categories.begin(), categories.end(),
+                       [&rule](const QString& c) { return rule.Category.match(c).hasMatch(); });
+}
+
 } // namespace
 
 QList<MajorHazardRule> ReadMajorHazardRules(const QString& path)
@@ -52,16 +60,13 @@ QList<MajorHazardThreshold> MajorHazardThresholds(const CatalogueRow& entry, con
     // Not named in 表1: by category, in the order of 表2, each code and condition once.
     const qsizetype code = Column(categories, u"code"_s), wording = Column(categories, u"wording"_s),
                     tonnes = Column(categories, u"threshold_t"_s);
-    const QStringList categoriesOfEntry = entry.HazardList();
     for (const QList<RowValue>& row : categories.Rows)
         for (const MajorHazardRule& rule : rules) {
-            if (rule.Code != Cell(row, code))
+            if (rule.Code != Cell(row, code) || !Applies(rule, entry))
                 continue;
-            const bool applies = std::any_of(categoriesOfEntry.begin(), categoriesOfEntry.end(),
-                                             [&rule](const QString& c) { return rule.Category.match(c).hasMatch(); });
             const MajorHazardThreshold threshold{u"表2 "_s + rule.Code, Cell(row, wording), Cell(row, tonnes),
                                                  rule.Condition};
-            if (applies && !thresholds.contains(threshold))
+            if (!thresholds.contains(threshold))
                 thresholds.append(threshold);
         }
     return thresholds;
@@ -105,9 +110,8 @@ double MajorHazardGrading::Beta(const CatalogueRow& entry, const QList<MajorHaza
             return *named;
     double beta = 0;
     for (const MajorHazardRule& rule : rules)
-        for (const QString& category : entry.HazardList())
-            if (rule.Category.match(category).hasMatch())
-                beta = qMax(beta, codeBeta_.value(rule.Code));
+        if (Applies(rule, entry))
+            beta = qMax(beta, codeBeta_.value(rule.Code));
     return beta > 0 ? beta : 1.0;
 }
 

@@ -45,11 +45,12 @@ QString Connection::DataSourceConnectionString() const
 {
     const QString dataSource =
         ConnectionStringValue(ParseConnectionString(connectionString_), u"Data Source"_s);
-    if (dataSource.isEmpty() || !OdbcDataSourceDefined(dataSource))
+    const std::optional<QString> driver = dataSource.isEmpty() ? std::nullopt : OdbcDataSourceDriver(dataSource);
+    if (!driver)
         return QString();
     // An SQLite data source names its database file itself: the catalogue
     // name would stand in for it as a file in the working folder.
-    if (OdbcDataSourceTakesFileName(dataSource))
+    if (OdbcDriverTakesFileName(*driver))
         return OdbcConnectionString(connectionString_, {u"Initial Catalog"_s});
     return OdbcConnectionString(connectionString_);
 }

@@ -25,11 +25,11 @@ QString Text(const SQLCHAR* bytes)
     return QString::fromUtf8(reinterpret_cast<const char*>(bytes));
 }
 
-// The data source's driver as the driver manager names it, or a null string
-// when no data source has the name (matched without regard to letter case).
-QString DataSourceDriver(const QString& name)
+} // namespace
+
+std::optional<QString> OdbcDataSourceDriver(const QString& name)
 {
-    return WithEnvironment([&name](SQLHENV env) {
+    return WithEnvironment([&name](SQLHENV env) -> std::optional<QString> {
         SQLCHAR dsn[SQL_MAX_DSN_LENGTH + 1];
         SQLCHAR driver[256];
         SQLSMALLINT dsnLength = 0;
@@ -41,9 +41,11 @@ QString DataSourceDriver(const QString& name)
                 return Text(driver);
             direction = SQL_FETCH_NEXT;
         }
-        return QString();
+        return std::nullopt;
     });
 }
+
+namespace {
 
 // The attributes the driver list gives a driver ("Driver=libx.so", …), each
 // as "key=value".
@@ -72,15 +74,8 @@ QStringList DriverAttributes(const QString& name)
 
 } // namespace
 
-bool OdbcDataSourceDefined(const QString& name)
+bool OdbcDriverTakesFileName(const QString& driver)
 {
-    return !DataSourceDriver(name).isNull();
-}
-
-bool OdbcDataSourceTakesFileName(const QString& name)
-{
-    // The driver, or the library the driver list gives for it, says SQLite.
-    const QString driver = DataSourceDriver(name);
     if (driver.contains(u"sqlite", Qt::CaseInsensitive))
         return true;
     for (const QString& attribute : DriverAttributes(driver))

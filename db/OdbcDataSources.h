@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
-// Whether the driver manager knows a data source of this name (user or system
-// odbc.ini), matched without regard to letter case as the driver manager does.
-bool OdbcDataSourceDefined(const QString& name);
+// The driver of a data source the driver manager knows (user or system
+// odbc.ini), the name matched without regard to letter case as the driver
+// manager does; nothing when no data source has the name.
+std::optional<QString> OdbcDataSourceDriver(const QString& name);
 
-// Whether the data source's driver reads a database file (SQLite), whose
-// name the data source gives and no catalogue name may replace.
-bool OdbcDataSourceTakesFileName(const QString& name);
+// Whether a driver reads a database file (SQLite), whose name the data source
+// gives and no catalogue name may replace: by its name or the library the
+// driver list gives for it.
+bool OdbcDriverTakesFileName(const QString& driver);
 
 // The name the server gives of itself (SQL_DBMS_NAME) for an open ODBC
 // connection handle.

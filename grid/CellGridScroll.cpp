@@ -53,7 +53,7 @@ void CellGrid::ShiftPixels(Axis axis, int from, int to, const GridLayout& before
         // A column cut off at the right edge is drawn for the part shown: the
         // one cut before and the one cut now are drawn anew, not shifted.
         const int cutBefore = a.LastWholeEnd + distance;
-        const int cutNow = ComputeLayout().Columns.LastWholeEnd;
+        const int cutNow = Layout().Columns.LastWholeEnd;
         const int from = qMax(a.FixedEnd, qMin(cutBefore, cutNow));
         if (from < a.ScrollLimit)
             window_->Invalidate(QRect(QPoint(from, 0), QPoint(a.ScrollLimit - 1, client.height() - 1)));
