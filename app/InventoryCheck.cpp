@@ -168,15 +168,17 @@ QString InventoryCatalogueSql()
            u"exploidchem FROM hazardous_chemicals ORDER BY id"_s;
 }
 
-RowsTable QueryTable(Query& query)
+RowsTable QueryTable(const Query& query)
 {
     RowsTable table;
     for (int i = 0; i < query.FieldCount(); ++i)
         table.Columns.append(query.FieldAt(i).FieldName());
-    for (query.First(); !query.Eof(); query.Next()) {
+    for (int record = 0; record < query.RecordCount(); ++record) {
         QList<RowValue> row;
-        for (int i = 0; i < query.FieldCount(); ++i)
-            row.append(query.FieldAt(i).IsNull() ? RowValue() : RowValue(query.FieldAt(i).AsString()));
+        for (int i = 0; i < query.FieldCount(); ++i) {
+            const QVariant value = query.FieldAt(i).Value(record);
+            row.append(value.isNull() ? RowValue() : RowValue(value.toString()));
+        }
         table.Rows.append(row);
     }
     return table;

@@ -14,7 +14,7 @@ class Query;
 QString InventoryCatalogueSql();
 // Every row of an open query, as the rows files hold them (CatalogueRows
 // reads the catalogue's entries from them).
-RowsTable QueryTable(Query& query);
+RowsTable QueryTable(const Query& query);
 
 enum class MatchKind { Cas, Name, Alias, EnglishName, NotListed, BadCas };
 

@@ -71,7 +71,7 @@ QString CheckInventory(Query& query, const QString& inventory, std::optional<int
     return InventoryReport(InventoryIndex(std::move(entries)), inventory, context);
 }
 
-QString ResultTable(Query& query)
+QString ResultTable(const Query& query)
 {
     QStringList titles;
     QList<Field*> fields;
@@ -80,10 +80,10 @@ QString ResultTable(Query& query)
         fields.append(&query.FieldByName(column.FieldName));
     }
     QString out = titles.join(u'\t') + u'\n';
-    for (query.First(); !query.Eof(); query.Next()) {
+    for (int record = 0; record < query.RecordCount(); ++record) {
         QStringList cells;
-        for (Field* field : fields)
-            cells.append(TabSeparatedCell(field->DisplayText()));
+        for (const Field* field : fields)
+            cells.append(TabSeparatedCell(field->DisplayText(record)));
         out += cells.join(u'\t') + u'\n';
     }
     out += u"共"_s + QString::number(query.RecordCount()) + u"条\n"_s;

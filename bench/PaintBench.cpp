@@ -57,12 +57,9 @@ struct Table {
         GridColumns& columns = TheProgram().grid->Grid().Columns();
         model.setColumnCount(columns.Count());
         model.setRowCount(query.RecordCount());
-        for (int row = 0; row < query.RecordCount(); ++row) {
-            query.SetReadingRecord(row);
+        for (int row = 0; row < query.RecordCount(); ++row)
             for (int c = 0; c < columns.Count(); ++c)
-                model.setItem(row, c, new QStandardItem(columns.Item(c).CellText()));
-        }
-        query.ClearReadingRecord();
+                model.setItem(row, c, new QStandardItem(columns.Item(c).CellText(row)));
         for (int c = 0; c < columns.Count(); ++c)
             model.setHeaderData(c, Qt::Horizontal, columns.Item(c).Title().Caption());
         view.setModel(&model);

@@ -77,41 +77,16 @@ int DataLink::RecordCount() const
 
 int DataLink::ActiveRecord() const
 {
-    if (readingSlot_ >= 0)
-        return readingSlot_;
     return Active() && DataSet()->RecordCount() > 0 ? DataSet()->CurrentRecordIndex() - first_ : 0;
 }
 
-void DataLink::SetActiveRecord(int slot)
+int DataLink::WindowFollow(int record)
 {
-    Query* dataSet = DataSet();
-    if (!Active())
-        return;
-    if (slot == DataSet()->CurrentRecordIndex() - first_ || slot < 0 || slot >= RecordCount()) {
-        readingSlot_ = -1;
-        dataSet->ClearReadingRecord();
-        return;
-    }
-    readingSlot_ = slot;
-    dataSet->SetReadingRecord(first_ + slot);
-}
-
-void DataLink::WindowOpened()
-{
-    first_ = 0;
-    readingSlot_ = -1;
-}
-
-int DataLink::WindowFollow(int record, bool centre)
-{
-    readingSlot_ = -1;
     const int n = RecordCount();
     if (n == 0)
         return 0;
     const int before = first_;
-    if (centre)
-        first_ = record - (n - 1) / 2;
-    else if (record < first_)
+    if (record < first_)
         first_ = record;
     else if (record >= first_ + n)
         first_ = record - n + 1;
@@ -119,17 +94,12 @@ int DataLink::WindowFollow(int record, bool centre)
     return first_ - before;
 }
 
-void DataLink::Deliver(DataEvent event, Field* field, int distance)
+void DataLink::Deliver(DataEvent event, int distance)
 {
     switch (event) {
     case DataEvent::ActiveChanged: ActiveChanged(); break;
     case DataEvent::DataSetChange: DataSetChanged(); break;
     case DataEvent::RecordMoved: DataSetScrolled(distance); break;
-    case DataEvent::RecordChange: RecordChanged(field); break;
     case DataEvent::LayoutChange: LayoutChanged(); break;
-    case DataEvent::UpdateState: EditingChanged(); break;
-    case DataEvent::FocusControl: FocusControl(field); break;
-    case DataEvent::UpdateRecord: UpdateData(); break;
-    case DataEvent::ResetRecord: Reset(); break;
     }
 }

@@ -30,7 +30,8 @@ private:
 
 // A control's view of a result set: a record window of consecutive records
 // that always holds the current one, and the notifications of the result set.
-// Several links on one result set each keep their own window.
+// Several links on one result set each keep their own window. This is the
+// one interface through which the result set reaches its views.
 class DataLink {
 public:
     virtual ~DataLink();
@@ -48,32 +49,27 @@ public:
     int RecordCount() const;
     // 0-based record index of the window's first record.
     int FirstRecord() const { return first_; }
-    // The current record's slot in the window, or the slot selected for reading.
+    // The current record's slot in the window.
     int ActiveRecord() const;
-    // Selects a window slot for reading field values; the current record stays.
-    void SetActiveRecord(int slot);
+    // The record index a window slot shows, or -1 for a slot the window does not hold.
+    int RecordAt(int slot) const { return slot >= 0 && slot < RecordCount() ? first_ + slot : -1; }
 
     // Notifications, each delivered unless the result set suspended them.
     virtual void ActiveChanged() {}
     virtual void DataSetChanged() {}
     virtual void DataSetScrolled(int distance) { (void)distance; }
-    virtual void RecordChanged(Field* field) { (void)field; }
     virtual void LayoutChanged() {}
-    virtual void EditingChanged() {}
-    virtual void FocusControl(Field* field) { (void)field; }
-    virtual void UpdateData() {}
-    virtual void Reset() {}
 
 private:
     friend class Query;
     friend class DataSource;
-    // The result set opened, or its current record moved.
-    void WindowOpened();
-    int WindowFollow(int record, bool centre);
-    void Deliver(DataEvent event, Field* field, int distance);
+    // The result set opened, or its current record moved (the window scrolls
+    // by the least that shows it); returns how far the window moved.
+    void WindowOpened() { first_ = 0; }
+    int WindowFollow(int record);
+    void Deliver(DataEvent event, int distance);
 
     ::DataSource* dataSource_ = nullptr;
     int bufferCount_ = 1;
     int first_ = 0;
-    int readingSlot_ = -1;
 };

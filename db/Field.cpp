@@ -61,19 +61,19 @@ TextAlignment Field::Alignment() const
     return IsNumeric() ? TextAlignment::Right : TextAlignment::Left;
 }
 
-bool Field::IsNull() const
+bool Field::IsNull(int record) const
 {
-    return Value().isNull();
+    return Value(record).isNull();
 }
 
-QVariant Field::Value() const
+QVariant Field::Value(int record) const
 {
-    return query_.ReadValue(valueColumn_);
+    return query_.Value(record == kCurrentRecord ? query_.CurrentRecordIndex() : record, valueColumn_);
 }
 
-QString Field::DisplayText() const
+QString Field::DisplayText(int record) const
 {
-    const QVariant value = Value();
+    const QVariant value = Value(record);
     if (value.isNull())
         return QString();
     if (dataType_ == FieldType::Float)
@@ -81,43 +81,34 @@ QString Field::DisplayText() const
     return value.toString();
 }
 
-QString Field::FormattedText(const QString& displayFormat) const
+QString Field::FormattedText(const QString& displayFormat, int record) const
 {
     if (displayFormat.isEmpty())
-        return DisplayText();
-    if (IsNull())
+        return DisplayText(record);
+    const QVariant value = Value(record);
+    if (value.isNull())
         return QString();
     if (IsNumeric())
-        return FormatFloat(displayFormat, AsFloat());
+        return FormatFloat(displayFormat, value.toDouble());
     if (dataType_ == FieldType::DateTime)
-        return FormatDateTime(displayFormat, AsDateTime());
+        return FormatDateTime(displayFormat, value.toDateTime());
     return QString();
 }
 
-QString Field::AsString() const
+QString Field::AsString(int record) const
 {
-    const QVariant value = Value();
+    const QVariant value = Value(record);
     return value.isNull() ? QString() : value.toString();
 }
 
-double Field::AsFloat() const
+double Field::AsFloat(int record) const
 {
-    return Value().toDouble();
+    return Value(record).toDouble();
 }
 
-qint64 Field::AsInteger() const
+qint64 Field::AsInteger(int record) const
 {
-    return Value().toLongLong();
-}
-
-bool Field::AsBoolean() const
-{
-    return Value().toBool();
-}
-
-QDateTime Field::AsDateTime() const
-{
-    return Value().toDateTime();
+    return Value(record).toLongLong();
 }
 
 void Field::AddWatcher(FieldWatcher* watcher)

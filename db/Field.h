@@ -9,6 +9,7 @@
 #include <vector>
 
 class Field;
+class Query;
 
 // Something that keeps a field and must let go of it when the field goes.
 class FieldWatcher {
@@ -17,8 +18,8 @@ public:
     virtual void FieldDestroyed(Field* field) = 0;
 };
 
-// One result column of an open query. Its values are read for the query's
-// current record, or for the window record a link has selected for reading.
+// One result column of an open query. Its values are read by record index;
+// without one, for the query's current record.
 class Field {
 public:
     Field(Query& query, QString fieldName, FieldType dataType, int size);
@@ -29,7 +30,6 @@ public:
     Query& DataSet() const { return query_; }
     const QString& FieldName() const { return fieldName_; }
     FieldType DataType() const { return dataType_; }
-    FieldKind Kind() const { return FieldKind::Data; }
     int Size() const { return size_; }
     bool IsNumeric() const;
 
@@ -55,20 +55,17 @@ public:
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
-    bool IsNull() const;
-    QVariant Value() const;
+    static constexpr int kCurrentRecord = -1;
+    bool IsNull(int record = kCurrentRecord) const;
+    QVariant Value(int record = kCurrentRecord) const;
     // The value as shown: numbers in plain decimal form, empty for null.
-    QString DisplayText() const;
+    QString DisplayText(int record = kCurrentRecord) const;
     // The value by a display pattern: numbers and dates formatted by it, empty
     // for null and for other types; the display text when there is no pattern.
-    QString FormattedText(const QString& displayFormat) const;
-    // The value as edited: unformatted.
-    QString EditText() const { return AsString(); }
-    QString AsString() const;
-    double AsFloat() const;
-    qint64 AsInteger() const;
-    bool AsBoolean() const;
-    QDateTime AsDateTime() const;
+    QString FormattedText(const QString& displayFormat, int record = kCurrentRecord) const;
+    QString AsString(int record = kCurrentRecord) const;
+    double AsFloat(int record = kCurrentRecord) const;
+    qint64 AsInteger(int record = kCurrentRecord) const;
 
     void AddWatcher(FieldWatcher* watcher);
     void RemoveWatcher(FieldWatcher* watcher);

@@ -55,15 +55,10 @@ void Query::Open()
         field->SetValueColumn(i);
         fields_.push_back(std::move(field));
     }
-    ++opening_;
     active_ = true;
     current_ = 0;
-    reading_ = -1;
-    bof_ = true;
-    eof_ = RecordCount() == 0;
     ForEachLink([](DataLink& link) { link.WindowOpened(); });
     NotifyLinks(DataEvent::ActiveChanged);
-    Fire(afterOpen_);
 }
 
 ResultRows Query::Fetch(const QString& statement) const
@@ -88,12 +83,9 @@ void Query::Close()
     active_ = false;
     rows_ = ResultRows();
     current_ = 0;
-    reading_ = -1;
-    bof_ = eof_ = true;
     NotifyLinks(DataEvent::ActiveChanged);
     // The links know the query is closed before its fields go.
     fields_.clear();
-    Fire(afterClose_);
 }
 
 Field* Query::FindField(const QString& name) const
@@ -133,69 +125,40 @@ void Query::MoveField(Field* field, int index)
     NotifyLinks(DataEvent::LayoutChange);
 }
 
+QVariant Query::Value(int record, int column) const
+{
+    if (record < 0 || record >= RecordCount())
+        return QVariant();
+    return rows_.Value(record, column);
+}
+
 void Query::SetRecNo(int recNo)
 {
-    if (recNo < 1 || recNo > RecordCount())
-        return;
-    bof_ = eof_ = false;
-    MoveTo(recNo - 1, Window::ScrollByLeast);
+    if (recNo >= 1 && recNo <= RecordCount())
+        MoveTo(recNo - 1);
 }
 
 void Query::First()
 {
-    bof_ = true;
-    eof_ = RecordCount() == 0;
-    if (!(RecordCount() == 0))
-        MoveTo(0, Window::ScrollByLeast);
+    if (RecordCount() > 0)
+        MoveTo(0);
 }
 
 void Query::Last()
 {
-    eof_ = true;
-    bof_ = (RecordCount() == 0);
-    if (!(RecordCount() == 0))
-        MoveTo(RecordCount() - 1, Window::ScrollByLeast);
+    if (RecordCount() > 0)
+        MoveTo(RecordCount() - 1);
 }
 
 int Query::MoveBy(int n)
 {
-    if (n == 0 || (RecordCount() == 0))
+    if (n == 0 || RecordCount() == 0)
         return 0;
-    const qint64 wanted = qint64(current_) + n;
-    const int target = int(std::clamp<qint64>(wanted, 0, RecordCount() - 1));
-    bof_ = wanted < 0;
-    eof_ = wanted > RecordCount() - 1;
+    const int target = int(std::clamp<qint64>(qint64(current_) + n, 0, RecordCount() - 1));
     const int moved = target - current_;
     if (moved != 0)
-        MoveTo(target, Window::ScrollByLeast);
+        MoveTo(target);
     return moved;
-}
-
-Bookmark Query::GetBookmark() const
-{
-    if (!active_ || (RecordCount() == 0))
-        return Bookmark();
-    return Bookmark{opening_, current_};
-}
-
-void Query::GotoBookmark(const Bookmark& bookmark)
-{
-    if (!BookmarkValid(bookmark))
-        throw DatabaseError(u"Record not found"_s);
-    bof_ = eof_ = false;
-    MoveTo(bookmark.Record, Window::Centre);
-}
-
-bool Query::BookmarkValid(const Bookmark& bookmark) const
-{
-    return active_ && bookmark.Opening == opening_ && bookmark.Record >= 0 && bookmark.Record < RecordCount();
-}
-
-int Query::CompareBookmarks(const Bookmark& a, const Bookmark& b) const
-{
-    if (a.IsNull() || b.IsNull())
-        return a.IsNull() == b.IsNull() ? 0 : (a.IsNull() ? -1 : 1);
-    return a.Record < b.Record ? -1 : (a.Record > b.Record ? 1 : 0);
 }
 
 void Query::EnableControls()
@@ -206,24 +169,11 @@ void Query::EnableControls()
         NotifyLinks(DataEvent::DataSetChange);
 }
 
-bool Query::HasPublishedProperty(const QString& name) const
-{
-    return metaObject()->indexOfProperty(name.toUtf8().constData()) >= 0;
-}
-
-QVariant Query::ReadValue(int column) const
-{
-    const int record = reading_ >= 0 ? reading_ : current_;
-    if (record < 0 || record >= RecordCount())
-        return QVariant();
-    return rows_.Value(record, column);
-}
-
-void Query::NotifyLinks(DataEvent event, Field* field)
+void Query::NotifyLinks(DataEvent event)
 {
     if (ControlsDisabled())
         return;
-    ForEachLink([&](DataLink& link) { link.Deliver(event, field, 0); });
+    ForEachLink([&](DataLink& link) { link.Deliver(event, 0); });
 }
 
 void Query::AttachDataSource(DataSource* source)
@@ -236,22 +186,14 @@ void Query::DetachDataSource(DataSource* source)
     std::erase(dataSources_, source);
 }
 
-void Query::MoveTo(int record, Window window)
+void Query::MoveTo(int record)
 {
     current_ = record;
-    reading_ = -1;
     ForEachLink([&](DataLink& link) {
-        const int distance = link.WindowFollow(record, window == Window::Centre);
+        const int distance = link.WindowFollow(record);
         if (!ControlsDisabled())
-            link.Deliver(window == Window::Centre ? DataEvent::DataSetChange : DataEvent::RecordMoved, nullptr, distance);
+            link.Deliver(DataEvent::RecordMoved, distance);
     });
-    Fire(afterScroll_);
-}
-
-void Query::Fire(const DataSetHandler& handler)
-{
-    if (handler)
-        handler(*this);
 }
 
 void Query::ForEachLink(const std::function<void(DataLink&)>& action)

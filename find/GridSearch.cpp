@@ -8,36 +8,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Where the search started, kept so that a failed search puts the record
-// back and leaves the window scrolled as it was.
-class SearchStart {
-public:
-    explicit SearchStart(DataGrid& grid, Query& dataSet) : dataSet_(dataSet)
-    {
-        const int n = grid.RecordsInWindow();
-        offset_ = grid.ActiveRecord() - (n - 1) / 2;
-        dataSet_.MoveBy(-offset_);
-        bookmark_ = dataSet_.GetBookmark();
-        dataSet_.MoveBy(offset_);
-    }
-    void Restore()
-    {
-        if (dataSet_.BookmarkValid(bookmark_)) {
-            dataSet_.GotoBookmark(bookmark_);
-            dataSet_.MoveBy(offset_);
-        }
-    }
-
-private:
-    Query& dataSet_;
-    Bookmark bookmark_;
-    int offset_ = 0;
-};
-
-} // namespace
-
 bool CellTextMatches(const QString& cell, const QString& text, FindMatch kind, bool caseInsensitive)
 {
     // Letter case is folded by the rules of the user's language.
@@ -79,47 +49,47 @@ bool FindCellText(DataGrid& grid, const FindRequest& request)
         return false;
     index = qMax(0, index);
 
-    dataSet->DisableControls();
-    const auto resume = qScopeGuard([dataSet] { dataSet->EnableControls(); });
-    SearchStart start(grid, *dataSet);
-
+    // The cells are read by index; only a match moves the current record.
     const bool allColumns = request.Flags.Has(FindFlag::AllColumns);
     const int forward = request.Direction == FindDirection::Up ? -1 : 1;
+    const int records = dataSet->RecordCount();
+    int record = dataSet->CurrentRecordIndex();
     // One step to the next cell to examine; false past either end.
     const auto step = [&] {
-        if (allColumns) {
-            const int edge = forward > 0 ? visible.Count() - 1 : 0;
-            if (index != edge) {
-                index += forward;
-                return true;
-            }
-            if (dataSet->MoveBy(forward) == 0)
-                return false;
-            index = forward > 0 ? 0 : visible.Count() - 1;
+        if (allColumns && index != (forward > 0 ? visible.Count() - 1 : 0)) {
+            index += forward;
             return true;
         }
-        return dataSet->MoveBy(forward) != 0;
+        if (record + forward < 0 || record + forward >= records)
+            return false;
+        record += forward;
+        if (allColumns)
+            index = forward > 0 ? 0 : visible.Count() - 1;
+        return true;
     };
 
-    bool more = dataSet->RecordCount() > 0;
+    bool more = records > 0;
     if (more && request.Direction == FindDirection::All)
-        dataSet->First();
+        record = 0;
     else if (more)
         more = step();
-    bool found = false;
     while (more) {
         GridColumn& column = visible.Item(index);
         QString cell;
         if (Field* field = column.BoundField())
-            cell = request.Flags.Has(FindFlag::UseDisplayText) ? column.CellText() : field->AsString();
+            cell = request.Flags.Has(FindFlag::UseDisplayText) ? column.CellText(record) : field->AsString(record);
         if (CellTextMatches(cell, request.Text, request.MatchKind, request.Flags.Has(FindFlag::CaseInsensitive))) {
-            found = true;
+            // The record windows scroll as if the search had walked there: from
+            // the first record when it searched them all.
+            dataSet->DisableControls();
+            const auto resume = qScopeGuard([dataSet] { dataSet->EnableControls(); });
+            if (request.Direction == FindDirection::All)
+                dataSet->First();
+            dataSet->SetRecNo(record + 1);
             grid.MoveToColumn(column.Index());
-            break;
+            return true;
         }
         more = step();
     }
-    if (!found)
-        start.Restore();
-    return found;
+    return false;
 }

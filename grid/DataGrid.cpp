@@ -57,17 +57,9 @@ DataGrid::DataGrid()
     font_ = titleFont_ = footerFont_ = GridFont{{u"宋体"_s, -15}, u"clWindowText"_s};
     sumList_.OwnerLoading = [this] { return loading_; };
     // The footer rows repaint whenever the values may have changed.
-    sumList_.SumListChanged = [this](::SumList&) {
+    sumList_.Changed = [this] {
         for (int row = RowCount(); row < RowCount() + ContraRowCount(); ++row)
             InvalidateRow(row);
-    };
-    sumList_.OnRecalcAll = [this](::SumList& sumList) {
-        if (OnSumListRecalcAll)
-            OnSumListRecalcAll(sumList);
-    };
-    sumList_.OnAfterRecalcAll = [this](::SumList& sumList) {
-        if (OnSumListAfterRecalcAll)
-            OnSumListAfterRecalcAll(sumList);
     };
     SetColCount(2);
     SetRowCount(2);
@@ -90,6 +82,7 @@ void DataGrid::SetDataSource(::DataSource* source)
 {
     link_.SetDataSource(source);
     sumList_.SetDataSet(source ? source->DataSet() : nullptr);
+    sumList_.RecalculateAll();
     RequestLayout();
 }
 
@@ -431,7 +424,7 @@ void DataGrid::ApplyColumnWidths()
         // Tab stops at the columns whose value could be edited.
         const Field* field = column.BoundField();
         SetTabStop(i + o, column.Visible() && !column.ReadOnly() && link_.Active() && field
-                              && field->Kind() != FieldKind::Calculated && !field->ReadOnly());
+                              && !field->ReadOnly());
         const int width = GridWidthOf(column);
         if (ColWidth(i + o) != width)
             SetColWidth(i + o, width);

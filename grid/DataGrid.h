@@ -195,9 +195,6 @@ public:
     std::function<void(int fromIndex, int toIndex)> OnColumnMoved;
     // Opens the find dialog with a text to show; assigned by the window that has one.
     std::function<void(const QString& text, bool modal)> OpenFindDialog;
-    // The sum list's recalculation, its start and its end.
-    std::function<void(::SumList& sumList)> OnSumListRecalcAll;
-    std::function<void(::SumList& sumList)> OnSumListAfterRecalcAll;
     // The row where the record mark was last drawn; -1 before any.
     int IndicatorRow() const { return indicatorRow_; }
 
@@ -278,6 +275,7 @@ public:
     void DropLayoutLock();
     void RequestLayout() override;
     void PostLayout();
+    void PostLayoutMessage();
     void HandleLayoutMessage();
     int LayoutLock() const { return layoutLock_; }
     // How many layout passes ran, for tests of the batching.
@@ -320,10 +318,8 @@ public:
     int WindowSize() const { return link_.BufferCount(); }
     int RecordsInWindow() const { return link_.RecordCount(); }
     int ActiveRecord() const { return link_.ActiveRecord(); }
-    // Painting reads other window rows by selecting their slot for a while.
-    void SelectSlotForReading(int slot);
-    void RestoreSlot();
-    int RecordNumberOfSlot(int slot);
+    // The record a window row shows, or -1.
+    int RecordAtRow(int dataRow) const { return link_.RecordAt(dataRow); }
 
     void SizeRecordWindow();
     void SyncCurrentRow();
@@ -371,7 +367,6 @@ protected:
     void ActiveStateChanged(bool open);
     void WindowContentChanged();
     void RecordMoved(int distance);
-    void CurrentRecordChanged(Field* field);
 
 private:
     // Input: record moves under the update lock, Tab, the drags of the mouse.
@@ -456,9 +451,7 @@ private:
         void ActiveChanged() override;
         void DataSetChanged() override;
         void DataSetScrolled(int distance) override;
-        void RecordChanged(Field* field) override;
         void LayoutChanged() override;
-        void EditingChanged() override;
 
     private:
         DataGrid& grid_;
@@ -492,7 +485,6 @@ private:
     std::vector<int> fieldMap_;
     bool sparseMap_ = false;
     std::vector<Field*> watchedFields_;
-    int savedSlot_ = -1;
     // Errors met while painting, each told to the user once.
     QSet<QString> reportedPaintErrors_;
     int indicatorRow_ = -1;
@@ -516,4 +508,6 @@ private:
     bool multiLineRows_ = false;
     bool ignoreThumbPosition_ = false;
     int layoutPasses_ = 0;
+    // The result opened or closed since the footer values were worked out.
+    bool sumsStale_ = false;
 };

@@ -27,8 +27,7 @@ bool DataGrid::GridFocused() const
 
 bool DataGrid::RecordNumbersKnown() const
 {
-    const Query* dataSet = DataSet();
-    return dataSet && (dataSet->IsSequenced() || (sumList_.Active() && sumList_.VirtualRecords()));
+    return DataSet() != nullptr;
 }
 
 bool DataGrid::IsRaised(const CellKind& kind, DrawState state) const
@@ -98,12 +97,7 @@ void DataGrid::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row,
     canvas.FillRect(content, brush);
     // The current record's row carries the mark; an empty result's one row too.
     if (kind.Vert == CellKind::Row::Data && link_.Active() && kind.DataRow == link_.ActiveRecord()) {
-        GridStyle::Indicator mark = GridStyle::Indicator::Browse;
-        if (DataSet()->State() == DataSetState::Edit)
-            mark = GridStyle::Indicator::Edit;
-        else if (DataSet()->State() == DataSetState::Insert)
-            mark = GridStyle::Indicator::Insert;
-        const QPixmap& image = GridStyle::Instance().IndicatorImage(mark);
+        const QPixmap& image = GridStyle::Instance().IndicatorImage(GridStyle::Indicator::Browse);
         // Centred in the rightmost indicator-width pixels of the content.
         const int right = content.left() + content.width();
         const int left = right - kIndicatorWidth;
@@ -123,16 +117,13 @@ void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState sta
         canvas.FillRect(rect, ResolveColour(column.Color()));
         return;
     }
-    // The row's record is read for the cell's painting, whatever happens in it.
-    SelectSlotForReading(kind.DataRow);
-    const auto restore = qScopeGuard([this] { RestoreSlot(); });
-
-    CellParams params = column.DefaultCellParams();
+    const int record = link_.RecordAt(kind.DataRow);
+    CellParams params = column.DefaultCellParams(record);
     params.Col = kind.DataCol;
     params.Row = kind.DataRow;
     // Row colours follow the record number, not the screen row.
     if (params.Background == colour_ && RecordNumbersKnown())
-        params.Background = sumList_.GetRecordNumber() % 2 == 1 ? OddRowColor() : EvenRowColor();
+        params.Background = (record + 1) % 2 == 1 ? OddRowColor() : EvenRowColor();
     if (OnGetCellParams)
         OnGetCellParams(column, params);
     column.FillCellParams(params);
@@ -162,13 +153,8 @@ void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState sta
         state.Selected = true;
     }
     // A repeated value stays blank where the column hides duplicates.
-    if (column.HideDuplicates && kind.DataRow > 0) {
-        SelectSlotForReading(kind.DataRow - 1);
-        const QString previous = column.CellText();
-        SelectSlotForReading(kind.DataRow);
-        if (previous == params.Text)
-            params.Text.clear();
-    }
+    if (column.HideDuplicates && kind.DataRow > 0 && column.CellText(record - 1) == params.Text)
+        params.Text.clear();
 
     const bool raised = IsRaised(kind, state);
     CellTextLayout text;

@@ -12,9 +12,8 @@ namespace {
 
 constexpr int kMaxMappedColumns = 268435455;
 
-// Without record numbers the vertical bar has five positions: the first
-// record, a page up, somewhere between, a page down, the last record.
-enum UnnumberedBar { kFirst, kPageUp, kBetween, kPageDown, kLast };
+// Without a result set the vertical bar has five positions, at the first.
+enum UnnumberedBar { kFirst, kLast = 4 };
 
 } // namespace
 
@@ -64,17 +63,22 @@ void DataGrid::RequestLayout()
 
 void DataGrid::PostLayout()
 {
+    PostLayoutMessage();
+    DropLayoutLock();
+}
+
+void DataGrid::PostLayoutMessage()
+{
     if (Window() && !Window()->MessagePending(kLayoutMessage))
         Window()->PostMessage(kLayoutMessage);
-    DropLayoutLock();
 }
 
 void DataGrid::HandleLayoutMessage()
 {
     if (AcquireLayoutLock())
         UnlockLayout();
-    else if (Window() && !Window()->MessagePending(kLayoutMessage))
-        Window()->PostMessage(kLayoutMessage);
+    else
+        PostLayoutMessage();
 }
 
 // --- the field map -------------------------------------------------------------------
@@ -125,22 +129,19 @@ void DataGrid::DefineFieldMap()
 void DataGrid::FieldDestroyed(Field* field)
 {
     std::erase(watchedFields_, field);
+    // The columns let go now; the layout follows with the next pass, which a
+    // result set opened again right away runs at once.
     LockLayout();
-    bool bound = false;
     for (int i = 0; i < columns_.Count(); ++i)
-        if (columns_.Item(i).BoundField() == field) {
+        if (columns_.Item(i).BoundField() == field)
             columns_.Item(i).BindField(nullptr);
-            bound = true;
-        }
-    if (bound && DataSet() && !DataSet()->ControlsDisabled())
-        UnlockLayout();
-    else
-        PostLayout();
+    PostLayout();
 }
 
 void DataGrid::BuildDefaultColumns()
 {
-    bool generated = !DataSet() || DataSet()->FieldsCreatedOnOpen();
+    // The result set makes its fields on open, so default columns go with them.
+    bool generated = true;
     if (sparseMap_ && std::find(fieldMap_.begin(), fieldMap_.end(), -1) != fieldMap_.end())
         generated = false;
     // Columns whose field is gone go; without an open result set, all of them.
@@ -240,6 +241,10 @@ void DataGrid::RunLayoutPass()
     SyncCurrentRow();
     InvalidateGrid();
     ApplyFixedLineColour();
+    if (sumsStale_) {
+        sumsStale_ = false;
+        sumList_.RecalculateAll();
+    }
 }
 
 // --- the record window -------------------------------------------------------------------
@@ -282,31 +287,6 @@ void DataGrid::SyncCurrentRow()
     RefreshEditor();
 }
 
-void DataGrid::SelectSlotForReading(int slot)
-{
-    if (savedSlot_ < 0)
-        savedSlot_ = link_.ActiveRecord();
-    link_.SetActiveRecord(slot);
-}
-
-void DataGrid::RestoreSlot()
-{
-    if (savedSlot_ < 0)
-        return;
-    link_.SetActiveRecord(savedSlot_);
-    savedSlot_ = -1;
-}
-
-int DataGrid::RecordNumberOfSlot(int slot)
-{
-    // A slot the window does not hold has no record.
-    if (!link_.Active() || slot < 0 || slot >= link_.RecordCount())
-        return 0;
-    SelectSlotForReading(slot);
-    const auto restore = qScopeGuard([this] { RestoreSlot(); });
-    return DataSet()->RecNo();
-}
-
 // --- what the result set tells the grid -----------------------------------------------------
 
 void DataGrid::GridLink::ActiveChanged()
@@ -324,11 +304,6 @@ void DataGrid::GridLink::DataSetScrolled(int distance)
     grid_.RecordMoved(distance);
 }
 
-void DataGrid::GridLink::RecordChanged(Field* field)
-{
-    grid_.CurrentRecordChanged(field);
-}
-
 void DataGrid::GridLink::LayoutChanged()
 {
     grid_.layoutAnnounced_ = true;
@@ -336,17 +311,16 @@ void DataGrid::GridLink::LayoutChanged()
     grid_.layoutAnnounced_ = false;
 }
 
-void DataGrid::GridLink::EditingChanged()
-{
-    if (grid_.options_.Has(Option::Indicator) && grid_.indicatorRow_ >= 0)
-        grid_.InvalidateCell(0, grid_.indicatorRow_);
-}
-
 void DataGrid::ActiveStateChanged(bool open)
 {
-    Q_UNUSED(open);
     sumList_.SetDataSet(DataSet());
-    RequestLayout();
+    sumsStale_ = true;
+    // A closed result is laid out later: a search, which opens it again at
+    // once, costs one pass.
+    if (open || !Window())
+        RequestLayout();
+    else
+        PostLayoutMessage();
     UpdateVertScrollBar();
     // Persistent columns follow the fields of the new opening, or let go of the old ones.
     if (columns_.PersistentState())
@@ -416,33 +390,19 @@ void DataGrid::RecordMoved(int distance)
         window->FlushPaint();
 }
 
-void DataGrid::CurrentRecordChanged(Field* field)
-{
-    if (!Window())
-        return;
-    if (!field) {
-        InvalidateGrid();
-        return;
-    }
-    for (int i = 0; i < columns_.Count(); ++i)
-        if (columns_.Item(i).BoundField() == field)
-            InvalidateRow(Current().Row);
-}
-
 // --- the vertical bar ---------------------------------------------------------------------
 
 void DataGrid::UpdateVertScrollBar()
 {
     if (!Window())
         return;
-    Query* dataSet = DataSet();
-    if (sumList_.HasRecordNumbers()) {
-        const int page = qMax(0, RowCount() - TopDataOffset());
-        SetVertScrollBarValues({1, sumList_.CountRecords() + page - 1, page, sumList_.GetRecordNumber()});
+    const Query* dataSet = DataSet();
+    if (!dataSet) {
+        SetVertScrollBarValues({kFirst, kLast, 0, kFirst});
         return;
     }
-    const int position = !dataSet || dataSet->Bof() ? kFirst : dataSet->Eof() ? kLast : kBetween;
-    SetVertScrollBarValues({kFirst, kLast, 0, position});
+    const int page = qMax(0, RowCount() - TopDataOffset());
+    SetVertScrollBarValues({1, dataSet->RecordCount() + page - 1, page, dataSet->RecNo()});
 }
 
 void DataGrid::HandleVertScroll(ScrollCode code, int position)
@@ -473,22 +433,12 @@ void DataGrid::HandleVertScroll(ScrollCode code, int position)
             ignoreThumbPosition_ = false;
             break;
         }
-        if (sumList_.HasRecordNumbers()) {
-            if (position <= 1)
-                dataSet->First();
-            else if (position < sumList_.CountRecords())
-                sumList_.SetRecordNumber(position);
-            else
-                dataSet->Last();
-        } else {
-            switch (position) {
-            case kFirst: dataSet->First(); break;
-            case kPageUp: dataSet->MoveBy(-rows); break;
-            case kPageDown: dataSet->MoveBy(rows); break;
-            case kLast: dataSet->Last(); break;
-            default: break;
-            }
-        }
+        if (position <= 1)
+            dataSet->First();
+        else if (position < dataSet->RecordCount())
+            dataSet->SetRecNo(position);
+        else
+            dataSet->Last();
         break;
     case ScrollCode::EndScroll: break;
     }

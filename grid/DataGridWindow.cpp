@@ -32,7 +32,7 @@ void DataGrid::Loaded()
         SetColCount(columns_.Count());
     RebuildSortColumns();
     if (DataSource())
-        sumList_.Loaded();
+        sumList_.RecalculateAll();
     RequestLayout();
     PostLayout();
 }

@@ -408,7 +408,7 @@ ColumnKind GridColumn::Kind() const
     return ColumnKind::Plain;
 }
 
-QString GridColumn::CellText() const
+QString GridColumn::CellText(int record) const
 {
     Field* field = BoundField();
     if (!field || Kind() == ColumnKind::Image)
@@ -416,7 +416,7 @@ QString GridColumn::CellText() const
     if (!KeyList.isEmpty()) {
         int at = -1;
         for (int k = 0; k < KeyList.size(); ++k)
-            if (KeyList.at(k).compare(field->EditText(), Qt::CaseInsensitive) == 0) {
+            if (KeyList.at(k).compare(field->AsString(record), Qt::CaseInsensitive) == 0) {
                 at = k;
                 break;
             }
@@ -426,26 +426,26 @@ QString GridColumn::CellText() const
             return PickList.at(NotInKeyListIndex);
         return QString();
     }
-    return field->FormattedText(displayFormat_);
+    return field->FormattedText(displayFormat_, record);
 }
 
-CellParams GridColumn::DefaultCellParams() const
+CellParams GridColumn::DefaultCellParams(int record) const
 {
     CellParams params;
     params.Font = Font();
     params.Background = Color();
     params.Alignment = Alignment();
-    params.Text = CellText();
+    params.Text = CellText(record);
     params.ReadOnly = ReadOnly();
     Field* field = BoundField();
     if (field) {
         int index = -1;
         if (!KeyList.isEmpty())
-            index = int(KeyList.indexOf(field->EditText()));
+            index = int(KeyList.indexOf(field->AsString(record)));
         else if (!PickList.isEmpty())
-            index = int(PickList.indexOf(field->EditText()));
+            index = int(PickList.indexOf(field->AsString(record)));
         else if (field->DataType() == FieldType::Integer || field->DataType() == FieldType::Smallint || field->DataType() == FieldType::Largeint)
-            index = field->IsNull() ? -1 : int(field->AsInteger());
+            index = field->IsNull(record) ? -1 : int(field->AsInteger(record));
         params.ImageIndex = index == -1 ? NotInKeyListIndex : index;
     }
     return params;

@@ -3,6 +3,7 @@
 #include "ColumnsOwner.h"
 
 #include "db/DataSetTypes.h"
+#include "db/Field.h"
 #include "platform/BitSet.h"
 
 #include <QJsonArray>
@@ -360,11 +361,11 @@ public:
     void RelinkFooters();
 
     ColumnKind Kind() const;
-    // The bound field's text for the current record, after the key and pick
-    // lists and the display format.
-    QString CellText() const;
-    // The parameters of the cell for the record being read, before any handler.
-    CellParams DefaultCellParams() const;
+    // The bound field's text for a record (by default the current one), after
+    // the key and pick lists and the display format.
+    QString CellText(int record = Field::kCurrentRecord) const;
+    // The parameters of a record's cell, before any handler.
+    CellParams DefaultCellParams(int record) const;
     // Lets the column's OnGetCellParams handler adjust a cell about to be shown.
     void FillCellParams(CellParams& params);
     using CellParamsHook = std::function<void(GridColumn& column, CellParams& params)>;

@@ -1,7 +1,7 @@
 #include "SumList.h"
 
-#include "db/DataSource.h"
 #include "db/Field.h"
+#include "db/Query.h"
 #include "platform/Errors.h"
 
 #include <QScopeGuard>
@@ -39,18 +39,6 @@ void AddToTotal(FixedPoint& total, FixedPoint value)
         throw Exception(u"The value %1 is too large for a footer"_s.arg(FromFixedPoint(total) + FromFixedPoint(value), 0,
                                                                          'g', 17));
     total = sum;
-}
-
-// Runs an action for every item that counts, with its field (null for a count
-// of every record); a name the data set lacks raises its field-not-found error.
-template <typename Action>
-void ForEachCountingItem(SumItems& sums, Query& dataSet, Action action)
-{
-    for (int i = 0; i < sums.Count(); ++i) {
-        SumItem& sum = sums.Item(i);
-        if (sum.Counts())
-            action(sum, sum.FieldName().isEmpty() ? nullptr : &dataSet.FieldByName(sum.FieldName()));
-    }
 }
 
 } // namespace
@@ -115,410 +103,62 @@ void SumItems::Changed()
 
 SumList::SumList() : sums_(*this) {}
 
-SumList::~SumList()
+void SumList::SetDataSet(const Query* dataSet)
 {
-    // The data set's event slots go back to it, whatever state the owner is in.
-    OwnerLoading = nullptr;
-    DeactivateSums(false);
-}
-
-void SumList::SetDataSet(Query* dataSet)
-{
-    if (dataSet == dataSet_)
-        return;
-    if (Loading()) {
-        dataSet_ = dataSet;
-        return;
-    }
-    const bool wasActive = active_;
-    DeactivateSums(true);
     dataSet_ = dataSet;
-    if (wasActive)
-        ActivateSums(true);
 }
 
 void SumList::SetActive(bool active)
 {
     if (active == active_)
         return;
-    active ? ActivateSums(true) : DeactivateSums(true);
-}
-
-void SumList::ActivateSums(bool recalculate)
-{
-    active_ = true;
-    if (Loading())
-        return;
-    HookDataSetEvents();
-    if (recalculate)
-        RecalculateAll();
-}
-
-void SumList::DeactivateSums(bool clearValues)
-{
-    active_ = false;
-    if (Loading())
-        return;
-    UnhookDataSetEvents();
-    if (clearValues)
-        ClearValues();
-}
-
-void SumList::Loaded()
-{
-    if (dataSet_ && active_)
-        ActivateSums(true);
-}
-
-void SumList::SetExternalRecalc(bool on)
-{
-    if (on == externalRecalc_)
-        return;
-    externalRecalc_ = on;
+    active_ = active;
     RecalculateAll();
-}
-
-void SumList::SetVirtualRecords(bool on)
-{
-    if (on == virtualRecords_)
-        return;
-    virtualRecords_ = on;
-    if (on)
-        RecalculateAll();
 }
 
 void SumList::ClearValues()
 {
-    for (int i = 0; i < sums_.Count(); ++i) {
-        SumItem& sum = sums_.Item(i);
-        sum.Result = sum.EditedShare = sum.AverageTotal = 0;
-        sum.NonNullCount = 0;
-    }
-    Notify(SumListChanged);
-}
-
-bool SumList::VirtualMode() const
-{
-    return dataSet_ && !dataSet_->IsSequenced() && virtualRecords_ && active_;
+    for (int i = 0; i < sums_.Count(); ++i)
+        sums_.Item(i).Result = 0;
+    if (Changed)
+        Changed();
 }
 
 void SumList::RecalculateAll()
 {
-    if (Loading() || !active_ || !dataSet_ || !dataSet_->Active() || !hooked_)
+    if (Loading())
         return;
-    ClearValues();
-    searchHint_ = -1;
-    Notify(OnRecalcAll);
-    // The closing steps run after an external recalculation, a walk or an error.
-    const auto closing = qScopeGuard([this] {
-        if (dataSet_) {
-            rememberedFiltered_ = dataSet_->Filtered();
-            rememberedFilter_ = dataSet_->Filter();
-        }
-        recalculating_ = false;
-        Notify(SumListChanged);
+    // The footers repaint also when a field is missing or a sum overflows.
+    const auto changed = qScopeGuard([this] {
+        if (Changed)
+            Changed();
     });
-    if (externalRecalc_)
+    for (int i = 0; i < sums_.Count(); ++i)
+        sums_.Item(i).Result = 0;
+    if (!active_ || !dataSet_ || !dataSet_->Active())
         return;
-
-    bool walk = !dataSet_->IsSequenced() && virtualRecords_;
-    for (int i = 0; i < sums_.Count() && !walk; ++i)
-        walk = sums_.Item(i).Counts();
-    if (walk) {
-        Query& data = *dataSet_;
-        data.DisableControls();
-        // A walk that fails still gives the controls their notifications back.
-        const auto resume = qScopeGuard([&data] { data.EnableControls(); });
-        virtualList_.clear();
-        recalculating_ = true;
-        data.First();
-        const bool virtualMode = !data.IsSequenced() && virtualRecords_;
-        while (!data.Eof()) {
-            ForEachCountingItem(sums_, data, [](SumItem& sum, Field* field) {
-                switch (sum.GroupOperation()) {
-                case SumItem::Operation::Sum:
-                    if (!field->IsNull())
-                        AddToTotal(sum.Result, ToFixedPoint(field->AsFloat()));
-                    break;
-                case SumItem::Operation::Avg:
-                    if (!field->IsNull())
-                        ++sum.NonNullCount;
-                    AddToTotal(sum.AverageTotal, ToFixedPoint(field->IsNull() ? 0.0 : field->AsFloat()));
-                    break;
-                case SumItem::Operation::Count:
-                    if (!field || !field->IsNull())
-                        sum.Result += kFixedOne;
-                    break;
-                }
-            });
-            if (virtualMode)
-                virtualList_.push_back(data.GetBookmark());
-            data.Next();
+    const Query& data = *dataSet_;
+    const int rows = data.RecordCount();
+    for (int i = 0; i < sums_.Count(); ++i) {
+        SumItem& sum = sums_.Item(i);
+        if (!sum.Counts())
+            continue;
+        const Field* field = sum.FieldName().isEmpty() ? nullptr : &data.FieldByName(sum.FieldName());
+        FixedPoint total = 0;
+        int nonNull = 0;
+        for (int record = 0; record < rows; ++record) {
+            const QVariant value = field ? field->Value(record) : QVariant(0);
+            if (value.isNull())
+                continue;
+            ++nonNull;
+            if (sum.GroupOperation() != SumItem::Operation::Count)
+                AddToTotal(total, ToFixedPoint(value.toDouble()));
         }
-        data.First();
-        for (int i = 0; i < sums_.Count(); ++i) {
-            SumItem& sum = sums_.Item(i);
-            if (sum.GroupOperation() == SumItem::Operation::Avg)
-                sum.UpdateAverage();
-        }
-    }
-    Notify(OnAfterRecalcAll);
-}
-
-// --- hooking the data set's events --------------------------------------------------
-
-void SumList::HookDataSetEvents()
-{
-    if (!dataSet_ || hooked_)
-        return;
-    Query& d = *dataSet_;
-    master_ = nullptr;
-    if (d.HasPublishedProperty(u"MasterSource"_s))
-        if (auto* source = d.property("MasterSource").value<DataSource*>())
-            master_ = source->DataSet();
-    saved_ = {d.AfterOpen(), d.AfterClose(), d.AfterScroll(), d.AfterEdit(), d.AfterInsert(), d.AfterPost(),
-              d.BeforeDelete(), d.AfterCancel(), master_ ? master_->AfterScroll() : DataSetHandler()};
-    d.SetAfterOpen([this](Query& q) { HandleAfterOpen(q); });
-    d.SetAfterClose([this](Query& q) { HandleAfterClose(q); });
-    d.SetAfterScroll([this](Query& q) { HandleAfterScroll(q); });
-    d.SetAfterEdit([this](Query& q) { HandleAfterEdit(q); });
-    d.SetAfterInsert([this](Query& q) { HandleAfterInsert(q); });
-    d.SetAfterPost([this](Query& q) { HandleAfterPost(q); });
-    d.SetBeforeDelete([this](Query& q) { HandleBeforeDelete(q); });
-    d.SetAfterCancel([this](Query& q) { HandleAfterCancel(q); });
-    if (master_)
-        master_->SetAfterScroll([this](Query& q) { HandleMasterAfterScroll(q); });
-    hooked_ = true;
-}
-
-void SumList::UnhookDataSetEvents()
-{
-    if (!hooked_)
-        return;
-    if (Query* d = dataSet_) {
-        d->SetAfterOpen(saved_.afterOpen);
-        d->SetAfterClose(saved_.afterClose);
-        d->SetAfterScroll(saved_.afterScroll);
-        d->SetAfterEdit(saved_.afterEdit);
-        d->SetAfterInsert(saved_.afterInsert);
-        d->SetAfterPost(saved_.afterPost);
-        d->SetBeforeDelete(saved_.beforeDelete);
-        d->SetAfterCancel(saved_.afterCancel);
-    }
-    if (master_)
-        master_->SetAfterScroll(saved_.masterAfterScroll);
-    saved_ = {};
-    master_ = nullptr;
-    hooked_ = false;
-    virtualList_.clear();
-}
-
-void SumList::HandleAfterOpen(Query& dataSet)
-{
-    if (active_)
-        RecalculateAll();
-    if (saved_.afterOpen)
-        saved_.afterOpen(dataSet);
-}
-
-void SumList::HandleAfterClose(Query& dataSet)
-{
-    if (active_) {
-        ClearValues();
-        Notify(SumListChanged);
-        recalculating_ = false;
-    }
-    virtualList_.clear();
-    if (saved_.afterClose)
-        saved_.afterClose(dataSet);
-}
-
-void SumList::HandleAfterScroll(Query& dataSet)
-{
-    if (saved_.afterScroll)
-        saved_.afterScroll(dataSet);
-    if (!active_ || recalculating_)
-        return;
-    // A filter switched on or off, or changed while on, shows at the next move.
-    if (dataSet.Filtered() != rememberedFiltered_ || (dataSet.Filtered() && dataSet.Filter() != rememberedFilter_))
-        RecalculateAll();
-}
-
-void SumList::HandleMasterAfterScroll(Query& dataSet)
-{
-    if (saved_.masterAfterScroll)
-        saved_.masterAfterScroll(dataSet);
-    if (active_ && !recalculating_)
-        RecalculateAll();
-}
-
-void SumList::HandleAfterEdit(Query& dataSet)
-{
-    if (active_)
-        ForEachCountingItem(sums_, dataSet, [](SumItem& sum, Field* field) {
-            if (sum.GroupOperation() == SumItem::Operation::Count) {
-                sum.EditedShare = field && field->IsNull() ? 0 : kFixedOne;
-            } else {
-                sum.EditedShare = field->IsNull() ? 0 : ToFixedPoint(field->AsFloat());
-                sum.EditedOldValue = field->Value();
-            }
-        });
-    if (saved_.afterEdit)
-        saved_.afterEdit(dataSet);
-}
-
-void SumList::HandleAfterInsert(Query& dataSet)
-{
-    if (active_) {
-        ForEachCountingItem(sums_, dataSet, [](SumItem& sum, Field* field) {
-            if (sum.GroupOperation() == SumItem::Operation::Count) {
-                sum.EditedShare = field && !field->IsNull() ? kFixedOne : 0;
-            } else {
-                sum.EditedShare = 0;
-                sum.EditedOldValue = QVariant();
-            }
-        });
-        if (VirtualMode()) {
-            const Bookmark bookmark = dataSet.GetBookmark();
-            if (bookmark.IsNull())
-                insertPending_ = true;
-            else
-                virtualList_.push_back(bookmark);
-        }
-    }
-    if (saved_.afterInsert)
-        saved_.afterInsert(dataSet);
-}
-
-void SumList::HandleAfterPost(Query& dataSet)
-{
-    if (active_) {
-        ForEachCountingItem(sums_, dataSet, [](SumItem& sum, Field* field) {
-            const FixedPoint now = field && !field->IsNull() ? ToFixedPoint(field->AsFloat()) : 0;
-            switch (sum.GroupOperation()) {
-            case SumItem::Operation::Sum:
-                AddToTotal(sum.Result, now - sum.EditedShare);
-                break;
-            case SumItem::Operation::Avg:
-                if (field->IsNull() && !sum.EditedOldValue.isNull())
-                    --sum.NonNullCount;
-                if (!field->IsNull() && sum.EditedOldValue.isNull())
-                    ++sum.NonNullCount;
-                AddToTotal(sum.AverageTotal, now - sum.EditedShare);
-                sum.UpdateAverage();
-                break;
-            case SumItem::Operation::Count:
-                if (field && field->IsNull())
-                    sum.Result -= sum.EditedShare;
-                else
-                    sum.Result += kFixedOne - sum.EditedShare;
-                break;
-            }
-        });
-        if (VirtualMode() && insertPending_) {
-            const Bookmark bookmark = dataSet.GetBookmark();
-            size_t at = 0;
-            while (at < virtualList_.size() && dataSet.CompareBookmarks(virtualList_[at], bookmark) < 0)
-                ++at;
-            virtualList_.insert(virtualList_.begin() + qsizetype(at), bookmark);
-            insertPending_ = false;
-        }
-        Notify(SumListChanged);
-    }
-    if (saved_.afterPost)
-        saved_.afterPost(dataSet);
-}
-
-void SumList::HandleBeforeDelete(Query& dataSet)
-{
-    if (saved_.beforeDelete)
-        saved_.beforeDelete(dataSet);
-    if (!active_)
-        return;
-    ForEachCountingItem(sums_, dataSet, [](SumItem& sum, Field* field) {
         switch (sum.GroupOperation()) {
-        case SumItem::Operation::Sum:
-            AddToTotal(sum.Result, field->IsNull() ? 0 : -ToFixedPoint(field->AsFloat()));
-            break;
-        case SumItem::Operation::Avg:
-            AddToTotal(sum.AverageTotal, field->IsNull() ? 0 : -ToFixedPoint(field->AsFloat()));
-            if (!field->IsNull())
-                --sum.NonNullCount;
-            sum.UpdateAverage();
-            break;
-        case SumItem::Operation::Count:
-            if (!field || !field->IsNull())
-                sum.Result -= kFixedOne;
-            break;
+        case SumItem::Operation::Sum: sum.Result = total; break;
+        // An average over the rows with a value, 0 without any.
+        case SumItem::Operation::Avg: sum.Result = nonNull ? ToFixedPoint(FromFixedPoint(total) / nonNull) : 0; break;
+        case SumItem::Operation::Count: sum.Result = FixedPoint(nonNull) * kFixedOne; break;
         }
-    });
-    if (VirtualMode()) {
-        const int at = FindVirtualRecord(dataSet.GetBookmark());
-        if (at >= 0)
-            virtualList_.erase(virtualList_.begin() + at);
     }
-    Notify(SumListChanged);
-}
-
-void SumList::HandleAfterCancel(Query& dataSet)
-{
-    if (saved_.afterCancel)
-        saved_.afterCancel(dataSet);
-    insertPending_ = false;
-}
-
-// --- record numbers ------------------------------------------------------------------
-
-bool SumList::HasRecordNumbers() const
-{
-    if (!dataSet_)
-        return false;
-    if (dataSet_->IsSequenced())
-        return true;
-    if (!virtualRecords_ || !active_)
-        return false;
-    return !virtualList_.empty() || (dataSet_->Bof() && dataSet_->Eof());
-}
-
-int SumList::CountRecords() const
-{
-    if (VirtualMode())
-        return int(virtualList_.size());
-    return dataSet_ ? dataSet_->RecordCount() : 0;
-}
-
-int SumList::GetRecordNumber()
-{
-    if (VirtualMode())
-        return FindVirtualRecord(dataSet_->GetBookmark()) + 1;
-    return dataSet_ ? dataSet_->RecNo() : 0;
-}
-
-void SumList::SetRecordNumber(int number)
-{
-    if (!dataSet_)
-        return;
-    if (VirtualMode())
-        dataSet_->GotoBookmark(virtualList_.at(size_t(number - 1)));
-    else
-        dataSet_->SetRecNo(number);
-}
-
-int SumList::FindVirtualRecord(const Bookmark& bookmark)
-{
-    if (virtualList_.empty())
-        return -1;
-    const int size = int(virtualList_.size());
-    if (searchHint_ < 0 || searchHint_ >= size)
-        searchHint_ = 0;
-    const int order = dataSet_->CompareBookmarks(virtualList_[size_t(searchHint_)], bookmark);
-    const int step = order > 0 ? -1 : 1;
-    while (searchHint_ >= 0 && searchHint_ < size) {
-        if (dataSet_->CompareBookmarks(virtualList_[size_t(searchHint_)], bookmark) == 0)
-            return searchHint_;
-        if (order == 0)
-            break;
-        searchHint_ += step;
-    }
-    return -1;
 }

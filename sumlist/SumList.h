@@ -1,14 +1,12 @@
 #pragma once
 
-#include "db/DataSetTypes.h"
-#include "db/Query.h"
-
 #include <QPointer>
 #include <QString>
-#include <QVariant>
 #include <functional>
 #include <memory>
 #include <vector>
+
+class Query;
 
 // Footer values in fixed point: signed 64-bit counts of ten-thousandths.
 using FixedPoint = qint64;
@@ -21,7 +19,7 @@ inline double FromFixedPoint(FixedPoint value) { return double(value) / kFixedOn
 
 class SumList;
 
-// One aggregate: a sum, an average or a count over the data set's records.
+// One aggregate: a sum, an average or a count over the result's rows.
 class SumItem {
 public:
     enum class Operation { Sum, Avg, Count };
@@ -32,20 +30,10 @@ public:
     void SetFieldName(const QString& name);
     Operation GroupOperation() const { return operation_; }
     void SetGroupOperation(Operation operation);
-    // Counts of every record take no field; the others need one.
+    // Counts of every row take no field; the others need one.
     bool Counts() const { return operation_ == Operation::Count || !fieldName_.isEmpty(); }
 
     FixedPoint Result = 0;
-    FixedPoint EditedShare = 0;
-    int NonNullCount = 0;
-    FixedPoint AverageTotal = 0;
-    QVariant EditedOldValue;
-
-    // An average's result: the total over the records with a value, 0 without any.
-    void UpdateAverage()
-    {
-        Result = NonNullCount ? ToFixedPoint(FromFixedPoint(AverageTotal) / NonNullCount) : 0;
-    }
 
 private:
     SumList& owner_;
@@ -75,84 +63,36 @@ private:
     bool pending_ = false;
 };
 
-// Keeps the footer values current as the data set changes: it takes over the
-// data set's event slots while active, recounts on open and on a filter
-// change, and answers record-number questions.
+// The footer values of a result: recalculated when the result opens, by
+// reading its rows by index (a count is the row count, a sum one pass over a
+// column), and cleared when it closes. Nothing moves while it reads.
 class SumList {
 public:
-    using Handler = std::function<void(SumList& sumList)>;
-
     SumList();
-    ~SumList();
     SumList(const SumList&) = delete;
     SumList& operator=(const SumList&) = delete;
 
     SumItems& SumCollection() { return sums_; }
-    Query* DataSet() const { return dataSet_.data(); }
-    void SetDataSet(Query* dataSet);
+    const Query* DataSet() const { return dataSet_.data(); }
+    // The owner recalculates when it is ready to show the values.
+    void SetDataSet(const Query* dataSet);
 
     bool Active() const { return active_; }
     void SetActive(bool active);
-    bool ExternalRecalc() const { return externalRecalc_; }
-    void SetExternalRecalc(bool on);
-    bool VirtualRecords() const { return virtualRecords_; }
-    void SetVirtualRecords(bool on);
-    Handler OnRecalcAll;
-    Handler OnAfterRecalcAll;
-    Handler SumListChanged;
-    // Whether the owner is reading its configuration: work waits until Loaded.
+    // Told after every recalculation and clearing.
+    std::function<void()> Changed;
+    // Whether the owner is reading its configuration: work waits until it is done.
     std::function<bool()> OwnerLoading;
 
-    void ActivateSums(bool recalculate);
-    void DeactivateSums(bool clearValues);
-    void Loaded();
-    bool Hooked() const { return hooked_; }
-    bool Recalculating() const { return recalculating_; }
-
+    // The values from the rows of the open result, or cleared without one.
     void RecalculateAll();
     void ClearValues();
-    void HookDataSetEvents();
-    void UnhookDataSetEvents();
-
-    bool HasRecordNumbers() const;
-    int CountRecords() const;
-    int GetRecordNumber();
-    void SetRecordNumber(int number);
-    int FindVirtualRecord(const Bookmark& bookmark);
-
-protected:
-    void HandleAfterOpen(Query& dataSet);
-    void HandleAfterClose(Query& dataSet);
-    void HandleAfterScroll(Query& dataSet);
-    void HandleAfterEdit(Query& dataSet);
-    void HandleAfterInsert(Query& dataSet);
-    void HandleAfterPost(Query& dataSet);
-    void HandleBeforeDelete(Query& dataSet);
-    void HandleAfterCancel(Query& dataSet);
-    void HandleMasterAfterScroll(Query& dataSet);
 
 private:
     bool Loading() const { return OwnerLoading && OwnerLoading(); }
-    bool VirtualMode() const;
-    void Notify(const Handler& handler) { if (handler) handler(*this); }
 
     SumItems sums_;
-    // Both forget a data set that goes.
-    QPointer<Query> dataSet_;
-    QPointer<Query> master_;
+    // Forgets a result set that goes.
+    QPointer<const Query> dataSet_;
     bool active_ = false;
-    bool externalRecalc_ = false;
-    bool virtualRecords_ = false;
-    bool hooked_ = false;
-    bool recalculating_ = false;
-    bool rememberedFiltered_ = false;
-    QString rememberedFilter_;
-    std::vector<Bookmark> virtualList_;
-    int searchHint_ = -1;
-    bool insertPending_ = false;
-
-    struct SavedSlots {
-        DataSetHandler afterOpen, afterClose, afterScroll, afterEdit, afterInsert, afterPost, beforeDelete,
-            afterCancel, masterAfterScroll;
-    } saved_;
 };

@@ -23,7 +23,6 @@ public:
     {
         Heard.append(QStringLiteral("scrolled %1 first %2 slot %3").arg(distance).arg(FirstRecord()).arg(ActiveRecord()));
     }
-    void RecordChanged(Field* field) override { Heard.append(QStringLiteral("record ") + (field ? field->FieldName() : QStringLiteral("-"))); }
     void LayoutChanged() override { Heard.append(QStringLiteral("layout")); }
     QStringList Take() { return std::exchange(Heard, {}); }
 };

@@ -87,7 +87,7 @@ TEST_F(GridPainting, RowColoursFollowTheRecordNumber)
     // One record below the window scrolls by one: the first row shows record 2.
     query_.MoveBy(12);
     image = Painted();
-    EXPECT_EQ(grid_.RecordNumberOfSlot(0), 2);
+    EXPECT_EQ(grid_.RecordAtRow(0), 1);
     EXPECT_EQ(At(image, kBlank, 30), kInactiveBorder);
     EXPECT_EQ(At(image, kBlank, 50), kWhite);
 }

@@ -273,7 +273,7 @@ TEST_F(DataGridTest, TitlesRepaintWhenTheFirstScrollingColumnComesOrGoes)
     EXPECT_TRUE(titleCells().isEmpty());
 
     grid_.Columns().Item(0).SetOnGetCellParams([](GridColumn&, CellParams& params) { params.Text = u"x"_s; });
-    CellParams params = grid_.Columns().Item(0).DefaultCellParams();
+    CellParams params = grid_.Columns().Item(0).DefaultCellParams(0);
     grid_.Columns().Item(0).FillCellParams(params);
     EXPECT_EQ(params.Text, u"x"_s);
 }
@@ -340,6 +340,7 @@ TEST_F(DataGridTest, FooterTextsByValueType)
     EXPECT_EQ(grid_.GetFooterText(0, columns.Item(4)), u"静态"_s);
     EXPECT_EQ(grid_.GetFooterText(0, columns.Item(5)), QString());  // no footer value
     query.Close();
+    grid_.HandleLayoutMessage();
     EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共0条"_s);
 
     // An average over a field the result set does not have: opening fails

@@ -53,10 +53,10 @@ inline QueryOutcome RunQuery(Connection& connection, const QString& statement)
                               .arg(field.DisplayWidth())
                               .arg(int(field.Alignment()));
     }
-    for (query.First(); !query.Eof(); query.Next()) {
+    for (int record = 0; record < query.RecordCount(); ++record) {
         QVariantList values;
         for (int i = 0; i < query.FieldCount(); ++i)
-            values << query.FieldAt(i).Value();
+            values << query.FieldAt(i).Value(record);
         outcome.Rows << values;
     }
     return outcome;
