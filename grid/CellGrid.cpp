@@ -112,37 +112,6 @@ void CellGrid::SetRowCount(int count)
     KeepCellsInRange();
 }
 
-void CellGrid::DeleteCells(std::vector<int>& extents, int& cellCount, int& fixedCount, int defaultExtent, int first,
-                           int count)
-{
-    if (first < 0 || count < 0)
-        throw GridError(QString::fromLatin1(kIndexOutOfRange));
-    if (first + count > cellCount)
-        throw GridError(u"Too many rows or columns deleted"_s);
-    extents.erase(extents.begin() + first, extents.begin() + first + count);
-    cellCount -= count;
-    // A grid keeps at least one row and one column.
-    if (cellCount == 0) {
-        extents.insert(extents.begin(), defaultExtent);
-        cellCount = 1;
-    }
-    fixedCount = qMin(fixedCount, cellCount - 1);
-    ForgetLayout();
-    KeepCellsInRange();
-}
-
-void CellGrid::DeleteColumns(int first, int count)
-{
-    DeleteCells(colWidths_, colCount_, fixedCols_, defaultColWidth_, first, count);
-    tabStops_.erase(tabStops_.begin() + first, tabStops_.begin() + qMin(first + count, int(tabStops_.size())));
-    FitTabStops();
-}
-
-void CellGrid::DeleteRows(int first, int count)
-{
-    DeleteCells(rowHeights_, rowCount_, fixedRows_, defaultRowHeight_, first, count);
-}
-
 void CellGrid::SetFixedCols(int count)
 {
     if (count < 0)

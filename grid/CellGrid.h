@@ -133,10 +133,6 @@ public:
     int ContraRowCount() const { return contraRowCount_; }
     void SetContraRowCount(int count);
 
-    // Removes normal rows or columns with their extents; more than there are
-    // raises "Too many rows or columns deleted". Removing all leaves one.
-    void DeleteColumns(int first, int count);
-    void DeleteRows(int first, int count);
 
     int DefaultColWidth() const { return defaultColWidth_; }
     void SetDefaultColWidth(int width);
@@ -219,7 +215,6 @@ private:
     void KeepCellsInRange();
     void UpdateHorzScrollPosition();
     void ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill);
-    void DeleteCells(std::vector<int>& extents, int& cellCount, int& fixedCount, int defaultExtent, int first, int count);
     // Tab stops for every column, new ones on.
     void FitTabStops() { tabStops_.resize(size_t(colCount_), true); }
     void SetExtent(std::vector<int>& extents, int cell, int extent);

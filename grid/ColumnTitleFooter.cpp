@@ -183,28 +183,6 @@ void ColumnTitle::ClearAssignedValues()
     column_.Changed(fontWasAssigned);
 }
 
-void ColumnTitle::Assign(const ColumnTitle& source)
-{
-    const GridColumn& from = source.column_;
-    if (from.IsAssigned(Property::TitleAlignment))
-        SetAlignment(source.alignment_);
-    if (from.IsAssigned(Property::TitleColor))
-        SetColor(source.colour_);
-    if (from.IsAssigned(Property::TitleCaption))
-        SetCaption(source.caption_);
-    if (from.IsAssigned(Property::TitleFont))
-        SetFont(source.font_);
-    // The rest as the source reads, assigned or not.
-    Hint = source.Hint;
-    SetImageIndex(source.imageIndex_);
-    SetOrientation(source.Orientation());
-    SetSortIndex(source.sortIndex_);
-    SortMarker = source.SortMarker;
-    SetTitleButton(source.TitleButton());
-    SetEndEllipsis(source.EndEllipsis());
-    SetToolTips(source.ToolTips());
-}
-
 // --- footer ------------------------------------------------------------------------
 
 ColumnFooter::~ColumnFooter()
@@ -326,23 +304,6 @@ void ColumnFooter::ClearAssignedValues()
     const bool fontWasAssigned = assigned_.Has(Property::Font);
     assigned_ = {};
     column_.Changed(fontWasAssigned);
-}
-
-void ColumnFooter::Assign(const ColumnFooter& source)
-{
-    if (source.assigned_.Has(Property::Alignment))
-        SetAlignment(source.alignment_);
-    if (source.assigned_.Has(Property::Color))
-        SetColor(source.colour_);
-    if (source.assigned_.Has(Property::Font))
-        SetFont(source.font_);
-    EndEllipsis = source.EndEllipsis;
-    SetValueType(source.valueType_);
-    SetFieldName(source.fieldName_);
-    Value = source.Value;
-    WordWrap = source.WordWrap;
-    DisplayFormat = source.DisplayFormat;
-    SetToolTips(source.ToolTips());
 }
 
 // --- extra footers ---------------------------------------------------------------

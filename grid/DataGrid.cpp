@@ -21,7 +21,7 @@ const DataGrid::OptionSet kDefaultOptions{Option::Editing, Option::Titles,   Opt
                                           Option::ColLines, Option::RowLines, Option::Tabs,          Option::ConfirmDelete,
                                           Option::CancelOnExit};
 const DataGrid::ExtraOptionSet kDefaultExtraOptions =
-    {ExtraOption::Fixed3D, ExtraOption::HighlightFocus, ExtraOption::ClearSelection, ExtraOption::DialogFind,
+    {ExtraOption::Fixed3D, ExtraOption::HighlightFocus, ExtraOption::DialogFind,
      ExtraOption::ColumnResize, ExtraOption::ColumnMove};
 const QColor kSilver(192, 192, 192);
 const QColor kGrey(128, 128, 128);
@@ -433,13 +433,6 @@ void DataGrid::ApplyColumnWidths()
         SetColWidth(0, IndicatorWidth());
 }
 
-std::optional<QJsonArray> DataGrid::StoredColumns() const
-{
-    if (!columns_.PersistentState())
-        return std::nullopt;
-    return columns_.Write();
-}
-
 void DataGrid::ReadStoredColumns(const QJsonArray& columns)
 {
     const bool wasLoading = loading_;
@@ -562,34 +555,3 @@ void DataGrid::SetVertScrollBarValues(const ScrollBarInfo& info)
     lastVertMode_ = mode;
 }
 
-void DataGrid::ScaleColumns(int m, int d)
-{
-    if (m == d || d == 0)
-        return;
-    const auto scaled = [m, d](qint64 value) { return RoundedQuotient(value * m, d); };
-    const auto scaledFont = [&scaled](GridFont font) {
-        font.Face.Height = scaled(font.Face.Height);
-        return font;
-    };
-    columns_.BeginUpdate();
-    const auto endUpdate = qScopeGuard([this] { columns_.EndUpdate(); });
-    qint64 sum = 0;
-    for (int i = 0; i < columns_.Count(); ++i) {
-        GridColumn& column = columns_.Item(i);
-        // Fonts of their own scale; fonts that follow the grid's follow it.
-        if (column.IsAssigned(GridColumn::Property::Font))
-            column.SetFont(scaledFont(column.Font()));
-        if (column.IsAssigned(GridColumn::Property::TitleFont))
-            column.Title().SetFont(scaledFont(column.Title().Font()));
-        for (int f = -1; f < column.Footers().Count(); ++f) {
-            ColumnFooter& footer = f < 0 ? column.Footer() : column.Footers().Item(f);
-            if (footer.AssignedValues().Has(ColumnFooter::Property::Font))
-                footer.SetFont(scaledFont(footer.Font()));
-        }
-        // Widths are scaled cumulatively, so that rounding does not add up.
-        const int width = column.Width();
-        const int before = scaled(sum);
-        sum += width;
-        column.SetWidth(scaled(sum) - before);
-    }
-}

@@ -106,32 +106,15 @@ public:
         Frozen3D = 1u << 1,
         Footer3D = 1u << 2,
         Data3D = 1u << 3,
-        ResizeWholeRightPart = 1u << 4,
         HighlightFocus = 1u << 5,
-        ClearSelection = 1u << 6,
         FitRowHeightToText = 1u << 7,
-        AutoSortMarking = 1u << 8,
-        MultiSortMarking = 1u << 9,
-        EnterAsTab = 1u << 10,
-        TraceColSizing = 1u << 11,
-        IncSearch = 1u << 12,
-        PreferIncSearch = 1u << 13,
         RowHighlight = 1u << 14,
-        DblClickOptimizeColWidth = 1u << 15,
         DialogFind = 1u << 16,
-        RecordMoving = 1u << 17,
         ShowRecNo = 1u << 18,
         ColumnResize = 1u << 19,
         ColumnMove = 1u << 20,
-        AutoFitRowHeight = 1u << 21,
     };
     using ExtraOptionSet = BitSet<ExtraOption>;
-    // The kinds of selection; the None bit is never among the allowed ones.
-    enum class Selection : unsigned { None = 1u << 0, RecordBookmarks = 1u << 1, Rectangle = 1u << 2, Columns = 1u << 3, All = 1u << 4 };
-    // The clipboard and edit actions the grid may run.
-    enum class EditAction : unsigned { Cut = 1u << 0, Copy = 1u << 1, Paste = 1u << 2, Delete = 1u << 3, SelectAll = 1u << 4 };
-    // What may be done to the records.
-    enum class Operation : unsigned { Insert = 1u << 0, Update = 1u << 1, Delete = 1u << 2, Append = 1u << 3 };
     // The auto-scroll and column-moving timer.
     static constexpr int kDragTimer = 1;
 
@@ -176,23 +159,6 @@ public:
     // sum list take effect, and the layout follows.
     void Loaded();
 
-    // Painting hooks, called only when assigned: the grid's cell parameters
-    // before the column's, the drawing ones after the default drawing.
-    std::function<void(GridColumn& column, CellParams& params)> OnGetCellParams;
-    std::function<void(const QRect& rect, int dataCol, GridColumn& column, DrawState state)> OnDrawDataCell;
-    std::function<void(const QRect& rect, int dataCol, GridColumn& column, DrawState state)> OnDrawColumnCell;
-    std::function<void(int footerRow, GridColumn& column, FooterParams& params)> OnGetFooterParams;
-    std::function<void(const QRect& rect, int footerRow, GridColumn& column, DrawState state)> OnDrawFooterCell;
-    // Input events, called only when assigned. A key handler that sets the
-    // key to 0 stops the grid's own handling.
-    std::function<void(int& key, Qt::KeyboardModifiers modifiers)> OnKeyDown;
-    std::function<void(Qt::MouseButton button, const QPoint& at)> OnMouseDown;
-    std::function<void()> OnDblClick;
-    std::function<void(GridColumn& column)> OnTitleClick;
-    std::function<void(GridColumn& column)> OnCellClick;
-    std::function<void()> OnColEnter;
-    std::function<void()> OnColExit;
-    std::function<void(int fromIndex, int toIndex)> OnColumnMoved;
     // Opens the find dialog with a text to show; assigned by the window that has one.
     std::function<void(const QString& text, bool modal)> OpenFindDialog;
     // The row where the record mark was last drawn; -1 before any.
@@ -202,8 +168,6 @@ public:
     // The visible columns in order, and the columns sorted by their titles' SortIndex.
     const ColumnList& VisibleColumns() const { return visibleColumns_; }
     const ColumnList& SortColumns() const { return sortColumns_; }
-    // The stored column list: written only when the columns are persistent.
-    std::optional<QJsonArray> StoredColumns() const;
     void ReadStoredColumns(const QJsonArray& columns);
     GridLineColours& GridLineColors() { return lineColours_; }
     GridScrollBar HorzScrollBar;
@@ -289,19 +253,6 @@ public:
     void MoveCol(int gridCol, int direction);
     void MoveToColumn(int columnIndex) { MoveCol(columnIndex + IndicatorOffset(), 0); }
 
-    // The selection: none can be made without MultiSelect, so in this
-    // program it stays empty and clearing it shows nothing.
-    BitSet<Selection> AllowedSelections() const { return allowedSelections_; }
-    void SetAllowedSelections(BitSet<Selection> kinds) { allowedSelections_ = kinds; }
-    BitSet<EditAction> EditActions() const { return editActions_; }
-    void SetEditActions(BitSet<EditAction> actions) { editActions_ = actions; }
-    BitSet<Operation> AllowedOperations() const { return allowedOperations_; }
-    void SetAllowedOperations(BitSet<Operation> operations) { allowedOperations_ = operations; }
-    Selection SelectionType() const { return Selection::None; }
-    // Whether a selection of that kind may be made.
-    bool CanSelect(Selection kind) const;
-    void ClearSelection() {}
-
     // The grid column whose right border's sizing zone holds the point, or -1.
     int SizingZoneAt(const QPoint& at) const;
 
@@ -329,8 +280,6 @@ public:
     void HandleVertScroll(ScrollCode code, int position);
     // Shows the vertical bar's range, page and position.
     void SetVertScrollBarValues(const ScrollBarInfo& info);
-    // A window at another resolution than the layout's 96 pixels per inch.
-    void ScaleColumns(int m, int d);
 
     // What the columns see.
     Query* DataSet() const override { return link_.DataSet(); }
@@ -490,9 +439,6 @@ private:
     int indicatorRow_ = -1;
     bool sizeChangedWhileLocked_ = false;
     int wheelRest_ = 0;  // wheel turns short of a notch
-    BitSet<Selection> allowedSelections_{Selection::RecordBookmarks, Selection::Rectangle, Selection::Columns, Selection::All};
-    BitSet<EditAction> editActions_;
-    BitSet<Operation> allowedOperations_{Operation::Insert, Operation::Update, Operation::Delete, Operation::Append};
     // Between a press and its release.
     Drag drag_ = Drag::None;
     bool titlePressAsLeft_ = false;

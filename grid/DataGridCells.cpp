@@ -124,9 +124,6 @@ void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState sta
     // Row colours follow the record number, not the screen row.
     if (params.Background == colour_ && RecordNumbersKnown())
         params.Background = (record + 1) % 2 == 1 ? OddRowColor() : EvenRowColor();
-    if (OnGetCellParams)
-        OnGetCellParams(column, params);
-    column.FillCellParams(params);
 
     // The highlight: the current cell (the current row with whole-row
     // selection) in the highlight colour; with row highlighting, the rest of
@@ -168,10 +165,6 @@ void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState sta
     if (raised)
         DrawRaisedEdge(canvas, rect, false, background);
 
-    if (OnDrawDataCell && !columns_.PersistentState())
-        OnDrawDataCell(rect, kind.DataCol, column, state);
-    if (OnDrawColumnCell)
-        OnDrawColumnCell(rect, kind.DataCol, column, state);
     if (state.Focused && focused && !options_.Has(Option::RowSelect) && !UpdateLocked()
         && GridStyle::Instance().ShowCellFocusFrame())
         canvas.DrawFocusRect(rect);
@@ -182,8 +175,6 @@ void DataGrid::PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState s
     GridColumn& column = columns_.Item(kind.DataCol);
     const ColumnFooter& footer = column.FooterForRow(kind.DataRow);
     FooterParams params{GetFooterText(kind.DataRow, column), footer.Alignment(), footer.Color(), footer.Font()};
-    if (OnGetFooterParams)
-        OnGetFooterParams(kind.DataRow, column, params);
     const QColor brush = ResolveColour(params.Background);
     const bool raised = IsRaised(kind, state);
     CellTextLayout text;
@@ -196,6 +187,4 @@ void DataGrid::PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState s
                   params.Text);
     if (raised)
         DrawRaisedEdge(canvas, rect, false, brush);
-    if (OnDrawFooterCell)
-        OnDrawFooterCell(rect, kind.DataRow, column, state);
 }

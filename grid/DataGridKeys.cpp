@@ -18,15 +18,6 @@ bool DataGrid::WantsTab() const
     return options_.Has(Option::Tabs) && !options_.Has(Option::RowSelect);
 }
 
-bool DataGrid::CanSelect(Selection kind) const
-{
-    if (kind == Selection::None)
-        return true;
-    const bool byRectangle = kind == Selection::Rectangle || kind == Selection::Columns;
-    return options_.Has(Option::MultiSelect) && allowedSelections_.Has(kind)
-           && !(byRectangle && options_.Has(Option::RowSelect));
-}
-
 void DataGrid::MoveRecordBy(int distance)
 {
     // The move holds the update lock; a size change it met is caught up after it.
@@ -61,11 +52,6 @@ void DataGrid::MoveCol(int gridCol, int direction)
     }
     if (col == Current().Col)
         return;
-    const CellPos before = Current();
-    if (OnColExit)
-        OnColExit();
-    if (Current() != before)
-        return;
     if (!options_.Has(Option::AlwaysShowEditor))
         HideEditor();
     InvalidateRow(Current().Row);
@@ -74,8 +60,6 @@ void DataGrid::MoveCol(int gridCol, int direction)
     InvalidateRow(Current().Row);
     if (options_.Has(Option::AlwaysShowEditor))
         ShowEditor();
-    if (OnColEnter)
-        OnColEnter();
 }
 
 void DataGrid::TabTo(int step)
@@ -84,7 +68,6 @@ void DataGrid::TabTo(int step)
     const int last = ColCount() - 1;
     const int start = Current().Col;
     int col = start;
-    ClearSelection();
     LockLayout();
     const auto endUpdate = qScopeGuard([this] { UnlockLayout(); });
     // On to the next column with a tab stop, round into the next or previous record.
@@ -134,11 +117,6 @@ void DataGrid::HideEditor()
 
 void DataGrid::KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (OnKeyDown) {
-        OnKeyDown(key, modifiers);
-        if (key == 0)
-            return;
-    }
     if (!link_.Active())
         return;
     const bool control = modifiers & Qt::ControlModifier;
@@ -157,20 +135,16 @@ void DataGrid::KeyWithControl(int key)
     switch (key) {
     case Qt::Key_Up:
     case Qt::Key_PageUp:
-        ClearSelection();
         MoveRecordBy(-link_.ActiveRecord());
         break;
     case Qt::Key_Down:
     case Qt::Key_PageDown:
-        ClearSelection();
         MoveRecordBy(WindowSize() - link_.ActiveRecord() - 1);
         break;
     case Qt::Key_Home:
-        ClearSelection();
         MoveToRecord(false);
         break;
     case Qt::Key_End:
-        ClearSelection();
         MoveToRecord(true);
         break;
     case Qt::Key_Left:
@@ -180,8 +154,8 @@ void DataGrid::KeyWithControl(int key)
         MoveCol(ColCount() - 1, -1);
         break;
     default:
-        // Copy, cut, paste, select all, delete and Ctrl+': refused, as EditActions
-        // and the read-only grid have them; nothing changes, nothing is copied.
+        // Copy, cut, paste, select all, delete and Ctrl+': refused, as the
+        // read-only grid has them; nothing changes, nothing is copied.
         break;
     }
 }
@@ -194,7 +168,6 @@ void DataGrid::KeyAlone(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (!(modifiers & Qt::AltModifier)) {
-            ClearSelection();
             TabTo(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) ? -1 : 1);
         }
         break;
@@ -203,7 +176,6 @@ void DataGrid::KeyAlone(int key, Qt::KeyboardModifiers modifiers)
         EditorShown() ? HideEditor() : ShowEditor();
         break;
     case Qt::Key_Escape:
-        ClearSelection();
         if (!options_.Has(Option::AlwaysShowEditor))
             HideEditor();
         if (drag_ == Drag::Sizing || drag_ == Drag::Moving)
@@ -219,26 +191,21 @@ void DataGrid::KeyAlone(int key, Qt::KeyboardModifiers modifiers)
         MoveRecordBy(1);
         break;
     case Qt::Key_PageUp:
-        ClearSelection();
         MoveRecordBy(-WholeRowsInView());
         break;
     case Qt::Key_PageDown:
-        ClearSelection();
         MoveRecordBy(WholeRowsInView());
         break;
     case Qt::Key_Left:
-        ClearSelection();
         MoveCol(Current().Col - 1, -1);
         break;
     case Qt::Key_Right:
-        ClearSelection();
         MoveCol(Current().Col + 1, 1);
         break;
     case Qt::Key_Home:
         if (severalColumns) {
             MoveCol(first, 1);
         } else {
-            ClearSelection();
             MoveToRecord(false);
         }
         break;
@@ -246,7 +213,6 @@ void DataGrid::KeyAlone(int key, Qt::KeyboardModifiers modifiers)
         if (severalColumns) {
             MoveCol(ColCount() - 1, -1);
         } else {
-            ClearSelection();
             MoveToRecord(true);
         }
         break;

@@ -66,13 +66,8 @@ void DataGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers
     if (!window->Focused() && !(window->CanFocus() && window->SetFocus()))
         return;
     lastMouse_ = at;
-    if (doubleClick && button == Qt::LeftButton) {
-        if (OnDblClick)
-            OnDblClick();
-        if (OnMouseDown)
-            OnMouseDown(button, at);
+    if (doubleClick && button == Qt::LeftButton)
         return;
-    }
     const int sizing = SizingZoneAt(at);
     if (sizing >= 0) {
         if (button == Qt::LeftButton)
@@ -114,8 +109,6 @@ void DataGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers
             && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier)))
             ShowEditor();
     }
-    if (OnMouseDown)
-        OnMouseDown(button, at);
 }
 
 void DataGrid::StartSizing(int gridCol, const QPoint& at)
@@ -343,8 +336,6 @@ void DataGrid::EndDrag(bool apply)
         columns_.Move(moveFrom_ - o, moveTo_ - o);
         SetCurrent({followed, Current().Row});
         InvalidateGrid();
-        if (OnColumnMoved)
-            OnColumnMoved(moveFrom_ - o, moveTo_ - o);
     }
 }
 
@@ -378,17 +369,6 @@ void DataGrid::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoi
         EndDrag(true);
     drag_ = Drag::None;
     StopDragTimer();
-    const bool left = button == Qt::LeftButton || (button == Qt::RightButton && ended == Drag::Moving);
-    if (left && ended != Drag::Sizing && !EditorShown()) {
-        const CellPos cell = CellAtPoint(at.x(), at.y());
-        const int dataCol = cell.Col - IndicatorOffset();
-        if (dataCol >= 0 && dataCol < columns_.Count() && cell.Row >= 0 && cell.Row < RowCount()) {
-            if (cell.Row < TopDataOffset() && OnTitleClick)
-                OnTitleClick(columns_.Item(dataCol));
-            else if (cell.Row >= TopDataOffset() && OnCellClick)
-                OnCellClick(columns_.Item(dataCol));
-        }
-    }
     if (button == Qt::RightButton && Window())
         Window()->ShowContextMenu(at);
 }

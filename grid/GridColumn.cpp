@@ -451,19 +451,6 @@ CellParams GridColumn::DefaultCellParams(int record) const
     return params;
 }
 
-void GridColumn::FillCellParams(CellParams& params)
-{
-    if (onGetCellParams_)
-        onGetCellParams_(*this, params);
-}
-
-void GridColumn::SetOnGetCellParams(CellParamsHook handler)
-{
-    onGetCellParams_ = std::move(handler);
-    if (ColumnsOwner* grid = Grid())
-        grid->Repaint();
-}
-
 // --- assigned values -------------------------------------------------------------
 
 void GridColumn::ClearAssignedValues()
@@ -479,58 +466,3 @@ void GridColumn::ClearAssignedValues()
     KeyList.clear();
 }
 
-void GridColumn::Assign(const GridColumn& source)
-{
-    collection_.BeginUpdate();
-    ClearAssignedValues();
-    SetFieldName(source.fieldName_);
-    const auto copy = [&](GridColumn::Property value, auto apply) {
-        if (source.IsAssigned(value))
-            apply();
-    };
-    copy(Property::Color, [&] { SetColor(source.colour_); });
-    copy(Property::Width, [&] { SetWidth(source.width_); });
-    copy(Property::Font, [&] { SetFont(source.font_); });
-    copy(Property::ImeMode, [&] { SetImeMode(source.imeMode_); });
-    copy(Property::ImeName, [&] { SetImeName(source.imeName_); });
-    copy(Property::Alignment, [&] { SetAlignment(source.alignment_); });
-    copy(Property::ReadOnly, [&] { SetReadOnly(source.readOnly_); });
-    title_.Assign(source.title_);
-    copy(Property::BiDiMode, [&] { SetBiDiMode(source.biDiMode_); });
-    copy(Property::LookupDisplayFields, [&] { SetLookupDisplayFields(source.lookupDisplayFields_); });
-    for (const Property hint : {Property::AlwaysShowEditButton, Property::AutoDropDown, Property::DblClickNextVal,
-                                Property::DropDownShowTitles, Property::DropDownSizing, Property::HighlightRequired})
-        copy(hint, [&] { SetHint(hint, source.hints_.Has(hint)); });
-    copy(Property::WordWrap, [&] { SetWordWrap(source.wordWrap_); });
-    copy(Property::Checkboxes, [&] {
-        checkboxes_ = source.checkboxes_;
-        assigned_.Set(Property::Checkboxes, true);
-    });
-    copy(Property::EndEllipsis, [&] { SetEndEllipsis(source.endEllipsis_); });
-    copy(Property::ToolTips, [&] { SetToolTips(source.toolTips_); });
-    copy(Property::Layout, [&] {
-        layout_ = source.layout_;
-        assigned_.Set(Property::Layout, true);
-    });
-    minWidth_ = source.minWidth_;
-    maxWidth_ = source.maxWidth_;
-    visible_ = source.visible_;
-    displayFormat_ = source.displayFormat_;
-    KeyList = source.KeyList;
-    PickList = source.PickList;
-    NotInKeyListIndex = source.NotInKeyListIndex;
-    HideDuplicates = source.HideDuplicates;
-    AutoFitColWidth = source.AutoFitColWidth;
-    ButtonStyle = source.ButtonStyle;
-    DropDownRows = source.DropDownRows;
-    Increment = source.Increment;
-    Tag = source.Tag;
-    EditMask = source.EditMask;
-    DropDownWidth = source.DropDownWidth;
-    ShowImageAndText = source.ShowImageAndText;
-    ImageList = source.ImageList;
-    PopupMenu = source.PopupMenu;
-    onGetCellParams_ = source.onGetCellParams_;
-    footer_.Assign(source.footer_);
-    collection_.EndUpdate();
-}

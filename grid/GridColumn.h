@@ -144,7 +144,6 @@ public:
     SortMark SortMarker = SortMark::None;
 
     void ClearAssignedValues();
-    void Assign(const ColumnTitle& source);
 
 private:
     friend class GridColumn;
@@ -196,7 +195,6 @@ public:
     // Keeps the sum-list item in step with the value type and field.
     void Relink();
     void ClearAssignedValues();
-    void Assign(const ColumnFooter& source);
 
 private:
     void FreeSum();
@@ -364,16 +362,10 @@ public:
     // The bound field's text for a record (by default the current one), after
     // the key and pick lists and the display format.
     QString CellText(int record = Field::kCurrentRecord) const;
-    // The parameters of a record's cell, before any handler.
+    // The parameters of a record's cell.
     CellParams DefaultCellParams(int record) const;
-    // Lets the column's OnGetCellParams handler adjust a cell about to be shown.
-    void FillCellParams(CellParams& params);
-    using CellParamsHook = std::function<void(GridColumn& column, CellParams& params)>;
-    const CellParamsHook& OnGetCellParams() const { return onGetCellParams_; }
-    void SetOnGetCellParams(CellParamsHook handler);
 
     void ClearAssignedValues();
-    void Assign(const GridColumn& source);
     // The column changed: this one, or every column when a shared look changed.
     void Changed(bool allColumns = false);
 
@@ -401,7 +393,6 @@ private:
     TextLayout layout_ = TextLayout::Top;
     bool toolTips_ = false;
     PropertySet hints_;  // the set values of the editing hints, by flag
-    CellParamsHook onGetCellParams_;
     QString imeMode_ = QStringLiteral("imDontCare");
     QString imeName_;
     QString biDiMode_;
@@ -471,7 +462,6 @@ public:
 
     // The stored column list: written only in persistent state; each column's
     // written properties, sub-objects with dotted names ("Title.Caption").
-    QJsonArray Write() const;
     void Read(const QJsonArray& columns);
 
 private:

@@ -38,115 +38,12 @@ Enum FromStoredName(const char* const (&names)[N], const QString& name)
     return Enum(0);
 }
 
-QJsonArray Strings(const QStringList& list)
-{
-    return QJsonArray::fromStringList(list);
-}
-
 QStringList StringsFrom(const QJsonValue& value)
 {
     QStringList list;
     for (const QJsonValue& v : value.toArray())
         list.append(v.toString());
     return list;
-}
-
-QJsonObject WriteColumn(const GridColumn& c)
-{
-    QJsonObject o;
-    const auto flagged = [&](GridColumn::Property value, const QString& name, const QJsonValue& json) {
-        if (c.IsAssigned(value))
-            o.insert(name, json);
-    };
-    flagged(Property::Alignment, u"Alignment"_s, StoredName(kAlignments, c.Alignment()));
-    for (const auto& [name, value] : kHints)
-        flagged(value, QString::fromLatin1(name), c.Hint(value));
-    flagged(Property::BiDiMode, u"BiDiMode"_s, c.BiDiMode());
-    flagged(Property::Checkboxes, u"Checkboxes"_s, c.Checkboxes());
-    flagged(Property::Color, u"Color"_s, c.Color());
-    if (!c.DisplayFormat().isEmpty())
-        o.insert(u"DisplayFormat"_s, c.DisplayFormat());
-    o.insert(u"EditButtons"_s, QJsonArray());
-    flagged(Property::EndEllipsis, u"EndEllipsis"_s, c.EndEllipsis());
-    if (!c.FieldName().isEmpty())
-        o.insert(u"FieldName"_s, c.FieldName());
-    flagged(Property::Font, u"Font"_s, WriteGridFont(c.Font()));
-
-    const ColumnFooter& f = c.Footer();
-    if (f.AssignedValues().Has(ColumnFooter::Property::Alignment))
-        o.insert(u"Footer.Alignment"_s, StoredName(kAlignments, f.Alignment()));
-    if (f.AssignedValues().Has(ColumnFooter::Property::Color))
-        o.insert(u"Footer.Color"_s, f.Color());
-    if (!f.DisplayFormat.isEmpty())
-        o.insert(u"Footer.DisplayFormat"_s, f.DisplayFormat);
-    if (f.EndEllipsis)
-        o.insert(u"Footer.EndEllipsis"_s, true);
-    if (!f.FieldName().isEmpty())
-        o.insert(u"Footer.FieldName"_s, f.FieldName());
-    if (f.AssignedValues().Has(ColumnFooter::Property::Font))
-        o.insert(u"Footer.Font"_s, WriteGridFont(f.Font()));
-    if ((f.AssignedValues().Has(ColumnFooter::Property::ToolTips)) && f.ToolTips())
-        o.insert(u"Footer.ToolTips"_s, true);
-    if (!f.Value.isEmpty())
-        o.insert(u"Footer.Value"_s, f.Value);
-    if (f.ValueType() != FooterValueType::None)
-        o.insert(u"Footer.ValueType"_s, StoredName(kValueTypes, f.ValueType()));
-    if (f.WordWrap)
-        o.insert(u"Footer.WordWrap"_s, true);
-    o.insert(u"Footers"_s, QJsonArray());
-
-    if (c.DropDownWidth != 0)
-        o.insert(u"DropDownWidth"_s, c.DropDownWidth);
-    if (!c.EditMask.isEmpty())
-        o.insert(u"EditMask"_s, c.EditMask);
-    if (c.HideDuplicates)
-        o.insert(u"HideDuplicates"_s, true);
-    if (c.Increment != 1)
-        o.insert(u"Increment"_s, c.Increment);
-    flagged(Property::ImeMode, u"ImeMode"_s, c.ImeMode());
-    flagged(Property::ImeName, u"ImeName"_s, c.ImeName());
-    if (!c.KeyList.isEmpty())
-        o.insert(u"KeyList"_s, Strings(c.KeyList));
-    flagged(Property::Layout, u"Layout"_s, StoredName(kLayouts, c.Layout()));
-    flagged(Property::LookupDisplayFields, u"LookupDisplayFields"_s, c.LookupDisplayFields());
-    if (c.MaxWidth() != 0)
-        o.insert(u"MaxWidth"_s, c.MaxWidth());
-    if (c.MinWidth() != 0)
-        o.insert(u"MinWidth"_s, c.MinWidth());
-    if (c.NotInKeyListIndex != -1)
-        o.insert(u"NotInKeyListIndex"_s, c.NotInKeyListIndex);
-    if (!c.PickList.isEmpty())
-        o.insert(u"PickList"_s, Strings(c.PickList));
-    flagged(Property::ReadOnly, u"ReadOnly"_s, c.ReadOnly());
-    if (c.ShowImageAndText)
-        o.insert(u"ShowImageAndText"_s, true);
-    if (c.Tag != 0)
-        o.insert(u"Tag"_s, c.Tag);
-
-    const ColumnTitle& t = c.Title();
-    flagged(Property::TitleAlignment, u"Title.Alignment"_s, StoredName(kAlignments, t.Alignment()));
-    flagged(Property::TitleCaption, u"Title.Caption"_s, t.Caption());
-    flagged(Property::TitleColor, u"Title.Color"_s, t.Color());
-    flagged(Property::TitleFont, u"Title.Font"_s, WriteGridFont(t.Font()));
-    flagged(Property::TitleEndEllipsis, u"Title.EndEllipsis"_s, t.EndEllipsis());
-    if (!t.Hint.isEmpty())
-        o.insert(u"Title.Hint"_s, t.Hint);
-    if (t.ImageIndex() != -1)
-        o.insert(u"Title.ImageIndex"_s, t.ImageIndex());
-    if (t.SortIndex() != 0)
-        o.insert(u"Title.SortIndex"_s, t.SortIndex());
-    flagged(Property::TitleOrientation, u"Title.Orientation"_s, StoredName(kOrientations, t.Orientation()));
-    if (t.SortMarker != SortMark::None)
-        o.insert(u"Title.SortMarker"_s, StoredName(kSortMarkers, t.SortMarker));
-    flagged(Property::TitleButton, u"Title.TitleButton"_s, t.TitleButton());
-    flagged(Property::TitleToolTips, u"Title.ToolTips"_s, t.ToolTips());
-
-    flagged(Property::ToolTips, u"ToolTips"_s, c.ToolTips());
-    if (!c.Visible())
-        o.insert(u"Visible"_s, false);
-    flagged(Property::Width, u"Width"_s, c.Width());
-    flagged(Property::WordWrap, u"WordWrap"_s, c.WordWrap());
-    return o;
 }
 
 void ReadColumn(GridColumn& c, const QJsonObject& o)
@@ -335,14 +232,6 @@ void GridColumns::Update(GridColumn* column)
     }
     if (grid_ && !grid_->Loading())
         grid_->ColumnsChanged(column);
-}
-
-QJsonArray GridColumns::Write() const
-{
-    QJsonArray columns;
-    for (const auto& column : items_)
-        columns.append(WriteColumn(*column));
-    return columns;
 }
 
 void GridColumns::Read(const QJsonArray& columns)

@@ -156,7 +156,6 @@ TEST_F(GridInput, KeysMoveTheRecordAndTheColumn)
         EXPECT_EQ(Record(), step.record) << step.key;
         EXPECT_EQ(Column(), step.column) << step.key;
     }
-    EXPECT_EQ(Grid().SelectionType(), DataGrid::Selection::None);
 }
 
 // From the middle of a long result the moves by a window stop on its last
@@ -239,7 +238,6 @@ TEST_F(GridInput, PressesMakeTheCellCurrentARightOneBeforeTheMenu)
     EXPECT_EQ(Column(), 1);
     QTest::mouseClick(Client(), Qt::LeftButton, Qt::ShiftModifier, Cell(3, 5));
     EXPECT_EQ(Record(), 5);
-    EXPECT_EQ(Grid().SelectionType(), DataGrid::Selection::None);
 
     auto* menu = Form()->findChild<QMenu*>(u"PopupMenu1"_s);
     QTest::mousePress(Client(), Qt::RightButton, Qt::NoModifier, Cell(2, 7));
@@ -340,8 +338,6 @@ TEST_F(GridInput, DraggingAFrozenColumnsBorderSizesIt)
 
 TEST_F(GridInput, ColumnsMoveByTheirTitlesButNotIntoTheFrozenOnes)
 {
-    QStringList moved;
-    Grid().OnColumnMoved = [&](int from, int to) { moved.append(u"%1>%2"_s.arg(from).arg(to)); };
     Drag(Qt::LeftButton, Cell(2, 0) + QPoint(-30, 0), Cell(6, 0));  // 品名 is frozen: it stays
     EXPECT_EQ(Grid().Columns().Item(1).FieldName(), u"name1"_s);
 
@@ -349,7 +345,6 @@ TEST_F(GridInput, ColumnsMoveByTheirTitlesButNotIntoTheFrozenOnes)
     EXPECT_EQ(Grid().Columns().Item(4).FieldName(), u"remarks"_s);
     EXPECT_EQ(Grid().Columns().Item(5).FieldName(), u"CAS"_s);
     EXPECT_EQ(Grid().FrozenCols(), 4);
-    EXPECT_EQ(moved, QStringList{u"7>4"_s});
 
     // The right button moves a column too, and its release brings up the menu.
     auto* menu = Form()->findChild<QMenu*>(u"PopupMenu1"_s);

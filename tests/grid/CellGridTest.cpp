@@ -210,7 +210,6 @@ TEST_F(CellGridTest, InvalidOperationsLeaveTheGridAsItWas)
     expectError([&] { grid_.SetRowHeight(31, 10); }, u"Grid index out of range"_s);
     expectError([&] { grid_.SetContraColCount(-1); }, u"FContraColCount can not be negative."_s);
     expectError([&] { grid_.SetContraRowCount(-2); }, u"FContraRowCount can not be negative."_s);
-    expectError([&] { grid_.DeleteColumns(1, 9); }, u"Too many rows or columns deleted"_s);
     grid_.SetFrozenFixedCols(-3);  // ignored
     EXPECT_EQ(grid_.FrozenFixedCols(), 4);
 }
@@ -229,24 +228,6 @@ TEST_F(CellGridTest, CountChangesKeepTheCurrentCellAndTopLeftInRange)
     grid_.SetColCount(0);
     EXPECT_EQ(grid_.ColCount(), 1);
     EXPECT_EQ(grid_.FixedCols(), 0);
-}
-
-TEST_F(CellGridTest, DeletingTakesTheExtentsAlong)
-{
-    grid_.DeleteColumns(6, 2);  // 202 and 203 go; 89 follows 110
-    EXPECT_EQ(grid_.ColCount(), 7);
-    EXPECT_EQ(grid_.ColWidth(6), 89);
-    grid_.DeleteRows(1, 29);
-    EXPECT_EQ(grid_.RowCount(), 1);
-    EXPECT_EQ(grid_.FixedRows(), 0);
-    EXPECT_EQ(grid_.RowHeight(1), 19);  // the footer row
-    // All of them may go: one column of the default width is left.
-    grid_.DeleteColumns(0, 7);
-    EXPECT_EQ(grid_.ColCount(), 1);
-    EXPECT_EQ(grid_.ColWidth(0), 64);
-    EXPECT_THROW(grid_.DeleteColumns(0, -1), GridError);
-    EXPECT_THROW(grid_.DeleteColumns(0, 2), GridError);
-    EXPECT_EQ(grid_.ColCount(), 1);
 }
 
 TEST_F(CellGridTest, TheUpdateBracketNests)

