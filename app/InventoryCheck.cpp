@@ -2,7 +2,7 @@
 
 #include "TabSeparated.h"
 
-#include "catalogue/CatalogueText.h"
+#include "rules/CatalogueText.h"
 
 #include "db/Query.h"
 

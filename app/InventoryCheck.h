@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue/CatalogueRow.h"
-#include "catalogue/MajorHazard.h"
+#include "rules/CatalogueRow.h"
+#include "rules/MajorHazard.h"
 
 #include <QHash>
 #include <QString>

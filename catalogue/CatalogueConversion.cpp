@@ -1,6 +1,6 @@
 #include "CatalogueConversion.h"
 
-#include "CatalogueText.h"
+#include "rules/CatalogueText.h"
 #include "EntryIndex.h"
 #include "SpecialLists.h"
 

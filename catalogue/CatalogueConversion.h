@@ -2,7 +2,7 @@
 
 #include "CatalogueSources.h"
 #include "ConversionReport.h"
-#include "RowsFile.h"
+#include "rules/RowsFile.h"
 
 struct ConvertedCatalogue {
     RowsTable Chemicals;       // hazardous_chemicals

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CatalogueRow.h"
+#include "rules/CatalogueRow.h"
 #include "DocumentModel.h"
 
 #include <QDate>

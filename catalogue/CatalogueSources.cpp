@@ -1,7 +1,7 @@
 #include "CatalogueSources.h"
 
-#include "CatalogueText.h"
-#include "RowsFile.h"
+#include "rules/CatalogueText.h"
+#include "rules/RowsFile.h"
 
 #include "platform/Errors.h"
 

@@ -1,6 +1,6 @@
 #include "EntryIndex.h"
 
-#include "CatalogueText.h"
+#include "rules/CatalogueText.h"
 
 EntryIndex::EntryIndex(const QList<Entry>& entries)
 {

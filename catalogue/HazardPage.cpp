@@ -1,7 +1,7 @@
 #include "HazardPage.h"
 
 #include "GhsPictograms.h"
-#include "MajorHazard.h"
+#include "rules/MajorHazard.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CatalogueRow.h"
+#include "rules/CatalogueRow.h"
 #include "GhsLabels.h"
 
 #include <QDate>

@@ -2,7 +2,7 @@
 // them from the rows files. It builds the embedded vorlak.db and loads a
 // catalogue server.
 //   vorlak-load ODBC_CONNECTION_STRING SCHEMA_SQL ROWS_DIR
-#include "RowsFile.h"
+#include "rules/RowsFile.h"
 #include "ToolMain.h"
 
 #include "db/OdbcDataSources.h"

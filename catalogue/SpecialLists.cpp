@@ -1,6 +1,6 @@
 #include "SpecialLists.h"
 
-#include "CatalogueText.h"
+#include "rules/CatalogueText.h"
 
 #include <QRegularExpression>
 

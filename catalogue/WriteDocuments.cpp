@@ -5,7 +5,7 @@
 // precursor lists, and the usage document beside it.
 #include "BuildDate.h"
 #include "CatalogueDocuments.h"
-#include "CatalogueRow.h"
+#include "rules/CatalogueRow.h"
 #include "PdfWriter.h"
 #include "RtfWriter.h"
 #include "XlsWriter.h"

@@ -4,10 +4,10 @@
 // OUT_DIR then holds exactly one <CAS>.html per CAS number. A hazard category
 // without a row in LABELS is an error: no page is then written.
 #include "BuildDate.h"
-#include "CatalogueRow.h"
+#include "rules/CatalogueRow.h"
 #include "GhsLabels.h"
 #include "HazardPage.h"
-#include "MajorHazard.h"
+#include "rules/MajorHazard.h"
 #include "ToolMain.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "catalogue/CatalogueConversion.h"
-#include "catalogue/CatalogueText.h"
+#include "rules/CatalogueText.h"
 #include "catalogue/SpecialLists.h"
 
 #include "support/QtPrint.h"

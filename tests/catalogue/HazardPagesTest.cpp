@@ -1,9 +1,9 @@
 // The hazard pages the build writes: one per CAS number of the catalogue,
 // indexed, self-contained, with the label elements the GHS rules give.
-#include "catalogue/CatalogueRow.h"
+#include "rules/CatalogueRow.h"
 #include "catalogue/GhsLabels.h"
-#include "catalogue/MajorHazard.h"
-#include "catalogue/RowsFile.h"
+#include "rules/MajorHazard.h"
+#include "rules/RowsFile.h"
 
 #include "support/QtPrint.h"
 #include "support/TestFiles.h"

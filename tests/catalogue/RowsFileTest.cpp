@@ -1,4 +1,4 @@
-#include "catalogue/RowsFile.h"
+#include "rules/RowsFile.h"
 
 #include "platform/Errors.h"
 #include "support/TestFiles.h"

@@ -1,8 +1,8 @@
 // The figures of the catalogue the program ships, which catch conversion
 // faults, and the searches a user makes first.
 #include "catalogue/CatalogueConversion.h"
-#include "catalogue/CatalogueText.h"
-#include "catalogue/RowsFile.h"
+#include "rules/CatalogueText.h"
+#include "rules/RowsFile.h"
 
 #include "support/Inventory.h"
 #include "support/QtPrint.h"
