@@ -1,5 +1,7 @@
 #include "DataGridWidget.h"
 
+#include "GridLayoutReader.h"
+
 #include "find/FindDialog.h"
 #include "platform/Layout.h"
 
@@ -48,6 +50,6 @@ void RegisterDataGridWidget()
             load.Resolve(value.toString(), [widget](QObject* t) { widget->SetPopupMenu(qobject_cast<QMenu*>(t)); });
             return true;
         }
-        return grid.ApplyStoredSetting(name, value);
+        return ApplyGridSetting(grid, name, value);
     });
 }

@@ -433,12 +433,14 @@ void DataGrid::ApplyColumnWidths()
         SetColWidth(0, IndicatorWidth());
 }
 
-void DataGrid::ReadStoredColumns(const QJsonArray& columns)
+void DataGrid::ReplaceColumns(const std::function<void(GridColumns&)>& build)
 {
     const bool wasLoading = loading_;
     loading_ = true;
-    columns_.Read(columns);
-    loading_ = wasLoading;
+    {
+        const auto restore = qScopeGuard([this, wasLoading] { loading_ = wasLoading; });
+        build(columns_);
+    }
     RebuildSortColumns();
     RequestLayout();
 }

@@ -168,7 +168,8 @@ public:
     // The visible columns in order, and the columns sorted by their titles' SortIndex.
     const ColumnList& VisibleColumns() const { return visibleColumns_; }
     const ColumnList& SortColumns() const { return sortColumns_; }
-    void ReadStoredColumns(const QJsonArray& columns);
+    // Replaces the columns as `build` makes them, with no layout work until it is done.
+    void ReplaceColumns(const std::function<void(GridColumns&)>& build);
     GridLineColours& GridLineColors() { return lineColours_; }
     GridScrollBar HorzScrollBar;
     GridScrollBar VertScrollBar;
@@ -213,9 +214,6 @@ public:
     void SetEvenRowColor(const QString& colour);
     QString OddRowColor() const { return oddRowColour_.value_or(colour_); }
     void SetOddRowColor(const QString& colour);
-    // Applies one of the grid's settings as a stored layout gives it;
-    // false for a name that is not the grid's own.
-    bool ApplyStoredSetting(const QString& name, const QJsonValue& value);
     // The device text is measured on; the grid borrows a screen device when none is set.
     void SetMeasuringCanvas(Canvas* canvas) { measuringCanvas_ = canvas; }
     void SetLoading(bool loading) { loading_ = loading; }

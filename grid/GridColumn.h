@@ -6,7 +6,6 @@
 #include "db/Field.h"
 #include "platform/BitSet.h"
 
-#include <QJsonArray>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -461,8 +460,6 @@ public:
     void Update(GridColumn* column);
 
     // The stored column list: written only in persistent state; each column's
-    // written properties, sub-objects with dotted names ("Title.Caption").
-    void Read(const QJsonArray& columns);
 
 private:
     ColumnsOwner* grid_;

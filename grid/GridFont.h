@@ -2,7 +2,6 @@
 
 #include "platform/Fonts.h"
 
-#include <QJsonObject>
 #include <QString>
 
 // A font as the grid's objects hold it: family, pixel height, style and colour.
@@ -12,7 +11,3 @@ struct GridFont {
 
     bool operator==(const GridFont& other) const = default;
 };
-
-// The stored form of a font: {"Name", "Height", "Color", "Style": ["bold", ...]}.
-GridFont ReadGridFont(const QJsonObject& stored);
-QJsonObject WriteGridFont(const GridFont& font);

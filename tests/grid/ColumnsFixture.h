@@ -6,6 +6,7 @@
 
 #include "db/Connection.h"
 #include "db/Query.h"
+#include "app/GridLayoutReader.h"
 #include "support/MainWindowGrid.h"
 #include "support/QueryProgram.h"
 #include "support/RecordingCanvas.h"
@@ -69,7 +70,7 @@ protected:
     }
 
     // The eight columns as the main window stores them.
-    void AddMainWindowColumns() { columns_.Read(MainWindowGridSettings().value(u"Columns").toArray()); }
+    void AddMainWindowColumns() { ReadGridColumns(columns_, MainWindowGridSettings().value(u"Columns").toArray()); }
 
     QTemporaryDir dir_;
     Connection connection_;

@@ -263,7 +263,7 @@ TEST_F(Columns, TheStoredListIsReadWithItsNames)
     for (const auto& marker : markers) {
         GridColumns read(&grid_);
         grid_.loading = true;
-        read.Read(QJsonArray{QJsonObject{{u"FieldName"_s, u"cas"_s}, {u"Title.SortMarker"_s, QString::fromLatin1(marker.name)}}});
+        ReadGridColumns(read, QJsonArray{QJsonObject{{u"FieldName"_s, u"cas"_s}, {u"Title.SortMarker"_s, QString::fromLatin1(marker.name)}}});
         grid_.loading = false;
         EXPECT_EQ(read.Item(0).Title().SortMarker, marker.mark) << marker.name;
     }

@@ -1,5 +1,6 @@
 #include "MainWindowGrid.h"
 
+#include "app/GridLayoutReader.h"
 #include "app/SearchSql.h"
 #include "grid/DataGrid.h"
 #include "db/Connection.h"
@@ -41,7 +42,7 @@ void ApplyMainWindowGrid(DataGrid& grid)
     const QJsonObject settings = MainWindowGridSettings();
     grid.LockLayout();
     for (auto it = settings.begin(); it != settings.end(); ++it)
-        grid.ApplyStoredSetting(it.key(), it.value());
+        ApplyGridSetting(grid, it.key(), it.value());
     grid.UnlockLayout();
 }
 
