@@ -1,6 +1,6 @@
 // The data grid's settings as a stored layout gives them: the only place that
-// reads a stored grid; alignment, layout and value-type names become the
-// grid's own values here.
+// reads a stored grid; colour, alignment, layout and value-type names become
+// the grid's own values here.
 #include "GridLayoutReader.h"
 
 #include "grid/DataGrid.h"
@@ -63,7 +63,7 @@ void ReadColumn(GridColumn& c, const QJsonObject& o)
     if (has("Layout"))
         c.SetLayout(FromStoredName<TextLayout>(kLayouts, text("Layout")));
     if (has("Color"))
-        c.SetColor(text("Color"));
+        c.SetColor(ColourFromName(text("Color")));
     if (has("DisplayFormat"))
         c.SetDisplayFormat(text("DisplayFormat"));
     if (has("EndEllipsis"))
@@ -73,7 +73,7 @@ void ReadColumn(GridColumn& c, const QJsonObject& o)
     if (has("Footer.Alignment"))
         c.Footer().SetAlignment(FromStoredName<TextAlignment>(kAlignments, text("Footer.Alignment")));
     if (has("Footer.Color"))
-        c.Footer().SetColor(text("Footer.Color"));
+        c.Footer().SetColor(ColourFromName(text("Footer.Color")));
     c.Footer().DisplayFormat = text("Footer.DisplayFormat");
     c.Footer().EndEllipsis = o.value(u"Footer.EndEllipsis").toBool();
     if (has("Footer.FieldName"))
@@ -114,7 +114,7 @@ void ReadColumn(GridColumn& c, const QJsonObject& o)
     if (has("Title.Caption"))
         c.Title().SetCaption(text("Title.Caption"));
     if (has("Title.Color"))
-        c.Title().SetColor(text("Title.Color"));
+        c.Title().SetColor(ColourFromName(text("Title.Color")));
     if (has("Title.Font"))
         c.Title().SetFont(ReadGridFont(o.value(u"Title.Font").toObject()));
     if (has("Title.EndEllipsis"))
@@ -143,7 +143,7 @@ void ReadColumn(GridColumn& c, const QJsonObject& o)
 
 GridFont ReadGridFont(const QJsonObject& stored)
 {
-    return {ReadFontSpec(stored), stored.value(u"Color").toString(u"clWindowText"_s)};
+    return {ReadFontSpec(stored), ColourFromName(stored.value(u"Color").toString(u"clWindowText"_s))};
 }
 
 void ReadGridColumns(GridColumns& columns, const QJsonArray& stored)
@@ -164,10 +164,10 @@ bool ApplyGridSetting(DataGrid& grid, const QString& name, const QJsonValue& val
         {u"FooterRowCount"_s, [](DataGrid& g, const QJsonValue& v) { g.SetFooterRowCount(v.toInt()); }},
         {u"ReadOnly"_s, [](DataGrid& g, const QJsonValue& v) { g.SetReadOnly(v.toBool()); }},
         {u"Flat"_s, [](DataGrid& g, const QJsonValue& v) { g.SetFlat(v.toBool()); }},
-        {u"Color"_s, [](DataGrid& g, const QJsonValue& v) { g.SetColor(v.toString()); }},
-        {u"FooterColor"_s, [](DataGrid& g, const QJsonValue& v) { g.SetFooterColor(v.toString()); }},
-        {u"EvenRowColor"_s, [](DataGrid& g, const QJsonValue& v) { g.SetEvenRowColor(v.toString()); }},
-        {u"OddRowColor"_s, [](DataGrid& g, const QJsonValue& v) { g.SetOddRowColor(v.toString()); }},
+        {u"Color"_s, [](DataGrid& g, const QJsonValue& v) { g.SetColor(ColourFromName(v.toString())); }},
+        {u"FooterColor"_s, [](DataGrid& g, const QJsonValue& v) { g.SetFooterColor(ColourFromName(v.toString())); }},
+        {u"EvenRowColor"_s, [](DataGrid& g, const QJsonValue& v) { g.SetEvenRowColor(ColourFromName(v.toString())); }},
+        {u"OddRowColor"_s, [](DataGrid& g, const QJsonValue& v) { g.SetOddRowColor(ColourFromName(v.toString())); }},
         {u"Font"_s, [](DataGrid& g, const QJsonValue& v) { g.SetFont(ReadGridFont(v.toObject())); }},
         {u"TitleFont"_s, [](DataGrid& g, const QJsonValue& v) { g.SetTitleFont(ReadGridFont(v.toObject())); }},
         {u"FooterFont"_s, [](DataGrid& g, const QJsonValue& v) { g.SetFooterFont(ReadGridFont(v.toObject())); }},

@@ -25,14 +25,14 @@ void TitleDefaults::SetAlignment(TextAlignment alignment)
         grid_->RequestLayout();
 }
 
-QString TitleDefaults::Color() const
+Colour TitleDefaults::Color() const
 {
-    if (!colour_.isEmpty())
-        return colour_;
-    return grid_ ? grid_->FixedColor() : u"clBtnFace"_s;
+    if (colour_)
+        return *colour_;
+    return grid_ ? grid_->FixedColor() : SystemColour::ButtonFace();
 }
 
-void TitleDefaults::SetColor(const QString& colour)
+void TitleDefaults::SetColor(const Colour& colour)
 {
     colour_ = colour;
     if (grid_)
@@ -77,15 +77,15 @@ void ColumnTitle::SetCaption(const QString& caption)
         column_.Changed();
 }
 
-QString ColumnTitle::Color() const
+Colour ColumnTitle::Color() const
 {
     if (column_.IsAssigned(Property::TitleColor))
         return colour_;
     ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->ColumnDefValues().Title.Color() : u"clBtnFace"_s;
+    return grid ? grid->ColumnDefValues().Title.Color() : SystemColour::ButtonFace();
 }
 
-void ColumnTitle::SetColor(const QString& colour)
+void ColumnTitle::SetColor(const Colour& colour)
 {
     if (StoreAssigned(colour_, colour, column_.assigned_, Property::TitleColor))
         column_.Changed();
@@ -204,15 +204,15 @@ void ColumnFooter::SetAlignment(TextAlignment alignment)
         column_.Changed();
 }
 
-QString ColumnFooter::Color() const
+Colour ColumnFooter::Color() const
 {
     if (assigned_.Has(Property::Color))
         return colour_;
     ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->FooterColor() : u"clWindow"_s;
+    return grid ? grid->FooterColor() : SystemColour::Window();
 }
 
-void ColumnFooter::SetColor(const QString& colour)
+void ColumnFooter::SetColor(const Colour& colour)
 {
     if (StoreAssigned(colour_, colour, assigned_, Property::Color))
         column_.Changed();

@@ -26,9 +26,9 @@ public:
     virtual GridFont Font() const = 0;
     virtual GridFont TitleFont() const = 0;
     virtual GridFont FooterFont() const = 0;
-    virtual QString Color() const = 0;
-    virtual QString FixedColor() const = 0;
-    virtual QString FooterColor() const = 0;
+    virtual Colour Color() const = 0;
+    virtual Colour FixedColor() const = 0;
+    virtual Colour FooterColor() const = 0;
     virtual bool ReadOnly() const = 0;
     virtual bool UseMultiTitle() const = 0;
     virtual int DefaultColWidth() const = 0;

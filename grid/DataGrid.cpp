@@ -32,7 +32,7 @@ QColor GridLineColours::DataLineColor() const
 {
     if (dataLine_)
         return *dataLine_;
-    return grid_.Color() == u"clSilver" || grid_.Color() == kSilver.name() ? kGrey : kSilver;
+    return grid_.Color() == Colour(kSilver) ? kGrey : kSilver;
 }
 
 QColor GridLineColours::ColourAt(Place place) const
@@ -43,7 +43,7 @@ QColor GridLineColours::ColourAt(Place place) const
     case Place::DataCells:
         return DataLineColor();
     case Place::FooterCells:
-        return grid_.ExtraOptions().Has(ExtraOption::Footer3D) || grid_.FooterColor() != u"clWindow" ? FixedLineColor()
+        return grid_.ExtraOptions().Has(ExtraOption::Footer3D) || grid_.FooterColor() != SystemColour::Window() ? FixedLineColor()
                                                                                           : DataLineColor();
     default:
         return FixedLineColor();
@@ -54,7 +54,7 @@ DataGrid::DataGrid()
     : options_(kDefaultOptions), extraOptions_(kDefaultExtraOptions), columnDefValues_(this), columns_(this),
       lineColours_(*this)
 {
-    font_ = titleFont_ = footerFont_ = GridFont{{u"宋体"_s, -15}, u"clWindowText"_s};
+    font_ = titleFont_ = footerFont_ = GridFont{{u"宋体"_s, -15}, SystemColour::WindowText()};
     sumList_.OwnerLoading = [this] { return loading_; };
     // The footer rows repaint whenever the values may have changed.
     sumList_.Changed = [this] {
@@ -264,25 +264,25 @@ void DataGrid::SetFooterFont(const GridFont& font)
         RequestLayout();
 }
 
-void DataGrid::SetColor(const QString& colour)
+void DataGrid::SetColor(const Colour& colour)
 {
     colour_ = colour;
     InvalidateGrid();
 }
 
-void DataGrid::SetEvenRowColor(const QString& colour)
+void DataGrid::SetEvenRowColor(const Colour& colour)
 {
     evenRowColour_ = colour;
     InvalidateGrid();
 }
 
-void DataGrid::SetOddRowColor(const QString& colour)
+void DataGrid::SetOddRowColor(const Colour& colour)
 {
     oddRowColour_ = colour;
     InvalidateGrid();
 }
 
-void DataGrid::SetFooterColor(const QString& colour)
+void DataGrid::SetFooterColor(const Colour& colour)
 {
     footerColour_ = colour;
     if (footerRowCount_ > 0)

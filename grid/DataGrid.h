@@ -79,7 +79,7 @@ struct CellKind {
 struct FooterParams {
     QString Text;
     TextAlignment Alignment = TextAlignment::Left;
-    QString Background;
+    Colour Background;
     GridFont Font;
 };
 
@@ -207,13 +207,13 @@ public:
     void SetFont(const GridFont& font);
     void SetTitleFont(const GridFont& font);
     void SetFooterFont(const GridFont& font);
-    void SetColor(const QString& colour);
-    void SetFooterColor(const QString& colour);
+    void SetColor(const Colour& colour);
+    void SetFooterColor(const Colour& colour);
     // Row colours by record number; each follows Color until set.
-    QString EvenRowColor() const { return evenRowColour_.value_or(colour_); }
-    void SetEvenRowColor(const QString& colour);
-    QString OddRowColor() const { return oddRowColour_.value_or(colour_); }
-    void SetOddRowColor(const QString& colour);
+    Colour EvenRowColor() const { return evenRowColour_.value_or(colour_); }
+    void SetEvenRowColor(const Colour& colour);
+    Colour OddRowColor() const { return oddRowColour_.value_or(colour_); }
+    void SetOddRowColor(const Colour& colour);
     // The device text is measured on; the grid borrows a screen device when none is set.
     void SetMeasuringCanvas(Canvas* canvas) { measuringCanvas_ = canvas; }
     void SetLoading(bool loading) { loading_ = loading; }
@@ -288,9 +288,9 @@ public:
     GridFont Font() const override { return font_; }
     GridFont TitleFont() const override { return titleFont_; }
     GridFont FooterFont() const override { return footerFont_; }
-    QString Color() const override { return colour_; }
-    QString FixedColor() const override { return fixedColour_; }
-    QString FooterColor() const override { return footerColour_; }
+    Colour Color() const override { return colour_; }
+    Colour FixedColor() const override { return fixedColour_; }
+    Colour FooterColor() const override { return footerColour_; }
     bool ReadOnly() const override { return readOnly_; }
     bool UseMultiTitle() const override { return useMultiTitle_; }
     int DefaultColWidth() const override { return CellGrid::DefaultColWidth(); }
@@ -407,11 +407,11 @@ private:
     GridFont font_;
     GridFont titleFont_;
     GridFont footerFont_;
-    QString colour_ = QStringLiteral("clWindow");
-    QString fixedColour_ = QStringLiteral("clBtnFace");
-    QString footerColour_ = QStringLiteral("clWindow");
-    std::optional<QString> evenRowColour_;
-    std::optional<QString> oddRowColour_;
+    Colour colour_ = SystemColour::Window();
+    Colour fixedColour_ = SystemColour::ButtonFace();
+    Colour footerColour_ = SystemColour::Window();
+    std::optional<Colour> evenRowColour_;
+    std::optional<Colour> oddRowColour_;
     int frozenCols_ = 0;
     int footerRowCount_ = 0;
     int rowHeight_ = 0;

@@ -49,8 +49,8 @@ QRect DataGrid::ContentRect(const QRect& cell, bool raised) const
 
 void DataGrid::DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const
 {
-    canvas.DrawEdge(rect, sunken ? Canvas::Edge::Sunken : Canvas::Edge::Raised, ResolveColour(u"clBtnHighlight"_s),
-                    ResolveColour(u"clBtnShadow"_s));
+    canvas.DrawEdge(rect, sunken ? Canvas::Edge::Sunken : Canvas::Edge::Raised, SystemColour::ButtonHighlight().Resolved(),
+                    SystemColour::ButtonShadow().Resolved());
     if (!flat_)
         return;
     // Flat: only the top and left edges stay.
@@ -74,7 +74,7 @@ void DataGrid::PaintCell(Canvas& canvas, int col, int row, DrawState state, cons
 void DataGrid::PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
 {
     const ColumnTitle& title = columns_.Item(kind.DataCol).Title();
-    const QColor brush = ResolveColour(title.Color());
+    const QColor brush = title.Color().Resolved();
     const bool raised = IsRaised(kind, state);
     const bool explicitHeight = titleHeight_ != 0 || titleLines_ != 0;
     CellTextLayout text;
@@ -84,14 +84,14 @@ void DataGrid::PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState st
     text.EndEllipsis = title.EndEllipsis();
     text.WordWrap = explicitHeight;
     const GridFont font = title.Font();
-    WriteCellText(canvas, ContentRect(rect, raised), text, font, ResolveColour(font.Colour), brush, title.Caption());
+    WriteCellText(canvas, ContentRect(rect, raised), text, font, font.TextColour.Resolved(), brush, title.Caption());
     if (raised)
         DrawRaisedEdge(canvas, rect, false, brush);
 }
 
 void DataGrid::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect)
 {
-    const QColor brush = ResolveColour(FixedColor());
+    const QColor brush = FixedColor().Resolved();
     const bool raised = IsRaised(kind, state);
     const QRect content = ContentRect(rect, raised);
     canvas.FillRect(content, brush);
@@ -114,7 +114,7 @@ void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState sta
 {
     GridColumn& column = columns_.Item(kind.DataCol);
     if (!link_.Active() || kind.DataRow >= link_.RecordCount()) {
-        canvas.FillRect(rect, ResolveColour(column.Color()));
+        canvas.FillRect(rect, column.Color().Resolved());
         return;
     }
     const int record = link_.RecordAt(kind.DataRow);
@@ -128,8 +128,8 @@ void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState sta
     // The highlight: the current cell (the current row with whole-row
     // selection) in the highlight colour; with row highlighting, the rest of
     // the current row blended with it.
-    QColor background = ResolveColour(params.Background);
-    QColor textColour = ResolveColour(params.Font.Colour);
+    QColor background = params.Background.Resolved();
+    QColor textColour = params.Font.TextColour.Resolved();
     const bool focused = GridFocused();
     const bool inCurrentRow = kind.DataRow + TopDataOffset() == Current().Row;
     const bool first = state.Selected || (options_.Has(Option::RowSelect) && inCurrentRow);
@@ -138,14 +138,14 @@ void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState sta
     if (shown && (first || other)) {
         const GridStyle& style = GridStyle::Instance();
         const bool blend = other && style.BlendSelectionColors() && style.ColourCount() < 0;
-        const QColor highlight = ResolveColour(focused ? u"clHighlight"_s : u"clBtnShadow"_s);
+        const QColor highlight = (focused ? SystemColour::Highlight() : SystemColour::ButtonShadow()).Resolved();
         if (blend) {
             background = canvas.NearestColour(BlendedHighlight(background, highlight, focused));
         } else if (first || focused) {
             background = highlight;
-            textColour = ResolveColour(u"clHighlightText"_s);
+            textColour = SystemColour::HighlightText().Resolved();
         } else {
-            background = ResolveColour(u"clBtnFace"_s);
+            background = SystemColour::ButtonFace().Resolved();
         }
         state.Selected = true;
     }
@@ -175,7 +175,7 @@ void DataGrid::PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState s
     GridColumn& column = columns_.Item(kind.DataCol);
     const ColumnFooter& footer = column.FooterForRow(kind.DataRow);
     FooterParams params{GetFooterText(kind.DataRow, column), footer.Alignment(), footer.Color(), footer.Font()};
-    const QColor brush = ResolveColour(params.Background);
+    const QColor brush = params.Background.Resolved();
     const bool raised = IsRaised(kind, state);
     CellTextLayout text;
     text.Dx = text.Dy = raised ? 1 : 2;
@@ -183,7 +183,7 @@ void DataGrid::PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState s
     text.Vertical = column.Layout();
     text.EndEllipsis = footer.EndEllipsis;
     text.WordWrap = footer.WordWrap && multiLineRows_;
-    WriteCellText(canvas, ContentRect(rect, raised), text, params.Font, ResolveColour(params.Font.Colour), brush,
+    WriteCellText(canvas, ContentRect(rect, raised), text, params.Font, params.Font.TextColour.Resolved(), brush,
                   params.Text);
     if (raised)
         DrawRaisedEdge(canvas, rect, false, brush);

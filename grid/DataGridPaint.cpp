@@ -103,7 +103,7 @@ void DataGrid::Paint(Canvas& canvas, const QRegion& invalid)
     PaintArea(canvas, invalid, scrollCols.First, scrollCols.End, dataRows.First, dataRows.End, false);
 
     // Right of the last column, and between the last record and the footer.
-    const QColor empty = ResolveColour(Color());
+    const QColor empty = Color().Resolved();
     if (c.CellsEnd < c.ScrollLimit)
         canvas.FillRect(QRect(QPoint(c.CellsEnd, 0), QPoint(c.ScrollLimit - 1, r.CellsEnd - 1)), empty);
     if (r.CellsEnd < r.ScrollLimit)
@@ -137,8 +137,8 @@ void DataGrid::PaintGridLines(Canvas& canvas, const GridLayout& layout) const
         return;
     const QColor fixedLine = lineColours_.ColourAt(Place::FixedCells);
     const QColor dataLine = lineColours_.ColourAt(Place::DataCells);
-    const QColor fixedBack = ResolveColour(FixedColor());
-    const QColor dataBack = ResolveColour(Color());
+    const QColor fixedBack = FixedColor().Resolved();
+    const QColor dataBack = Color().Resolved();
     // A line whose option is off is drawn in its area's background.
     const QColor fixedVert = CellOptions().Has(CellOption::FixedVertLine) ? fixedLine : fixedBack;
     const QColor fixedHorz = CellOptions().Has(CellOption::FixedHorzLine) ? fixedLine : fixedBack;
@@ -191,7 +191,7 @@ void DataGrid::PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, i
             } catch (const Exception& error) {
                 // A cell that cannot be painted stays empty; its error is told once.
                 const bool footer = row >= RowCount();
-                canvas.FillRect(rect, ResolveColour(fixed ? FixedColor() : footer ? FooterColor() : Color()));
+                canvas.FillRect(rect, (fixed ? FixedColor() : footer ? FooterColor() : Color()).Resolved());
                 if (Window() && !reportedPaintErrors_.contains(error.Message())) {
                     reportedPaintErrors_.insert(error.Message());
                     Window()->ReportError(error.Message());
@@ -242,5 +242,5 @@ void DataGrid::PaintFooterBand(Canvas& canvas, const QRegion& invalid, const Gri
     PaintArea(canvas, invalid, scrollCols.First, scrollCols.End, footerRows.First, footerRows.End, false);
     if (c.CellsEnd < c.ClientExtent)
         canvas.FillRect(QRect(QPoint(c.CellsEnd, r.ContraStart), QPoint(c.ClientExtent - 1, bottom - 1)),
-                        ResolveColour(Color()));
+                        Color().Resolved());
 }

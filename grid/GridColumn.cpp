@@ -125,14 +125,14 @@ void GridColumn::SetAlignment(TextAlignment alignment)
         Changed();
 }
 
-QString GridColumn::Color() const
+Colour GridColumn::Color() const
 {
     if (IsAssigned(Property::Color))
         return colour_;
-    return Grid() ? Grid()->Color() : u"clWindow"_s;
+    return Grid() ? Grid()->Color() : SystemColour::Window();
 }
 
-void GridColumn::SetColor(const QString& colour)
+void GridColumn::SetColor(const Colour& colour)
 {
     if (StoreAssigned(colour_, colour, assigned_, Property::Color))
         Changed();

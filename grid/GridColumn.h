@@ -75,8 +75,8 @@ public:
     }
     TextAlignment Alignment() const;
     void SetAlignment(TextAlignment alignment);
-    QString Color() const;
-    void SetColor(const QString& colour);
+    Colour Color() const;
+    void SetColor(const Colour& colour);
     GridDefault<bool> EndEllipsis;
     GridDefault<TextOrientation> Orientation;
     GridDefault<bool> TitleButton;
@@ -85,7 +85,7 @@ public:
 private:
     ColumnsOwner* grid_;
     std::optional<TextAlignment> alignment_;
-    QString colour_;  // empty: not assigned
+    std::optional<Colour> colour_;  // unset: follows the grid
 };
 
 class ColumnDefaults {
@@ -122,8 +122,8 @@ public:
     // Set, else the bound field's display name, else the column's FieldName.
     QString Caption() const;
     void SetCaption(const QString& caption);
-    QString Color() const;
-    void SetColor(const QString& colour);
+    Colour Color() const;
+    void SetColor(const Colour& colour);
     GridFont Font() const;
     void SetFont(const GridFont& font);
     bool EndEllipsis() const;
@@ -149,7 +149,7 @@ private:
     GridColumn& column_;
     TextAlignment alignment_ = TextAlignment::Left;
     QString caption_;
-    QString colour_;
+    Colour colour_;
     GridFont font_;
     int sortIndex_ = 0;
     int imageIndex_ = -1;
@@ -172,8 +172,8 @@ public:
 
     TextAlignment Alignment() const;
     void SetAlignment(TextAlignment alignment);
-    QString Color() const;
-    void SetColor(const QString& colour);
+    Colour Color() const;
+    void SetColor(const Colour& colour);
     GridFont Font() const;
     void SetFont(const GridFont& font);
     bool ToolTips() const;
@@ -201,7 +201,7 @@ private:
     GridColumn& column_;
     BitSet<Property> assigned_;
     TextAlignment alignment_ = TextAlignment::Left;
-    QString colour_;
+    Colour colour_;
     GridFont font_;
     bool toolTips_ = false;
     QString fieldName_;
@@ -214,7 +214,7 @@ struct CellParams {
     int Col = -1;
     int Row = -1;
     GridFont Font;
-    QString Background;
+    Colour Background;
     TextAlignment Alignment = TextAlignment::Left;
     int ImageIndex = -1;
     QString Text;
@@ -287,8 +287,8 @@ public:
 
     TextAlignment Alignment() const;
     void SetAlignment(TextAlignment alignment);
-    QString Color() const;
-    void SetColor(const QString& colour);
+    Colour Color() const;
+    void SetColor(const Colour& colour);
     GridFont Font() const;
     void SetFont(const GridFont& font);
     bool ReadOnly() const;
@@ -379,7 +379,7 @@ private:
     QString fieldName_;
     Field* field_ = nullptr;
     TextAlignment alignment_ = TextAlignment::Left;
-    QString colour_;
+    Colour colour_;
     GridFont font_;
     bool readOnly_ = false;
     int width_ = 64;  // the cell grid's default column width

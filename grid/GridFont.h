@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Colours.h"
 #include "platform/Fonts.h"
 
 #include <QString>
@@ -7,7 +8,7 @@
 // A font as the grid's objects hold it: family, pixel height, style and colour.
 struct GridFont {
     FontSpec Face;
-    QString Colour = QStringLiteral("clWindowText");  // a colour name, resolved when drawing
+    Colour TextColour = SystemColour::WindowText();
 
     bool operator==(const GridFont& other) const = default;
 };

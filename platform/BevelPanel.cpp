@@ -31,8 +31,8 @@ void BevelPanel::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const QColor light = ResolveColour(u"clBtnHighlight"_s);
-    const QColor shadow = ResolveColour(u"clBtnShadow"_s);
+    const QColor light = SystemColour::ButtonHighlight().Resolved();
+    const QColor shadow = SystemColour::ButtonShadow().Resolved();
     QRect r = rect();
     for (const Bevel bevel : {outer_, inner_}) {
         if (bevel == Bevel::None)

@@ -2,12 +2,16 @@
 
 #include <QGuiApplication>
 #include <QHash>
-#include <QPalette>
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
 
-QColor ResolveColour(const QString& name)
+QColor Colour::Resolved() const
+{
+    return role_ == QPalette::NoRole ? fixed_ : QGuiApplication::palette().color(role_);
+}
+
+Colour ColourFromName(const QString& name)
 {
     static const QHash<QString, QPalette::ColorRole> roles = {
         {u"clBtnFace"_s, QPalette::Button},           {u"clWindow"_s, QPalette::Base},
@@ -22,7 +26,7 @@ QColor ResolveColour(const QString& name)
         {u"clSilver"_s, qRgb(192, 192, 192)},        {u"clGray"_s, qRgb(128, 128, 128)},
     };
     if (const auto role = roles.find(name); role != roles.end())
-        return QGuiApplication::palette().color(*role);
+        return Colour::Role(*role);
     if (const auto rgb = fixed.find(name); rgb != fixed.end())
         return QColor(*rgb);
     return QColor(name);

@@ -181,7 +181,7 @@ bool ApplyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& valu
         const QJsonObject font = value.toObject();
         w->setFont(ResolveFont(ReadFontSpec(font)));
         if (font.contains(u"Color")) {
-            const QColor colour = ResolveColour(font.value(u"Color").toString());
+            const QColor colour = ColourFromName(font.value(u"Color").toString()).Resolved();
             SetColourRole(w, QPalette::WindowText, colour);
             SetColourRole(w, QPalette::Text, colour);
         }
@@ -190,7 +190,7 @@ bool ApplyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& valu
     if (name == u"Color") {
         // Edit fields and memos paint their text area; other controls their face.
         const bool textArea = qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QLineEdit*>(w);
-        SetColourRole(w, textArea ? QPalette::Base : QPalette::Window, ResolveColour(value.toString()));
+        SetColourRole(w, textArea ? QPalette::Base : QPalette::Window, ColourFromName(value.toString()).Resolved());
         w->setAutoFillBackground(!w->isWindow() && !textArea);
         return true;
     }

@@ -164,11 +164,11 @@ TEST_F(OutsideMaterial, AboutBoxShowsItsItemsAndClosesOnlyByOkOrCloseBox)
     EXPECT_EQ(panel->geometry(), QRect(8, 8, 345, 201));
     // A lowered outer bevel round a raised inner one.
     const QImage bevels = panel->grab().toImage();
-    const QRgb light = ResolveColour(u"clBtnHighlight"_s).rgb(), shadow = ResolveColour(u"clBtnShadow"_s).rgb();
+    const QRgb light = SystemColour::ButtonHighlight().Resolved().rgb(), shadow = SystemColour::ButtonShadow().Resolved().rgb();
     const std::pair<QPoint, QRgb> edges[] = {
         {{0, 0}, shadow},    {{100, 0}, shadow},  {{0, 100}, shadow},  {{344, 100}, light}, {{100, 200}, light},
         {{344, 0}, light},   {{1, 1}, light},     {{100, 1}, light},   {{1, 100}, light},   {{343, 100}, shadow},
-        {{100, 199}, shadow}, {{2, 2}, ResolveColour(u"clBtnFace"_s).rgb()},
+        {{100, 199}, shadow}, {{2, 2}, SystemColour::ButtonFace().Resolved().rgb()},
     };
     for (const auto& [at, colour] : edges)
         EXPECT_EQ(bevels.pixel(at), colour) << at.x() << "," << at.y();

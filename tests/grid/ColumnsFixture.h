@@ -29,9 +29,9 @@ public:
     GridFont Font() const override { return font; }
     GridFont TitleFont() const override { return titleFont; }
     GridFont FooterFont() const override { return titleFont; }
-    QString Color() const override { return QStringLiteral("clWindow"); }
-    QString FixedColor() const override { return QStringLiteral("clBtnFace"); }
-    QString FooterColor() const override { return QStringLiteral("clInactiveBorder"); }
+    Colour Color() const override { return ColourFromName(QStringLiteral("clWindow")); }
+    Colour FixedColor() const override { return ColourFromName(QStringLiteral("clBtnFace")); }
+    Colour FooterColor() const override { return ColourFromName(QStringLiteral("clInactiveBorder")); }
     bool ReadOnly() const override { return readOnly; }
     bool UseMultiTitle() const override { return false; }
     int DefaultColWidth() const override { return 64; }
@@ -48,8 +48,8 @@ public:
     Query* dataSet = nullptr;
     bool loading = false;
     bool readOnly = true;
-    GridFont font{{QStringLiteral("宋体"), -15}, QStringLiteral("clWindowText")};
-    GridFont titleFont{{QStringLiteral("宋体"), -15}, QStringLiteral("clWindowText")};
+    GridFont font{{QStringLiteral("宋体"), -15}, ColourFromName(QStringLiteral("clWindowText"))};
+    GridFont titleFont{{QStringLiteral("宋体"), -15}, ColourFromName(QStringLiteral("clWindowText"))};
     mutable RecordingCanvas canvas;
     ::SumList sumList;
     QStringList changes;

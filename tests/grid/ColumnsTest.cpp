@@ -57,8 +57,8 @@ TEST_F(Columns, TheCaptionFallsBackFromSetToLabelToNames)
 TEST_F(Columns, ColumnFontsThatWereSetStayWhenTheGridFontChanges)
 {
     AddMainWindowColumns();
-    grid_.font = GridFont{{u"宋体"_s, -18}, u"clWindowText"_s};
-    grid_.titleFont = GridFont{{u"宋体"_s, -16}, u"clWindowText"_s};
+    grid_.font = GridFont{{u"宋体"_s, -18}, ColourFromName(u"clWindowText"_s)};
+    grid_.titleFont = GridFont{{u"宋体"_s, -16}, ColourFromName(u"clWindowText"_s)};
     for (int i = 0; i < 8; ++i) {
         const bool small = i == 5 || i == 6;
         EXPECT_EQ(columns_.Item(i).Font().Face.Height, small ? -13 : -18) << i;
@@ -67,8 +67,8 @@ TEST_F(Columns, ColumnFontsThatWereSetStayWhenTheGridFontChanges)
     }
     EXPECT_EQ(columns_.Item(6).Title().Alignment(), TextAlignment::Left);
     EXPECT_EQ(columns_.Item(0).Title().Alignment(), TextAlignment::Center);
-    EXPECT_EQ(columns_.Item(0).Footer().Color(), u"clInactiveBorder"_s);
-    EXPECT_EQ(columns_.Item(1).Title().Color(), u"clBtnFace"_s);
+    EXPECT_EQ(columns_.Item(0).Footer().Color(), ColourFromName(u"clInactiveBorder"_s));
+    EXPECT_EQ(columns_.Item(1).Title().Color(), ColourFromName(u"clBtnFace"_s));
 }
 
 TEST_F(Columns, AnUnassignedWidthFollowsTheFieldsDisplayWidth)
@@ -111,8 +111,8 @@ TEST_F(Columns, ChangesReachTheGridOnceABracketEnds)
     GridColumn& a = columns_.Add();
     GridColumn& b = columns_.Add();
     grid_.changes.clear();
-    a.SetColor(u"clRed"_s);
-    a.SetColor(u"clRed"_s);  // same value: nothing
+    a.SetColor(ColourFromName(u"clRed"_s));
+    a.SetColor(ColourFromName(u"clRed"_s));  // same value: nothing
     b.SetVisible(false);       // visibility concerns every column
     EXPECT_EQ(grid_.changes, (QStringList{u"0"_s, u"all"_s}));
     EXPECT_FALSE(b.Visible());

@@ -178,7 +178,7 @@ TEST(CellText, EllipsisAttemptsDropOneMoreCharacterEachTime)
 TEST(CellText, ABrushTheDisplayCannotShowGoesThroughAnImage)
 {
     RecordingCanvas canvas;
-    const GridFont font{{u"宋体"_s, -14}, u"clWindowText"_s};
+    const GridFont font{{u"宋体"_s, -14}, ColourFromName(u"clWindowText"_s)};
     WriteCellText(canvas, QRect(10, 20, 50, 19), {}, font, kBlack, kInactiveBorder, u"x"_s);
     EXPECT_EQ(canvas.Calls.last(), u"text 10,20 50x19 at 12,22 \"x\" on #f4f7fc"_s);
     canvas.Undisplayable = {kInactiveBorder.rgb()};

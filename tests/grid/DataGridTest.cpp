@@ -49,8 +49,8 @@ TEST(DataGridDefaults, OptionsAndBaseFlags)
     EXPECT_EQ(grid.CellOptions(), (CellGrid::OptionSet{Base::FixedVertLine, Base::FixedHorzLine, Base::VertLine, Base::HorzLine,
                                                        Base::ColSizing, Base::ColMoving, Base::Editing, Base::Tabs}));
     EXPECT_EQ(grid.ScrollBars(), CellGrid::ScrollStyle::Horizontal);
-    EXPECT_EQ(grid.Color(), u"clWindow"_s);
-    EXPECT_EQ(grid.FooterColor(), u"clWindow"_s);
+    EXPECT_EQ(grid.Color(), ColourFromName(u"clWindow"_s));
+    EXPECT_EQ(grid.FooterColor(), ColourFromName(u"clWindow"_s));
     EXPECT_EQ(grid.IndicatorWidth(), 11);
     EXPECT_TRUE(grid.HorzScrollBar.Visible());
     EXPECT_EQ(grid.VertScrollBar.VisibleMode(), GridScrollBar::Showing::Auto);
@@ -149,7 +149,7 @@ TEST_F(DataGridTest, RowHeightsFromTheFontOrTheSettings)
     grid_.SetTitleLines(2);
     EXPECT_EQ(grid_.RowHeight(0), 2 * 15 + 0 + 0 + 2 + 1);
     grid_.SetTitleLines(0);
-    grid_.Columns().Item(5).Title().SetFont({{u"宋体"_s, -20}, u"clWindowText"_s});
+    grid_.Columns().Item(5).Title().SetFont({{u"宋体"_s, -20}, ColourFromName(u"clWindowText"_s)});
     EXPECT_EQ(grid_.RowHeight(0), 24);  // the tallest title font
 }
 
@@ -161,11 +161,11 @@ TEST_F(DataGridTest, LineColoursByPlace)
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FrozenSeparator), QColor(0, 0, 0));
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FooterSeparator), QColor(0, 0, 0));
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FooterCells), QColor(0, 0, 0));  // the footer is not window-coloured
-    grid_.SetFooterColor(u"clWindow"_s);
+    grid_.SetFooterColor(ColourFromName(u"clWindow"_s));
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FooterCells), QColor(192, 192, 192));
     grid_.SetFlat(true);
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FixedCells), QColor(128, 128, 128));
-    grid_.SetColor(u"clSilver"_s);
+    grid_.SetColor(ColourFromName(u"clSilver"_s));
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::DataCells), QColor(128, 128, 128));
     lines.SetSlot(int(GridLineColours::Place::DataCells), QColor(1, 2, 3));
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::DataCells), QColor(1, 2, 3));
