@@ -115,11 +115,6 @@ public:
         ColumnMove = 1u << 20,
     };
     using ExtraOptionSet = BitSet<ExtraOption>;
-    // The auto-scroll and column-moving timer.
-    static constexpr int kDragTimer = 1;
-
-    // The deferred layout message the grid posts to itself.
-    static constexpr int kLayoutMessage = 1124;
     // The indicator column's width, and the room around a title's text.
     static constexpr int kIndicatorWidth = 11;
     static constexpr int kTitleTextMargin = 4;
@@ -138,7 +133,7 @@ public:
     // What the grid's window tells it.
     void Paint(Canvas& canvas, const QRegion& invalid) override;
     void Resized() override;
-    void PostedMessage(int message) override;
+    void QueuedLayout() override;
     void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) override;
     void Wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick) override;
@@ -146,7 +141,7 @@ public:
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
     void KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void KeyPress(QChar character) override;
-    void Timer(int id) override;
+    void TimerTick() override;
     void CancelMode() override;
     void FocusIn() override;
     void FocusOut() override;
@@ -231,14 +226,13 @@ public:
 
     // Layout work is batched: changes under the layout lock cost one pass,
     // run by the outermost UnlockLayout; work that cannot run now waits for
-    // the deferred layout message.
+    // the queued layout.
     void LockLayout();
     void UnlockLayout();
     void DropLayoutLock();
     void RequestLayout() override;
-    void PostLayout();
-    void PostLayoutMessage();
-    void HandleLayoutMessage();
+    void DeferLayout();
+    void QueueLayoutPass();
     int LayoutLock() const { return layoutLock_; }
     // How many layout passes ran, for tests of the batching.
     int LayoutPassCount() const { return layoutPasses_; }

@@ -61,24 +61,24 @@ void DataGrid::RequestLayout()
         UnlockLayout();
 }
 
-void DataGrid::PostLayout()
+void DataGrid::DeferLayout()
 {
-    PostLayoutMessage();
+    QueueLayoutPass();
     DropLayoutLock();
 }
 
-void DataGrid::PostLayoutMessage()
+void DataGrid::QueueLayoutPass()
 {
-    if (Window() && !Window()->MessagePending(kLayoutMessage))
-        Window()->PostMessage(kLayoutMessage);
+    if (Window())
+        Window()->QueueLayout();
 }
 
-void DataGrid::HandleLayoutMessage()
+void DataGrid::QueuedLayout()
 {
     if (AcquireLayoutLock())
         UnlockLayout();
     else
-        PostLayoutMessage();
+        QueueLayoutPass();
 }
 
 // --- the field map -------------------------------------------------------------------
@@ -135,7 +135,7 @@ void DataGrid::FieldDestroyed(Field* field)
     for (int i = 0; i < columns_.Count(); ++i)
         if (columns_.Item(i).BoundField() == field)
             columns_.Item(i).BindField(nullptr);
-    PostLayout();
+    DeferLayout();
 }
 
 void DataGrid::BuildDefaultColumns()
@@ -184,7 +184,7 @@ void DataGrid::RunLayoutPass()
     if (Loading())
         return;
     if (Window())
-        Window()->RemoveMessage(kLayoutMessage);
+        Window()->CancelQueuedLayout();
     ++layoutPasses_;
     BeginUpdate();
     const auto endUpdate = qScopeGuard([this] { EndUpdate(); });
@@ -320,7 +320,7 @@ void DataGrid::ActiveStateChanged(bool open)
     if (open || !Window())
         RequestLayout();
     else
-        PostLayoutMessage();
+        QueueLayoutPass();
     UpdateVertScrollBar();
     // Persistent columns follow the fields of the new opening, or let go of the old ones.
     if (columns_.PersistentState())

@@ -261,10 +261,8 @@ int DataGrid::MovingTickInterval() const
     return scrolledRight_ ? kMovingTickAfterScroll : kMovingTick;
 }
 
-void DataGrid::Timer(int id)
+void DataGrid::TimerTick()
 {
-    if (id != kDragTimer)
-        return;
     if (drag_ == Drag::Tracking) {
         AutoScrollStep();
     } else if (drag_ == Drag::Moving) {
@@ -279,7 +277,7 @@ void DataGrid::SetDragTimer(int milliseconds)
     if (milliseconds == dragTimerInterval_ || !Window())
         return;
     dragTimerInterval_ = milliseconds;
-    Window()->SetTimer(kDragTimer, milliseconds);
+    Window()->StartTimer(milliseconds);
 }
 
 void DataGrid::StopDragTimer()
@@ -287,7 +285,7 @@ void DataGrid::StopDragTimer()
     if (dragTimerInterval_ < 0 || !Window())
         return;
     dragTimerInterval_ = -1;
-    Window()->KillTimer(kDragTimer);
+    Window()->StopTimer();
 }
 
 int DataGrid::MarkerX() const

@@ -34,7 +34,7 @@ void DataGrid::Loaded()
     if (DataSource())
         sumList_.RecalculateAll();
     RequestLayout();
-    PostLayout();
+    DeferLayout();
 }
 
 void DataGrid::Resized()
@@ -46,12 +46,6 @@ void DataGrid::Resized()
     }
     SizeRecordWindow();
     UpdateVertScrollBar();
-}
-
-void DataGrid::PostedMessage(int message)
-{
-    if (message == kLayoutMessage)
-        HandleLayoutMessage();
 }
 
 void DataGrid::ScrollRequest(ScrollBarKind bar, ScrollCode code, int position)

@@ -19,19 +19,6 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-namespace {
-
-// A posted message of the control, delivered as an event of this type.
-const QEvent::Type kPostedMessage = QEvent::Type(QEvent::User + 124);
-
-class PostedMessageEvent : public QEvent {
-public:
-    explicit PostedMessageEvent(int message) : QEvent(kPostedMessage), Message(message) {}
-    const int Message;
-};
-
-} // namespace
-
 ControlWidget::ControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -45,6 +32,10 @@ ControlWidget::ControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
             [this](int action) { BarAction(ScrollBarKind::Horizontal, action); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this](int action) { BarAction(ScrollBarKind::Vertical, action); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (messages_)
+            Application::Instance().HandleEvent([this] { messages_->TimerTick(); });
+    });
     // The in-place editor: read-only, frameless, over a cell while it shows.
     editor_ = new QLineEdit(viewport());
     editor_->setReadOnly(true);
@@ -192,35 +183,18 @@ void ControlWidget::SetCursor(CursorShape cursor)
         viewport()->setCursor(CursorFor(cursor));
 }
 
-void ControlWidget::SetTimer(int id, int milliseconds)
+void ControlWidget::QueueLayout()
 {
-    KillTimer(id);
-    timers_[id] = startTimer(milliseconds);
-}
-
-void ControlWidget::KillTimer(int id)
-{
-    if (const auto it = timers_.find(id); it != timers_.end()) {
-        killTimer(it->second);
-        timers_.erase(it);
-    }
-}
-
-void ControlWidget::PostMessage(int message)
-{
-    posted_.append(message);
-    QCoreApplication::postEvent(this, new PostedMessageEvent(message));
-}
-
-bool ControlWidget::MessagePending(int message) const
-{
-    return posted_.contains(message);
-}
-
-void ControlWidget::RemoveMessage(int message)
-{
-    // The event still arrives; one that is no longer pending is dropped.
-    posted_.removeAll(message);
+    if (layoutQueued_)
+        return;
+    layoutQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (std::exchange(layoutQueued_, false) && messages_)
+                Application::Instance().HandleEvent([this] { messages_->QueuedLayout(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void ControlWidget::paintEvent(QPaintEvent* event)
@@ -289,17 +263,6 @@ void ControlWidget::wheelEvent(QWheelEvent* event)
         Application::Instance().HandleEvent([&] {
             messages_->Wheel(event->angleDelta().y(), event->modifiers(), event->position().toPoint());
         });
-}
-
-void ControlWidget::timerEvent(QTimerEvent* event)
-{
-    for (const auto& [id, qtId] : timers_)
-        if (qtId == event->timerId()) {
-            if (messages_)
-                Application::Instance().HandleEvent([&, id = id] { messages_->Timer(id); });
-            return;
-        }
-    QAbstractScrollArea::timerEvent(event);
 }
 
 void ControlWidget::focusInEvent(QFocusEvent* event)
@@ -410,12 +373,6 @@ bool ControlWidget::event(QEvent* event)
 {
     if (event->type() == QEvent::ApplicationPaletteChange && messages_)
         Application::Instance().HandleEvent([&] { messages_->SystemColoursChanged(DisplayBitsPerPixel()); });
-    if (event->type() == kPostedMessage) {
-        const int message = static_cast<PostedMessageEvent*>(event)->Message;
-        if (posted_.removeOne(message) && messages_)
-            Application::Instance().HandleEvent([&] { messages_->PostedMessage(message); });
-        return true;
-    }
     // Another window took the mouse or the application went inactive.
     if ((event->type() == QEvent::UngrabMouse || event->type() == QEvent::WindowDeactivate) && messages_)
         Application::Instance().HandleEvent([&] { messages_->CancelMode(); });

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 
 class QLineEdit;
 #include <map>
@@ -37,11 +38,11 @@ public:
     bool Focused() const override;
     void SetCapture(bool capture) override;
     void SetCursor(CursorShape cursor) override;
-    void SetTimer(int id, int milliseconds) override;
-    void KillTimer(int id) override;
-    void PostMessage(int message) override;
-    bool MessagePending(int message) const override;
-    void RemoveMessage(int message) override;
+    void StartTimer(int milliseconds) override { timer_.start(milliseconds); }
+    void StopTimer() override { timer_.stop(); }
+    void QueueLayout() override;
+    bool LayoutQueued() const override { return layoutQueued_; }
+    void CancelQueuedLayout() override { layoutQueued_ = false; }
     void ShowContextMenu(const QPoint& at) override;
     QPoint ToScreen(const QPoint& at) const override;
     QRect ScreenRect() const override;
@@ -63,7 +64,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
@@ -82,6 +82,6 @@ private:
     QLineEdit* editor_ = nullptr;
     QPointer<QMenu> popupMenu_;
     std::map<ScrollBarKind, ScrollBarInfo> bars_;
-    std::map<int, int> timers_;  // id -> Qt timer id
-    QList<int> posted_;
+    QTimer timer_;
+    bool layoutQueued_ = false;
 };

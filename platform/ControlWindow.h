@@ -65,14 +65,15 @@ public:
     virtual void SetCapture(bool capture) = 0;
     virtual void SetCursor(CursorShape cursor) = 0;
 
-    // Timers by id; setting an id again restarts it.
-    virtual void SetTimer(int id, int milliseconds) = 0;
-    virtual void KillTimer(int id) = 0;
+    // The control's repeating timer; starting it again restarts it.
+    virtual void StartTimer(int milliseconds) = 0;
+    virtual void StopTimer() = 0;
 
-    // Messages the control sends itself, handled after the current one.
-    virtual void PostMessage(int message) = 0;
-    virtual bool MessagePending(int message) const = 0;
-    virtual void RemoveMessage(int message) = 0;
+    // A layout the control asks for after the current event: asking again
+    // while one waits does nothing; a cancelled one does not come.
+    virtual void QueueLayout() = 0;
+    virtual bool LayoutQueued() const = 0;
+    virtual void CancelQueuedLayout() = 0;
 
     // The control's context menu, at a point of the client area.
     virtual void ShowContextMenu(const QPoint& at) = 0;
@@ -113,12 +114,12 @@ public:
         (void)button, (void)modifiers, (void)at;
     }
     virtual void Wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) { (void)delta, (void)modifiers, (void)at; }
-    virtual void Timer(int id) { (void)id; }
+    virtual void TimerTick() {}
     virtual void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) { (void)bar, (void)code, (void)position; }
     virtual void CancelMode() {}
     virtual void FocusIn() {}
     virtual void FocusOut() {}
-    virtual void PostedMessage(int message) { (void)message; }
+    virtual void QueuedLayout() {}
     // The system colours or the display changed; the display's bits per pixel.
     virtual void SystemColoursChanged(int bitsPerPixel) { (void)bitsPerPixel; }
     // Whether Tab stays in the control instead of moving the focus on.

@@ -65,12 +65,12 @@ TEST_F(GridLink, TheSearchSequenceOfTheMainWindow)
     EXPECT_EQ(grid_.Columns().Item(4).CellText(), u"8008-60-4"_s);
 
     // Close: the fields go; the layout waits for the deferred message, posted once.
-    window_.Posted.clear();
+    window_.QueuedLayouts = 0;
     const int passes = grid_.LayoutPassCount();
     query_.Close();
-    EXPECT_EQ(window_.Posted.count(DataGrid::kLayoutMessage), 1);
+    EXPECT_EQ(window_.QueuedLayouts, 1);
     EXPECT_EQ(grid_.LayoutPassCount(), passes);
-    grid_.HandleLayoutMessage();
+    grid_.QueuedLayout();
     EXPECT_EQ(grid_.LayoutPassCount(), passes + 1);
     EXPECT_EQ(grid_.RowCount(), 2);
     EXPECT_EQ(grid_.ColCount(), 9);
@@ -105,7 +105,7 @@ TEST_F(GridLink, WithoutPersistentColumnsEveryVisibleFieldGetsADefaultColumn)
     EXPECT_EQ(grid_.ColCount(), query_.FieldCount() + 1);
     EXPECT_EQ(grid_.FixedCols(), 1);
     query_.Close();
-    grid_.HandleLayoutMessage();
+    grid_.QueuedLayout();
     EXPECT_EQ(grid_.Columns().Count(), 1);
 }
 
@@ -174,7 +174,7 @@ TEST_F(GridLink, TheWindowsMessagesReachTheGrid)
     EXPECT_EQ(grid_.WindowSize(), 14);
     EXPECT_EQ(grid_.RowCount(), 15);
     const int passes = grid_.LayoutPassCount();
-    grid_.PostedMessage(DataGrid::kLayoutMessage);
+    grid_.QueuedLayout();
     EXPECT_EQ(grid_.LayoutPassCount(), passes + 1);
 
     // The horizontal bar follows the thumb only with tracking.
@@ -221,7 +221,7 @@ TEST_F(GridLink, AFailedRecountLeavesTheGridFollowingItsResultSet)
     query_.MoveBy(3);
     EXPECT_EQ(grid_.Current().Row, 4);
     query_.Close();
-    grid_.HandleLayoutMessage();
+    grid_.QueuedLayout();
     EXPECT_EQ(grid_.RowCount(), 2);
     EXPECT_EQ(grid_.FieldMapCount(), 0);
 }
@@ -259,13 +259,13 @@ TEST_F(GridLink, DraggingBeyondTheDataRowsScrollsFasterTheFartherOut)
         const int before = query_.RecNo();
         grid_.MouseMove(Qt::LeftButton, Qt::NoModifier, QPoint(300, 259 + step.below));
         EXPECT_EQ(query_.RecNo() - before, step.moved) << step.below;
-        EXPECT_EQ(window_.Timers.at(DataGrid::kDragTimer), step.interval) << step.below;
+        EXPECT_EQ(window_.TimerInterval, step.interval) << step.below;
     }
     const int before = query_.RecNo();
-    grid_.Timer(DataGrid::kDragTimer);  // each tick steps again
+    grid_.TimerTick();  // each tick steps again
     EXPECT_EQ(query_.RecNo() - before, 8);
     grid_.MouseMove(Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));  // back inside: the timer stops
-    EXPECT_EQ(window_.Timers.count(DataGrid::kDragTimer), 0u);
+    EXPECT_FALSE(window_.TimerInterval);
     grid_.MouseUp(Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));
     EXPECT_FALSE(window_.Captured);
 }

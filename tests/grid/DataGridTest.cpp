@@ -298,7 +298,7 @@ TEST_F(DataGridTest, FooterTextsByValueType)
     EXPECT_EQ(grid_.GetFooterText(0, columns.Item(4)), u"静态"_s);
     EXPECT_EQ(grid_.GetFooterText(0, columns.Item(5)), QString());  // no footer value
     query.Close();
-    grid_.HandleLayoutMessage();
+    grid_.QueuedLayout();
     EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共0条"_s);
 
     // An average over a field the result set does not have: opening fails

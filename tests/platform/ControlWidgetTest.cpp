@@ -34,18 +34,19 @@ public:
     {
         Heard.append(u"up %1 %2,%3"_s.arg(int(b)).arg(at.x()).arg(at.y()));
     }
-    void Timer(int id) override { Heard.append(u"timer %1"_s.arg(id)); }
+    void TimerTick() override { Heard.append(u"timer"_s); }
     void Wheel(int delta, Qt::KeyboardModifiers, const QPoint&) override { Heard.append(u"wheel %1"_s.arg(delta)); }
     void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) override
     {
         Heard.append(u"scroll %1 %2 %3"_s.arg(bar == ScrollBarKind::Horizontal ? u"h"_s : u"v"_s).arg(int(code)).arg(position));
     }
-    void PostedMessage(int message) override
+    void QueuedLayout() override
     {
-        Heard.append(u"posted %1"_s.arg(message));
-        if (message == 13)
-            throw Exception(u"posted failure"_s);
+        Heard.append(u"layout"_s);
+        if (FailLayout)
+            throw Exception(u"layout failure"_s);
     }
+    bool FailLayout = false;
     QStringList Take() { return std::exchange(Heard, {}); }
 };
 
@@ -108,28 +109,32 @@ TEST_F(ControlWindowTest, TheWheelOverABarGoesToTheControl)
     EXPECT_EQ(window_.verticalScrollBar()->value(), 5);
 }
 
-TEST_F(ControlWindowTest, TimersAndPostedMessages)
+TEST_F(ControlWindowTest, TheTimerTicksAndAQueuedLayoutComesOnce)
 {
-    window_.SetTimer(1, 5);
-    QTRY_VERIFY_WITH_TIMEOUT(control_.Heard.contains(u"timer 1"_s), 5000);
-    window_.KillTimer(1);
+    window_.StartTimer(5);
+    QTRY_VERIFY_WITH_TIMEOUT(control_.Heard.contains(u"timer"_s), 5000);
+    window_.StopTimer();
+    QCoreApplication::processEvents();
     control_.Take();
 
-    window_.PostMessage(1124);
-    EXPECT_TRUE(window_.MessagePending(1124));
-    window_.PostMessage(77);
-    window_.RemoveMessage(77);
-    EXPECT_FALSE(window_.MessagePending(77));
-    QCoreApplication::sendPostedEvents(&window_);
-    EXPECT_FALSE(window_.MessagePending(1124));
-    EXPECT_EQ(control_.Take(), QStringList{u"posted 1124"_s});
+    window_.QueueLayout();
+    window_.QueueLayout();
+    EXPECT_TRUE(window_.LayoutQueued());
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(window_.LayoutQueued());
+    EXPECT_EQ(control_.Take(), QStringList{u"layout"_s});
+    window_.QueueLayout();
+    window_.CancelQueuedLayout();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(control_.Take(), QStringList());
 
-    // An error in a message goes to the default error display; the window goes on.
+    // An error in the layout goes to the default error display; the window goes on.
     RecordingMessageBoxes boxes;
-    window_.PostMessage(13);
-    QCoreApplication::sendPostedEvents(&window_);
+    control_.FailLayout = true;
+    window_.QueueLayout();
+    QCoreApplication::sendPostedEvents();
     ASSERT_EQ(boxes.Boxes.size(), 1);
-    EXPECT_EQ(boxes.Boxes.first().Text, u"posted failure."_s);
+    EXPECT_EQ(boxes.Boxes.first().Text, u"layout failure."_s);
 }
 
 TEST_F(ControlWindowTest, PaintingGoesThroughTheCanvasOverTheViewport)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QRect>
 #include <map>
+#include <optional>
 
 // Stands in for a control's window: a fixed client size, and a record of
 // what the control asked of it.
@@ -46,11 +47,12 @@ public:
     bool Focused() const override { return FocusRequests > 0; }
     void SetCapture(bool capture) override { Captured = capture; }
     void SetCursor(CursorShape cursor) override { Cursor = cursor; }
-    void SetTimer(int id, int milliseconds) override { Timers[id] = milliseconds; }
-    void KillTimer(int id) override { Timers.erase(id); }
-    void PostMessage(int message) override { Posted.append(message); }
-    bool MessagePending(int message) const override { return Posted.contains(message); }
-    void RemoveMessage(int message) override { Posted.removeAll(message); }
+    void StartTimer(int milliseconds) override { TimerInterval = milliseconds; }
+    void StopTimer() override { TimerInterval.reset(); }
+    // Counts the layouts queued; asking again while one waits queues none.
+    void QueueLayout() override { QueuedLayouts += queued_ ? 0 : 1, queued_ = true; }
+    bool LayoutQueued() const override { return queued_; }
+    void CancelQueuedLayout() override { queued_ = false; }
     void ShowContextMenu(const QPoint& at) override { ContextMenus.append(at); }
     QPoint ToScreen(const QPoint& at) const override { return at + ScreenOrigin; }
     QRect ScreenRect() const override { return QRect(0, 0, 1280, 860); }
@@ -77,10 +79,13 @@ public:
     int FocusRequests = 0;
     bool Captured = false;
     CursorShape Cursor = CursorShape::Default;
-    std::map<int, int> Timers;
-    QList<int> Posted;
+    std::optional<int> TimerInterval;
+    int QueuedLayouts = 0;
     QList<QPoint> ContextMenus;
     QPoint ScreenOrigin{100, 200};
     QRect EditorRect;
     QString EditorText;
+
+private:
+    bool queued_ = false;
 };
