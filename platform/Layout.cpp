@@ -106,16 +106,34 @@ QMetaMethod FindHandler(const QObject* form, const QString& handler)
     return QMetaMethod();
 }
 
+// Calls a form's handler through the application's event frame.
+void InvokeHandler(QObject* form, const QMetaMethod& method, QObject* sender, QChar* key)
+{
+    Application::Instance().HandleEvent([&] {
+        bool called = false;
+        if (method.parameterCount() == 0)
+            called = method.invoke(form, Qt::DirectConnection);
+        else if (method.parameterCount() == 1)
+            called = method.invoke(form, Qt::DirectConnection, Q_ARG(QObject*, sender));
+        else
+            called = method.invoke(form, Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QChar*, key));
+        if (!called)
+            throw Exception(u"Handler %1 could not be called"_s.arg(QString::fromLatin1(method.name())));
+    });
+}
+
+// Each handler is looked up once, when the layout loads.
 void BindEvents(QObject* component, const QJsonObject& events, QObject* form)
 {
     for (auto it = events.begin(); it != events.end(); ++it) {
         const QString handler = it.value().toString();
-        if (!FindHandler(form, handler).isValid())
+        const QMetaMethod method = FindHandler(form, handler);
+        if (!method.isValid())
             throw Exception(u"Layout: handler %1 of %2 not found"_s.arg(handler, component->objectName()));
         const QPointer<QObject> target = form;
-        auto call = [target, handler](QObject* sender, QChar* key) {
+        auto call = [target, method](QObject* sender, QChar* key) {
             if (target)
-                CallHandler(target, handler, sender, key);
+                InvokeHandler(target, method, sender, key);
         };
         bool bound = false;
         for (const EventBinder& binder : TheRegistry().binders)
@@ -218,18 +236,10 @@ QObject* FindComponent(const QObject* form, const QString& name)
 
 void CallHandler(QObject* form, const QString& handler, QObject* sender, QChar* key)
 {
-    Application::Instance().HandleEvent([&] {
-        const QMetaMethod method = FindHandler(form, handler);
-        if (!method.isValid())
-            throw Exception(u"Handler %1 not found"_s.arg(handler));
-        bool called = false;
-        if (method.parameterCount() == 0)
-            called = method.invoke(form, Qt::DirectConnection);
-        else if (method.parameterCount() == 1)
-            called = method.invoke(form, Qt::DirectConnection, Q_ARG(QObject*, sender));
-        else
-            called = method.invoke(form, Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QChar*, key));
-        if (!called)
-            throw Exception(u"Handler %1 could not be called"_s.arg(handler));
-    });
+    const QMetaMethod method = FindHandler(form, handler);
+    if (!method.isValid()) {
+        Application::Instance().HandleEvent([&] { throw Exception(u"Handler %1 not found"_s.arg(handler)); });
+        return;
+    }
+    InvokeHandler(form, method, sender, key);
 }
