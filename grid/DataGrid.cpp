@@ -557,3 +557,21 @@ void DataGrid::SetVertScrollBarValues(const ScrollBarInfo& info)
     lastVertMode_ = mode;
 }
 
+void DataGrid::ColWidthsChanged()
+{
+    if (!(link_.Active() || columns_.PersistentState()) || !AcquireLayoutLock())
+        return;
+    const int o = IndicatorOffset();
+    for (int i = 0; i < columns_.Count() && i + o < ColCount(); ++i) {
+        GridColumn& column = columns_.Item(i);
+        if (!column.Visible())
+            continue;
+        int width = ColWidth(i + o);
+        if (column.MaxWidth() > 0 && column.MaxWidth() < width)
+            width = column.MaxWidth();
+        if (column.MinWidth() > 0 && column.MinWidth() > width)
+            width = column.MinWidth();
+        column.SetWidth(width);
+    }
+    UnlockLayout();
+}

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "GridColumn.h"
 #include "CellGrid.h"
+#include "GridColumn.h"
+#include "GridMouse.h"
 
 #include "db/DataSource.h"
 #include "sumlist/SumList.h"
@@ -136,13 +137,22 @@ public:
     void QueuedLayout() override;
     void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) override;
     void Wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
-    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick) override;
-    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
-    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick) override
+    {
+        mouse_.Press(button, modifiers, at, doubleClick);
+    }
+    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at) override
+    {
+        mouse_.Move(buttons, modifiers, at);
+    }
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at) override
+    {
+        mouse_.Release(button, modifiers, at);
+    }
     void KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void KeyPress(QChar character) override;
-    void TimerTick() override;
-    void CancelMode() override;
+    void TimerTick() override { mouse_.TimerTick(); }
+    void CancelMode() override { mouse_.Cancel(); }
     void FocusIn() override;
     void FocusOut() override;
     void SystemColoursChanged(int bitsPerPixel) override;
@@ -245,8 +255,11 @@ public:
     void MoveCol(int gridCol, int direction);
     void MoveToColumn(int columnIndex) { MoveCol(columnIndex + IndicatorOffset(), 0); }
 
-    // The grid column whose right border's sizing zone holds the point, or -1.
-    int SizingZoneAt(const QPoint& at) const;
+    const GridMouse& Mouse() const { return mouse_; }
+    // Whether the result set is open.
+    bool ResultOpen() const { return link_.Active(); }
+    // The grid's column widths became the columns' widths.
+    void ColWidthsChanged();
 
     // The read-only in-place editor over the current cell.
     void ShowEditor();
@@ -310,29 +323,12 @@ protected:
     void RecordMoved(int distance);
 
 private:
-    // Input: record moves under the update lock, Tab, the drags of the mouse.
-    enum class Drag { None, Tracking, Sizing, Moving };
+    // Input: record moves under the update lock, Tab.
     void MoveRecordBy(int distance);
     void MoveToRecord(bool last);
     void TabTo(int step);
     void KeyWithControl(int key);
     void KeyAlone(int key, Qt::KeyboardModifiers modifiers);
-    void StartSizing(int gridCol, const QPoint& at);
-    void StartMoving(int gridCol);
-    void TrackTo(const QPoint& at);
-    void AutoScrollStep();
-    void MoveTarget();
-    int MovingTickInterval() const;
-    // Where the sizing line or the moving marker stands, and its repaint.
-    int MarkerX() const;
-    void InvalidateMarker();
-    void EndDrag(bool apply);
-    void SetDragTimer(int milliseconds);
-    void StopDragTimer();
-    // The grid's column widths became the columns' widths.
-    void ColWidthsChanged();
-    // The data area: the data cells of frozen and scrolling columns.
-    QRect DataArea() const;
 
     // Painting: the lines and cells of each area, the empty areas, the footer band.
     void PaintGridLines(Canvas& canvas, const GridLayout& layout) const;
@@ -431,17 +427,7 @@ private:
     int indicatorRow_ = -1;
     bool sizeChangedWhileLocked_ = false;
     int wheelRest_ = 0;  // wheel turns short of a notch
-    // Between a press and its release.
-    Drag drag_ = Drag::None;
-    bool titlePressAsLeft_ = false;
-    QPoint lastMouse_;
-    int dragTimerInterval_ = -1;  // -1: not running
-    int sizingCol_ = -1;
-    int sizingPos_ = 0;
-    int sizingOffset_ = 0;
-    int moveFrom_ = -1;
-    int moveTo_ = -1;
-    bool scrolledRight_ = false;
+    GridMouse mouse_{*this};
     // Data rows are tall enough for more than one line of text.
     bool multiLineRows_ = false;
     bool ignoreThumbPosition_ = false;

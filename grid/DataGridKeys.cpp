@@ -178,8 +178,7 @@ void DataGrid::KeyAlone(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Escape:
         if (!options_.Has(Option::AlwaysShowEditor))
             HideEditor();
-        if (drag_ == Drag::Sizing || drag_ == Drag::Moving)
-            EndDrag(false);
+        mouse_.CancelColumnDrag();
         break;
     case Qt::Key_F2:
         ShowEditor();

@@ -119,12 +119,13 @@ void DataGrid::Paint(Canvas& canvas, const QRegion& invalid)
 void DataGrid::PaintDragMarker(Canvas& canvas, const GridLayout& layout) const
 {
     // The sizing line down the cells; the moving marker five pixels wide down the client area.
-    if (drag_ != Drag::Sizing && drag_ != Drag::Moving)
+    const GridMouse::Drag drag = mouse_.State();
+    if (drag != GridMouse::Drag::Sizing && drag != GridMouse::Drag::Moving)
         return;
-    const int x = MarkerX();
-    if (drag_ == Drag::Sizing)
+    const int x = mouse_.MarkerX();
+    if (drag == GridMouse::Drag::Sizing)
         canvas.XorDottedLine(QPoint(x, 0), QPoint(x, layout.Rows.PaintEnd - 1));
-    else if (drag_ == Drag::Moving)
+    else
         for (int dx = -2; dx <= 2; ++dx)
             canvas.XorDottedLine(QPoint(x + dx, 0), QPoint(x + dx, layout.Rows.ClientExtent - 1));
 }

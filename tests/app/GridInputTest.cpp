@@ -325,8 +325,8 @@ TEST_F(GridInput, CtrlFOpensTheFindDialogOverTheCurrentColumnOnlyWithAnOpenResul
 TEST_F(GridInput, DraggingAFrozenColumnsBorderSizesIt)
 {
     const QPoint border = Border(2);  // 品名, 188 wide
-    EXPECT_EQ(Grid().SizingZoneAt(border + QPoint(-3, 0)), 2);
-    EXPECT_EQ(Grid().SizingZoneAt(border + QPoint(4, 0)), -1);
+    EXPECT_EQ(Grid().Mouse().SizingZoneAt(border + QPoint(-3, 0)), 2);
+    EXPECT_EQ(Grid().Mouse().SizingZoneAt(border + QPoint(4, 0)), -1);
     Drag(Qt::LeftButton, border, border + QPoint(30, 0));
     EXPECT_EQ(Grid().Columns().Item(1).Width(), 218);
     EXPECT_EQ(Grid().ColWidth(2), 218);

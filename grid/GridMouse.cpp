@@ -1,6 +1,5 @@
-// The data grid's mouse: presses that move the current cell, dragging the
-// current cell with auto-scroll, column sizing and moving by the titles,
-// clicks, and the context menu on a right release.
+#include "GridMouse.h"
+
 #include "DataGrid.h"
 
 #include "db/Query.h"
@@ -23,18 +22,18 @@ constexpr int kMovingTickAfterScroll = 360;
 
 } // namespace
 
-QRect DataGrid::DataArea() const
+QRect GridMouse::DataArea() const
 {
-    const GridLayout& layout = Layout();
+    const GridLayout& layout = grid_.Layout();
     return QRect(QPoint(layout.Columns.FrozenStart, layout.Rows.FixedEnd),
                  QPoint(layout.Columns.CellsEnd - 1, layout.Rows.CellsEnd - 1));
 }
 
-int DataGrid::SizingZoneAt(const QPoint& at) const
+int GridMouse::SizingZoneAt(const QPoint& at) const
 {
-    const GridLayout& layout = Layout();
+    const GridLayout& layout = grid_.Layout();
     const AxisLayout& c = layout.Columns;
-    if (!options_.Has(Option::ColumnResize) || !extraOptions_.Has(ExtraOption::ColumnResize))
+    if (!grid_.Options().Has(Option::ColumnResize) || !grid_.ExtraOptions().Has(ExtraOption::ColumnResize))
         return -1;
     if (at.y() >= layout.Rows.FixedEnd || at.x() < c.FrozenStart)
         return -1;
@@ -55,9 +54,9 @@ int DataGrid::SizingZoneAt(const QPoint& at) const
     return -1;
 }
 
-void DataGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick)
+void GridMouse::Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick)
 {
-    ControlWindow* window = Window();
+    ControlWindow* window = grid_.Window();
     if (!window)
         return;
     if (button == Qt::RightButton)
@@ -74,46 +73,46 @@ void DataGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers
             StartSizing(sizing, at);
         return;
     }
-    const CellPos cell = CellAtPoint(at.x(), at.y());
-    const int o = IndicatorOffset();
-    if (cell.Row >= 0 && cell.Row < TopDataOffset()) {
+    const CellPos cell = grid_.CellAtPoint(at.x(), at.y());
+    const int o = grid_.IndicatorOffset();
+    if (cell.Row >= 0 && cell.Row < grid_.TopDataOffset()) {
         // A title: a right press moves columns as a left one does.
-        if (cell.Col >= o && button == Qt::RightButton && extraOptions_.Has(ExtraOption::ColumnMove)) {
+        if (cell.Col >= o && button == Qt::RightButton && grid_.ExtraOptions().Has(ExtraOption::ColumnMove)) {
             button = Qt::LeftButton;
             titlePressAsLeft_ = true;
         }
-        if (cell.Col >= o && button == Qt::LeftButton && cell.Col >= FixedCols()
-            && extraOptions_.Has(ExtraOption::ColumnMove) && CellOptions().Has(CellGrid::Option::ColMoving))
+        if (cell.Col >= o && button == Qt::LeftButton && cell.Col >= grid_.FixedCols()
+            && grid_.ExtraOptions().Has(ExtraOption::ColumnMove) && grid_.CellOptions().Has(CellGrid::Option::ColMoving))
             StartMoving(cell.Col);
-    } else if (cell.Row >= TopDataOffset() && cell.Row < RowCount() && link_.Active()) {
+    } else if (cell.Row >= grid_.TopDataOffset() && cell.Row < grid_.RowCount() && grid_.ResultOpen()) {
         // Any button makes the pressed cell current, the right one before the context menu shows.
-        const CellPos before = Current();
-        const int recordBefore = DataSet()->RecNo();
+        const CellPos before = grid_.Current();
+        const int recordBefore = grid_.DataSet()->RecNo();
         // A layout update, not a paint lock: the pass that ends it repaints
         // whatever the move scrolled.
-        LockLayout();
+        grid_.LockLayout();
         {
-            const auto endUpdate = qScopeGuard([this] { UnlockLayout(); });
-            HideEditor();
-            if (cell.Row != Current().Row)
-                DataSet()->MoveBy(cell.Row - Current().Row);
+            const auto endUpdate = qScopeGuard([this] { grid_.UnlockLayout(); });
+            grid_.HideEditor();
+            if (cell.Row != grid_.Current().Row)
+                grid_.DataSet()->MoveBy(cell.Row - grid_.Current().Row);
             if (cell.Col >= o)
-                MoveCol(cell.Col, 0);
+                grid_.MoveCol(cell.Col, 0);
             if (DataArea().contains(at)) {
                 drag_ = Drag::Tracking;
                 window->SetCapture(true);
             }
         }
-        const bool wasCurrent = Current() == before && DataSet()->RecNo() == recordBefore;
-        if (button == Qt::LeftButton && (wasCurrent || options_.Has(Option::AlwaysShowEditor)) && cell.Col >= o
+        const bool wasCurrent = grid_.Current() == before && grid_.DataSet()->RecNo() == recordBefore;
+        if (button == Qt::LeftButton && (wasCurrent || grid_.Options().Has(Option::AlwaysShowEditor)) && cell.Col >= o
             && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier)))
-            ShowEditor();
+            grid_.ShowEditor();
     }
 }
 
-void DataGrid::StartSizing(int gridCol, const QPoint& at)
+void GridMouse::StartSizing(int gridCol, const QPoint& at)
 {
-    const AxisLayout& c = Layout().Columns;
+    const AxisLayout& c = grid_.Layout().Columns;
     drag_ = Drag::Sizing;
     sizingCol_ = gridCol;
     sizingPos_ = c.ShownStart(gridCol) + c.ExtentOf(gridCol);
@@ -121,17 +120,17 @@ void DataGrid::StartSizing(int gridCol, const QPoint& at)
     InvalidateMarker();
 }
 
-void DataGrid::StartMoving(int gridCol)
+void GridMouse::StartMoving(int gridCol)
 {
     drag_ = Drag::Moving;
     moveFrom_ = moveTo_ = gridCol;
-    InvalidateGrid();
+    grid_.InvalidateGrid();
     SetDragTimer(kMovingTick);
 }
 
-void DataGrid::MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, const QPoint& at)
+void GridMouse::Move(Qt::MouseButtons, Qt::KeyboardModifiers, const QPoint& at)
 {
-    ControlWindow* window = Window();
+    ControlWindow* window = grid_.Window();
     if (!window)
         return;
     lastMouse_ = at;
@@ -154,22 +153,22 @@ void DataGrid::MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, const QPoint& 
     }
 }
 
-void DataGrid::TrackTo(const QPoint& at)
+void GridMouse::TrackTo(const QPoint& at)
 {
-    const QSize client = Window()->ClientSize();
+    const QSize client = grid_.Window()->ClientSize();
     const QPoint clamped(qBound(0, at.x(), client.width() - 1), qBound(0, at.y(), client.height() - 1));
-    const CellPos cell = CellAtPoint(clamped.x(), clamped.y());
+    const CellPos cell = grid_.CellAtPoint(clamped.x(), clamped.y());
     const QRect area = DataArea();
-    LockLayout();
-    const auto endUpdate = qScopeGuard([this] { UnlockLayout(); });
-    if (cell.Row >= TopDataOffset() && cell.Row < RowCount() && at.y() >= area.top() && at.y() <= area.bottom()
-        && cell.Row != Current().Row)
-        DataSet()->MoveBy(cell.Row - Current().Row);
-    if (cell.Col >= IndicatorOffset() && at.x() >= area.left() && at.x() <= area.right() && cell.Col != Current().Col)
-        MoveCol(cell.Col, cell.Col > Current().Col ? 1 : -1);
+    grid_.LockLayout();
+    const auto endUpdate = qScopeGuard([this] { grid_.UnlockLayout(); });
+    if (cell.Row >= grid_.TopDataOffset() && cell.Row < grid_.RowCount() && at.y() >= area.top() && at.y() <= area.bottom()
+        && cell.Row != grid_.Current().Row)
+        grid_.DataSet()->MoveBy(cell.Row - grid_.Current().Row);
+    if (cell.Col >= grid_.IndicatorOffset() && at.x() >= area.left() && at.x() <= area.right() && cell.Col != grid_.Current().Col)
+        grid_.MoveCol(cell.Col, cell.Col > grid_.Current().Col ? 1 : -1);
 }
 
-void DataGrid::AutoScrollStep()
+void GridMouse::AutoScrollStep()
 {
     const QRect area = DataArea();
     const QPoint at = lastMouse_;
@@ -195,44 +194,44 @@ void DataGrid::AutoScrollStep()
     // The farther out, the more records a step and the shorter the wait.
     const int d = qMax(dv, dh);
     {
-        LockLayout();
-        const auto endUpdate = qScopeGuard([this] { UnlockLayout(); });
+        grid_.LockLayout();
+        const auto endUpdate = qScopeGuard([this] { grid_.UnlockLayout(); });
         if (vertical != 0)
-            DataSet()->MoveBy(vertical * qMin(d / 6, 8));
-        const GridLayout& layout = Layout();
-        if (horizontal < 0 && LeftCol() > FixedCols())
-            SetTopLeft(LeftCol() - 1, TopRow());
-        else if (horizontal > 0 && layout.Columns.LastWholeCell < ColCount() - 1)
-            SetTopLeft(LeftCol() + 1, TopRow());
+            grid_.DataSet()->MoveBy(vertical * qMin(d / 6, 8));
+        const GridLayout& layout = grid_.Layout();
+        if (horizontal < 0 && grid_.LeftCol() > grid_.FixedCols())
+            grid_.SetTopLeft(grid_.LeftCol() - 1, grid_.TopRow());
+        else if (horizontal > 0 && layout.Columns.LastWholeCell < grid_.ColCount() - 1)
+            grid_.SetTopLeft(grid_.LeftCol() + 1, grid_.TopRow());
         if (horizontal != 0)
-            MoveCol(Current().Col + horizontal, horizontal);
+            grid_.MoveCol(grid_.Current().Col + horizontal, horizontal);
     }
-    InvalidateGrid();
+    grid_.InvalidateGrid();
     SetDragTimer(qMax(0, 200 - 15 * d));
 }
 
-void DataGrid::MoveTarget()
+void GridMouse::MoveTarget()
 {
-    const GridLayout& layout = Layout();
+    const GridLayout& layout = grid_.Layout();
     const AxisLayout& c = layout.Columns;
     const int x = lastMouse_.x();
     int target = moveTo_;
     scrolledRight_ = false;
     if (x < c.FixedEnd) {
         // Left of the scrolling columns: the first one shown, after a step left.
-        if (LeftCol() > FixedCols())
-            SetTopLeft(LeftCol() - 1, TopRow());
-        target = LeftCol();
+        if (grid_.LeftCol() > grid_.FixedCols())
+            grid_.SetTopLeft(grid_.LeftCol() - 1, grid_.TopRow());
+        target = grid_.LeftCol();
     } else if (x >= c.LastWholeEnd) {
         // At the right edge: the last whole column, after a step right when more follow.
-        if (moveTo_ == c.LastWholeCell && c.LastWholeCell < ColCount() - 1) {
-            SetTopLeft(LeftCol() + 1, TopRow());
+        if (moveTo_ == c.LastWholeCell && c.LastWholeCell < grid_.ColCount() - 1) {
+            grid_.SetTopLeft(grid_.LeftCol() + 1, grid_.TopRow());
             scrolledRight_ = true;
         }
-        target = Layout().Columns.LastWholeCell;
+        target = grid_.Layout().Columns.LastWholeCell;
     } else {
-        const CellPos cell = CellAtPoint(x, qBound(0, lastMouse_.y(), Window()->ClientSize().height() - 1));
-        if (cell.Col >= FixedCols())
+        const CellPos cell = grid_.CellAtPoint(x, qBound(0, lastMouse_.y(), grid_.Window()->ClientSize().height() - 1));
+        if (cell.Col >= grid_.FixedCols())
             target = cell.Col;
     }
     if (target != moveTo_) {
@@ -242,10 +241,10 @@ void DataGrid::MoveTarget()
     }
 }
 
-int DataGrid::MovingTickInterval() const
+int GridMouse::MovingTickInterval() const
 {
-    const AxisLayout& c = Layout().Columns;
-    const QRect screen = Window()->ScreenRect();
+    const AxisLayout& c = grid_.Layout().Columns;
+    const QRect screen = grid_.Window()->ScreenRect();
     const int x = lastMouse_.x();
     // Far beyond the edge the ticks come faster: 60 + 1.5 × r / k.
     const auto interval = [](int room, int beyond) {
@@ -255,13 +254,13 @@ int DataGrid::MovingTickInterval() const
         return kMovingTick + int(std::lround(1.5 * r / k));
     };
     if (x < c.FixedEnd)
-        return interval(Window()->ToScreen(QPoint(c.FixedEnd, 0)).x() - screen.left(), c.FixedEnd - x);
+        return interval(grid_.Window()->ToScreen(QPoint(c.FixedEnd, 0)).x() - screen.left(), c.FixedEnd - x);
     if (x >= c.CellsEnd)
-        return interval(screen.right() - Window()->ToScreen(QPoint(c.CellsEnd, 0)).x(), x - c.CellsEnd);
+        return interval(screen.right() - grid_.Window()->ToScreen(QPoint(c.CellsEnd, 0)).x(), x - c.CellsEnd);
     return scrolledRight_ ? kMovingTickAfterScroll : kMovingTick;
 }
 
-void DataGrid::TimerTick()
+void GridMouse::TimerTick()
 {
     if (drag_ == Drag::Tracking) {
         AutoScrollStep();
@@ -271,58 +270,58 @@ void DataGrid::TimerTick()
     }
 }
 
-void DataGrid::SetDragTimer(int milliseconds)
+void GridMouse::SetDragTimer(int milliseconds)
 {
     // A running timer restarts only when its interval changes.
-    if (milliseconds == dragTimerInterval_ || !Window())
+    if (milliseconds == dragTimerInterval_ || !grid_.Window())
         return;
     dragTimerInterval_ = milliseconds;
-    Window()->StartTimer(milliseconds);
+    grid_.Window()->StartTimer(milliseconds);
 }
 
-void DataGrid::StopDragTimer()
+void GridMouse::StopDragTimer()
 {
-    if (dragTimerInterval_ < 0 || !Window())
+    if (dragTimerInterval_ < 0 || !grid_.Window())
         return;
     dragTimerInterval_ = -1;
-    Window()->StopTimer();
+    grid_.Window()->StopTimer();
 }
 
-int DataGrid::MarkerX() const
+int GridMouse::MarkerX() const
 {
     if (drag_ == Drag::Sizing)
         return sizingPos_;
-    const AxisLayout& c = Layout().Columns;
+    const AxisLayout& c = grid_.Layout().Columns;
     const int start = qMax(0, c.ShownStart(moveTo_));
     return moveTo_ > moveFrom_ ? start + c.ExtentOf(moveTo_) : start;
 }
 
-void DataGrid::InvalidateMarker()
+void GridMouse::InvalidateMarker()
 {
-    if (Window() && (drag_ == Drag::Sizing || drag_ == Drag::Moving))
-        Window()->Invalidate(QRect(MarkerX() - kMarkerWidth / 2, 0, kMarkerWidth, Window()->ClientSize().height()));
+    if (grid_.Window() && (drag_ == Drag::Sizing || drag_ == Drag::Moving))
+        grid_.Window()->Invalidate(QRect(MarkerX() - kMarkerWidth / 2, 0, kMarkerWidth, grid_.Window()->ClientSize().height()));
 }
 
-void DataGrid::EndDrag(bool apply)
+void GridMouse::EndDrag(bool apply)
 {
     const Drag ended = drag_;
     InvalidateMarker();
     StopDragTimer();
     drag_ = Drag::None;
-    if (Window())
-        Window()->SetCapture(false);
+    if (grid_.Window())
+        grid_.Window()->SetCapture(false);
     if (!apply)
         return;
     if (ended == Drag::Sizing) {
         // Wider than a pixel, the column takes the width, within its limits.
-        const int width = sizingPos_ - Layout().Columns.ShownStart(sizingCol_);
+        const int width = sizingPos_ - grid_.Layout().Columns.ShownStart(sizingCol_);
         if (width > 1) {
-            SetColWidth(sizingCol_, width);
-            ColWidthsChanged();
+            grid_.SetColWidth(sizingCol_, width);
+            grid_.ColWidthsChanged();
         }
     } else if (ended == Drag::Moving && moveTo_ != moveFrom_) {
-        const int o = IndicatorOffset();
-        const int current = Current().Col;
+        const int o = grid_.IndicatorOffset();
+        const int current = grid_.Current().Col;
         // The current cell stays on its column.
         int followed = current;
         if (current == moveFrom_)
@@ -331,50 +330,38 @@ void DataGrid::EndDrag(bool apply)
             --followed;
         else if (moveTo_ <= current && current < moveFrom_)
             ++followed;
-        columns_.Move(moveFrom_ - o, moveTo_ - o);
-        SetCurrent({followed, Current().Row});
-        InvalidateGrid();
+        grid_.Columns().Move(moveFrom_ - o, moveTo_ - o);
+        grid_.SetCurrent({followed, grid_.Current().Row});
+        grid_.InvalidateGrid();
     }
 }
 
-void DataGrid::ColWidthsChanged()
-{
-    if (!(link_.Active() || columns_.PersistentState()) || !AcquireLayoutLock())
-        return;
-    const int o = IndicatorOffset();
-    for (int i = 0; i < columns_.Count() && i + o < ColCount(); ++i) {
-        GridColumn& column = columns_.Item(i);
-        if (!column.Visible())
-            continue;
-        int width = ColWidth(i + o);
-        if (column.MaxWidth() > 0 && column.MaxWidth() < width)
-            width = column.MaxWidth();
-        if (column.MinWidth() > 0 && column.MinWidth() > width)
-            width = column.MinWidth();
-        column.SetWidth(width);
-    }
-    UnlockLayout();
-}
 
-void DataGrid::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& at)
+void GridMouse::Release(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& at)
 {
     titlePressAsLeft_ = false;
-    if (Window())
-        Window()->SetCapture(false);
+    if (grid_.Window())
+        grid_.Window()->SetCapture(false);
     const Drag ended = drag_;
     // A right release ends a column move started by the right button as a left one would.
     if (ended == Drag::Sizing || ended == Drag::Moving)
         EndDrag(true);
     drag_ = Drag::None;
     StopDragTimer();
-    if (button == Qt::RightButton && Window())
-        Window()->ShowContextMenu(at);
+    if (button == Qt::RightButton && grid_.Window())
+        grid_.Window()->ShowContextMenu(at);
 }
 
-void DataGrid::CancelMode()
+void GridMouse::Cancel()
 {
     // Focus gone or Esc: drags end and leave everything as it was.
     if (drag_ != Drag::None)
         EndDrag(false);
     titlePressAsLeft_ = false;
+}
+
+void GridMouse::CancelColumnDrag()
+{
+    if (drag_ == Drag::Sizing || drag_ == Drag::Moving)
+        EndDrag(false);
 }

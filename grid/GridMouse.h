@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <Qt>
+
+class DataGrid;
+
+// The grid's mouse: a press makes a cell current; a drag tracks the current
+// cell over the data with auto-scroll, or sizes or moves a column by its
+// title. Between a press and its release it is in one drag at a time, with
+// its own state; the release of the right button brings up the context menu.
+class GridMouse {
+public:
+    enum class Drag { None, Tracking, Sizing, Moving };
+
+    explicit GridMouse(DataGrid& grid) : grid_(grid) {}
+
+    void Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick);
+    void Move(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at);
+    void Release(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at);
+    // The auto-scroll and column-moving step.
+    void TimerTick();
+    // Focus gone: every drag ends and leaves everything as it was.
+    void Cancel();
+    // Esc: a column sizing or move ends and changes nothing.
+    void CancelColumnDrag();
+
+    Drag State() const { return drag_; }
+    // The grid column whose right border's sizing zone holds the point, or -1.
+    int SizingZoneAt(const QPoint& at) const;
+    // Where the sizing line or the moving marker stands, during those drags.
+    int MarkerX() const;
+
+private:
+    void StartSizing(int gridCol, const QPoint& at);
+    void StartMoving(int gridCol);
+    void TrackTo(const QPoint& at);
+    void AutoScrollStep();
+    void MoveTarget();
+    int MovingTickInterval() const;
+    void InvalidateMarker();
+    void EndDrag(bool apply);
+    void SetDragTimer(int milliseconds);
+    void StopDragTimer();
+    // The data area: the data cells of frozen and scrolling columns.
+    QRect DataArea() const;
+
+    DataGrid& grid_;
+    Drag drag_ = Drag::None;
+    bool titlePressAsLeft_ = false;
+    QPoint lastMouse_;
+    int dragTimerInterval_ = -1;  // -1: not running
+    int sizingCol_ = -1;
+    int sizingPos_ = 0;
+    int sizingOffset_ = 0;
+    int moveFrom_ = -1;
+    int moveTo_ = -1;
+    bool scrolledRight_ = false;
+};
