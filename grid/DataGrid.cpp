@@ -69,9 +69,6 @@ DataGrid::DataGrid()
 
 DataGrid::~DataGrid()
 {
-    for (Field* field : watchedFields_)
-        field->RemoveWatcher(this);
-    watchedFields_.clear();
     // No more layout work while the grid goes; the sum list still gives the
     // result set's event slots back as the link lets go.
     destroying_ = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellGrid.h"
+#include "FieldBinding.h"
 #include "GridColumn.h"
 #include "GridMouse.h"
 
@@ -84,7 +85,7 @@ struct FooterParams {
     GridFont Font;
 };
 
-class DataGrid : public CellGrid, public ColumnsOwner, public ControlMessages, private FieldWatcher {
+class DataGrid : public CellGrid, public ColumnsOwner, public ControlMessages {
 public:
     enum class Option : unsigned {
         Editing = 1u << 0,
@@ -268,9 +269,8 @@ public:
     void RefreshEditor();
     bool EditorShown() const { return Window() && Window()->EditorShown(); }
 
-    // The field shown by data column i, or null; built by the layout pass.
-    Field* MappedField(int dataColumn) const;
-    int FieldMapCount() const { return int(fieldMap_.size()); }
+    // Which field each column shows; built by the layout pass.
+    const FieldBinding& Binding() const { return binding_; }
     int WindowSize() const { return link_.BufferCount(); }
     int RecordsInWindow() const { return link_.RecordCount(); }
     int ActiveRecord() const { return link_.ActiveRecord(); }
@@ -358,11 +358,6 @@ private:
     // The horizontal bar as HorzScrollBar asks for it.
     void ApplyScrollBarSettings();
     void RunLayoutPass();
-    void DefineFieldMap();
-    void ClearFieldMap();
-    void AddFieldMapping(const QString& name);
-    void BuildDefaultColumns();
-    void FieldDestroyed(Field* field) override;
     QRect RowBox(int row) const;
     // Grey lines between fixed cells when flat, black otherwise.
     void ApplyFixedLineColour();
@@ -419,15 +414,13 @@ private:
     int lastLeftCol_ = -1;
     quint8 layoutLock_ = 0;
     bool layoutAnnounced_ = false;
-    std::vector<int> fieldMap_;
-    bool sparseMap_ = false;
-    std::vector<Field*> watchedFields_;
     // Errors met while painting, each told to the user once.
     QSet<QString> reportedPaintErrors_;
     int indicatorRow_ = -1;
     bool sizeChangedWhileLocked_ = false;
     int wheelRest_ = 0;  // wheel turns short of a notch
     GridMouse mouse_{*this};
+    FieldBinding binding_{*this};
     // Data rows are tall enough for more than one line of text.
     bool multiLineRows_ = false;
     bool ignoreThumbPosition_ = false;

@@ -1,5 +1,5 @@
 // The data grid and its result set: layout locks and the layout pass, the
-// field map, the record window, the link's notifications, the vertical bar.
+// record window, the link's notifications, the vertical bar.
 #include "DataGrid.h"
 
 #include "db/Query.h"
@@ -9,8 +9,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int kMaxMappedColumns = 268435455;
 
 // Without a result set the vertical bar has five positions, at the first.
 enum UnnumberedBar { kFirst, kLast = 4 };
@@ -81,102 +79,6 @@ void DataGrid::QueuedLayout()
         QueueLayoutPass();
 }
 
-// --- the field map -------------------------------------------------------------------
-
-Field* DataGrid::MappedField(int dataColumn) const
-{
-    if (dataColumn < 0 || dataColumn >= FieldMapCount() || fieldMap_[size_t(dataColumn)] < 0 || !DataSet())
-        return nullptr;
-    return &DataSet()->FieldAt(fieldMap_[size_t(dataColumn)]);
-}
-
-void DataGrid::ClearFieldMap()
-{
-    // The fields stay watched: when they go, the grid hears of it.
-    fieldMap_.clear();
-    fieldMap_.shrink_to_fit();
-}
-
-void DataGrid::AddFieldMapping(const QString& name)
-{
-    if (FieldMapCount() >= kMaxMappedColumns)
-        throw GridError(u"Grid requested to display more than 256 columns"_s);
-    Field* field = sparseMap_ ? DataSet()->FindField(name) : &DataSet()->FieldByName(name);
-    if (fieldMap_.size() == fieldMap_.capacity())
-        fieldMap_.reserve(qMin<size_t>(kMaxMappedColumns, qMax<size_t>(fieldMap_.empty() ? 8 : fieldMap_.capacity() * 2,
-                                                                      fieldMap_.size() + 1)));
-    fieldMap_.push_back(field ? field->Index() : -1);
-    if (field && std::find(watchedFields_.begin(), watchedFields_.end(), field) == watchedFields_.end()) {
-        field->AddWatcher(this);
-        watchedFields_.push_back(field);
-    }
-}
-
-void DataGrid::DefineFieldMap()
-{
-    Query* dataSet = DataSet();
-    sparseMap_ = columns_.PersistentState();
-    if (sparseMap_) {
-        for (int i = 0; i < columns_.Count(); ++i)
-            AddFieldMapping(columns_.Item(i).FieldName());
-        return;
-    }
-    for (int i = 0; i < dataSet->FieldCount(); ++i)
-        if (dataSet->FieldAt(i).Visible())
-            AddFieldMapping(dataSet->FieldAt(i).FieldName());
-}
-
-void DataGrid::FieldDestroyed(Field* field)
-{
-    std::erase(watchedFields_, field);
-    // The columns let go now; the layout follows with the next pass, which a
-    // result set opened again right away runs at once.
-    LockLayout();
-    for (int i = 0; i < columns_.Count(); ++i)
-        if (columns_.Item(i).BoundField() == field)
-            columns_.Item(i).BindField(nullptr);
-    DeferLayout();
-}
-
-void DataGrid::BuildDefaultColumns()
-{
-    // The result set makes its fields on open, so default columns go with them.
-    bool generated = true;
-    if (sparseMap_ && std::find(fieldMap_.begin(), fieldMap_.end(), -1) != fieldMap_.end())
-        generated = false;
-    // Columns whose field is gone go; without an open result set, all of them.
-    for (int i = columns_.Count() - 1; i >= 0; --i) {
-        if (!link_.Active() && generated) {
-            columns_.Delete(i);
-            continue;
-        }
-        Field* field = columns_.Item(i).BoundField();
-        bool mapped = false;
-        for (int m = 0; m < FieldMapCount() && !mapped; ++m)
-            mapped = field && MappedField(m) == field;
-        if (!mapped)
-            columns_.Delete(i);
-    }
-    int n = FieldMapCount();
-    if (n == 0 && columns_.Count() == 0)
-        n = 1;
-    for (int i = 0; i < n; ++i) {
-        Field* field = MappedField(i);
-        int at = -1;
-        for (int c = i; c < columns_.Count() && field && at < 0; ++c)
-            if (columns_.Item(c).BoundField() == field)
-                at = c;
-        if (at < 0) {
-            GridColumn& column = columns_.AddDefault();
-            if (field)
-                column.BindField(field);
-            at = columns_.Count() - 1;
-        }
-        if (at != i)
-            columns_.Move(at, i);
-    }
-}
-
 // --- the layout pass -------------------------------------------------------------------
 
 void DataGrid::RunLayoutPass()
@@ -202,13 +104,7 @@ void DataGrid::RunLayoutPass()
         }
     }
 
-    ClearFieldMap();
-    if (link_.Active())
-        DefineFieldMap();
-    if (columns_.PersistentState())
-        columns_.BindFieldsByName();
-    else
-        BuildDefaultColumns();
+    binding_.Rebuild();
 
     RebuildVisibleColumns();
     const int o = IndicatorOffset();

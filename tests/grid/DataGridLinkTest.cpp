@@ -45,7 +45,7 @@ TEST_F(GridLink, TheSearchSequenceOfTheMainWindow)
     EXPECT_EQ(grid_.FrozenFixedCols(), 4);
     EXPECT_EQ(grid_.RowCount(), 2);
     EXPECT_EQ(grid_.ContraRowCount(), 1);
-    EXPECT_EQ(grid_.FieldMapCount(), 0);
+    EXPECT_EQ(grid_.Binding().Count(), 0);
 
     // Open: a sparse map of the eight names, a window of the rows that fit.
     query_.Open();
@@ -56,8 +56,8 @@ TEST_F(GridLink, TheSearchSequenceOfTheMainWindow)
     EXPECT_THROW(grid_.SetTabStop(9, true), GridError);
     grid_.SetReadOnly(true);
     EXPECT_FALSE(grid_.TabStop(2));
-    ASSERT_EQ(grid_.FieldMapCount(), 8);
-    EXPECT_EQ(grid_.MappedField(4)->FieldName(), u"CAS"_s);
+    ASSERT_EQ(grid_.Binding().Count(), 8);
+    EXPECT_EQ(grid_.Binding().MappedField(4)->FieldName(), u"CAS"_s);
     EXPECT_EQ(grid_.WindowSize(), 12);
     EXPECT_EQ(grid_.RecordsInWindow(), 12);
     EXPECT_EQ(grid_.RowCount(), 13);
@@ -87,8 +87,8 @@ TEST_F(GridLink, AMissingNameMapsToNothingAndItsColumnStaysEmpty)
     grid_.Columns().Add().SetFieldName(u"no_such_field"_s);
     grid_.SetDataSource(&source_);
     query_.Open();
-    EXPECT_NE(grid_.MappedField(0), nullptr);
-    EXPECT_EQ(grid_.MappedField(1), nullptr);
+    EXPECT_NE(grid_.Binding().MappedField(0), nullptr);
+    EXPECT_EQ(grid_.Binding().MappedField(1), nullptr);
     EXPECT_EQ(grid_.Columns().Item(1).CellText(), QString());
     EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"阿片"_s);
 }
@@ -223,7 +223,7 @@ TEST_F(GridLink, AFailedRecountLeavesTheGridFollowingItsResultSet)
     query_.Close();
     grid_.QueuedLayout();
     EXPECT_EQ(grid_.RowCount(), 2);
-    EXPECT_EQ(grid_.FieldMapCount(), 0);
+    EXPECT_EQ(grid_.Binding().Count(), 0);
 }
 
 // Run under valgrind too (grid-goes-memcheck): the result set must not call into a gone grid.

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "db/Field.h"
+
+#include <vector>
+
+class DataGrid;
+
+// Which field each of the grid's columns shows. The layout pass rebuilds the
+// field map: by the persistent columns' field names, or every visible field
+// of the result set, for which default columns are made. A column lets go of
+// its field when the field goes.
+class FieldBinding : private FieldWatcher {
+public:
+    explicit FieldBinding(DataGrid& grid) : grid_(grid) {}
+    ~FieldBinding() override;
+    FieldBinding(const FieldBinding&) = delete;
+    FieldBinding& operator=(const FieldBinding&) = delete;
+
+    // Maps the fields of the open result set (none when it is closed) and
+    // binds the columns to them.
+    void Rebuild();
+    // The field shown by data column i, or null.
+    Field* MappedField(int dataColumn) const;
+    int Count() const { return int(fieldMap_.size()); }
+
+private:
+    void Clear();
+    void Define();
+    void AddMapping(const QString& name);
+    void BuildDefaultColumns();
+    void FieldDestroyed(Field* field) override;
+
+    DataGrid& grid_;
+    std::vector<int> fieldMap_;  // field index by data column; -1 for none
+    bool sparseMap_ = false;
+    std::vector<Field*> watchedFields_;
+};
