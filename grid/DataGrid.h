@@ -4,6 +4,7 @@
 #include "FieldBinding.h"
 #include "GridColumn.h"
 #include "GridMouse.h"
+#include "GridPainter.h"
 
 #include "db/DataSource.h"
 #include "sumlist/SumList.h"
@@ -121,19 +122,11 @@ public:
     static constexpr int kIndicatorWidth = 11;
     static constexpr int kTitleTextMargin = 4;
 
-    // How a cell is drawn: in the selection, the current cell of the focused
-    // grid, a fixed cell.
-    struct DrawState {
-        bool Selected = false;
-        bool Focused = false;
-        bool Fixed = false;
-    };
-
     DataGrid();
     ~DataGrid() override;
 
     // What the grid's window tells it.
-    void Paint(Canvas& canvas, const QRegion& invalid) override;
+    void Paint(Canvas& canvas, const QRegion& invalid) override { painter_.Paint(canvas, invalid); }
     void Resized() override;
     void QueuedLayout() override;
     void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) override;
@@ -168,7 +161,7 @@ public:
     // Opens the find dialog with a text to show; assigned by the window that has one.
     std::function<void(const QString& text, bool modal)> OpenFindDialog;
     // The row where the record mark was last drawn; -1 before any.
-    int IndicatorRow() const { return indicatorRow_; }
+    int IndicatorRow() const { return painter_.IndicatorRow(); }
 
     GridColumns& Columns() { return columns_; }
     // The visible columns in order, and the columns sorted by their titles' SortIndex.
@@ -257,6 +250,8 @@ public:
     void MoveToColumn(int columnIndex) { MoveCol(columnIndex + IndicatorOffset(), 0); }
 
     const GridMouse& Mouse() const { return mouse_; }
+    // Data rows are tall enough for more than one line of text.
+    bool MultiLineRows() const { return multiLineRows_; }
     // Whether the result set is open.
     bool ResultOpen() const { return link_.Active(); }
     // The grid's column widths became the columns' widths.
@@ -330,23 +325,6 @@ private:
     void KeyWithControl(int key);
     void KeyAlone(int key, Qt::KeyboardModifiers modifiers);
 
-    // Painting: the lines and cells of each area, the empty areas, the footer band.
-    void PaintGridLines(Canvas& canvas, const GridLayout& layout) const;
-    void PaintDragMarker(Canvas& canvas, const GridLayout& layout) const;
-    void PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, int endCol, int firstRow, int endRow, bool fixed);
-    void PaintFooterBand(Canvas& canvas, const QRegion& invalid, const GridLayout& layout);
-    void PaintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect);
-    void PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
-    void PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect);
-    void PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
-    void PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
-    bool IsRaised(const CellKind& kind, DrawState state) const;
-    QRect ContentRect(const QRect& cell, bool raised) const;
-    void DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const;
-    // The grid or its editor holds the focus.
-    bool GridFocused() const;
-    // Whether records have numbers that decide the row colours.
-    bool RecordNumbersKnown() const;
 
     bool AcquireLayoutLock();
     // The padding of a data row around its text: the 3-D edge and the line.
@@ -414,13 +392,11 @@ private:
     int lastLeftCol_ = -1;
     quint8 layoutLock_ = 0;
     bool layoutAnnounced_ = false;
-    // Errors met while painting, each told to the user once.
-    QSet<QString> reportedPaintErrors_;
-    int indicatorRow_ = -1;
     bool sizeChangedWhileLocked_ = false;
     int wheelRest_ = 0;  // wheel turns short of a notch
     GridMouse mouse_{*this};
     FieldBinding binding_{*this};
+    GridPainter painter_{*this};
     // Data rows are tall enough for more than one line of text.
     bool multiLineRows_ = false;
     bool ignoreThumbPosition_ = false;

@@ -264,8 +264,8 @@ void DataGrid::RecordMoved(int distance)
             InvalidateGrid();
             return;
         }
-        if (options_.Has(Option::Indicator) && indicatorRow_ >= 0)
-            InvalidateRow(indicatorRow_);
+        if (options_.Has(Option::Indicator) && IndicatorRow() >= 0)
+            InvalidateRow(IndicatorRow());
         const int line = options_.Has(Option::RowLines) ? GridLineWidth() : 0;
         const QRect area = RangeBounds(0, ColCount() - 1, t, RowCount() - 1, true);
         if (!area.isEmpty())

@@ -1,6 +1,8 @@
 // The data grid's cell painters: titles, the indicator with its record
 // mark, data cells with their row colours and highlight, footers.
 #include "CellText.h"
+#include "GridPainter.h"
+
 #include "DataGrid.h"
 #include "GridStyle.h"
 
@@ -13,6 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using Option = DataGrid::Option;
+
 using ExtraOption = DataGrid::ExtraOption;
 
 // The grid's own colours of a highlighted cell.
@@ -20,47 +24,47 @@ const QColor kSelectedFixed(64, 64, 64);
 
 } // namespace
 
-bool DataGrid::GridFocused() const
+bool GridPainter::GridFocused() const
 {
-    return Window() && Window()->Focused();
+    return grid_.Window() && grid_.Window()->Focused();
 }
 
-bool DataGrid::RecordNumbersKnown() const
+bool GridPainter::RecordNumbersKnown() const
 {
-    return DataSet() != nullptr;
+    return grid_.DataSet() != nullptr;
 }
 
-bool DataGrid::IsRaised(const CellKind& kind, DrawState state) const
+bool GridPainter::IsRaised(const CellKind& kind, DrawState state) const
 {
-    const bool frozen = kind.Horz == CellKind::Column::Data && kind.DataCol < FrozenCols();
-    return (state.Fixed && extraOptions_.Has(ExtraOption::Fixed3D)
+    const bool frozen = kind.Horz == CellKind::Column::Data && kind.DataCol < grid_.FrozenCols();
+    return (state.Fixed && grid_.ExtraOptions().Has(ExtraOption::Fixed3D)
             && (kind.Horz == CellKind::Column::Indicator || kind.Vert == CellKind::Row::Title))
-           || (extraOptions_.Has(ExtraOption::Footer3D) && footerRowCount_ > 0 && kind.Vert == CellKind::Row::Footer)
-           || (extraOptions_.Has(ExtraOption::Data3D) && !state.Fixed && kind.Vert != CellKind::Row::Footer)
-           || (extraOptions_.Has(ExtraOption::Frozen3D) && kind.Vert == CellKind::Row::Data && frozen);
+           || (grid_.ExtraOptions().Has(ExtraOption::Footer3D) && grid_.FooterRowCount() > 0 && kind.Vert == CellKind::Row::Footer)
+           || (grid_.ExtraOptions().Has(ExtraOption::Data3D) && !state.Fixed && kind.Vert != CellKind::Row::Footer)
+           || (grid_.ExtraOptions().Has(ExtraOption::Frozen3D) && kind.Vert == CellKind::Row::Data && frozen);
 }
 
-QRect DataGrid::ContentRect(const QRect& cell, bool raised) const
+QRect GridPainter::ContentRect(const QRect& cell, bool raised) const
 {
     if (!raised)
         return cell;
-    return flat_ ? cell.adjusted(1, 1, 0, 0) : cell.adjusted(1, 1, -1, -1);
+    return grid_.Flat() ? cell.adjusted(1, 1, 0, 0) : cell.adjusted(1, 1, -1, -1);
 }
 
-void DataGrid::DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const
+void GridPainter::DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const
 {
     canvas.DrawEdge(rect, sunken ? Canvas::Edge::Sunken : Canvas::Edge::Raised, SystemColour::ButtonHighlight().Resolved(),
                     SystemColour::ButtonShadow().Resolved());
-    if (!flat_)
+    if (!grid_.Flat())
         return;
     // Flat: only the top and left edges stay.
     canvas.FillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), background);
     canvas.FillRect(QRect(rect.right(), rect.top(), 1, rect.height()), background);
 }
 
-void DataGrid::PaintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect)
+void GridPainter::PaintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect)
 {
-    const CellKind kind = GetCellType(col, row);
+    const CellKind kind = grid_.GetCellType(col, row);
     if (kind.Horz == CellKind::Column::Indicator)
         PaintIndicatorCell(canvas, kind, row, state, rect);
     else if (kind.Vert == CellKind::Row::Footer)
@@ -71,12 +75,12 @@ void DataGrid::PaintCell(Canvas& canvas, int col, int row, DrawState state, cons
         PaintTitleCell(canvas, kind, state, rect);
 }
 
-void DataGrid::PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
+void GridPainter::PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
 {
-    const ColumnTitle& title = columns_.Item(kind.DataCol).Title();
+    const ColumnTitle& title = grid_.Columns().Item(kind.DataCol).Title();
     const QColor brush = title.Color().Resolved();
     const bool raised = IsRaised(kind, state);
-    const bool explicitHeight = titleHeight_ != 0 || titleLines_ != 0;
+    const bool explicitHeight = grid_.TitleHeight() != 0 || grid_.TitleLines() != 0;
     CellTextLayout text;
     text.Dx = text.Dy = 1;
     text.Alignment = title.Alignment();
@@ -89,18 +93,18 @@ void DataGrid::PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState st
         DrawRaisedEdge(canvas, rect, false, brush);
 }
 
-void DataGrid::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect)
+void GridPainter::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect)
 {
-    const QColor brush = FixedColor().Resolved();
+    const QColor brush = grid_.FixedColor().Resolved();
     const bool raised = IsRaised(kind, state);
     const QRect content = ContentRect(rect, raised);
     canvas.FillRect(content, brush);
     // The current record's row carries the mark; an empty result's one row too.
-    if (kind.Vert == CellKind::Row::Data && link_.Active() && kind.DataRow == link_.ActiveRecord()) {
+    if (kind.Vert == CellKind::Row::Data && grid_.ResultOpen() && kind.DataRow == grid_.ActiveRecord()) {
         const QPixmap& image = GridStyle::Instance().IndicatorImage(GridStyle::Indicator::Browse);
         // Centred in the rightmost indicator-width pixels of the content.
         const int right = content.left() + content.width();
-        const int left = right - kIndicatorWidth;
+        const int left = right - DataGrid::kIndicatorWidth;
         const int x = (left + right - image.width()) / 2 + 1;
         const int y = (content.top() + content.top() + content.height() - image.height()) / 2;
         canvas.DrawPixmap(QPoint(x, y), image);
@@ -110,20 +114,20 @@ void DataGrid::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row,
         DrawRaisedEdge(canvas, rect, false, brush);
 }
 
-void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
+void GridPainter::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
 {
-    GridColumn& column = columns_.Item(kind.DataCol);
-    if (!link_.Active() || kind.DataRow >= link_.RecordCount()) {
+    GridColumn& column = grid_.Columns().Item(kind.DataCol);
+    if (!grid_.ResultOpen() || kind.DataRow >= grid_.RecordsInWindow()) {
         canvas.FillRect(rect, column.Color().Resolved());
         return;
     }
-    const int record = link_.RecordAt(kind.DataRow);
+    const int record = grid_.RecordAtRow(kind.DataRow);
     CellParams params = column.DefaultCellParams(record);
     params.Col = kind.DataCol;
     params.Row = kind.DataRow;
     // Row colours follow the record number, not the screen row.
-    if (params.Background == colour_ && RecordNumbersKnown())
-        params.Background = (record + 1) % 2 == 1 ? OddRowColor() : EvenRowColor();
+    if (params.Background == grid_.Color() && RecordNumbersKnown())
+        params.Background = (record + 1) % 2 == 1 ? grid_.OddRowColor() : grid_.EvenRowColor();
 
     // The highlight: the current cell (the current row with whole-row
     // selection) in the highlight colour; with row highlighting, the rest of
@@ -131,10 +135,10 @@ void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState sta
     QColor background = params.Background.Resolved();
     QColor textColour = params.Font.TextColour.Resolved();
     const bool focused = GridFocused();
-    const bool inCurrentRow = kind.DataRow + TopDataOffset() == Current().Row;
-    const bool first = state.Selected || (options_.Has(Option::RowSelect) && inCurrentRow);
-    const bool other = !first && inCurrentRow && extraOptions_.Has(ExtraOption::RowHighlight);
-    const bool shown = options_.Has(Option::AlwaysShowSelection) || (focused && extraOptions_.Has(ExtraOption::HighlightFocus));
+    const bool inCurrentRow = kind.DataRow + grid_.TopDataOffset() == grid_.Current().Row;
+    const bool first = state.Selected || (grid_.Options().Has(Option::RowSelect) && inCurrentRow);
+    const bool other = !first && inCurrentRow && grid_.ExtraOptions().Has(ExtraOption::RowHighlight);
+    const bool shown = grid_.Options().Has(Option::AlwaysShowSelection) || (focused && grid_.ExtraOptions().Has(ExtraOption::HighlightFocus));
     if (shown && (first || other)) {
         const GridStyle& style = GridStyle::Instance();
         const bool blend = other && style.BlendSelectionColors() && style.ColourCount() < 0;
@@ -156,25 +160,25 @@ void DataGrid::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState sta
     const bool raised = IsRaised(kind, state);
     CellTextLayout text;
     text.Dx = raised ? 1 : 2;
-    text.Dy = (raised ? 1 : 2) - (flat_ ? 1 : 0);
+    text.Dy = (raised ? 1 : 2) - (grid_.Flat() ? 1 : 0);
     text.Alignment = params.Alignment;
     text.Vertical = column.Layout();
     text.EndEllipsis = column.EndEllipsis();
-    text.WordWrap = column.WordWrap() && multiLineRows_;
+    text.WordWrap = column.WordWrap() && grid_.MultiLineRows();
     WriteCellText(canvas, ContentRect(rect, raised), text, params.Font, textColour, background, params.Text);
     if (raised)
         DrawRaisedEdge(canvas, rect, false, background);
 
-    if (state.Focused && focused && !options_.Has(Option::RowSelect) && !UpdateLocked()
+    if (state.Focused && focused && !grid_.Options().Has(Option::RowSelect) && !grid_.UpdateLocked()
         && GridStyle::Instance().ShowCellFocusFrame())
         canvas.DrawFocusRect(rect);
 }
 
-void DataGrid::PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
+void GridPainter::PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
 {
-    GridColumn& column = columns_.Item(kind.DataCol);
+    GridColumn& column = grid_.Columns().Item(kind.DataCol);
     const ColumnFooter& footer = column.FooterForRow(kind.DataRow);
-    FooterParams params{GetFooterText(kind.DataRow, column), footer.Alignment(), footer.Color(), footer.Font()};
+    FooterParams params{grid_.GetFooterText(kind.DataRow, column), footer.Alignment(), footer.Color(), footer.Font()};
     const QColor brush = params.Background.Resolved();
     const bool raised = IsRaised(kind, state);
     CellTextLayout text;
@@ -182,7 +186,7 @@ void DataGrid::PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState s
     text.Alignment = params.Alignment;
     text.Vertical = column.Layout();
     text.EndEllipsis = footer.EndEllipsis;
-    text.WordWrap = footer.WordWrap && multiLineRows_;
+    text.WordWrap = footer.WordWrap && grid_.MultiLineRows();
     WriteCellText(canvas, ContentRect(rect, raised), text, params.Font, params.Font.TextColour.Resolved(), brush,
                   params.Text);
     if (raised)

@@ -1,5 +1,7 @@
-// The data grid's painting pass: grid lines area by area, the cells of each
-// area, the empty areas and the footer band.
+// The painting pass: grid lines area by area, the cells of each area, the
+// empty areas and the footer band.
+#include "GridPainter.h"
+
 #include "DataGrid.h"
 
 #include "platform/Canvas.h"
@@ -8,6 +10,8 @@
 #include <vector>
 
 namespace {
+
+using Option = DataGrid::Option;
 
 using CellOption = CellGrid::Option;
 using Place = GridLineColours::Place;
@@ -80,11 +84,11 @@ private:
 
 } // namespace
 
-void DataGrid::Paint(Canvas& canvas, const QRegion& invalid)
+void GridPainter::Paint(Canvas& canvas, const QRegion& invalid)
 {
-    if (UpdateLocked())
+    if (grid_.UpdateLocked())
         return;
-    const GridLayout& layout = Layout();
+    const GridLayout& layout = grid_.Layout();
     const AxisLayout& c = layout.Columns;
     const AxisLayout& r = layout.Rows;
     const bool footerBand = c.ContraCount > 0 || r.ContraCount > 0;
@@ -103,7 +107,7 @@ void DataGrid::Paint(Canvas& canvas, const QRegion& invalid)
     PaintArea(canvas, invalid, scrollCols.First, scrollCols.End, dataRows.First, dataRows.End, false);
 
     // Right of the last column, and between the last record and the footer.
-    const QColor empty = Color().Resolved();
+    const QColor empty = grid_.Color().Resolved();
     if (c.CellsEnd < c.ScrollLimit)
         canvas.FillRect(QRect(QPoint(c.CellsEnd, 0), QPoint(c.ScrollLimit - 1, r.CellsEnd - 1)), empty);
     if (r.CellsEnd < r.ScrollLimit)
@@ -116,13 +120,13 @@ void DataGrid::Paint(Canvas& canvas, const QRegion& invalid)
     PaintDragMarker(canvas, layout);
 }
 
-void DataGrid::PaintDragMarker(Canvas& canvas, const GridLayout& layout) const
+void GridPainter::PaintDragMarker(Canvas& canvas, const GridLayout& layout) const
 {
     // The sizing line down the cells; the moving marker five pixels wide down the client area.
-    const GridMouse::Drag drag = mouse_.State();
+    const GridMouse::Drag drag = grid_.Mouse().State();
     if (drag != GridMouse::Drag::Sizing && drag != GridMouse::Drag::Moving)
         return;
-    const int x = mouse_.MarkerX();
+    const int x = grid_.Mouse().MarkerX();
     if (drag == GridMouse::Drag::Sizing)
         canvas.XorDottedLine(QPoint(x, 0), QPoint(x, layout.Rows.PaintEnd - 1));
     else
@@ -130,21 +134,21 @@ void DataGrid::PaintDragMarker(Canvas& canvas, const GridLayout& layout) const
             canvas.XorDottedLine(QPoint(x + dx, 0), QPoint(x + dx, layout.Rows.ClientExtent - 1));
 }
 
-void DataGrid::PaintGridLines(Canvas& canvas, const GridLayout& layout) const
+void GridPainter::PaintGridLines(Canvas& canvas, const GridLayout& layout) const
 {
     const AxisLayout& c = layout.Columns;
     const AxisLayout& r = layout.Rows;
     if (c.LinePx <= 0 && r.LinePx <= 0)
         return;
-    const QColor fixedLine = lineColours_.ColourAt(Place::FixedCells);
-    const QColor dataLine = lineColours_.ColourAt(Place::DataCells);
-    const QColor fixedBack = FixedColor().Resolved();
-    const QColor dataBack = Color().Resolved();
+    const QColor fixedLine = grid_.GridLineColors().ColourAt(Place::FixedCells);
+    const QColor dataLine = grid_.GridLineColors().ColourAt(Place::DataCells);
+    const QColor fixedBack = grid_.FixedColor().Resolved();
+    const QColor dataBack = grid_.Color().Resolved();
     // A line whose option is off is drawn in its area's background.
-    const QColor fixedVert = CellOptions().Has(CellOption::FixedVertLine) ? fixedLine : fixedBack;
-    const QColor fixedHorz = CellOptions().Has(CellOption::FixedHorzLine) ? fixedLine : fixedBack;
-    const QColor dataVert = CellOptions().Has(CellOption::VertLine) ? dataLine : dataBack;
-    const QColor dataHorz = CellOptions().Has(CellOption::HorzLine) ? dataLine : dataBack;
+    const QColor fixedVert = grid_.CellOptions().Has(CellOption::FixedVertLine) ? fixedLine : fixedBack;
+    const QColor fixedHorz = grid_.CellOptions().Has(CellOption::FixedHorzLine) ? fixedLine : fixedBack;
+    const QColor dataVert = grid_.CellOptions().Has(CellOption::VertLine) ? dataLine : dataBack;
+    const QColor dataHorz = grid_.CellOptions().Has(CellOption::HorzLine) ? dataLine : dataBack;
 
     const Span fixedCols{0, c.FixedCount};
     const Span indicatorCols{0, c.FixedCount - c.FrozenCount};
@@ -153,7 +157,7 @@ void DataGrid::PaintGridLines(Canvas& canvas, const GridLayout& layout) const
     const Span titleRows{0, r.FixedCount};
     const Span dataRows = ScrollingCells(r);
     // Area by area, each area's segments in one go per colour.
-    const int width = GridLineWidth();
+    const int width = grid_.GridLineWidth();
     const auto area = [&](Span cols, Span rows, QRect bounds, const QColor& vert, const QColor& horz) {
         Lines lines;
         lines.AddColumnLines(c, cols, bounds.top(), bounds.top() + bounds.height(), vert);
@@ -167,41 +171,41 @@ void DataGrid::PaintGridLines(Canvas& canvas, const GridLayout& layout) const
     area(frozenCols, dataRows, QRect(QPoint(c.FrozenStart, r.FixedEnd), QPoint(c.FixedEnd - 1, r.CellsEnd - 1)), dataVert, dataHorz);
     if (c.FrozenCount > 0 && c.LinePx > 0 && r.CellsEnd > r.FixedEnd) {
         Lines separator;
-        separator.Add(lineColours_.ColourAt(Place::FrozenSeparator), QPoint(c.FixedEnd - 1, r.FixedEnd),
+        separator.Add(grid_.GridLineColors().ColourAt(Place::FrozenSeparator), QPoint(c.FixedEnd - 1, r.FixedEnd),
                       QPoint(c.FixedEnd - 1, r.CellsEnd - 1));
         separator.Draw(canvas, width);
     }
     area(scrollCols, dataRows, QRect(QPoint(c.FixedEnd, r.FixedEnd), QPoint(c.CellsEnd - 1, r.CellsEnd - 1)), dataVert, dataHorz);
 }
 
-void DataGrid::PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, int endCol, int firstRow, int endRow,
+void GridPainter::PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, int endCol, int firstRow, int endRow,
                          bool fixed)
 {
     for (int row = firstRow; row < endRow; ++row)
         for (int col = firstCol; col < endCol; ++col) {
-            const QRect rect = CellBounds(col, row);
+            const QRect rect = grid_.CellBounds(col, row);
             if (rect.isEmpty() || !invalid.intersects(rect))
                 continue;
             // The selection is the current cell; it is focused while the grid holds the focus.
             // The open editor covers the current cell.
-            const bool current = CellPos{col, row} == Current();
-            if (current && EditorShown())
+            const bool current = CellPos{col, row} == grid_.Current();
+            if (current && grid_.EditorShown())
                 continue;
             try {
                 PaintCell(canvas, col, row, {current, current && GridFocused(), fixed}, rect);
             } catch (const Exception& error) {
                 // A cell that cannot be painted stays empty; its error is told once.
-                const bool footer = row >= RowCount();
-                canvas.FillRect(rect, (fixed ? FixedColor() : footer ? FooterColor() : Color()).Resolved());
-                if (Window() && !reportedPaintErrors_.contains(error.Message())) {
+                const bool footer = row >= grid_.RowCount();
+                canvas.FillRect(rect, (fixed ? grid_.FixedColor() : footer ? grid_.FooterColor() : grid_.Color()).Resolved());
+                if (grid_.Window() && !reportedPaintErrors_.contains(error.Message())) {
                     reportedPaintErrors_.insert(error.Message());
-                    Window()->ReportError(error.Message());
+                    grid_.Window()->ReportError(error.Message());
                 }
             }
         }
 }
 
-void DataGrid::PaintFooterBand(Canvas& canvas, const QRegion& invalid, const GridLayout& layout)
+void GridPainter::PaintFooterBand(Canvas& canvas, const QRegion& invalid, const GridLayout& layout)
 {
     const AxisLayout& c = layout.Columns;
     const AxisLayout& r = layout.Rows;
@@ -211,10 +215,10 @@ void DataGrid::PaintFooterBand(Canvas& canvas, const QRegion& invalid, const Gri
     const Span frozenCols{c.FixedCount - c.FrozenCount, c.FixedCount};
     const Span scrollCols = ScrollingCells(c);
     const Span footerRows{r.CellCount, r.AllCellCount};
-    const QColor fixedLine = lineColours_.ColourAt(Place::FixedCells);
-    const QColor footerLine = lineColours_.ColourAt(Place::FooterCells);
+    const QColor fixedLine = grid_.GridLineColors().ColourAt(Place::FixedCells);
+    const QColor footerLine = grid_.GridLineColors().ColourAt(Place::FooterCells);
 
-    const int width = GridLineWidth();
+    const int width = grid_.GridLineWidth();
     const auto area = [&](Span cols, int left, int right, const QColor& colour) {
         Lines lines;
         lines.AddColumnLines(c, cols, top, bottom, colour);
@@ -225,13 +229,13 @@ void DataGrid::PaintFooterBand(Canvas& canvas, const QRegion& invalid, const Gri
     area(frozenCols, c.FrozenStart, c.FixedEnd, footerLine);
     Lines separators;
     if (c.FrozenCount > 0 && c.LinePx > 0)
-        separators.Add(lineColours_.ColourAt(Place::FrozenSeparator), QPoint(c.FixedEnd - 1, top), QPoint(c.FixedEnd - 1, bottom - 1));
+        separators.Add(grid_.GridLineColors().ColourAt(Place::FrozenSeparator), QPoint(c.FixedEnd - 1, top), QPoint(c.FixedEnd - 1, bottom - 1));
     separators.Draw(canvas, width);
     area(scrollCols, c.FixedEnd, c.CellsEnd, footerLine);
     // The separator above the footer rows.
     if (r.LinePx > 0) {
         Lines above;
-        const QColor separator = lineColours_.ColourAt(Place::FooterSeparator);
+        const QColor separator = grid_.GridLineColors().ColourAt(Place::FooterSeparator);
         above.Add(separator, QPoint(0, r.ContraStart), QPoint(c.FixedEnd - 1, r.ContraStart));
         if (c.CellsEnd > c.FixedEnd)
             above.Add(separator, QPoint(c.FixedEnd, r.ContraStart), QPoint(c.CellsEnd - 1, r.ContraStart));
@@ -243,5 +247,5 @@ void DataGrid::PaintFooterBand(Canvas& canvas, const QRegion& invalid, const Gri
     PaintArea(canvas, invalid, scrollCols.First, scrollCols.End, footerRows.First, footerRows.End, false);
     if (c.CellsEnd < c.ClientExtent)
         canvas.FillRect(QRect(QPoint(c.CellsEnd, r.ContraStart), QPoint(c.ClientExtent - 1, bottom - 1)),
-                        Color().Resolved());
+                        grid_.Color().Resolved());
 }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QRegion>
+#include <QSet>
+#include <QString>
+
+class Canvas;
+class DataGrid;
+class QColor;
+class QRect;
+struct CellKind;
+struct GridLayout;
+
+// Paints the data grid, pixel for pixel: the grid lines area by area, the
+// title, indicator, data and footer cells, the empty areas and the drag
+// marker. It reads the grid's geometry, settings and rows and changes
+// nothing of the grid; it remembers where it drew the record mark and which
+// errors it has told.
+class GridPainter {
+public:
+    // How a cell is drawn: in the selection, the current cell of the focused
+    // grid, a fixed cell.
+    struct DrawState {
+        bool Selected = false;
+        bool Focused = false;
+        bool Fixed = false;
+    };
+
+    explicit GridPainter(DataGrid& grid) : grid_(grid) {}
+
+    void Paint(Canvas& canvas, const QRegion& invalid);
+    // The row where the record mark was last drawn; -1 before any.
+    int IndicatorRow() const { return indicatorRow_; }
+
+private:
+    void PaintGridLines(Canvas& canvas, const GridLayout& layout) const;
+    void PaintDragMarker(Canvas& canvas, const GridLayout& layout) const;
+    void PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, int endCol, int firstRow, int endRow, bool fixed);
+    void PaintFooterBand(Canvas& canvas, const QRegion& invalid, const GridLayout& layout);
+    void PaintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect);
+    void PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
+    void PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect);
+    void PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
+    void PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
+    bool IsRaised(const CellKind& kind, DrawState state) const;
+    QRect ContentRect(const QRect& cell, bool raised) const;
+    void DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const;
+    // The grid or its editor holds the focus.
+    bool GridFocused() const;
+    // Whether records have numbers that decide the row colours.
+    bool RecordNumbersKnown() const;
+
+    DataGrid& grid_;
+    // Errors met while painting, each told to the user once.
+    QSet<QString> reportedPaintErrors_;
+    int indicatorRow_ = -1;
+};
