@@ -3,6 +3,7 @@
 #include "CellGrid.h"
 #include "FieldBinding.h"
 #include "GridColumn.h"
+#include "GridKeys.h"
 #include "GridMouse.h"
 #include "GridPainter.h"
 
@@ -143,8 +144,8 @@ public:
     {
         mouse_.Release(button, modifiers, at);
     }
-    void KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
-    void KeyPress(QChar character) override;
+    void KeyDown(int key, Qt::KeyboardModifiers modifiers) override { keys_.KeyDown(key, modifiers); }
+    void KeyPress(QChar character) override { keys_.KeyPress(character); }
     void TimerTick() override { mouse_.TimerTick(); }
     void CancelMode() override { mouse_.Cancel(); }
     void FocusIn() override;
@@ -250,6 +251,9 @@ public:
     void MoveToColumn(int columnIndex) { MoveCol(columnIndex + IndicatorOffset(), 0); }
 
     const GridMouse& Mouse() const { return mouse_; }
+    GridMouse& MouseInput() { return mouse_; }
+    // A resize met while the update lock was held is caught up once it is released.
+    void CatchUpResize();
     // Data rows are tall enough for more than one line of text.
     bool MultiLineRows() const { return multiLineRows_; }
     // Whether the result set is open.
@@ -318,12 +322,6 @@ protected:
     void RecordMoved(int distance);
 
 private:
-    // Input: record moves under the update lock, Tab.
-    void MoveRecordBy(int distance);
-    void MoveToRecord(bool last);
-    void TabTo(int step);
-    void KeyWithControl(int key);
-    void KeyAlone(int key, Qt::KeyboardModifiers modifiers);
 
 
     bool AcquireLayoutLock();
@@ -395,6 +393,7 @@ private:
     bool sizeChangedWhileLocked_ = false;
     int wheelRest_ = 0;  // wheel turns short of a notch
     GridMouse mouse_{*this};
+    GridKeys keys_{*this};
     FieldBinding binding_{*this};
     GridPainter painter_{*this};
     // Data rows are tall enough for more than one line of text.

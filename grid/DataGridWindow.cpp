@@ -85,3 +85,11 @@ void DataGrid::SystemColoursChanged(int bitsPerPixel)
     GridStyle::Instance().ReadDisplay(bitsPerPixel);
     InvalidateGrid();
 }
+
+void DataGrid::CatchUpResize()
+{
+    if (!UpdateLocked() && sizeChangedWhileLocked_) {
+        sizeChangedWhileLocked_ = false;
+        Resized();
+    }
+}
