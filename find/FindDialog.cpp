@@ -81,7 +81,7 @@ void FindDialog::FillFindIn()
     findIn_->SetItemIndex(preselected >= 0 ? preselected : findIn_->count() - 1);
 }
 
-void FindDialog::Open(DataGrid& grid, const QString& text, bool modal)
+void FindDialog::ShowOver(DataGrid& grid, const QString& text, bool modal)
 {
     Prepare(grid, text);
     if (modal) {
@@ -171,5 +171,5 @@ void OpenFindDialog(DataGrid& grid, QWidget* owner, const QString& text, bool mo
     static QPointer<FindDialog> dialog;
     if (!dialog)
         dialog = new FindDialog(owner);
-    dialog->Open(grid, text, modal);
+    dialog->ShowOver(grid, text, modal);
 }

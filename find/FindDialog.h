@@ -24,7 +24,7 @@ public:
 
     // Sets the dialog up over a grid with the text to find, then shows it:
     // modally (returning when it closes) or staying on top.
-    void Open(DataGrid& grid, const QString& text, bool modal);
+    void ShowOver(DataGrid& grid, const QString& text, bool modal);
     // The dialog's choices as a search request.
     FindRequest Request() const;
     // Whether the next search is the first since the dialog opened or a choice changed.

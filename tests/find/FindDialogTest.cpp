@@ -29,7 +29,7 @@ protected:
     }
     template <typename T>
     T* Control(const char* name) { return dialog_.findChild<T*>(QString::fromLatin1(name)); }
-    void Open() { dialog_.Open(grid_, QString(), false); }
+    void Open() { dialog_.ShowOver(grid_, QString(), false); }
     void Type(const QString& text) { TypeText(Control<ComboBox>("cbText")->lineEdit(), text); }
     void Choose(const char* combo, int index) { Control<ComboBox>(combo)->SetItemIndex(index); }
     void FindNext(Qt::KeyboardModifiers modifiers = Qt::NoModifier)
