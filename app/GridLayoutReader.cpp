@@ -22,13 +22,6 @@ const char* const kLayouts[] = {"tlTop", "tlCenter", "tlBottom"};
 const char* const kSortMarkers[] = {"smNone", "smDown", "smUp"};
 const char* const kOrientations[] = {"tohHorizontal", "tohVertical"};
 
-// The editing hints, by their stored names.
-const std::pair<const char*, GridColumn::Property> kHints[] = {
-    {"AlwaysShowEditButton", Property::AlwaysShowEditButton}, {"AutoDropDown", Property::AutoDropDown},
-    {"DblClickNextVal", Property::DblClickNextVal},           {"DropDownShowTitles", Property::DropDownShowTitles},
-    {"DropDownSizing", Property::DropDownSizing},             {"HighlightRequired", Property::HighlightRequired},
-};
-
 // Enumerations by their stored names, in the order of their values.
 template <typename Enum, size_t N>
 Enum FromStoredName(const char* const (&names)[N], const QString& name)
@@ -55,9 +48,6 @@ void ReadColumn(GridColumn& c, const QJsonObject& o)
         c.SetFieldName(text("FieldName"));
     if (has("Alignment"))
         c.SetAlignment(FromStoredName<TextAlignment>(kAlignments, text("Alignment")));
-    for (const auto& [name, value] : kHints)
-        if (has(name))
-            c.SetHint(value, o.value(QLatin1String(name)).toBool());
     if (has("Checkboxes"))
         c.SetCheckboxes(o.value(u"Checkboxes").toBool());
     if (has("Layout"))
@@ -80,25 +70,11 @@ void ReadColumn(GridColumn& c, const QJsonObject& o)
         c.Footer().SetFieldName(text("Footer.FieldName"));
     if (has("Footer.Font"))
         c.Footer().SetFont(ReadGridFont(o.value(u"Footer.Font").toObject()));
-    if (has("Footer.ToolTips"))
-        c.Footer().SetToolTips(o.value(u"Footer.ToolTips").toBool());
     c.Footer().Value = text("Footer.Value");
     if (has("Footer.ValueType"))
         c.Footer().SetValueType(FromStoredName<FooterValueType>(kValueTypes, text("Footer.ValueType")));
     c.Footer().WordWrap = o.value(u"Footer.WordWrap").toBool();
-    if (has("BiDiMode"))
-        c.SetBiDiMode(text("BiDiMode"));
-    if (has("ImeMode"))
-        c.SetImeMode(text("ImeMode"));
-    if (has("ImeName"))
-        c.SetImeName(text("ImeName"));
-    if (has("LookupDisplayFields"))
-        c.SetLookupDisplayFields(text("LookupDisplayFields"));
-    c.DropDownWidth = o.value(u"DropDownWidth").toInt();
-    c.EditMask = text("EditMask");
-    c.ShowImageAndText = o.value(u"ShowImageAndText").toBool();
     c.HideDuplicates = o.value(u"HideDuplicates").toBool();
-    c.Increment = o.value(u"Increment").toDouble(1);
     c.KeyList = StringsFrom(o.value(u"KeyList"));
     if (has("MaxWidth"))
         c.SetMaxWidth(o.value(u"MaxWidth").toInt());
@@ -108,7 +84,6 @@ void ReadColumn(GridColumn& c, const QJsonObject& o)
     c.PickList = StringsFrom(o.value(u"PickList"));
     if (has("ReadOnly"))
         c.SetReadOnly(o.value(u"ReadOnly").toBool());
-    c.Tag = o.value(u"Tag").toInt();
     if (has("Title.Alignment"))
         c.Title().SetAlignment(FromStoredName<TextAlignment>(kAlignments, text("Title.Alignment")));
     if (has("Title.Caption"))
@@ -123,14 +98,10 @@ void ReadColumn(GridColumn& c, const QJsonObject& o)
         c.Title().SetOrientation(FromStoredName<TextOrientation>(kOrientations, text("Title.Orientation")));
     if (has("Title.TitleButton"))
         c.Title().SetTitleButton(o.value(u"Title.TitleButton").toBool());
-    if (has("Title.ToolTips"))
-        c.Title().SetToolTips(o.value(u"Title.ToolTips").toBool());
     c.Title().Hint = text("Title.Hint");
     c.Title().SetImageIndex(o.value(u"Title.ImageIndex").toInt(-1));
     c.Title().SetSortIndex(o.value(u"Title.SortIndex").toInt());
     c.Title().SortMarker = FromStoredName<SortMark>(kSortMarkers, text("Title.SortMarker"));
-    if (has("ToolTips"))
-        c.SetToolTips(o.value(u"ToolTips").toBool());
     if (has("Visible"))
         c.SetVisible(o.value(u"Visible").toBool());
     if (has("Width"))

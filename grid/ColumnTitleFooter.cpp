@@ -134,20 +134,6 @@ void ColumnTitle::SetTitleButton(bool on)
         column_.Changed();
 }
 
-bool ColumnTitle::ToolTips() const
-{
-    if (column_.IsAssigned(Property::TitleToolTips))
-        return toolTips_;
-    ColumnsOwner* grid = column_.Grid();
-    return grid && grid->ColumnDefValues().Title.ToolTips;
-}
-
-void ColumnTitle::SetToolTips(bool on)
-{
-    // Stored without a notification.
-    StoreAssigned(toolTips_, on, column_.assigned_, Property::TitleToolTips);
-}
-
 TextOrientation ColumnTitle::Orientation() const
 {
     if (column_.IsAssigned(Property::TitleOrientation))
@@ -176,7 +162,7 @@ void ColumnTitle::ClearAssignedValues()
 {
     const bool fontWasAssigned = column_.IsAssigned(Property::TitleFont);
     for (const Property title : {Property::TitleColor, Property::TitleCaption, Property::TitleAlignment, Property::TitleFont,
-                                 Property::TitleButton, Property::TitleEndEllipsis, Property::TitleToolTips,
+                                 Property::TitleButton, Property::TitleEndEllipsis,
                                  Property::TitleOrientation})
         column_.assigned_.Set(title, false);
     caption_.clear();
@@ -231,19 +217,6 @@ void ColumnFooter::SetFont(const GridFont& font)
     font_ = font;
     assigned_.Set(Property::Font, true);
     column_.Changed(true);
-}
-
-bool ColumnFooter::ToolTips() const
-{
-    if (assigned_.Has(Property::ToolTips))
-        return toolTips_;
-    ColumnsOwner* grid = column_.Grid();
-    return grid && grid->ColumnDefValues().Footer.ToolTips;
-}
-
-void ColumnFooter::SetToolTips(bool toolTips)
-{
-    StoreAssigned(toolTips_, toolTips, assigned_, Property::ToolTips);
 }
 
 void ColumnFooter::SetFieldName(const QString& fieldName)

@@ -15,7 +15,6 @@ GridColumn::GridColumn(GridColumns& collection, bool stored)
     if (ColumnsOwner* grid = Grid())
         font_ = grid->Font();
     title_.font_ = font_;
-    autoFitBaseWidth_ = Width();
 }
 
 GridColumn::~GridColumn() = default;
@@ -81,7 +80,6 @@ void GridColumn::BindField(Field* field)
         if (!field)
             fieldName_.clear();
         ClearAssignedValues();
-        autoFitBaseWidth_ = Width();
     }
     RelinkFooters();
     Changed();
@@ -98,7 +96,6 @@ void GridColumn::SetFieldName(const QString& fieldName)
     // the footers aggregate under the new name.
     BindField(found);
     RelinkFooters();
-    autoFitBaseWidth_ = Width();
     Changed();
 }
 
@@ -292,85 +289,11 @@ void GridColumn::SetLayout(TextLayout layout)
         Changed();
 }
 
-void GridColumn::SetImeMode(const QString& mode)
-{
-    // Set only when set already or different from the default; notified always.
-    if (IsAssigned(Property::ImeMode) || mode != imeMode_) {
-        imeMode_ = mode;
-        assigned_.Set(Property::ImeMode, true);
-    }
-    Changed();
-}
-
-void GridColumn::SetImeName(const QString& name)
-{
-    if (IsAssigned(Property::ImeName) || name != imeName_) {
-        imeName_ = name;
-        assigned_.Set(Property::ImeName, true);
-    }
-    Changed();
-}
-
-void GridColumn::SetBiDiMode(const QString& mode)
-{
-    if (StoreAssigned(biDiMode_, mode, assigned_, Property::BiDiMode))
-        Changed();
-}
-
-void GridColumn::SetLookupDisplayFields(const QString& fields)
-{
-    if (StoreAssigned(lookupDisplayFields_, fields, assigned_, Property::LookupDisplayFields))
-        Changed();
-}
-
-bool GridColumn::Hint(GridColumn::Property which) const
-{
-    if (IsAssigned(which))
-        return hints_.Has(which);
-    ColumnsOwner* grid = Grid();
-    if (!grid)
-        return false;
-    const ColumnDefaults& d = grid->ColumnDefValues();
-    switch (which) {
-    case Property::AlwaysShowEditButton: return d.AlwaysShowEditButton;
-    case Property::AutoDropDown: return d.AutoDropDown;
-    case Property::DblClickNextVal: return d.DblClickNextVal;
-    case Property::DropDownShowTitles: return d.DropDownShowTitles;
-    case Property::DropDownSizing: return d.DropDownSizing;
-    case Property::HighlightRequired: return d.HighlightRequired;
-    default: return false;
-    }
-}
-
-void GridColumn::SetHint(GridColumn::Property which, bool on)
-{
-    if (IsAssigned(which) && hints_.Has(which) == on)
-        return;
-    hints_.Set(which, on);
-    assigned_.Set(which, true);
-    // The drop-down settings are stored without a notification.
-    if (which == Property::AlwaysShowEditButton || which == Property::HighlightRequired)
-        Changed();
-}
-
 TextLayout GridColumn::Layout() const
 {
     if (IsAssigned(Property::Layout))
         return layout_;
     return Grid() ? Grid()->ColumnDefValues().Layout : TextLayout::Top;
-}
-
-bool GridColumn::ToolTips() const
-{
-    if (IsAssigned(Property::ToolTips))
-        return toolTips_;
-    return Grid() && Grid()->ColumnDefValues().ToolTips;
-}
-
-void GridColumn::SetToolTips(bool toolTips)
-{
-    // Stored without a notification.
-    StoreAssigned(toolTips_, toolTips, assigned_, Property::ToolTips);
 }
 
 void GridColumn::SetDisplayFormat(const QString& format)
@@ -461,7 +384,6 @@ void GridColumn::ClearAssignedValues()
     if (Grid())
         font_ = Grid()->Font();
     PickList.clear();
-    ButtonStyle = EditButtonStyle::Auto;
     Changed(fontWasAssigned);
     KeyList.clear();
 }

@@ -21,7 +21,6 @@ enum class TextLayout { Top, Center, Bottom };
 enum class FooterValueType { None, Sum, Avg, Count, FieldValue, StaticText };
 enum class SortMark { None, Down, Up };
 enum class TextOrientation { Horizontal, Vertical };
-enum class EditButtonStyle { Auto, Ellipsis, None, UpDown, DropDown };
 enum class ColumnKind { Plain, PickList, Lookup, KeyPickList, Image, CheckBox, Graphic };
 
 // The setter rule of a value that follows a default: nothing when it is set
@@ -70,7 +69,7 @@ class TitleDefaults {
 public:
     explicit TitleDefaults(ColumnsOwner* grid)
         : EndEllipsis(grid, false), Orientation(grid, TextOrientation::Horizontal, GridDefault<TextOrientation>::Change::LaysOut),
-          TitleButton(grid, false), ToolTips(grid, false), grid_(grid)
+          TitleButton(grid, false), grid_(grid)
     {
     }
     TextAlignment Alignment() const;
@@ -80,7 +79,6 @@ public:
     GridDefault<bool> EndEllipsis;
     GridDefault<TextOrientation> Orientation;
     GridDefault<bool> TitleButton;
-    GridDefault<bool> ToolTips;
 
 private:
     ColumnsOwner* grid_;
@@ -91,25 +89,12 @@ private:
 class ColumnDefaults {
 public:
     explicit ColumnDefaults(ColumnsOwner* grid)
-        : AlwaysShowEditButton(grid, false), AutoDropDown(grid, false), DblClickNextVal(grid, false),
-          DropDownShowTitles(grid, false), DropDownSizing(grid, false), EndEllipsis(grid, false),
-          HighlightRequired(grid, false), ToolTips(grid, false), Layout(grid, TextLayout::Top), Title(grid),
-          Footer{GridDefault<bool>(grid, false)}
+        : EndEllipsis(grid, false), Layout(grid, TextLayout::Top), Title(grid)
     {
     }
-    GridDefault<bool> AlwaysShowEditButton;
-    GridDefault<bool> AutoDropDown;
-    GridDefault<bool> DblClickNextVal;
-    GridDefault<bool> DropDownShowTitles;
-    GridDefault<bool> DropDownSizing;
     GridDefault<bool> EndEllipsis;
-    GridDefault<bool> HighlightRequired;
-    GridDefault<bool> ToolTips;
     GridDefault<TextLayout> Layout;
     TitleDefaults Title;
-    struct {
-        GridDefault<bool> ToolTips;
-    } Footer;
 };
 
 // A column's title.
@@ -130,8 +115,6 @@ public:
     void SetEndEllipsis(bool on);
     bool TitleButton() const;
     void SetTitleButton(bool on);
-    bool ToolTips() const;
-    void SetToolTips(bool on);
     TextOrientation Orientation() const;
     void SetOrientation(TextOrientation orientation);
 
@@ -155,7 +138,6 @@ private:
     int imageIndex_ = -1;
     bool endEllipsis_ = false;
     bool titleButton_ = false;
-    bool toolTips_ = false;
     TextOrientation orientation_ = TextOrientation::Horizontal;
 };
 
@@ -163,7 +145,7 @@ private:
 class ColumnFooter {
 public:
     // The properties that follow a default until set, as bits of the assigned set.
-    enum class Property : unsigned { Alignment = 1, Font = 2, Color = 4, ToolTips = 8 };
+    enum class Property : unsigned { Alignment = 1, Font = 2, Color = 4 };
 
     explicit ColumnFooter(GridColumn& column) : column_(column) {}
     ~ColumnFooter();
@@ -176,8 +158,6 @@ public:
     void SetColor(const Colour& colour);
     GridFont Font() const;
     void SetFont(const GridFont& font);
-    bool ToolTips() const;
-    void SetToolTips(bool toolTips);
     BitSet<Property> AssignedValues() const { return assigned_; }
 
     const QString& FieldName() const { return fieldName_; }
@@ -203,7 +183,6 @@ private:
     TextAlignment alignment_ = TextAlignment::Left;
     Colour colour_;
     GridFont font_;
-    bool toolTips_ = false;
     QString fieldName_;
     FooterValueType valueType_ = FooterValueType::None;
     SumItem* sum_ = nullptr;
@@ -240,23 +219,11 @@ public:
         TitleFont = 1u << 8,
         TitleButton = 1u << 9,
         TitleEndEllipsis = 1u << 10,
-        TitleToolTips = 1u << 11,
         TitleOrientation = 1u << 12,
-        ImeMode = 1u << 13,
-        ImeName = 1u << 14,
         WordWrap = 1u << 15,
-        LookupDisplayFields = 1u << 16,
         Checkboxes = 1u << 17,
-        AlwaysShowEditButton = 1u << 18,
         EndEllipsis = 1u << 19,
-        AutoDropDown = 1u << 20,
-        DblClickNextVal = 1u << 21,
-        ToolTips = 1u << 22,
-        DropDownSizing = 1u << 23,
-        DropDownShowTitles = 1u << 24,
         Layout = 1u << 25,
-        HighlightRequired = 1u << 26,
-        BiDiMode = 1u << 27,
     };
     using PropertySet = BitSet<Property>;
 
@@ -311,42 +278,13 @@ public:
     void SetEndEllipsis(bool endEllipsis);
     TextLayout Layout() const;
     void SetLayout(TextLayout layout);
-    bool ToolTips() const;
-    void SetToolTips(bool toolTips);
-    // Editing and drop-down hints, kept for the configuration: each follows
-    // the grid's column defaults until set.
-    bool Hint(Property which) const;
-    void SetHint(Property which, bool on);
 
     QString DisplayFormat() const { return displayFormat_; }
     void SetDisplayFormat(const QString& format);
-    // Input method and text direction, following the grid until set.
-    const QString& ImeMode() const { return imeMode_; }
-    void SetImeMode(const QString& mode);
-    const QString& ImeName() const { return imeName_; }
-    void SetImeName(const QString& name);
-    QString BiDiMode() const { return IsAssigned(Property::BiDiMode) ? biDiMode_ : QStringLiteral("bdLeftToRight"); }
-    void SetBiDiMode(const QString& mode);
-    // A lookup field's result field, following the field until set.
-    QString LookupDisplayFields() const { return lookupDisplayFields_; }
-    void SetLookupDisplayFields(const QString& fields);
-
-    // Kept for editing, drop-downs and images, which this grid never uses.
-    QString EditMask;
-    int DropDownWidth = 0;
-    bool ShowImageAndText = false;
-    QObject* ImageList = nullptr;
-    QObject* PopupMenu = nullptr;
-
     QStringList KeyList;
     QStringList PickList;
     int NotInKeyListIndex = -1;
     bool HideDuplicates = false;
-    bool AutoFitColWidth = true;
-    EditButtonStyle ButtonStyle = EditButtonStyle::Auto;
-    int DropDownRows = 7;
-    double Increment = 1;
-    int Tag = 0;
 
     ColumnTitle& Title() { return title_; }
     const ColumnTitle& Title() const { return title_; }
@@ -390,14 +328,7 @@ private:
     bool checkboxes_ = false;
     bool endEllipsis_ = false;
     TextLayout layout_ = TextLayout::Top;
-    bool toolTips_ = false;
-    PropertySet hints_;  // the set values of the editing hints, by flag
-    QString imeMode_ = QStringLiteral("imDontCare");
-    QString imeName_;
-    QString biDiMode_;
-    QString lookupDisplayFields_;
     QString displayFormat_;
-    int autoFitBaseWidth_ = 0;
     ColumnTitle title_;
     ColumnFooter footer_;
     std::unique_ptr<ColumnFooters> footers_;

@@ -239,22 +239,15 @@ TEST_F(DataGridTest, TitlesRepaintWhenTheFirstScrollingColumnComesOrGoes)
     EXPECT_TRUE(titleCells().isEmpty());
 }
 
-TEST_F(DataGridTest, EditingHintsFollowTheColumnDefaultsUntilSet)
+TEST_F(DataGridTest, ColumnSettingsFollowTheColumnDefaultsUntilSet)
 {
     GridColumn& c = grid_.Columns().Item(0);
-    EXPECT_FALSE(c.Hint(GridColumn::Property::AutoDropDown));
-    grid_.ColumnDefValues().AutoDropDown = true;
-    EXPECT_TRUE(c.Hint(GridColumn::Property::AutoDropDown));
-    c.SetHint(GridColumn::Property::AutoDropDown, false);
-    EXPECT_FALSE(c.Hint(GridColumn::Property::AutoDropDown));
-    EXPECT_TRUE(c.IsAssigned(GridColumn::Property::AutoDropDown));
     c.Title().SetTitleButton(true);
     c.Title().SetOrientation(TextOrientation::Vertical);
     c.SetLayout(TextLayout::Center);
     EXPECT_TRUE(c.Title().TitleButton());
     EXPECT_EQ(c.Layout(), TextLayout::Center);
     c.ClearAssignedValues();
-    EXPECT_TRUE(c.Hint(GridColumn::Property::AutoDropDown));
     EXPECT_EQ(c.Layout(), TextLayout::Top);
     EXPECT_FALSE(c.Title().TitleButton());
 }
