@@ -29,7 +29,7 @@ Colour TitleDefaults::Color() const
 {
     if (colour_)
         return *colour_;
-    return grid_ ? grid_->FixedColor() : SystemColour::ButtonFace();
+    return grid_ ? grid_->Appearance().FixedColor : SystemColour::ButtonFace();
 }
 
 void TitleDefaults::SetColor(const Colour& colour)
@@ -96,7 +96,7 @@ GridFont ColumnTitle::Font() const
     if (column_.IsAssigned(Property::TitleFont))
         return font_;
     ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->TitleFont() : column_.Font();
+    return grid ? grid->Appearance().TitleFont : column_.Font();
 }
 
 void ColumnTitle::SetFont(const GridFont& font)
@@ -195,7 +195,7 @@ Colour ColumnFooter::Color() const
     if (assigned_.Has(Property::Color))
         return colour_;
     ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->FooterColor() : SystemColour::Window();
+    return grid ? grid->Appearance().FooterColor : SystemColour::Window();
 }
 
 void ColumnFooter::SetColor(const Colour& colour)
@@ -209,7 +209,7 @@ GridFont ColumnFooter::Font() const
     if (assigned_.Has(Property::Font))
         return font_;
     ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->FooterFont() : column_.Font();
+    return grid ? grid->Appearance().FooterFont : column_.Font();
 }
 
 void ColumnFooter::SetFont(const GridFont& font)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GridFont.h"
+#include "GridAppearance.h"
 
 #include <QString>
 
@@ -23,12 +23,8 @@ public:
     virtual bool LayoutChangeAnnounced() const = 0;
     virtual bool HasWindow() const = 0;
 
-    virtual GridFont Font() const = 0;
-    virtual GridFont TitleFont() const = 0;
-    virtual GridFont FooterFont() const = 0;
-    virtual Colour Color() const = 0;
-    virtual Colour FixedColor() const = 0;
-    virtual Colour FooterColor() const = 0;
+    // The fonts and colours that columns without their own follow.
+    virtual const GridAppearance& Appearance() const = 0;
     virtual bool ReadOnly() const = 0;
     virtual bool UseMultiTitle() const = 0;
     virtual int DefaultColWidth() const = 0;

@@ -32,7 +32,7 @@ QColor GridLineColours::DataLineColor() const
 {
     if (dataLine_)
         return *dataLine_;
-    return grid_.Color() == Colour(kSilver) ? kGrey : kSilver;
+    return grid_.Appearance().Color == Colour(kSilver) ? kGrey : kSilver;
 }
 
 QColor GridLineColours::ColourAt(Place place) const
@@ -43,7 +43,7 @@ QColor GridLineColours::ColourAt(Place place) const
     case Place::DataCells:
         return DataLineColor();
     case Place::FooterCells:
-        return grid_.ExtraOptions().Has(ExtraOption::Footer3D) || grid_.FooterColor() != SystemColour::Window() ? FixedLineColor()
+        return grid_.ExtraOptions().Has(ExtraOption::Footer3D) || grid_.Appearance().FooterColor != SystemColour::Window() ? FixedLineColor()
                                                                                           : DataLineColor();
     default:
         return FixedLineColor();
@@ -54,7 +54,7 @@ DataGrid::DataGrid()
     : options_(kDefaultOptions), extraOptions_(kDefaultExtraOptions), columnDefValues_(this), columns_(this),
       lineColours_(*this)
 {
-    font_ = titleFont_ = footerFont_ = GridFont{{u"宋体"_s, -15}, SystemColour::WindowText()};
+    appearance_.Font = appearance_.TitleFont = appearance_.FooterFont = GridFont{{u"宋体"_s, -15}, SystemColour::WindowText()};
     sumList_.OwnerLoading = [this] { return loading_; };
     // The footer rows repaint whenever the values may have changed.
     sumList_.Changed = [this] {
@@ -221,10 +221,11 @@ void DataGrid::SetTitleLines(int lines)
     RequestLayout();
 }
 
-void DataGrid::SetFlat(bool flat)
+void DataGrid::ChangeAppearance(const std::function<void(GridAppearance&)>& change)
 {
-    flat_ = flat;
+    change(appearance_);
     RequestLayout();
+    InvalidateGrid();
 }
 
 void DataGrid::SetReadOnly(bool readOnly)
@@ -239,51 +240,6 @@ void DataGrid::SetUseMultiTitle(bool on)
 {
     useMultiTitle_ = on;
     RequestLayout();
-}
-
-void DataGrid::SetFont(const GridFont& font)
-{
-    font_ = font;
-    RequestLayout();
-}
-
-void DataGrid::SetTitleFont(const GridFont& font)
-{
-    titleFont_ = font;
-    if (options_.Has(Option::Titles))
-        RequestLayout();
-}
-
-void DataGrid::SetFooterFont(const GridFont& font)
-{
-    footerFont_ = font;
-    if (footerRowCount_ > 0)
-        RequestLayout();
-}
-
-void DataGrid::SetColor(const Colour& colour)
-{
-    colour_ = colour;
-    InvalidateGrid();
-}
-
-void DataGrid::SetEvenRowColor(const Colour& colour)
-{
-    evenRowColour_ = colour;
-    InvalidateGrid();
-}
-
-void DataGrid::SetOddRowColor(const Colour& colour)
-{
-    oddRowColour_ = colour;
-    InvalidateGrid();
-}
-
-void DataGrid::SetFooterColor(const Colour& colour)
-{
-    footerColour_ = colour;
-    if (footerRowCount_ > 0)
-        InvalidateGrid();
 }
 
 // --- cells, heights and widths ---------------------------------------------------
@@ -339,13 +295,13 @@ int DataGrid::DataRowsThatFit() const
 
 int DataGrid::RowPad() const
 {
-    return (flat_ ? 1 : 3) + (options_.Has(Option::RowLines) ? GridLineWidth() : 0);
+    return (appearance_.Flat ? 1 : 3) + (options_.Has(Option::RowLines) ? GridLineWidth() : 0);
 }
 
 int DataGrid::DataRowHeight() const
 {
     Canvas& canvas = MeasuringCanvas();
-    canvas.SetFont(font_.Face, QColor());
+    canvas.SetFont(appearance_.Font.Face, QColor());
     const TextMetrics metrics = canvas.FontMetrics();
     const int text = canvas.TextExtent(u"Wg"_s).height();
     const int pad = RowPad();
@@ -366,7 +322,7 @@ void DataGrid::FitRowHeightToText()
         return;
     const int height = DataRowHeight();
     Canvas& canvas = MeasuringCanvas();
-    canvas.SetFont(font_.Face, QColor());
+    canvas.SetFont(appearance_.Font.Face, QColor());
     const int text = canvas.TextExtent(u"Wg"_s).height();
     if (text <= 0)
         return;
@@ -377,7 +333,7 @@ void DataGrid::FitRowHeightToText()
 void DataGrid::NoteMultiLineRows()
 {
     Canvas& canvas = MeasuringCanvas();
-    canvas.SetFont(font_.Face, QColor());
+    canvas.SetFont(appearance_.Font.Face, QColor());
     const TextMetrics metrics = canvas.FontMetrics();
     multiLineRows_ = metrics.ExternalLeading + metrics.Height + metrics.InternalLeading + 4 < DataRowHeight();
 }
@@ -399,7 +355,7 @@ int DataGrid::TitleRowHeight() const
     for (int i = 0; i < columns_.Count(); ++i)
         measure(columns_.Item(i).Title().Font());
     if (tallest == 0)
-        measure(titleFont_);
+        measure(appearance_.TitleFont);
     if (!explicitHeight)
         return tallest + kTitleTextMargin;
     return titleLines_ * tallestMetrics.Height + tallestMetrics.ExternalLeading + titleHeight_ + 2
@@ -493,7 +449,7 @@ GridColumn* DataGrid::CurrentColumn()
 
 void DataGrid::ApplyFixedLineColour()
 {
-    lineColours_.SetFixedLineColor(flat_ ? kGrey : QColor(0, 0, 0));
+    lineColours_.SetFixedLineColor(appearance_.Flat ? kGrey : QColor(0, 0, 0));
 }
 
 void DataGrid::InvalidateRow(int row)

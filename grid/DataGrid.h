@@ -200,20 +200,11 @@ public:
     void SetTitleHeight(int height);
     int TitleLines() const { return titleLines_; }
     void SetTitleLines(int lines);
-    bool Flat() const { return flat_; }
-    void SetFlat(bool flat);
+    // The grid's fonts and colours; a change lays the grid out and repaints it.
+    const GridAppearance& Appearance() const override { return appearance_; }
+    void ChangeAppearance(const std::function<void(GridAppearance&)>& change);
     void SetReadOnly(bool readOnly);
     void SetUseMultiTitle(bool on);
-    void SetFont(const GridFont& font);
-    void SetTitleFont(const GridFont& font);
-    void SetFooterFont(const GridFont& font);
-    void SetColor(const Colour& colour);
-    void SetFooterColor(const Colour& colour);
-    // Row colours by record number; each follows Color until set.
-    Colour EvenRowColor() const { return evenRowColour_.value_or(colour_); }
-    void SetEvenRowColor(const Colour& colour);
-    Colour OddRowColor() const { return oddRowColour_.value_or(colour_); }
-    void SetOddRowColor(const Colour& colour);
     // The device text is measured on; the grid borrows a screen device when none is set.
     void SetMeasuringCanvas(Canvas* canvas) { measuringCanvas_ = canvas; }
     void SetLoading(bool loading) { loading_ = loading; }
@@ -291,12 +282,6 @@ public:
     bool Loading() const override { return loading_ || destroying_; }
     bool LayoutChangeAnnounced() const override { return layoutAnnounced_; }
     bool HasWindow() const override { return Window() != nullptr; }
-    GridFont Font() const override { return font_; }
-    GridFont TitleFont() const override { return titleFont_; }
-    GridFont FooterFont() const override { return footerFont_; }
-    Colour Color() const override { return colour_; }
-    Colour FixedColor() const override { return fixedColour_; }
-    Colour FooterColor() const override { return footerColour_; }
     bool ReadOnly() const override { return readOnly_; }
     bool UseMultiTitle() const override { return useMultiTitle_; }
     int DefaultColWidth() const override { return CellGrid::DefaultColWidth(); }
@@ -344,6 +329,7 @@ private:
     void ApplyColumnWidths();
 
     OptionSet options_;
+    GridAppearance appearance_;
     ExtraOptionSet extraOptions_;
     // Before the columns: their footers own items of the sum list.
     ::SumList sumList_;
@@ -365,21 +351,12 @@ private:
         DataGrid& grid_;
     };
     GridLink link_{*this};
-    GridFont font_;
-    GridFont titleFont_;
-    GridFont footerFont_;
-    Colour colour_ = SystemColour::Window();
-    Colour fixedColour_ = SystemColour::ButtonFace();
-    Colour footerColour_ = SystemColour::Window();
-    std::optional<Colour> evenRowColour_;
-    std::optional<Colour> oddRowColour_;
     int frozenCols_ = 0;
     int footerRowCount_ = 0;
     int rowHeight_ = 0;
     int rowLines_ = 0;
     int titleHeight_ = 0;
     int titleLines_ = 0;
-    bool flat_ = false;
     bool readOnly_ = false;
     bool useMultiTitle_ = false;
     bool loading_ = false;

@@ -13,7 +13,7 @@ GridColumn::GridColumn(GridColumns& collection, bool stored)
       footers_(std::make_unique<ColumnFooters>(*this))
 {
     if (ColumnsOwner* grid = Grid())
-        font_ = grid->Font();
+        font_ = grid->Appearance().Font;
     title_.font_ = font_;
 }
 
@@ -126,7 +126,7 @@ Colour GridColumn::Color() const
 {
     if (IsAssigned(Property::Color))
         return colour_;
-    return Grid() ? Grid()->Color() : SystemColour::Window();
+    return Grid() ? Grid()->Appearance().Color : SystemColour::Window();
 }
 
 void GridColumn::SetColor(const Colour& colour)
@@ -139,7 +139,7 @@ GridFont GridColumn::Font() const
 {
     if (IsAssigned(Property::Font) || !Grid())
         return font_;
-    return Grid()->Font();
+    return Grid()->Appearance().Font;
 }
 
 void GridColumn::SetFont(const GridFont& font)
@@ -382,7 +382,7 @@ void GridColumn::ClearAssignedValues()
     title_.ClearAssignedValues();
     assigned_ = {};
     if (Grid())
-        font_ = Grid()->Font();
+        font_ = Grid()->Appearance().Font;
     PickList.clear();
     Changed(fontWasAssigned);
     KeyList.clear();

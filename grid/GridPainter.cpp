@@ -107,7 +107,7 @@ void GridPainter::Paint(Canvas& canvas, const QRegion& invalid)
     PaintArea(canvas, invalid, scrollCols.First, scrollCols.End, dataRows.First, dataRows.End, false);
 
     // Right of the last column, and between the last record and the footer.
-    const QColor empty = grid_.Color().Resolved();
+    const QColor empty = grid_.Appearance().Color.Resolved();
     if (c.CellsEnd < c.ScrollLimit)
         canvas.FillRect(QRect(QPoint(c.CellsEnd, 0), QPoint(c.ScrollLimit - 1, r.CellsEnd - 1)), empty);
     if (r.CellsEnd < r.ScrollLimit)
@@ -142,8 +142,8 @@ void GridPainter::PaintGridLines(Canvas& canvas, const GridLayout& layout) const
         return;
     const QColor fixedLine = grid_.GridLineColors().ColourAt(Place::FixedCells);
     const QColor dataLine = grid_.GridLineColors().ColourAt(Place::DataCells);
-    const QColor fixedBack = grid_.FixedColor().Resolved();
-    const QColor dataBack = grid_.Color().Resolved();
+    const QColor fixedBack = grid_.Appearance().FixedColor.Resolved();
+    const QColor dataBack = grid_.Appearance().Color.Resolved();
     // A line whose option is off is drawn in its area's background.
     const QColor fixedVert = grid_.CellOptions().Has(CellOption::FixedVertLine) ? fixedLine : fixedBack;
     const QColor fixedHorz = grid_.CellOptions().Has(CellOption::FixedHorzLine) ? fixedLine : fixedBack;
@@ -196,7 +196,7 @@ void GridPainter::PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol
             } catch (const Exception& error) {
                 // A cell that cannot be painted stays empty; its error is told once.
                 const bool footer = row >= grid_.RowCount();
-                canvas.FillRect(rect, (fixed ? grid_.FixedColor() : footer ? grid_.FooterColor() : grid_.Color()).Resolved());
+                canvas.FillRect(rect, (fixed ? grid_.Appearance().FixedColor : footer ? grid_.Appearance().FooterColor : grid_.Appearance().Color).Resolved());
                 if (grid_.Window() && !reportedPaintErrors_.contains(error.Message())) {
                     reportedPaintErrors_.insert(error.Message());
                     grid_.Window()->ReportError(error.Message());
@@ -247,5 +247,5 @@ void GridPainter::PaintFooterBand(Canvas& canvas, const QRegion& invalid, const 
     PaintArea(canvas, invalid, scrollCols.First, scrollCols.End, footerRows.First, footerRows.End, false);
     if (c.CellsEnd < c.ClientExtent)
         canvas.FillRect(QRect(QPoint(c.CellsEnd, r.ContraStart), QPoint(c.ClientExtent - 1, bottom - 1)),
-                        grid_.Color().Resolved());
+                        grid_.Appearance().Color.Resolved());
 }

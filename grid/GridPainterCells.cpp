@@ -48,14 +48,14 @@ QRect GridPainter::ContentRect(const QRect& cell, bool raised) const
 {
     if (!raised)
         return cell;
-    return grid_.Flat() ? cell.adjusted(1, 1, 0, 0) : cell.adjusted(1, 1, -1, -1);
+    return grid_.Appearance().Flat ? cell.adjusted(1, 1, 0, 0) : cell.adjusted(1, 1, -1, -1);
 }
 
 void GridPainter::DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const
 {
     canvas.DrawEdge(rect, sunken ? Canvas::Edge::Sunken : Canvas::Edge::Raised, SystemColour::ButtonHighlight().Resolved(),
                     SystemColour::ButtonShadow().Resolved());
-    if (!grid_.Flat())
+    if (!grid_.Appearance().Flat)
         return;
     // Flat: only the top and left edges stay.
     canvas.FillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), background);
@@ -95,7 +95,7 @@ void GridPainter::PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState
 
 void GridPainter::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect)
 {
-    const QColor brush = grid_.FixedColor().Resolved();
+    const QColor brush = grid_.Appearance().FixedColor.Resolved();
     const bool raised = IsRaised(kind, state);
     const QRect content = ContentRect(rect, raised);
     canvas.FillRect(content, brush);
@@ -126,8 +126,8 @@ void GridPainter::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
     params.Col = kind.DataCol;
     params.Row = kind.DataRow;
     // Row colours follow the record number, not the screen row.
-    if (params.Background == grid_.Color() && RecordNumbersKnown())
-        params.Background = (record + 1) % 2 == 1 ? grid_.OddRowColor() : grid_.EvenRowColor();
+    if (params.Background == grid_.Appearance().Color && RecordNumbersKnown())
+        params.Background = (record + 1) % 2 == 1 ? grid_.Appearance().OddRow() : grid_.Appearance().EvenRow();
 
     // The highlight: the current cell (the current row with whole-row
     // selection) in the highlight colour; with row highlighting, the rest of
@@ -160,7 +160,7 @@ void GridPainter::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
     const bool raised = IsRaised(kind, state);
     CellTextLayout text;
     text.Dx = raised ? 1 : 2;
-    text.Dy = (raised ? 1 : 2) - (grid_.Flat() ? 1 : 0);
+    text.Dy = (raised ? 1 : 2) - (grid_.Appearance().Flat ? 1 : 0);
     text.Alignment = params.Alignment;
     text.Vertical = column.Layout();
     text.EndEllipsis = column.EndEllipsis();

@@ -233,12 +233,12 @@ TEST_F(MainWindowTest, GridShowsItsEightColumns)
     EXPECT_EQ(grid.FrozenCols(), 4);
     EXPECT_EQ(grid.FooterRowCount(), 1);
     EXPECT_TRUE(grid.ReadOnly());
-    EXPECT_FALSE(grid.Flat());
-    EXPECT_EQ(grid.FooterColor(), ColourFromName(u"clInactiveBorder"_s));
-    EXPECT_EQ(grid.TitleFont().Face.Height, -15);
+    EXPECT_FALSE(grid.Appearance().Flat);
+    EXPECT_EQ(grid.Appearance().FooterColor, ColourFromName(u"clInactiveBorder"_s));
+    EXPECT_EQ(grid.Appearance().TitleFont.Face.Height, -15);
     EXPECT_EQ(grid.ColCount(), 9);
     EXPECT_EQ(grid.FixedCols(), 5);
-    EXPECT_EQ(Grid()->Grid().EvenRowColor(), ColourFromName(u"clInactiveBorder"_s));
+    EXPECT_EQ(Grid()->Grid().Appearance().EvenRow(), ColourFromName(u"clInactiveBorder"_s));
     EXPECT_TRUE(grid.SumList()->Active());
 }
 

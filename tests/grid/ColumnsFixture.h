@@ -26,12 +26,7 @@ public:
     bool Loading() const override { return loading; }
     bool LayoutChangeAnnounced() const override { return false; }
     bool HasWindow() const override { return true; }
-    GridFont Font() const override { return font; }
-    GridFont TitleFont() const override { return titleFont; }
-    GridFont FooterFont() const override { return titleFont; }
-    Colour Color() const override { return ColourFromName(QStringLiteral("clWindow")); }
-    Colour FixedColor() const override { return ColourFromName(QStringLiteral("clBtnFace")); }
-    Colour FooterColor() const override { return ColourFromName(QStringLiteral("clInactiveBorder")); }
+    const GridAppearance& Appearance() const override { return appearance; }
     bool ReadOnly() const override { return readOnly; }
     bool UseMultiTitle() const override { return false; }
     int DefaultColWidth() const override { return 64; }
@@ -48,8 +43,11 @@ public:
     Query* dataSet = nullptr;
     bool loading = false;
     bool readOnly = true;
-    GridFont font{{QStringLiteral("宋体"), -15}, ColourFromName(QStringLiteral("clWindowText"))};
-    GridFont titleFont{{QStringLiteral("宋体"), -15}, ColourFromName(QStringLiteral("clWindowText"))};
+    GridAppearance appearance = [] {
+        GridAppearance look;
+        look.FooterColor = ColourFromName(QStringLiteral("clInactiveBorder"));
+        return look;
+    }();
     mutable RecordingCanvas canvas;
     ::SumList sumList;
     QStringList changes;

@@ -57,13 +57,14 @@ TEST_F(Columns, TheCaptionFallsBackFromSetToLabelToNames)
 TEST_F(Columns, ColumnFontsThatWereSetStayWhenTheGridFontChanges)
 {
     AddMainWindowColumns();
-    grid_.font = GridFont{{u"宋体"_s, -18}, ColourFromName(u"clWindowText"_s)};
-    grid_.titleFont = GridFont{{u"宋体"_s, -16}, ColourFromName(u"clWindowText"_s)};
+    grid_.appearance.Font = GridFont{{u"宋体"_s, -18}, ColourFromName(u"clWindowText"_s)};
+    grid_.appearance.TitleFont = GridFont{{u"宋体"_s, -16}, ColourFromName(u"clWindowText"_s)};
+    grid_.appearance.FooterFont = GridFont{{u"宋体"_s, -17}, ColourFromName(u"clWindowText"_s)};
     for (int i = 0; i < 8; ++i) {
         const bool small = i == 5 || i == 6;
         EXPECT_EQ(columns_.Item(i).Font().Face.Height, small ? -13 : -18) << i;
         EXPECT_EQ(columns_.Item(i).Title().Font().Face.Height, -16) << i;
-        EXPECT_EQ(columns_.Item(i).Footer().Font().Face.Height, -16) << i;
+        EXPECT_EQ(columns_.Item(i).Footer().Font().Face.Height, -17) << i;
     }
     EXPECT_EQ(columns_.Item(6).Title().Alignment(), TextAlignment::Left);
     EXPECT_EQ(columns_.Item(0).Title().Alignment(), TextAlignment::Center);

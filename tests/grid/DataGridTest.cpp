@@ -49,8 +49,8 @@ TEST(DataGridDefaults, OptionsAndBaseFlags)
     EXPECT_EQ(grid.CellOptions(), (CellGrid::OptionSet{Base::FixedVertLine, Base::FixedHorzLine, Base::VertLine, Base::HorzLine,
                                                        Base::ColSizing, Base::ColMoving, Base::Editing, Base::Tabs}));
     EXPECT_EQ(grid.ScrollBars(), CellGrid::ScrollStyle::Horizontal);
-    EXPECT_EQ(grid.Color(), ColourFromName(u"clWindow"_s));
-    EXPECT_EQ(grid.FooterColor(), ColourFromName(u"clWindow"_s));
+    EXPECT_EQ(grid.Appearance().Color, ColourFromName(u"clWindow"_s));
+    EXPECT_EQ(grid.Appearance().FooterColor, ColourFromName(u"clWindow"_s));
     EXPECT_EQ(grid.IndicatorWidth(), 11);
     EXPECT_TRUE(grid.HorzScrollBar.Visible());
     EXPECT_EQ(grid.VertScrollBar.VisibleMode(), GridScrollBar::Showing::Auto);
@@ -128,9 +128,9 @@ TEST_F(DataGridTest, CellKindsFromIndicatorTitleDataAndFooter)
 
 TEST_F(DataGridTest, RowHeightsFromTheFontOrTheSettings)
 {
-    grid_.SetFlat(true);
+    grid_.ChangeAppearance([&](GridAppearance& a) { a.Flat = true; });
     EXPECT_EQ(grid_.DefaultRowHeight(), 15 + 1 + 1);
-    grid_.SetFlat(false);
+    grid_.ChangeAppearance([&](GridAppearance& a) { a.Flat = false; });
     grid_.SetRowHeight(30);
     EXPECT_EQ(grid_.DefaultRowHeight(), 30);
     grid_.SetRowHeight(0);
@@ -161,11 +161,11 @@ TEST_F(DataGridTest, LineColoursByPlace)
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FrozenSeparator), QColor(0, 0, 0));
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FooterSeparator), QColor(0, 0, 0));
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FooterCells), QColor(0, 0, 0));  // the footer is not window-coloured
-    grid_.SetFooterColor(ColourFromName(u"clWindow"_s));
+    grid_.ChangeAppearance([&](GridAppearance& a) { a.FooterColor = ColourFromName(u"clWindow"_s); });
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FooterCells), QColor(192, 192, 192));
-    grid_.SetFlat(true);
+    grid_.ChangeAppearance([&](GridAppearance& a) { a.Flat = true; });
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FixedCells), QColor(128, 128, 128));
-    grid_.SetColor(ColourFromName(u"clSilver"_s));
+    grid_.ChangeAppearance([&](GridAppearance& a) { a.Color = ColourFromName(u"clSilver"_s); });
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::DataCells), QColor(128, 128, 128));
     lines.SetSlot(int(GridLineColours::Place::DataCells), QColor(1, 2, 3));
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::DataCells), QColor(1, 2, 3));
