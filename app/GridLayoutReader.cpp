@@ -131,8 +131,8 @@ bool ApplyGridSetting(DataGrid& grid, const QString& name, const QJsonValue& val
     using Apply = std::function<void(DataGrid&, const QJsonValue&)>;
     static const std::map<QString, Apply> settings = {
         {u"Columns"_s, [](DataGrid& g, const QJsonValue& v) { g.ReplaceColumns([&v](GridColumns& columns) { ReadGridColumns(columns, v.toArray()); }); }},
-        {u"FrozenCols"_s, [](DataGrid& g, const QJsonValue& v) { g.SetFrozenCols(v.toInt()); }},
-        {u"FooterRowCount"_s, [](DataGrid& g, const QJsonValue& v) { g.SetFooterRowCount(v.toInt()); }},
+        {u"FrozenCols"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeLayoutSettings([&v](GridLayoutSettings& s) { s.FrozenCols = v.toInt(); }); }},
+        {u"FooterRowCount"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeLayoutSettings([&v](GridLayoutSettings& s) { s.FooterRowCount = v.toInt(); }); }},
         {u"ReadOnly"_s, [](DataGrid& g, const QJsonValue& v) { g.SetReadOnly(v.toBool()); }},
         {u"Flat"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeAppearance([&v](GridAppearance& a) { a.Flat = v.toBool(); }); }},
         {u"Color"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeAppearance([&v](GridAppearance& a) { a.Color = ColourFromName(v.toString()); }); }},

@@ -181,43 +181,17 @@ void DataGrid::SetExtraOptions(DataGrid::ExtraOptionSet options)
     RequestLayout();
 }
 
-void DataGrid::SetFrozenCols(int count)
+void DataGrid::ChangeLayoutSettings(const std::function<void(GridLayoutSettings&)>& change)
 {
-    if (count < 0 || count == frozenCols_)
-        return;
-    frozenCols_ = count;
-    RequestLayout();
-}
-
-void DataGrid::SetFooterRowCount(int count)
-{
-    if (count < 0 || count == footerRowCount_)
-        return;
-    footerRowCount_ = count;
-    RequestLayout();
-}
-
-void DataGrid::SetRowHeight(int height)
-{
-    rowHeight_ = qMax(0, height);
-    RequestLayout();
-}
-
-void DataGrid::SetRowLines(int lines)
-{
-    rowLines_ = qMax(0, lines);
-    RequestLayout();
-}
-
-void DataGrid::SetTitleHeight(int height)
-{
-    titleHeight_ = qMax(0, height);
-    RequestLayout();
-}
-
-void DataGrid::SetTitleLines(int lines)
-{
-    titleLines_ = qMax(0, lines);
+    GridLayoutSettings changed = settings_;
+    change(changed);
+    if (changed.FrozenCols < 0)
+        changed.FrozenCols = settings_.FrozenCols;
+    if (changed.FooterRowCount < 0)
+        changed.FooterRowCount = settings_.FooterRowCount;
+    for (int* height : {&changed.RowHeight, &changed.RowLines, &changed.TitleHeight, &changed.TitleLines})
+        *height = qMax(0, *height);
+    settings_ = changed;
     RequestLayout();
 }
 
@@ -234,12 +208,6 @@ void DataGrid::SetReadOnly(bool readOnly)
     InvalidateGrid();
     if (!Loading())
         ApplyColumnWidths();
-}
-
-void DataGrid::SetUseMultiTitle(bool on)
-{
-    useMultiTitle_ = on;
-    RequestLayout();
 }
 
 // --- cells, heights and widths ---------------------------------------------------
@@ -285,9 +253,9 @@ int DataGrid::DataRowsThatFit() const
         used += TitleRowHeight() + line;
     for (int i = 1; i < TopDataOffset(); ++i)
         used += dataRow + line;
-    for (int i = 0; i < footerRowCount_; ++i)
+    for (int i = 0; i < settings_.FooterRowCount; ++i)
         used += dataRow + line;
-    if (footerRowCount_ > 0)
+    if (settings_.FooterRowCount > 0)
         used += line;
     const int client = Window() ? Window()->ClientSize().height() : 0;
     return qMax(1, (client - used) / (dataRow + line));
@@ -305,8 +273,8 @@ int DataGrid::DataRowHeight() const
     const TextMetrics metrics = canvas.FontMetrics();
     const int text = canvas.TextExtent(u"Wg"_s).height();
     const int pad = RowPad();
-    const int height = rowHeight_ > 0 || rowLines_ > 0
-                           ? rowHeight_ + (metrics.ExternalLeading + metrics.Height) * rowLines_
+    const int height = settings_.RowHeight > 0 || settings_.RowLines > 0
+                           ? settings_.RowHeight + (metrics.ExternalLeading + metrics.Height) * settings_.RowLines
                            : text + pad;
     if (!extraOptions_.Has(ExtraOption::FitRowHeightToText) || text <= 0)
         return height;
@@ -326,8 +294,8 @@ void DataGrid::FitRowHeightToText()
     const int text = canvas.TextExtent(u"Wg"_s).height();
     if (text <= 0)
         return;
-    rowLines_ = (height - RowPad()) / text;
-    rowHeight_ = RowPad();
+    settings_.RowLines = (height - RowPad()) / text;
+    settings_.RowHeight = RowPad();
 }
 
 void DataGrid::NoteMultiLineRows()
@@ -341,7 +309,7 @@ void DataGrid::NoteMultiLineRows()
 int DataGrid::TitleRowHeight() const
 {
     Canvas& canvas = MeasuringCanvas();
-    const bool explicitHeight = titleHeight_ != 0 || titleLines_ != 0;
+    const bool explicitHeight = settings_.TitleHeight != 0 || settings_.TitleLines != 0;
     int tallest = 0;
     TextMetrics tallestMetrics;
     const auto measure = [&](const GridFont& font) {
@@ -358,7 +326,7 @@ int DataGrid::TitleRowHeight() const
         measure(appearance_.TitleFont);
     if (!explicitHeight)
         return tallest + kTitleTextMargin;
-    return titleLines_ * tallestMetrics.Height + tallestMetrics.ExternalLeading + titleHeight_ + 2
+    return settings_.TitleLines * tallestMetrics.Height + tallestMetrics.ExternalLeading + settings_.TitleHeight + 2
            + (options_.Has(Option::RowLines) ? 1 : 0);
 }
 
@@ -428,7 +396,7 @@ void DataGrid::ColumnsChanged(GridColumn* column)
         InvalidateRect(gridCol, gridCol, 0, RowCount() + ContraRowCount() - 1);
         if (gridCol < ColCount() && ColWidth(gridCol) != GridWidthOf(*column))
             SetColWidth(gridCol, GridWidthOf(*column));
-        else if (useMultiTitle_)
+        else if (settings_.UseMultiTitle)
             RequestLayout();
         return;
     }

@@ -4,6 +4,7 @@
 #include "FieldBinding.h"
 #include "GridColumn.h"
 #include "GridKeys.h"
+#include "GridLayoutSettings.h"
 #include "GridMouse.h"
 #include "GridPainter.h"
 
@@ -183,28 +184,14 @@ public:
     ExtraOptionSet ExtraOptions() const { return extraOptions_; }
     void SetExtraOptions(ExtraOptionSet options);
 
-    // Data columns that stay in place (the base grid's frozen count follows).
-    int FrozenCols() const { return frozenCols_; }
-    void SetFrozenCols(int count);
-    int FooterRowCount() const { return footerRowCount_; }
-    void SetFooterRowCount(int count);
-    // An explicit data row height (0: from the font); the base grid's
-    // per-row heights stay reachable with a row.
-    using CellGrid::RowHeight;
-    using CellGrid::SetRowHeight;
-    int RowHeight() const { return rowHeight_; }
-    void SetRowHeight(int height);
-    int RowLines() const { return rowLines_; }
-    void SetRowLines(int lines);
-    int TitleHeight() const { return titleHeight_; }
-    void SetTitleHeight(int height);
-    int TitleLines() const { return titleLines_; }
-    void SetTitleLines(int lines);
+    // The grid's shape; a change lays the grid out. A negative frozen or
+    // footer count leaves that count as it was; negative heights become 0.
+    const GridLayoutSettings& LayoutSettings() const { return settings_; }
+    void ChangeLayoutSettings(const std::function<void(GridLayoutSettings&)>& change);
     // The grid's fonts and colours; a change lays the grid out and repaints it.
     const GridAppearance& Appearance() const override { return appearance_; }
     void ChangeAppearance(const std::function<void(GridAppearance&)>& change);
     void SetReadOnly(bool readOnly);
-    void SetUseMultiTitle(bool on);
     // The device text is measured on; the grid borrows a screen device when none is set.
     void SetMeasuringCanvas(Canvas* canvas) { measuringCanvas_ = canvas; }
     void SetLoading(bool loading) { loading_ = loading; }
@@ -283,7 +270,7 @@ public:
     bool LayoutChangeAnnounced() const override { return layoutAnnounced_; }
     bool HasWindow() const override { return Window() != nullptr; }
     bool ReadOnly() const override { return readOnly_; }
-    bool UseMultiTitle() const override { return useMultiTitle_; }
+    bool UseMultiTitle() const override { return settings_.UseMultiTitle; }
     int DefaultColWidth() const override { return CellGrid::DefaultColWidth(); }
     Canvas& MeasuringCanvas() const override;
     ColumnDefaults& ColumnDefValues() override { return columnDefValues_; }
@@ -330,6 +317,7 @@ private:
 
     OptionSet options_;
     GridAppearance appearance_;
+    GridLayoutSettings settings_;
     ExtraOptionSet extraOptions_;
     // Before the columns: their footers own items of the sum list.
     ::SumList sumList_;
@@ -351,14 +339,7 @@ private:
         DataGrid& grid_;
     };
     GridLink link_{*this};
-    int frozenCols_ = 0;
-    int footerRowCount_ = 0;
-    int rowHeight_ = 0;
-    int rowLines_ = 0;
-    int titleHeight_ = 0;
-    int titleLines_ = 0;
     bool readOnly_ = false;
-    bool useMultiTitle_ = false;
     bool loading_ = false;
     bool destroying_ = false;
     Canvas* measuringCanvas_ = nullptr;

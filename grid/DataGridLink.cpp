@@ -111,18 +111,18 @@ void DataGrid::RunLayoutPass()
     const int c = columns_.Count();
     int k = 0;
     for (int i = 0; i < c; ++i)
-        if (!columns_.Item(i).Visible() && i < frozenCols_ + k)
+        if (!columns_.Item(i).Visible() && i < settings_.FrozenCols + k)
             ++k;
-    while (frozenCols_ + k < c && !columns_.Item(frozenCols_ + k).Visible())
+    while (settings_.FrozenCols + k < c && !columns_.Item(settings_.FrozenCols + k).Visible())
         ++k;
     const int v = visibleColumns_.Count();
     if (link_.Active() || columns_.PersistentState()) {
         const int baseFrozen = FrozenFixedCols();
         const int contra = qMax(0, qMin(ContraColCount(), c - baseFrozen - o));
-        SetFrozenFixedCols(frozenCols_);
+        SetFrozenFixedCols(settings_.FrozenCols);
         SetColCount(qMax(1, c + o - contra));
         SetContraColCount(contra);
-        SetFixedCols(qBound(0, o + frozenCols_ + k - (v == 0 ? 1 : 0), ColCount() - 1));
+        SetFixedCols(qBound(0, o + settings_.FrozenCols + k - (v == 0 ? 1 : 0), ColCount() - 1));
     } else {
         SetFrozenFixedCols(0);
         SetColCount(qMax(1, c + o));
@@ -159,11 +159,11 @@ void DataGrid::SizeRecordWindow()
     if (link_.Active() && link_.RecordCount() >= 1 && Window()) {
         link_.SetBufferCount(DataRowsThatFit());
         SetRowCount(link_.RecordCount() + t);
-        SetContraRowCount(qMax(0, footerRowCount_));
+        SetContraRowCount(qMax(0, settings_.FooterRowCount));
         SyncCurrentRow();
     } else {
         SetRowCount(t + 1);
-        SetContraRowCount(qMax(0, footerRowCount_));
+        SetContraRowCount(qMax(0, settings_.FooterRowCount));
     }
     if (RowCount() != rowsBefore)
         InvalidateGrid();

@@ -36,10 +36,10 @@ bool GridPainter::RecordNumbersKnown() const
 
 bool GridPainter::IsRaised(const CellKind& kind, DrawState state) const
 {
-    const bool frozen = kind.Horz == CellKind::Column::Data && kind.DataCol < grid_.FrozenCols();
+    const bool frozen = kind.Horz == CellKind::Column::Data && kind.DataCol < grid_.LayoutSettings().FrozenCols;
     return (state.Fixed && grid_.ExtraOptions().Has(ExtraOption::Fixed3D)
             && (kind.Horz == CellKind::Column::Indicator || kind.Vert == CellKind::Row::Title))
-           || (grid_.ExtraOptions().Has(ExtraOption::Footer3D) && grid_.FooterRowCount() > 0 && kind.Vert == CellKind::Row::Footer)
+           || (grid_.ExtraOptions().Has(ExtraOption::Footer3D) && grid_.LayoutSettings().FooterRowCount > 0 && kind.Vert == CellKind::Row::Footer)
            || (grid_.ExtraOptions().Has(ExtraOption::Data3D) && !state.Fixed && kind.Vert != CellKind::Row::Footer)
            || (grid_.ExtraOptions().Has(ExtraOption::Frozen3D) && kind.Vert == CellKind::Row::Data && frozen);
 }
@@ -80,7 +80,7 @@ void GridPainter::PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState
     const ColumnTitle& title = grid_.Columns().Item(kind.DataCol).Title();
     const QColor brush = title.Color().Resolved();
     const bool raised = IsRaised(kind, state);
-    const bool explicitHeight = grid_.TitleHeight() != 0 || grid_.TitleLines() != 0;
+    const bool explicitHeight = grid_.LayoutSettings().TitleHeight != 0 || grid_.LayoutSettings().TitleLines != 0;
     CellTextLayout text;
     text.Dx = text.Dy = 1;
     text.Alignment = title.Alignment();

@@ -344,7 +344,7 @@ TEST_F(GridInput, ColumnsMoveByTheirTitlesButNotIntoTheFrozenOnes)
     Drag(Qt::LeftButton, Cell(8, 0), Cell(2, 0));  // 备注 onto the frozen columns
     EXPECT_EQ(Grid().Columns().Item(4).FieldName(), u"remarks"_s);
     EXPECT_EQ(Grid().Columns().Item(5).FieldName(), u"CAS"_s);
-    EXPECT_EQ(Grid().FrozenCols(), 4);
+    EXPECT_EQ(Grid().LayoutSettings().FrozenCols, 4);
 
     // The right button moves a column too, and its release brings up the menu.
     auto* menu = Form()->findChild<QMenu*>(u"PopupMenu1"_s);

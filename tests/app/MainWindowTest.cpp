@@ -230,8 +230,8 @@ TEST_F(MainWindowTest, GridShowsItsEightColumns)
     EXPECT_EQ(columns.Item(0).Footer().ValueType(), FooterValueType::Count);
     EXPECT_EQ(columns.Item(0).Footer().DisplayFormat, u"共#0条"_s);
     EXPECT_EQ(columns.Item(0).Footer().Alignment(), TextAlignment::Center);
-    EXPECT_EQ(grid.FrozenCols(), 4);
-    EXPECT_EQ(grid.FooterRowCount(), 1);
+    EXPECT_EQ(grid.LayoutSettings().FrozenCols, 4);
+    EXPECT_EQ(grid.LayoutSettings().FooterRowCount, 1);
     EXPECT_TRUE(grid.ReadOnly());
     EXPECT_FALSE(grid.Appearance().Flat);
     EXPECT_EQ(grid.Appearance().FooterColor, ColourFromName(u"clInactiveBorder"_s));

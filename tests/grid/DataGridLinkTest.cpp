@@ -17,9 +17,9 @@ TEST_F(GridLink, ChangesInsideOneLockCostOnePass)
 {
     const int before = grid_.LayoutPassCount();
     grid_.LockLayout();
-    grid_.SetFrozenCols(2);
-    grid_.SetFooterRowCount(1);
-    grid_.SetRowLines(1);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.FrozenCols = 2; });
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.FooterRowCount = 1; });
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.RowLines = 1; });
     grid_.Columns().Add();
     EXPECT_EQ(grid_.LayoutPassCount(), before);
     grid_.UnlockLayout();
@@ -29,7 +29,7 @@ TEST_F(GridLink, ChangesInsideOneLockCostOnePass)
 
     // While loading the configuration no pass runs.
     grid_.SetLoading(true);
-    grid_.SetFrozenCols(1);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.FrozenCols = 1; });
     EXPECT_EQ(grid_.LayoutPassCount(), before + 1);
     grid_.SetLoading(false);
     grid_.RequestLayout();

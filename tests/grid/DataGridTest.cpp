@@ -78,17 +78,17 @@ TEST_F(DataGridTest, TheMainWindowsColumnsGiveNineGridColumnsFiveFixed)
     EXPECT_EQ(grid_.ContraRowCount(), 1);
     EXPECT_EQ(grid_.RowHeight(2), 19);  // the footer
 
-    grid_.SetFrozenCols(-1);  // ignored
-    EXPECT_EQ(grid_.FrozenCols(), 4);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.FrozenCols = -1; });  // ignored
+    EXPECT_EQ(grid_.LayoutSettings().FrozenCols, 4);
     // Unfreezing at the rightmost position brings the unfrozen columns back into view.
     window_.Client = QSize(700, 288);
     grid_.Resized();
     grid_.SetTopLeft(grid_.MaxTopLeft().Col, grid_.TopRow());
     ASSERT_GT(grid_.LeftCol(), 5);
-    grid_.SetFrozenCols(0);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.FrozenCols = 0; });
     EXPECT_EQ(grid_.FixedCols(), 1);
     EXPECT_EQ(grid_.LeftCol(), 1);
-    grid_.SetFrozenCols(4);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.FrozenCols = 4; });
     EXPECT_EQ(grid_.LeftCol(), 5);
     grid_.Columns().Item(2).SetVisible(false);
     EXPECT_EQ(grid_.ColWidth(3), -1);  // takes no room with its line
@@ -131,24 +131,24 @@ TEST_F(DataGridTest, RowHeightsFromTheFontOrTheSettings)
     grid_.ChangeAppearance([&](GridAppearance& a) { a.Flat = true; });
     EXPECT_EQ(grid_.DefaultRowHeight(), 15 + 1 + 1);
     grid_.ChangeAppearance([&](GridAppearance& a) { a.Flat = false; });
-    grid_.SetRowHeight(30);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.RowHeight = 30; });
     EXPECT_EQ(grid_.DefaultRowHeight(), 30);
-    grid_.SetRowHeight(0);
-    grid_.SetRowLines(2);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.RowHeight = 0; });
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.RowLines = 2; });
     EXPECT_EQ(grid_.DefaultRowHeight(), 30);
-    grid_.SetRowLines(-3);  // negative becomes 0
-    EXPECT_EQ(grid_.RowLines(), 0);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.RowLines = -3; });  // negative becomes 0
+    EXPECT_EQ(grid_.LayoutSettings().RowLines, 0);
 
     // Fitting to whole text lines: 40 - 4 = 36 is two lines and 6 pixels.
-    grid_.SetRowHeight(40);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.RowHeight = 40; });
     grid_.SetExtraOptions(grid_.ExtraOptions().With(DataGrid::ExtraOption::FitRowHeightToText));
     EXPECT_EQ(grid_.DefaultRowHeight(), 2 * 15 + 4);
-    EXPECT_EQ(grid_.RowLines(), 2);
-    EXPECT_EQ(grid_.RowHeight(), 4);
+    EXPECT_EQ(grid_.LayoutSettings().RowLines, 2);
+    EXPECT_EQ(grid_.LayoutSettings().RowHeight, 4);
 
-    grid_.SetTitleLines(2);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.TitleLines = 2; });
     EXPECT_EQ(grid_.RowHeight(0), 2 * 15 + 0 + 0 + 2 + 1);
-    grid_.SetTitleLines(0);
+    grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.TitleLines = 0; });
     grid_.Columns().Item(5).Title().SetFont({{u"宋体"_s, -20}, ColourFromName(u"clWindowText"_s)});
     EXPECT_EQ(grid_.RowHeight(0), 24);  // the tallest title font
 }
