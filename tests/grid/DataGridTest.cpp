@@ -167,6 +167,8 @@ TEST_F(DataGridTest, LineColoursByPlace)
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::FixedCells), QColor(128, 128, 128));
     grid_.ChangeAppearance([&](GridAppearance& a) { a.Color = ColourFromName(u"clSilver"_s); });
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::DataCells), QColor(128, 128, 128));
+    // Columns without a colour of their own take the grid's.
+    EXPECT_EQ(grid_.Columns().Item(0).Color().Resolved(), QColor(192, 192, 192));
     lines.SetSlot(int(GridLineColours::Place::DataCells), QColor(1, 2, 3));
     EXPECT_EQ(lines.ColourAt(GridLineColours::Place::DataCells), QColor(1, 2, 3));
     EXPECT_EQ(GridLineColours::kSlots, 18);
