@@ -47,8 +47,6 @@ private:
     void DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const;
     // The grid or its editor holds the focus.
     bool GridFocused() const;
-    // Whether records have numbers that decide the row colours.
-    bool RecordNumbersKnown() const;
 
     DataGrid& grid_;
     // Errors met while painting, each told to the user once.

@@ -29,11 +29,6 @@ bool GridPainter::GridFocused() const
     return grid_.Window() && grid_.Window()->Focused();
 }
 
-bool GridPainter::RecordNumbersKnown() const
-{
-    return grid_.DataSet() != nullptr;
-}
-
 bool GridPainter::IsRaised(const CellKind& kind, DrawState state) const
 {
     const bool frozen = kind.Horz == CellKind::Column::Data && kind.DataCol < grid_.LayoutSettings().FrozenCols;
@@ -101,7 +96,7 @@ void GridPainter::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int r
     canvas.FillRect(content, brush);
     // The current record's row carries the mark; an empty result's one row too.
     if (kind.Vert == CellKind::Row::Data && grid_.ResultOpen() && kind.DataRow == grid_.ActiveRecord()) {
-        const QPixmap& image = GridStyle::Instance().IndicatorImage(GridStyle::Indicator::Browse);
+        const QPixmap& image = GridStyle::Instance().RecordMark();
         // Centred in the rightmost indicator-width pixels of the content.
         const int right = content.left() + content.width();
         const int left = right - DataGrid::kIndicatorWidth;
@@ -126,7 +121,7 @@ void GridPainter::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
     params.Col = kind.DataCol;
     params.Row = kind.DataRow;
     // Row colours follow the record number, not the screen row.
-    if (params.Background == grid_.Appearance().Color && RecordNumbersKnown())
+    if (params.Background == grid_.Appearance().Color)
         params.Background = (record + 1) % 2 == 1 ? grid_.Appearance().OddRow() : grid_.Appearance().EvenRow();
 
     // The highlight: the current cell (the current row with whole-row

@@ -9,14 +9,11 @@
 class ImageCanvas;
 
 // What every grid of the program shares, made once at start-up: the look
-// switches (both on for good), the display's colour count, the indicator and
+// switches (both on for good), the display's colour count, the record-mark and
 // sort-marker images, and the image that text on a brush the display cannot
 // show exactly is drawn through. Making it loads the cursors too.
 class GridStyle {
 public:
-    // The record marks of the indicator column.
-    enum class Indicator { Browse, Selected, Edit, Insert, IncrementalSearch };
-
     // Raises "Cannot load cursor resource" when a cursor is missing.
     static GridStyle& Instance();
     ~GridStyle();
@@ -30,7 +27,8 @@ public:
     // Reads the colour count again, for a display of so many bits per pixel.
     void ReadDisplay(int bitsPerPixel);
 
-    const QPixmap& IndicatorImage(Indicator kind) const { return indicators_.at(kind); }
+    // The current record's mark in the indicator column.
+    const QPixmap& RecordMark() const { return recordMark_; }
     const QPixmap& SortMarkerImage(SortMark mark) const { return sortMarkers_.at(mark); }
     // An image canvas at least this big, shared by every grid.
     ImageCanvas& TextBitmap(QSize size);
@@ -39,7 +37,7 @@ private:
     GridStyle();
 
     int colourCount_ = -1;
-    std::map<Indicator, QPixmap> indicators_;
+    QPixmap recordMark_;
     std::map<SortMark, QPixmap> sortMarkers_;
     std::unique_ptr<ImageCanvas> textBitmap_;
 };
