@@ -42,7 +42,6 @@ void FieldBinding::Clear()
 {
     // The fields stay watched: when they go, the grid hears of it.
     fieldMap_.clear();
-    fieldMap_.shrink_to_fit();
 }
 
 void FieldBinding::AddMapping(const QString& name)
@@ -50,9 +49,6 @@ void FieldBinding::AddMapping(const QString& name)
     if (Count() >= kMaxMappedColumns)
         throw GridError(u"Grid requested to display more than 256 columns"_s);
     Field* field = sparseMap_ ? grid_.DataSet()->FindField(name) : &grid_.DataSet()->FieldByName(name);
-    if (fieldMap_.size() == fieldMap_.capacity())
-        fieldMap_.reserve(qMin<size_t>(kMaxMappedColumns, qMax<size_t>(fieldMap_.empty() ? 8 : fieldMap_.capacity() * 2,
-                                                                      fieldMap_.size() + 1)));
     fieldMap_.push_back(field ? field->Index() : -1);
     if (field && std::find(watchedFields_.begin(), watchedFields_.end(), field) == watchedFields_.end()) {
         field->AddWatcher(this);
@@ -89,9 +85,7 @@ void FieldBinding::FieldDestroyed(Field* field)
 void FieldBinding::BuildDefaultColumns()
 {
     // The result set makes its fields on open, so default columns go with them.
-    bool generated = true;
-    if (sparseMap_ && std::find(fieldMap_.begin(), fieldMap_.end(), -1) != fieldMap_.end())
-        generated = false;
+    const bool generated = !(sparseMap_ && std::find(fieldMap_.begin(), fieldMap_.end(), -1) != fieldMap_.end());
     // Columns whose field is gone go; without an open result set, all of them.
     for (int i = grid_.Columns().Count() - 1; i >= 0; --i) {
         if (!grid_.ResultOpen() && generated) {

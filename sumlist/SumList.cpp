@@ -116,14 +116,6 @@ void SumList::SetActive(bool active)
     RecalculateAll();
 }
 
-void SumList::ClearValues()
-{
-    for (int i = 0; i < sums_.Count(); ++i)
-        sums_.Item(i).Result = 0;
-    if (Changed)
-        Changed();
-}
-
 void SumList::RecalculateAll()
 {
     if (Loading())
@@ -143,11 +135,12 @@ void SumList::RecalculateAll()
         SumItem& sum = sums_.Item(i);
         if (!sum.Counts())
             continue;
+        // A count of every row is the row count; the others read their column.
         const Field* field = sum.FieldName().isEmpty() ? nullptr : &data.FieldByName(sum.FieldName());
         FixedPoint total = 0;
-        int nonNull = 0;
-        for (int record = 0; record < rows; ++record) {
-            const QVariant value = field ? field->Value(record) : QVariant(0);
+        int nonNull = field ? 0 : rows;
+        for (int record = 0; field && record < rows; ++record) {
+            const QVariant value = field->Value(record);
             if (value.isNull())
                 continue;
             ++nonNull;

@@ -86,7 +86,6 @@ public:
 
     // The values from the rows of the open result, or cleared without one.
     void RecalculateAll();
-    void ClearValues();
 
 private:
     bool Loading() const { return OwnerLoading && OwnerLoading(); }
