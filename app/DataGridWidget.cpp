@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 DataGridWidget::DataGridWidget(QWidget* parent) : ControlWidget(parent)
 {
     grid_.SetWindow(this);
-    SetMessages(&grid_);
+    SetMessages(&grid_.Messages());
     grid_.WindowCreated();
     grid_.OpenFindDialog = [this](const QString& text, bool modal) { ::OpenFindDialog(grid_, window(), text, modal); };
 }

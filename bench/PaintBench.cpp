@@ -104,7 +104,7 @@ void TableViewPaint_full_repaint(benchmark::State& state)
 void GridPaint_one_record_scroll(benchmark::State& state)
 {
     Query& query = *TheProgram().window->query;
-    const int below = TheProgram().grid->Grid().WindowSize();
+    const int below = TheProgram().grid->Grid().RecordWindow().BufferCount();
     query.MoveBy(below - 1);
     int direction = 1;
     for (auto _ : state) {
@@ -119,7 +119,7 @@ void GridPaint_one_record_scroll(benchmark::State& state)
 void TableViewPaint_one_record_scroll(benchmark::State& state)
 {
     QTableView& view = TheTable().view;
-    const int below = TheProgram().grid->Grid().WindowSize();
+    const int below = TheProgram().grid->Grid().RecordWindow().BufferCount();
     view.setCurrentIndex(TheTable().model.index(below - 1, 0));
     QApplication::processEvents();
     bool down = true;

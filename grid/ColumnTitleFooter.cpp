@@ -1,8 +1,11 @@
 // A column's title and footers, and the grid-wide defaults they follow.
-#include "GridColumn.h"
+#include "GridColumns.h"
 
 #include "db/Query.h"
+#include "platform/FormatNumber.h"
 #include "sumlist/SumList.h"
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -294,4 +297,52 @@ void ColumnFooters::Clear()
     items_.clear();
     if (ColumnsOwner* grid = column_.Grid())
         grid->Repaint();
+}
+
+QString ColumnFooter::Text() const
+{
+    // Numbers by the footer's pattern, else as plain decimals (integers rounded).
+    const auto number = [this](double value, bool integral) {
+        if (!DisplayFormat.isEmpty())
+            return FormatFloat(DisplayFormat, value);
+        return integral ? QString::number(qint64(std::llround(value))) : QString::number(value, 'g', 15);
+    };
+    ColumnsOwner* grid = column_.Grid();
+    Query* dataSet = grid ? grid->DataSet() : nullptr;
+    const SumItems* sums = grid ? &grid->SumList()->SumCollection() : nullptr;
+    switch (valueType_) {
+    case FooterValueType::None:
+        return QString();
+    case FooterValueType::Sum:
+    case FooterValueType::Avg: {
+        const QString name = fieldName_.isEmpty() ? column_.FieldName() : fieldName_;
+        const Field* field = dataSet ? dataSet->FindField(name) : nullptr;
+        if (!field)
+            return u"0"_s;
+        const auto operation = valueType_ == FooterValueType::Sum ? SumItem::Operation::Sum : SumItem::Operation::Avg;
+        const SumItem* sum = sums->FindSum(operation, field->FieldName());
+        const double value = sum ? FromFixedPoint(sum->Result) : 0;
+        switch (field->DataType()) {
+        case FieldType::Smallint:
+        case FieldType::Integer:
+        case FieldType::Largeint:
+            return number(value, true);
+        case FieldType::Float:
+            return number(value, false);
+        default:
+            return u"0"_s;
+        }
+    }
+    case FooterValueType::Count: {
+        const SumItem* sum = sums ? sums->FindSum(SumItem::Operation::Count, QString()) : nullptr;
+        return number(sum ? FromFixedPoint(sum->Result) : 0, false);
+    }
+    case FooterValueType::FieldValue:
+        if (!dataSet || !dataSet->Active() || fieldName_.isEmpty())
+            return QString();
+        return dataSet->FieldByName(fieldName_).FormattedText(DisplayFormat);
+    case FooterValueType::StaticText:
+        return Value;
+    }
+    return QString();
 }

@@ -75,11 +75,11 @@ void FieldBinding::FieldDestroyed(Field* field)
     std::erase(watchedFields_, field);
     // The columns let go now; the layout follows with the next pass, which a
     // result set opened again right away runs at once.
-    grid_.LockLayout();
+    grid_.LayoutBatch().Lock();
     for (int i = 0; i < grid_.Columns().Count(); ++i)
         if (grid_.Columns().Item(i).BoundField() == field)
             grid_.Columns().Item(i).BindField(nullptr);
-    grid_.DeferLayout();
+    grid_.LayoutBatch().Defer();
 }
 
 void FieldBinding::BuildDefaultColumns()

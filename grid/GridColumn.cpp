@@ -1,5 +1,5 @@
 // The column: defaults that follow, width rules, field binding, cell text.
-#include "GridColumn.h"
+#include "GridColumns.h"
 
 #include "db/Query.h"
 #include "CellGrid.h"

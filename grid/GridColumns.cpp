@@ -1,5 +1,5 @@
 // The grid's column collection.
-#include "GridColumn.h"
+#include "GridColumns.h"
 
 using namespace Qt::StringLiterals;
 

@@ -31,12 +31,12 @@ void GridKeys::MoveToRecord(bool last)
 
 void GridKeys::TabTo(int step)
 {
-    const int first = grid_.IndicatorOffset();
+    const int first = grid_.Metrics().IndicatorOffset();
     const int last = grid_.ColCount() - 1;
     const int start = grid_.Current().Col;
     int col = start;
-    grid_.LockLayout();
-    const auto endUpdate = qScopeGuard([this] { grid_.UnlockLayout(); });
+    grid_.LayoutBatch().Lock();
+    const auto endUpdate = qScopeGuard([this] { grid_.LayoutBatch().Unlock(); });
     // On to the next column with a tab stop, round into the next or previous record.
     do {
         col += step;
@@ -69,15 +69,15 @@ void GridKeys::KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 void GridKeys::KeyWithControl(int key)
 {
-    const int first = grid_.IndicatorOffset();
+    const int first = grid_.Metrics().IndicatorOffset();
     switch (key) {
     case Qt::Key_Up:
     case Qt::Key_PageUp:
-        MoveRecordBy(-grid_.ActiveRecord());
+        MoveRecordBy(-grid_.RecordWindow().ActiveRecord());
         break;
     case Qt::Key_Down:
     case Qt::Key_PageDown:
-        MoveRecordBy(grid_.WindowSize() - grid_.ActiveRecord() - 1);
+        MoveRecordBy(grid_.RecordWindow().BufferCount() - grid_.RecordWindow().ActiveRecord() - 1);
         break;
     case Qt::Key_Home:
         MoveToRecord(false);
@@ -100,7 +100,7 @@ void GridKeys::KeyWithControl(int key)
 
 void GridKeys::KeyAlone(int key, Qt::KeyboardModifiers modifiers)
 {
-    const int first = grid_.IndicatorOffset();
+    const int first = grid_.Metrics().IndicatorOffset();
     const bool severalColumns = grid_.ColCount() - first > 1 && !grid_.Options().Has(Option::RowSelect);
     switch (key) {
     case Qt::Key_Tab:
@@ -111,15 +111,15 @@ void GridKeys::KeyAlone(int key, Qt::KeyboardModifiers modifiers)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        grid_.EditorShown() ? grid_.HideEditor() : grid_.ShowEditor();
+        grid_.Editor().Shown() ? grid_.Editor().Hide() : grid_.Editor().Show();
         break;
     case Qt::Key_Escape:
         if (!grid_.Options().Has(Option::AlwaysShowEditor))
-            grid_.HideEditor();
-        grid_.MouseInput().CancelColumnDrag();
+            grid_.Editor().Hide();
+        grid_.Mouse().CancelColumnDrag();
         break;
     case Qt::Key_F2:
-        grid_.ShowEditor();
+        grid_.Editor().Show();
         break;
     case Qt::Key_Up:
         MoveRecordBy(-1);
@@ -164,5 +164,5 @@ void GridKeys::KeyPress(QChar character)
 {
     // A typed character opens the editor, which drops it: the text never changes.
     if (character.isPrint() && grid_.ResultOpen() && grid_.Options().Has(Option::Editing) && !grid_.Options().Has(Option::RowSelect))
-        grid_.ShowEditor();
+        grid_.Editor().Show();
 }

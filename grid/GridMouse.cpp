@@ -74,8 +74,8 @@ void GridMouse::Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, c
         return;
     }
     const CellPos cell = grid_.CellAtPoint(at.x(), at.y());
-    const int o = grid_.IndicatorOffset();
-    if (cell.Row >= 0 && cell.Row < grid_.TopDataOffset()) {
+    const int o = grid_.Metrics().IndicatorOffset();
+    if (cell.Row >= 0 && cell.Row < grid_.Metrics().TopDataOffset()) {
         // A title: a right press moves columns as a left one does.
         if (cell.Col >= o && button == Qt::RightButton && grid_.ExtraOptions().Has(ExtraOption::ColumnMove)) {
             button = Qt::LeftButton;
@@ -84,16 +84,16 @@ void GridMouse::Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, c
         if (cell.Col >= o && button == Qt::LeftButton && cell.Col >= grid_.FixedCols()
             && grid_.ExtraOptions().Has(ExtraOption::ColumnMove) && grid_.CellOptions().Has(CellGrid::Option::ColMoving))
             StartMoving(cell.Col);
-    } else if (cell.Row >= grid_.TopDataOffset() && cell.Row < grid_.RowCount() && grid_.ResultOpen()) {
+    } else if (cell.Row >= grid_.Metrics().TopDataOffset() && cell.Row < grid_.RowCount() && grid_.ResultOpen()) {
         // Any button makes the pressed cell current, the right one before the context menu shows.
         const CellPos before = grid_.Current();
         const int recordBefore = grid_.DataSet()->RecNo();
         // A layout update, not a paint lock: the pass that ends it repaints
         // whatever the move scrolled.
-        grid_.LockLayout();
+        grid_.LayoutBatch().Lock();
         {
-            const auto endUpdate = qScopeGuard([this] { grid_.UnlockLayout(); });
-            grid_.HideEditor();
+            const auto endUpdate = qScopeGuard([this] { grid_.LayoutBatch().Unlock(); });
+            grid_.Editor().Hide();
             if (cell.Row != grid_.Current().Row)
                 grid_.DataSet()->MoveBy(cell.Row - grid_.Current().Row);
             if (cell.Col >= o)
@@ -106,7 +106,7 @@ void GridMouse::Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, c
         const bool wasCurrent = grid_.Current() == before && grid_.DataSet()->RecNo() == recordBefore;
         if (button == Qt::LeftButton && (wasCurrent || grid_.Options().Has(Option::AlwaysShowEditor)) && cell.Col >= o
             && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier)))
-            grid_.ShowEditor();
+            grid_.Editor().Show();
     }
 }
 
@@ -159,12 +159,12 @@ void GridMouse::TrackTo(const QPoint& at)
     const QPoint clamped(qBound(0, at.x(), client.width() - 1), qBound(0, at.y(), client.height() - 1));
     const CellPos cell = grid_.CellAtPoint(clamped.x(), clamped.y());
     const QRect area = DataArea();
-    grid_.LockLayout();
-    const auto endUpdate = qScopeGuard([this] { grid_.UnlockLayout(); });
-    if (cell.Row >= grid_.TopDataOffset() && cell.Row < grid_.RowCount() && at.y() >= area.top() && at.y() <= area.bottom()
+    grid_.LayoutBatch().Lock();
+    const auto endUpdate = qScopeGuard([this] { grid_.LayoutBatch().Unlock(); });
+    if (cell.Row >= grid_.Metrics().TopDataOffset() && cell.Row < grid_.RowCount() && at.y() >= area.top() && at.y() <= area.bottom()
         && cell.Row != grid_.Current().Row)
         grid_.DataSet()->MoveBy(cell.Row - grid_.Current().Row);
-    if (cell.Col >= grid_.IndicatorOffset() && at.x() >= area.left() && at.x() <= area.right() && cell.Col != grid_.Current().Col)
+    if (cell.Col >= grid_.Metrics().IndicatorOffset() && at.x() >= area.left() && at.x() <= area.right() && cell.Col != grid_.Current().Col)
         grid_.MoveCol(cell.Col, cell.Col > grid_.Current().Col ? 1 : -1);
 }
 
@@ -194,8 +194,8 @@ void GridMouse::AutoScrollStep()
     // The farther out, the more records a step and the shorter the wait.
     const int d = qMax(dv, dh);
     {
-        grid_.LockLayout();
-        const auto endUpdate = qScopeGuard([this] { grid_.UnlockLayout(); });
+        grid_.LayoutBatch().Lock();
+        const auto endUpdate = qScopeGuard([this] { grid_.LayoutBatch().Unlock(); });
         if (vertical != 0)
             grid_.DataSet()->MoveBy(vertical * qMin(d / 6, 8));
         const GridLayout& layout = grid_.Layout();
@@ -320,7 +320,7 @@ void GridMouse::EndDrag(bool apply)
             grid_.ColWidthsChanged();
         }
     } else if (ended == Drag::Moving && moveTo_ != moveFrom_) {
-        const int o = grid_.IndicatorOffset();
+        const int o = grid_.Metrics().IndicatorOffset();
         const int current = grid_.Current().Col;
         // The current cell stays on its column.
         int followed = current;

@@ -189,7 +189,7 @@ void GridPainter::PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol
             // The selection is the current cell; it is focused while the grid holds the focus.
             // The open editor covers the current cell.
             const bool current = CellPos{col, row} == grid_.Current();
-            if (current && grid_.EditorShown())
+            if (current && grid_.Editor().Shown())
                 continue;
             try {
                 PaintCell(canvas, col, row, {current, current && GridFocused(), fixed}, rect);

@@ -59,7 +59,7 @@ void GridPainter::DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken,
 
 void GridPainter::PaintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect)
 {
-    const CellKind kind = grid_.GetCellType(col, row);
+    const CellKind kind = grid_.Metrics().KindOf(col, row);
     if (kind.Horz == CellKind::Column::Indicator)
         PaintIndicatorCell(canvas, kind, row, state, rect);
     else if (kind.Vert == CellKind::Row::Footer)
@@ -95,7 +95,7 @@ void GridPainter::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int r
     const QRect content = ContentRect(rect, raised);
     canvas.FillRect(content, brush);
     // The current record's row carries the mark; an empty result's one row too.
-    if (kind.Vert == CellKind::Row::Data && grid_.ResultOpen() && kind.DataRow == grid_.ActiveRecord()) {
+    if (kind.Vert == CellKind::Row::Data && grid_.ResultOpen() && kind.DataRow == grid_.RecordWindow().ActiveRecord()) {
         const QPixmap& image = GridStyle::Instance().RecordMark();
         // Centred in the rightmost indicator-width pixels of the content.
         const int right = content.left() + content.width();
@@ -112,11 +112,11 @@ void GridPainter::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int r
 void GridPainter::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
 {
     GridColumn& column = grid_.Columns().Item(kind.DataCol);
-    if (!grid_.ResultOpen() || kind.DataRow >= grid_.RecordsInWindow()) {
+    if (!grid_.ResultOpen() || kind.DataRow >= grid_.RecordWindow().RecordCount()) {
         canvas.FillRect(rect, column.Color().Resolved());
         return;
     }
-    const int record = grid_.RecordAtRow(kind.DataRow);
+    const int record = grid_.RecordWindow().RecordAt(kind.DataRow);
     CellParams params = column.DefaultCellParams(record);
     params.Col = kind.DataCol;
     params.Row = kind.DataRow;
@@ -130,7 +130,7 @@ void GridPainter::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
     QColor background = params.Background.Resolved();
     QColor textColour = params.Font.TextColour.Resolved();
     const bool focused = GridFocused();
-    const bool inCurrentRow = kind.DataRow + grid_.TopDataOffset() == grid_.Current().Row;
+    const bool inCurrentRow = kind.DataRow + grid_.Metrics().TopDataOffset() == grid_.Current().Row;
     const bool first = state.Selected || (grid_.Options().Has(Option::RowSelect) && inCurrentRow);
     const bool other = !first && inCurrentRow && grid_.ExtraOptions().Has(ExtraOption::RowHighlight);
     const bool shown = grid_.Options().Has(Option::AlwaysShowSelection) || (focused && grid_.ExtraOptions().Has(ExtraOption::HighlightFocus));
@@ -159,7 +159,7 @@ void GridPainter::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
     text.Alignment = params.Alignment;
     text.Vertical = column.Layout();
     text.EndEllipsis = column.EndEllipsis();
-    text.WordWrap = column.WordWrap() && grid_.MultiLineRows();
+    text.WordWrap = column.WordWrap() && grid_.Metrics().MultiLineRows();
     WriteCellText(canvas, ContentRect(rect, raised), text, params.Font, textColour, background, params.Text);
     if (raised)
         DrawRaisedEdge(canvas, rect, false, background);
@@ -173,17 +173,16 @@ void GridPainter::PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawStat
 {
     GridColumn& column = grid_.Columns().Item(kind.DataCol);
     const ColumnFooter& footer = column.FooterForRow(kind.DataRow);
-    FooterParams params{grid_.GetFooterText(kind.DataRow, column), footer.Alignment(), footer.Color(), footer.Font()};
-    const QColor brush = params.Background.Resolved();
+    const GridFont font = footer.Font();
+    const QColor brush = footer.Color().Resolved();
     const bool raised = IsRaised(kind, state);
     CellTextLayout text;
     text.Dx = text.Dy = raised ? 1 : 2;
-    text.Alignment = params.Alignment;
+    text.Alignment = footer.Alignment();
     text.Vertical = column.Layout();
     text.EndEllipsis = footer.EndEllipsis;
-    text.WordWrap = footer.WordWrap && grid_.MultiLineRows();
-    WriteCellText(canvas, ContentRect(rect, raised), text, params.Font, params.Font.TextColour.Resolved(), brush,
-                  params.Text);
+    text.WordWrap = footer.WordWrap && grid_.Metrics().MultiLineRows();
+    WriteCellText(canvas, ContentRect(rect, raised), text, font, font.TextColour.Resolved(), brush, footer.Text());
     if (raised)
         DrawRaisedEdge(canvas, rect, false, brush);
 }

@@ -52,14 +52,14 @@ protected:
     QStringList Sql() { return Form()->query->SQL(); }
     QString Statement(const SearchCriteria& criteria) { return BuildSearchSql(criteria).Text; }
     DataGridWidget* Grid() { return Find<DataGridWidget>(Form(), "DataGrid1"); }
-    QString FooterText() { return Grid()->Grid().GetFooterText(0, Grid()->Grid().Columns().Item(0)); }
+    QString FooterText() { return Grid()->Grid().Columns().Item(0).FooterForRow(0).Text(); }
     // The texts the grid shows in a row of its record window.
     QStringList RowTexts(int slot)
     {
         DataGrid& grid = Grid()->Grid();
         QStringList texts;
         for (int i = 0; i < grid.Columns().Count(); ++i)
-            texts.append(grid.Columns().Item(i).CellText(grid.RecordAtRow(slot)));
+            texts.append(grid.Columns().Item(i).CellText(grid.RecordWindow().RecordAt(slot)));
         return texts;
     }
     void Handler(const char* name) { CallHandler(Form(), QString::fromLatin1(name), nullptr, nullptr); }
@@ -326,12 +326,12 @@ TEST_F(MainWindowTest, ASearchCostsOneLayoutPassOneRecountAndOneRepaint)
         }
     } counter;
     Grid()->viewport()->installEventFilter(&counter);
-    const int passes = grid.LayoutPassCount();
+    const int passes = grid.LayoutBatch().PassCount();
 
     Form()->nameEdit->setText(u"氨"_s);
     Form()->searchButton->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(grid.LayoutPassCount() - passes, 1);
+    EXPECT_EQ(grid.LayoutBatch().PassCount() - passes, 1);
     EXPECT_EQ(recounts, 1);
     EXPECT_EQ(counter.Paints, 1);
     EXPECT_EQ(FooterText(), QString(u"共%1条"_s).arg(Form()->query->RecordCount()));
@@ -398,7 +398,7 @@ TEST_F(MainWindowTest, WindowAndGridGrowTogether)
     Form()->searchButton->click();
     Form()->show();
     QWidget* grid = Grid();
-    const int rowsBefore = Grid()->Grid().WindowSize();
+    const int rowsBefore = Grid()->Grid().RecordWindow().BufferCount();
     QWidget* hazardNotes = Find<QWidget>(Form(), "Memo3");
     QWidget* msdsNotes = Find<QWidget>(Form(), "Memo5");
     const QRect gridBefore = grid->geometry();
@@ -408,8 +408,8 @@ TEST_F(MainWindowTest, WindowAndGridGrowTogether)
     QCoreApplication::processEvents();
     EXPECT_EQ(grid->geometry(), gridBefore.adjusted(0, 0, 100, 60));
     // The record window takes the whole rows that now fit.
-    EXPECT_GT(Grid()->Grid().WindowSize(), rowsBefore);
-    EXPECT_EQ(Grid()->Grid().WindowSize(), Grid()->Grid().DataRowsThatFit());
+    EXPECT_GT(Grid()->Grid().RecordWindow().BufferCount(), rowsBefore);
+    EXPECT_EQ(Grid()->Grid().RecordWindow().BufferCount(), Grid()->Grid().RecordWindow().RowsThatFit());
     EXPECT_EQ(hazardNotes->geometry(), hazardNotesBefore.translated(0, 60));
     EXPECT_EQ(msdsNotes->geometry(), msdsNotesBefore.translated(0, 60));
 }

@@ -91,12 +91,12 @@ TEST_F(FindDialogTest, DownFromTheLastRecordLeavesRecordAndWindowAlone)
 {
     Open();
     query_.Last();
-    const int row = grid_.ActiveRecord();
+    const int row = grid_.RecordWindow().ActiveRecord();
     Choose("cbFindDirection", 1);
     Type(u"氨"_s);
     FindNext();
     EXPECT_EQ(query_.RecNo(), 200);
-    EXPECT_EQ(grid_.ActiveRecord(), row);
+    EXPECT_EQ(grid_.RecordWindow().ActiveRecord(), row);
     EXPECT_TRUE(dialog_.FirstSearch());
 }
 

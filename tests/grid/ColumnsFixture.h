@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/GridColumn.h"
+#include "grid/GridColumns.h"
 
 #include "sumlist/SumList.h"
 

@@ -15,25 +15,25 @@ using GridLink = CatalogueGrid;
 
 TEST_F(GridLink, ChangesInsideOneLockCostOnePass)
 {
-    const int before = grid_.LayoutPassCount();
-    grid_.LockLayout();
+    const int before = grid_.LayoutBatch().PassCount();
+    grid_.LayoutBatch().Lock();
     grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.FrozenCols = 2; });
     grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.FooterRowCount = 1; });
     grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.RowLines = 1; });
     grid_.Columns().Add();
-    EXPECT_EQ(grid_.LayoutPassCount(), before);
-    grid_.UnlockLayout();
-    EXPECT_EQ(grid_.LayoutPassCount(), before + 1);
-    EXPECT_EQ(grid_.LayoutLock(), 0);
+    EXPECT_EQ(grid_.LayoutBatch().PassCount(), before);
+    grid_.LayoutBatch().Unlock();
+    EXPECT_EQ(grid_.LayoutBatch().PassCount(), before + 1);
+    EXPECT_EQ(grid_.LayoutBatch().Depth(), 0);
     EXPECT_FALSE(grid_.UpdateLocked());
 
     // While loading the configuration no pass runs.
     grid_.SetLoading(true);
     grid_.ChangeLayoutSettings([](GridLayoutSettings& s) { s.FrozenCols = 1; });
-    EXPECT_EQ(grid_.LayoutPassCount(), before + 1);
+    EXPECT_EQ(grid_.LayoutBatch().PassCount(), before + 1);
     grid_.SetLoading(false);
     grid_.RequestLayout();
-    EXPECT_EQ(grid_.LayoutPassCount(), before + 2);
+    EXPECT_EQ(grid_.LayoutBatch().PassCount(), before + 2);
 }
 
 TEST_F(GridLink, TheSearchSequenceOfTheMainWindow)
@@ -58,20 +58,20 @@ TEST_F(GridLink, TheSearchSequenceOfTheMainWindow)
     EXPECT_FALSE(grid_.TabStop(2));
     ASSERT_EQ(grid_.Binding().Count(), 8);
     EXPECT_EQ(grid_.Binding().MappedField(4)->FieldName(), u"CAS"_s);
-    EXPECT_EQ(grid_.WindowSize(), 12);
-    EXPECT_EQ(grid_.RecordsInWindow(), 12);
+    EXPECT_EQ(grid_.RecordWindow().BufferCount(), 12);
+    EXPECT_EQ(grid_.RecordWindow().RecordCount(), 12);
     EXPECT_EQ(grid_.RowCount(), 13);
     EXPECT_EQ(grid_.Current().Row, 1);
     EXPECT_EQ(grid_.Columns().Item(4).CellText(), u"8008-60-4"_s);
 
     // Close: the fields go; the layout waits for the deferred message, posted once.
     window_.QueuedLayouts = 0;
-    const int passes = grid_.LayoutPassCount();
+    const int passes = grid_.LayoutBatch().PassCount();
     query_.Close();
     EXPECT_EQ(window_.QueuedLayouts, 1);
-    EXPECT_EQ(grid_.LayoutPassCount(), passes);
-    grid_.QueuedLayout();
-    EXPECT_EQ(grid_.LayoutPassCount(), passes + 1);
+    EXPECT_EQ(grid_.LayoutBatch().PassCount(), passes);
+    grid_.Messages().QueuedLayout();
+    EXPECT_EQ(grid_.LayoutBatch().PassCount(), passes + 1);
     EXPECT_EQ(grid_.RowCount(), 2);
     EXPECT_EQ(grid_.ColCount(), 9);
     EXPECT_EQ(grid_.Columns().Item(0).Title().Caption(), u"危化目录序号"_s);
@@ -105,7 +105,7 @@ TEST_F(GridLink, WithoutPersistentColumnsEveryVisibleFieldGetsADefaultColumn)
     EXPECT_EQ(grid_.ColCount(), query_.FieldCount() + 1);
     EXPECT_EQ(grid_.FixedCols(), 1);
     query_.Close();
-    grid_.QueuedLayout();
+    grid_.Messages().QueuedLayout();
     EXPECT_EQ(grid_.Columns().Count(), 1);
 }
 
@@ -148,19 +148,19 @@ TEST_F(GridLink, TheVerticalBarFollowsTheRecordNumbers)
     window_.Client = QSize(1120, 19 + 1 + 5 * 20 + 20 + 1);
     grid_.RequestLayout();
     query_.First();
-    ASSERT_EQ(grid_.RecordsInWindow(), 5);
-    grid_.HandleVertScroll(ScrollCode::LineDown, 0);
+    ASSERT_EQ(grid_.RecordWindow().RecordCount(), 5);
+    grid_.VertBar().Scroll(ScrollCode::LineDown, 0);
     EXPECT_EQ(query_.RecNo(), 6);
-    grid_.HandleVertScroll(ScrollCode::LineUp, 0);
+    grid_.VertBar().Scroll(ScrollCode::LineUp, 0);
     EXPECT_EQ(query_.RecNo(), 1);  // the window is 2..6: to the record just above it
-    grid_.HandleVertScroll(ScrollCode::Position, 150);
+    grid_.VertBar().Scroll(ScrollCode::Position, 150);
     EXPECT_EQ(query_.RecNo(), 150);
-    grid_.HandleVertScroll(ScrollCode::Track, 10);  // no tracking: the thumb moves nothing
+    grid_.VertBar().Scroll(ScrollCode::Track, 10);  // no tracking: the thumb moves nothing
     EXPECT_EQ(query_.RecNo(), 150);
-    grid_.HandleVertScroll(ScrollCode::Bottom, 0);
+    grid_.VertBar().Scroll(ScrollCode::Bottom, 0);
     EXPECT_EQ(query_.RecNo(), 200);
     window_.Focusable = false;  // a grid that cannot take the focus ignores the bar
-    grid_.HandleVertScroll(ScrollCode::Top, 0);
+    grid_.VertBar().Scroll(ScrollCode::Top, 0);
     EXPECT_EQ(query_.RecNo(), 200);
 }
 
@@ -171,19 +171,19 @@ TEST_F(GridLink, TheWindowsMessagesReachTheGrid)
     // A taller window takes more records; the posted layout message runs a pass.
     window_.Client = QSize(1120, 288 + 40);
     grid_.Resized();
-    EXPECT_EQ(grid_.WindowSize(), 14);
+    EXPECT_EQ(grid_.RecordWindow().BufferCount(), 14);
     EXPECT_EQ(grid_.RowCount(), 15);
-    const int passes = grid_.LayoutPassCount();
-    grid_.QueuedLayout();
-    EXPECT_EQ(grid_.LayoutPassCount(), passes + 1);
+    const int passes = grid_.LayoutBatch().PassCount();
+    grid_.Messages().QueuedLayout();
+    EXPECT_EQ(grid_.LayoutBatch().PassCount(), passes + 1);
 
     // The horizontal bar follows the thumb only with tracking.
     window_.Client = QSize(700, 328);
     grid_.Resized();
-    grid_.ScrollRequest(ScrollBarKind::Horizontal, ScrollCode::Track, 127);
+    grid_.Messages().ScrollRequest(ScrollBarKind::Horizontal, ScrollCode::Track, 127);
     EXPECT_EQ(grid_.LeftCol(), 5);
     grid_.HorzScrollBar.Tracking = true;
-    grid_.ScrollRequest(ScrollBarKind::Horizontal, ScrollCode::Track, 127);
+    grid_.Messages().ScrollRequest(ScrollBarKind::Horizontal, ScrollCode::Track, 127);
     EXPECT_EQ(grid_.LeftCol(), grid_.MaxTopLeft().Col);
     // Always shown; not visible at all.
     grid_.HorzScrollBar.SetVisibleMode(GridScrollBar::Showing::Always);
@@ -195,18 +195,18 @@ TEST_F(GridLink, TheWindowsMessagesReachTheGrid)
 
     // A vertical bar that was always shown goes when it may never show.
     grid_.VertScrollBar.SetVisibleMode(GridScrollBar::Showing::Always);
-    grid_.UpdateVertScrollBar();
+    grid_.VertBar().Update();
     EXPECT_EQ(window_.Shown.at(ScrollBarKind::Vertical).first, true);
     grid_.VertScrollBar.SetVisibleMode(GridScrollBar::Showing::Never);
-    grid_.UpdateVertScrollBar();
+    grid_.VertBar().Update();
     EXPECT_EQ(window_.Shown.at(ScrollBarKind::Vertical).first, false);
     EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical).Max, window_.Bars.at(ScrollBarKind::Vertical).Min);
 
     // A notch of the wheel down moves one record on.
-    grid_.Wheel(-120, Qt::NoModifier, QPoint());
+    grid_.Messages().Wheel(-120, Qt::NoModifier, QPoint());
     EXPECT_EQ(query_.RecNo(), 2);
-    grid_.Wheel(60, Qt::NoModifier, QPoint());
-    grid_.Wheel(60, Qt::NoModifier, QPoint());
+    grid_.Messages().Wheel(60, Qt::NoModifier, QPoint());
+    grid_.Messages().Wheel(60, Qt::NoModifier, QPoint());
     EXPECT_EQ(query_.RecNo(), 1);
 }
 
@@ -221,7 +221,7 @@ TEST_F(GridLink, AFailedRecountLeavesTheGridFollowingItsResultSet)
     query_.MoveBy(3);
     EXPECT_EQ(grid_.Current().Row, 4);
     query_.Close();
-    grid_.QueuedLayout();
+    grid_.Messages().QueuedLayout();
     EXPECT_EQ(grid_.RowCount(), 2);
     EXPECT_EQ(grid_.Binding().Count(), 0);
 }
@@ -248,7 +248,7 @@ TEST_F(GridLink, DraggingBeyondTheDataRowsScrollsFasterTheFartherOut)
 {
     MainWindowColumns();
     query_.Open();
-    grid_.MouseDown(Qt::LeftButton, Qt::NoModifier, QPoint(300, 30), false);
+    grid_.Messages().MouseDown(Qt::LeftButton, Qt::NoModifier, QPoint(300, 30), false);
     EXPECT_TRUE(window_.Captured);
     const struct {
         int below;
@@ -257,16 +257,16 @@ TEST_F(GridLink, DraggingBeyondTheDataRowsScrollsFasterTheFartherOut)
     } steps[] = {{3, 0, 155}, {6, 1, 110}, {13, 2, 5}, {14, 2, 0}, {48, 8, 0}, {80, 8, 0}};
     for (const auto& step : steps) {
         const int before = query_.RecNo();
-        grid_.MouseMove(Qt::LeftButton, Qt::NoModifier, QPoint(300, 259 + step.below));
+        grid_.Messages().MouseMove(Qt::LeftButton, Qt::NoModifier, QPoint(300, 259 + step.below));
         EXPECT_EQ(query_.RecNo() - before, step.moved) << step.below;
         EXPECT_EQ(window_.TimerInterval, step.interval) << step.below;
     }
     const int before = query_.RecNo();
-    grid_.TimerTick();  // each tick steps again
+    grid_.Messages().TimerTick();  // each tick steps again
     EXPECT_EQ(query_.RecNo() - before, 8);
-    grid_.MouseMove(Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));  // back inside: the timer stops
+    grid_.Messages().MouseMove(Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));  // back inside: the timer stops
     EXPECT_FALSE(window_.TimerInterval);
-    grid_.MouseUp(Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));
+    grid_.Messages().MouseUp(Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));
     EXPECT_FALSE(window_.Captured);
 }
 
@@ -275,11 +275,11 @@ TEST_F(GridLink, EachWindowRowShowsItsRecord)
     MainWindowColumns();
     query_.Open();
     query_.MoveBy(3);
-    EXPECT_EQ(grid_.RecordAtRow(7), 7);
-    EXPECT_EQ(grid_.RecordAtRow(12), -1);  // beyond the 12-row window
-    EXPECT_EQ(grid_.RecordAtRow(-1), -1);
-    EXPECT_EQ(grid_.ActiveRecord(), 3);
-    EXPECT_EQ(grid_.Columns().Item(0).CellText(grid_.RecordAtRow(5)), u"6"_s);
+    EXPECT_EQ(grid_.RecordWindow().RecordAt(7), 7);
+    EXPECT_EQ(grid_.RecordWindow().RecordAt(12), -1);  // beyond the 12-row window
+    EXPECT_EQ(grid_.RecordWindow().RecordAt(-1), -1);
+    EXPECT_EQ(grid_.RecordWindow().ActiveRecord(), 3);
+    EXPECT_EQ(grid_.Columns().Item(0).CellText(grid_.RecordWindow().RecordAt(5)), u"6"_s);
     EXPECT_EQ(grid_.Columns().Item(0).CellText(), u"4"_s);
 }
 

@@ -47,13 +47,13 @@ protected:
     QImage Painted()
     {
         ImageCanvas canvas(window_.Client);
-        grid_.Paint(canvas, QRect(QPoint(0, 0), window_.Client));
+        grid_.Messages().Paint(canvas, QRect(QPoint(0, 0), window_.Client));
         return canvas.Image().copy();
     }
     QStringList Recorded()
     {
         RecordingCanvas canvas;
-        grid_.Paint(canvas, QRect(QPoint(0, 0), window_.Client));
+        grid_.Messages().Paint(canvas, QRect(QPoint(0, 0), window_.Client));
         return canvas.Calls;
     }
     static QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
@@ -87,7 +87,7 @@ TEST_F(GridPainting, RowColoursFollowTheRecordNumber)
     // One record below the window scrolls by one: the first row shows record 2.
     query_.MoveBy(12);
     image = Painted();
-    EXPECT_EQ(grid_.RecordAtRow(0), 1);
+    EXPECT_EQ(grid_.RecordWindow().RecordAt(0), 1);
     EXPECT_EQ(At(image, kBlank, 30), kInactiveBorder);
     EXPECT_EQ(At(image, kBlank, 50), kWhite);
 }
@@ -138,9 +138,9 @@ TEST_F(GridPainting, RaisedTitlesAndTheHighlightOfTheFocusedGrid)
     image = Painted();
     EXPECT_EQ(At(image, 500, 30), QColor(204, 211, 228));
     // On a display of 256 colours or fewer the highlight itself stands in for the blend.
-    grid_.SystemColoursChanged(8);
+    grid_.Messages().SystemColoursChanged(8);
     image = Painted();
-    grid_.SystemColoursChanged(32);
+    grid_.Messages().SystemColoursChanged(32);
     EXPECT_EQ(At(image, 500, 30), kHighlight);
     // Without the focus nothing is highlighted.
     window_.FocusRequests = 0;

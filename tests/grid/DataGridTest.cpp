@@ -51,11 +51,11 @@ TEST(DataGridDefaults, OptionsAndBaseFlags)
     EXPECT_EQ(grid.ScrollBars(), CellGrid::ScrollStyle::Horizontal);
     EXPECT_EQ(grid.Appearance().Color, ColourFromName(u"clWindow"_s));
     EXPECT_EQ(grid.Appearance().FooterColor, ColourFromName(u"clWindow"_s));
-    EXPECT_EQ(grid.IndicatorWidth(), 11);
+    EXPECT_EQ(grid.Metrics().IndicatorWidth(), 11);
     EXPECT_TRUE(grid.HorzScrollBar.Visible());
     EXPECT_EQ(grid.VertScrollBar.VisibleMode(), GridScrollBar::Showing::Auto);
     // Without a canvas of its own the grid measures on a borrowed screen device.
-    EXPECT_GE(grid.DataRowHeight(), 15 + 3 + 1);
+    EXPECT_GE(grid.Metrics().DataRowHeight(), 15 + 3 + 1);
 
     grid.SetOptions(grid.Options().With(DataGrid::Option::RowSelect));
     EXPECT_FALSE(grid.Options().Has(DataGrid::Option::Editing));
@@ -101,29 +101,23 @@ TEST_F(DataGridTest, TheRecordWindowTakesTheWholeRowsBetweenTitleAndFooter)
     // (client height - title height - 1 - footer rows × 20 - 1) div 20.
     for (int height : {288, 300, 421, 60, 10}) {
         window_.Client = QSize(1120, height);
-        EXPECT_EQ(grid_.DataRowsThatFit(), qMax(1, (height - 19 - 1 - 1 * 20 - 1) / 20)) << height;
+        EXPECT_EQ(grid_.RecordWindow().RowsThatFit(), qMax(1, (height - 19 - 1 - 1 * 20 - 1) / 20)) << height;
     }
 }
 
 TEST_F(DataGridTest, CellKindsFromIndicatorTitleDataAndFooter)
 {
-    const CellKind corner = grid_.GetCellType(0, 0);
+    const CellKind corner = grid_.Metrics().KindOf(0, 0);
     EXPECT_EQ(corner.Horz, CellKind::Column::Indicator);
     EXPECT_EQ(corner.Vert, CellKind::Row::Title);
-    const CellKind data = grid_.GetCellType(3, 1);
+    const CellKind data = grid_.Metrics().KindOf(3, 1);
     EXPECT_EQ(data.Horz, CellKind::Column::Data);
     EXPECT_EQ(data.DataCol, 2);
     EXPECT_EQ(data.Vert, CellKind::Row::Data);
     EXPECT_EQ(data.DataRow, 0);
-    const CellKind footer = grid_.GetCellType(1, 2);
+    const CellKind footer = grid_.Metrics().KindOf(1, 2);
     EXPECT_EQ(footer.Vert, CellKind::Row::Footer);
     EXPECT_EQ(footer.DataRow, 0);
-    try {
-        grid_.GetCellType(1, 3);
-        FAIL();
-    } catch (const GridError& error) {
-        EXPECT_EQ(error.Message(), u"Algorithm error in TCustomDataGrid.GetCellType"_s);
-    }
 }
 
 TEST_F(DataGridTest, RowHeightsFromTheFontOrTheSettings)
@@ -176,20 +170,20 @@ TEST_F(DataGridTest, LineColoursByPlace)
 
 TEST_F(DataGridTest, TheVerticalBarShowsItsValuesAsItsModeSays)
 {
-    grid_.SetVertScrollBarValues({1, 219, 12, 1});
+    grid_.VertBar().Show({1, 219, 12, 1});
     EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical), (ScrollBarInfo{1, 219, 12, 1}));
     EXPECT_EQ(window_.Shown.at(ScrollBarKind::Vertical), std::make_pair(false, true));
     const int writes = window_.ScrollBarWrites;
-    grid_.SetVertScrollBarValues({1, 219, 12, 1});  // unchanged: nothing written
+    grid_.VertBar().Show({1, 219, 12, 1});  // unchanged: nothing written
     EXPECT_EQ(window_.ScrollBarWrites, writes);
 
     grid_.VertScrollBar.SetVisibleMode(GridScrollBar::Showing::Always);
-    grid_.SetVertScrollBarValues({1, 5, 12, 1});  // the page covers the range: disabled
+    grid_.VertBar().Show({1, 5, 12, 1});  // the page covers the range: disabled
     EXPECT_EQ(window_.Shown.at(ScrollBarKind::Vertical), std::make_pair(true, false));
 
     grid_.VertScrollBar.SetVisible(false);
     EXPECT_EQ(grid_.VertScrollBar.VisibleMode(), GridScrollBar::Showing::Never);
-    grid_.SetVertScrollBarValues({1, 219, 12, 30});
+    grid_.VertBar().Show({1, 219, 12, 30});
     EXPECT_EQ(window_.Bars.at(ScrollBarKind::Vertical), (ScrollBarInfo{1, 1, 0, 1}));  // hidden
 }
 
@@ -283,24 +277,24 @@ TEST_F(DataGridTest, FooterTextsByValueType)
     columns.Item(4).Footer().SetValueType(FooterValueType::StaticText);
     columns.Item(4).Footer().Value = u"静态"_s;
 
-    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共0条"_s);  // closed: all values 0
-    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(3)), QString());
+    EXPECT_EQ(columns.Item(0).FooterForRow(1).Text(), u"共0条"_s);  // closed: all values 0
+    EXPECT_EQ(columns.Item(3).FooterForRow(1).Text(), QString());
     query.Open();
-    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共10条"_s);
-    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(0)), u"合计55"_s);  // 1 + 2 + ... + 10
-    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(1)), u"0"_s);
-    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(3)), u"阿片"_s);
-    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(4)), u"静态"_s);
-    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(5)), QString());  // no footer value
+    EXPECT_EQ(columns.Item(0).FooterForRow(1).Text(), u"共10条"_s);
+    EXPECT_EQ(columns.Item(0).FooterForRow(0).Text(), u"合计55"_s);  // 1 + 2 + ... + 10
+    EXPECT_EQ(columns.Item(1).FooterForRow(0).Text(), u"0"_s);
+    EXPECT_EQ(columns.Item(3).FooterForRow(0).Text(), u"阿片"_s);
+    EXPECT_EQ(columns.Item(4).FooterForRow(0).Text(), u"静态"_s);
+    EXPECT_EQ(columns.Item(5).FooterForRow(0).Text(), QString());  // no footer value
     query.Close();
-    grid_.QueuedLayout();
-    EXPECT_EQ(grid_.GetFooterText(1, columns.Item(0)), u"共0条"_s);
+    grid_.Messages().QueuedLayout();
+    EXPECT_EQ(columns.Item(0).FooterForRow(1).Text(), u"共0条"_s);
 
     // An average over a field the result set does not have: opening fails
     // with the result set's own error, and the footer reads "0".
     columns.Item(2).Footer().SetValueType(FooterValueType::Avg);
     EXPECT_THROW(query.Open(), DatabaseError);
-    EXPECT_EQ(grid_.GetFooterText(0, columns.Item(2)), u"0"_s);
+    EXPECT_EQ(columns.Item(2).FooterForRow(0).Text(), u"0"_s);
     grid_.SetDataSource(nullptr);
 }
 

@@ -40,10 +40,10 @@ QJsonObject MainWindowGridSettings()
 void ApplyMainWindowGrid(DataGrid& grid)
 {
     const QJsonObject settings = MainWindowGridSettings();
-    grid.LockLayout();
+    grid.LayoutBatch().Lock();
     for (auto it = settings.begin(); it != settings.end(); ++it)
         ApplyGridSetting(grid, it.key(), it.value());
-    grid.UnlockLayout();
+    grid.LayoutBatch().Unlock();
 }
 
 QString FirstSearchStatement()

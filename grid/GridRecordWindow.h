@@ -1,0 +1,33 @@
+#pragma once
+
+#include "db/DataSource.h"
+
+#include <QRect>
+
+class DataGrid;
+
+// The grid's view of the result set: the record window, sized to the data
+// rows that fit, with the grid's current row on the current record; and what
+// the result set tells the grid: opened or closed, new rows, a move.
+class GridRecordWindow : public DataLink {
+public:
+    explicit GridRecordWindow(DataGrid& grid) : grid_(grid) {}
+
+    // The window takes the rows that fit, and the grid's rows follow it.
+    void Size();
+    // The grid's current row moves to the current record.
+    void SyncCurrentRow();
+    // How many whole data rows fit between the title row and the footer rows
+    // at the current client height (at least 1).
+    int RowsThatFit() const;
+
+private:
+    void ActiveChanged() override;
+    void DataSetChanged() override;
+    void DataSetScrolled(int distance) override;
+    void LayoutChanged() override;
+    // The whole width of a grid row, or an empty box for a row not shown.
+    QRect RowBox(int row) const;
+
+    DataGrid& grid_;
+};

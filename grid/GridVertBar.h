@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/ControlWindow.h"
+
+#include <optional>
+
+class DataGrid;
+
+// The settings of one of the grid's scroll bars.
+class GridScrollBar {
+public:
+    enum class Showing { Always, Never, Auto };
+
+    bool Visible() const { return visibleMode_ != Showing::Never; }
+    void SetVisible(bool visible) { visibleMode_ = visible ? Showing::Auto : Showing::Never; }
+    Showing VisibleMode() const { return visibleMode_; }
+    void SetVisibleMode(Showing mode) { visibleMode_ = mode; }
+    bool Tracking = false;
+    // A separate bar that takes the values instead of the grid's own.
+    ControlWindow* ExtScrollBar = nullptr;
+
+private:
+    Showing visibleMode_ = Showing::Auto;
+};
+
+// The grid's vertical bar stands for the records, not the rows: its range is
+// the record count, its position the current record's number, and a request
+// moves the current record.
+class GridVertBar {
+public:
+    explicit GridVertBar(DataGrid& grid) : grid_(grid) {}
+
+    // The bar from the record numbers of the result set.
+    void Update();
+    // A scroll request moves the current record.
+    void Scroll(ScrollCode code, int position);
+    // Shows a range, page and position on the grid's bar, or the separate one.
+    void Show(const ScrollBarInfo& info);
+
+private:
+    DataGrid& grid_;
+    std::optional<GridScrollBar::Showing> lastMode_;
+    // A tracked thumb moved the record already; its final position is ignored.
+    bool ignoreThumbPosition_ = false;
+};
