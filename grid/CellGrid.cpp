@@ -9,10 +9,46 @@ namespace {
 
 const char* const kIndexOutOfRange = "Grid index out of range";
 
+// The extents of an axis for a new cell count: the cells kept, new ones at
+// `fill`, the contra cells after them. Built aside and then taken whole: when
+// memory runs out nothing has changed.
+void ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill)
+{
+    std::vector<int> resized(extents.begin(), extents.begin() + qMin(oldCount, newCount));
+    resized.resize(size_t(newCount), fill);
+    resized.insert(resized.end(), extents.begin() + oldCount, extents.begin() + oldCount + contraCount);
+    extents = std::move(resized);
+}
+
+// Stores one cell's extent; false when it was that already.
+bool StoreExtent(std::vector<int>& extents, int cell, int extent)
+{
+    if (cell < 0 || cell >= int(extents.size()))
+        throw GridError(QString::fromLatin1(kIndexOutOfRange));
+    if (extents[size_t(cell)] == extent)
+        return false;
+    extents[size_t(cell)] = extent;
+    return true;
+}
+
+// Stores a count of contra cells, which follow the cells in the extents;
+// false when it was that already.
+bool StoreContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count, int fill,
+                      const char* negativeMessage)
+{
+    if (count < 0)
+        throw GridError(QString::fromLatin1(negativeMessage));
+    if (count == contraCount)
+        return false;
+    extents.resize(size_t(cellCount + count), fill);
+    contraCount = count;
+    return true;
+}
+
 } // namespace
 
 CellGrid::CellGrid()
-    : colWidths_(size_t(colCount_), defaultColWidth_), tabStops_(size_t(colCount_), true),
+    : colWidths_(size_t(colCount_), kDefaultColWidth), tabStops_(size_t(colCount_), true),
       rowHeights_(size_t(rowCount_), defaultRowHeight_),
       options_{Option::FixedVertLine, Option::FixedHorzLine, Option::VertLine, Option::HorzLine, Option::RangeSelect}
 {
@@ -27,19 +63,9 @@ void CellGrid::InvalidateRect(int firstCol, int lastCol, int firstRow, int lastR
         window_->Invalidate(rect);
 }
 
-void CellGrid::InvalidateCell(int col, int row)
-{
-    InvalidateRect(col, col, row, row);
-}
-
 void CellGrid::InvalidateRow(int row)
 {
     InvalidateRect(0, colCount_ + contraColCount_ - 1, row, row);
-}
-
-void CellGrid::InvalidateCol(int col)
-{
-    InvalidateRect(col, col, 0, rowCount_ + contraRowCount_ - 1);
 }
 
 void CellGrid::Resized()
@@ -55,16 +81,6 @@ void CellGrid::InvalidateGrid()
         window_->InvalidateAll();
 }
 
-void CellGrid::ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill)
-{
-    // Built aside and then taken whole: when memory runs out nothing has changed.
-    std::vector<int> resized(extents.begin(), extents.begin() + qMin(oldCount, newCount));
-    resized.resize(size_t(newCount), fill);
-    resized.insert(resized.end(), extents.begin() + oldCount, extents.begin() + oldCount + contraCount);
-    extents = std::move(resized);
-    ForgetLayout();
-}
-
 void CellGrid::KeepCellsInRange()
 {
     // Frozen columns are fixed in place but are data cells: they may be current.
@@ -73,7 +89,7 @@ void CellGrid::KeepCellsInRange()
     current_.Row = qBound(fixedRows_, current_.Row, rowCount_ - 1);
     anchor_.Col = qBound(firstSelectable, anchor_.Col, colCount_ - 1);
     anchor_.Row = qBound(fixedRows_, anchor_.Row, rowCount_ - 1);
-    const GridLayout before = ComputeLayout();
+    const GridLayout before = Layout();
     const CellPos from{leftCol_, topRow_};
     const CellPos maxTopLeft = MaxTopLeft();
     leftCol_ = qBound(fixedCols_, leftCol_, qMax(fixedCols_, maxTopLeft.Col));
@@ -92,9 +108,9 @@ void CellGrid::SetColCount(int count)
         return;
     if (fixedCols_ >= count)
         fixedCols_ = count - 1;
-    ResizeExtents(colWidths_, colCount_, count, contraColCount_, defaultColWidth_);
+    ResizeExtents(colWidths_, colCount_, count, contraColCount_, kDefaultColWidth);
     colCount_ = count;
-    FitTabStops();
+    tabStops_.resize(size_t(colCount_), true);
     ForgetLayout();
     KeepCellsInRange();
 }
@@ -146,56 +162,33 @@ void CellGrid::SetFrozenFixedCols(int count)
     InvalidateGrid();
 }
 
-void CellGrid::SetContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count,
-                                   int fill, const char* negativeMessage)
+void CellGrid::SetContraColCount(int count)
 {
-    if (count < 0)
-        throw GridError(QString::fromLatin1(negativeMessage));
-    if (count == contraCount)
+    if (!StoreContraCount(colWidths_, colCount_, contraColCount_, count, kDefaultColWidth,
+                         "FContraColCount can not be negative."))
         return;
-    extents.resize(size_t(cellCount + count), fill);
-    contraCount = count;
     ForgetLayout();
     KeepCellsInRange();
 }
 
-void CellGrid::SetContraColCount(int count)
-{
-    SetContraCount(colWidths_, colCount_, contraColCount_, count, defaultColWidth_,
-                   "FContraColCount can not be negative.");
-}
-
 void CellGrid::SetContraRowCount(int count)
 {
-    SetContraCount(rowHeights_, rowCount_, contraRowCount_, count, defaultRowHeight_,
-                   "FContraRowCount can not be negative.");
-}
-
-void CellGrid::SetDefaultColWidth(int width)
-{
-    defaultColWidth_ = width;
-    std::fill(colWidths_.begin(), colWidths_.end(), width);
+    if (!StoreContraCount(rowHeights_, rowCount_, contraRowCount_, count, defaultRowHeight_,
+                         "FContraRowCount can not be negative."))
+        return;
     ForgetLayout();
-    RefreshScrollBars();
-    InvalidateGrid();
+    KeepCellsInRange();
 }
 
 void CellGrid::SetDefaultRowHeight(int height)
 {
     defaultRowHeight_ = height;
     std::fill(rowHeights_.begin(), rowHeights_.end(), height);
-    ForgetLayout();
-    RefreshScrollBars();
-    InvalidateGrid();
+    GeometryChanged();
 }
 
-void CellGrid::SetExtent(std::vector<int>& extents, int cell, int extent)
+void CellGrid::GeometryChanged()
 {
-    if (cell < 0 || cell >= int(extents.size()))
-        throw GridError(QString::fromLatin1(kIndexOutOfRange));
-    if (extents[size_t(cell)] == extent)
-        return;
-    extents[size_t(cell)] = extent;
     ForgetLayout();
     RefreshScrollBars();
     InvalidateGrid();
@@ -210,12 +203,14 @@ void CellGrid::SetTabStop(int col, bool on)
 
 void CellGrid::SetColWidth(int col, int width)
 {
-    SetExtent(colWidths_, col, width);
+    if (StoreExtent(colWidths_, col, width))
+        GeometryChanged();
 }
 
 void CellGrid::SetRowHeight(int row, int height)
 {
-    SetExtent(rowHeights_, row, height);
+    if (StoreExtent(rowHeights_, row, height))
+        GeometryChanged();
 }
 
 void CellGrid::SetCellOptions(OptionSet options)
@@ -225,15 +220,13 @@ void CellGrid::SetCellOptions(OptionSet options)
     if (options == options_)
         return;
     options_ = options;
-    ForgetLayout();
-    RefreshScrollBars();
-    InvalidateGrid();
+    GeometryChanged();
 }
 
-void CellGrid::SetScrollBars(CellGrid::ScrollStyle style)
+void CellGrid::SetShowsHorzBar(bool shows)
 {
-    if (style == scrollBars_)
+    if (shows == showsHorzBar_)
         return;
-    scrollBars_ = style;
+    showsHorzBar_ = shows;
     RefreshScrollBars();
 }

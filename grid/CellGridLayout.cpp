@@ -28,13 +28,12 @@ AxisLayout CellGrid::LayOutAxis(Axis axis, int clientExtent) const
                                : options_.Has(Option::FixedHorzLine) || options_.Has(Option::HorzLine);
     a.LinePx = lines ? gridLineWidth_ : 0;
     a.FixedCount = columns ? fixedCols_ : fixedRows_;
-    a.FrozenCount = qMin(columns ? frozenFixedCols_ : frozenRows_, a.FixedCount);
+    a.FrozenCount = columns ? qMin(frozenFixedCols_, a.FixedCount) : 0;
     a.FirstScrollCell = columns ? leftCol_ : topRow_;
     a.CellCount = columns ? colCount_ : rowCount_;
     a.ContraCount = columns ? contraColCount_ : contraRowCount_;
     a.AllCellCount = a.CellCount + a.ContraCount;
     a.ClientExtent = clientExtent;
-    a.PixelShift = columns ? pixelShift_ : 0;
     a.Extents = columns ? &colWidths_ : &rowHeights_;
 
     for (int i = 0; i < a.FixedCount; ++i)
@@ -51,8 +50,7 @@ AxisLayout CellGrid::LayOutAxis(Axis axis, int clientExtent) const
         a.ContraStart -= a.LinePx;
     a.ScrollLimit = a.ContraStart;
 
-    a.ShiftedFixedEnd = a.FixedEnd - a.PixelShift;
-    a.CellsEnd = a.ShiftedFixedEnd;
+    a.CellsEnd = a.FixedEnd;
     a.LastWholeEnd = a.FixedEnd;
     a.LastWholeCell = a.FirstScrollCell;
     for (int i = a.FirstScrollCell; i < a.CellCount; ++i) {
@@ -68,37 +66,26 @@ AxisLayout CellGrid::LayOutAxis(Axis axis, int clientExtent) const
 
     a.Starts.assign(size_t(a.AllCellCount), 0);
     a.FixedBeyond = LayOutPart(a, 0, a.FixedCount, 0);
-    a.ScrollBeyond = LayOutPart(a, a.FirstScrollCell, a.CellCount, a.ShiftedFixedEnd);
+    a.ScrollBeyond = LayOutPart(a, a.FirstScrollCell, a.CellCount, a.FixedEnd);
     a.ContraBeyond = LayOutPart(a, a.CellCount, a.AllCellCount, a.ContraStart + a.LinePx);
     for (int i = 0; i < a.AllCellCount && a.EndsGrow; ++i)
         a.EndsGrow = a.ExtentOf(i) + a.LinePx >= 0;
     return a;
 }
 
-GridLayout CellGrid::ComputeLayout(int clientWidth, int clientHeight) const
-{
-    return {LayOutAxis(Axis::Columns, clientWidth), LayOutAxis(Axis::Rows, clientHeight)};
-}
-
 const GridLayout& CellGrid::Layout() const
 {
     const QSize client = window_ ? window_->ClientSize() : QSize(0, 0);
     if (!layout_ || layoutClient_ != client) {
-        layout_ = ComputeLayout(client.width(), client.height());
+        layout_ = GridLayout{LayOutAxis(Axis::Columns, client.width()), LayOutAxis(Axis::Rows, client.height())};
         layoutClient_ = client;
     }
     return *layout_;
 }
 
-int CellGrid::CellStart(Axis axis, int cell) const
+bool AxisLayout::Range(int first, int last, bool includeLines, int& near, int& far) const
 {
-    const GridLayout& layout = Layout();
-    return qMax(0, layout.Axis(axis).ShownStart(cell));
-}
-
-bool CellGrid::AxisRange(const AxisLayout& a, int first, int last, bool includeLines, int& near,
-                              int& far) const
-{
+    const AxisLayout& a = *this;
     first = qMin(first, a.AllCellCount);
     last = qMin(last, a.AllCellCount - 1);
     const auto scrolledOut = [&a](int cell) { return cell >= a.FixedCount && cell < a.CellCount && cell < a.FirstScrollCell; };
@@ -141,8 +128,8 @@ QRect CellGrid::RangeBounds(int firstCol, int lastCol, int firstRow, int lastRow
 {
     const GridLayout& layout = Layout();
     int left = 0, right = 0, top = 0, bottom = 0;
-    if (!AxisRange(layout.Columns, firstCol, lastCol, includeLines, left, right)
-        || !AxisRange(layout.Rows, firstRow, lastRow, includeLines, top, bottom))
+    if (!layout.Columns.Range(firstCol, lastCol, includeLines, left, right)
+        || !layout.Rows.Range(firstRow, lastRow, includeLines, top, bottom))
         return QRect();
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
@@ -152,8 +139,9 @@ QRect CellGrid::CellBounds(int col, int row) const
     return RangeBounds(col, col, row, row, false);
 }
 
-int CellGrid::AxisCellAt(const AxisLayout& a, int coord) const
+int AxisLayout::CellAt(int coord) const
 {
+    const AxisLayout& a = *this;
     int start = 0;
     int from = 0;
     int to = 0;
@@ -164,7 +152,7 @@ int CellGrid::AxisCellAt(const AxisLayout& a, int coord) const
         from = a.CellCount;
         to = a.AllCellCount;
     } else {
-        start = a.ShiftedFixedEnd;
+        start = a.FixedEnd;
         from = a.FirstScrollCell;
         to = a.CellCount;
     }
@@ -190,15 +178,16 @@ int CellGrid::AxisCellAt(const AxisLayout& a, int coord) const
 CellPos CellGrid::CellAtPoint(int x, int y) const
 {
     const GridLayout& layout = Layout();
-    const int col = AxisCellAt(layout.Columns, x);
-    const int row = AxisCellAt(layout.Rows, y);
+    const int col = layout.Columns.CellAt(x);
+    const int row = layout.Rows.CellAt(y);
     if (col < 0 || row < 0)
         return {-1, -1};
     return {col, row};
 }
 
-int CellGrid::FirstCellToFit(const AxisLayout& a, int last) const
+int AxisLayout::FirstCellToFit(int last) const
 {
+    const AxisLayout& a = *this;
     int room = a.ScrollLimit + a.LinePx;
     int result = qMax(last, a.FixedCount);
     bool fitted = false;
@@ -220,24 +209,8 @@ int CellGrid::FirstCellToFit(const AxisLayout& a, int last) const
     return result;
 }
 
-int CellGrid::FirstCellToFit(Axis axis, int last) const
-{
-    return FirstCellToFit(Layout().Axis(axis), last);
-}
-
 CellPos CellGrid::MaxTopLeft() const
 {
     const GridLayout& layout = Layout();
-    return {FirstCellToFit(layout.Columns, colCount_ - 1), FirstCellToFit(layout.Rows, rowCount_ - 1)};
+    return {layout.Columns.FirstCellToFit(colCount_ - 1), layout.Rows.FirstCellToFit(rowCount_ - 1)};
 }
-
-int CellGrid::WholeColsInView() const
-{
-    return Layout().Columns.LastWholeCell - leftCol_ + 1;
-}
-
-int CellGrid::WholeRowsInView() const
-{
-    return Layout().Rows.LastWholeCell - topRow_ + 1;
-}
-

@@ -7,7 +7,7 @@ void CellGrid::SetTopLeft(int leftCol, int topRow)
         return;
     if (window_)
         window_->FlushPaint();
-    const GridLayout before = ComputeLayout();
+    const GridLayout before = Layout();
     const CellPos from{leftCol_, topRow_};
     leftCol_ = leftCol;
     topRow_ = topRow;
@@ -36,11 +36,8 @@ void CellGrid::ShiftPixels(Axis axis, int from, int to, const GridLayout& before
         distance += a.ExtentOf(i) + a.LinePx;
     if (to > from)
         distance = -distance;
-    if (axis == Axis::Columns && from != to) {
-        distance += pixelShift_;
-        pixelShift_ = 0;
+    if (axis == Axis::Columns && from != to)
         ForgetLayout();
-    }
     if (distance == 0 && !pastTheCells)
         return;
     if (pastTheCells || qAbs(distance) > a.CellsEnd - a.FixedEnd) {
@@ -63,7 +60,7 @@ void CellGrid::ShiftPixels(Axis axis, int from, int to, const GridLayout& before
 
 void CellGrid::BringCellIntoView(int col, int row)
 {
-    const GridLayout layout = ComputeLayout();
+    const GridLayout layout = Layout();
     const bool colInView = col >= leftCol_ && col <= layout.Columns.LastWholeCell;
     const bool rowInView = row >= topRow_ && row <= layout.Rows.LastWholeCell;
     if (colInView && rowInView)
@@ -73,11 +70,11 @@ void CellGrid::BringCellIntoView(int col, int row)
     if (col < leftCol_ && col >= fixedCols_)
         left = col;
     else if (col > layout.Columns.LastWholeCell)
-        left = FirstCellToFit(layout.Columns, col);
+        left = layout.Columns.FirstCellToFit(col);
     if (row < topRow_ && row >= fixedRows_)
         top = row;
     else if (row > layout.Rows.LastWholeCell)
-        top = FirstCellToFit(layout.Rows, row);
+        top = layout.Rows.FirstCellToFit(row);
     SetTopLeft(left, top);
 }
 
@@ -88,7 +85,7 @@ void CellGrid::HandleScrollMessage(Axis axis, ScrollCode code, int thumbPosition
     if (axis != Axis::Columns || options_.Has(Option::RowSelect))
         return;  // pixel-wise scrolling of whole-row select is not used by this program
 
-    const GridLayout layout = ComputeLayout();
+    const GridLayout layout = Layout();
     const int maxLeft = MaxTopLeft().Col;
     int left = leftCol_;
     const auto step = [&](int delta) {
@@ -107,7 +104,7 @@ void CellGrid::HandleScrollMessage(Axis axis, ScrollCode code, int thumbPosition
     switch (code) {
     case ScrollCode::LineUp: step(-1); break;
     case ScrollCode::LineDown: step(1); break;
-    case ScrollCode::PageUp: step(-qMax(1, leftCol_ - FirstCellToFit(layout.Columns, leftCol_))); break;
+    case ScrollCode::PageUp: step(-qMax(1, leftCol_ - layout.Columns.FirstCellToFit(leftCol_))); break;
     case ScrollCode::PageDown: step(qMax(1, layout.Columns.LastWholeCell - leftCol_)); break;
     case ScrollCode::Track:
         if (!options_.Has(Option::ThumbTracking))
@@ -134,7 +131,7 @@ int CellGrid::HorzScrollPosition(int maxLeft) const
 
 void CellGrid::UpdateHorzScrollPosition()
 {
-    if (!window_ || !window_->Showing() || scrollBars_ == ScrollStyle::None || scrollBars_ == ScrollStyle::Vertical)
+    if (!window_ || !window_->Showing() || !showsHorzBar_)
         return;
     ScrollBarInfo info = window_->ScrollInfo(ScrollBarKind::Horizontal);
     const int position = HorzScrollPosition(MaxTopLeft().Col);
@@ -146,55 +143,28 @@ void CellGrid::UpdateHorzScrollPosition()
 
 void CellGrid::RefreshScrollBars()
 {
-    if (!window_ || !window_->Showing() || scrollBars_ == ScrollStyle::None)
+    if (!window_ || !window_->Showing() || !showsHorzBar_)
         return;
-    const GridLayout before = ComputeLayout();
-    const CellPos from{leftCol_, topRow_};
-    const bool horizontal = scrollBars_ == ScrollStyle::Horizontal || scrollBars_ == ScrollStyle::Both;
-    const bool vertical = (scrollBars_ == ScrollStyle::Vertical || scrollBars_ == ScrollStyle::Both) && ShowsBaseVertScrollBar();
-
-    const auto setRanges = [&] {
-        const CellPos maxTopLeft = MaxTopLeft();
-        if (horizontal) {
-            const ScrollBarInfo wanted{0, maxTopLeft.Col > fixedCols_ ? kScrollRange : 0, 0, 0};
-            const ScrollBarInfo now = window_->ScrollInfo(ScrollBarKind::Horizontal);
-            if (now.Min != wanted.Min || now.Max != wanted.Max)
-                window_->SetScrollInfo(ScrollBarKind::Horizontal, {wanted.Min, wanted.Max, 0, now.Pos});
-            if (leftCol_ > maxTopLeft.Col) {
-                window_->FlushPaint();
-                leftCol_ = qMax(fixedCols_, maxTopLeft.Col);
-                ForgetLayout();
-            }
-        }
-        if (vertical) {
-            const ScrollBarInfo wanted{0, maxTopLeft.Row > fixedRows_ ? kScrollRange : 0, 0, 0};
-            const ScrollBarInfo now = window_->ScrollInfo(ScrollBarKind::Vertical);
-            if (now.Min != wanted.Min || now.Max != wanted.Max)
-                window_->SetScrollInfo(ScrollBarKind::Vertical, {wanted.Min, wanted.Max, 0, now.Pos});
-            if (topRow_ > maxTopLeft.Row) {
-                window_->FlushPaint();
-                topRow_ = qMax(fixedRows_, maxTopLeft.Row);
-                ForgetLayout();
-            }
+    const GridLayout before = Layout();
+    const int leftBefore = leftCol_;
+    const auto setRange = [&] {
+        const int maxLeft = MaxTopLeft().Col;
+        const ScrollBarInfo wanted{0, maxLeft > fixedCols_ ? kScrollRange : 0, 0, 0};
+        const ScrollBarInfo now = window_->ScrollInfo(ScrollBarKind::Horizontal);
+        if (now.Min != wanted.Min || now.Max != wanted.Max)
+            window_->SetScrollInfo(ScrollBarKind::Horizontal, {wanted.Min, wanted.Max, 0, now.Pos});
+        if (leftCol_ > maxLeft) {
+            window_->FlushPaint();
+            leftCol_ = qMax(fixedCols_, maxLeft);
+            ForgetLayout();
         }
     };
+    // A bar that comes or goes changes the client width: the range again.
     const int widthBefore = window_->ClientSize().width();
-    setRanges();
+    setRange();
     if (window_->ClientSize().width() != widthBefore)
-        setRanges();
-
-    if (horizontal)
-        UpdateHorzScrollPosition();
-    if (vertical) {
-        const int maxTop = MaxTopLeft().Row;
-        ScrollBarInfo info = window_->ScrollInfo(ScrollBarKind::Vertical);
-        const int position = maxTop > fixedRows_ ? RoundedQuotient(qint64(topRow_ - fixedRows_) * kScrollRange, maxTop - fixedRows_) : 0;
-        if (info.Pos != position) {
-            info.Pos = position;
-            window_->SetScrollInfo(ScrollBarKind::Vertical, info);
-        }
-    }
-    if (from.Col != leftCol_ || from.Row != topRow_)
-        MoveTopLeft(from, before);
+        setRange();
+    UpdateHorzScrollPosition();
+    if (leftBefore != leftCol_)
+        MoveTopLeft({leftBefore, topRow_}, before);
 }
-

@@ -27,7 +27,6 @@ public:
     virtual const GridAppearance& Appearance() const = 0;
     virtual bool ReadOnly() const = 0;
     virtual bool UseMultiTitle() const = 0;
-    virtual int DefaultColWidth() const = 0;
     // A canvas to measure text on (the grid's, or a borrowed screen device).
     virtual Canvas& MeasuringCanvas() const = 0;
     virtual ColumnDefaults& ColumnDefValues() = 0;

@@ -46,7 +46,6 @@ DataGrid::DataGrid()
     SetColCount(2);
     SetRowCount(2);
     ApplyBaseOptions();
-    SetScrollBars(CellGrid::ScrollStyle::Horizontal);
 }
 
 DataGrid::~DataGrid()
@@ -227,7 +226,7 @@ GridColumn* DataGrid::CurrentColumn()
 void DataGrid::InvalidateRow(int row)
 {
     for (int col = 0; col < ColCount() + ContraColCount(); ++col)
-        InvalidateCell(col, row);
+        InvalidateRect(col, col, row, row);
 }
 
 void DataGrid::TopLeftChanged()
@@ -242,7 +241,7 @@ void DataGrid::TopLeftChanged()
     editor_.Refresh();
     if (ControlWindow* external = HorzScrollBar.ExtScrollBar)
         external->SetScrollInfo(ScrollBarKind::Horizontal,
-                                {0, kScrollRange, WholeColsInView(), HorzScrollPosition(MaxTopLeft().Col)});
+                                {0, kScrollRange, Layout().Columns.WholeCellsInView(), HorzScrollPosition(MaxTopLeft().Col)});
 }
 
 // --- the vertical bar and scaling ------------------------------------------------
@@ -250,7 +249,7 @@ void DataGrid::TopLeftChanged()
 void DataGrid::ApplyScrollBarSettings()
 {
     const bool horizontal = HorzScrollBar.Visible() && !HorzScrollBar.ExtScrollBar;
-    SetScrollBars(horizontal ? CellGrid::ScrollStyle::Horizontal : CellGrid::ScrollStyle::None);
+    SetShowsHorzBar(horizontal);
     if (Window() && horizontal)
         Window()->SetScrollBarShown(ScrollBarKind::Horizontal, HorzScrollBar.VisibleMode() == GridScrollBar::Showing::Always,
                                     MaxTopLeft().Col > FixedCols());

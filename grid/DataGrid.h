@@ -146,7 +146,6 @@ public:
     bool HasWindow() const override { return Window() != nullptr; }
     bool ReadOnly() const override { return readOnly_; }
     bool UseMultiTitle() const override { return settings_.UseMultiTitle; }
-    int DefaultColWidth() const override { return CellGrid::DefaultColWidth(); }
     Canvas& MeasuringCanvas() const override;
     ColumnDefaults& ColumnDefValues() override { return columnDefValues_; }
     ::SumList* SumList() override { return &sumList_; }
@@ -157,7 +156,6 @@ public:
     void InvalidateRow(int row) override;
 
 protected:
-    bool ShowsBaseVertScrollBar() const override { return false; }
     void TopLeftChanged() override;
 
 private:

@@ -176,7 +176,7 @@ int GridColumn::DefaultWidth() const
         return CellGrid::kDefaultColWidth;
     Field* field = BoundField();
     if (!field)
-        return grid->DefaultColWidth();
+        return CellGrid::kDefaultColWidth;
     Canvas& canvas = grid->MeasuringCanvas();
     const GridFont font = Font();
     canvas.SetFont(font.Face, QColor());

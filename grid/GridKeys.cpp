@@ -128,10 +128,10 @@ void GridKeys::KeyAlone(int key, Qt::KeyboardModifiers modifiers)
         MoveRecordBy(1);
         break;
     case Qt::Key_PageUp:
-        MoveRecordBy(-grid_.WholeRowsInView());
+        MoveRecordBy(-grid_.Layout().Rows.WholeCellsInView());
         break;
     case Qt::Key_PageDown:
-        MoveRecordBy(grid_.WholeRowsInView());
+        MoveRecordBy(grid_.Layout().Rows.WholeCellsInView());
         break;
     case Qt::Key_Left:
         grid_.MoveCol(grid_.Current().Col - 1, -1);

@@ -49,19 +49,18 @@ TEST(CellGridDefaults, AsCreated)
     EXPECT_EQ(grid.RowCount(), 5);
     EXPECT_EQ(grid.FixedCols(), 1);
     EXPECT_EQ(grid.FixedRows(), 1);
-    EXPECT_EQ(grid.DefaultColWidth(), 64);
     EXPECT_EQ(grid.DefaultRowHeight(), 24);
     EXPECT_EQ(grid.GridLineWidth(), 1);
     EXPECT_EQ(grid.LeftCol(), 1);
     EXPECT_EQ(grid.TopRow(), 1);
     EXPECT_EQ(grid.Current(), (CellPos{1, 1}));
-    EXPECT_EQ(grid.ScrollBars(), CellGrid::ScrollStyle::Both);
+    EXPECT_TRUE(grid.ShowsHorzBar());
     EXPECT_EQ(grid.CellOptions().Value(), 0x001Fu);  // the four line kinds and range selection
 }
 
 TEST_F(CellGridTest, LayoutOfFixedFrozenAndContraCells)
 {
-    const GridLayout layout = grid_.ComputeLayout();
+    const GridLayout layout = grid_.Layout();
     const AxisLayout& c = layout.Columns;
     EXPECT_EQ(c.LinePx, 1);
     EXPECT_EQ(c.FixedEnd, 12 + 103 + 189 + 135 + 88);
@@ -79,7 +78,7 @@ TEST_F(CellGridTest, LayoutOfFixedFrozenAndContraCells)
     // footer's separator line.
     EXPECT_EQ(r.LastWholeCell, 13);
     EXPECT_EQ(r.LastWholeEnd, 280);
-    EXPECT_EQ(grid_.WholeRowsInView(), 13);
+    EXPECT_EQ(grid_.Layout().Rows.WholeCellsInView(), 13);
 }
 
 TEST_F(CellGridTest, ALinePixelBelongsToTheCellOnItsLeft)
@@ -98,8 +97,8 @@ TEST_F(CellGridTest, ALinePixelBelongsToTheCellOnItsLeft)
     EXPECT_EQ(grid_.CellBounds(1, 1), QRect(12, 20, 102, 19));
     EXPECT_EQ(grid_.RangeBounds(1, 1, 1, 1, true), QRect(12, 20, 103, 20));
     EXPECT_EQ(grid_.CellBounds(1, 30), QRect(12, 280, 102, 19));
-    EXPECT_EQ(grid_.CellStart(Axis::Columns, 6), 527 + 111);
-    EXPECT_EQ(grid_.CellStart(Axis::Columns, 8), 0);  // beyond the client area
+    EXPECT_EQ(grid_.Layout().Columns.ShownStart(6), 527 + 111);
+    EXPECT_EQ(grid_.Layout().Columns.ShownStart(8), -1);  // beyond the client area
 }
 
 TEST_F(CellGridTest, ANarrowClientScrollsTheLastColumnsPastTheFrozenOnes)
@@ -111,7 +110,7 @@ TEST_F(CellGridTest, ANarrowClientScrollsTheLastColumnsPastTheFrozenOnes)
 
     grid_.HandleScrollMessage(Axis::Columns, ScrollCode::Bottom, 0);
     EXPECT_EQ(grid_.LeftCol(), 8);
-    EXPECT_EQ(grid_.ComputeLayout().Columns.LastWholeCell, 8);
+    EXPECT_EQ(grid_.Layout().Columns.LastWholeCell, 8);
     EXPECT_EQ(grid_.CellBounds(8, 1), QRect(527, 20, 89, 19));
     EXPECT_EQ(grid_.RangeBounds(0, 4, 0, 0, true), frozen);
     EXPECT_EQ(window_.ScrollInfo(ScrollBarKind::Horizontal).Pos, 127);
@@ -135,7 +134,7 @@ TEST_F(CellGridTest, ANarrowClientScrollsTheLastColumnsPastTheFrozenOnes)
 
     // Wider, two scrolling columns are whole: a page right brings the last of them first.
     Resize(850, 300);
-    ASSERT_EQ(grid_.ComputeLayout().Columns.LastWholeCell, 6);
+    ASSERT_EQ(grid_.Layout().Columns.LastWholeCell, 6);
     grid_.HandleScrollMessage(Axis::Columns, ScrollCode::PageDown, 0);
     EXPECT_EQ(grid_.LeftCol(), 6);
 }
@@ -170,7 +169,7 @@ TEST_F(CellGridTest, WhenAllColumnsFitThereIsNothingToScroll)
 TEST_F(CellGridTest, HiddenColumnsTakeNoPixelsAndAreSkipped)
 {
     grid_.SetColWidth(6, -1);  // hidden, with its line
-    EXPECT_EQ(grid_.CellStart(Axis::Columns, 7), grid_.CellStart(Axis::Columns, 6));
+    EXPECT_EQ(grid_.Layout().Columns.ShownStart(7), grid_.Layout().Columns.ShownStart(6));
     EXPECT_EQ(grid_.MaxTopLeft().Col, 8);
     grid_.HandleScrollMessage(Axis::Columns, ScrollCode::LineDown, 0);
     EXPECT_EQ(grid_.LeftCol(), 7);  // column 6 is stepped over

@@ -29,7 +29,6 @@ public:
     const GridAppearance& Appearance() const override { return appearance; }
     bool ReadOnly() const override { return readOnly; }
     bool UseMultiTitle() const override { return false; }
-    int DefaultColWidth() const override { return 64; }
     Canvas& MeasuringCanvas() const override { return canvas; }
     ColumnDefaults& ColumnDefValues() override { return defaults_; }
     ::SumList* SumList() override { return &sumList; }

@@ -191,7 +191,7 @@ TEST_F(GridLink, TheWindowsMessagesReachTheGrid)
     EXPECT_EQ(window_.Shown.at(ScrollBarKind::Horizontal), (std::pair{true, true}));
     grid_.HorzScrollBar.SetVisible(false);
     grid_.RequestLayout();
-    EXPECT_EQ(grid_.ScrollBars(), CellGrid::ScrollStyle::None);
+    EXPECT_FALSE(grid_.ShowsHorzBar());
 
     // A vertical bar that was always shown goes when it may never show.
     grid_.VertScrollBar.SetVisibleMode(GridScrollBar::Showing::Always);

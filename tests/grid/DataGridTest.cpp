@@ -48,7 +48,7 @@ TEST(DataGridDefaults, OptionsAndBaseFlags)
     using Base = CellGrid::Option;
     EXPECT_EQ(grid.CellOptions(), (CellGrid::OptionSet{Base::FixedVertLine, Base::FixedHorzLine, Base::VertLine, Base::HorzLine,
                                                        Base::ColSizing, Base::ColMoving, Base::Editing, Base::Tabs}));
-    EXPECT_EQ(grid.ScrollBars(), CellGrid::ScrollStyle::Horizontal);
+    EXPECT_TRUE(grid.ShowsHorzBar());
     EXPECT_EQ(grid.Appearance().Color, ColourFromName(u"clWindow"_s));
     EXPECT_EQ(grid.Appearance().FooterColor, ColourFromName(u"clWindow"_s));
     EXPECT_EQ(grid.Metrics().IndicatorWidth(), 11);
