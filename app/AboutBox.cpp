@@ -11,8 +11,8 @@ AboutBox* aboutBox = nullptr;
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
-    RegisterWidgetComponents();
-    LoadLayout(this, u":/layouts/AboutBox.json"_s);
+    registerWidgetComponents();
+    loadLayout(this, u":/layouts/AboutBox.json"_s);
 }
 
 void AboutBox::keyPressEvent(QKeyEvent* event)

@@ -9,22 +9,22 @@
 
 using namespace Qt::StringLiterals;
 
-void RegisterDataComponents()
+void registerDataComponents()
 {
     static bool registered = false;
     if (registered)
         return;
     registered = true;
 
-    RegisterComponentClass(u"Connection"_s, [](QObject* p) -> QObject* { return new Connection(p); });
-    RegisterComponentClass(u"Query"_s, [](QObject* p) -> QObject* { return new Query(p); });
-    RegisterComponentClass(u"DataSource"_s, [](QObject* p) -> QObject* { return new DataSource(p); });
+    registerComponentClass(u"Connection"_s, [](QObject* p) -> QObject* { return new Connection(p); });
+    registerComponentClass(u"Query"_s, [](QObject* p) -> QObject* { return new Query(p); });
+    registerComponentClass(u"DataSource"_s, [](QObject* p) -> QObject* { return new DataSource(p); });
 
-    RegisterPropertyApplier([](QObject* c, const QString& name, const QJsonValue& value, LayoutLoad& load) {
+    registerPropertyApplier([](QObject* c, const QString& name, const QJsonValue& value, LayoutLoad& load) {
         if (auto* query = qobject_cast<Query*>(c)) {
             if (name == u"Connection") {
-                load.Resolve(value.toString(), [query](QObject* target) {
-                    query->SetConnection(qobject_cast<Connection*>(target));
+                load.resolve(value.toString(), [query](QObject* target) {
+                    query->setConnection(qobject_cast<Connection*>(target));
                 });
                 return true;
             }
@@ -35,8 +35,8 @@ void RegisterDataComponents()
             }
         }
         if (auto* source = qobject_cast<DataSource*>(c); source && name == u"DataSet") {
-            load.Resolve(value.toString(), [source](QObject* target) {
-                source->SetDataSet(qobject_cast<Query*>(target));
+            load.resolve(value.toString(), [source](QObject* target) {
+                source->setDataSet(qobject_cast<Query*>(target));
             });
             return true;
         }

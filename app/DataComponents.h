@@ -4,4 +4,4 @@
 // catalogue connection), Query (a result set; its Connection may name a
 // component of another form, "dataModule.connection") and DataSource
 // (its DataSet names a result set).
-void RegisterDataComponents();
+void registerDataComponents();

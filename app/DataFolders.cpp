@@ -9,33 +9,33 @@ namespace {
 
 const QString kSettings = u"Config.Ini"_s;
 
-QString WithSlash(const QString& folder)
+QString withSlash(const QString& folder)
 {
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
 } // namespace
 
-QStringList DataFolders(const QString& programFolder)
+QStringList dataFolders(const QString& programFolder)
 {
-    const QString beside = WithSlash(programFolder);
-    return {beside, WithSlash(QDir::cleanPath(beside + u"../share/vorlak"_s))};
+    const QString beside = withSlash(programFolder);
+    return {beside, withSlash(QDir::cleanPath(beside + u"../share/vorlak"_s))};
 }
 
-QString DataFile(const QString& programFolder, const QString& name)
+QString dataFile(const QString& programFolder, const QString& name)
 {
-    const QStringList folders = DataFolders(programFolder);
+    const QStringList folders = dataFolders(programFolder);
     for (const QString& folder : folders)
         if (QFileInfo::exists(folder + name))
             return folder + name;
     return folders.first() + name;
 }
 
-QString SettingsFile(const QString& programFolder, const QString& systemFolder)
+QString settingsFile(const QString& programFolder, const QString& systemFolder)
 {
-    const QStringList folders = DataFolders(programFolder);
-    for (const QString& candidate : {folders.first() + kSettings, WithSlash(systemFolder) + kSettings})
+    const QStringList folders = dataFolders(programFolder);
+    for (const QString& candidate : {folders.first() + kSettings, withSlash(systemFolder) + kSettings})
         if (QFileInfo::exists(candidate))
             return candidate;
-    return DataFile(programFolder, kSettings);
+    return dataFile(programFolder, kSettings);
 }

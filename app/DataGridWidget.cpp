@@ -12,44 +12,44 @@ using namespace Qt::StringLiterals;
 
 DataGridWidget::DataGridWidget(QWidget* parent) : ControlWidget(parent)
 {
-    grid_.SetWindow(this);
-    SetMessages(&grid_.Messages());
-    grid_.WindowCreated();
-    grid_.OpenFindDialog = [this](const QString& text, bool modal) { ::OpenFindDialog(grid_, window(), text, modal); };
+    grid_.setWindow(this);
+    setMessages(&grid_.messages());
+    grid_.windowCreated();
+    grid_.openFindDialog = [this](const QString& text, bool modal) { ::openFindDialog(grid_, window(), text, modal); };
 }
 
 DataGridWidget::~DataGridWidget()
 {
     // The grid goes before the window does: the window tells it nothing more.
-    SetMessages(nullptr);
-    grid_.SetWindow(nullptr);
+    setMessages(nullptr);
+    grid_.setWindow(nullptr);
 }
 
-void RegisterDataGridWidget()
+void registerDataGridWidget()
 {
     static bool registered = false;
     if (registered)
         return;
     registered = true;
-    RegisterComponentClass(u"DataGrid"_s, [](QObject* p) -> QObject* { return new DataGridWidget(qobject_cast<QWidget*>(p)); });
-    RegisterPropertyApplier([](QObject* c, const QString& name, const QJsonValue& value, LayoutLoad& load) {
+    registerComponentClass(u"DataGrid"_s, [](QObject* p) -> QObject* { return new DataGridWidget(qobject_cast<QWidget*>(p)); });
+    registerPropertyApplier([](QObject* c, const QString& name, const QJsonValue& value, LayoutLoad& load) {
         auto* widget = qobject_cast<DataGridWidget*>(c);
         if (!widget)
             return false;
-        DataGrid& grid = widget->Grid();
+        DataGrid& grid = widget->grid();
         // The grid reads its configuration as loading; its layout runs once the form is loaded.
-        if (!grid.Loading()) {
-            grid.SetLoading(true);
-            load.WhenLoaded([widget] { widget->Grid().Loaded(); });
+        if (!grid.loading()) {
+            grid.setLoading(true);
+            load.whenLoaded([widget] { widget->grid().loaded(); });
         }
         if (name == u"DataSource") {
-            load.Resolve(value.toString(), [widget](QObject* t) { widget->Grid().SetDataSource(qobject_cast<DataSource*>(t)); });
+            load.resolve(value.toString(), [widget](QObject* t) { widget->grid().setDataSource(qobject_cast<DataSource*>(t)); });
             return true;
         }
         if (name == u"PopupMenu") {
-            load.Resolve(value.toString(), [widget](QObject* t) { widget->SetPopupMenu(qobject_cast<QMenu*>(t)); });
+            load.resolve(value.toString(), [widget](QObject* t) { widget->setPopupMenu(qobject_cast<QMenu*>(t)); });
             return true;
         }
-        return ApplyGridSetting(grid, name, value);
+        return applyGridSetting(grid, name, value);
     });
 }

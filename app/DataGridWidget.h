@@ -13,11 +13,11 @@ public:
     explicit DataGridWidget(QWidget* parent = nullptr);
     ~DataGridWidget() override;
 
-    DataGrid& Grid() { return grid_; }
+    DataGrid& grid() { return grid_; }
 
 private:
     DataGrid grid_;
 };
 
 // Registers the class "DataGrid" with the stored-layout loader.
-void RegisterDataGridWidget();
+void registerDataGridWidget();

@@ -12,7 +12,7 @@ DataModule* dataModule = nullptr;
 
 const QString DataModule::kDefaultMsdsUrl = u"http://localhost/msds/"_s;
 
-QString ApplicationFolderOf(const QString& programFilePath)
+QString applicationFolderOf(const QString& programFilePath)
 {
     const int separator = programFilePath.lastIndexOf(u'/');
     return programFilePath.left(separator + 1);
@@ -21,15 +21,15 @@ QString ApplicationFolderOf(const QString& programFilePath)
 DataModule::DataModule(const QString& programFilePath, QObject* parent)
     : QObject(parent), programFilePath_(programFilePath)
 {
-    RegisterDataComponents();
-    LoadLayout(this, u":/layouts/DataModule.json"_s);
+    registerDataComponents();
+    loadLayout(this, u":/layouts/DataModule.json"_s);
 }
 
 void DataModule::readSettings()
 {
-    connection = qobject_cast<Connection*>(FindComponent(this, u"ADOConnection1"_s));
-    applicationFolder_ = ApplicationFolderOf(programFilePath_);
-    connection->SetEmbeddedDatabase(DataFile(applicationFolder_, u"vorlak.db"_s));
+    connection = qobject_cast<Connection*>(findComponent(this, u"ADOConnection1"_s));
+    applicationFolder_ = applicationFolderOf(programFilePath_);
+    connection->setEmbeddedDatabase(dataFile(applicationFolder_, u"vorlak.db"_s));
     msdsUrl_ = kDefaultMsdsUrl;
-    msdsUrl_ = ReadIniString(SettingsFile(applicationFolder_), u"HTTP"_s, u"MsdsURL"_s, msdsUrl_, kIniBufferSize);
+    msdsUrl_ = readIniString(settingsFile(applicationFolder_), u"HTTP"_s, u"MsdsURL"_s, msdsUrl_, kIniBufferSize);
 }

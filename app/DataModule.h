@@ -21,8 +21,8 @@ public:
     // Fills the application folder and the MSDS base address; runs once, on creation.
     Q_INVOKABLE void readSettings();
 
-    const QString& ApplicationFolder() const { return applicationFolder_; }
-    const QString& MsdsUrl() const { return msdsUrl_; }
+    const QString& applicationFolder() const { return applicationFolder_; }
+    const QString& msdsUrl() const { return msdsUrl_; }
     Connection* connection = nullptr;
 
 private:
@@ -34,4 +34,4 @@ private:
 extern DataModule* dataModule;
 
 // The folder part of a program path, up to and including the last separator.
-QString ApplicationFolderOf(const QString& programFilePath);
+QString applicationFolderOf(const QString& programFilePath);

@@ -16,28 +16,28 @@ const QString kDrugPrecursorDocument = u".\\doc\\03-易制毒化学品(2018).pdf
 const QString kExplosivePrecursorDocument = u".\\doc\\04-易制爆化学品名录(2017版).pdf"_s;
 const QString kUsageDocument = u"软件安装及使用说明.doc"_s;
 
-void OpenDocument(const QString& fileOrAddress)
+void openDocument(const QString& fileOrAddress)
 {
-    Desktop().Open(fileOrAddress);
+    desktop().open(fileOrAddress);
 }
 
-QString LocatedDocument(const QString& stored, const QString& workingFolder, const QString& programFolder)
+QString locatedDocument(const QString& stored, const QString& workingFolder, const QString& programFolder)
 {
     const QString relative = QString(stored).replace(u'\\', u'/');
-    if (QFileInfo::exists(DesktopTarget(stored, workingFolder)))
+    if (QFileInfo::exists(desktopTarget(stored, workingFolder)))
         return stored;
-    for (const QString& folder : DataFolders(programFolder))
+    for (const QString& folder : dataFolders(programFolder))
         if (QFileInfo::exists(folder + relative))
             return QDir::cleanPath(folder + relative);
     return stored;
 }
 
-void OpenShippedDocument(const QString& stored)
+void openShippedDocument(const QString& stored)
 {
-    OpenDocument(LocatedDocument(stored, QDir::currentPath(), QCoreApplication::applicationDirPath()));
+    openDocument(locatedDocument(stored, QDir::currentPath(), QCoreApplication::applicationDirPath()));
 }
 
-QString MsdsPageAddress(const QString& baseAddress, const QString& htmlFile)
+QString msdsPageAddress(const QString& baseAddress, const QString& htmlFile)
 {
     return baseAddress + htmlFile + u".html"_s;
 }

@@ -13,16 +13,16 @@ extern const QString kExplosivePrecursorDocument;  // Label12
 extern const QString kUsageDocument;           // N3
 
 // Hands a path or address to the desktop's "open" request.
-void OpenDocument(const QString& fileOrAddress);
+void openDocument(const QString& fileOrAddress);
 
 // Where a stored document is: as stored when the working folder holds it,
 // else in the first data folder that does (an installed program started
 // from anywhere), else as stored.
-QString LocatedDocument(const QString& stored, const QString& workingFolder, const QString& programFolder);
+QString locatedDocument(const QString& stored, const QString& workingFolder, const QString& programFolder);
 
 // Opens one of the documents the program ships, wherever it is.
-void OpenShippedDocument(const QString& stored);
+void openShippedDocument(const QString& stored);
 
 // The address of an MSDS page: base address, file name stem and ".html", run
 // together with nothing inserted or escaped.
-QString MsdsPageAddress(const QString& baseAddress, const QString& htmlFile);
+QString msdsPageAddress(const QString& baseAddress, const QString& htmlFile);

@@ -32,7 +32,7 @@ Enum FromStoredName(const char* const (&names)[N], const QString& name)
     return Enum(0);
 }
 
-QStringList StringsFrom(const QJsonValue& value)
+QStringList stringsFrom(const QJsonValue& value)
 {
     QStringList list;
     for (const QJsonValue& v : value.toArray())
@@ -40,109 +40,109 @@ QStringList StringsFrom(const QJsonValue& value)
     return list;
 }
 
-void ReadColumn(GridColumn& c, const QJsonObject& o)
+void readColumn(GridColumn& c, const QJsonObject& o)
 {
     const auto has = [&o](const char* name) { return o.contains(QLatin1String(name)); };
     const auto text = [&o](const char* name) { return o.value(QLatin1String(name)).toString(); };
     if (has("FieldName"))
-        c.SetFieldName(text("FieldName"));
+        c.setFieldName(text("FieldName"));
     if (has("Alignment"))
-        c.SetAlignment(FromStoredName<TextAlignment>(kAlignments, text("Alignment")));
+        c.setAlignment(FromStoredName<TextAlignment>(kAlignments, text("Alignment")));
     if (has("Checkboxes"))
-        c.SetCheckboxes(o.value(u"Checkboxes").toBool());
+        c.setCheckboxes(o.value(u"Checkboxes").toBool());
     if (has("Layout"))
-        c.SetLayout(FromStoredName<TextLayout>(kLayouts, text("Layout")));
+        c.setLayout(FromStoredName<TextLayout>(kLayouts, text("Layout")));
     if (has("Color"))
-        c.SetColor(ColourFromName(text("Color")));
+        c.setColor(colourFromName(text("Color")));
     if (has("DisplayFormat"))
-        c.SetDisplayFormat(text("DisplayFormat"));
+        c.setDisplayFormat(text("DisplayFormat"));
     if (has("EndEllipsis"))
-        c.SetEndEllipsis(o.value(u"EndEllipsis").toBool());
+        c.setEndEllipsis(o.value(u"EndEllipsis").toBool());
     if (has("Font"))
-        c.SetFont(ReadGridFont(o.value(u"Font").toObject()));
+        c.setFont(readGridFont(o.value(u"Font").toObject()));
     if (has("Footer.Alignment"))
-        c.Footer().SetAlignment(FromStoredName<TextAlignment>(kAlignments, text("Footer.Alignment")));
+        c.footer().setAlignment(FromStoredName<TextAlignment>(kAlignments, text("Footer.Alignment")));
     if (has("Footer.Color"))
-        c.Footer().SetColor(ColourFromName(text("Footer.Color")));
-    c.Footer().DisplayFormat = text("Footer.DisplayFormat");
-    c.Footer().EndEllipsis = o.value(u"Footer.EndEllipsis").toBool();
+        c.footer().setColor(colourFromName(text("Footer.Color")));
+    c.footer().displayFormat = text("Footer.DisplayFormat");
+    c.footer().endEllipsis = o.value(u"Footer.EndEllipsis").toBool();
     if (has("Footer.FieldName"))
-        c.Footer().SetFieldName(text("Footer.FieldName"));
+        c.footer().setFieldName(text("Footer.FieldName"));
     if (has("Footer.Font"))
-        c.Footer().SetFont(ReadGridFont(o.value(u"Footer.Font").toObject()));
-    c.Footer().Value = text("Footer.Value");
+        c.footer().setFont(readGridFont(o.value(u"Footer.Font").toObject()));
+    c.footer().value = text("Footer.Value");
     if (has("Footer.ValueType"))
-        c.Footer().SetValueType(FromStoredName<FooterValueType>(kValueTypes, text("Footer.ValueType")));
-    c.Footer().WordWrap = o.value(u"Footer.WordWrap").toBool();
-    c.HideDuplicates = o.value(u"HideDuplicates").toBool();
-    c.KeyList = StringsFrom(o.value(u"KeyList"));
+        c.footer().setValueType(FromStoredName<FooterValueType>(kValueTypes, text("Footer.ValueType")));
+    c.footer().wordWrap = o.value(u"Footer.WordWrap").toBool();
+    c.hideDuplicates = o.value(u"HideDuplicates").toBool();
+    c.keyList = stringsFrom(o.value(u"KeyList"));
     if (has("MaxWidth"))
-        c.SetMaxWidth(o.value(u"MaxWidth").toInt());
+        c.setMaxWidth(o.value(u"MaxWidth").toInt());
     if (has("MinWidth"))
-        c.SetMinWidth(o.value(u"MinWidth").toInt());
-    c.NotInKeyListIndex = o.value(u"NotInKeyListIndex").toInt(-1);
-    c.PickList = StringsFrom(o.value(u"PickList"));
+        c.setMinWidth(o.value(u"MinWidth").toInt());
+    c.notInKeyListIndex = o.value(u"NotInKeyListIndex").toInt(-1);
+    c.pickList = stringsFrom(o.value(u"PickList"));
     if (has("ReadOnly"))
-        c.SetReadOnly(o.value(u"ReadOnly").toBool());
+        c.setReadOnly(o.value(u"ReadOnly").toBool());
     if (has("Title.Alignment"))
-        c.Title().SetAlignment(FromStoredName<TextAlignment>(kAlignments, text("Title.Alignment")));
+        c.title().setAlignment(FromStoredName<TextAlignment>(kAlignments, text("Title.Alignment")));
     if (has("Title.Caption"))
-        c.Title().SetCaption(text("Title.Caption"));
+        c.title().setCaption(text("Title.Caption"));
     if (has("Title.Color"))
-        c.Title().SetColor(ColourFromName(text("Title.Color")));
+        c.title().setColor(colourFromName(text("Title.Color")));
     if (has("Title.Font"))
-        c.Title().SetFont(ReadGridFont(o.value(u"Title.Font").toObject()));
+        c.title().setFont(readGridFont(o.value(u"Title.Font").toObject()));
     if (has("Title.EndEllipsis"))
-        c.Title().SetEndEllipsis(o.value(u"Title.EndEllipsis").toBool());
+        c.title().setEndEllipsis(o.value(u"Title.EndEllipsis").toBool());
     if (has("Title.Orientation"))
-        c.Title().SetOrientation(FromStoredName<TextOrientation>(kOrientations, text("Title.Orientation")));
+        c.title().setOrientation(FromStoredName<TextOrientation>(kOrientations, text("Title.Orientation")));
     if (has("Title.TitleButton"))
-        c.Title().SetTitleButton(o.value(u"Title.TitleButton").toBool());
-    c.Title().Hint = text("Title.Hint");
-    c.Title().SetImageIndex(o.value(u"Title.ImageIndex").toInt(-1));
-    c.Title().SetSortIndex(o.value(u"Title.SortIndex").toInt());
-    c.Title().SortMarker = FromStoredName<SortMark>(kSortMarkers, text("Title.SortMarker"));
+        c.title().setTitleButton(o.value(u"Title.TitleButton").toBool());
+    c.title().hint = text("Title.Hint");
+    c.title().setImageIndex(o.value(u"Title.ImageIndex").toInt(-1));
+    c.title().setSortIndex(o.value(u"Title.SortIndex").toInt());
+    c.title().sortMarker = FromStoredName<SortMark>(kSortMarkers, text("Title.SortMarker"));
     if (has("Visible"))
-        c.SetVisible(o.value(u"Visible").toBool());
+        c.setVisible(o.value(u"Visible").toBool());
     if (has("Width"))
-        c.SetWidth(o.value(u"Width").toInt());
+        c.setWidth(o.value(u"Width").toInt());
     if (has("WordWrap"))
-        c.SetWordWrap(o.value(u"WordWrap").toBool());
+        c.setWordWrap(o.value(u"WordWrap").toBool());
 }
 
 } // namespace
 
-GridFont ReadGridFont(const QJsonObject& stored)
+GridFont readGridFont(const QJsonObject& stored)
 {
-    return {ReadFontSpec(stored), ColourFromName(stored.value(u"Color").toString(u"clWindowText"_s))};
+    return {readFontSpec(stored), colourFromName(stored.value(u"Color").toString(u"clWindowText"_s))};
 }
 
-void ReadGridColumns(GridColumns& columns, const QJsonArray& stored)
+void readGridColumns(GridColumns& columns, const QJsonArray& stored)
 {
-    columns.BeginUpdate();
-    columns.Clear();
+    columns.beginUpdate();
+    columns.clear();
     for (const QJsonValue& value : stored)
-        ReadColumn(columns.Add(), value.toObject());
-    columns.EndUpdate();
+        readColumn(columns.add(), value.toObject());
+    columns.endUpdate();
 }
 
-bool ApplyGridSetting(DataGrid& grid, const QString& name, const QJsonValue& value)
+bool applyGridSetting(DataGrid& grid, const QString& name, const QJsonValue& value)
 {
     using Apply = std::function<void(DataGrid&, const QJsonValue&)>;
     static const std::map<QString, Apply> settings = {
-        {u"Columns"_s, [](DataGrid& g, const QJsonValue& v) { g.ReplaceColumns([&v](GridColumns& columns) { ReadGridColumns(columns, v.toArray()); }); }},
-        {u"FrozenCols"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeLayoutSettings([&v](GridLayoutSettings& s) { s.FrozenCols = v.toInt(); }); }},
-        {u"FooterRowCount"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeLayoutSettings([&v](GridLayoutSettings& s) { s.FooterRowCount = v.toInt(); }); }},
-        {u"ReadOnly"_s, [](DataGrid& g, const QJsonValue& v) { g.SetReadOnly(v.toBool()); }},
-        {u"Flat"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeAppearance([&v](GridAppearance& a) { a.Flat = v.toBool(); }); }},
-        {u"Color"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeAppearance([&v](GridAppearance& a) { a.Color = ColourFromName(v.toString()); }); }},
-        {u"FooterColor"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeAppearance([&v](GridAppearance& a) { a.FooterColor = ColourFromName(v.toString()); }); }},
-        {u"EvenRowColor"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeAppearance([&v](GridAppearance& a) { a.EvenRowColor = ColourFromName(v.toString()); }); }},
-        {u"OddRowColor"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeAppearance([&v](GridAppearance& a) { a.OddRowColor = ColourFromName(v.toString()); }); }},
-        {u"Font"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeAppearance([&v](GridAppearance& a) { a.Font = ReadGridFont(v.toObject()); }); }},
-        {u"TitleFont"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeAppearance([&v](GridAppearance& a) { a.TitleFont = ReadGridFont(v.toObject()); }); }},
-        {u"FooterFont"_s, [](DataGrid& g, const QJsonValue& v) { g.ChangeAppearance([&v](GridAppearance& a) { a.FooterFont = ReadGridFont(v.toObject()); }); }},
-        {u"SumList"_s, [](DataGrid& g, const QJsonValue& v) { g.SumList()->SetActive(v.toObject().value(u"Active").toBool()); }},
+        {u"Columns"_s, [](DataGrid& g, const QJsonValue& v) { g.replaceColumns([&v](GridColumns& columns) { readGridColumns(columns, v.toArray()); }); }},
+        {u"FrozenCols"_s, [](DataGrid& g, const QJsonValue& v) { g.changeLayoutSettings([&v](GridLayoutSettings& s) { s.frozenCols = v.toInt(); }); }},
+        {u"FooterRowCount"_s, [](DataGrid& g, const QJsonValue& v) { g.changeLayoutSettings([&v](GridLayoutSettings& s) { s.footerRowCount = v.toInt(); }); }},
+        {u"ReadOnly"_s, [](DataGrid& g, const QJsonValue& v) { g.setReadOnly(v.toBool()); }},
+        {u"Flat"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.flat = v.toBool(); }); }},
+        {u"Color"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.color = colourFromName(v.toString()); }); }},
+        {u"FooterColor"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.footerColor = colourFromName(v.toString()); }); }},
+        {u"EvenRowColor"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.evenRowColor = colourFromName(v.toString()); }); }},
+        {u"OddRowColor"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.oddRowColor = colourFromName(v.toString()); }); }},
+        {u"Font"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.font = readGridFont(v.toObject()); }); }},
+        {u"TitleFont"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.titleFont = readGridFont(v.toObject()); }); }},
+        {u"FooterFont"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.footerFont = readGridFont(v.toObject()); }); }},
+        {u"SumList"_s, [](DataGrid& g, const QJsonValue& v) { g.sumList()->setActive(v.toObject().value(u"Active").toBool()); }},
     };
     const auto setting = settings.find(name);
     if (setting == settings.end())

@@ -10,9 +10,9 @@ class DataGrid;
 class GridColumns;
 
 // The stored form of a font: {"Name", "Height", "Color", "Style": ["bold", ...]}.
-GridFont ReadGridFont(const QJsonObject& stored);
+GridFont readGridFont(const QJsonObject& stored);
 // Replaces the columns with a stored column list.
-void ReadGridColumns(GridColumns& columns, const QJsonArray& stored);
+void readGridColumns(GridColumns& columns, const QJsonArray& stored);
 // Applies one of the grid's settings as a stored layout gives it; false for
 // a name that is not the grid's own.
-bool ApplyGridSetting(DataGrid& grid, const QString& name, const QJsonValue& value);
+bool applyGridSetting(DataGrid& grid, const QString& name, const QJsonValue& value);

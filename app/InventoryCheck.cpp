@@ -14,19 +14,19 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The name without its bracketed qualifier; empty when it has none.
-QString StemKey(const QString& text)
+QString stemKey(const QString& text)
 {
-    const QString key = MatchingName(text);
-    const QString stem = WithoutQualifier(key);
+    const QString key = matchingName(text);
+    const QString stem = withoutQualifier(key);
     return stem == key ? QString() : stem;
 }
 
-QString EnglishKey(const QString& text)
+QString englishKey(const QString& text)
 {
-    return MatchingName(text).toCaseFolded();
+    return matchingName(text).toCaseFolded();
 }
 
-bool IsDash(QChar ch)
+bool isDash(QChar ch)
 {
     const char16_t c = ch.unicode();
     return c == u'-' || (c >= 0x2010 && c <= 0x2015) || c == 0x2212 || c == 0xFE63;
@@ -38,24 +38,24 @@ enum class CasForm { NotCas, Valid, BadCheckDigit };
 // and leading zeros allowed), written the catalogue's way, and whether its
 // check digit holds. Form NotCas leaves Number empty.
 struct CasReading {
-    CasForm Form = CasForm::NotCas;
-    QString Number;
+    CasForm form = CasForm::NotCas;
+    QString number;
 };
 
-CasReading ReadCasNumber(const QString& text)
+CasReading readCasNumber(const QString& text)
 {
     QString compact;
-    for (QChar ch : MatchingName(text))
-        compact += IsDash(ch) ? u'-' : ch;
+    for (QChar ch : matchingName(text))
+        compact += isDash(ch) ? u'-' : ch;
     static const QRegularExpression form(u"^0*([0-9]{2,7}-[0-9]{2}-[0-9])$"_s);
     const QRegularExpressionMatch match = form.match(compact);
     if (!match.hasMatch())
         return {};
     const QString number = match.captured(1);
-    return {CasNumberValid(number) ? CasForm::Valid : CasForm::BadCheckDigit, number};
+    return {casNumberValid(number) ? CasForm::Valid : CasForm::BadCheckDigit, number};
 }
 
-const QString& KindText(MatchKind kind)
+const QString& kindText(MatchKind kind)
 {
     static const QString texts[] = {u"CAS"_s, u"品名"_s, u"别名"_s, u"英文名"_s, u"未列入"_s, u"CAS号无效"_s};
     return texts[int(kind)];
@@ -65,11 +65,11 @@ const QString& KindText(MatchKind kind)
 // (doubled quotes as one) and the comma- or tab-separated field that follows,
 // else the texts before and after the first tab.
 struct LeadingFields {
-    QString First;
-    QString Second;
+    QString first;
+    QString second;
 };
 
-LeadingFields SplitFields(const QString& line)
+LeadingFields splitFields(const QString& line)
 {
     if (!line.startsWith(u'"'))
         return {line.section(u'\t', 0, 0).trimmed(), line.section(u'\t', 1, 1).trimmed()};
@@ -89,7 +89,7 @@ LeadingFields SplitFields(const QString& line)
 }
 
 // A number as the report writes it: up to four significant digits.
-QString Number(double value)
+QString number(double value)
 {
     return QString::number(value, 'g', 4);
 }
@@ -97,15 +97,15 @@ QString Number(double value)
 // The quantity after an item, in tonnes: "12.5 t", "800 kg", a bare number.
 struct Quantity {
     enum class State { None, Read, Bad };
-    State Given = State::None;
-    double Tonnes = 0;
-    QString Problem;
+    State given = State::None;
+    double tonnes = 0;
+    QString problem;
 };
 
-Quantity ReadQuantity(const QString& text)
+Quantity readQuantity(const QString& text)
 {
     static const QRegularExpression form(u"^([-+]?[0-9]+(?:\\.[0-9]+)?)\\s*(\\S*)$"_s);
-    const QString trimmed = MatchingName(text).trimmed();
+    const QString trimmed = matchingName(text).trimmed();
     if (trimmed.isEmpty())
         return {};
     const QRegularExpressionMatch match = form.match(trimmed);
@@ -127,59 +127,59 @@ Quantity ReadQuantity(const QString& text)
 
 // The threshold of a row for a sum, and how the report names where it comes from.
 struct RowThreshold {
-    const MajorHazardThreshold* Threshold = nullptr;
-    QString Basis;
+    const MajorHazardThreshold* threshold = nullptr;
+    QString basis;
 };
 
-RowThreshold ThresholdOf(const CatalogueRow& e)
+RowThreshold thresholdOf(const CatalogueRow& e)
 {
-    const MajorHazardThreshold* smallest = SmallestThreshold(e.MajorHazard);
+    const MajorHazardThreshold* smallest = smallestThreshold(e.majorHazard);
     if (!smallest)
         return {};
-    return {smallest, smallest->Basis + (e.MajorHazard.size() > 1 ? u"（取最小）"_s : QString())};
+    return {smallest, smallest->basis + (e.majorHazard.size() > 1 ? u"（取最小）"_s : QString())};
 }
 
-QString ReportLine(const QString& item, const InventoryMatch& match, const RowThreshold& threshold,
+QString reportLine(const QString& item, const InventoryMatch& match, const RowThreshold& threshold,
                    const Quantity& quantity)
 {
-    QStringList cells{TabSeparatedCell(item), KindText(match.Kind)};
-    if (const CatalogueRow* e = match.Entry) {
-        const double tonnes = threshold.Threshold ? threshold.Threshold->Tonnes.toDouble() : 0;
-        const bool counted = quantity.Given == Quantity::State::Read && threshold.Threshold && tonnes > 0;
-        cells << e->IndexId << e->Name << e->Cas << (e->HighlyToxic ? u"剧毒"_s : QString())
-              << (e->Explosive ? u"易制爆"_s : QString()) << DrugClassName(e->DrugClass) << BatchName(e->Batch)
-              << (e->SpecialControl ? u"特别管控"_s : QString())
-              << (quantity.Given == Quantity::State::Read ? Number(quantity.Tonnes) : QString())
-              << (threshold.Threshold ? Number(tonnes) : QString()) << threshold.Basis
-              << (counted ? Number(quantity.Tonnes / tonnes) : QString()) << e->Hazards;
+    QStringList cells{tabSeparatedCell(item), kindText(match.kind)};
+    if (const CatalogueRow* e = match.entry) {
+        const double tonnes = threshold.threshold ? threshold.threshold->tonnes.toDouble() : 0;
+        const bool counted = quantity.given == Quantity::State::Read && threshold.threshold && tonnes > 0;
+        cells << e->indexId << e->name << e->cas << (e->highlyToxic ? u"剧毒"_s : QString())
+              << (e->explosive ? u"易制爆"_s : QString()) << drugClassName(e->drugClass) << batchName(e->batch)
+              << (e->specialControl ? u"特别管控"_s : QString())
+              << (quantity.given == Quantity::State::Read ? number(quantity.tonnes) : QString())
+              << (threshold.threshold ? number(tonnes) : QString()) << threshold.basis
+              << (counted ? number(quantity.tonnes / tonnes) : QString()) << e->hazards;
     } else {
         cells << QStringList(13);
     }
     for (qsizetype i = 2; i < cells.size(); ++i)
-        cells[i] = TabSeparatedCell(cells[i]);
+        cells[i] = tabSeparatedCell(cells[i]);
     return cells.join(u'\t') + u'\n';
 }
 
 } // namespace
 
-QString InventoryCatalogueSql()
+QString inventoryCatalogueSql()
 {
     return u"SELECT id, index_id, name1, name2, name_eng, cas, dangtypes, Iadmin_no, specialadmin, remarks, drugchem, "
            u"exploidchem FROM hazardous_chemicals ORDER BY id"_s;
 }
 
-RowsTable QueryTable(const Query& query)
+RowsTable queryTable(const Query& query)
 {
     RowsTable table;
-    for (int i = 0; i < query.FieldCount(); ++i)
-        table.Columns.append(query.FieldAt(i).FieldName());
-    for (int record = 0; record < query.RecordCount(); ++record) {
+    for (int i = 0; i < query.fieldCount(); ++i)
+        table.columns.append(query.fieldAt(i).fieldName());
+    for (int record = 0; record < query.recordCount(); ++record) {
         QList<RowValue> row;
-        for (int i = 0; i < query.FieldCount(); ++i) {
-            const QVariant value = query.FieldAt(i).Value(record);
+        for (int i = 0; i < query.fieldCount(); ++i) {
+            const QVariant value = query.fieldAt(i).value(record);
             row.append(value.isNull() ? RowValue() : RowValue(value.toString()));
         }
-        table.Rows.append(row);
+        table.rows.append(row);
     }
     return table;
 }
@@ -188,28 +188,28 @@ InventoryIndex::InventoryIndex(std::vector<CatalogueRow> entries) : entries_(std
 {
     for (int i = 0; i < int(entries_.size()); ++i) {
         const CatalogueRow& e = entries_[size_t(i)];
-        const CasReading cas = ReadCasNumber(e.Cas);
-        if (cas.Form != CasForm::NotCas)
-            byCas_[cas.Number].push_back(i);
-        if (!e.Name.isEmpty()) {
-            byName_[MatchingName(e.Name)].push_back(i);
-            if (const QString stem = StemKey(e.Name); !stem.isEmpty())
+        const CasReading cas = readCasNumber(e.cas);
+        if (cas.form != CasForm::NotCas)
+            byCas_[cas.number].push_back(i);
+        if (!e.name.isEmpty()) {
+            byName_[matchingName(e.name)].push_back(i);
+            if (const QString stem = stemKey(e.name); !stem.isEmpty())
                 byNameStem_[stem].push_back(i);
         }
-        for (const QString& alias : e.AliasList()) {
-            byAlias_[MatchingName(alias)].push_back(i);
-            if (const QString stem = StemKey(alias); !stem.isEmpty())
+        for (const QString& alias : e.aliasList()) {
+            byAlias_[matchingName(alias)].push_back(i);
+            if (const QString stem = stemKey(alias); !stem.isEmpty())
                 byAliasStem_[stem].push_back(i);
         }
-        if (!e.EnglishName.isEmpty())
-            byEnglishName_[EnglishKey(e.EnglishName)].push_back(i);
+        if (!e.englishName.isEmpty())
+            byEnglishName_[englishKey(e.englishName)].push_back(i);
     }
 }
 
-std::vector<InventoryMatch> InventoryIndex::Check(const QString& item) const
+std::vector<InventoryMatch> InventoryIndex::check(const QString& item) const
 {
-    const CasReading cas = ReadCasNumber(item);
-    if (cas.Form == CasForm::BadCheckDigit)
+    const CasReading cas = readCasNumber(item);
+    if (cas.form == CasForm::BadCheckDigit)
         return {{MatchKind::BadCas}};
     std::vector<InventoryMatch> matches;
     std::vector<bool> taken(entries_.size());
@@ -220,13 +220,13 @@ std::vector<InventoryMatch> InventoryIndex::Check(const QString& item) const
                 matches.push_back({kind, &entries_[size_t(i)]});
             }
     };
-    if (cas.Form == CasForm::Valid) {
-        add(byCas_, cas.Number, MatchKind::Cas);
+    if (cas.form == CasForm::Valid) {
+        add(byCas_, cas.number, MatchKind::Cas);
     } else {
-        const QString key = MatchingName(item);
+        const QString key = matchingName(item);
         add(byName_, key, MatchKind::Name);
         add(byAlias_, key, MatchKind::Alias);
-        add(byEnglishName_, EnglishKey(item), MatchKind::EnglishName);
+        add(byEnglishName_, englishKey(item), MatchKind::EnglishName);
         // Failing those, the names whose qualifier the item leaves out.
         if (matches.empty()) {
             add(byNameStem_, key, MatchKind::Name);
@@ -238,13 +238,13 @@ std::vector<InventoryMatch> InventoryIndex::Check(const QString& item) const
     return matches;
 }
 
-MajorHazardContext ShippedMajorHazardContext()
+MajorHazardContext shippedMajorHazardContext()
 {
-    return {ReadMajorHazardRules(u":/major-hazard/major-hazard-rules.tsv"_s),
-            MajorHazardGrading::Read(u":/major-hazard/major-hazard-grading.tsv"_s), std::nullopt};
+    return {readMajorHazardRules(u":/major-hazard/major-hazard-rules.tsv"_s),
+            MajorHazardGrading::read(u":/major-hazard/major-hazard-grading.tsv"_s), std::nullopt};
 }
 
-QString InventoryReport(const InventoryIndex& index, const QString& fileText, const MajorHazardContext& context)
+QString inventoryReport(const InventoryIndex& index, const QString& fileText, const MajorHazardContext& context)
 {
     QString out = u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t特别管控\t数量(t)\t临界量(t)\t依据\tq/Q\t"
                   u"危险性类别\n"_s;
@@ -257,13 +257,13 @@ QString InventoryReport(const InventoryIndex& index, const QString& fileText, co
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
-        const LeadingFields fields = SplitFields(line);
-        QString item = fields.First;
-        QString quantityText = fields.Second;
-        std::vector<InventoryMatch> matches = index.Check(item);
+        const LeadingFields fields = splitFields(line);
+        QString item = fields.first;
+        QString quantityText = fields.second;
+        std::vector<InventoryMatch> matches = index.check(item);
         const auto tryPart = [&](const QString& part, const QString& rest) {
-            std::vector<InventoryMatch> byPart = index.Check(part);
-            if (byPart.front().Kind == MatchKind::NotListed)
+            std::vector<InventoryMatch> byPart = index.check(part);
+            if (byPart.front().kind == MatchKind::NotListed)
                 return false;
             item = part;
             quantityText = rest;
@@ -273,21 +273,21 @@ QString InventoryReport(const InventoryIndex& index, const QString& fileText, co
         // A name followed by its quantity, or a comma-separated line, unless
         // the whole line is a name (many have commas).
         static const QRegularExpression trailingQuantity(u"^(.*\\S)\\s+([-+]?[0-9][0-9.]*\\s*\\S*)$"_s);
-        if (matches.front().Kind == MatchKind::NotListed && item == line) {
+        if (matches.front().kind == MatchKind::NotListed && item == line) {
             const QRegularExpressionMatch trailing = trailingQuantity.match(line);
             if (trailing.hasMatch() && !tryPart(trailing.captured(1), trailing.captured(2))
-                && ReadQuantity(trailing.captured(2)).Given == Quantity::State::Read) {
+                && readQuantity(trailing.captured(2)).given == Quantity::State::Read) {
                 // Not listed, but with a quantity all the same.
                 item = trailing.captured(1);
                 quantityText = trailing.captured(2);
-                matches = index.Check(item);
+                matches = index.check(item);
             } else if (!trailing.hasMatch() && line.contains(u',')) {
                 tryPart(line.section(u',', 0, 0).trimmed(), line.section(u',', 1).trimmed());
             }
         }
-        const Quantity quantity = ReadQuantity(quantityText);
+        const Quantity quantity = readQuantity(quantityText);
         ++items;
-        const MatchKind kind = matches.front().Kind;
+        const MatchKind kind = matches.front().kind;
         if (kind == MatchKind::NotListed)
             ++notListed;
         else if (kind == MatchKind::BadCas)
@@ -300,47 +300,47 @@ QString InventoryReport(const InventoryIndex& index, const QString& fileText, co
         const CatalogueRow* smallestRow = nullptr;
         double smallest = 0;
         for (const InventoryMatch& match : matches) {
-            const RowThreshold threshold = match.Entry ? ThresholdOf(*match.Entry) : RowThreshold{};
-            out += ReportLine(item, match, threshold, quantity);
-            const double tonnes = threshold.Threshold ? threshold.Threshold->Tonnes.toDouble() : 0;
+            const RowThreshold threshold = match.entry ? thresholdOf(*match.entry) : RowThreshold{};
+            out += reportLine(item, match, threshold, quantity);
+            const double tonnes = threshold.threshold ? threshold.threshold->tonnes.toDouble() : 0;
             if (tonnes > 0 && (!smallestRow || tonnes < smallest)) {
-                smallestRow = match.Entry;
+                smallestRow = match.entry;
                 smallest = tonnes;
             }
         }
 
-        if (quantity.Given == Quantity::State::None)
+        if (quantity.given == Quantity::State::None)
             continue;
         ++withQuantity;
         const QString where = u"第%1行 %2"_s.arg(lineNumber).arg(item);
-        if (quantity.Given == Quantity::State::Bad) {
-            leftOut << where + u"（"_s + quantity.Problem + u"）"_s;
+        if (quantity.given == Quantity::State::Bad) {
+            leftOut << where + u"（"_s + quantity.problem + u"）"_s;
             continue;
         }
         if (!smallestRow) {
             leftOut << where + (kind == MatchKind::NotListed || kind == MatchKind::BadCas
-                                    ? u"（"_s + KindText(kind) + u"，无临界量）"_s
+                                    ? u"（"_s + kindText(kind) + u"，无临界量）"_s
                                     : u"（GB 18218-2018未规定临界量）"_s);
             continue;
         }
-        s += quantity.Tonnes / smallest;
-        weighted += context.Grading.Beta(*smallestRow, context.Rules) * quantity.Tonnes / smallest;
+        s += quantity.tonnes / smallest;
+        weighted += context.grading.beta(*smallestRow, context.rules) * quantity.tonnes / smallest;
     }
     out += u"共%1项：列入%2项（其中匹配多条%3项），未列入%4项，CAS号无效%5项\n"_s.arg(items).arg(listed).arg(ambiguous)
                .arg(notListed).arg(badCas);
     if (withQuantity == 0)
         return out;
-    out += u"重大危险源辨识（GB 18218-2018，按一个生产或储存单元计）：S = Σq/Q = "_s + Number(s)
+    out += u"重大危险源辨识（GB 18218-2018，按一个生产或储存单元计）：S = Σq/Q = "_s + number(s)
            + (s >= 1 ? u"，构成重大危险源\n"_s : u"，未构成重大危险源\n"_s);
     if (!leftOut.isEmpty())
         out += u"未计入S：%1\n"_s.arg(leftOut.join(u"；"_s));
-    if (context.PeopleExposed && s >= 1) {
-        const double alpha = context.Grading.Alpha(*context.PeopleExposed);
+    if (context.peopleExposed && s >= 1) {
+        const double alpha = context.grading.alpha(*context.peopleExposed);
         const double r = alpha * weighted;
-        out += u"分级：R = α·Σβ·q/Q = %1 × %2 = %3（α按厂外暴露人员%4人），%5重大危险源\n"_s.arg(Number(alpha), Number(weighted),
-                                                                                         Number(r))
-                   .arg(*context.PeopleExposed)
-                   .arg(context.Grading.Grade(r));
+        out += u"分级：R = α·Σβ·q/Q = %1 × %2 = %3（α按厂外暴露人员%4人），%5重大危险源\n"_s.arg(number(alpha), number(weighted),
+                                                                                         number(r))
+                   .arg(*context.peopleExposed)
+                   .arg(context.grading.grade(r));
     }
     return out;
 }

@@ -11,16 +11,16 @@
 class Query;
 
 // The statement that reads the catalogue for a check.
-QString InventoryCatalogueSql();
-// Every row of an open query, as the rows files hold them (CatalogueRows
+QString inventoryCatalogueSql();
+// Every row of an open query, as the rows files hold them (catalogueRows
 // reads the catalogue's entries from them).
-RowsTable QueryTable(const Query& query);
+RowsTable queryTable(const Query& query);
 
 enum class MatchKind { Cas, Name, Alias, EnglishName, NotListed, BadCas };
 
 struct InventoryMatch {
-    MatchKind Kind;
-    const CatalogueRow* Entry = nullptr;  // null for NotListed and BadCas
+    MatchKind kind;
+    const CatalogueRow* entry = nullptr;  // null for NotListed and BadCas
 };
 
 // The catalogue indexed for exact look-ups: CAS numbers, names and each alias
@@ -35,7 +35,7 @@ public:
     // The entries one inventory item names: by CAS number when it has that
     // form, otherwise by name, then alias, then English name, then name or
     // alias without its qualifier; each entry once.
-    std::vector<InventoryMatch> Check(const QString& item) const;
+    std::vector<InventoryMatch> check(const QString& item) const;
 
 private:
     std::vector<CatalogueRow> entries_;
@@ -45,17 +45,17 @@ private:
 // What a check computes the major-hazard sum with (GB 18218-2018): the rules
 // and the grading, and for R the number of people exposed outside the plant.
 struct MajorHazardContext {
-    QList<MajorHazardRule> Rules;
-    MajorHazardGrading Grading;
-    std::optional<int> PeopleExposed;
+    QList<MajorHazardRule> rules;
+    MajorHazardGrading grading;
+    std::optional<int> peopleExposed;
 };
 
 // The rules and grading the program carries.
-MajorHazardContext ShippedMajorHazardContext();
+MajorHazardContext shippedMajorHazardContext();
 
 // The whole report for an inventory file's text: a title line, one line per
 // match of each item in input order, the counts, and where quantities are
 // given the sum S = Σ q/Q over one unit with the items left out of it, and
 // R with its grade when the people exposed are given and S ≥ 1. The entries
-// carry their thresholds (AttachMajorHazard).
-QString InventoryReport(const InventoryIndex& index, const QString& fileText, const MajorHazardContext& context);
+// carry their thresholds (attachMajorHazard).
+QString inventoryReport(const InventoryIndex& index, const QString& fileText, const MajorHazardContext& context);

@@ -11,11 +11,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // What a file is, by the signature it starts with.
-QString KindBySignature(const QByteArray& bytes)
+QString kindBySignature(const QByteArray& bytes)
 {
     static const struct {
-        QByteArray Signature;
-        const char16_t* Kind;
+        QByteArray signature;
+        const char16_t* kind;
     } kinds[] = {
         {QByteArray("PK\x03\x04", 4), u"an Excel workbook (.xlsx) or another zipped document"},
         {QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8), u"an Excel 97-2003 workbook (.xls) or another Office document"},
@@ -26,12 +26,12 @@ QString KindBySignature(const QByteArray& bytes)
         {QByteArray("GIF8"), u"a GIF image"},
     };
     for (const auto& kind : kinds)
-        if (bytes.startsWith(kind.Signature))
-            return QString::fromUtf16(kind.Kind);
+        if (bytes.startsWith(kind.signature))
+            return QString::fromUtf16(kind.kind);
     return QString();
 }
 
-std::optional<QString> Decoded(QStringConverter::Encoding encoding, QByteArrayView bytes)
+std::optional<QString> decoded(QStringConverter::Encoding encoding, QByteArrayView bytes)
 {
     QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
@@ -41,7 +41,7 @@ std::optional<QString> Decoded(QStringConverter::Encoding encoding, QByteArrayVi
 }
 
 // GB18030 through the C library's converter; nothing when a byte sequence is not GB18030.
-std::optional<QString> DecodedGb18030(const QByteArray& bytes)
+std::optional<QString> decodedGb18030(const QByteArray& bytes)
 {
     const iconv_t converter = iconv_open("UTF-8", "GB18030");
     if (converter == iconv_t(-1))
@@ -59,21 +59,21 @@ std::optional<QString> DecodedGb18030(const QByteArray& bytes)
     return QString::fromUtf8(utf8);
 }
 
-std::optional<QString> DecodedText(const QByteArray& bytes)
+std::optional<QString> decodedText(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return Decoded(QStringConverter::Utf8, QByteArrayView(bytes).sliced(3));
+        return decoded(QStringConverter::Utf8, QByteArrayView(bytes).sliced(3));
     if (bytes.startsWith("\xFF\xFE"))
-        return Decoded(QStringConverter::Utf16LE, QByteArrayView(bytes).sliced(2));
+        return decoded(QStringConverter::Utf16LE, QByteArrayView(bytes).sliced(2));
     if (bytes.startsWith("\xFE\xFF"))
-        return Decoded(QStringConverter::Utf16BE, QByteArrayView(bytes).sliced(2));
-    if (std::optional<QString> text = Decoded(QStringConverter::Utf8, bytes))
+        return decoded(QStringConverter::Utf16BE, QByteArrayView(bytes).sliced(2));
+    if (std::optional<QString> text = decoded(QStringConverter::Utf8, bytes))
         return text;
-    return DecodedGb18030(bytes);
+    return decodedGb18030(bytes);
 }
 
 // Control characters other than tabs, line and page breaks belong to no text file.
-bool ReadsAsText(const QString& text)
+bool readsAsText(const QString& text)
 {
     for (const QChar c : text)
         if (c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r' && c != u'\f')
@@ -83,15 +83,15 @@ bool ReadsAsText(const QString& text)
 
 } // namespace
 
-QString DecodeInventory(const QByteArray& bytes, const QString& fileName)
+QString decodeInventory(const QByteArray& bytes, const QString& fileName)
 {
     const QString what = u"\""_s + fileName + u"\" is "_s;
     const QString todo = u": save the list from it as CSV or text, one chemical per line, and check that file"_s;
-    const QString kind = KindBySignature(bytes);
+    const QString kind = kindBySignature(bytes);
     if (!kind.isEmpty())
         throw Exception(what + kind + u", not a text file"_s + todo);
-    const std::optional<QString> text = DecodedText(bytes);
-    if (!text || !ReadsAsText(*text))
+    const std::optional<QString> text = decodedText(bytes);
+    if (!text || !readsAsText(*text))
         throw Exception(what + u"not a text file in UTF-8, UTF-16 or GB18030"_s + todo);
     return *text;
 }

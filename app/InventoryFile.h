@@ -8,4 +8,4 @@
 // on a Chinese desktop write) when the bytes are not UTF-8. A workbook, a PDF,
 // an image or any other file that is not text raises an error that says what
 // the file is and what to do; fileName names it there.
-QString DecodeInventory(const QByteArray& bytes, const QString& fileName);
+QString decodeInventory(const QByteArray& bytes, const QString& fileName);

@@ -36,5 +36,5 @@ int main(int argc, char* argv[])
             return 0;
         }
     }
-    return RunWindowProgram(argc, argv);
+    return runWindowProgram(argc, argv);
 }

@@ -35,55 +35,55 @@ const QSize kOuterSize(1182, 777);
 } // namespace
 
 template <typename T>
-T* MainWindow::Component(const char* name)
+T* MainWindow::component(const char* name)
 {
-    T* component = qobject_cast<T*>(FindComponent(this, QString::fromLatin1(name)));
+    T* component = qobject_cast<T*>(findComponent(this, QString::fromLatin1(name)));
     Q_ASSERT(component);
     return component;
 }
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
-    RegisterWidgetComponents();
-    RegisterDataComponents();
-    RegisterDataGridWidget();
-    LoadLayout(this, u":/layouts/MainWindow.json"_s);
+    registerWidgetComponents();
+    registerDataComponents();
+    registerDataGridWidget();
+    loadLayout(this, u":/layouts/MainWindow.json"_s);
 }
 
-SearchCriteria MainWindow::Criteria() const
+SearchCriteria MainWindow::criteria() const
 {
     SearchCriteria c;
-    c.NameText = nameEdit->text();
-    c.AliasText = aliasEdit->text();
-    c.CasText = casEdit->text();
-    c.EnglishNameText = englishNameEdit->text();
-    c.ExactMatch = exactMatchBox->isChecked();
-    c.BatchIndex = batchCombo->ItemIndex();
-    c.HazardIndex = hazardCombo->ItemIndex();
-    c.HazardText = hazardCombo->Text();
-    c.PrecursorIndex = precursorCombo->ItemIndex();
-    c.IndexNoText = indexNoEdit->text();
-    c.RowLimit = rowLimitBox->isChecked();
+    c.nameText = nameEdit->text();
+    c.aliasText = aliasEdit->text();
+    c.casText = casEdit->text();
+    c.englishNameText = englishNameEdit->text();
+    c.exactMatch = exactMatchBox->isChecked();
+    c.batchIndex = batchCombo->itemIndex();
+    c.hazardIndex = hazardCombo->itemIndex();
+    c.hazardText = hazardCombo->text();
+    c.precursorIndex = precursorCombo->itemIndex();
+    c.indexNoText = indexNoEdit->text();
+    c.rowLimit = rowLimitBox->isChecked();
     return c;
 }
 
 void MainWindow::initialise()
 {
-    pages = Component<QTabWidget>("PageControl1");
-    nameEdit = Component<QLineEdit>("EditName1");
-    aliasEdit = Component<QLineEdit>("EditName2");
-    casEdit = Component<QLineEdit>("EditCAS");
-    englishNameEdit = Component<QLineEdit>("EditEngName");
-    indexNoEdit = Component<QLineEdit>("EditIndexNo");
-    exactMatchBox = Component<QCheckBox>("CheckBox1");
-    rowLimitBox = Component<QCheckBox>("CheckBox2");
-    batchCombo = Component<ComboBox>("ComboBoxPici");
-    hazardCombo = Component<ComboBox>("ComboBoxDangTypes");
-    precursorCombo = Component<ComboBox>("ComboBoxQt");
-    searchButton = Component<QPushButton>("ButtonSearch");
-    firstSearchTimer = Component<QTimer>("Timer1");
-    query = Component<Query>("ADOQuery1");
-    dataSource = Component<DataSource>("DataSource1");
+    pages = component<QTabWidget>("PageControl1");
+    nameEdit = component<QLineEdit>("EditName1");
+    aliasEdit = component<QLineEdit>("EditName2");
+    casEdit = component<QLineEdit>("EditCAS");
+    englishNameEdit = component<QLineEdit>("EditEngName");
+    indexNoEdit = component<QLineEdit>("EditIndexNo");
+    exactMatchBox = component<QCheckBox>("CheckBox1");
+    rowLimitBox = component<QCheckBox>("CheckBox2");
+    batchCombo = component<ComboBox>("ComboBoxPici");
+    hazardCombo = component<ComboBox>("ComboBoxDangTypes");
+    precursorCombo = component<ComboBox>("ComboBoxQt");
+    searchButton = component<QPushButton>("ButtonSearch");
+    firstSearchTimer = component<QTimer>("Timer1");
+    query = component<Query>("ADOQuery1");
+    dataSource = component<DataSource>("DataSource1");
 
     pages->setCurrentIndex(0);
 }
@@ -102,13 +102,13 @@ void MainWindow::searchOnEnter(QObject*, QChar* key)
 
 void MainWindow::search()
 {
-    query->Close();
+    query->close();
     query->SQL().clear();
-    const SearchStatement statement = BuildSearchSql(Criteria());
-    if (statement.IndexNoRejected)
-        ShowMessage(u"序号必须是数字"_s, u"错误"_s, MessageIcon::Error);
-    query->SQL().append(statement.Text);
-    query->Open();
+    const SearchStatement statement = buildSearchSql(criteria());
+    if (statement.indexNoRejected)
+        showMessage(u"序号必须是数字"_s, u"错误"_s, MessageIcon::Error);
+    query->SQL().append(statement.text);
+    query->open();
 }
 
 void MainWindow::clearCriteria()
@@ -117,9 +117,9 @@ void MainWindow::clearCriteria()
     aliasEdit->clear();
     casEdit->clear();
     englishNameEdit->clear();
-    batchCombo->SetItemIndex(0);
-    precursorCombo->SetItemIndex(0);
-    hazardCombo->SetItemIndex(0);
+    batchCombo->setItemIndex(0);
+    precursorCombo->setItemIndex(0);
+    hazardCombo->setItemIndex(0);
     indexNoEdit->setText(u"0"_s);
 }
 
@@ -127,9 +127,9 @@ void MainWindow::firstSearch()
 {
     firstSearchTimer->stop();
     try {
-        dataModule->connection->Open();
+        dataModule->connection->open();
     } catch (const DatabaseError&) {
-        ShowMessage(u"数据库无法连接"_s, u"消息"_s);
+        showMessage(u"数据库无法连接"_s, u"消息"_s);
         throw SilentAbort();
     }
     searchButton->click();
@@ -137,32 +137,32 @@ void MainWindow::firstSearch()
 
 void MainWindow::openMsdsPage()
 {
-    const Field& field = query->FieldByName(u"html_file"_s);
-    if (field.IsNull()) {
-        ShowMessage(u"没有找到相关资料"_s, u"消息"_s);
+    const Field& field = query->fieldByName(u"html_file"_s);
+    if (field.isNull()) {
+        showMessage(u"没有找到相关资料"_s, u"消息"_s);
         throw SilentAbort();
     }
-    OpenDocument(MsdsPageAddress(dataModule->MsdsUrl(), field.AsString()));
+    openDocument(msdsPageAddress(dataModule->msdsUrl(), field.asString()));
 }
 
 void MainWindow::openCatalogueDocument()
 {
-    OpenShippedDocument(kCatalogueDocument);
+    openShippedDocument(kCatalogueDocument);
 }
 
 void MainWindow::openCatalogueTable()
 {
-    OpenShippedDocument(kCatalogueTableDocument);
+    openShippedDocument(kCatalogueTableDocument);
 }
 
 void MainWindow::openDrugPrecursorList()
 {
-    OpenShippedDocument(kDrugPrecursorDocument);
+    openShippedDocument(kDrugPrecursorDocument);
 }
 
 void MainWindow::openExplosivePrecursorList()
 {
-    OpenShippedDocument(kExplosivePrecursorDocument);
+    openShippedDocument(kExplosivePrecursorDocument);
 }
 
 void MainWindow::showAbout()
@@ -172,7 +172,7 @@ void MainWindow::showAbout()
 
 void MainWindow::openUsageDocument()
 {
-    OpenShippedDocument(kUsageDocument);
+    openShippedDocument(kUsageDocument);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -180,10 +180,10 @@ void MainWindow::showEvent(QShowEvent* event)
     if (!sizedOnce_) {
         sizedOnce_ = true;
         // The task bar names the program as its message boxes do.
-        setWindowIconText(Application::Instance().Title());
+        setWindowIconText(Application::instance().title());
         fitOuterSize();
         layout()->activate();
-        FixAnchorDistances(this);
+        fixAnchorDistances(this);
     }
     QMainWindow::showEvent(event);
 }

@@ -22,7 +22,7 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     // The search controls as search criteria.
-    SearchCriteria Criteria() const;
+    SearchCriteria criteria() const;
 
     Q_INVOKABLE void initialise();
     Q_INVOKABLE void deleteOnClose();
@@ -60,7 +60,7 @@ protected:
 
 private:
     template <typename T>
-    T* Component(const char* name);
+    T* component(const char* name);
     // Sizes the window to its stored outer size with the frame it has now.
     void fitOuterSize();
 

@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The options in the order the help lists them.
-QList<QCommandLineOption> Options()
+QList<QCommandLineOption> options()
 {
     return {
         {{u"h"_s, u"help"_s}, u"Print this help and exit."_s},
@@ -38,7 +38,7 @@ QList<QCommandLineOption> Options()
 }
 
 // The parser with the program's description and options.
-void Configure(QCommandLineParser& parser)
+void configure(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
         u"Searches the catalogue of hazardous chemicals (2015, with entry 2828), drug precursors and explosive "
@@ -46,11 +46,11 @@ void Configure(QCommandLineParser& parser)
         u"per row and the count, 共N条. Only one criterion filters a search: when several are given, the "
         u"strongest wins, from weakest to strongest: name, alias, CAS, batch, English name, hazard, precursor, "
         u"catalogue number."_s);
-    parser.addOptions(Options());
+    parser.addOptions(options());
 }
 
 // A whole number from first to last, or the option's error.
-int NumberIn(const QString& option, const QString& text, int first, int last)
+int numberIn(const QString& option, const QString& text, int first, int last)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
@@ -63,21 +63,21 @@ int NumberIn(const QString& option, const QString& text, int first, int last)
 
 } // namespace
 
-QString QueryVersion()
+QString queryVersion()
 {
     return u"vorlak-query " VORLAK_VERSION "\n"_s;
 }
 
-QString QueryUsage()
+QString queryUsage()
 {
     return u"usage: vorlak-query [OPTION]...   (vorlak-query --help lists them)\n"
            u"       vorlak-query --check FILE\n"_s;
 }
 
-QString QueryHelp()
+QString queryHelp()
 {
     QCommandLineParser parser;
-    Configure(parser);
+    configure(parser);
     QString help = parser.helpText();
     help.replace(QRegularExpression(u"^Usage: \\S+"_s), u"Usage: vorlak-query"_s);
     return help
@@ -95,10 +95,10 @@ QString QueryHelp()
              u"  vorlak-query --check unit.csv --exposed 120   the same, with S, R and the grade\n"_s;
 }
 
-QueryCommand ParseQueryCommandLine(const QStringList& arguments)
+QueryCommand parseQueryCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    Configure(parser);
+    configure(parser);
     if (!parser.parse(QStringList{u"vorlak-query"_s} + arguments))
         throw Exception(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -106,49 +106,49 @@ QueryCommand ParseQueryCommandLine(const QStringList& arguments)
 
     QueryCommand command;
     if (parser.isSet(u"help"_s)) {
-        command.Kind = QueryCommand::Action::Help;
+        command.kind = QueryCommand::Action::Help;
         return command;
     }
     if (parser.isSet(u"version"_s)) {
-        command.Kind = QueryCommand::Action::Version;
+        command.kind = QueryCommand::Action::Version;
         return command;
     }
     if (parser.isSet(u"check"_s)) {
-        command.Kind = QueryCommand::Action::Check;
-        command.CheckFile = parser.value(u"check"_s);
-        if (command.CheckFile.isEmpty())
+        command.kind = QueryCommand::Action::Check;
+        command.checkFile = parser.value(u"check"_s);
+        if (command.checkFile.isEmpty())
             throw Exception(u"--check needs a file name, or - for standard input"_s);
         if (parser.isSet(u"exposed"_s))
-            command.PeopleExposed = NumberIn(u"exposed"_s, parser.value(u"exposed"_s), 0, 100000000);
-        if (parser.optionNames().size() != (command.PeopleExposed ? 2 : 1))
+            command.peopleExposed = numberIn(u"exposed"_s, parser.value(u"exposed"_s), 0, 100000000);
+        if (parser.optionNames().size() != (command.peopleExposed ? 2 : 1))
             throw Exception(u"--check takes no other arguments but --exposed"_s);
         return command;
     }
 
     if (parser.isSet(u"exposed"_s))
         throw Exception(u"--exposed goes with --check"_s);
-    SearchCriteria& c = command.Criteria;
-    c.NameText = parser.value(u"name"_s);
-    c.AliasText = parser.value(u"alias"_s);
-    c.CasText = parser.value(u"cas"_s);
-    c.EnglishNameText = parser.value(u"eng"_s);
-    c.ExactMatch = parser.isSet(u"exact"_s);
+    SearchCriteria& c = command.criteria;
+    c.nameText = parser.value(u"name"_s);
+    c.aliasText = parser.value(u"alias"_s);
+    c.casText = parser.value(u"cas"_s);
+    c.englishNameText = parser.value(u"eng"_s);
+    c.exactMatch = parser.isSet(u"exact"_s);
     if (parser.isSet(u"batch"_s))
-        c.BatchIndex = NumberIn(u"batch"_s, parser.value(u"batch"_s), -1, int(BatchItems().size()) - 1);
+        c.batchIndex = numberIn(u"batch"_s, parser.value(u"batch"_s), -1, int(batchItems().size()) - 1);
     if (parser.isSet(u"hazard"_s))
-        c.HazardIndex = NumberIn(u"hazard"_s, parser.value(u"hazard"_s), -1, int(HazardItems().size()) - 1);
+        c.hazardIndex = numberIn(u"hazard"_s, parser.value(u"hazard"_s), -1, int(hazardItems().size()) - 1);
     if (parser.isSet(u"precursor"_s))
-        c.PrecursorIndex = NumberIn(u"precursor"_s, parser.value(u"precursor"_s), -1, int(PrecursorItems().size()) - 1);
+        c.precursorIndex = numberIn(u"precursor"_s, parser.value(u"precursor"_s), -1, int(precursorItems().size()) - 1);
     if (parser.isSet(u"index-no"_s))
-        c.IndexNoText = parser.value(u"index-no"_s);
-    c.RowLimit = !parser.isSet(u"no-limit"_s);
+        c.indexNoText = parser.value(u"index-no"_s);
+    c.rowLimit = !parser.isSet(u"no-limit"_s);
     if (parser.isSet(u"sql"_s))
-        command.Kind = QueryCommand::Action::PrintSql;
+        command.kind = QueryCommand::Action::PrintSql;
 
     // As in the window, the combo box shows the text of the item it selects.
     if (parser.isSet(u"hazard-text"_s))
-        c.HazardText = parser.value(u"hazard-text"_s);
-    else if (c.HazardIndex >= 0)
-        c.HazardText = HazardItems().at(c.HazardIndex);
+        c.hazardText = parser.value(u"hazard-text"_s);
+    else if (c.hazardIndex >= 0)
+        c.hazardText = hazardItems().at(c.hazardIndex);
     return command;
 }

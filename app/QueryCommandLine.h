@@ -9,20 +9,20 @@
 // What vorlak-query was asked to do.
 struct QueryCommand {
     enum class Action { Search, PrintSql, Check, Help, Version };
-    Action Kind = Action::Search;
-    SearchCriteria Criteria;
+    Action kind = Action::Search;
+    SearchCriteria criteria;
     // --check: the inventory file to check ("-": standard input), and with
     // --exposed the people exposed outside the plant, for the grade.
-    QString CheckFile;
-    std::optional<int> PeopleExposed;
+    QString checkFile;
+    std::optional<int> peopleExposed;
 };
 
 // Parses the arguments (without the program name). Raises Exception with
 // what is wrong on a bad argument.
-QueryCommand ParseQueryCommandLine(const QStringList& arguments);
+QueryCommand parseQueryCommandLine(const QStringList& arguments);
 
 // The whole usage: every option with what it does, the exit statuses and examples.
-QString QueryHelp();
+QString queryHelp();
 // The short reminder printed after a bad argument.
-QString QueryUsage();
-QString QueryVersion();
+QString queryUsage();
+QString queryVersion();

@@ -21,7 +21,7 @@ namespace {
 
 enum ExitStatus { kOk = 0, kStatementRefused = 1, kNoConnection = 2, kBadArguments = 64 };
 
-void Print(FILE* stream, const QString& text)
+void print(FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
@@ -29,7 +29,7 @@ void Print(FILE* stream, const QString& text)
 
 // The text of an inventory file, or standard input for "-"; empty with a
 // message when it cannot be read or is not text.
-std::optional<QString> ReadInventory(const QString& path)
+std::optional<QString> readInventory(const QString& path)
 {
     QFile file(path);
     const bool opened = path == u"-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
@@ -37,56 +37,56 @@ std::optional<QString> ReadInventory(const QString& path)
     if (opened)
         bytes = file.readAll();
     if (!opened || file.error() != QFileDevice::NoError) {
-        Print(stderr, u"cannot read \""_s + path + u"\": "_s + file.errorString() + u'\n');
+        print(stderr, u"cannot read \""_s + path + u"\": "_s + file.errorString() + u'\n');
         return std::nullopt;
     }
     try {
-        return DecodeInventory(bytes, path);
+        return decodeInventory(bytes, path);
     } catch (const Exception& error) {
-        Print(stderr, error.Message() + u'\n');
+        print(stderr, error.message() + u'\n');
         return std::nullopt;
     }
 }
 
 // The whole table a statement reads, as rows.
-RowsTable TableOf(Query& query, const QString& statement)
+RowsTable tableOf(Query& query, const QString& statement)
 {
-    query.Close();
+    query.close();
     query.SQL().clear();
     query.SQL().append(statement);
-    query.Open();
-    return QueryTable(query);
+    query.open();
+    return queryTable(query);
 }
 
 // The check of an inventory: the catalogue read once (the open query), its
 // GB 18218-2018 tables beside it.
-QString CheckInventory(Query& query, const QString& inventory, std::optional<int> peopleExposed)
+QString checkInventory(Query& query, const QString& inventory, std::optional<int> peopleExposed)
 {
-    std::vector<CatalogueRow> entries = CatalogueRows(QueryTable(query));
-    MajorHazardContext context = ShippedMajorHazardContext();
-    context.PeopleExposed = peopleExposed;
-    const RowsTable named = TableOf(query, u"SELECT seq, index_id, name, threshold_t FROM major_hazard_named"_s);
-    const RowsTable categories = TableOf(query, u"SELECT code, wording, threshold_t FROM major_hazard_categories"_s);
-    AttachMajorHazard(entries, named, categories, context.Rules);
-    return InventoryReport(InventoryIndex(std::move(entries)), inventory, context);
+    std::vector<CatalogueRow> entries = catalogueRows(queryTable(query));
+    MajorHazardContext context = shippedMajorHazardContext();
+    context.peopleExposed = peopleExposed;
+    const RowsTable named = tableOf(query, u"SELECT seq, index_id, name, threshold_t FROM major_hazard_named"_s);
+    const RowsTable categories = tableOf(query, u"SELECT code, wording, threshold_t FROM major_hazard_categories"_s);
+    attachMajorHazard(entries, named, categories, context.rules);
+    return inventoryReport(InventoryIndex(std::move(entries)), inventory, context);
 }
 
-QString ResultTable(const Query& query)
+QString resultTable(const Query& query)
 {
     QStringList titles;
     QList<Field*> fields;
-    for (const ResultColumn& column : ShownResultColumns()) {
-        titles.append(column.Title);
-        fields.append(&query.FieldByName(column.FieldName));
+    for (const ResultColumn& column : shownResultColumns()) {
+        titles.append(column.title);
+        fields.append(&query.fieldByName(column.fieldName));
     }
     QString out = titles.join(u'\t') + u'\n';
-    for (int record = 0; record < query.RecordCount(); ++record) {
+    for (int record = 0; record < query.recordCount(); ++record) {
         QStringList cells;
         for (const Field* field : fields)
-            cells.append(TabSeparatedCell(field->DisplayText(record)));
+            cells.append(tabSeparatedCell(field->displayText(record)));
         out += cells.join(u'\t') + u'\n';
     }
-    out += u"共"_s + QString::number(query.RecordCount()) + u"条\n"_s;
+    out += u"共"_s + QString::number(query.recordCount()) + u"条\n"_s;
     return out;
 }
 
@@ -98,53 +98,53 @@ int main(int argc, char* argv[])
 
     QueryCommand command;
     try {
-        command = ParseQueryCommandLine(app.arguments().mid(1));
+        command = parseQueryCommandLine(app.arguments().mid(1));
     } catch (const Exception& error) {
-        Print(stderr, error.Message() + u'\n' + QueryUsage());
+        print(stderr, error.message() + u'\n' + queryUsage());
         return kBadArguments;
     }
 
-    if (command.Kind == QueryCommand::Action::Help) {
-        Print(stdout, QueryHelp());
+    if (command.kind == QueryCommand::Action::Help) {
+        print(stdout, queryHelp());
         return kOk;
     }
-    if (command.Kind == QueryCommand::Action::Version) {
-        Print(stdout, QueryVersion());
+    if (command.kind == QueryCommand::Action::Version) {
+        print(stdout, queryVersion());
         return kOk;
     }
 
     std::optional<QString> inventory;
-    if (command.Kind == QueryCommand::Action::Check && !(inventory = ReadInventory(command.CheckFile)))
+    if (command.kind == QueryCommand::Action::Check && !(inventory = readInventory(command.checkFile)))
         return kBadArguments;
 
-    const SearchStatement statement = BuildSearchSql(command.Criteria);
-    if (command.Kind == QueryCommand::Action::PrintSql) {
-        Print(stdout, statement.Text + u'\n');
+    const SearchStatement statement = buildSearchSql(command.criteria);
+    if (command.kind == QueryCommand::Action::PrintSql) {
+        print(stdout, statement.text + u'\n');
         return kOk;
     }
-    if (statement.IndexNoRejected && !inventory)
-        Print(stderr, u"序号必须是数字\n"_s);
+    if (statement.indexNoRejected && !inventory)
+        print(stderr, u"序号必须是数字\n"_s);
 
     DataModule module(QCoreApplication::applicationFilePath());
     dataModule = &module;
     try {
-        module.connection->Open();
+        module.connection->open();
     } catch (const DatabaseError& error) {
-        Print(stderr, u"数据库无法连接\n"_s + error.Message() + u'\n');
+        print(stderr, u"数据库无法连接\n"_s + error.message() + u'\n');
         return kNoConnection;
     }
 
     Query query;
-    query.SetConnection(module.connection);
-    query.SQL().append(inventory ? InventoryCatalogueSql() : statement.Text);
+    query.setConnection(module.connection);
+    query.SQL().append(inventory ? inventoryCatalogueSql() : statement.text);
     try {
-        query.Open();
+        query.open();
         if (inventory)
-            Print(stdout, CheckInventory(query, *inventory, command.PeopleExposed));
+            print(stdout, checkInventory(query, *inventory, command.peopleExposed));
         else
-            Print(stdout, ResultTable(query));
+            print(stdout, resultTable(query));
     } catch (const Exception& error) {
-        Print(stderr, error.Message() + u'\n');
+        print(stderr, error.message() + u'\n');
         return kStatementRefused;
     }
     return kOk;

@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-const QList<ResultColumn>& ShownResultColumns()
+const QList<ResultColumn>& shownResultColumns()
 {
     static const QList<ResultColumn> columns = {
         {u"index_id"_s, u"危化目录序号"_s}, {u"name1"_s, u"品名"_s},

@@ -5,8 +5,8 @@
 
 // The result columns shown to the user, in order: field name and title.
 struct ResultColumn {
-    QString FieldName;
-    QString Title;
+    QString fieldName;
+    QString title;
 };
 
-const QList<ResultColumn>& ShownResultColumns();
+const QList<ResultColumn>& shownResultColumns();

@@ -16,14 +16,14 @@ const QString kBaseQuery =
 
 // Typed text goes between single quotes, its own quotes doubled, so that no
 // input can end the literal early.
-QString NameCondition(const QString& column, const QString& text, bool exact)
+QString nameCondition(const QString& column, const QString& text, bool exact)
 {
     if (exact)
-        return u' ' + column + u"  = '"_s + SqlQuotedText(text) + u'\'';
-    return u' ' + column + u"  like '%"_s + SqlQuotedText(text) + u"%'"_s;
+        return u' ' + column + u"  = '"_s + sqlQuotedText(text) + u'\'';
+    return u' ' + column + u"  like '%"_s + sqlQuotedText(text) + u"%'"_s;
 }
 
-QString BatchCondition(int index)
+QString batchCondition(int index)
 {
     switch (index) {
     case 1: return u"Iadmin_no > 0 "_s;
@@ -33,7 +33,7 @@ QString BatchCondition(int index)
     }
 }
 
-QString PrecursorCondition(int index)
+QString precursorCondition(int index)
 {
     switch (index) {
     case 2: return u" drugchem > 0 "_s;
@@ -47,7 +47,7 @@ QString PrecursorCondition(int index)
 
 // Six items of the hazard list word their class otherwise than the
 // catalogue's classification table; picked, they search the table's words.
-QString HazardWording(int index, const QString& text)
+QString hazardWording(int index, const QString& text)
 {
     static const std::map<int, QString> tableWords = {
         {8, u"自反应物质和混合物"_s},          {22, u"致敏物"_s},
@@ -55,12 +55,12 @@ QString HazardWording(int index, const QString& text)
         {27, u"特异性靶器官毒性-反复接触"_s},  {29, u"吸入危害"_s},
     };
     const auto words = tableWords.find(index);
-    if (words == tableWords.end() || text != HazardItems().at(index))
+    if (words == tableWords.end() || text != hazardItems().at(index))
         return text;
     return words->second;
 }
 
-bool IsDecimalNumber(const QString& text)
+bool isDecimalNumber(const QString& text)
 {
     static const QRegularExpression digits(u"^[0-9]+$"_s);
     return digits.match(text).hasMatch();
@@ -68,49 +68,49 @@ bool IsDecimalNumber(const QString& text)
 
 } // namespace
 
-SearchStatement BuildSearchSql(const SearchCriteria& c)
+SearchStatement buildSearchSql(const SearchCriteria& c)
 {
     SearchStatement result;
     QString condition;
 
-    if (!c.NameText.isEmpty())
-        condition = NameCondition(u"name1"_s, c.NameText, c.ExactMatch);
-    if (!c.AliasText.isEmpty())
-        condition = NameCondition(u"name2"_s, c.AliasText, c.ExactMatch);
-    if (!c.CasText.isEmpty())
-        condition = u" A.CAS  = '"_s + SqlQuotedText(c.CasText) + u'\'';
-    if (const QString batch = BatchCondition(c.BatchIndex); !batch.isEmpty())
+    if (!c.nameText.isEmpty())
+        condition = nameCondition(u"name1"_s, c.nameText, c.exactMatch);
+    if (!c.aliasText.isEmpty())
+        condition = nameCondition(u"name2"_s, c.aliasText, c.exactMatch);
+    if (!c.casText.isEmpty())
+        condition = u" A.CAS  = '"_s + sqlQuotedText(c.casText) + u'\'';
+    if (const QString batch = batchCondition(c.batchIndex); !batch.isEmpty())
         condition = batch;
-    if (!c.EnglishNameText.isEmpty())
-        condition = NameCondition(u"name_eng"_s, c.EnglishNameText, c.ExactMatch);
-    if (c.HazardIndex != 0)
-        condition = u" DangTypes like '%"_s + SqlQuotedText(HazardWording(c.HazardIndex, c.HazardText)) + u"%'"_s;
-    if (const QString precursor = PrecursorCondition(c.PrecursorIndex); !precursor.isEmpty())
+    if (!c.englishNameText.isEmpty())
+        condition = nameCondition(u"name_eng"_s, c.englishNameText, c.exactMatch);
+    if (c.hazardIndex != 0)
+        condition = u" DangTypes like '%"_s + sqlQuotedText(hazardWording(c.hazardIndex, c.hazardText)) + u"%'"_s;
+    if (const QString precursor = precursorCondition(c.precursorIndex); !precursor.isEmpty())
         condition = precursor;
-    if (c.IndexNoText != u"0"_s) {
-        if (IsDecimalNumber(c.IndexNoText))
-            condition = u" Index_id = "_s + c.IndexNoText;
+    if (c.indexNoText != u"0"_s) {
+        if (isDecimalNumber(c.indexNoText))
+            condition = u" Index_id = "_s + c.indexNoText;
         else
-            result.IndexNoRejected = true;
+            result.indexNoRejected = true;
     }
 
-    result.Text = kBaseQuery;
+    result.text = kBaseQuery;
     if (!condition.isEmpty())
-        result.Text += u" where "_s + condition;
-    result.Text += u" order by Id "_s;
-    if (c.RowLimit)
-        result.Text += u" LIMIT 200 "_s;
+        result.text += u" where "_s + condition;
+    result.text += u" order by Id "_s;
+    if (c.rowLimit)
+        result.text += u" LIMIT 200 "_s;
     return result;
 }
 
-const QStringList& BatchItems()
+const QStringList& batchItems()
 {
     static const QStringList items = {u"不限定"_s, u"重点监管危险化学品"_s,
                                       u"首批重点监管危险化学品"_s, u"第二批重点监管危险化学品"_s};
     return items;
 }
 
-const QStringList& PrecursorItems()
+const QStringList& precursorItems()
 {
     static const QStringList items = {
         u"不限定"_s,           u"----------------"_s,   u"易制毒化学品"_s,
@@ -120,7 +120,7 @@ const QStringList& PrecursorItems()
     return items;
 }
 
-const QStringList& HazardItems()
+const QStringList& hazardItems()
 {
     static const QStringList items = {
         u"不限定"_s,

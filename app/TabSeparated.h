@@ -3,7 +3,7 @@
 #include <QString>
 
 // A value on one line of tab-separated output: tabs and line breaks become blanks.
-inline QString TabSeparatedCell(QString text)
+inline QString tabSeparatedCell(QString text)
 {
     for (QChar& ch : text)
         if (ch == u'\t' || ch == u'\n' || ch == u'\r')

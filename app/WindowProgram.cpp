@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The program's icon at every size it is drawn at.
-QIcon ProgramIcon()
+QIcon programIcon()
 {
     QIcon icon;
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
@@ -27,21 +27,21 @@ QIcon ProgramIcon()
 
 } // namespace
 
-int RunWindowProgram(int argc, char* argv[])
+int runWindowProgram(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     // Every window shows it: the main window, the About box, the find dialog.
-    app.setWindowIcon(ProgramIcon());
+    app.setWindowIcon(programIcon());
     // The desktop entry that describes the program, for the task bar's grouping.
     QGuiApplication::setDesktopFileName(u"org.vorlak.Vorlak"_s);
     WidgetMessageBoxes messageBoxes;
-    SetMessageBoxes(&messageBoxes);
-    Application::Instance().SetTitle(u"危险化学品名录2015"_s);
+    setMessageBoxes(&messageBoxes);
+    Application::instance().setTitle(u"危险化学品名录2015"_s);
     // The grids' shared images and cursors are made once, before any window.
     try {
-        GridStyle::Instance();
+        GridStyle::instance();
     } catch (const Exception& error) {
-        Application::Instance().ShowException(error.Message());
+        Application::instance().showException(error.message());
         return 1;
     }
 

@@ -9,12 +9,12 @@
 
 using namespace Qt::StringLiterals;
 
-QString CatalogueDatabase()
+QString catalogueDatabase()
 {
     return QStringLiteral(VORLAK_CATALOGUE_DB);
 }
 
-QString SyntheticCatalogue(int rows)
+QString syntheticCatalogue(int rows)
 {
     static QTemporaryDir dir;
     static std::map<int, QString> made;
@@ -56,7 +56,7 @@ QString SyntheticCatalogue(int rows)
     return made[rows] = path;
 }
 
-SqliteStep StepWithSqlite(const QString& database, const QString& statement)
+SqliteStep stepWithSqlite(const QString& database, const QString& statement)
 {
     sqlite3* db = nullptr;
     sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
@@ -67,9 +67,9 @@ SqliteStep StepWithSqlite(const QString& database, const QString& statement)
     while (sqlite3_step(step) == SQLITE_ROW) {
         for (int i = 0; i < sqlite3_column_count(step); ++i) {
             benchmark::DoNotOptimize(sqlite3_column_text(step, i));
-            result.TextBytes += sqlite3_column_bytes(step, i);
+            result.textBytes += sqlite3_column_bytes(step, i);
         }
-        ++result.Rows;
+        ++result.rows;
     }
     sqlite3_finalize(step);
     sqlite3_close(db);

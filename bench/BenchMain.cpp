@@ -19,7 +19,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
 
-    void PrintRatios() const
+    void printRatios() const
     {
         struct Pair {
             std::string subject, baseline, label;
@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
+    reporter.printRatios();
     benchmark::Shutdown();
     return 0;
 }

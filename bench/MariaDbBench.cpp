@@ -17,21 +17,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray ServerSocket()
+QByteArray serverSocket()
 {
     return qgetenv("VORLAK_BENCH_MARIADB_SOCKET");
 }
 
-QString AllRows()
+QString allRows()
 {
     SearchCriteria criteria;
-    criteria.RowLimit = false;
-    return BuildSearchSql(criteria).Text;
+    criteria.rowLimit = false;
+    return buildSearchSql(criteria).text;
 }
 
-void MariaDbSearch(benchmark::State& state)
+void mariaDbSearch(benchmark::State& state)
 {
-    if (ServerSocket().isEmpty()) {
+    if (serverSocket().isEmpty()) {
         state.SkipWithError("no MariaDB server: run make bench");
         return;
     }
@@ -39,34 +39,34 @@ void MariaDbSearch(benchmark::State& state)
     QTemporaryDir dir;
     QFile ini(dir.filePath(u"odbc.ini"_s));
     ini.open(QIODevice::WriteOnly);
-    ini.write("[vorlak]\nDriver=MariaDB Unicode\nSocket=" + ServerSocket() + "\n");
+    ini.write("[vorlak]\nDriver=MariaDB Unicode\nSocket=" + serverSocket() + "\n");
     ini.close();
     const QByteArray previous = qgetenv("ODBCINI");
     qputenv("ODBCINI", ini.fileName().toLocal8Bit());
     {
         SearchWindow search;
-        search.connection.SetConnectionString(u"Data Source=vorlak;User ID=root;Initial Catalog=vorlak"_s);
+        search.connection.setConnectionString(u"Data Source=vorlak;User ID=root;Initial Catalog=vorlak"_s);
         for (auto _ : state)
             search.window->search();
-        state.counters["rows"] = search.window->query->RecordCount();
+        state.counters["rows"] = search.window->query->recordCount();
     }
     qputenv("ODBCINI", previous);
 }
 
-void MariaDbConnector(benchmark::State& state)
+void mariaDbConnector(benchmark::State& state)
 {
-    if (ServerSocket().isEmpty()) {
+    if (serverSocket().isEmpty()) {
         state.SkipWithError("no MariaDB server: run make bench");
         return;
     }
     MYSQL* db = mysql_init(nullptr);
-    if (!mysql_real_connect(db, nullptr, "root", "", "vorlak", 0, ServerSocket().constData(), 0)) {
+    if (!mysql_real_connect(db, nullptr, "root", "", "vorlak", 0, serverSocket().constData(), 0)) {
         state.SkipWithError(mysql_error(db));
         mysql_close(db);
         return;
     }
     mysql_set_character_set(db, "utf8mb4");
-    const QByteArray statement = AllRows().toUtf8();
+    const QByteArray statement = allRows().toUtf8();
     int rows = 0;
     for (auto _ : state) {
         mysql_real_query(db, statement.constData(), statement.size());
@@ -84,7 +84,7 @@ void MariaDbConnector(benchmark::State& state)
     mysql_close(db);
 }
 
-BENCHMARK(MariaDbSearch)->Name("MariaDbSearch/catalogue_all_rows")->Unit(benchmark::kMillisecond);
-BENCHMARK(MariaDbConnector)->Name("MariaDbConnector/catalogue_all_rows")->Unit(benchmark::kMillisecond);
+BENCHMARK(mariaDbSearch)->Name("MariaDbSearch/catalogue_all_rows")->Unit(benchmark::kMillisecond);
+BENCHMARK(mariaDbConnector)->Name("MariaDbConnector/catalogue_all_rows")->Unit(benchmark::kMillisecond);
 
 } // namespace

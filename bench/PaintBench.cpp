@@ -43,7 +43,7 @@ struct Program {
 };
 
 // Made once and left to the end of the process, after the application object.
-Program& TheProgram()
+Program& theProgram()
 {
     static Program* program = new Program;
     return *program;
@@ -53,18 +53,18 @@ Program& TheProgram()
 struct Table {
     Table()
     {
-        Query& query = *TheProgram().window->query;
-        GridColumns& columns = TheProgram().grid->Grid().Columns();
-        model.setColumnCount(columns.Count());
-        model.setRowCount(query.RecordCount());
-        for (int row = 0; row < query.RecordCount(); ++row)
-            for (int c = 0; c < columns.Count(); ++c)
-                model.setItem(row, c, new QStandardItem(columns.Item(c).CellText(row)));
-        for (int c = 0; c < columns.Count(); ++c)
-            model.setHeaderData(c, Qt::Horizontal, columns.Item(c).Title().Caption());
+        Query& query = *theProgram().window->query;
+        GridColumns& columns = theProgram().grid->grid().columns();
+        model.setColumnCount(columns.count());
+        model.setRowCount(query.recordCount());
+        for (int row = 0; row < query.recordCount(); ++row)
+            for (int c = 0; c < columns.count(); ++c)
+                model.setItem(row, c, new QStandardItem(columns.item(c).cellText(row)));
+        for (int c = 0; c < columns.count(); ++c)
+            model.setHeaderData(c, Qt::Horizontal, columns.item(c).title().caption());
         view.setModel(&model);
-        for (int c = 0; c < columns.Count(); ++c)
-            view.setColumnWidth(c, columns.Item(c).Width());
+        for (int c = 0; c < columns.count(); ++c)
+            view.setColumnWidth(c, columns.item(c).width());
         view.verticalHeader()->setDefaultSectionSize(20);
         view.setAlternatingRowColors(true);
         // The current record is a row, as the grid's record mark makes it.
@@ -77,13 +77,13 @@ struct Table {
     QTableView view;
 };
 
-Table& TheTable()
+Table& theTable()
 {
     static Table* table = new Table;
     return *table;
 }
 
-void Repaint(benchmark::State& state, QWidget* viewport)
+void repaint(benchmark::State& state, QWidget* viewport)
 {
     QImage image(viewport->size(), QImage::Format_RGB32);
     for (auto _ : state)
@@ -92,39 +92,39 @@ void Repaint(benchmark::State& state, QWidget* viewport)
 
 void GridPaint_full_repaint(benchmark::State& state)
 {
-    Repaint(state, TheProgram().grid->viewport());
+    repaint(state, theProgram().grid->viewport());
 }
 
 void TableViewPaint_full_repaint(benchmark::State& state)
 {
-    Repaint(state, TheTable().view.viewport());
+    repaint(state, theTable().view.viewport());
 }
 
 // Down one record past the window and back: each step scrolls the rows by one.
 void GridPaint_one_record_scroll(benchmark::State& state)
 {
-    Query& query = *TheProgram().window->query;
-    const int below = TheProgram().grid->Grid().RecordWindow().BufferCount();
-    query.MoveBy(below - 1);
+    Query& query = *theProgram().window->query;
+    const int below = theProgram().grid->grid().recordWindow().bufferCount();
+    query.moveBy(below - 1);
     int direction = 1;
     for (auto _ : state) {
-        query.MoveBy(direction * (direction > 0 ? 1 : below));
+        query.moveBy(direction * (direction > 0 ? 1 : below));
         QApplication::processEvents();
         direction = -direction;
     }
-    query.First();
+    query.first();
 }
 
 // The same moves of the current row: past the last row shown and back to the first.
 void TableViewPaint_one_record_scroll(benchmark::State& state)
 {
-    QTableView& view = TheTable().view;
-    const int below = TheProgram().grid->Grid().RecordWindow().BufferCount();
-    view.setCurrentIndex(TheTable().model.index(below - 1, 0));
+    QTableView& view = theTable().view;
+    const int below = theProgram().grid->grid().recordWindow().bufferCount();
+    view.setCurrentIndex(theTable().model.index(below - 1, 0));
     QApplication::processEvents();
     bool down = true;
     for (auto _ : state) {
-        view.setCurrentIndex(TheTable().model.index(down ? below : 0, 0));
+        view.setCurrentIndex(theTable().model.index(down ? below : 0, 0));
         QApplication::processEvents();
         down = !down;
     }

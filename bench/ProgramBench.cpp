@@ -32,7 +32,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void RunProcess(benchmark::State& state, const QString& program, const QStringList& arguments)
+void runProcess(benchmark::State& state, const QString& program, const QStringList& arguments)
 {
     qint64 bytes = 0;
     for (auto _ : state) {
@@ -48,40 +48,40 @@ void RunProcess(benchmark::State& state, const QString& program, const QStringLi
     state.counters["output_bytes"] = double(bytes);
 }
 
-void QueryProgram(benchmark::State& state)
+void queryProgram(benchmark::State& state)
 {
-    RunProcess(state, QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), {u"--no-limit"_s});
+    runProcess(state, QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), {u"--no-limit"_s});
 }
 
-void SqliteShell(benchmark::State& state)
+void sqliteShell(benchmark::State& state)
 {
     SearchCriteria criteria;
-    criteria.RowLimit = false;
-    RunProcess(state, u"sqlite3"_s, {u"-readonly"_s, CatalogueDatabase(), BuildSearchSql(criteria).Text});
+    criteria.rowLimit = false;
+    runProcess(state, u"sqlite3"_s, {u"-readonly"_s, catalogueDatabase(), buildSearchSql(criteria).text});
 }
 
 // An inventory of 10 000 lines taken from the catalogue's own rows, one in
 // ten naming nothing listed; written once per run.
-QString InventoryFile()
+QString inventoryFile()
 {
     static QTemporaryDir dir;
     const QString path = dir.filePath(u"inventory.txt"_s);
     if (QFile::exists(path))
         return path;
     Connection connection;
-    connection.SetEmbeddedDatabase(CatalogueDatabase());
+    connection.setEmbeddedDatabase(catalogueDatabase());
     Query query;
-    query.SetConnection(&connection);
+    query.setConnection(&connection);
     query.SQL().append(u"SELECT name1, cas, name_eng FROM hazardous_chemicals ORDER BY id"_s);
-    query.Open();
+    query.open();
     QStringList lines;
     for (int i = 0; lines.size() < 10000; ++i) {
-        query.SetRecNo(1 + i % query.RecordCount());
-        const QString cas = query.FieldByName(u"cas"_s).AsString();
+        query.setRecNo(1 + i % query.recordCount());
+        const QString cas = query.fieldByName(u"cas"_s).asString();
         switch (i % 5) {
-        case 0: lines << query.FieldByName(u"name1"_s).AsString(); break;
+        case 0: lines << query.fieldByName(u"name1"_s).asString(); break;
         case 1: lines << cas; break;
-        case 2: lines << query.FieldByName(u"name_eng"_s).AsString().toUpper(); break;
+        case 2: lines << query.fieldByName(u"name_eng"_s).asString().toUpper(); break;
         case 3: {
             QString wide = cas;
             for (QChar& ch : wide)
@@ -99,38 +99,38 @@ QString InventoryFile()
     return path;
 }
 
-void InventoryCheck(benchmark::State& state)
+void inventoryCheck(benchmark::State& state)
 {
-    RunProcess(state, QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), {u"--check"_s, InventoryFile()});
+    runProcess(state, QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), {u"--check"_s, inventoryFile()});
 }
 
-void OneSearch(benchmark::State& state)
+void oneSearch(benchmark::State& state)
 {
-    RunProcess(state, QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), {u"--cas"_s, u"67-56-1"_s});
+    runProcess(state, QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), {u"--cas"_s, u"67-56-1"_s});
 }
 
-void Find(benchmark::State& state)
+void find(benchmark::State& state)
 {
     SearchWindow search;
-    search.connection.SetEmbeddedDatabase(SyntheticCatalogue(100000));
+    search.connection.setEmbeddedDatabase(syntheticCatalogue(100000));
     search.window->search();
     Query& rows = *search.window->query;
-    DataGrid& grid = search.window->findChild<DataGridWidget*>()->Grid();
+    DataGrid& grid = search.window->findChild<DataGridWidget*>()->grid();
     FindRequest request;
-    request.Text = u"合成化学品100000号"_s;
-    request.MatchKind = FindMatch::WholeField;
-    request.Flags.Set(FindFlag::AllColumns, true);
+    request.text = u"合成化学品100000号"_s;
+    request.matchKind = FindMatch::WholeField;
+    request.flags.set(FindFlag::AllColumns, true);
     for (auto _ : state) {
-        rows.First();
-        grid.MoveToColumn(0);
-        if (!FindCellText(grid, request) || rows.RecNo() != rows.RecordCount())
+        rows.first();
+        grid.moveToColumn(0);
+        if (!findCellText(grid, request) || rows.recNo() != rows.recordCount())
             state.SkipWithError("the last row was not found");
     }
-    state.SetItemsProcessed(state.iterations() * rows.RecordCount());
+    state.SetItemsProcessed(state.iterations() * rows.recordCount());
 }
 
 // Shows a window and lets the events run until it has painted.
-void ShowAndPaint(QWidget& window)
+void showAndPaint(QWidget& window)
 {
     struct PaintWatch : QObject {
         bool painted = false;
@@ -147,7 +147,7 @@ void ShowAndPaint(QWidget& window)
     window.removeEventFilter(&watch);
 }
 
-void StartUp(benchmark::State& state)
+void startUp(benchmark::State& state)
 {
     for (auto _ : state) {
         // The program's three forms in its order; the first search waits for its timer.
@@ -157,27 +157,27 @@ void StartUp(benchmark::State& state)
         dataModule = &module;
         AboutBox about;
         aboutBox = &about;
-        ShowAndPaint(*window);
+        showAndPaint(*window);
         delete window;
     }
 }
 
-void BareStartUp(benchmark::State& state)
+void bareStartUp(benchmark::State& state)
 {
     for (auto _ : state) {
         QMainWindow window;
         window.setCentralWidget(new QTableView);
         window.resize(1182, 777);
-        ShowAndPaint(window);
+        showAndPaint(window);
     }
 }
 
-BENCHMARK(QueryProgram)->Name("QueryProgram/catalogue_no_limit")->Unit(benchmark::kMillisecond);
-BENCHMARK(SqliteShell)->Name("SqliteShell/catalogue_no_limit")->Unit(benchmark::kMillisecond);
-BENCHMARK(InventoryCheck)->Name("InventoryCheck/10000_lines")->Unit(benchmark::kMillisecond);
-BENCHMARK(OneSearch)->Name("OneSearch/10000_lines")->Unit(benchmark::kMillisecond);
-BENCHMARK(Find)->Name("Find/all_columns_100k")->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(StartUp)->Name("StartUp/main_window")->Unit(benchmark::kMillisecond);
-BENCHMARK(BareStartUp)->Name("BareStartUp/main_window")->Unit(benchmark::kMillisecond);
+BENCHMARK(queryProgram)->Name("QueryProgram/catalogue_no_limit")->Unit(benchmark::kMillisecond);
+BENCHMARK(sqliteShell)->Name("SqliteShell/catalogue_no_limit")->Unit(benchmark::kMillisecond);
+BENCHMARK(inventoryCheck)->Name("InventoryCheck/10000_lines")->Unit(benchmark::kMillisecond);
+BENCHMARK(oneSearch)->Name("OneSearch/10000_lines")->Unit(benchmark::kMillisecond);
+BENCHMARK(find)->Name("Find/all_columns_100k")->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(startUp)->Name("StartUp/main_window")->Unit(benchmark::kMillisecond);
+BENCHMARK(bareStartUp)->Name("BareStartUp/main_window")->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -23,77 +23,77 @@ struct Case {
     QString name;  // 品名 criterion
 };
 
-QString Synthetic100k()
+QString synthetic100k()
 {
-    return SyntheticCatalogue(100000);
+    return syntheticCatalogue(100000);
 }
 
-const Case kCatalogueAll{CatalogueDatabase, QString()};
-const Case kCatalogueNameLike{CatalogueDatabase, u"甲"_s};
-const Case kSynthetic{Synthetic100k, QString()};
+const Case kCatalogueAll{catalogueDatabase, QString()};
+const Case kCatalogueNameLike{catalogueDatabase, u"甲"_s};
+const Case kSynthetic{synthetic100k, QString()};
 
-SearchCriteria Criteria(const Case& c)
+SearchCriteria criteria(const Case& c)
 {
     SearchCriteria criteria;
-    criteria.NameText = c.name;
-    criteria.RowLimit = false;
+    criteria.nameText = c.name;
+    criteria.rowLimit = false;
     return criteria;
 }
 
-void Search(benchmark::State& state, const Case& c)
+void search(benchmark::State& state, const Case& c)
 {
     SearchWindow search;
-    search.connection.SetEmbeddedDatabase(c.database());
+    search.connection.setEmbeddedDatabase(c.database());
     search.window->nameEdit->setText(c.name);
     for (auto _ : state)
         search.window->search();
-    state.counters["rows"] = search.window->query->RecordCount();
+    state.counters["rows"] = search.window->query->recordCount();
 }
 
-void ResultSet(benchmark::State& state, const Case& c)
+void resultSet(benchmark::State& state, const Case& c)
 {
     Connection connection;
-    connection.SetEmbeddedDatabase(c.database());
+    connection.setEmbeddedDatabase(c.database());
     Query query;
-    query.SetConnection(&connection);
-    query.SQL().append(BuildSearchSql(Criteria(c)).Text);
+    query.setConnection(&connection);
+    query.SQL().append(buildSearchSql(criteria(c)).text);
     for (auto _ : state) {
-        query.Close();
-        query.Open();
+        query.close();
+        query.open();
     }
-    state.counters["rows"] = query.RecordCount();
-    state.counters["bytes_per_row"] = query.RecordCount() ? double(query.BytesHeld()) / query.RecordCount() : 0;
+    state.counters["rows"] = query.recordCount();
+    state.counters["bytes_per_row"] = query.recordCount() ? double(query.bytesHeld()) / query.recordCount() : 0;
 }
 
-void Sqlite(benchmark::State& state, const Case& c)
+void sqlite(benchmark::State& state, const Case& c)
 {
     const QString database = c.database();
-    const QString statement = BuildSearchSql(Criteria(c)).Text;
+    const QString statement = buildSearchSql(criteria(c)).text;
     SqliteStep step;
     for (auto _ : state)
-        step = StepWithSqlite(database, statement);
-    state.counters["rows"] = step.Rows;
-    state.counters["text_bytes_per_row"] = step.Rows ? double(step.TextBytes) / step.Rows : 0;
+        step = stepWithSqlite(database, statement);
+    state.counters["rows"] = step.rows;
+    state.counters["text_bytes_per_row"] = step.rows ? double(step.textBytes) / step.rows : 0;
 }
 
-void BuildStatement(benchmark::State& state)
+void buildStatement(benchmark::State& state)
 {
     SearchCriteria criteria;
-    criteria.NameText = u"二氯"_s;
-    criteria.IndexNoText = u"498"_s;
+    criteria.nameText = u"二氯"_s;
+    criteria.indexNoText = u"498"_s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildSearchSql(criteria));
+        benchmark::DoNotOptimize(buildSearchSql(criteria));
 }
 
-BENCHMARK_CAPTURE(Search, catalogue_all_rows, kCatalogueAll)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ResultSet, catalogue_all_rows, kCatalogueAll)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Sqlite, catalogue_all_rows, kCatalogueAll)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, catalogue_name_like, kCatalogueNameLike)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ResultSet, catalogue_name_like, kCatalogueNameLike)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Sqlite, catalogue_name_like, kCatalogueNameLike)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, synthetic_100k, kSynthetic)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK_CAPTURE(ResultSet, synthetic_100k, kSynthetic)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK_CAPTURE(Sqlite, synthetic_100k, kSynthetic)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BuildStatement);
+BENCHMARK_CAPTURE(search, catalogue_all_rows, kCatalogueAll)->Name("Search/catalogue_all_rows")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(resultSet, catalogue_all_rows, kCatalogueAll)->Name("ResultSet/catalogue_all_rows")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sqlite, catalogue_all_rows, kCatalogueAll)->Name("Sqlite/catalogue_all_rows")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(search, catalogue_name_like, kCatalogueNameLike)->Name("Search/catalogue_name_like")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(resultSet, catalogue_name_like, kCatalogueNameLike)->Name("ResultSet/catalogue_name_like")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(sqlite, catalogue_name_like, kCatalogueNameLike)->Name("Sqlite/catalogue_name_like")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(search, synthetic_100k, kSynthetic)->Name("Search/synthetic_100k")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(resultSet, synthetic_100k, kSynthetic)->Name("ResultSet/synthetic_100k")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(sqlite, synthetic_100k, kSynthetic)->Name("Sqlite/synthetic_100k")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(buildStatement)->Name("BuildStatement");
 
 } // namespace

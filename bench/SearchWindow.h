@@ -14,7 +14,7 @@
 struct SearchWindow {
     SearchWindow()
     {
-        window->query->SetConnection(&connection);
+        window->query->setConnection(&connection);
         window->rowLimitBox->setChecked(false);
         window->firstSearchTimer->stop();
     }

@@ -5,7 +5,7 @@
 
 // The day the build writes its pages and documents on; SOURCE_DATE_EPOCH
 // fixes it for reproducible builds.
-inline QDate BuildDate()
+inline QDate buildDate()
 {
     bool ok = false;
     const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);

@@ -4,7 +4,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList Preface(const QDate& made)
+QStringList preface(const QDate& made)
 {
     return {u"本文件由本程序根据其内置的目录数据生成，不是官方发布的文本；内容以主管部门正式公布的名录为准。"_s,
             u"数据来源（详见程序源代码 catalogue/SOURCES.md）：《危险化学品目录（2015版）》及危险化学品分类信息表、"
@@ -13,87 +13,87 @@ QStringList Preface(const QDate& made)
             u"生成日期："_s + made.toString(Qt::ISODate) + u"。"_s};
 }
 
-bool Listed(const CatalogueRow& row)
+bool listed(const CatalogueRow& row)
 {
-    return !row.IndexId.isEmpty();
+    return !row.indexId.isEmpty();
 }
 
 } // namespace
 
-Document CatalogueDocument(const std::vector<CatalogueRow>& rows, const QDate& made)
+Document catalogueDocument(const std::vector<CatalogueRow>& rows, const QDate& made)
 {
-    Document document{u"危险化学品目录（2015版）"_s, Preface(made), {}};
+    Document document{u"危险化学品目录（2015版）"_s, preface(made), {}};
     DocumentPart part;
-    part.Table.Titles = {u"序号"_s, u"品名"_s, u"别名"_s, u"CAS号"_s};
-    part.Table.Widths = {8, 36, 40, 16};
+    part.table.titles = {u"序号"_s, u"品名"_s, u"别名"_s, u"CAS号"_s};
+    part.table.widths = {8, 36, 40, 16};
     for (const CatalogueRow& row : rows)
-        if (Listed(row))
-            part.Table.Rows.append({row.IndexId, row.Name, row.AliasList().join(u"；"_s), row.Cas});
-    document.Parts.append(part);
+        if (listed(row))
+            part.table.rows.append({row.indexId, row.name, row.aliasList().join(u"；"_s), row.cas});
+    document.parts.append(part);
     return document;
 }
 
-QList<QStringList> CatalogueSheet(const std::vector<CatalogueRow>& rows, const QDate& made)
+QList<QStringList> catalogueSheet(const std::vector<CatalogueRow>& rows, const QDate& made)
 {
     QList<QStringList> sheet;
-    for (const QString& line : Preface(made))
+    for (const QString& line : preface(made))
         sheet.append({line});
     sheet.append(QStringList());
     sheet.append({u"序号"_s, u"品名"_s, u"别名"_s, u"英文名"_s, u"CAS号"_s, u"危险性类别"_s});
     for (const CatalogueRow& row : rows)
-        if (Listed(row))
-            sheet.append({row.IndexId, row.Name, row.AliasList().join(u"；"_s), row.EnglishName, row.Cas, row.Hazards});
+        if (listed(row))
+            sheet.append({row.indexId, row.name, row.aliasList().join(u"；"_s), row.englishName, row.cas, row.hazards});
     return sheet;
 }
 
-Document DrugPrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made)
+Document drugPrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made)
 {
-    Document document{u"易制毒化学品的分类和品种目录"_s, Preface(made), {}};
+    Document document{u"易制毒化学品的分类和品种目录"_s, preface(made), {}};
     const QString classNotes[] = {QString(), u"第一类：主要用于制造毒品的原料。"_s, u"第二类、第三类：主要用于制造毒品的配剂。"_s,
                                   QString()};
     for (int drugClass = 1; drugClass <= 3; ++drugClass) {
         DocumentPart part;
-        part.Heading = DrugClassName(drugClass);
+        part.heading = drugClassName(drugClass);
         if (!classNotes[drugClass].isEmpty())
-            part.Paragraphs.append(classNotes[drugClass]);
-        part.Table.Titles = {u"序号"_s, u"品名"_s, u"CAS号"_s, u"危化目录序号"_s};
-        part.Table.Widths = {8, 52, 20, 20};
+            part.paragraphs.append(classNotes[drugClass]);
+        part.table.titles = {u"序号"_s, u"品名"_s, u"CAS号"_s, u"危化目录序号"_s};
+        part.table.widths = {8, 52, 20, 20};
         int number = 0;
         for (const CatalogueRow& row : rows) {
-            if (row.DrugClass != drugClass)
+            if (row.drugClass != drugClass)
                 continue;
             // An item with a row for each of its CAS numbers is one item of the list.
-            QList<QStringList>& items = part.Table.Rows;
-            if (!items.isEmpty() && items.last().at(1) == row.Name && items.last().at(3) == row.IndexId)
-                items.last()[2] += u"；"_s + row.Cas;
+            QList<QStringList>& items = part.table.rows;
+            if (!items.isEmpty() && items.last().at(1) == row.name && items.last().at(3) == row.indexId)
+                items.last()[2] += u"；"_s + row.cas;
             else
-                items.append({QString::number(++number), row.Name, row.Cas, row.IndexId});
+                items.append({QString::number(++number), row.name, row.cas, row.indexId});
         }
-        document.Parts.append(part);
+        document.parts.append(part);
     }
     return document;
 }
 
-Document ExplosivePrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made)
+Document explosivePrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made)
 {
-    Document document{u"易制爆危险化学品名录（2017年版）"_s, Preface(made), {}};
+    Document document{u"易制爆危险化学品名录（2017年版）"_s, preface(made), {}};
     DocumentPart part;
-    part.Table.Titles = {u"序号"_s, u"品名"_s, u"别名"_s, u"CAS号"_s, u"危化目录序号"_s};
-    part.Table.Widths = {7, 33, 30, 16, 14};
+    part.table.titles = {u"序号"_s, u"品名"_s, u"别名"_s, u"CAS号"_s, u"危化目录序号"_s};
+    part.table.widths = {7, 33, 30, 16, 14};
     int number = 0;
     for (const CatalogueRow& row : rows)
-        if (row.Explosive)
-            part.Table.Rows.append(
-                {QString::number(++number), row.Name, row.AliasList().join(u"；"_s), row.Cas, row.IndexId});
-    part.Paragraphs.append(u"本名录所列易制爆危险化学品共%1种。"_s.arg(number));
-    document.Parts.append(part);
+        if (row.explosive)
+            part.table.rows.append(
+                {QString::number(++number), row.name, row.aliasList().join(u"；"_s), row.cas, row.indexId});
+    part.paragraphs.append(u"本名录所列易制爆危险化学品共%1种。"_s.arg(number));
+    document.parts.append(part);
     return document;
 }
 
-Document UsageDocument(const QDate& made)
+Document usageDocument(const QDate& made)
 {
-    Document document{u"危险化学品名录查询软件 安装及使用说明"_s, Preface(made), {}};
-    document.Parts = {
+    Document document{u"危险化学品名录查询软件 安装及使用说明"_s, preface(made), {}};
+    document.parts = {
         {u"一、安装与启动"_s,
          {u"在新安装的 Debian 12 计算机上，以 root 身份在源代码目录执行 make run：程序会安装所需的软件包、编译并启动。"
           u"编译结果在 build 目录中：主程序 vorlak、命令行程序 vorlak-query、内置目录数据库 vorlak.db、设置文件 Config.Ini、"

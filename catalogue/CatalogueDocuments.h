@@ -13,16 +13,16 @@
 // passes for the official publication.
 
 // The 2015 catalogue: catalogue number, 品名, 别名, CAS号 (for the .doc).
-Document CatalogueDocument(const std::vector<CatalogueRow>& rows, const QDate& made);
+Document catalogueDocument(const std::vector<CatalogueRow>& rows, const QDate& made);
 
 // The 2015 catalogue as spreadsheet rows: the opening lines, a title row,
 // then one row per catalogue row with the English name and hazard
 // categories too (for the .xls).
-QList<QStringList> CatalogueSheet(const std::vector<CatalogueRow>& rows, const QDate& made);
+QList<QStringList> catalogueSheet(const std::vector<CatalogueRow>& rows, const QDate& made);
 
 // The drug precursors by class, and the explosive precursors numbered (for the PDFs).
-Document DrugPrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made);
-Document ExplosivePrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made);
+Document drugPrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made);
+Document explosivePrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made);
 
 // How to use the program, in Chinese (for the usage .doc).
-Document UsageDocument(const QDate& made);
+Document usageDocument(const QDate& made);

@@ -5,15 +5,15 @@
 // What the conversion decided where the sources disagree, or where a listed
 // chemical found no catalogue entry; every line names the entry or item.
 struct ConversionReport {
-    QStringList NameDisagreements;
-    QStringList CasDisagreements;
-    QStringList ExplosivesOutsideCatalogue;
-    QStringList BatchNamesWithoutEntry;
-    QStringList BatchItemsWithoutEntry;
-    QStringList SecondBatchMatches;
-    QStringList DrugPrecursorMatches;
-    QStringList DrugPrecursorsOutsideCatalogue;
-    QStringList DrugPrecursorNumbers;
-    QStringList SpecialControlMatches;
-    QStringList DrugPrecursorsLeftOut;
+    QStringList nameDisagreements;
+    QStringList casDisagreements;
+    QStringList explosivesOutsideCatalogue;
+    QStringList batchNamesWithoutEntry;
+    QStringList batchItemsWithoutEntry;
+    QStringList secondBatchMatches;
+    QStringList drugPrecursorMatches;
+    QStringList drugPrecursorsOutsideCatalogue;
+    QStringList drugPrecursorNumbers;
+    QStringList specialControlMatches;
+    QStringList drugPrecursorsLeftOut;
 };

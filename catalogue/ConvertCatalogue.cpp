@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void PrintSection(const char* title, const QStringList& lines)
+void printSection(const char* title, const QStringList& lines)
 {
     std::printf("## %s (%lld)\n", title, static_cast<long long>(lines.size()));
     for (const QString& line : lines)
@@ -28,25 +28,25 @@ void PrintSection(const char* title, const QStringList& lines)
 
 int main(int argc, char* argv[])
 {
-    return RunCatalogueTool(argc, argv, "vorlak-convert", "SOURCES_DIR ROWS_DIR", 2, [](const QStringList& args) {
-        const ConvertedCatalogue converted = ConvertCatalogue(ReadCatalogueSources(args.at(0)));
-        WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals.tsv"_s), converted.Chemicals);
-        WriteRowsFile(QDir(args.at(1)).filePath(u"special_controlled_chemicals.tsv"_s), converted.SpecialControl);
-        WriteRowsFile(QDir(args.at(1)).filePath(u"major_hazard_named.tsv"_s), converted.MajorHazardNamed);
-        WriteRowsFile(QDir(args.at(1)).filePath(u"major_hazard_categories.tsv"_s), converted.MajorHazardCategories);
-        WriteRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals_msds.tsv"_s),
-                      HazardPageIndex(CatalogueRows(converted.Chemicals)));
-        const ConversionReport& report = converted.Report;
-        PrintSection("Names taken from the classification table", report.NameDisagreements);
-        PrintSection("CAS numbers where the sources differ", report.CasDisagreements);
-        PrintSection("Explosive precursors outside the catalogue", report.ExplosivesOutsideCatalogue);
-        PrintSection("First-batch product names without an entry", report.BatchNamesWithoutEntry);
-        PrintSection("First-batch items without any entry", report.BatchItemsWithoutEntry);
-        PrintSection("Second-batch items", report.SecondBatchMatches);
-        PrintSection("Drug precursors matched to catalogue entries", report.DrugPrecursorMatches);
-        PrintSection("Drug precursors outside the catalogue", report.DrugPrecursorsOutsideCatalogue);
-        PrintSection("CAS numbers of drug precursors the list names without one", report.DrugPrecursorNumbers);
-        PrintSection("Specially controlled chemicals", report.SpecialControlMatches);
-        PrintSection("Drug precursors left out (no Chinese name or no class)", report.DrugPrecursorsLeftOut);
+    return runCatalogueTool(argc, argv, "vorlak-convert", "SOURCES_DIR ROWS_DIR", 2, [](const QStringList& args) {
+        const ConvertedCatalogue converted = convertCatalogue(readCatalogueSources(args.at(0)));
+        writeRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals.tsv"_s), converted.chemicals);
+        writeRowsFile(QDir(args.at(1)).filePath(u"special_controlled_chemicals.tsv"_s), converted.specialControl);
+        writeRowsFile(QDir(args.at(1)).filePath(u"major_hazard_named.tsv"_s), converted.majorHazardNamed);
+        writeRowsFile(QDir(args.at(1)).filePath(u"major_hazard_categories.tsv"_s), converted.majorHazardCategories);
+        writeRowsFile(QDir(args.at(1)).filePath(u"hazardous_chemicals_msds.tsv"_s),
+                      hazardPageIndex(catalogueRows(converted.chemicals)));
+        const ConversionReport& report = converted.report;
+        printSection("Names taken from the classification table", report.nameDisagreements);
+        printSection("CAS numbers where the sources differ", report.casDisagreements);
+        printSection("Explosive precursors outside the catalogue", report.explosivesOutsideCatalogue);
+        printSection("First-batch product names without an entry", report.batchNamesWithoutEntry);
+        printSection("First-batch items without any entry", report.batchItemsWithoutEntry);
+        printSection("Second-batch items", report.secondBatchMatches);
+        printSection("Drug precursors matched to catalogue entries", report.drugPrecursorMatches);
+        printSection("Drug precursors outside the catalogue", report.drugPrecursorsOutsideCatalogue);
+        printSection("CAS numbers of drug precursors the list names without one", report.drugPrecursorNumbers);
+        printSection("Specially controlled chemicals", report.specialControlMatches);
+        printSection("Drug precursors left out (no Chinese name or no class)", report.drugPrecursorsLeftOut);
     });
 }

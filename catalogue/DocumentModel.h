@@ -8,19 +8,19 @@
 // with a heading, paragraphs and at most one table.
 
 struct DocumentTable {
-    QStringList Titles;
-    QList<QStringList> Rows;
-    QList<int> Widths;  // relative column widths, one per title
+    QStringList titles;
+    QList<QStringList> rows;
+    QList<int> widths;  // relative column widths, one per title
 };
 
 struct DocumentPart {
-    QString Heading;
-    QStringList Paragraphs;
-    DocumentTable Table;  // no titles: no table
+    QString heading;
+    QStringList paragraphs;
+    DocumentTable table;  // no titles: no table
 };
 
 struct Document {
-    QString Title;
-    QStringList Preface;
-    QList<DocumentPart> Parts;
+    QString title;
+    QStringList preface;
+    QList<DocumentPart> parts;
 };

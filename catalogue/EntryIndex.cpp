@@ -5,37 +5,37 @@
 EntryIndex::EntryIndex(const QList<Entry>& entries)
 {
     for (const Entry& entry : entries) {
-        entries_[entry.Number] = entry;
-        for (const QString& cas : entry.CasNumbers)
-            byCas_[cas].insert(entry.Number);
-        for (const QString& key : QStringList{entry.Name} + entry.Aliases) {
-            const QString name = MatchingName(key);
-            byName_[name].insert(entry.Number);
-            byBaseName_[WithoutQualifier(name)].insert(entry.Number);
+        entries_[entry.number] = entry;
+        for (const QString& cas : entry.casNumbers)
+            byCas_[cas].insert(entry.number);
+        for (const QString& key : QStringList{entry.name} + entry.aliases) {
+            const QString name = matchingName(key);
+            byName_[name].insert(entry.number);
+            byBaseName_[withoutQualifier(name)].insert(entry.number);
         }
     }
 }
 
-std::set<int> EntryIndex::Lookup(const Map& map, const QString& key)
+std::set<int> EntryIndex::lookup(const Map& map, const QString& key)
 {
     const auto it = map.find(key);
     return it == map.end() ? std::set<int>() : it->second;
 }
 
-std::set<int> EntryIndex::ByCas(const QString& cas) const
+std::set<int> EntryIndex::byCas(const QString& cas) const
 {
-    return Lookup(byCas_, cas);
+    return lookup(byCas_, cas);
 }
 
-std::set<int> EntryIndex::ByName(const QString& name) const
+std::set<int> EntryIndex::byName(const QString& name) const
 {
-    return Lookup(byName_, MatchingName(name));
+    return lookup(byName_, matchingName(name));
 }
 
-std::set<int> EntryIndex::ByNameOrBaseName(const QString& name) const
+std::set<int> EntryIndex::byNameOrBaseName(const QString& name) const
 {
-    std::set<int> found = ByName(name);
+    std::set<int> found = byName(name);
     if (found.empty())
-        found = Lookup(byBaseName_, WithoutQualifier(MatchingName(name)));
+        found = lookup(byBaseName_, withoutQualifier(matchingName(name)));
     return found;
 }

@@ -18,7 +18,7 @@ const QString kRespiratorySensitisation = u"H334"_s;
 const QString kDanger = u"危险"_s;
 const QString kWarning = u"警告"_s;
 
-QStringList Fields(const QString& line, const QString& where)
+QStringList splitFields(const QString& line, const QString& where)
 {
     const QStringList fields = line.split(u'\t');
     if (fields.size() != 4)
@@ -26,7 +26,7 @@ QStringList Fields(const QString& line, const QString& where)
     return fields;
 }
 
-GhsLabelRow ParseRow(const QStringList& fields, const QString& where)
+GhsLabelRow parseRow(const QStringList& fields, const QString& where)
 {
     static const QRegularExpression pictogram(u"^GHS0[1-9]$"_s);
     static const QRegularExpression statement(u"^(H[0-9]{3}) (.+)$"_s);
@@ -35,25 +35,25 @@ GhsLabelRow ParseRow(const QStringList& fields, const QString& where)
         for (const QString& code : fields[1].split(u' ', Qt::SkipEmptyParts)) {
             if (!pictogram.match(code).hasMatch())
                 throw Exception(where + u": not a pictogram code: "_s + code);
-            row.Pictograms.append(code);
+            row.pictograms.append(code);
         }
     if (fields[2] != u"-") {
         if (fields[2] != kDanger && fields[2] != kWarning)
             throw Exception(where + u": not a signal word: "_s + fields[2]);
-        row.SignalWord = fields[2];
+        row.signalWord = fields[2];
     }
     for (const QString& text : fields[3].split(u'|')) {
         const QRegularExpressionMatch match = statement.match(text.trimmed());
         if (!match.hasMatch())
             throw Exception(where + u": not a hazard statement: "_s + text);
-        row.Statements.append({match.captured(1), match.captured(2)});
+        row.statements.append({match.captured(1), match.captured(2)});
     }
     return row;
 }
 
 } // namespace
 
-GhsLabelTable GhsLabelTable::Read(const QString& path)
+GhsLabelTable GhsLabelTable::read(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -71,17 +71,17 @@ GhsLabelTable GhsLabelTable::Read(const QString& path)
         }
         if (line.trimmed().isEmpty())
             continue;
-        const QStringList fields = Fields(line, where);
+        const QStringList fields = splitFields(line, where);
         if (std::exchange(header, false))
             continue;
         if (table.rows_.contains(fields[0]))
             throw Exception(where + u": a second row for "_s + fields[0]);
-        table.rows_.insert(fields[0], ParseRow(fields, where));
+        table.rows_.insert(fields[0], parseRow(fields, where));
     }
     return table;
 }
 
-const GhsLabelRow* GhsLabelTable::Find(const QString& category) const
+const GhsLabelRow* GhsLabelTable::find(const QString& category) const
 {
     QString key = category.trimmed();
     if (key.endsWith(u'*'))
@@ -90,7 +90,7 @@ const GhsLabelRow* GhsLabelTable::Find(const QString& category) const
     return row == rows_.cend() ? nullptr : &*row;
 }
 
-LabelElements CombineLabels(const GhsLabelTable& table, const QStringList& categories, bool refrigeratedGas)
+LabelElements combineLabels(const GhsLabelTable& table, const QStringList& categories, bool refrigeratedGas)
 {
     LabelElements label;
     QSet<QString> pictograms;
@@ -98,23 +98,23 @@ LabelElements CombineLabels(const GhsLabelTable& table, const QStringList& categ
     bool respiratorySensitiser = false;
     for (const QString& category : categories) {
         const bool chilled = refrigeratedGas && category.trimmed() == kGasUnderPressure;
-        const GhsLabelRow* row = table.Find(chilled ? kRefrigeratedGas : category);
+        const GhsLabelRow* row = table.find(chilled ? kRefrigeratedGas : category);
         if (!row) {
-            label.Unlabelled.append(category);
+            label.unlabelled.append(category);
             continue;
         }
-        for (const QString& code : row->Pictograms) {
+        for (const QString& code : row->pictograms) {
             pictograms.insert(code);
             if (code == u"GHS07")
-                for (const HazardStatement& statement : row->Statements)
-                    exclamationFor.insert(statement.Code);
+                for (const HazardStatement& statement : row->statements)
+                    exclamationFor.insert(statement.code);
         }
-        if (row->SignalWord == kDanger || (row->SignalWord == kWarning && label.SignalWord.isEmpty()))
-            label.SignalWord = row->SignalWord;
-        for (const HazardStatement& statement : row->Statements) {
-            respiratorySensitiser |= statement.Code == kRespiratorySensitisation;
-            if (!label.Statements.contains(statement))
-                label.Statements.append(statement);
+        if (row->signalWord == kDanger || (row->signalWord == kWarning && label.signalWord.isEmpty()))
+            label.signalWord = row->signalWord;
+        for (const HazardStatement& statement : row->statements) {
+            respiratorySensitiser |= statement.code == kRespiratorySensitisation;
+            if (!label.statements.contains(statement))
+                label.statements.append(statement);
         }
     }
 
@@ -127,14 +127,14 @@ LabelElements CombineLabels(const GhsLabelTable& table, const QStringList& categ
     if (exclamationFor.isEmpty())
         pictograms.remove(u"GHS07"_s);
 
-    label.Pictograms = pictograms.values();
-    std::sort(label.Pictograms.begin(), label.Pictograms.end());
-    std::stable_sort(label.Statements.begin(), label.Statements.end(),
-                     [](const HazardStatement& a, const HazardStatement& b) { return a.Code < b.Code; });
+    label.pictograms = pictograms.values();
+    std::sort(label.pictograms.begin(), label.pictograms.end());
+    std::stable_sort(label.statements.begin(), label.statements.end(),
+                     [](const HazardStatement& a, const HazardStatement& b) { return a.code < b.code; });
     return label;
 }
 
-QString PictogramName(const QString& code)
+QString pictogramName(const QString& code)
 {
     static const QHash<QString, QString> names = {
         {u"GHS01"_s, u"爆炸弹"_s}, {u"GHS02"_s, u"火焰"_s},         {u"GHS03"_s, u"圆圈上方火焰"_s},

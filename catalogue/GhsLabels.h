@@ -9,28 +9,28 @@
 // gives them per category, and the rules that combine a chemical's.
 
 struct HazardStatement {
-    QString Code;  // "H301"
-    QString Text;  // "吞咽会中毒"
+    QString code;  // "H301"
+    QString text;  // "吞咽会中毒"
     bool operator==(const HazardStatement&) const = default;
 };
 
 struct GhsLabelRow {
-    QStringList Pictograms;  // "GHS06", ...
-    QString SignalWord;      // "危险", "警告" or empty
-    QList<HazardStatement> Statements;
+    QStringList pictograms;  // "GHS06", ...
+    QString signalWord;      // "危险", "警告" or empty
+    QList<HazardStatement> statements;
 };
 
 class GhsLabelTable {
 public:
     // Raises Exception naming the file and line of a malformed row.
-    static GhsLabelTable Read(const QString& path);
+    static GhsLabelTable read(const QString& path);
 
     // The row of a category as the catalogue writes it; a category with "*"
     // takes the row of the category without it. Null when there is none.
-    const GhsLabelRow* Find(const QString& category) const;
+    const GhsLabelRow* find(const QString& category) const;
 
     // The edition of the rules the table follows, from its "Edition:" line.
-    const QString& Edition() const { return edition_; }
+    const QString& edition() const { return edition_; }
 
 private:
     QHash<QString, GhsLabelRow> rows_;
@@ -40,10 +40,10 @@ private:
 // A chemical's label: pictograms in code order, the strongest signal word,
 // each hazard statement once in code order.
 struct LabelElements {
-    QStringList Pictograms;
-    QString SignalWord;
-    QList<HazardStatement> Statements;
-    QStringList Unlabelled;  // categories the table has no row for
+    QStringList pictograms;
+    QString signalWord;
+    QList<HazardStatement> statements;
+    QStringList unlabelled;  // categories the table has no row for
 };
 
 // The catalogue's category of compressed, liquefied and dissolved gases, whose
@@ -56,7 +56,7 @@ inline const QString kGasUnderPressure = QStringLiteral("加压气体");
 // the health hazard pictogram for respiratory sensitisation removes it where it
 // stands for skin sensitisation or skin or eye irritation; "危险" wins over
 // "警告". A refrigerated liquefied gas under pressure takes H281, not H280.
-LabelElements CombineLabels(const GhsLabelTable& table, const QStringList& categories, bool refrigeratedGas);
+LabelElements combineLabels(const GhsLabelTable& table, const QStringList& categories, bool refrigeratedGas);
 
 // The Chinese name of a pictogram: "GHS06" -> "骷髅和交叉骨".
-QString PictogramName(const QString& code);
+QString pictogramName(const QString& code);

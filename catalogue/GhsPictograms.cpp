@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The symbols, in a 100 by 100 box whose diamond has its corners at the middles of the sides.
-const QHash<QString, QString>& Symbols()
+const QHash<QString, QString>& symbols()
 {
     static const QHash<QString, QString> symbols = {
         // An exploding bomb: the bomb and flying fragments.
@@ -53,11 +53,11 @@ const QHash<QString, QString>& Symbols()
 
 } // namespace
 
-QString PictogramSvg(const QString& code)
+QString pictogramSvg(const QString& code)
 {
-    const QString label = code + u' ' + PictogramName(code);
+    const QString label = code + u' ' + pictogramName(code);
     return u"<figure class=\"pictogram\"><svg viewBox=\"0 0 100 100\" width=\"96\" height=\"96\" role=\"img\" "
            u"aria-label=\"%1\"><polygon points=\"50,3 97,50 50,97 3,50\" fill=\"#fff\" stroke=\"#e00000\" "
            u"stroke-width=\"6\" stroke-linejoin=\"miter\"/>%2</svg><figcaption>%1</figcaption></figure>"_s
-        .arg(label, Symbols().value(code));
+        .arg(label, symbols().value(code));
 }

@@ -5,4 +5,4 @@
 // A GHS pictogram drawn as inline SVG for an HTML page: the red-bordered
 // diamond with the symbol in black, labelled with its code and name. It
 // refers to nothing outside itself.
-QString PictogramSvg(const QString& code);
+QString pictogramSvg(const QString& code);

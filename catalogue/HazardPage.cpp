@@ -23,121 +23,121 @@ const QString kStyle = u"body{font-family:sans-serif;max-width:60em;margin:1em a
                        u"p.note{background:none}}"
                        u"@page{size:A4;margin:15mm}"_s;
 
-QString Html(const QString& text)
+QString html(const QString& text)
 {
     return text.toHtmlEscaped();
 }
 
-QString Row(const QString& title, const QString& value)
+QString row(const QString& title, const QString& value)
 {
-    return u"<tr><th>"_s + title + u"</th><td>"_s + (value.isEmpty() ? u"—"_s : Html(value)) + u"</td></tr>\n"_s;
+    return u"<tr><th>"_s + title + u"</th><td>"_s + (value.isEmpty() ? u"—"_s : html(value)) + u"</td></tr>\n"_s;
 }
 
-QString YesOr(bool yes, const QString& what)
+QString yesOr(bool yes, const QString& what)
 {
     return yes ? what : u"否"_s;
 }
 
-QString Status(const CatalogueRow& e)
+QString status(const CatalogueRow& e)
 {
-    return u"<h3>监管要求</h3>\n<table class=\"status\">\n"_s + Row(u"剧毒化学品"_s, YesOr(e.HighlyToxic, u"是"_s))
-           + Row(u"易制爆危险化学品"_s, YesOr(e.Explosive, u"是"_s))
-           + Row(u"易制毒化学品"_s, YesOr(e.DrugClass > 0, DrugClassName(e.DrugClass)))
-           + Row(u"重点监管危险化学品"_s, YesOr(e.Batch > 0, BatchName(e.Batch)))
-           + Row(u"特别管控危险化学品"_s,
-                 YesOr(e.SpecialControl, e.SpecialControlGroup.isEmpty() ? u"是"_s : u"是（"_s + e.SpecialControlGroup + u'）'))
+    return u"<h3>监管要求</h3>\n<table class=\"status\">\n"_s + row(u"剧毒化学品"_s, yesOr(e.highlyToxic, u"是"_s))
+           + row(u"易制爆危险化学品"_s, yesOr(e.explosive, u"是"_s))
+           + row(u"易制毒化学品"_s, yesOr(e.drugClass > 0, drugClassName(e.drugClass)))
+           + row(u"重点监管危险化学品"_s, yesOr(e.batch > 0, batchName(e.batch)))
+           + row(u"特别管控危险化学品"_s,
+                 yesOr(e.specialControl, e.specialControlGroup.isEmpty() ? u"是"_s : u"是（"_s + e.specialControlGroup + u'）'))
            + u"</table>\n"_s
-           + (e.SpecialControlScope.isEmpty() ? QString()
-                                              : u"<p class=\"scope\">特别管控的范围："_s + Html(e.SpecialControlScope) + u"</p>\n"_s);
+           + (e.specialControlScope.isEmpty() ? QString()
+                                              : u"<p class=\"scope\">特别管控的范围："_s + html(e.specialControlScope) + u"</p>\n"_s);
 }
 
-QString Categories(const QStringList& categories)
+QString categories(const QStringList& categories)
 {
     if (categories.isEmpty())
         return u"<h3>危险性类别</h3>\n<p>目录未列出危险性类别。</p>\n"_s;
     QString out = u"<h3>危险性类别</h3>\n<ul class=\"categories\">\n"_s;
     for (const QString& category : categories)
-        out += u"<li>"_s + Html(category) + u"</li>\n"_s;
+        out += u"<li>"_s + html(category) + u"</li>\n"_s;
     return out + u"</ul>\n"_s;
 }
 
-QString Label(const LabelElements& label)
+QString label(const LabelElements& label)
 {
     QString out = u"<h3>GHS标签要素</h3>\n"_s;
-    if (label.Statements.isEmpty())
+    if (label.statements.isEmpty())
         return out + u"<p>没有可推导的标签要素。</p>\n"_s;
     out += u"<div class=\"pictograms\">\n"_s;
-    for (const QString& code : label.Pictograms)
-        out += PictogramSvg(code) + u'\n';
-    if (label.Pictograms.isEmpty())
+    for (const QString& code : label.pictograms)
+        out += pictogramSvg(code) + u'\n';
+    if (label.pictograms.isEmpty())
         out += u"<p>无象形图</p>\n"_s;
     out += u"</div>\n<p class=\"signal\">信号词：<strong>"_s
-           + (label.SignalWord.isEmpty() ? u"无"_s : Html(label.SignalWord)) + u"</strong></p>\n"_s;
+           + (label.signalWord.isEmpty() ? u"无"_s : html(label.signalWord)) + u"</strong></p>\n"_s;
     out += u"<h4>危险说明</h4>\n<ul class=\"statements\">\n"_s;
-    for (const HazardStatement& statement : label.Statements)
-        out += u"<li><span class=\"code\">"_s + statement.Code + u"</span>"_s + Html(statement.Text) + u"</li>\n"_s;
+    for (const HazardStatement& statement : label.statements)
+        out += u"<li><span class=\"code\">"_s + statement.code + u"</span>"_s + html(statement.text) + u"</li>\n"_s;
     return out + u"</ul>\n"_s;
 }
 
-QString MajorHazard(const QList<MajorHazardThreshold>& thresholds)
+QString majorHazard(const QList<MajorHazardThreshold>& thresholds)
 {
     QString out = u"<h3>重大危险源临界量（GB 18218-2018）</h3>\n"_s;
     if (thresholds.isEmpty())
         return out + u"<p>GB 18218-2018表1未列名，其危险性类别也不在表2之列：不计入重大危险源辨识。</p>\n"_s;
-    const bool named = thresholds.first().Basis.startsWith(u"表1"_s);
+    const bool named = thresholds.first().basis.startsWith(u"表1"_s);
     out += named ? u"<p>GB 18218-2018表1列名的危险化学品：</p>\n"_s
                  : u"<p>GB 18218-2018表1未列名，按危险性类别取表2的临界量：</p>\n"_s;
     out += u"<table class=\"thresholds\">\n<tr><th>依据</th><th>"_s + (named ? u"品名"_s : u"类别"_s)
            + u"</th><th>临界量（t）</th>"_s + (named ? QString() : u"<th>适用条件</th>"_s) + u"</tr>\n"_s;
     for (const MajorHazardThreshold& t : thresholds)
-        out += u"<tr><td>"_s + Html(t.Basis) + u"</td><td>"_s + Html(t.What) + u"</td><td>"_s + Html(t.Tonnes)
-               + u"</td>"_s + (named ? QString() : u"<td>"_s + (t.Condition.isEmpty() ? u"—"_s : Html(t.Condition)) + u"</td>"_s)
+        out += u"<tr><td>"_s + html(t.basis) + u"</td><td>"_s + html(t.what) + u"</td><td>"_s + html(t.tonnes)
+               + u"</td>"_s + (named ? QString() : u"<td>"_s + (t.condition.isEmpty() ? u"—"_s : html(t.condition)) + u"</td>"_s)
                + u"</tr>\n"_s;
     out += u"</table>\n"_s;
     if (thresholds.size() > 1)
         out += u"<p>适用哪一行取决于形态、条件等本页没有的信息；无法判断时，计算取最小的临界量 "_s
-               + Html(SmallestThreshold(thresholds)->Tonnes) + u" t。</p>\n"_s;
+               + html(smallestThreshold(thresholds)->tonnes) + u" t。</p>\n"_s;
     return out;
 }
 
-QString Entry(const CatalogueRow& e, const GhsLabelTable& labels)
+QString entrySection(const CatalogueRow& e, const GhsLabelTable& labels)
 {
-    const QString heading = e.IndexId.isEmpty() ? u"未列入《危险化学品目录》的管制品"_s : u"危化目录序号 "_s + Html(e.IndexId);
+    const QString heading = e.indexId.isEmpty() ? u"未列入《危险化学品目录》的管制品"_s : u"危化目录序号 "_s + html(e.indexId);
     QString out = u"<section>\n<h2>"_s + heading + u"</h2>\n<table class=\"identity\">\n"_s;
-    out += Row(u"品名"_s, e.Name) + Row(u"别名"_s, e.AliasList().join(u"；"_s)) + Row(u"英文名"_s, e.EnglishName)
-           + Row(u"CAS号"_s, e.Cas) + u"</table>\n"_s;
-    out += Status(e) + Categories(e.HazardList()) + Label(CombineLabels(labels, e.HazardList(), e.RefrigeratedGas()))
-           + MajorHazard(e.MajorHazard);
+    out += row(u"品名"_s, e.name) + row(u"别名"_s, e.aliasList().join(u"；"_s)) + row(u"英文名"_s, e.englishName)
+           + row(u"CAS号"_s, e.cas) + u"</table>\n"_s;
+    out += status(e) + categories(e.hazardList()) + label(combineLabels(labels, e.hazardList(), e.refrigeratedGas()))
+           + majorHazard(e.majorHazard);
     return out + u"</section>\n"_s;
 }
 
 } // namespace
 
-QString HazardPageHtml(const QString& cas, const std::vector<const CatalogueRow*>& entries,
+QString hazardPageHtml(const QString& cas, const std::vector<const CatalogueRow*>& entries,
                        const GhsLabelTable& labels, const QDate& built)
 {
-    const QString name = entries.empty() ? QString() : entries.front()->Name;
-    QString out = u"<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>"_s + Html(name)
-                  + u" "_s + Html(cas) + u" 危险性概述</title>\n<style>"_s + kStyle + u"</style>\n</head>\n<body>\n"_s;
-    out += u"<h1>"_s + Html(name) + u"</h1>\n<p class=\"cas\">CAS号 "_s + Html(cas) + u"</p>\n"_s;
+    const QString name = entries.empty() ? QString() : entries.front()->name;
+    QString out = u"<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>"_s + html(name)
+                  + u" "_s + html(cas) + u" 危险性概述</title>\n<style>"_s + kStyle + u"</style>\n</head>\n<body>\n"_s;
+    out += u"<h1>"_s + html(name) + u"</h1>\n<p class=\"cas\">CAS号 "_s + html(cas) + u"</p>\n"_s;
     out += u"<p class=\"note\">本页不是完整的化学品安全技术说明书（MSDS/SDS）：它列出本品在《危险化学品目录（2015版）》"
            u"中的危险性类别和监管要求，并按GHS规则（GB 30000系列）由危险性类别推导出标签要素，"
            u"不能代替供应商提供的安全技术说明书。规则版本："_s
-           + Html(labels.Edition()) + u"。生成日期："_s + built.toString(Qt::ISODate) + u"。</p>\n"_s;
+           + html(labels.edition()) + u"。生成日期："_s + built.toString(Qt::ISODate) + u"。</p>\n"_s;
     for (const CatalogueRow* entry : entries)
-        out += Entry(*entry, labels);
+        out += entrySection(*entry, labels);
     return out + u"</body>\n</html>\n"_s;
 }
 
-RowsTable HazardPageIndex(const std::vector<CatalogueRow>& entries)
+RowsTable hazardPageIndex(const std::vector<CatalogueRow>& entries)
 {
     RowsTable index;
-    index.Columns = {u"cas"_s, u"html_file"_s};
+    index.columns = {u"cas"_s, u"html_file"_s};
     QSet<QString> seen;
     for (const CatalogueRow& e : entries)
-        if (!e.Cas.isEmpty() && !seen.contains(e.Cas)) {
-            seen.insert(e.Cas);
-            index.Rows.append({e.Cas, e.Cas});
+        if (!e.cas.isEmpty() && !seen.contains(e.cas)) {
+            seen.insert(e.cas);
+            index.rows.append({e.cas, e.cas});
         }
     return index;
 }

@@ -22,16 +22,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void Exec(void* connection, const QString& statement)
+void exec(void* connection, const QString& statement)
 {
     try {
-        RunOdbcStatement(connection, statement);
+        runOdbcStatement(connection, statement);
     } catch (const DatabaseError& error) {
-        throw Exception(statement.left(80) + u"...: "_s + error.Message());
+        throw Exception(statement.left(80) + u"...: "_s + error.message());
     }
 }
 
-QStringList TableNames(const QStringList& statements)
+QStringList tableNames(const QStringList& statements)
 {
     static const QRegularExpression create(u"^CREATE TABLE\\s+(\\w+)"_s,
                                            QRegularExpression::CaseInsensitiveOption);
@@ -45,56 +45,56 @@ QStringList TableNames(const QStringList& statements)
 // On SQLite the text columns compare without regard to the case of ASCII
 // letters, as a catalogue server's case-insensitive collation compares them:
 // an exact name then finds what it finds there.
-QString ForSqlite(QString statement)
+QString forSqlite(QString statement)
 {
     static const QRegularExpression textType(u"\\b(VARCHAR\\(\\d+\\)|TEXT\\b)"_s, QRegularExpression::CaseInsensitiveOption);
     return statement.replace(textType, u"\\1 COLLATE NOCASE"_s);
 }
 
-QString SqlValue(const RowValue& value)
+QString sqlValue(const RowValue& value)
 {
-    return value ? u'\'' + SqlQuotedText(*value) + u'\'' : u"NULL"_s;
+    return value ? u'\'' + sqlQuotedText(*value) + u'\'' : u"NULL"_s;
 }
 
 // Plain INSERT statements of many rows each: the ODBC drivers differ in how
 // they take bound parameters, never in how they read a literal.
-void LoadTable(void* connection, const QString& table, const RowsTable& rows)
+void loadTable(void* connection, const QString& table, const RowsTable& rows)
 {
     constexpr int kRowsPerStatement = 200;
-    const QString head = u"INSERT INTO %1 (%2) VALUES "_s.arg(table, rows.Columns.join(u", "_s));
-    for (qsizetype first = 0; first < rows.Rows.size(); first += kRowsPerStatement) {
+    const QString head = u"INSERT INTO %1 (%2) VALUES "_s.arg(table, rows.columns.join(u", "_s));
+    for (qsizetype first = 0; first < rows.rows.size(); first += kRowsPerStatement) {
         QStringList tuples;
-        for (const auto& row : rows.Rows.mid(first, kRowsPerStatement)) {
+        for (const auto& row : rows.rows.mid(first, kRowsPerStatement)) {
             QStringList values;
             for (const RowValue& value : row)
-                values.append(SqlValue(value));
+                values.append(sqlValue(value));
             tuples.append(u'(' + values.join(u", "_s) + u')');
         }
-        Exec(connection, head + tuples.join(u",\n"_s));
+        exec(connection, head + tuples.join(u",\n"_s));
     }
 }
 
-void Load(const QString& connectionString, const QString& schemaPath, const QString& rowsDir)
+void load(const QString& connectionString, const QString& schemaPath, const QString& rowsDir)
 {
     QFile schemaFile(schemaPath);
     if (!schemaFile.open(QIODevice::ReadOnly))
         throw Exception(schemaPath + u": "_s + schemaFile.errorString());
-    const QStringList statements = SplitSqlScript(QString::fromUtf8(schemaFile.readAll()));
+    const QStringList statements = splitSqlScript(QString::fromUtf8(schemaFile.readAll()));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QODBC"_s);
     db.setDatabaseName(connectionString);
     if (!db.open())
         throw Exception(db.lastError().text());
 
-    PrepareOdbcSession(db);
-    void* connection = OdbcConnectionHandle(db);
-    const bool sqlite = OdbcDbmsName(connection).contains(u"SQLite"_s, Qt::CaseInsensitive);
+    prepareOdbcSession(db);
+    void* connection = odbcConnectionHandle(db);
+    const bool sqlite = odbcDbmsName(connection).contains(u"SQLite"_s, Qt::CaseInsensitive);
     for (const QString& statement : statements)
-        Exec(connection, sqlite ? ForSqlite(statement) : statement);
-    for (const QString& table : TableNames(statements)) {
+        exec(connection, sqlite ? forSqlite(statement) : statement);
+    for (const QString& table : tableNames(statements)) {
         const QString path = QDir(rowsDir).filePath(table + u".tsv"_s);
         if (QFileInfo::exists(path))
-            LoadTable(connection, table, ReadRowsFile(path));
+            loadTable(connection, table, readRowsFile(path));
     }
 }
 
@@ -102,6 +102,6 @@ void Load(const QString& connectionString, const QString& schemaPath, const QStr
 
 int main(int argc, char* argv[])
 {
-    return RunCatalogueTool(argc, argv, "vorlak-load", "ODBC_CONNECTION_STRING SCHEMA_SQL ROWS_DIR", 3,
-                            [](const QStringList& args) { Load(args.at(0), args.at(1), args.at(2)); });
+    return runCatalogueTool(argc, argv, "vorlak-load", "ODBC_CONNECTION_STRING SCHEMA_SQL ROWS_DIR", 3,
+                            [](const QStringList& args) { load(args.at(0), args.at(1), args.at(2)); });
 }

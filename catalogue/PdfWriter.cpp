@@ -12,25 +12,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString Html(const QString& text)
+QString escapedHtml(const QString& text)
 {
     return text.toHtmlEscaped();
 }
 
-QString TableHtml(const DocumentTable& table)
+QString tableHtml(const DocumentTable& table)
 {
     int total = 0;
-    for (int width : table.Widths)
+    for (int width : table.widths)
         total += width;
     QString out = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><thead><tr>"_s;
-    for (qsizetype i = 0; i < table.Titles.size(); ++i)
-        out += u"<th width=\"%1%\" align=\"left\">"_s.arg(total > 0 ? table.Widths.value(i) * 100 / total : 0)
-               + Html(table.Titles[i]) + u"</th>"_s;
+    for (qsizetype i = 0; i < table.titles.size(); ++i)
+        out += u"<th width=\"%1%\" align=\"left\">"_s.arg(total > 0 ? table.widths.value(i) * 100 / total : 0)
+               + escapedHtml(table.titles[i]) + u"</th>"_s;
     out += u"</tr></thead>"_s;
-    for (const QStringList& row : table.Rows) {
+    for (const QStringList& row : table.rows) {
         out += u"<tr>"_s;
         for (const QString& cell : row)
-            out += u"<td>"_s + Html(cell) + u"</td>"_s;
+            out += u"<td>"_s + escapedHtml(cell) + u"</td>"_s;
         out += u"</tr>"_s;
     }
     return out + u"</table>"_s;
@@ -38,25 +38,25 @@ QString TableHtml(const DocumentTable& table)
 
 } // namespace
 
-void WritePdf(const Document& document, const QString& path)
+void writePdf(const Document& document, const QString& path)
 {
-    QString html = u"<html><body><h1 align=\"center\">"_s + Html(document.Title) + u"</h1>"_s;
-    for (const QString& line : document.Preface)
-        html += u"<p style=\"font-size:8pt\">"_s + Html(line) + u"</p>"_s;
-    for (const DocumentPart& part : document.Parts) {
-        if (!part.Heading.isEmpty())
-            html += u"<h2>"_s + Html(part.Heading) + u"</h2>"_s;
-        for (const QString& paragraph : part.Paragraphs)
-            html += u"<p>"_s + Html(paragraph) + u"</p>"_s;
-        if (!part.Table.Titles.isEmpty())
-            html += TableHtml(part.Table);
+    QString html = u"<html><body><h1 align=\"center\">"_s + escapedHtml(document.title) + u"</h1>"_s;
+    for (const QString& line : document.preface)
+        html += u"<p style=\"font-size:8pt\">"_s + escapedHtml(line) + u"</p>"_s;
+    for (const DocumentPart& part : document.parts) {
+        if (!part.heading.isEmpty())
+            html += u"<h2>"_s + escapedHtml(part.heading) + u"</h2>"_s;
+        for (const QString& paragraph : part.paragraphs)
+            html += u"<p>"_s + escapedHtml(paragraph) + u"</p>"_s;
+        if (!part.table.titles.isEmpty())
+            html += tableHtml(part.table);
     }
     html += u"</body></html>"_s;
 
     QPdfWriter writer(path);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                      QPageLayout::Millimeter));
-    writer.setTitle(document.Title);
+    writer.setTitle(document.title);
     writer.setCreator(u"vorlak"_s);
     writer.setResolution(300);
     QTextDocument text;

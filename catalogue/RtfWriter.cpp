@@ -4,7 +4,7 @@ namespace {
 
 constexpr int kTextWidthTwips = 9638;  // A4 less two 2 cm margins
 
-QByteArray Text(const QString& text)
+QByteArray rtfText(const QString& text)
 {
     QByteArray out;
     for (QChar ch : text) {
@@ -23,12 +23,12 @@ QByteArray Text(const QString& text)
     return out;
 }
 
-QByteArray Paragraph(const QString& text, const char* format)
+QByteArray rtfParagraph(const QString& text, const char* format)
 {
-    return QByteArray("{\\pard\\sa120") + format + ' ' + Text(text) + "\\par}\n";
+    return QByteArray("{\\pard\\sa120") + format + ' ' + rtfText(text) + "\\par}\n";
 }
 
-QByteArray Row(const QStringList& cells, const QList<int>& edges, bool bold)
+QByteArray rtfRow(const QStringList& cells, const QList<int>& edges, bool bold)
 {
     // The title row repeats at the top of every page.
     QByteArray out = "\\trowd\\trgaph60";
@@ -40,45 +40,45 @@ QByteArray Row(const QStringList& cells, const QList<int>& edges, bool bold)
     out += "\n\\pard\\intbl";
     out += bold ? "\\b " : " ";
     for (const QString& cell : cells)
-        out += Text(cell) + "\\cell ";
+        out += rtfText(cell) + "\\cell ";
     out += bold ? "\\b0\\row\n" : "\\row\n";
     return out;
 }
 
-QByteArray Table(const DocumentTable& table)
+QByteArray table(const DocumentTable& table)
 {
     int total = 0;
-    for (int width : table.Widths)
+    for (int width : table.widths)
         total += width;
     QList<int> edges;
     int edge = 0;
-    for (int width : table.Widths) {
+    for (int width : table.widths) {
         edge += total > 0 ? width * kTextWidthTwips / total : 0;
         edges.append(edge);
     }
-    QByteArray out = "{\\fs18\n" + Row(table.Titles, edges, true);
-    for (const QStringList& row : table.Rows)
-        out += Row(row, edges, false);
+    QByteArray out = "{\\fs18\n" + rtfRow(table.titles, edges, true);
+    for (const QStringList& row : table.rows)
+        out += rtfRow(row, edges, false);
     return out + "\\pard}\n";
 }
 
 } // namespace
 
-QByteArray RtfOf(const Document& document)
+QByteArray rtfOf(const Document& document)
 {
     QByteArray out = "{\\rtf1\\ansi\\ansicpg936\\uc1\\deff0\n"
                      "{\\fonttbl{\\f0\\fnil\\fcharset134 SimSun;}}\n"
                      "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\\fs21\n";
-    out += Paragraph(document.Title, "\\qc\\b\\fs32");
-    for (const QString& line : document.Preface)
-        out += Paragraph(line, "\\fs18");
-    for (const DocumentPart& part : document.Parts) {
-        if (!part.Heading.isEmpty())
-            out += Paragraph(part.Heading, "\\sb240\\b\\fs24");
-        for (const QString& paragraph : part.Paragraphs)
-            out += Paragraph(paragraph, "");
-        if (!part.Table.Titles.isEmpty())
-            out += Table(part.Table);
+    out += rtfParagraph(document.title, "\\qc\\b\\fs32");
+    for (const QString& line : document.preface)
+        out += rtfParagraph(line, "\\fs18");
+    for (const DocumentPart& part : document.parts) {
+        if (!part.heading.isEmpty())
+            out += rtfParagraph(part.heading, "\\sb240\\b\\fs24");
+        for (const QString& paragraph : part.paragraphs)
+            out += rtfParagraph(paragraph, "");
+        if (!part.table.titles.isEmpty())
+            out += table(part.table);
     }
     return out + "}\n";
 }

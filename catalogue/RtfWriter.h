@@ -6,4 +6,4 @@
 
 // The document as Rich Text Format, which word processors open as a .doc:
 // A4 pages, Chinese text as Unicode escapes, tables with ruled cells.
-QByteArray RtfOf(const Document& document);
+QByteArray rtfOf(const Document& document);

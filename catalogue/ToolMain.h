@@ -9,7 +9,7 @@
 // The frame of the catalogue tools: a fixed number of arguments, and any
 // error printed with the tool's name and exit status 1.
 template <typename Body>
-int RunCatalogueTool(int argc, char* argv[], const char* name, const char* usage, qsizetype argumentCount,
+int runCatalogueTool(int argc, char* argv[], const char* name, const char* usage, qsizetype argumentCount,
                      Body body)
 {
     QCoreApplication app(argc, argv);

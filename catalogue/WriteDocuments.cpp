@@ -22,7 +22,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 
-void Save(const QString& path, const QByteArray& bytes)
+void save(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
@@ -44,17 +44,17 @@ int main(int argc, char* argv[])
     }
     try {
         const std::vector<CatalogueRow> rows =
-            CatalogueRows(ReadRowsFile(QDir(args.at(0)).filePath(u"hazardous_chemicals.tsv"_s)));
-        const QDate made = BuildDate();
+            catalogueRows(readRowsFile(QDir(args.at(0)).filePath(u"hazardous_chemicals.tsv"_s)));
+        const QDate made = buildDate();
         const QDir out(args.at(1));
         if (!out.mkpath(u"doc"_s))
             throw Exception(u"cannot make "_s + out.filePath(u"doc"_s));
-        Save(out.filePath(u"doc/01-危险化学品名录(2015).doc"_s), RtfOf(CatalogueDocument(rows, made)));
-        Save(out.filePath(u"doc/02-危险化学品名录(含2828类).xls"_s),
-             XlsWorkbook(u"危险化学品名录"_s, CatalogueSheet(rows, made)));
-        WritePdf(DrugPrecursorDocument(rows, made), out.filePath(u"doc/03-易制毒化学品(2018).pdf"_s));
-        WritePdf(ExplosivePrecursorDocument(rows, made), out.filePath(u"doc/04-易制爆化学品名录(2017版).pdf"_s));
-        Save(out.filePath(u"软件安装及使用说明.doc"_s), RtfOf(UsageDocument(made)));
+        save(out.filePath(u"doc/01-危险化学品名录(2015).doc"_s), rtfOf(catalogueDocument(rows, made)));
+        save(out.filePath(u"doc/02-危险化学品名录(含2828类).xls"_s),
+             xlsWorkbook(u"危险化学品名录"_s, catalogueSheet(rows, made)));
+        writePdf(drugPrecursorDocument(rows, made), out.filePath(u"doc/03-易制毒化学品(2018).pdf"_s));
+        writePdf(explosivePrecursorDocument(rows, made), out.filePath(u"doc/04-易制爆化学品名录(2017版).pdf"_s));
+        save(out.filePath(u"软件安装及使用说明.doc"_s), rtfOf(usageDocument(made)));
     } catch (const Exception& error) {
         std::fprintf(stderr, "vorlak-docs: %s\n", error.what());
         return 1;

@@ -14,168 +14,168 @@ constexpr quint32 kFreeSector = 0xFFFFFFFF;
 constexpr quint32 kNoStream = 0xFFFFFFFF;
 constexpr qsizetype kMaxCellText = 4000;
 
-void Put16(QByteArray& out, quint16 value)
+void put16(QByteArray& out, quint16 value)
 {
     char bytes[2];
     qToLittleEndian(value, bytes);
     out.append(bytes, 2);
 }
 
-void Put32(QByteArray& out, quint32 value)
+void put32(QByteArray& out, quint32 value)
 {
     char bytes[4];
     qToLittleEndian(value, bytes);
     out.append(bytes, 4);
 }
 
-void PutUtf16(QByteArray& out, const QString& text)
+void putUtf16(QByteArray& out, const QString& text)
 {
     for (QChar ch : text)
-        Put16(out, ch.unicode());
+        put16(out, ch.unicode());
 }
 
-void Record(QByteArray& stream, quint16 type, const QByteArray& data)
+void record(QByteArray& stream, quint16 type, const QByteArray& data)
 {
-    Put16(stream, type);
-    Put16(stream, quint16(data.size()));
+    put16(stream, type);
+    put16(stream, quint16(data.size()));
     stream += data;
 }
 
-QByteArray Bof(quint16 kind)
+QByteArray bof(quint16 kind)
 {
     QByteArray data;
-    Put16(data, 0x0600);  // BIFF8
-    Put16(data, kind);
-    Put16(data, 0x0DBB);
-    Put16(data, 0x07CC);
-    Put32(data, 0);
-    Put32(data, 0x06);
+    put16(data, 0x0600);  // BIFF8
+    put16(data, kind);
+    put16(data, 0x0DBB);
+    put16(data, 0x07CC);
+    put32(data, 0);
+    put32(data, 0x06);
     return data;
 }
 
-QByteArray Font()
+QByteArray font()
 {
     QByteArray data;
-    Put16(data, 200);     // 10 points
-    Put16(data, 0);       // no attributes
-    Put16(data, 0x7FFF);  // automatic colour
-    Put16(data, 400);     // normal weight
-    Put16(data, 0);
+    put16(data, 200);     // 10 points
+    put16(data, 0);       // no attributes
+    put16(data, 0x7FFF);  // automatic colour
+    put16(data, 400);     // normal weight
+    put16(data, 0);
     data += QByteArray(4, '\0');
     const QString name = QStringLiteral("SimSun");
     data += char(name.size());
     data += char(1);  // UTF-16
-    PutUtf16(data, name);
+    putUtf16(data, name);
     return data;
 }
 
 // A cell format: the style formats first, then the one the cells use.
-QByteArray Xf(bool style)
+QByteArray xf(bool style)
 {
     QByteArray data;
-    Put16(data, 0);                     // font
-    Put16(data, 0);                     // number format: General
-    Put16(data, style ? 0xFFF5 : 0x0001);  // locked; a style, or a cell of style 0
+    put16(data, 0);                     // font
+    put16(data, 0);                     // number format: General
+    put16(data, style ? 0xFFF5 : 0x0001);  // locked; a style, or a cell of style 0
     data += char(0x20);                 // bottom aligned
     data += char(0);
     data += char(0);
     data += char(style ? 0 : 0xF8);     // a cell format uses its own attributes
-    Put32(data, 0);
-    Put32(data, 0);
-    Put16(data, 0x20C0);                // pattern colours: automatic
+    put32(data, 0);
+    put32(data, 0);
+    put16(data, 0x20C0);                // pattern colours: automatic
     return data;
 }
 
-QByteArray Label(quint16 row, quint16 column, const QString& text)
+QByteArray label(quint16 row, quint16 column, const QString& text)
 {
     const QString cut = text.left(kMaxCellText);
     QByteArray data;
-    Put16(data, row);
-    Put16(data, column);
-    Put16(data, 15);  // the cell format
-    Put16(data, quint16(cut.size()));
+    put16(data, row);
+    put16(data, column);
+    put16(data, 15);  // the cell format
+    put16(data, quint16(cut.size()));
     data += char(1);
-    PutUtf16(data, cut);
+    putUtf16(data, cut);
     return data;
 }
 
-QByteArray WorkbookStream(const QString& sheetName, const QList<QStringList>& rows)
+QByteArray workbookStream(const QString& sheetName, const QList<QStringList>& rows)
 {
     QByteArray globals;
-    Record(globals, 0x0809, Bof(0x0005));
+    record(globals, 0x0809, bof(0x0005));
     QByteArray codePage;
-    Put16(codePage, 1200);  // UTF-16
-    Record(globals, 0x0042, codePage);
+    put16(codePage, 1200);  // UTF-16
+    record(globals, 0x0042, codePage);
     QByteArray window;
     for (quint16 value : {0, 0, 0x4000, 0x2000, 0x0038, 0, 0, 1, 0x0258})
-        Put16(window, value);
-    Record(globals, 0x003D, window);
+        put16(window, value);
+    record(globals, 0x003D, window);
     for (int i = 0; i < 4; ++i)
-        Record(globals, 0x0031, Font());
+        record(globals, 0x0031, font());
     for (int i = 0; i < 15; ++i)
-        Record(globals, 0x00E0, Xf(true));
-    Record(globals, 0x00E0, Xf(false));
+        record(globals, 0x00E0, xf(true));
+    record(globals, 0x00E0, xf(false));
 
     const QString name = sheetName.left(31);
     QByteArray sheetEntry;
-    Put32(sheetEntry, 0);  // the sheet's offset, set below
+    put32(sheetEntry, 0);  // the sheet's offset, set below
     sheetEntry += char(0);
     sheetEntry += char(0);
     sheetEntry += char(name.size());
     sheetEntry += char(1);
-    PutUtf16(sheetEntry, name);
+    putUtf16(sheetEntry, name);
     const qsizetype sheetEntryAt = globals.size() + 4;
-    Record(globals, 0x0085, sheetEntry);
-    Record(globals, 0x000A, QByteArray());
+    record(globals, 0x0085, sheetEntry);
+    record(globals, 0x000A, QByteArray());
     qToLittleEndian(quint32(globals.size()), globals.data() + sheetEntryAt);
 
     QByteArray sheet;
-    Record(sheet, 0x0809, Bof(0x0010));
+    record(sheet, 0x0809, bof(0x0010));
     qsizetype columns = 0;
     for (const QStringList& row : rows)
         columns = std::max(columns, row.size());
     QByteArray dimensions;
-    Put32(dimensions, 0);
-    Put32(dimensions, quint32(rows.size()));
-    Put16(dimensions, 0);
-    Put16(dimensions, quint16(columns));
-    Put16(dimensions, 0);
-    Record(sheet, 0x0200, dimensions);
+    put32(dimensions, 0);
+    put32(dimensions, quint32(rows.size()));
+    put16(dimensions, 0);
+    put16(dimensions, quint16(columns));
+    put16(dimensions, 0);
+    record(sheet, 0x0200, dimensions);
     QByteArray window2;
     for (quint16 value : {0x06B6, 0, 0, 0x40, 0, 0, 0, 0, 0})
-        Put16(window2, value);
-    Record(sheet, 0x023E, window2);
+        put16(window2, value);
+    record(sheet, 0x023E, window2);
     for (qsizetype r = 0; r < rows.size() && r < 65536; ++r)
         for (qsizetype c = 0; c < rows[r].size() && c < 256; ++c)
             if (!rows[r][c].isEmpty())
-                Record(sheet, 0x0204, Label(quint16(r), quint16(c), rows[r][c]));
-    Record(sheet, 0x000A, QByteArray());
+                record(sheet, 0x0204, label(quint16(r), quint16(c), rows[r][c]));
+    record(sheet, 0x000A, QByteArray());
     return globals + sheet;
 }
 
-QByteArray DirectoryEntry(const QString& name, quint8 type, quint32 child, quint32 start, quint32 size)
+QByteArray directoryEntry(const QString& name, quint8 type, quint32 child, quint32 start, quint32 size)
 {
     QByteArray entry;
-    PutUtf16(entry, name);
+    putUtf16(entry, name);
     entry += QByteArray(64 - entry.size(), '\0');
-    Put16(entry, name.isEmpty() ? 0 : quint16((name.size() + 1) * 2));
+    put16(entry, name.isEmpty() ? 0 : quint16((name.size() + 1) * 2));
     entry += char(type);
     entry += char(1);  // black
-    Put32(entry, kNoStream);
-    Put32(entry, kNoStream);
-    Put32(entry, child);
+    put32(entry, kNoStream);
+    put32(entry, kNoStream);
+    put32(entry, child);
     entry += QByteArray(16 + 4 + 8 + 8, '\0');  // class, state bits, times
-    Put32(entry, start);
-    Put32(entry, size);
-    Put32(entry, 0);
+    put32(entry, start);
+    put32(entry, size);
+    put32(entry, 0);
     return entry;
 }
 
 } // namespace
 
-QByteArray XlsWorkbook(const QString& sheetName, const QList<QStringList>& rows)
+QByteArray xlsWorkbook(const QString& sheetName, const QList<QStringList>& rows)
 {
-    QByteArray stream = WorkbookStream(sheetName, rows);
+    QByteArray stream = workbookStream(sheetName, rows);
     const quint32 streamSize = quint32(std::max<qsizetype>(stream.size(), 4096));  // past the mini stream's limit
     stream.resize((streamSize + kSectorSize - 1) / kSectorSize * kSectorSize, '\0');
     const quint32 streamSectors = quint32(stream.size() / kSectorSize);
@@ -192,39 +192,39 @@ QByteArray XlsWorkbook(const QString& sheetName, const QList<QStringList>& rows)
     QByteArray file;
     file += QByteArray::fromHex("D0CF11E0A1B11AE1");
     file += QByteArray(16, '\0');
-    Put16(file, 0x003E);
-    Put16(file, 0x0003);
-    Put16(file, 0xFFFE);
-    Put16(file, 9);  // 512-byte sectors
-    Put16(file, 6);  // 64-byte mini sectors
+    put16(file, 0x003E);
+    put16(file, 0x0003);
+    put16(file, 0xFFFE);
+    put16(file, 9);  // 512-byte sectors
+    put16(file, 6);  // 64-byte mini sectors
     file += QByteArray(6, '\0');
-    Put32(file, 0);
-    Put32(file, fatSectors);
-    Put32(file, directorySector);
-    Put32(file, 0);
-    Put32(file, 4096);
-    Put32(file, kEndOfChain);
-    Put32(file, 0);
-    Put32(file, kEndOfChain);
-    Put32(file, 0);
+    put32(file, 0);
+    put32(file, fatSectors);
+    put32(file, directorySector);
+    put32(file, 0);
+    put32(file, 4096);
+    put32(file, kEndOfChain);
+    put32(file, 0);
+    put32(file, kEndOfChain);
+    put32(file, 0);
     for (quint32 i = 0; i < 109; ++i)
-        Put32(file, i < fatSectors ? firstFatSector + i : kFreeSector);
+        put32(file, i < fatSectors ? firstFatSector + i : kFreeSector);
 
     file += stream;
 
-    QByteArray directory = DirectoryEntry(QStringLiteral("Root Entry"), 5, 1, kEndOfChain, 0)
-                           + DirectoryEntry(QStringLiteral("Workbook"), 2, kNoStream, 0, streamSize);
+    QByteArray directory = directoryEntry(QStringLiteral("Root Entry"), 5, 1, kEndOfChain, 0)
+                           + directoryEntry(QStringLiteral("Workbook"), 2, kNoStream, 0, streamSize);
     while (directory.size() < kSectorSize)
-        directory += DirectoryEntry(QString(), 0, kNoStream, 0, 0);
+        directory += directoryEntry(QString(), 0, kNoStream, 0, 0);
     file += directory;
 
     QByteArray fat;
     for (quint32 i = 0; i < streamSectors; ++i)
-        Put32(fat, i + 1 < streamSectors ? i + 1 : kEndOfChain);
-    Put32(fat, kEndOfChain);  // the directory
+        put32(fat, i + 1 < streamSectors ? i + 1 : kEndOfChain);
+    put32(fat, kEndOfChain);  // the directory
     for (quint32 i = 0; i < fatSectors; ++i)
-        Put32(fat, kFatSector);
+        put32(fat, kFatSector);
     while (fat.size() < qsizetype(fatSectors) * kSectorSize)
-        Put32(fat, kFreeSector);
+        put32(fat, kFreeSector);
     return file + fat;
 }

@@ -9,4 +9,4 @@
 // a compound file), which a .xls name promises: each row's cells in order.
 // A cell holds at most 4 000 characters; longer text is cut there. Raises
 // Exception for a workbook beyond the compound file's simple layout (about 7 MB).
-QByteArray XlsWorkbook(const QString& sheetName, const QList<QStringList>& rows);
+QByteArray xlsWorkbook(const QString& sheetName, const QList<QStringList>& rows);

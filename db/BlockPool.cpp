@@ -19,7 +19,7 @@ struct KeptBlocks : std::vector<char*> {
 
 void BlockPool::Release::operator()(char* block) const
 {
-    if (Pooled) {
+    if (pooled) {
         const std::lock_guard lock(poolMutex);
         if (keptBlocks.size() < kKeptBlocks) {
             keptBlocks.push_back(block);
@@ -29,7 +29,7 @@ void BlockPool::Release::operator()(char* block) const
     delete[] block;
 }
 
-BlockPool::Block BlockPool::Take(size_t bytes)
+BlockPool::Block BlockPool::take(size_t bytes)
 {
     if (bytes > kBlockSize)
         return Block(new char[bytes], Release{false});

@@ -13,13 +13,13 @@ public:
     static constexpr size_t kKeptBlocks = 2048;  // 32 MiB
 
     struct Release {
-        bool Pooled = true;
+        bool pooled = true;
         void operator()(char* block) const;
     };
     using Block = std::unique_ptr<char[], Release>;
 
     // A block of kBlockSize bytes, or of `bytes` when more (not kept after).
-    static Block Take(size_t bytes = kBlockSize);
+    static Block take(size_t bytes = kBlockSize);
 };
 
 // An array that grows a block at a time: what it holds never moves.
@@ -28,17 +28,17 @@ class ChunkedArray {
 public:
     static constexpr size_t kPerBlock = BlockPool::kBlockSize / sizeof(T);
 
-    size_t Size() const { return size_; }
-    void Append(T value)
+    size_t size() const { return size_; }
+    void append(T value)
     {
         if (size_ % kPerBlock == 0)
-            blocks_.push_back(BlockPool::Take());
-        At(size_) = value;
+            blocks_.push_back(BlockPool::take());
+        at(size_) = value;
         ++size_;
     }
-    T& At(size_t index) { return reinterpret_cast<T*>(blocks_[index / kPerBlock].get())[index % kPerBlock]; }
-    T At(size_t index) const { return reinterpret_cast<const T*>(blocks_[index / kPerBlock].get())[index % kPerBlock]; }
-    size_t BytesHeld() const { return blocks_.capacity() * sizeof(BlockPool::Block) + blocks_.size() * BlockPool::kBlockSize; }
+    T& at(size_t index) { return reinterpret_cast<T*>(blocks_[index / kPerBlock].get())[index % kPerBlock]; }
+    T at(size_t index) const { return reinterpret_cast<const T*>(blocks_[index / kPerBlock].get())[index % kPerBlock]; }
+    size_t bytesHeld() const { return blocks_.capacity() * sizeof(BlockPool::Block) + blocks_.size() * BlockPool::kBlockSize; }
 
 private:
     std::vector<BlockPool::Block> blocks_;

@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString NextQtConnectionName()
+QString nextQtConnectionName()
 {
     static QAtomicInt counter;
     return u"vorlak-connection-"_s + QString::number(counter.fetchAndAddRelaxed(1));
@@ -22,7 +22,7 @@ QString NextQtConnectionName()
 // Qt's ODBC driver puts "DSN=" in front of a connection string that names no
 // driver or server, so a string that starts with the data source goes without
 // that key.
-QString QtOdbcDatabaseName(const QString& odbcConnectionString)
+QString qtOdbcDatabaseName(const QString& odbcConnectionString)
 {
     const QString dsnKey = u"DSN="_s;
     if (odbcConnectionString.startsWith(dsnKey, Qt::CaseInsensitive))
@@ -32,84 +32,84 @@ QString QtOdbcDatabaseName(const QString& odbcConnectionString)
 
 } // namespace
 
-Connection::Connection(QObject* parent) : QObject(parent), qtConnectionName_(NextQtConnectionName()) {}
+Connection::Connection(QObject* parent) : QObject(parent), qtConnectionName_(nextQtConnectionName()) {}
 
 Connection::~Connection()
 {
-    Close();
+    close();
     if (QSqlDatabase::contains(qtConnectionName_))
         QSqlDatabase::removeDatabase(qtConnectionName_);
 }
 
-QString Connection::DataSourceConnectionString() const
+QString Connection::dataSourceConnectionString() const
 {
     const QString dataSource =
-        ConnectionStringValue(ParseConnectionString(connectionString_), u"Data Source"_s);
-    const std::optional<QString> driver = dataSource.isEmpty() ? std::nullopt : OdbcDataSourceDriver(dataSource);
+        connectionStringValue(parseConnectionString(connectionString_), u"Data Source"_s);
+    const std::optional<QString> driver = dataSource.isEmpty() ? std::nullopt : odbcDataSourceDriver(dataSource);
     if (!driver)
         return QString();
     // An SQLite data source names its database file itself: the catalogue
     // name would stand in for it as a file in the working folder.
-    if (OdbcDriverTakesFileName(*driver))
-        return OdbcConnectionString(connectionString_, {u"Initial Catalog"_s});
-    return OdbcConnectionString(connectionString_);
+    if (odbcDriverTakesFileName(*driver))
+        return odbcConnectionString(connectionString_, {u"Initial Catalog"_s});
+    return odbcConnectionString(connectionString_);
 }
 
-void Connection::Open()
+void Connection::open()
 {
-    if (Connected())
+    if (connected())
         return;
-    const QString dataSource = DataSourceConnectionString();
+    const QString dataSource = dataSourceConnectionString();
     if (dataSource.isEmpty())
-        embedded_ = OpenSqliteReadOnly(embeddedDatabase_);
+        embedded_ = openSqliteReadOnly(embeddedDatabase_);
     else
-        OpenDataSource(dataSource);
+        openDataSource(dataSource);
 }
 
-void Connection::OpenDataSource(const QString& odbcConnectionString)
+void Connection::openDataSource(const QString& odbcConnectionString)
 {
     QSqlDatabase db = QSqlDatabase::contains(qtConnectionName_)
                           ? QSqlDatabase::database(qtConnectionName_, false)
                           : QSqlDatabase::addDatabase(u"QODBC"_s, qtConnectionName_);
     if (!db.isValid())
         throw DatabaseError(u"The ODBC database driver is not available"_s);
-    db.setDatabaseName(QtOdbcDatabaseName(odbcConnectionString));
+    db.setDatabaseName(qtOdbcDatabaseName(odbcConnectionString));
     if (!db.open()) {
-        const QString message = WithoutPassword(db.lastError().text());
+        const QString message = withoutPassword(db.lastError().text());
         db.close();
         throw DatabaseError(message);
     }
     try {
-        PrepareOdbcSession(db);
+        prepareOdbcSession(db);
     } catch (const DatabaseError& error) {
         db.close();
-        throw DatabaseError(WithoutPassword(error.Message()));
+        throw DatabaseError(withoutPassword(error.message()));
     }
 }
 
-void Connection::Close()
+void Connection::close()
 {
-    CloseSqlite(std::exchange(embedded_, nullptr));
+    closeSqlite(std::exchange(embedded_, nullptr));
     if (QSqlDatabase::contains(qtConnectionName_))
         QSqlDatabase::database(qtConnectionName_, false).close();
 }
 
-bool Connection::Connected() const
+bool Connection::connected() const
 {
     return embedded_
            || (QSqlDatabase::contains(qtConnectionName_) && QSqlDatabase::database(qtConnectionName_, false).isOpen());
 }
 
-QSqlDatabase Connection::Database() const
+QSqlDatabase Connection::database() const
 {
     return QSqlDatabase::database(qtConnectionName_, false);
 }
 
-QString Connection::WithoutPassword(QString message) const
+QString Connection::withoutPassword(QString message) const
 {
-    const ConnectionStringPairs pairs = ParseConnectionString(connectionString_);
+    const ConnectionStringPairs pairs = parseConnectionString(connectionString_);
     for (const QString& key : {u"Password"_s, u"PWD"_s}) {
-        const QString password = ConnectionStringValue(pairs, key);
+        const QString password = connectionStringValue(pairs, key);
         if (!password.isEmpty())
             message.replace(password, u"***"_s);
     }

@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-ConnectionStringPairs ParseConnectionString(const QString& text)
+ConnectionStringPairs parseConnectionString(const QString& text)
 {
     ConnectionStringPairs pairs;
     const QStringList parts = text.split(u';', Qt::SkipEmptyParts);
@@ -18,7 +18,7 @@ ConnectionStringPairs ParseConnectionString(const QString& text)
     return pairs;
 }
 
-QString ConnectionStringValue(const ConnectionStringPairs& pairs, const QString& key)
+QString connectionStringValue(const ConnectionStringPairs& pairs, const QString& key)
 {
     for (const auto& [name, value] : pairs)
         if (name.compare(key, Qt::CaseInsensitive) == 0)
@@ -26,7 +26,7 @@ QString ConnectionStringValue(const ConnectionStringPairs& pairs, const QString&
     return QString();
 }
 
-QString OdbcValue(const QString& value)
+QString odbcValue(const QString& value)
 {
     if (value.contains(u';') || value.contains(u'{') || value.contains(u'}')
         || value != value.trimmed())
@@ -34,7 +34,7 @@ QString OdbcValue(const QString& value)
     return value;
 }
 
-QString OdbcConnectionString(const QString& providerConnectionString, const QStringList& leftOut)
+QString odbcConnectionString(const QString& providerConnectionString, const QStringList& leftOut)
 {
     static const QList<QPair<QString, QString>> renamed = {
         {u"Data Source"_s, u"DSN"_s},
@@ -45,14 +45,14 @@ QString OdbcConnectionString(const QString& providerConnectionString, const QStr
     static const QStringList providerOnly = {u"Provider"_s, u"Persist Security Info"_s};
 
     QStringList out;
-    for (const auto& [name, value] : ParseConnectionString(providerConnectionString)) {
+    for (const auto& [name, value] : parseConnectionString(providerConnectionString)) {
         if (providerOnly.contains(name, Qt::CaseInsensitive) || leftOut.contains(name, Qt::CaseInsensitive))
             continue;
         QString odbcName = name;
         for (const auto& [from, to] : renamed)
             if (name.compare(from, Qt::CaseInsensitive) == 0)
                 odbcName = to;
-        const QString pair = odbcName + u'=' + OdbcValue(value);
+        const QString pair = odbcName + u'=' + odbcValue(value);
         // The data source comes first: drivers read its settings where they
         // meet it, and the keys after it override them.
         if (odbcName == u"DSN")

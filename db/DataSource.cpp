@@ -2,32 +2,32 @@
 
 DataSource::~DataSource()
 {
-    SetDataSet(nullptr);
+    setDataSet(nullptr);
     for (DataLink* link : std::vector<DataLink*>(links_))
-        link->SetDataSource(nullptr);
+        link->setDataSource(nullptr);
 }
 
-void DataSource::SetDataSet(Query* dataSet)
+void DataSource::setDataSet(Query* dataSet)
 {
     if (dataSet_ == dataSet)
         return;
     if (dataSet_)
-        dataSet_->DetachDataSource(this);
+        dataSet_->detachDataSource(this);
     dataSet_ = dataSet;
     if (dataSet_)
-        dataSet_->AttachDataSource(this);
+        dataSet_->attachDataSource(this);
     for (DataLink* link : std::vector<DataLink*>(links_)) {
-        link->WindowOpened();
-        link->ActiveChanged();
+        link->windowOpened();
+        link->activeChanged();
     }
 }
 
-void DataSource::AddLink(DataLink* link)
+void DataSource::addLink(DataLink* link)
 {
     links_.push_back(link);
 }
 
-void DataSource::RemoveLink(DataLink* link)
+void DataSource::removeLink(DataLink* link)
 {
     std::erase(links_, link);
 }
@@ -35,54 +35,54 @@ void DataSource::RemoveLink(DataLink* link)
 DataLink::~DataLink()
 {
     if (dataSource_)
-        dataSource_->RemoveLink(this);
+        dataSource_->removeLink(this);
 }
 
-void DataLink::SetDataSource(::DataSource* source)
+void DataLink::setDataSource(::DataSource* source)
 {
     if (dataSource_ == source)
         return;
     if (dataSource_)
-        dataSource_->RemoveLink(this);
+        dataSource_->removeLink(this);
     dataSource_ = source;
     if (dataSource_)
-        dataSource_->AddLink(this);
-    WindowOpened();
-    ActiveChanged();
+        dataSource_->addLink(this);
+    windowOpened();
+    activeChanged();
 }
 
-bool DataLink::Active() const
+bool DataLink::active() const
 {
-    return DataSet() && DataSet()->Active();
+    return dataSet() && dataSet()->active();
 }
 
-void DataLink::SetBufferCount(int count)
+void DataLink::setBufferCount(int count)
 {
     bufferCount_ = qMax(1, count);
-    if (!Active())
+    if (!active())
         return;
     // Shrinking keeps the current record inside; growing fills after the
     // window, and before it at the end of the result set.
-    const int n = RecordCount();
-    const int current = DataSet()->CurrentRecordIndex();
+    const int n = recordCount();
+    const int current = dataSet()->currentRecordIndex();
     if (current >= first_ + n)
         first_ = current - n + 1;
-    first_ = qBound(0, first_, DataSet()->RecordCount() - n);
+    first_ = qBound(0, first_, dataSet()->recordCount() - n);
 }
 
-int DataLink::RecordCount() const
+int DataLink::recordCount() const
 {
-    return Active() ? qMin(bufferCount_, DataSet()->RecordCount()) : 0;
+    return active() ? qMin(bufferCount_, dataSet()->recordCount()) : 0;
 }
 
-int DataLink::ActiveRecord() const
+int DataLink::activeRecord() const
 {
-    return Active() && DataSet()->RecordCount() > 0 ? DataSet()->CurrentRecordIndex() - first_ : 0;
+    return active() && dataSet()->recordCount() > 0 ? dataSet()->currentRecordIndex() - first_ : 0;
 }
 
-int DataLink::WindowFollow(int record)
+int DataLink::windowFollow(int record)
 {
-    const int n = RecordCount();
+    const int n = recordCount();
     if (n == 0)
         return 0;
     const int before = first_;
@@ -90,16 +90,16 @@ int DataLink::WindowFollow(int record)
         first_ = record;
     else if (record >= first_ + n)
         first_ = record - n + 1;
-    first_ = qBound(0, first_, DataSet()->RecordCount() - n);
+    first_ = qBound(0, first_, dataSet()->recordCount() - n);
     return first_ - before;
 }
 
-void DataLink::Deliver(DataEvent event, int distance)
+void DataLink::deliver(DataEvent event, int distance)
 {
     switch (event) {
-    case DataEvent::ActiveChanged: ActiveChanged(); break;
-    case DataEvent::DataSetChange: DataSetChanged(); break;
-    case DataEvent::RecordMoved: DataSetScrolled(distance); break;
-    case DataEvent::LayoutChange: LayoutChanged(); break;
+    case DataEvent::ActiveChanged: activeChanged(); break;
+    case DataEvent::DataSetChange: dataSetChanged(); break;
+    case DataEvent::RecordMoved: dataSetScrolled(distance); break;
+    case DataEvent::LayoutChange: layoutChanged(); break;
     }
 }

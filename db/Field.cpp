@@ -13,10 +13,10 @@ Field::~Field()
 {
     // Watchers may let go of the field while they are told.
     for (FieldWatcher* watcher : std::vector<FieldWatcher*>(watchers_))
-        watcher->FieldDestroyed(this);
+        watcher->fieldDestroyed(this);
 }
 
-bool Field::IsNumeric() const
+bool Field::isNumeric() const
 {
     switch (dataType_) {
     case FieldType::Smallint:
@@ -29,17 +29,17 @@ bool Field::IsNumeric() const
     }
 }
 
-int Field::Index() const
+int Field::index() const
 {
-    return query_.IndexOfField(this);
+    return query_.indexOfField(this);
 }
 
-void Field::SetIndex(int index)
+void Field::setIndex(int index)
 {
-    query_.MoveField(this, index);
+    query_.moveField(this, index);
 }
 
-int Field::DisplayWidth() const
+int Field::displayWidth() const
 {
     if (displayWidth_ >= 0)
         return displayWidth_;
@@ -54,69 +54,69 @@ int Field::DisplayWidth() const
     }
 }
 
-TextAlignment Field::Alignment() const
+TextAlignment Field::alignment() const
 {
     if (alignment_)
         return *alignment_;
-    return IsNumeric() ? TextAlignment::Right : TextAlignment::Left;
+    return isNumeric() ? TextAlignment::Right : TextAlignment::Left;
 }
 
-bool Field::IsNull(int record) const
+bool Field::isNull(int record) const
 {
-    return Value(record).isNull();
+    return value(record).isNull();
 }
 
-QVariant Field::Value(int record) const
+QVariant Field::value(int record) const
 {
-    return query_.Value(record == kCurrentRecord ? query_.CurrentRecordIndex() : record, valueColumn_);
+    return query_.value(record == kCurrentRecord ? query_.currentRecordIndex() : record, valueColumn_);
 }
 
-QString Field::DisplayText(int record) const
+QString Field::displayText(int record) const
 {
-    const QVariant value = Value(record);
-    if (value.isNull())
+    const QVariant stored = value(record);
+    if (stored.isNull())
         return QString();
     if (dataType_ == FieldType::Float)
-        return QString::number(value.toDouble(), 'g', 15);
-    return value.toString();
+        return QString::number(stored.toDouble(), 'g', 15);
+    return stored.toString();
 }
 
-QString Field::FormattedText(const QString& displayFormat, int record) const
+QString Field::formattedText(const QString& displayFormat, int record) const
 {
     if (displayFormat.isEmpty())
-        return DisplayText(record);
-    const QVariant value = Value(record);
-    if (value.isNull())
+        return displayText(record);
+    const QVariant stored = value(record);
+    if (stored.isNull())
         return QString();
-    if (IsNumeric())
-        return FormatFloat(displayFormat, value.toDouble());
+    if (isNumeric())
+        return formatFloat(displayFormat, stored.toDouble());
     if (dataType_ == FieldType::DateTime)
-        return FormatDateTime(displayFormat, value.toDateTime());
+        return formatDateTime(displayFormat, stored.toDateTime());
     return QString();
 }
 
-QString Field::AsString(int record) const
+QString Field::asString(int record) const
 {
-    const QVariant value = Value(record);
-    return value.isNull() ? QString() : value.toString();
+    const QVariant stored = value(record);
+    return stored.isNull() ? QString() : stored.toString();
 }
 
-double Field::AsFloat(int record) const
+double Field::asFloat(int record) const
 {
-    return Value(record).toDouble();
+    return value(record).toDouble();
 }
 
-qint64 Field::AsInteger(int record) const
+qint64 Field::asInteger(int record) const
 {
-    return Value(record).toLongLong();
+    return value(record).toLongLong();
 }
 
-void Field::AddWatcher(FieldWatcher* watcher)
+void Field::addWatcher(FieldWatcher* watcher)
 {
     watchers_.push_back(watcher);
 }
 
-void Field::RemoveWatcher(FieldWatcher* watcher)
+void Field::removeWatcher(FieldWatcher* watcher)
 {
     std::erase(watchers_, watcher);
 }

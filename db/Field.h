@@ -15,7 +15,7 @@ class Query;
 class FieldWatcher {
 public:
     virtual ~FieldWatcher() = default;
-    virtual void FieldDestroyed(Field* field) = 0;
+    virtual void fieldDestroyed(Field* field) = 0;
 };
 
 // One result column of an open query. Its values are read by record index;
@@ -27,48 +27,48 @@ public:
     Field(const Field&) = delete;
     Field& operator=(const Field&) = delete;
 
-    Query& DataSet() const { return query_; }
-    const QString& FieldName() const { return fieldName_; }
-    FieldType DataType() const { return dataType_; }
-    int Size() const { return size_; }
-    bool IsNumeric() const;
+    Query& dataSet() const { return query_; }
+    const QString& fieldName() const { return fieldName_; }
+    FieldType dataType() const { return dataType_; }
+    int size() const { return size_; }
+    bool isNumeric() const;
 
     // Position among the query's fields; setting it moves the field there.
-    int Index() const;
-    void SetIndex(int index);
+    int index() const;
+    void setIndex(int index);
     // The column within the fetched rows, whatever the field's position.
-    int ValueColumn() const { return valueColumn_; }
-    void SetValueColumn(int column) { valueColumn_ = column; }
+    int valueColumn() const { return valueColumn_; }
+    void setValueColumn(int column) { valueColumn_ = column; }
 
-    // Empty until set: DisplayName() then answers the field name.
-    const QString& DisplayLabel() const { return displayLabel_; }
-    void SetDisplayLabel(const QString& label) { displayLabel_ = label; }
-    QString DisplayName() const { return displayLabel_.isEmpty() ? fieldName_ : displayLabel_; }
+    // Empty until set: displayName() then answers the field name.
+    const QString& displayLabel() const { return displayLabel_; }
+    void setDisplayLabel(const QString& label) { displayLabel_ = label; }
+    QString displayName() const { return displayLabel_.isEmpty() ? fieldName_ : displayLabel_; }
     // Width in characters, by default from the data type and size.
-    int DisplayWidth() const;
-    void SetDisplayWidth(int width) { displayWidth_ = width; }
+    int displayWidth() const;
+    void setDisplayWidth(int width) { displayWidth_ = width; }
     // Numbers right, text left, unless set.
-    TextAlignment Alignment() const;
-    void SetAlignment(TextAlignment alignment) { alignment_ = alignment; }
-    bool Visible() const { return visible_; }
-    void SetVisible(bool visible) { visible_ = visible; }
-    bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    TextAlignment alignment() const;
+    void setAlignment(TextAlignment alignment) { alignment_ = alignment; }
+    bool visible() const { return visible_; }
+    void setVisible(bool visible) { visible_ = visible; }
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
     static constexpr int kCurrentRecord = -1;
-    bool IsNull(int record = kCurrentRecord) const;
-    QVariant Value(int record = kCurrentRecord) const;
+    bool isNull(int record = kCurrentRecord) const;
+    QVariant value(int record = kCurrentRecord) const;
     // The value as shown: numbers in plain decimal form, empty for null.
-    QString DisplayText(int record = kCurrentRecord) const;
+    QString displayText(int record = kCurrentRecord) const;
     // The value by a display pattern: numbers and dates formatted by it, empty
     // for null and for other types; the display text when there is no pattern.
-    QString FormattedText(const QString& displayFormat, int record = kCurrentRecord) const;
-    QString AsString(int record = kCurrentRecord) const;
-    double AsFloat(int record = kCurrentRecord) const;
-    qint64 AsInteger(int record = kCurrentRecord) const;
+    QString formattedText(const QString& displayFormat, int record = kCurrentRecord) const;
+    QString asString(int record = kCurrentRecord) const;
+    double asFloat(int record = kCurrentRecord) const;
+    qint64 asInteger(int record = kCurrentRecord) const;
 
-    void AddWatcher(FieldWatcher* watcher);
-    void RemoveWatcher(FieldWatcher* watcher);
+    void addWatcher(FieldWatcher* watcher);
+    void removeWatcher(FieldWatcher* watcher);
 
 private:
     Query& query_;

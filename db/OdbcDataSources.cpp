@@ -9,7 +9,7 @@ namespace {
 
 // Runs a look-up with an ODBC 3 environment of its own.
 template <typename LookUp>
-auto WithEnvironment(LookUp lookUp) -> decltype(lookUp(SQLHENV()))
+auto withEnvironment(LookUp lookUp) -> decltype(lookUp(SQLHENV()))
 {
     SQLHENV env = SQL_NULL_HENV;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
@@ -20,16 +20,16 @@ auto WithEnvironment(LookUp lookUp) -> decltype(lookUp(SQLHENV()))
     return result;
 }
 
-QString Text(const SQLCHAR* bytes)
+QString text(const SQLCHAR* bytes)
 {
     return QString::fromUtf8(reinterpret_cast<const char*>(bytes));
 }
 
 } // namespace
 
-std::optional<QString> OdbcDataSourceDriver(const QString& name)
+std::optional<QString> odbcDataSourceDriver(const QString& name)
 {
-    return WithEnvironment([&name](SQLHENV env) -> std::optional<QString> {
+    return withEnvironment([&name](SQLHENV env) -> std::optional<QString> {
         SQLCHAR dsn[SQL_MAX_DSN_LENGTH + 1];
         SQLCHAR driver[256];
         SQLSMALLINT dsnLength = 0;
@@ -37,8 +37,8 @@ std::optional<QString> OdbcDataSourceDriver(const QString& name)
         SQLUSMALLINT direction = SQL_FETCH_FIRST;
         while (SQL_SUCCEEDED(SQLDataSources(env, direction, dsn, sizeof dsn, &dsnLength, driver, sizeof driver,
                                             &driverLength))) {
-            if (Text(dsn).compare(name, Qt::CaseInsensitive) == 0)
-                return Text(driver);
+            if (text(dsn).compare(name, Qt::CaseInsensitive) == 0)
+                return text(driver);
             direction = SQL_FETCH_NEXT;
         }
         return std::nullopt;
@@ -49,9 +49,9 @@ namespace {
 
 // The attributes the driver list gives a driver ("Driver=libx.so", …), each
 // as "key=value".
-QStringList DriverAttributes(const QString& name)
+QStringList driverAttributes(const QString& name)
 {
-    return WithEnvironment([&name](SQLHENV env) {
+    return withEnvironment([&name](SQLHENV env) {
         SQLCHAR driver[256];
         SQLCHAR attributes[2048];
         SQLSMALLINT driverLength = 0;
@@ -59,7 +59,7 @@ QStringList DriverAttributes(const QString& name)
         SQLUSMALLINT direction = SQL_FETCH_FIRST;
         while (SQL_SUCCEEDED(SQLDrivers(env, direction, driver, sizeof driver, &driverLength, attributes,
                                         sizeof attributes, &attributesLength))) {
-            if (Text(driver) == name) {
+            if (text(driver) == name) {
                 // The pairs are separated by NUL characters.
                 QStringList pairs;
                 for (const char* at = reinterpret_cast<const char*>(attributes); *at; at += qstrlen(at) + 1)
@@ -74,17 +74,17 @@ QStringList DriverAttributes(const QString& name)
 
 } // namespace
 
-bool OdbcDriverTakesFileName(const QString& driver)
+bool odbcDriverTakesFileName(const QString& driver)
 {
     if (driver.contains(u"sqlite", Qt::CaseInsensitive))
         return true;
-    for (const QString& attribute : DriverAttributes(driver))
+    for (const QString& attribute : driverAttributes(driver))
         if (attribute.startsWith(u"Driver=", Qt::CaseInsensitive) && attribute.contains(u"sqlite", Qt::CaseInsensitive))
             return true;
     return false;
 }
 
-QString OdbcDbmsName(void* connectionHandle)
+QString odbcDbmsName(void* connectionHandle)
 {
     SQLCHAR name[256] = {};
     SQLSMALLINT length = 0;

@@ -10,24 +10,24 @@
 
 using namespace Qt::StringLiterals;
 
-void* OdbcConnectionHandle(const QSqlDatabase& db)
+void* odbcConnectionHandle(const QSqlDatabase& db)
 {
     return db.driver()->handle().value<void*>();
 }
 
-void PrepareOdbcSession(const QSqlDatabase& db)
+void prepareOdbcSession(const QSqlDatabase& db)
 {
-    const QString dbms = OdbcDbmsName(OdbcConnectionHandle(db));
+    const QString dbms = odbcDbmsName(odbcConnectionHandle(db));
     const bool mysqlFamily = dbms.contains(u"MariaDB"_s, Qt::CaseInsensitive)
                              || dbms.contains(u"MySQL"_s, Qt::CaseInsensitive);
     if (mysqlFamily)
-        RunOdbcStatement(OdbcConnectionHandle(db),
+        runOdbcStatement(odbcConnectionHandle(db),
                          u"SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')"_s);
 }
 
-bool OdbcConnectionDead(const QSqlDatabase& db)
+bool odbcConnectionDead(const QSqlDatabase& db)
 {
     SQLUINTEGER dead = SQL_CD_FALSE;
-    const SQLRETURN r = SQLGetConnectAttr(SQLHDBC(OdbcConnectionHandle(db)), SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr);
+    const SQLRETURN r = SQLGetConnectAttr(SQLHDBC(odbcConnectionHandle(db)), SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr);
     return SQL_SUCCEEDED(r) && dead == SQL_CD_TRUE;
 }

@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString Diagnostics(SQLHSTMT statement)
+QString diagnostics(SQLHSTMT statement)
 {
     QString text;
     SQLWCHAR state[6];
@@ -31,7 +31,7 @@ QString Diagnostics(SQLHSTMT statement)
 }
 
 // Length of UTF-16 text up to its terminator, within the buffer.
-qsizetype TerminatedLength(const std::vector<SQLWCHAR>& buffer, qsizetype room)
+qsizetype terminatedLength(const std::vector<SQLWCHAR>& buffer, qsizetype room)
 {
     qsizetype n = 0;
     while (n < room && buffer[size_t(n)] != 0)
@@ -40,7 +40,7 @@ qsizetype TerminatedLength(const std::vector<SQLWCHAR>& buffer, qsizetype room)
 }
 
 // Reads a text value into the rows, in chunks: most values fit one at once.
-void ReadText(SQLHSTMT statement, SQLUSMALLINT column, ResultRows& rows)
+void readText(SQLHSTMT statement, SQLUSMALLINT column, ResultRows& rows)
 {
     constexpr qsizetype kChunk = 4096;  // characters, terminator included
     thread_local std::vector<SQLWCHAR> buffer(kChunk);
@@ -52,59 +52,59 @@ void ReadText(SQLHSTMT statement, SQLUSMALLINT column, ResultRows& rows)
         if (r == SQL_NO_DATA)
             break;
         if (!SQL_SUCCEEDED(r))
-            throw DatabaseError(Diagnostics(statement));
+            throw DatabaseError(diagnostics(statement));
         if (indicator == SQL_NULL_DATA) {
-            rows.AppendNull();
+            rows.appendNull();
             return;
         }
         // On SQL_SUCCESS_WITH_INFO the chunk filled the buffer and more follows.
         const qsizetype room = kChunk - 1;
         text += QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer.data()),
-                                   TerminatedLength(buffer, room));
+                                   terminatedLength(buffer, room));
         if (r == SQL_SUCCESS)
             break;
     }
-    rows.AppendText(text);
+    rows.appendText(text);
 }
 
 template <typename T>
-void ReadFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, ResultRows& rows)
+void readFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, ResultRows& rows)
 {
     T value{};
     SQLLEN indicator = 0;
     const SQLRETURN r = SQLGetData(statement, column, cType, &value, sizeof value, &indicator);
     if (!SQL_SUCCEEDED(r))
-        throw DatabaseError(Diagnostics(statement));
+        throw DatabaseError(diagnostics(statement));
     if (indicator == SQL_NULL_DATA)
-        rows.AppendNull();
+        rows.appendNull();
     else if constexpr (std::is_floating_point_v<T>)
-        rows.AppendDouble(value);
+        rows.appendDouble(value);
     else
-        rows.AppendInteger(qint64(value));
+        rows.appendInteger(qint64(value));
 }
 
-void ReadValue(SQLHSTMT statement, SQLUSMALLINT column, QMetaType type, ResultRows& rows)
+void readValue(SQLHSTMT statement, SQLUSMALLINT column, QMetaType type, ResultRows& rows)
 {
     switch (type.id()) {
-    case QMetaType::Int: return ReadFixed<qint32>(statement, column, SQL_C_SLONG, rows);
-    case QMetaType::UInt: return ReadFixed<quint32>(statement, column, SQL_C_ULONG, rows);
-    case QMetaType::LongLong: return ReadFixed<qint64>(statement, column, SQL_C_SBIGINT, rows);
-    case QMetaType::ULongLong: return ReadFixed<quint64>(statement, column, SQL_C_UBIGINT, rows);
-    case QMetaType::Double: return ReadFixed<double>(statement, column, SQL_C_DOUBLE, rows);
-    default: return ReadText(statement, column, rows);  // anything else as its text
+    case QMetaType::Int: return readFixed<qint32>(statement, column, SQL_C_SLONG, rows);
+    case QMetaType::UInt: return readFixed<quint32>(statement, column, SQL_C_ULONG, rows);
+    case QMetaType::LongLong: return readFixed<qint64>(statement, column, SQL_C_SBIGINT, rows);
+    case QMetaType::ULongLong: return readFixed<quint64>(statement, column, SQL_C_UBIGINT, rows);
+    case QMetaType::Double: return readFixed<double>(statement, column, SQL_C_DOUBLE, rows);
+    default: return readText(statement, column, rows);  // anything else as its text
     }
 }
 
 // A column's name, the type its values read as and its size, as Qt's ODBC
 // driver describes them.
-FetchedColumn DescribeColumn(SQLHSTMT statement, SQLUSMALLINT column)
+FetchedColumn describeColumn(SQLHSTMT statement, SQLUSMALLINT column)
 {
     SQLWCHAR name[256] = {};
     SQLSMALLINT nameLength = 0, sqlType = 0, scale = 0, nullable = 0;
     SQLULEN size = 0;
     if (!SQL_SUCCEEDED(SQLDescribeColW(statement, column, name, SQLSMALLINT(std::size(name)), &nameLength, &sqlType,
                                        &size, &scale, &nullable)))
-        throw DatabaseError(Diagnostics(statement));
+        throw DatabaseError(diagnostics(statement));
     // The name up to its terminator: some drivers report its length wrongly.
     name[std::size(name) - 1] = 0;
     qsizetype length = 0;
@@ -148,7 +148,7 @@ FetchedColumn DescribeColumn(SQLHSTMT statement, SQLUSMALLINT column)
 
 } // namespace
 
-ResultRows RunOdbcStatement(void* connectionHandle, const QString& statementText)
+ResultRows runOdbcStatement(void* connectionHandle, const QString& statementText)
 {
     SQLHSTMT raw = SQL_NULL_HSTMT;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(connectionHandle), &raw)))
@@ -162,13 +162,13 @@ ResultRows RunOdbcStatement(void* connectionHandle, const QString& statementText
     text.push_back(0);
     const SQLRETURN executed = SQLExecDirectW(statement, text.data(), SQL_NTS);
     if (executed != SQL_NO_DATA && !SQL_SUCCEEDED(executed))
-        throw DatabaseError(Diagnostics(statement) + u" QODBC: Unable to execute statement"_s);
+        throw DatabaseError(diagnostics(statement) + u" QODBC: Unable to execute statement"_s);
 
     SQLSMALLINT columnCount = 0;
     SQLNumResultCols(statement, &columnCount);
     std::vector<FetchedColumn> columns;
     for (SQLUSMALLINT i = 1; i <= columnCount; ++i)
-        columns.push_back(DescribeColumn(statement, i));
+        columns.push_back(describeColumn(statement, i));
     ResultRows rows(std::move(columns));
     if (columnCount == 0)
         return rows;
@@ -177,10 +177,10 @@ ResultRows RunOdbcStatement(void* connectionHandle, const QString& statementText
         if (r == SQL_NO_DATA)
             break;
         if (!SQL_SUCCEEDED(r))
-            throw DatabaseError(Diagnostics(statement));
+            throw DatabaseError(diagnostics(statement));
         for (int i = 0; i < columnCount; ++i)
-            ReadValue(statement, SQLUSMALLINT(i + 1), rows.Columns()[size_t(i)].Type, rows);
-        rows.EndRow();
+            readValue(statement, SQLUSMALLINT(i + 1), rows.columns()[size_t(i)].type, rows);
+        rows.endRow();
     }
     return rows;
 }

@@ -10,4 +10,4 @@
 // it). Text is read as UTF-16 and measured by its terminator, not by the
 // driver's length figure, which some drivers get wrong for multi-byte text.
 // Raises DatabaseError with the driver's text.
-ResultRows RunOdbcStatement(void* connectionHandle, const QString& statement);
+ResultRows runOdbcStatement(void* connectionHandle, const QString& statement);

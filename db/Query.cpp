@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-FieldType FieldTypeOf(QMetaType type)
+FieldType fieldTypeOf(QMetaType type)
 {
     switch (type.id()) {
     case QMetaType::Short:
@@ -37,73 +37,73 @@ FieldType FieldTypeOf(QMetaType type)
 Query::~Query()
 {
     for (DataSource* source : std::vector<DataSource*>(dataSources_))
-        source->SetDataSet(nullptr);
+        source->setDataSet(nullptr);
 }
 
-void Query::Open()
+void Query::open()
 {
     if (active_)
         return;
     if (!connection_)
         throw DatabaseError(u"Missing Connection or ConnectionString"_s);
-    connection_->Open();
+    connection_->open();
 
-    rows_ = Fetch(sql_.join(u'\n'));
-    for (int i = 0; i < rows_.ColumnCount(); ++i) {
-        const FetchedColumn& column = rows_.Columns()[size_t(i)];
-        auto field = std::make_unique<Field>(*this, column.Name, FieldTypeOf(column.Type), column.Size);
-        field->SetValueColumn(i);
+    rows_ = fetch(sql_.join(u'\n'));
+    for (int i = 0; i < rows_.columnCount(); ++i) {
+        const FetchedColumn& column = rows_.columns()[size_t(i)];
+        auto field = std::make_unique<Field>(*this, column.name, fieldTypeOf(column.type), column.size);
+        field->setValueColumn(i);
         fields_.push_back(std::move(field));
     }
     active_ = true;
     current_ = 0;
-    ForEachLink([](DataLink& link) { link.WindowOpened(); });
-    NotifyLinks(DataEvent::ActiveChanged);
+    forEachLink([](DataLink& link) { link.windowOpened(); });
+    notifyLinks(DataEvent::ActiveChanged);
 }
 
-ResultRows Query::Fetch(const QString& statement) const
+ResultRows Query::fetch(const QString& statement) const
 {
-    if (sqlite3* embedded = connection_->EmbeddedHandle())
-        return FetchAllSqliteRows(embedded, statement);
-    const QSqlDatabase db = connection_->Database();
+    if (sqlite3* embedded = connection_->embeddedHandle())
+        return fetchAllSqliteRows(embedded, statement);
+    const QSqlDatabase db = connection_->database();
     try {
-        return RunOdbcStatement(OdbcConnectionHandle(db), statement);
+        return runOdbcStatement(odbcConnectionHandle(db), statement);
     } catch (const DatabaseError&) {
         // A server lost since the connection opened: the next search connects again.
-        if (OdbcConnectionDead(db))
-            connection_->Close();
+        if (odbcConnectionDead(db))
+            connection_->close();
         throw;
     }
 }
 
-void Query::Close()
+void Query::close()
 {
     if (!active_)
         return;
     active_ = false;
     rows_ = ResultRows();
     current_ = 0;
-    NotifyLinks(DataEvent::ActiveChanged);
+    notifyLinks(DataEvent::ActiveChanged);
     // The links know the query is closed before its fields go.
     fields_.clear();
 }
 
-Field* Query::FindField(const QString& name) const
+Field* Query::findField(const QString& name) const
 {
     for (const auto& field : fields_)
-        if (field->FieldName().compare(name, Qt::CaseInsensitive) == 0)
+        if (field->fieldName().compare(name, Qt::CaseInsensitive) == 0)
             return field.get();
     return nullptr;
 }
 
-Field& Query::FieldByName(const QString& name) const
+Field& Query::fieldByName(const QString& name) const
 {
-    if (Field* field = FindField(name))
+    if (Field* field = findField(name))
         return *field;
     throw DatabaseError(u"Field '"_s + name + u"' not found"_s);
 }
 
-int Query::IndexOfField(const Field* field) const
+int Query::indexOfField(const Field* field) const
 {
     for (size_t i = 0; i < fields_.size(); ++i)
         if (fields_[i].get() == field)
@@ -111,94 +111,94 @@ int Query::IndexOfField(const Field* field) const
     return -1;
 }
 
-void Query::MoveField(Field* field, int index)
+void Query::moveField(Field* field, int index)
 {
-    const int from = IndexOfField(field);
+    const int from = indexOfField(field);
     if (from < 0)
         return;
-    const int to = qBound(0, index, FieldCount() - 1);
+    const int to = qBound(0, index, fieldCount() - 1);
     if (from == to)
         return;
     auto moved = std::move(fields_[size_t(from)]);
     fields_.erase(fields_.begin() + from);
     fields_.insert(fields_.begin() + to, std::move(moved));
-    NotifyLinks(DataEvent::LayoutChange);
+    notifyLinks(DataEvent::LayoutChange);
 }
 
-QVariant Query::Value(int record, int column) const
+QVariant Query::value(int record, int column) const
 {
-    if (record < 0 || record >= RecordCount())
+    if (record < 0 || record >= recordCount())
         return QVariant();
-    return rows_.Value(record, column);
+    return rows_.value(record, column);
 }
 
-void Query::SetRecNo(int recNo)
+void Query::setRecNo(int recNo)
 {
-    if (recNo >= 1 && recNo <= RecordCount())
-        MoveTo(recNo - 1);
+    if (recNo >= 1 && recNo <= recordCount())
+        moveTo(recNo - 1);
 }
 
-void Query::First()
+void Query::first()
 {
-    if (RecordCount() > 0)
-        MoveTo(0);
+    if (recordCount() > 0)
+        moveTo(0);
 }
 
-void Query::Last()
+void Query::last()
 {
-    if (RecordCount() > 0)
-        MoveTo(RecordCount() - 1);
+    if (recordCount() > 0)
+        moveTo(recordCount() - 1);
 }
 
-int Query::MoveBy(int n)
+int Query::moveBy(int n)
 {
-    if (n == 0 || RecordCount() == 0)
+    if (n == 0 || recordCount() == 0)
         return 0;
-    const int target = int(std::clamp<qint64>(qint64(current_) + n, 0, RecordCount() - 1));
+    const int target = int(std::clamp<qint64>(qint64(current_) + n, 0, recordCount() - 1));
     const int moved = target - current_;
     if (moved != 0)
-        MoveTo(target);
+        moveTo(target);
     return moved;
 }
 
-void Query::EnableControls()
+void Query::enableControls()
 {
     if (disableCount_ == 0)
         return;
     if (--disableCount_ == 0)
-        NotifyLinks(DataEvent::DataSetChange);
+        notifyLinks(DataEvent::DataSetChange);
 }
 
-void Query::NotifyLinks(DataEvent event)
+void Query::notifyLinks(DataEvent event)
 {
-    if (ControlsDisabled())
+    if (controlsDisabled())
         return;
-    ForEachLink([&](DataLink& link) { link.Deliver(event, 0); });
+    forEachLink([&](DataLink& link) { link.deliver(event, 0); });
 }
 
-void Query::AttachDataSource(DataSource* source)
+void Query::attachDataSource(DataSource* source)
 {
     dataSources_.push_back(source);
 }
 
-void Query::DetachDataSource(DataSource* source)
+void Query::detachDataSource(DataSource* source)
 {
     std::erase(dataSources_, source);
 }
 
-void Query::MoveTo(int record)
+void Query::moveTo(int record)
 {
     current_ = record;
-    ForEachLink([&](DataLink& link) {
-        const int distance = link.WindowFollow(record);
-        if (!ControlsDisabled())
-            link.Deliver(DataEvent::RecordMoved, distance);
+    forEachLink([&](DataLink& link) {
+        const int distance = link.windowFollow(record);
+        if (!controlsDisabled())
+            link.deliver(DataEvent::RecordMoved, distance);
     });
 }
 
-void Query::ForEachLink(const std::function<void(DataLink&)>& action)
+void Query::forEachLink(const std::function<void(DataLink&)>& action)
 {
     for (DataSource* source : std::vector<DataSource*>(dataSources_))
-        for (DataLink* link : std::vector<DataLink*>(source->Links()))
+        for (DataLink* link : std::vector<DataLink*>(source->links()))
             action(*link);
 }

@@ -34,8 +34,8 @@ public:
     explicit Query(QObject* parent = nullptr) : QObject(parent) {}
     ~Query() override;
 
-    ::Connection* Connection() const { return connection_; }
-    void SetConnection(::Connection* connection) { connection_ = connection; }
+    ::Connection* connection() const { return connection_; }
+    void setConnection(::Connection* connection) { connection_ = connection; }
 
     // The statement text, a list of lines joined by line breaks when it runs.
     QStringList& SQL() { return sql_; }
@@ -43,57 +43,57 @@ public:
 
     // Runs the statement, opening the connection first when it is closed.
     // Raises DatabaseError with the driver's message; the query stays closed.
-    void Open();
+    void open();
     // Discards the rows; the fields go after the links are told. Closing a
     // closed query does nothing.
-    void Close();
-    bool Active() const { return active_; }
+    void close();
+    bool active() const { return active_; }
 
-    int FieldCount() const { return int(fields_.size()); }
-    Field& FieldAt(int index) const { return *fields_.at(size_t(index)); }
+    int fieldCount() const { return int(fields_.size()); }
+    Field& fieldAt(int index) const { return *fields_.at(size_t(index)); }
     // The field of that name, without regard to letter case, or null.
-    Field* FindField(const QString& name) const;
-    // Like FindField, but a missing field raises "Field 'name' not found".
-    Field& FieldByName(const QString& name) const;
-    int IndexOfField(const Field* field) const;
+    Field* findField(const QString& name) const;
+    // Like findField, but a missing field raises "Field 'name' not found".
+    Field& fieldByName(const QString& name) const;
+    int indexOfField(const Field* field) const;
     // Moves a field to another position; the links hear of a layout change.
-    void MoveField(Field* field, int index);
+    void moveField(Field* field, int index);
 
-    int RecordCount() const { return rows_.RowCount(); }
+    int recordCount() const { return rows_.rowCount(); }
     // A fetched value by record index and fetched column; null outside the rows.
-    QVariant Value(int record, int column) const;
+    QVariant value(int record, int column) const;
     // 0-based index of the current record.
-    int CurrentRecordIndex() const { return current_; }
+    int currentRecordIndex() const { return current_; }
     // 1-based number of the current record; 0 when there is none.
-    int RecNo() const { return RecordCount() == 0 ? 0 : current_ + 1; }
-    // Goes to a record by number (1..RecordCount), the record windows
+    int recNo() const { return recordCount() == 0 ? 0 : current_ + 1; }
+    // Goes to a record by number (1..recordCount), the record windows
     // scrolling by the least that shows it; other numbers do nothing.
-    void SetRecNo(int recNo);
+    void setRecNo(int recNo);
     // The memory the fetched rows take, for measuring.
-    size_t BytesHeld() const { return rows_.BytesHeld(); }
+    size_t bytesHeld() const { return rows_.bytesHeld(); }
 
-    void First();
-    void Last();
+    void first();
+    void last();
     // Moves by n records, stopping at either end; returns the distance moved.
-    int MoveBy(int n);
-    void Next() { MoveBy(1); }
-    void Prior() { MoveBy(-1); }
+    int moveBy(int n);
+    void next() { moveBy(1); }
+    void prior() { moveBy(-1); }
 
     // Suspends notifications to the links; nested. The last resume sends one
     // contents-changed.
-    void DisableControls() { ++disableCount_; }
-    void EnableControls();
-    bool ControlsDisabled() const { return disableCount_ > 0; }
+    void disableControls() { ++disableCount_; }
+    void enableControls();
+    bool controlsDisabled() const { return disableCount_ > 0; }
 
-    void AttachDataSource(DataSource* source);
-    void DetachDataSource(DataSource* source);
+    void attachDataSource(DataSource* source);
+    void detachDataSource(DataSource* source);
 
 private:
-    ResultRows Fetch(const QString& statement) const;
-    void MoveTo(int record);
+    ResultRows fetch(const QString& statement) const;
+    void moveTo(int record);
     // Tells every attached link, unless notifications are suspended.
-    void NotifyLinks(DataEvent event);
-    void ForEachLink(const std::function<void(class DataLink&)>& action);
+    void notifyLinks(DataEvent event);
+    void forEachLink(const std::function<void(class DataLink&)>& action);
 
     ::Connection* connection_ = nullptr;
     QStringList sql_;

@@ -10,12 +10,12 @@ using namespace Qt::StringLiterals;
 ResultRows::ResultRows(std::vector<FetchedColumn> columns) : columns_(std::move(columns))
 {
     for (const FetchedColumn& column : columns_) {
-        const Storage kind = StorageOf(column.Type);
+        const Storage kind = storageOf(column.type);
         slots_.push_back({kind, perRow_[int(kind)]++});
     }
 }
 
-ResultRows::Storage ResultRows::StorageOf(QMetaType type)
+ResultRows::Storage ResultRows::storageOf(QMetaType type)
 {
     switch (type.id()) {
     case QMetaType::Int:
@@ -27,99 +27,99 @@ ResultRows::Storage ResultRows::StorageOf(QMetaType type)
     }
 }
 
-size_t ResultRows::Position(int row, const Slot& slot) const
+size_t ResultRows::position(int row, const Slot& slot) const
 {
-    return size_t(row) * size_t(perRow_[int(slot.Kind)]) + size_t(slot.Index);
+    return size_t(row) * size_t(perRow_[int(slot.kind)]) + size_t(slot.index);
 }
 
-int ResultRows::NextColumn()
+int ResultRows::nextColumn()
 {
-    if (filled_ >= ColumnCount())
+    if (filled_ >= columnCount())
         throw DatabaseError(u"A result row holds more values than the result has columns"_s);
     return filled_++;
 }
 
-void ResultRows::AppendNull()
+void ResultRows::appendNull()
 {
-    const int column = NextColumn();
-    const size_t bit = size_t(rows_) * size_t(ColumnCount()) + size_t(column);
-    while (nulls_.Size() <= bit / 64)
-        nulls_.Append(0);
-    nulls_.At(bit / 64) |= uint64_t(1) << (bit % 64);
-    switch (slots_[size_t(column)].Kind) {
-    case Storage::Integer: integers_.Append(0); break;
-    case Storage::Double: doubles_.Append(0); break;
-    case Storage::Text: ends_.Append(text_.End()); break;
+    const int column = nextColumn();
+    const size_t bit = size_t(rows_) * size_t(columnCount()) + size_t(column);
+    while (nulls_.size() <= bit / 64)
+        nulls_.append(0);
+    nulls_.at(bit / 64) |= uint64_t(1) << (bit % 64);
+    switch (slots_[size_t(column)].kind) {
+    case Storage::Integer: integers_.append(0); break;
+    case Storage::Double: doubles_.append(0); break;
+    case Storage::Text: ends_.append(text_.end()); break;
     }
 }
 
-void ResultRows::AppendInteger(qint64 value)
+void ResultRows::appendInteger(qint64 value)
 {
-    switch (slots_[size_t(NextColumn())].Kind) {
-    case Storage::Integer: integers_.Append(value); break;
-    case Storage::Double: doubles_.Append(double(value)); break;
+    switch (slots_[size_t(nextColumn())].kind) {
+    case Storage::Integer: integers_.append(value); break;
+    case Storage::Double: doubles_.append(double(value)); break;
     case Storage::Text: {
         const QByteArray text = QByteArray::number(value);
-        ends_.Append(text_.Append(text.constData(), text.size()));
+        ends_.append(text_.append(text.constData(), text.size()));
         break;
     }
     }
 }
 
-void ResultRows::AppendDouble(double value)
+void ResultRows::appendDouble(double value)
 {
-    switch (slots_[size_t(NextColumn())].Kind) {
-    case Storage::Integer: integers_.Append(qint64(value)); break;
-    case Storage::Double: doubles_.Append(value); break;
+    switch (slots_[size_t(nextColumn())].kind) {
+    case Storage::Integer: integers_.append(qint64(value)); break;
+    case Storage::Double: doubles_.append(value); break;
     case Storage::Text: {
         const QByteArray text = QByteArray::number(value, 'g', 17);
-        ends_.Append(text_.Append(text.constData(), text.size()));
+        ends_.append(text_.append(text.constData(), text.size()));
         break;
     }
     }
 }
 
-void ResultRows::AppendText(const char* utf8, qsizetype bytes)
+void ResultRows::appendText(const char* utf8, qsizetype bytes)
 {
-    switch (slots_[size_t(NextColumn())].Kind) {
-    case Storage::Integer: integers_.Append(QByteArray(utf8, bytes).toLongLong()); break;
-    case Storage::Double: doubles_.Append(QByteArray(utf8, bytes).toDouble()); break;
-    case Storage::Text: ends_.Append(text_.Append(utf8, bytes)); break;
+    switch (slots_[size_t(nextColumn())].kind) {
+    case Storage::Integer: integers_.append(QByteArray(utf8, bytes).toLongLong()); break;
+    case Storage::Double: doubles_.append(QByteArray(utf8, bytes).toDouble()); break;
+    case Storage::Text: ends_.append(text_.append(utf8, bytes)); break;
     }
 }
 
-void ResultRows::AppendText(const QString& text)
+void ResultRows::appendText(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
-    AppendText(utf8.constData(), utf8.size());
+    appendText(utf8.constData(), utf8.size());
 }
 
-void ResultRows::EndRow()
+void ResultRows::endRow()
 {
-    if (filled_ != ColumnCount())
+    if (filled_ != columnCount())
         throw DatabaseError(u"A result row holds fewer values than the result has columns"_s);
     filled_ = 0;
     ++rows_;
 }
 
-bool ResultRows::IsNull(int row, int column) const
+bool ResultRows::isNull(int row, int column) const
 {
-    const size_t bit = size_t(row) * size_t(ColumnCount()) + size_t(column);
-    return bit / 64 < nulls_.Size() && (nulls_.At(bit / 64) >> (bit % 64)) & 1;
+    const size_t bit = size_t(row) * size_t(columnCount()) + size_t(column);
+    return bit / 64 < nulls_.size() && (nulls_.at(bit / 64) >> (bit % 64)) & 1;
 }
 
-QVariant ResultRows::Value(int row, int column) const
+QVariant ResultRows::value(int row, int column) const
 {
-    if (row < 0 || row >= rows_ || column < 0 || column >= ColumnCount())
+    if (row < 0 || row >= rows_ || column < 0 || column >= columnCount())
         return QVariant();
-    const QMetaType type = columns_[size_t(column)].Type;
-    if (IsNull(row, column))
+    const QMetaType type = columns_[size_t(column)].type;
+    if (isNull(row, column))
         return QVariant(type);
     const Slot& slot = slots_[size_t(column)];
-    const size_t at = Position(row, slot);
-    switch (slot.Kind) {
+    const size_t at = position(row, slot);
+    switch (slot.kind) {
     case Storage::Integer: {
-        const qint64 value = integers_.At(at);
+        const qint64 value = integers_.at(at);
         switch (type.id()) {
         case QMetaType::Int: return QVariant(int(value));
         case QMetaType::UInt: return QVariant(uint(value));
@@ -127,22 +127,22 @@ QVariant ResultRows::Value(int row, int column) const
         default: return QVariant(qlonglong(value));
         }
     }
-    case Storage::Double: return QVariant(doubles_.At(at));
+    case Storage::Double: return QVariant(doubles_.at(at));
     case Storage::Text: break;
     }
-    QVariant value(text_.Read(at == 0 ? 0 : ends_.At(at - 1), ends_.At(at)));
+    QVariant value(text_.read(at == 0 ? 0 : ends_.at(at - 1), ends_.at(at)));
     if (type.isValid() && type.id() != QMetaType::QString)
         value.convert(type);
     return value;
 }
 
-size_t ResultRows::BytesHeld() const
+size_t ResultRows::bytesHeld() const
 {
     return sizeof(*this) + columns_.capacity() * sizeof(FetchedColumn) + slots_.capacity() * sizeof(Slot)
-           + text_.BytesHeld() + ends_.BytesHeld() + integers_.BytesHeld() + doubles_.BytesHeld() + nulls_.BytesHeld();
+           + text_.bytesHeld() + ends_.bytesHeld() + integers_.bytesHeld() + doubles_.bytesHeld() + nulls_.bytesHeld();
 }
 
-uint32_t ResultRows::TextBlocks::Append(const char* utf8, qsizetype bytes)
+uint32_t ResultRows::TextBlocks::append(const char* utf8, qsizetype bytes)
 {
     if (bytes == 0)
         return end_;
@@ -157,7 +157,7 @@ uint32_t ResultRows::TextBlocks::Append(const char* utf8, qsizetype bytes)
         if (begin + spanned * kBlockSize > std::numeric_limits<uint32_t>::max())
             throw DatabaseError(u"The result's text is too large to hold"_s);
         blocks_.resize(size_t(begin / kBlockSize));
-        blocks_.push_back(BlockPool::Take(size_t(size)));
+        blocks_.push_back(BlockPool::take(size_t(size)));
         bytesHeld_ += qMax<size_t>(size_t(size), kBlockSize);
         // A long value's block stands for every block it spans.
         blocks_.resize(blocks_.size() + size_t(spanned) - 1);
@@ -167,7 +167,7 @@ uint32_t ResultRows::TextBlocks::Append(const char* utf8, qsizetype bytes)
     return end_;
 }
 
-QString ResultRows::TextBlocks::Read(uint32_t previousEnd, uint32_t end) const
+QString ResultRows::TextBlocks::read(uint32_t previousEnd, uint32_t end) const
 {
     if (end == previousEnd)
         return QString(u""_s);

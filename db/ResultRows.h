@@ -10,9 +10,9 @@
 
 // A result column as the statement describes it.
 struct FetchedColumn {
-    QString Name;
-    QMetaType Type;  // what its values read as
-    int Size = 0;    // the declared size: characters of text, digits of numbers
+    QString name;
+    QMetaType type;  // what its values read as
+    int size = 0;    // the declared size: characters of text, digits of numbers
 };
 
 // The rows of a result, held compactly and row by row: numbers in arrays,
@@ -24,23 +24,23 @@ public:
     ResultRows() = default;
     explicit ResultRows(std::vector<FetchedColumn> columns);
 
-    const std::vector<FetchedColumn>& Columns() const { return columns_; }
-    int ColumnCount() const { return int(columns_.size()); }
-    int RowCount() const { return rows_; }
+    const std::vector<FetchedColumn>& columns() const { return columns_; }
+    int columnCount() const { return int(columns_.size()); }
+    int rowCount() const { return rows_; }
 
     // Filling, a row at a time, each of its values in column order.
-    void AppendNull();
-    void AppendInteger(qint64 value);
-    void AppendDouble(double value);
-    void AppendText(const char* utf8, qsizetype bytes);
-    void AppendText(const QString& text);
-    void EndRow();
+    void appendNull();
+    void appendInteger(qint64 value);
+    void appendDouble(double value);
+    void appendText(const char* utf8, qsizetype bytes);
+    void appendText(const QString& text);
+    void endRow();
 
-    bool IsNull(int row, int column) const;
-    QVariant Value(int row, int column) const;
+    bool isNull(int row, int column) const;
+    QVariant value(int row, int column) const;
 
     // The memory the rows take, for measuring.
-    size_t BytesHeld() const;
+    size_t bytesHeld() const;
 
 private:
     // Text in blocks. A value lies within one block: one that does not fit
@@ -51,11 +51,11 @@ private:
     public:
         static constexpr uint32_t kBlockSize = uint32_t(BlockPool::kBlockSize);
         // Stores a value; returns the offset where it ends.
-        uint32_t Append(const char* utf8, qsizetype bytes);
+        uint32_t append(const char* utf8, qsizetype bytes);
         // The value that ends at `end`, the one stored before it having ended at `previousEnd`.
-        QString Read(uint32_t previousEnd, uint32_t end) const;
-        uint32_t End() const { return end_; }
-        size_t BytesHeld() const { return bytesHeld_ + blocks_.capacity() * sizeof(BlockPool::Block); }
+        QString read(uint32_t previousEnd, uint32_t end) const;
+        uint32_t end() const { return end_; }
+        size_t bytesHeld() const { return bytesHeld_ + blocks_.capacity() * sizeof(BlockPool::Block); }
 
     private:
         std::vector<BlockPool::Block> blocks_;  // by block number; null where a long value runs on
@@ -66,12 +66,12 @@ private:
     enum class Storage { Integer, Double, Text };
     // Where a column's values go: its kind of array and its place in a row there.
     struct Slot {
-        Storage Kind = Storage::Text;
-        int Index = 0;
+        Storage kind = Storage::Text;
+        int index = 0;
     };
-    static Storage StorageOf(QMetaType type);
-    int NextColumn();
-    size_t Position(int row, const Slot& slot) const;
+    static Storage storageOf(QMetaType type);
+    int nextColumn();
+    size_t position(int row, const Slot& slot) const;
 
     std::vector<FetchedColumn> columns_;
     std::vector<Slot> slots_;

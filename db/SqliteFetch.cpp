@@ -12,33 +12,33 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // SQLite's last error on the connection and its code.
-QString SqliteMessage(sqlite3* db)
+QString sqliteMessage(sqlite3* db)
 {
     return u"%1 (%2)"_s.arg(QString::fromUtf8(sqlite3_errmsg(db))).arg(sqlite3_errcode(db));
 }
 
-QString StatementError(sqlite3* db)
+QString statementError(sqlite3* db)
 {
-    return u"[SQLite]%1 QODBC: Unable to execute statement"_s.arg(SqliteMessage(db));
+    return u"[SQLite]%1 QODBC: Unable to execute statement"_s.arg(sqliteMessage(db));
 }
 
 // Why an open database cannot serve searches: it cannot be read, or it holds
 // no tables. Empty when it can.
-QString UnusableDatabase(sqlite3* db)
+QString unusableDatabase(sqlite3* db)
 {
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table'", -1, &raw, nullptr) != SQLITE_OK)
-        return SqliteMessage(db);
+        return sqliteMessage(db);
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
     if (sqlite3_step(statement.get()) != SQLITE_ROW)
-        return SqliteMessage(db);
+        return sqliteMessage(db);
     if (sqlite3_column_int(statement.get(), 0) == 0)
         return u"the file holds no tables"_s;
     return QString();
 }
 
 // The type and size the ODBC driver gives a column of that declared type.
-FetchedColumn DeclaredColumn(const QString& declared)
+FetchedColumn declaredColumn(const QString& declared)
 {
     const QString type = declared.trimmed().toUpper();
     // The size in brackets: VARCHAR(500), DECIMAL(10,2).
@@ -75,7 +75,7 @@ FetchedColumn DeclaredColumn(const QString& declared)
 
 // A column without a declared type (an expression) takes its type from the
 // first row's value.
-FetchedColumn ValueColumn(sqlite3_stmt* statement, int column, bool haveRow)
+FetchedColumn valueColumn(sqlite3_stmt* statement, int column, bool haveRow)
 {
     switch (haveRow ? sqlite3_column_type(statement, column) : SQLITE_NULL) {
     case SQLITE_INTEGER: return {{}, QMetaType::fromType<int>(), 10};
@@ -84,34 +84,34 @@ FetchedColumn ValueColumn(sqlite3_stmt* statement, int column, bool haveRow)
     }
 }
 
-std::vector<FetchedColumn> Describe(sqlite3_stmt* statement, bool haveRow)
+std::vector<FetchedColumn> describe(sqlite3_stmt* statement, bool haveRow)
 {
     std::vector<FetchedColumn> columns;
     for (int i = 0; i < sqlite3_column_count(statement); ++i) {
         const char* declared = sqlite3_column_decltype(statement, i);
-        FetchedColumn column = declared ? DeclaredColumn(QString::fromUtf8(declared)) : ValueColumn(statement, i, haveRow);
+        FetchedColumn column = declared ? declaredColumn(QString::fromUtf8(declared)) : valueColumn(statement, i, haveRow);
         // The driver names a column by what follows the last full stop of its text.
-        column.Name = QString::fromUtf8(sqlite3_column_name(statement, i));
-        column.Name = column.Name.mid(column.Name.lastIndexOf(u'.') + 1);
+        column.name = QString::fromUtf8(sqlite3_column_name(statement, i));
+        column.name = column.name.mid(column.name.lastIndexOf(u'.') + 1);
         columns.push_back(std::move(column));
     }
     return columns;
 }
 
-void ReadValue(sqlite3_stmt* statement, int column, ResultRows& rows)
+void readValue(sqlite3_stmt* statement, int column, ResultRows& rows)
 {
     static const char kHex[] = "0123456789ABCDEF";
-    switch (rows.Columns()[size_t(column)].Type.id()) {
+    switch (rows.columns()[size_t(column)].type.id()) {
     case QMetaType::Double:
         if (sqlite3_column_type(statement, column) == SQLITE_NULL)
-            return rows.AppendNull();
-        return rows.AppendDouble(sqlite3_column_double(statement, column));
+            return rows.appendNull();
+        return rows.appendDouble(sqlite3_column_double(statement, column));
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
         if (sqlite3_column_type(statement, column) == SQLITE_NULL)
-            return rows.AppendNull();
-        return rows.AppendInteger(sqlite3_column_int64(statement, column));
+            return rows.appendNull();
+        return rows.appendInteger(sqlite3_column_int64(statement, column));
     case QMetaType::QByteArray: {
         if (sqlite3_column_type(statement, column) != SQLITE_BLOB)
             break;
@@ -121,20 +121,20 @@ void ReadValue(sqlite3_stmt* statement, int column, ResultRows& rows)
         for (int i = 0; i < sqlite3_column_bytes(statement, column); ++i)
             literal.append(kHex[bytes[i] >> 4]).append(kHex[bytes[i] & 15]);
         literal.append('\'');
-        return rows.AppendText(literal.constData(), literal.size());
+        return rows.appendText(literal.constData(), literal.size());
     }
     default: break;
     }
     // Text, and other types as their text; no text is a null.
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
     if (!text)
-        return rows.AppendNull();
-    rows.AppendText(text, sqlite3_column_bytes(statement, column));
+        return rows.appendNull();
+    rows.appendText(text, sqlite3_column_bytes(statement, column));
 }
 
 } // namespace
 
-sqlite3* OpenSqliteReadOnly(const QString& path)
+sqlite3* openSqliteReadOnly(const QString& path)
 {
     sqlite3* db = nullptr;
     // One thread uses the connection: its calls need no locking.
@@ -145,40 +145,40 @@ sqlite3* OpenSqliteReadOnly(const QString& path)
     }
     // SQLite reads the file only when asked: a damaged, foreign or empty file
     // is refused here, where a missing one is, not at the first search.
-    const QString unusable = UnusableDatabase(db);
+    const QString unusable = unusableDatabase(db);
     if (!unusable.isEmpty()) {
         sqlite3_close(db);
         throw DatabaseError(u"[SQLite]%1 QODBC: Unable to connect"_s.arg(unusable));
     }
-    UseServerLikeRules(db);
+    useServerLikeRules(db);
     return db;
 }
 
-void CloseSqlite(sqlite3* db)
+void closeSqlite(sqlite3* db)
 {
     sqlite3_close(db);
 }
 
-ResultRows FetchAllSqliteRows(sqlite3* db, const QString& statementText)
+ResultRows fetchAllSqliteRows(sqlite3* db, const QString& statementText)
 {
     sqlite3_stmt* raw = nullptr;
     const QByteArray text = statementText.toUtf8();
     if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &raw, nullptr) != SQLITE_OK)
-        throw DatabaseError(StatementError(db));
+        throw DatabaseError(statementError(db));
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
     if (!statement)
         return ResultRows();
     int r = sqlite3_step(statement.get());
     if (r != SQLITE_ROW && r != SQLITE_DONE)
-        throw DatabaseError(StatementError(db));
-    ResultRows rows(Describe(statement.get(), r == SQLITE_ROW));
-    const int columns = rows.ColumnCount();
+        throw DatabaseError(statementError(db));
+    ResultRows rows(describe(statement.get(), r == SQLITE_ROW));
+    const int columns = rows.columnCount();
     for (; r == SQLITE_ROW; r = sqlite3_step(statement.get())) {
         for (int i = 0; i < columns; ++i)
-            ReadValue(statement.get(), i, rows);
-        rows.EndRow();
+            readValue(statement.get(), i, rows);
+        rows.endRow();
     }
     if (r != SQLITE_DONE)
-        throw DatabaseError(StatementError(db));
+        throw DatabaseError(statementError(db));
     return rows;
 }

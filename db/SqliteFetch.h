@@ -8,11 +8,11 @@ struct sqlite3;
 
 // Opens a catalogue file read-only through SQLite's own library. Raises
 // DatabaseError when it cannot be opened.
-sqlite3* OpenSqliteReadOnly(const QString& path);
-void CloseSqlite(sqlite3* db);
+sqlite3* openSqliteReadOnly(const QString& path);
+void closeSqlite(sqlite3* db);
 
 // Runs a statement on an open SQLite database and reads every row. The
 // columns are described, and errors worded, as the catalogue's ODBC driver
 // describes and words them, so that a result reads the same whichever way
 // the catalogue is reached. Raises DatabaseError.
-ResultRows FetchAllSqliteRows(sqlite3* db, const QString& statement);
+ResultRows fetchAllSqliteRows(sqlite3* db, const QString& statement);

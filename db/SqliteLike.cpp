@@ -9,7 +9,7 @@ constexpr char32_t kAnyRun = 0xFFFFFFFF;  // "%"
 constexpr char32_t kOneChar = 0xFFFFFFFE;  // "_"
 
 // The next character of UTF-8 text; a byte that starts no character stands for itself.
-char32_t NextChar(QByteArrayView text, qsizetype& at)
+char32_t nextChar(QByteArrayView text, qsizetype& at)
 {
     const auto byte = static_cast<unsigned char>(text[at++]);
     int more = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
@@ -19,46 +19,46 @@ char32_t NextChar(QByteArrayView text, qsizetype& at)
     return c;
 }
 
-char32_t Folded(char32_t c)
+char32_t folded(char32_t c)
 {
     return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
 }
 
-std::vector<char32_t> PatternTokens(QByteArrayView pattern)
+std::vector<char32_t> patternTokens(QByteArrayView pattern)
 {
     std::vector<char32_t> tokens;
     for (qsizetype at = 0; at < pattern.size();) {
-        const char32_t c = NextChar(pattern, at);
+        const char32_t c = nextChar(pattern, at);
         if (c == U'\\' && at < pattern.size())
-            tokens.push_back(Folded(NextChar(pattern, at)));
+            tokens.push_back(folded(nextChar(pattern, at)));
         else if (c == U'%')
             tokens.push_back(kAnyRun);
         else if (c == U'_')
             tokens.push_back(kOneChar);
         else
-            tokens.push_back(Folded(c));
+            tokens.push_back(folded(c));
     }
     return tokens;
 }
 
-void LikeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
+void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
 {
     const auto* pattern = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(arguments[1]));
     if (!pattern || !text)
         return sqlite3_result_null(context);
-    sqlite3_result_int(context, LikeMatches(QByteArrayView(pattern, sqlite3_value_bytes(arguments[0])),
+    sqlite3_result_int(context, likeMatches(QByteArrayView(pattern, sqlite3_value_bytes(arguments[0])),
                                             QByteArrayView(text, sqlite3_value_bytes(arguments[1]))));
 }
 
 } // namespace
 
-bool LikeMatches(QByteArrayView pattern, QByteArrayView textBytes)
+bool likeMatches(QByteArrayView pattern, QByteArrayView textBytes)
 {
-    const std::vector<char32_t> tokens = PatternTokens(pattern);
+    const std::vector<char32_t> tokens = patternTokens(pattern);
     std::vector<char32_t> text;
     for (qsizetype at = 0; at < textBytes.size();)
-        text.push_back(Folded(NextChar(textBytes, at)));
+        text.push_back(folded(nextChar(textBytes, at)));
     // More characters to match than the text has: no match, at once.
     size_t needed = 0;
     for (char32_t token : tokens)
@@ -86,7 +86,7 @@ bool LikeMatches(QByteArrayView pattern, QByteArrayView textBytes)
     return p == tokens.size();
 }
 
-void UseServerLikeRules(sqlite3* db)
+void useServerLikeRules(sqlite3* db)
 {
-    sqlite3_create_function(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, LikeFunction, nullptr, nullptr);
+    sqlite3_create_function(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction, nullptr, nullptr);
 }

@@ -9,7 +9,7 @@ struct sqlite3;
 // run of characters, "_" one character, "\" makes the next character a plain
 // one (a "\" at the end is itself), letters compared without regard to the
 // case of ASCII letters.
-void UseServerLikeRules(sqlite3* db);
+void useServerLikeRules(sqlite3* db);
 
 // The same rule on UTF-8 text.
-bool LikeMatches(QByteArrayView pattern, QByteArrayView text);
+bool likeMatches(QByteArrayView pattern, QByteArrayView text);

@@ -20,9 +20,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 template <typename T>
-T* Control(QObject* form, const char* name)
+T* control(QObject* form, const char* name)
 {
-    auto* control = qobject_cast<T*>(FindComponent(form, QString::fromLatin1(name)));
+    auto* control = qobject_cast<T*>(findComponent(form, QString::fromLatin1(name)));
     if (!control)
         throw Exception(u"Layout: %1 missing from the find dialog"_s.arg(QString::fromLatin1(name)));
     return control;
@@ -36,54 +36,54 @@ constexpr FindMatch kMatchKinds[] = {FindMatch::AnyPart, FindMatch::WholeField, 
 
 FindDialog::FindDialog(QWidget* parent) : QDialog(parent)
 {
-    RegisterWidgetComponents();
-    LoadLayout(this, u":/layouts/FindDialog.json"_s);
-    findText_ = Control<ComboBox>(this, "cbText");
-    findIn_ = Control<ComboBox>(this, "cbFindIn");
-    matchKind_ = Control<ComboBox>(this, "cbMatchinType");
-    direction_ = Control<ComboBox>(this, "cbFindDirection");
-    matchCase_ = Control<QCheckBox>(this, "cbCharCase");
-    matchFormat_ = Control<QCheckBox>(this, "cbUseFormat");
-    treeLabel_ = Control<QLabel>(this, "Label4");
-    treeRange_ = Control<ComboBox>(this, "dbcTreeFindRange");
+    registerWidgetComponents();
+    loadLayout(this, u":/layouts/FindDialog.json"_s);
+    findText_ = control<ComboBox>(this, "cbText");
+    findIn_ = control<ComboBox>(this, "cbFindIn");
+    matchKind_ = control<ComboBox>(this, "cbMatchinType");
+    direction_ = control<ComboBox>(this, "cbFindDirection");
+    matchCase_ = control<QCheckBox>(this, "cbCharCase");
+    matchFormat_ = control<QCheckBox>(this, "cbUseFormat");
+    treeLabel_ = control<QLabel>(this, "Label4");
+    treeRange_ = control<ComboBox>(this, "dbcTreeFindRange");
     // The dialog sees Enter and Esc before its controls do.
     installEventFilter(this);
     for (QWidget* control : findChildren<QWidget*>())
         control->installEventFilter(this);
 }
 
-void FindDialog::Prepare(DataGrid& grid, const QString& text)
+void FindDialog::prepare(DataGrid& grid, const QString& text)
 {
     // The tree row is for result sets shown as trees, which this program has none of.
     treeLabel_->hide();
     treeRange_->hide();
     setFixedSize(width(), treeRange_->y());
 
-    findText_->SetText(text);
+    findText_->setText(text);
     grid_ = &grid;
-    FillFindIn();
+    fillFindIn();
     firstSearch_ = true;
     findText_->setFocus();
 }
 
-void FindDialog::FillFindIn()
+void FindDialog::fillFindIn()
 {
     findIn_->clear();
     findInColumns_.clear();
-    const ColumnList& visible = grid_->VisibleColumns();
-    for (int i = 0; i < visible.Count(); ++i) {
-        findIn_->addItem(visible.Item(i).Title().Caption());
-        findInColumns_.push_back(&visible.Item(i));
+    const ColumnList& visible = grid_->visibleColumns();
+    for (int i = 0; i < visible.count(); ++i) {
+        findIn_->addItem(visible.item(i).title().caption());
+        findInColumns_.push_back(&visible.item(i));
     }
     findIn_->addItem(u"<All>"_s);
-    const GridColumn* current = grid_->CurrentColumn();
-    const int preselected = current ? findIn_->findText(current->Title().Caption(), Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
-    findIn_->SetItemIndex(preselected >= 0 ? preselected : findIn_->count() - 1);
+    const GridColumn* current = grid_->currentColumn();
+    const int preselected = current ? findIn_->findText(current->title().caption(), Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+    findIn_->setItemIndex(preselected >= 0 ? preselected : findIn_->count() - 1);
 }
 
-void FindDialog::ShowOver(DataGrid& grid, const QString& text, bool modal)
+void FindDialog::showOver(DataGrid& grid, const QString& text, bool modal)
 {
-    Prepare(grid, text);
+    prepare(grid, text);
     if (modal) {
         setWindowFlag(Qt::WindowStaysOnTopHint, false);
         exec();
@@ -95,41 +95,41 @@ void FindDialog::ShowOver(DataGrid& grid, const QString& text, bool modal)
     activateWindow();
 }
 
-FindRequest FindDialog::Request() const
+FindRequest FindDialog::request() const
 {
     FindRequest request;
-    request.Text = findText_->Text();
-    const int column = findIn_->ItemIndex();
+    request.text = findText_->text();
+    const int column = findIn_->itemIndex();
     const bool all = column < 0 || column >= int(findInColumns_.size());
     if (!all)
-        request.FieldName = findInColumns_[size_t(column)]->FieldName();
-    request.Flags = {};
-    request.Flags.Set(FindFlag::CaseInsensitive, !matchCase_->isChecked());
-    request.Flags.Set(FindFlag::UseDisplayText, matchFormat_->isChecked());
-    request.Flags.Set(FindFlag::AllColumns, column == findIn_->count() - 1);
-    const int way = direction_->ItemIndex();
-    request.Direction = way >= 0 && way < 3 ? kDirections[way] : FindDirection::All;
+        request.fieldName = findInColumns_[size_t(column)]->fieldName();
+    request.flags = {};
+    request.flags.set(FindFlag::CaseInsensitive, !matchCase_->isChecked());
+    request.flags.set(FindFlag::UseDisplayText, matchFormat_->isChecked());
+    request.flags.set(FindFlag::AllColumns, column == findIn_->count() - 1);
+    const int way = direction_->itemIndex();
+    request.direction = way >= 0 && way < 3 ? kDirections[way] : FindDirection::All;
     if (QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier))
-        request.Direction = request.Direction == FindDirection::Up ? FindDirection::Down : FindDirection::Up;
+        request.direction = request.direction == FindDirection::Up ? FindDirection::Down : FindDirection::Up;
     // Only the first search runs through all from the first record; the next ones go on down.
-    if (!firstSearch_ && request.Direction == FindDirection::All)
-        request.Direction = FindDirection::Down;
-    const int kind = matchKind_->ItemIndex();
-    request.MatchKind = kind >= 0 && kind < 3 ? kMatchKinds[kind] : FindMatch::AnyPart;
-    request.TreeRange = qMax(0, treeRange_->ItemIndex());
+    if (!firstSearch_ && request.direction == FindDirection::All)
+        request.direction = FindDirection::Down;
+    const int kind = matchKind_->itemIndex();
+    request.matchKind = kind >= 0 && kind < 3 ? kMatchKinds[kind] : FindMatch::AnyPart;
+    request.treeRange = qMax(0, treeRange_->itemIndex());
     return request;
 }
 
 void FindDialog::findNext()
 {
-    const FindRequest request = Request();
-    if (findText_->findText(request.Text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
-        findText_->addItem(request.Text);
-        findText_->SetText(request.Text);
+    const FindRequest wanted = request();
+    if (findText_->findText(wanted.text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+        findText_->addItem(wanted.text);
+        findText_->setText(wanted.text);
     }
-    if (!grid_ || !grid_->DataSet() || !grid_->DataSet()->Active())
+    if (!grid_ || !grid_->dataSet() || !grid_->dataSet()->active())
         return;
-    if (FindCellText(*grid_, request))
+    if (findCellText(*grid_, wanted))
         firstSearch_ = false;
 }
 
@@ -162,14 +162,14 @@ bool FindDialog::eventFilter(QObject* watched, QEvent* event)
     if (key == Qt::Key_Escape)
         close();
     else
-        Application::Instance().HandleEvent([this] { findNext(); });
+        Application::instance().handleEvent([this] { findNext(); });
     return true;
 }
 
-void OpenFindDialog(DataGrid& grid, QWidget* owner, const QString& text, bool modal)
+void openFindDialog(DataGrid& grid, QWidget* owner, const QString& text, bool modal)
 {
     static QPointer<FindDialog> dialog;
     if (!dialog)
         dialog = new FindDialog(owner);
-    dialog->ShowOver(grid, text, modal);
+    dialog->showOver(grid, text, modal);
 }

@@ -24,11 +24,11 @@ public:
 
     // Sets the dialog up over a grid with the text to find, then shows it:
     // modally (returning when it closes) or staying on top.
-    void ShowOver(DataGrid& grid, const QString& text, bool modal);
+    void showOver(DataGrid& grid, const QString& text, bool modal);
     // The dialog's choices as a search request.
-    FindRequest Request() const;
+    FindRequest request() const;
     // Whether the next search is the first since the dialog opened or a choice changed.
-    bool FirstSearch() const { return firstSearch_; }
+    bool firstSearch() const { return firstSearch_; }
 
     Q_INVOKABLE void findNext();
     Q_INVOKABLE void closeDialog();
@@ -39,8 +39,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Prepare(DataGrid& grid, const QString& text);
-    void FillFindIn();
+    void prepare(DataGrid& grid, const QString& text);
+    void fillFindIn();
 
     ComboBox* findText_;
     ComboBox* findIn_;
@@ -57,4 +57,4 @@ private:
 
 // Opens the program's one find dialog over a grid, made on first use as a
 // window of the owner's, which keeps it.
-void OpenFindDialog(DataGrid& grid, QWidget* owner, const QString& text, bool modal);
+void openFindDialog(DataGrid& grid, QWidget* owner, const QString& text, bool modal);

@@ -8,7 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-bool CellTextMatches(const QString& cell, const QString& text, FindMatch kind, bool caseInsensitive)
+bool cellTextMatches(const QString& cell, const QString& text, FindMatch kind, bool caseInsensitive)
 {
     // Letter case is folded by the rules of the user's language.
     const QLocale locale;
@@ -22,41 +22,41 @@ bool CellTextMatches(const QString& cell, const QString& text, FindMatch kind, b
     return false;
 }
 
-bool FindCellText(DataGrid& grid, const FindRequest& request)
+bool findCellText(DataGrid& grid, const FindRequest& request)
 {
-    Query* dataSet = grid.DataSet();
-    if (!dataSet || !dataSet->Active())
+    Query* dataSet = grid.dataSet();
+    if (!dataSet || !dataSet->active())
         return false;
-    const ColumnList& visible = grid.VisibleColumns();
+    const ColumnList& visible = grid.visibleColumns();
     int index = -1;
-    if (!request.FieldName.isEmpty()) {
+    if (!request.fieldName.isEmpty()) {
         GridColumn* column = nullptr;
-        for (int i = 0; i < grid.Columns().Count() && !column; ++i)
-            if (grid.Columns().Item(i).FieldName().compare(request.FieldName, Qt::CaseInsensitive) == 0)
-                column = &grid.Columns().Item(i);
+        for (int i = 0; i < grid.columns().count() && !column; ++i)
+            if (grid.columns().item(i).fieldName().compare(request.fieldName, Qt::CaseInsensitive) == 0)
+                column = &grid.columns().item(i);
         if (!column)
-            throw Exception(u"Field name '%1' not found"_s.arg(request.FieldName));
-        index = visible.IndexOf(*column);
+            throw Exception(u"Field name '%1' not found"_s.arg(request.fieldName));
+        index = visible.indexOf(*column);
         // A hidden column has no cells to search.
         if (index < 0)
-            throw Exception(u"Column of field '%1' is hidden"_s.arg(request.FieldName));
-    } else if (grid.Options().Has(DataGrid::Option::RowSelect)) {
-        index = request.Direction == FindDirection::Up ? 0 : visible.Count() - 1;
-    } else if (GridColumn* current = grid.CurrentColumn()) {
-        index = visible.IndexOf(*current);
+            throw Exception(u"Column of field '%1' is hidden"_s.arg(request.fieldName));
+    } else if (grid.options().has(DataGrid::Option::RowSelect)) {
+        index = request.direction == FindDirection::Up ? 0 : visible.count() - 1;
+    } else if (GridColumn* current = grid.currentColumn()) {
+        index = visible.indexOf(*current);
     }
-    if (visible.Count() == 0)
+    if (visible.count() == 0)
         return false;
     index = qMax(0, index);
 
     // The cells are read by index; only a match moves the current record.
-    const bool allColumns = request.Flags.Has(FindFlag::AllColumns);
-    const int forward = request.Direction == FindDirection::Up ? -1 : 1;
-    const int records = dataSet->RecordCount();
-    int record = dataSet->CurrentRecordIndex();
+    const bool allColumns = request.flags.has(FindFlag::AllColumns);
+    const int forward = request.direction == FindDirection::Up ? -1 : 1;
+    const int records = dataSet->recordCount();
+    int record = dataSet->currentRecordIndex();
     // One step to the next cell to examine; false past either end.
     const auto step = [&] {
-        if (allColumns && index != (forward > 0 ? visible.Count() - 1 : 0)) {
+        if (allColumns && index != (forward > 0 ? visible.count() - 1 : 0)) {
             index += forward;
             return true;
         }
@@ -64,29 +64,29 @@ bool FindCellText(DataGrid& grid, const FindRequest& request)
             return false;
         record += forward;
         if (allColumns)
-            index = forward > 0 ? 0 : visible.Count() - 1;
+            index = forward > 0 ? 0 : visible.count() - 1;
         return true;
     };
 
     bool more = records > 0;
-    if (more && request.Direction == FindDirection::All)
+    if (more && request.direction == FindDirection::All)
         record = 0;
     else if (more)
         more = step();
     while (more) {
-        GridColumn& column = visible.Item(index);
+        GridColumn& column = visible.item(index);
         QString cell;
-        if (Field* field = column.BoundField())
-            cell = request.Flags.Has(FindFlag::UseDisplayText) ? column.CellText(record) : field->AsString(record);
-        if (CellTextMatches(cell, request.Text, request.MatchKind, request.Flags.Has(FindFlag::CaseInsensitive))) {
+        if (Field* field = column.boundField())
+            cell = request.flags.has(FindFlag::UseDisplayText) ? column.cellText(record) : field->asString(record);
+        if (cellTextMatches(cell, request.text, request.matchKind, request.flags.has(FindFlag::CaseInsensitive))) {
             // The record windows scroll as if the search had walked there: from
             // the first record when it searched them all.
-            dataSet->DisableControls();
-            const auto resume = qScopeGuard([dataSet] { dataSet->EnableControls(); });
-            if (request.Direction == FindDirection::All)
-                dataSet->First();
-            dataSet->SetRecNo(record + 1);
-            grid.MoveToColumn(column.Index());
+            dataSet->disableControls();
+            const auto resume = qScopeGuard([dataSet] { dataSet->enableControls(); });
+            if (request.direction == FindDirection::All)
+                dataSet->first();
+            dataSet->setRecNo(record + 1);
+            grid.moveToColumn(column.index());
             return true;
         }
         more = step();

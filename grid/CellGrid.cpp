@@ -12,7 +12,7 @@ const char* const kIndexOutOfRange = "Grid index out of range";
 // The extents of an axis for a new cell count: the cells kept, new ones at
 // `fill`, the contra cells after them. Built aside and then taken whole: when
 // memory runs out nothing has changed.
-void ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill)
+void resizeExtents(std::vector<int>& extents, int oldCount, int newCount, int contraCount, int fill)
 {
     std::vector<int> resized(extents.begin(), extents.begin() + qMin(oldCount, newCount));
     resized.resize(size_t(newCount), fill);
@@ -21,7 +21,7 @@ void ResizeExtents(std::vector<int>& extents, int oldCount, int newCount, int co
 }
 
 // Stores one cell's extent; false when it was that already.
-bool StoreExtent(std::vector<int>& extents, int cell, int extent)
+bool storeExtent(std::vector<int>& extents, int cell, int extent)
 {
     if (cell < 0 || cell >= int(extents.size()))
         throw GridError(QString::fromLatin1(kIndexOutOfRange));
@@ -33,7 +33,7 @@ bool StoreExtent(std::vector<int>& extents, int cell, int extent)
 
 // Stores a count of contra cells, which follow the cells in the extents;
 // false when it was that already.
-bool StoreContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count, int fill,
+bool storeContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count, int fill,
                       const char* negativeMessage)
 {
     if (count < 0)
@@ -54,81 +54,81 @@ CellGrid::CellGrid()
 {
 }
 
-void CellGrid::InvalidateRect(int firstCol, int lastCol, int firstRow, int lastRow)
+void CellGrid::invalidateRect(int firstCol, int lastCol, int firstRow, int lastRow)
 {
     if (!window_)
         return;
-    const QRect rect = RangeBounds(firstCol, lastCol, firstRow, lastRow, true);
+    const QRect rect = rangeBounds(firstCol, lastCol, firstRow, lastRow, true);
     if (!rect.isEmpty())
-        window_->Invalidate(rect);
+        window_->invalidate(rect);
 }
 
-void CellGrid::InvalidateRow(int row)
+void CellGrid::invalidateRow(int row)
 {
-    InvalidateRect(0, colCount_ + contraColCount_ - 1, row, row);
+    invalidateRect(0, colCount_ + contraColCount_ - 1, row, row);
 }
 
-void CellGrid::Resized()
+void CellGrid::resized()
 {
-    RefreshScrollBars();
+    refreshScrollBars();
     if (contraColCount_ > 0 || contraRowCount_ > 0)
-        InvalidateGrid();
+        invalidateGrid();
 }
 
-void CellGrid::InvalidateGrid()
+void CellGrid::invalidateGrid()
 {
     if (window_)
-        window_->InvalidateAll();
+        window_->invalidateAll();
 }
 
-void CellGrid::KeepCellsInRange()
+void CellGrid::keepCellsInRange()
 {
     // Frozen columns are fixed in place but are data cells: they may be current.
     const int firstSelectable = fixedCols_ - qMin(frozenFixedCols_, fixedCols_);
-    current_.Col = qBound(firstSelectable, current_.Col, colCount_ - 1);
-    current_.Row = qBound(fixedRows_, current_.Row, rowCount_ - 1);
-    anchor_.Col = qBound(firstSelectable, anchor_.Col, colCount_ - 1);
-    anchor_.Row = qBound(fixedRows_, anchor_.Row, rowCount_ - 1);
-    const GridLayout before = Layout();
+    current_.col = qBound(firstSelectable, current_.col, colCount_ - 1);
+    current_.row = qBound(fixedRows_, current_.row, rowCount_ - 1);
+    anchor_.col = qBound(firstSelectable, anchor_.col, colCount_ - 1);
+    anchor_.row = qBound(fixedRows_, anchor_.row, rowCount_ - 1);
+    const GridLayout before = layout();
     const CellPos from{leftCol_, topRow_};
-    const CellPos maxTopLeft = MaxTopLeft();
-    leftCol_ = qBound(fixedCols_, leftCol_, qMax(fixedCols_, maxTopLeft.Col));
-    topRow_ = qBound(fixedRows_, topRow_, qMax(fixedRows_, maxTopLeft.Row));
-    ForgetLayout();
-    if (from.Col != leftCol_ || from.Row != topRow_)
-        MoveTopLeft(from, before);
-    RefreshScrollBars();
-    InvalidateGrid();
+    const CellPos limit = maxTopLeft();
+    leftCol_ = qBound(fixedCols_, leftCol_, qMax(fixedCols_, limit.col));
+    topRow_ = qBound(fixedRows_, topRow_, qMax(fixedRows_, limit.row));
+    forgetLayout();
+    if (from.col != leftCol_ || from.row != topRow_)
+        moveTopLeft(from, before);
+    refreshScrollBars();
+    invalidateGrid();
 }
 
-void CellGrid::SetColCount(int count)
+void CellGrid::setColCount(int count)
 {
     count = qMax(1, count);
     if (count == colCount_)
         return;
     if (fixedCols_ >= count)
         fixedCols_ = count - 1;
-    ResizeExtents(colWidths_, colCount_, count, contraColCount_, kDefaultColWidth);
+    resizeExtents(colWidths_, colCount_, count, contraColCount_, kDefaultColWidth);
     colCount_ = count;
     tabStops_.resize(size_t(colCount_), true);
-    ForgetLayout();
-    KeepCellsInRange();
+    forgetLayout();
+    keepCellsInRange();
 }
 
-void CellGrid::SetRowCount(int count)
+void CellGrid::setRowCount(int count)
 {
     count = qMax(1, count);
     if (count == rowCount_)
         return;
     if (fixedRows_ >= count)
         fixedRows_ = count - 1;
-    ResizeExtents(rowHeights_, rowCount_, count, contraRowCount_, defaultRowHeight_);
+    resizeExtents(rowHeights_, rowCount_, count, contraRowCount_, defaultRowHeight_);
     rowCount_ = count;
-    ForgetLayout();
-    KeepCellsInRange();
+    forgetLayout();
+    keepCellsInRange();
 }
 
-void CellGrid::SetFixedCols(int count)
+void CellGrid::setFixedCols(int count)
 {
     if (count < 0)
         throw GridError(QString::fromLatin1(kIndexOutOfRange));
@@ -137,11 +137,11 @@ void CellGrid::SetFixedCols(int count)
     // Columns that stop being fixed were in view: the view starts with them again.
     leftCol_ = count < fixedCols_ ? qMin(leftCol_, count) : qMax(leftCol_, count);
     fixedCols_ = count;
-    ForgetLayout();
-    KeepCellsInRange();
+    forgetLayout();
+    keepCellsInRange();
 }
 
-void CellGrid::SetFixedRows(int count)
+void CellGrid::setFixedRows(int count)
 {
     if (count < 0)
         throw GridError(QString::fromLatin1(kIndexOutOfRange));
@@ -149,84 +149,84 @@ void CellGrid::SetFixedRows(int count)
         throw GridError(u"Fixed row count must be less than row count"_s);
     topRow_ = count < fixedRows_ ? qMin(topRow_, count) : qMax(topRow_, count);
     fixedRows_ = count;
-    ForgetLayout();
-    KeepCellsInRange();
+    forgetLayout();
+    keepCellsInRange();
 }
 
-void CellGrid::SetFrozenFixedCols(int count)
+void CellGrid::setFrozenFixedCols(int count)
 {
     if (count < 0)
         return;
     frozenFixedCols_ = count;
-    ForgetLayout();
-    InvalidateGrid();
+    forgetLayout();
+    invalidateGrid();
 }
 
-void CellGrid::SetContraColCount(int count)
+void CellGrid::setContraColCount(int count)
 {
-    if (!StoreContraCount(colWidths_, colCount_, contraColCount_, count, kDefaultColWidth,
+    if (!storeContraCount(colWidths_, colCount_, contraColCount_, count, kDefaultColWidth,
                          "FContraColCount can not be negative."))
         return;
-    ForgetLayout();
-    KeepCellsInRange();
+    forgetLayout();
+    keepCellsInRange();
 }
 
-void CellGrid::SetContraRowCount(int count)
+void CellGrid::setContraRowCount(int count)
 {
-    if (!StoreContraCount(rowHeights_, rowCount_, contraRowCount_, count, defaultRowHeight_,
+    if (!storeContraCount(rowHeights_, rowCount_, contraRowCount_, count, defaultRowHeight_,
                          "FContraRowCount can not be negative."))
         return;
-    ForgetLayout();
-    KeepCellsInRange();
+    forgetLayout();
+    keepCellsInRange();
 }
 
-void CellGrid::SetDefaultRowHeight(int height)
+void CellGrid::setDefaultRowHeight(int height)
 {
     defaultRowHeight_ = height;
     std::fill(rowHeights_.begin(), rowHeights_.end(), height);
-    GeometryChanged();
+    geometryChanged();
 }
 
-void CellGrid::GeometryChanged()
+void CellGrid::geometryChanged()
 {
-    ForgetLayout();
-    RefreshScrollBars();
-    InvalidateGrid();
+    forgetLayout();
+    refreshScrollBars();
+    invalidateGrid();
 }
 
-void CellGrid::SetTabStop(int col, bool on)
+void CellGrid::setTabStop(int col, bool on)
 {
     if (col < 0 || col >= colCount_)
         throw GridError(QString::fromLatin1(kIndexOutOfRange));
     tabStops_[size_t(col)] = on;
 }
 
-void CellGrid::SetColWidth(int col, int width)
+void CellGrid::setColWidth(int col, int width)
 {
-    if (StoreExtent(colWidths_, col, width))
-        GeometryChanged();
+    if (storeExtent(colWidths_, col, width))
+        geometryChanged();
 }
 
-void CellGrid::SetRowHeight(int row, int height)
+void CellGrid::setRowHeight(int row, int height)
 {
-    if (StoreExtent(rowHeights_, row, height))
-        GeometryChanged();
+    if (storeExtent(rowHeights_, row, height))
+        geometryChanged();
 }
 
-void CellGrid::SetCellOptions(OptionSet options)
+void CellGrid::setCellOptions(OptionSet options)
 {
-    if (options.Has(Option::RowSelect))
-        options.Set(Option::AlwaysShowEditor, false);
+    if (options.has(Option::RowSelect))
+        options.set(Option::AlwaysShowEditor, false);
     if (options == options_)
         return;
     options_ = options;
-    GeometryChanged();
+    geometryChanged();
 }
 
-void CellGrid::SetShowsHorzBar(bool shows)
+void CellGrid::setShowsHorzBar(bool shows)
 {
     if (shows == showsHorzBar_)
         return;
     showsHorzBar_ = shows;
-    RefreshScrollBars();
+    refreshScrollBars();
 }

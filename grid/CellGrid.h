@@ -19,14 +19,14 @@ public:
 };
 
 // numerator / denominator rounded to the nearest integer, halves away from zero.
-constexpr int RoundedQuotient(qint64 numerator, qint64 denominator)
+constexpr int roundedQuotient(qint64 numerator, qint64 denominator)
 {
     return int((numerator * 2 + (numerator >= 0 ? denominator : -denominator)) / (denominator * 2));
 }
 
 struct CellPos {
-    int Col = 0;
-    int Row = 0;
+    int col = 0;
+    int row = 0;
     bool operator==(const CellPos&) const = default;
 };
 
@@ -60,94 +60,94 @@ public:
     CellGrid();
     virtual ~CellGrid() = default;
 
-    void SetWindow(ControlWindow* window) { window_ = window; }
-    ControlWindow* Window() const { return window_; }
+    void setWindow(ControlWindow* window) { window_ = window; }
+    ControlWindow* window() const { return window_; }
 
-    int ColCount() const { return colCount_; }
-    void SetColCount(int count);
-    int RowCount() const { return rowCount_; }
-    void SetRowCount(int count);
-    int FixedCols() const { return fixedCols_; }
-    void SetFixedCols(int count);
-    int FixedRows() const { return fixedRows_; }
-    void SetFixedRows(int count);
+    int colCount() const { return colCount_; }
+    void setColCount(int count);
+    int rowCount() const { return rowCount_; }
+    void setRowCount(int count);
+    int fixedCols() const { return fixedCols_; }
+    void setFixedCols(int count);
+    int fixedRows() const { return fixedRows_; }
+    void setFixedRows(int count);
     // How many of the last fixed columns are frozen data columns: they stay
     // in place like fixed ones yet may be current.
-    int FrozenFixedCols() const { return frozenFixedCols_; }
-    void SetFrozenFixedCols(int count);
-    int ContraColCount() const { return contraColCount_; }
-    void SetContraColCount(int count);
-    int ContraRowCount() const { return contraRowCount_; }
-    void SetContraRowCount(int count);
+    int frozenFixedCols() const { return frozenFixedCols_; }
+    void setFrozenFixedCols(int count);
+    int contraColCount() const { return contraColCount_; }
+    void setContraColCount(int count);
+    int contraRowCount() const { return contraRowCount_; }
+    void setContraRowCount(int count);
 
 
-    int DefaultRowHeight() const { return defaultRowHeight_; }
+    int defaultRowHeight() const { return defaultRowHeight_; }
     // Every row takes the new height.
-    void SetDefaultRowHeight(int height);
-    int ColWidth(int col) const { return colWidths_.at(size_t(col)); }
-    void SetColWidth(int col, int width);
-    int RowHeight(int row) const { return rowHeights_.at(size_t(row)); }
-    void SetRowHeight(int row, int height);
-    int GridLineWidth() const { return gridLineWidth_; }
+    void setDefaultRowHeight(int height);
+    int colWidth(int col) const { return colWidths_.at(size_t(col)); }
+    void setColWidth(int col, int width);
+    int rowHeight(int row) const { return rowHeights_.at(size_t(row)); }
+    void setRowHeight(int row, int height);
+    int gridLineWidth() const { return gridLineWidth_; }
     // Whether Tab stops at a column; every column does until told otherwise.
-    bool TabStop(int col) const { return tabStops_.at(size_t(col)); }
-    void SetTabStop(int col, bool on);
+    bool tabStop(int col) const { return tabStops_.at(size_t(col)); }
+    void setTabStop(int col, bool on);
 
-    OptionSet CellOptions() const { return options_; }
-    void SetCellOptions(OptionSet options);
+    OptionSet cellOptions() const { return options_; }
+    void setCellOptions(OptionSet options);
     // The horizontal bar over the scrolling columns; the vertical one is the data grid's own.
-    bool ShowsHorzBar() const { return showsHorzBar_; }
-    void SetShowsHorzBar(bool shows);
+    bool showsHorzBar() const { return showsHorzBar_; }
+    void setShowsHorzBar(bool shows);
 
-    int LeftCol() const { return leftCol_; }
-    int TopRow() const { return topRow_; }
-    CellPos Current() const { return current_; }
-    void SetCurrent(CellPos cell) { current_ = anchor_ = cell; }
+    int leftCol() const { return leftCol_; }
+    int topRow() const { return topRow_; }
+    CellPos current() const { return current_; }
+    void setCurrent(CellPos cell) { current_ = anchor_ = cell; }
 
     // The layout at the window's client size, worked out once per change of
     // the grid's state or the client size.
-    const GridLayout& Layout() const;
-    QRect CellBounds(int col, int row) const;
-    QRect RangeBounds(int firstCol, int lastCol, int firstRow, int lastRow, bool includeLines) const;
+    const GridLayout& layout() const;
+    QRect cellBounds(int col, int row) const;
+    QRect rangeBounds(int firstCol, int lastCol, int firstRow, int lastRow, bool includeLines) const;
     // The cell under a point; (-1, -1) for a point on no cell.
-    CellPos CellAtPoint(int x, int y) const;
-    CellPos MaxTopLeft() const;
-    void SetTopLeft(int leftCol, int topRow);
-    void BringCellIntoView(int col, int row);
-    void HandleScrollMessage(Axis axis, ScrollCode code, int thumbPosition);
-    void RefreshScrollBars();
+    CellPos cellAtPoint(int x, int y) const;
+    CellPos maxTopLeft() const;
+    void setTopLeft(int leftCol, int topRow);
+    void bringCellIntoView(int col, int row);
+    void handleScrollMessage(Axis axis, ScrollCode code, int thumbPosition);
+    void refreshScrollBars();
 
-    virtual void InvalidateRow(int row);
-    void InvalidateRect(int firstCol, int lastCol, int firstRow, int lastRow);
-    void InvalidateGrid();
+    virtual void invalidateRow(int row);
+    void invalidateRect(int firstCol, int lastCol, int firstRow, int lastRow);
+    void invalidateGrid();
 
     // The window changed size: the scroll bars follow, and with contra cells
     // (laid out from the far edges) everything is repainted.
-    virtual void Resized();
+    virtual void resized();
 
     // The update bracket: while entered, painting draws nothing.
-    void BeginUpdate() { ++updateLock_; }
-    void EndUpdate() { updateLock_ = qMax(0, updateLock_ - 1); }
-    bool UpdateLocked() const { return updateLock_ > 0; }
+    void beginUpdate() { ++updateLock_; }
+    void endUpdate() { updateLock_ = qMax(0, updateLock_ - 1); }
+    bool updateLocked() const { return updateLock_ > 0; }
 
 protected:
     // Where the horizontal bar's thumb stands for the left column, 0 to kScrollRange.
-    int HorzScrollPosition(int maxLeft) const;
+    int horzScrollPosition(int maxLeft) const;
     // The top-left cell changed.
-    virtual void TopLeftChanged() {}
+    virtual void topLeftChanged() {}
 
     // The grid's state changed: the layout is worked out anew when next needed.
-    void ForgetLayout() { layout_.reset(); }
+    void forgetLayout() { layout_.reset(); }
 
 private:
-    void MoveTopLeft(CellPos from, const GridLayout& before);
-    void ShiftPixels(Axis axis, int from, int to, const GridLayout& before);
-    void KeepCellsInRange();
+    void moveTopLeft(CellPos from, const GridLayout& before);
+    void shiftPixels(Axis axis, int from, int to, const GridLayout& before);
+    void keepCellsInRange();
     // The layout of one axis at a client extent.
-    AxisLayout LayOutAxis(Axis axis, int clientExtent) const;
+    AxisLayout layOutAxis(Axis axis, int clientExtent) const;
     // Extents or lines changed: the layout, the bars and the picture follow.
-    void GeometryChanged();
-    void UpdateHorzScrollPosition();
+    void geometryChanged();
+    void updateHorzScrollPosition();
 
     ControlWindow* window_ = nullptr;
     int colCount_ = 5;

@@ -5,14 +5,14 @@ namespace {
 
 // Lays out the cells from..to-1 of one part from a first start; returns the
 // first cell whose start lies beyond the client extent (to when none does).
-int LayOutPart(AxisLayout& a, int from, int to, int start)
+int layOutPart(AxisLayout& a, int from, int to, int start)
 {
     int beyond = to;
     for (int i = from; i < to; ++i) {
         if (i > from)
-            start += a.ExtentOf(i - 1) + a.LinePx;
-        a.Starts[size_t(i)] = start;
-        if (i > from && start > a.ClientExtent && beyond == to)
+            start += a.extentOf(i - 1) + a.linePx;
+        a.starts[size_t(i)] = start;
+        if (i > from && start > a.clientExtent && beyond == to)
             beyond = i;
     }
     return beyond;
@@ -20,147 +20,147 @@ int LayOutPart(AxisLayout& a, int from, int to, int start)
 
 } // namespace
 
-AxisLayout CellGrid::LayOutAxis(Axis axis, int clientExtent) const
+AxisLayout CellGrid::layOutAxis(Axis axis, int clientExtent) const
 {
     AxisLayout a;
     const bool columns = axis == Axis::Columns;
-    const bool lines = columns ? options_.Has(Option::FixedVertLine) || options_.Has(Option::VertLine)
-                               : options_.Has(Option::FixedHorzLine) || options_.Has(Option::HorzLine);
-    a.LinePx = lines ? gridLineWidth_ : 0;
-    a.FixedCount = columns ? fixedCols_ : fixedRows_;
-    a.FrozenCount = columns ? qMin(frozenFixedCols_, a.FixedCount) : 0;
-    a.FirstScrollCell = columns ? leftCol_ : topRow_;
-    a.CellCount = columns ? colCount_ : rowCount_;
-    a.ContraCount = columns ? contraColCount_ : contraRowCount_;
-    a.AllCellCount = a.CellCount + a.ContraCount;
-    a.ClientExtent = clientExtent;
-    a.Extents = columns ? &colWidths_ : &rowHeights_;
+    const bool lines = columns ? options_.has(Option::FixedVertLine) || options_.has(Option::VertLine)
+                               : options_.has(Option::FixedHorzLine) || options_.has(Option::HorzLine);
+    a.linePx = lines ? gridLineWidth_ : 0;
+    a.fixedCount = columns ? fixedCols_ : fixedRows_;
+    a.frozenCount = columns ? qMin(frozenFixedCols_, a.fixedCount) : 0;
+    a.firstScrollCell = columns ? leftCol_ : topRow_;
+    a.cellCount = columns ? colCount_ : rowCount_;
+    a.contraCount = columns ? contraColCount_ : contraRowCount_;
+    a.allCellCount = a.cellCount + a.contraCount;
+    a.clientExtent = clientExtent;
+    a.extents = columns ? &colWidths_ : &rowHeights_;
 
-    for (int i = 0; i < a.FixedCount; ++i)
-        a.FixedEnd += a.ExtentOf(i) + a.LinePx;
-    a.FrozenStart = a.FixedEnd;
-    for (int i = a.FixedCount - a.FrozenCount; i < a.FixedCount; ++i)
+    for (int i = 0; i < a.fixedCount; ++i)
+        a.fixedEnd += a.extentOf(i) + a.linePx;
+    a.frozenStart = a.fixedEnd;
+    for (int i = a.fixedCount - a.frozenCount; i < a.fixedCount; ++i)
         if (i >= 0)
-            a.FrozenStart -= a.ExtentOf(i) + a.LinePx;
+            a.frozenStart -= a.extentOf(i) + a.linePx;
 
-    a.ContraStart = clientExtent;
-    for (int i = a.CellCount; i < a.AllCellCount; ++i)
-        a.ContraStart -= a.ExtentOf(i) + a.LinePx;
-    if (a.ContraCount > 0)
-        a.ContraStart -= a.LinePx;
-    a.ScrollLimit = a.ContraStart;
+    a.contraStart = clientExtent;
+    for (int i = a.cellCount; i < a.allCellCount; ++i)
+        a.contraStart -= a.extentOf(i) + a.linePx;
+    if (a.contraCount > 0)
+        a.contraStart -= a.linePx;
+    a.scrollLimit = a.contraStart;
 
-    a.CellsEnd = a.FixedEnd;
-    a.LastWholeEnd = a.FixedEnd;
-    a.LastWholeCell = a.FirstScrollCell;
-    for (int i = a.FirstScrollCell; i < a.CellCount; ++i) {
-        a.CellsEnd += a.ExtentOf(i) + a.LinePx;
-        if (a.CellsEnd > a.ScrollLimit + a.LinePx) {
-            a.CellsEnd = a.ScrollLimit;
+    a.cellsEnd = a.fixedEnd;
+    a.lastWholeEnd = a.fixedEnd;
+    a.lastWholeCell = a.firstScrollCell;
+    for (int i = a.firstScrollCell; i < a.cellCount; ++i) {
+        a.cellsEnd += a.extentOf(i) + a.linePx;
+        if (a.cellsEnd > a.scrollLimit + a.linePx) {
+            a.cellsEnd = a.scrollLimit;
             break;
         }
-        a.LastWholeCell = i;
-        a.LastWholeEnd = a.CellsEnd;
+        a.lastWholeCell = i;
+        a.lastWholeEnd = a.cellsEnd;
     }
-    a.PaintEnd = a.ContraCount > 0 ? clientExtent : a.CellsEnd;
+    a.paintEnd = a.contraCount > 0 ? clientExtent : a.cellsEnd;
 
-    a.Starts.assign(size_t(a.AllCellCount), 0);
-    a.FixedBeyond = LayOutPart(a, 0, a.FixedCount, 0);
-    a.ScrollBeyond = LayOutPart(a, a.FirstScrollCell, a.CellCount, a.FixedEnd);
-    a.ContraBeyond = LayOutPart(a, a.CellCount, a.AllCellCount, a.ContraStart + a.LinePx);
-    for (int i = 0; i < a.AllCellCount && a.EndsGrow; ++i)
-        a.EndsGrow = a.ExtentOf(i) + a.LinePx >= 0;
+    a.starts.assign(size_t(a.allCellCount), 0);
+    a.fixedBeyond = layOutPart(a, 0, a.fixedCount, 0);
+    a.scrollBeyond = layOutPart(a, a.firstScrollCell, a.cellCount, a.fixedEnd);
+    a.contraBeyond = layOutPart(a, a.cellCount, a.allCellCount, a.contraStart + a.linePx);
+    for (int i = 0; i < a.allCellCount && a.endsGrow; ++i)
+        a.endsGrow = a.extentOf(i) + a.linePx >= 0;
     return a;
 }
 
-const GridLayout& CellGrid::Layout() const
+const GridLayout& CellGrid::layout() const
 {
-    const QSize client = window_ ? window_->ClientSize() : QSize(0, 0);
+    const QSize client = window_ ? window_->clientSize() : QSize(0, 0);
     if (!layout_ || layoutClient_ != client) {
-        layout_ = GridLayout{LayOutAxis(Axis::Columns, client.width()), LayOutAxis(Axis::Rows, client.height())};
+        layout_ = GridLayout{layOutAxis(Axis::Columns, client.width()), layOutAxis(Axis::Rows, client.height())};
         layoutClient_ = client;
     }
     return *layout_;
 }
 
-bool AxisLayout::Range(int first, int last, bool includeLines, int& near, int& far) const
+bool AxisLayout::range(int first, int last, bool includeLines, int& near, int& far) const
 {
     const AxisLayout& a = *this;
-    first = qMin(first, a.AllCellCount);
-    last = qMin(last, a.AllCellCount - 1);
-    const auto scrolledOut = [&a](int cell) { return cell >= a.FixedCount && cell < a.CellCount && cell < a.FirstScrollCell; };
+    first = qMin(first, a.allCellCount);
+    last = qMin(last, a.allCellCount - 1);
+    const auto scrolledOut = [&a](int cell) { return cell >= a.fixedCount && cell < a.cellCount && cell < a.firstScrollCell; };
     if (scrolledOut(first)) {
         if (scrolledOut(last))
             return false;
-        first = a.FirstScrollCell;
+        first = a.firstScrollCell;
     }
-    if (last > a.LastWholeCell) {
-        if (last < a.CellCount) {
-            if (a.LastWholeCell + 1 < a.CellCount) {
-                last = a.LastWholeCell + 1;
-                if (a.ShownStart(last) < 0)
+    if (last > a.lastWholeCell) {
+        if (last < a.cellCount) {
+            if (a.lastWholeCell + 1 < a.cellCount) {
+                last = a.lastWholeCell + 1;
+                if (a.shownStart(last) < 0)
                     --last;
             }
         } else {
-            last = qMin(last, a.AllCellCount - 1);
+            last = qMin(last, a.allCellCount - 1);
         }
     }
-    if (first > last || first >= a.AllCellCount)
+    if (first > last || first >= a.allCellCount)
         return false;
-    const int firstStart = a.ShownStart(first);
+    const int firstStart = a.shownStart(first);
     if (firstStart < 0)
         return false;
     near = firstStart;
-    const int lastStart = a.ShownStart(last);
-    far = lastStart >= 0 ? lastStart + a.ExtentOf(last) : firstStart + a.ExtentOf(first);
-    if (last < a.CellCount && far > a.ScrollLimit)
-        far = a.ScrollLimit;
-    if (last >= a.CellCount && far > a.ClientExtent)
-        far = a.ClientExtent;
-    if (first >= a.FixedCount && near < a.FixedEnd)
-        near = a.FixedEnd;
+    const int lastStart = a.shownStart(last);
+    far = lastStart >= 0 ? lastStart + a.extentOf(last) : firstStart + a.extentOf(first);
+    if (last < a.cellCount && far > a.scrollLimit)
+        far = a.scrollLimit;
+    if (last >= a.cellCount && far > a.clientExtent)
+        far = a.clientExtent;
+    if (first >= a.fixedCount && near < a.fixedEnd)
+        near = a.fixedEnd;
     if (includeLines)
-        far += a.LinePx;
+        far += a.linePx;
     return far > near;
 }
 
-QRect CellGrid::RangeBounds(int firstCol, int lastCol, int firstRow, int lastRow, bool includeLines) const
+QRect CellGrid::rangeBounds(int firstCol, int lastCol, int firstRow, int lastRow, bool includeLines) const
 {
-    const GridLayout& layout = Layout();
+    const GridLayout& geometry = layout();
     int left = 0, right = 0, top = 0, bottom = 0;
-    if (!layout.Columns.Range(firstCol, lastCol, includeLines, left, right)
-        || !layout.Rows.Range(firstRow, lastRow, includeLines, top, bottom))
+    if (!geometry.columns.range(firstCol, lastCol, includeLines, left, right)
+        || !geometry.rows.range(firstRow, lastRow, includeLines, top, bottom))
         return QRect();
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-QRect CellGrid::CellBounds(int col, int row) const
+QRect CellGrid::cellBounds(int col, int row) const
 {
-    return RangeBounds(col, col, row, row, false);
+    return rangeBounds(col, col, row, row, false);
 }
 
-int AxisLayout::CellAt(int coord) const
+int AxisLayout::cellAt(int coord) const
 {
     const AxisLayout& a = *this;
     int start = 0;
     int from = 0;
     int to = 0;
-    if (coord < a.FixedEnd) {
-        to = a.FixedCount;
-    } else if (a.ContraCount > 0 && coord > a.ContraStart) {
-        start = a.ContraStart + a.LinePx;
-        from = a.CellCount;
-        to = a.AllCellCount;
+    if (coord < a.fixedEnd) {
+        to = a.fixedCount;
+    } else if (a.contraCount > 0 && coord > a.contraStart) {
+        start = a.contraStart + a.linePx;
+        from = a.cellCount;
+        to = a.allCellCount;
     } else {
-        start = a.FixedEnd;
-        from = a.FirstScrollCell;
-        to = a.CellCount;
+        start = a.fixedEnd;
+        from = a.firstScrollCell;
+        to = a.cellCount;
     }
     if (coord < start)
         return -1;
     // A cell owns its extent and its trailing line: the first one that ends beyond the point.
-    const auto endsBeyond = [&a, coord](int i) { return a.StartOf(i) + a.ExtentOf(i) + a.LinePx > coord; };
-    if (a.EndsGrow) {
+    const auto endsBeyond = [&a, coord](int i) { return a.startOf(i) + a.extentOf(i) + a.linePx > coord; };
+    if (a.endsGrow) {
         int low = from;
         int high = to;
         while (low < high) {
@@ -175,42 +175,42 @@ int AxisLayout::CellAt(int coord) const
     return -1;
 }
 
-CellPos CellGrid::CellAtPoint(int x, int y) const
+CellPos CellGrid::cellAtPoint(int x, int y) const
 {
-    const GridLayout& layout = Layout();
-    const int col = layout.Columns.CellAt(x);
-    const int row = layout.Rows.CellAt(y);
+    const GridLayout& geometry = layout();
+    const int col = geometry.columns.cellAt(x);
+    const int row = geometry.rows.cellAt(y);
     if (col < 0 || row < 0)
         return {-1, -1};
     return {col, row};
 }
 
-int AxisLayout::FirstCellToFit(int last) const
+int AxisLayout::firstCellToFit(int last) const
 {
     const AxisLayout& a = *this;
-    int room = a.ScrollLimit + a.LinePx;
-    int result = qMax(last, a.FixedCount);
+    int room = a.scrollLimit + a.linePx;
+    int result = qMax(last, a.fixedCount);
     bool fitted = false;
     int firstShown = -1;
-    for (int i = qMax(last, a.FixedCount); i >= a.FixedCount; --i) {
-        const int extent = a.ExtentOf(i);
+    for (int i = qMax(last, a.fixedCount); i >= a.fixedCount; --i) {
+        const int extent = a.extentOf(i);
         if (extent <= 0)
             continue;
         if (firstShown < 0)
             firstShown = i;
-        room -= extent + a.LinePx;
-        if (room < a.FixedEnd)
+        room -= extent + a.linePx;
+        if (room < a.fixedEnd)
             break;
         result = i;
         fitted = true;
     }
-    if (!fitted && last < a.AllCellCount && a.ExtentOf(qMax(last, a.FixedCount)) <= 0 && firstShown >= 0)
+    if (!fitted && last < a.allCellCount && a.extentOf(qMax(last, a.fixedCount)) <= 0 && firstShown >= 0)
         return firstShown;
     return result;
 }
 
-CellPos CellGrid::MaxTopLeft() const
+CellPos CellGrid::maxTopLeft() const
 {
-    const GridLayout& layout = Layout();
-    return {layout.Columns.FirstCellToFit(colCount_ - 1), layout.Rows.FirstCellToFit(rowCount_ - 1)};
+    const GridLayout& geometry = layout();
+    return {geometry.columns.firstCellToFit(colCount_ - 1), geometry.rows.firstCellToFit(rowCount_ - 1)};
 }

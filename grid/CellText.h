@@ -10,27 +10,27 @@
 
 // How a cell's text is written into its rectangle.
 struct CellTextLayout {
-    bool Fill = true;  // the rectangle is filled with the brush first
-    int Dx = 2;        // offsets from the rectangle's left and top
-    int Dy = 2;
-    TextAlignment Alignment = TextAlignment::Left;
-    TextLayout Vertical = TextLayout::Top;
-    bool EndEllipsis = false;
-    bool WordWrap = false;
+    bool fill = true;  // the rectangle is filled with the brush first
+    int dx = 2;        // offsets from the rectangle's left and top
+    int dy = 2;
+    TextAlignment alignment = TextAlignment::Left;
+    TextLayout vertical = TextLayout::Top;
+    bool endEllipsis = false;
+    bool wordWrap = false;
 };
 
 // Writes a cell's text in a font and colour on a brush: one line clipped to
 // the rectangle (with "..." when it is too wide and EndEllipsis asks), or a
 // word-wrapped block. A brush the device cannot show exactly is drawn
 // through an off-screen image.
-void WriteCellText(Canvas& canvas, const QRect& rect, const CellTextLayout& layout, const GridFont& font,
+void writeCellText(Canvas& canvas, const QRect& rect, const CellTextLayout& layout, const GridFont& font,
                    const QColor& textColour, const QColor& brush, const QString& text);
 
 // The text shortened for a width: the i-th attempt keeps the first
 // length - i - 1 characters and adds "...", until it fits or none are left.
-QString ElidedCellText(const Canvas& canvas, const QString& text, int width);
+QString elidedCellText(const Canvas& canvas, const QString& text, int width);
 
 // A selected cell's colour: its background blended half with the highlight,
 // then lightened towards 225; with raised contrast pushed away from 122.
 // Each channel is rounded to the nearest, halves to even.
-QColor BlendedHighlight(const QColor& background, const QColor& highlight, bool raiseContrast);
+QColor blendedHighlight(const QColor& background, const QColor& highlight, bool raiseContrast);

@@ -14,12 +14,12 @@ enum class TextOrientation { Horizontal, Vertical };
 // already to the same value; otherwise store it and mark it set. True when
 // it was stored, so that the caller sends its notification.
 template <typename T, typename Flag>
-bool StoreAssigned(T& stored, const T& value, BitSet<Flag>& assigned, Flag flag)
+bool storeAssigned(T& stored, const T& value, BitSet<Flag>& assigned, Flag flag)
 {
-    if (assigned.Has(flag) && stored == value)
+    if (assigned.has(flag) && stored == value)
         return false;
     stored = value;
-    assigned.Set(flag, true);
+    assigned.set(flag, true);
     return true;
 }
 
@@ -41,7 +41,7 @@ public:
             return *this;
         value_ = value;
         if (grid_)
-            change_ == Change::LaysOut ? grid_->RequestLayout() : grid_->Repaint();
+            change_ == Change::LaysOut ? grid_->requestLayout() : grid_->repaint();
         return *this;
     }
 
@@ -55,17 +55,17 @@ private:
 class TitleDefaults {
 public:
     explicit TitleDefaults(ColumnsOwner* grid)
-        : EndEllipsis(grid, false), Orientation(grid, TextOrientation::Horizontal, GridDefault<TextOrientation>::Change::LaysOut),
-          TitleButton(grid, false), grid_(grid)
+        : endEllipsis(grid, false), orientation(grid, TextOrientation::Horizontal, GridDefault<TextOrientation>::Change::LaysOut),
+          titleButton(grid, false), grid_(grid)
     {
     }
-    TextAlignment Alignment() const;
-    void SetAlignment(TextAlignment alignment);
-    Colour Color() const;
-    void SetColor(const Colour& colour);
-    GridDefault<bool> EndEllipsis;
-    GridDefault<TextOrientation> Orientation;
-    GridDefault<bool> TitleButton;
+    TextAlignment alignment() const;
+    void setAlignment(TextAlignment alignment);
+    Colour color() const;
+    void setColor(const Colour& colour);
+    GridDefault<bool> endEllipsis;
+    GridDefault<TextOrientation> orientation;
+    GridDefault<bool> titleButton;
 
 private:
     ColumnsOwner* grid_;
@@ -76,10 +76,10 @@ private:
 class ColumnDefaults {
 public:
     explicit ColumnDefaults(ColumnsOwner* grid)
-        : EndEllipsis(grid, false), Layout(grid, TextLayout::Top), Title(grid)
+        : endEllipsis(grid, false), layout(grid, TextLayout::Top), title(grid)
     {
     }
-    GridDefault<bool> EndEllipsis;
-    GridDefault<TextLayout> Layout;
-    TitleDefaults Title;
+    GridDefault<bool> endEllipsis;
+    GridDefault<TextLayout> layout;
+    TitleDefaults title;
 };

@@ -14,315 +14,315 @@ using Property = GridColumn::Property;
 
 // --- title defaults ------------------------------------------------------------
 
-TextAlignment TitleDefaults::Alignment() const
+TextAlignment TitleDefaults::alignment() const
 {
     if (alignment_)
         return *alignment_;
-    return grid_ && grid_->UseMultiTitle() ? TextAlignment::Center : TextAlignment::Left;
+    return grid_ && grid_->useMultiTitle() ? TextAlignment::Center : TextAlignment::Left;
 }
 
-void TitleDefaults::SetAlignment(TextAlignment alignment)
+void TitleDefaults::setAlignment(TextAlignment alignment)
 {
     alignment_ = alignment;
     if (grid_)
-        grid_->RequestLayout();
+        grid_->requestLayout();
 }
 
-Colour TitleDefaults::Color() const
+Colour TitleDefaults::color() const
 {
     if (colour_)
         return *colour_;
-    return grid_ ? grid_->Appearance().FixedColor : SystemColour::ButtonFace();
+    return grid_ ? grid_->appearance().fixedColor : SystemColour::buttonFace();
 }
 
-void TitleDefaults::SetColor(const Colour& colour)
+void TitleDefaults::setColor(const Colour& colour)
 {
     colour_ = colour;
     if (grid_)
-        grid_->Repaint();
+        grid_->repaint();
 }
 
 // --- title -----------------------------------------------------------------------
 
-TextAlignment ColumnTitle::Alignment() const
+TextAlignment ColumnTitle::alignment() const
 {
-    if (column_.IsAssigned(Property::TitleAlignment))
+    if (column_.isAssigned(Property::TitleAlignment))
         return alignment_;
-    ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->ColumnDefValues().Title.Alignment() : TextAlignment::Left;
+    ColumnsOwner* grid = column_.grid();
+    return grid ? grid->columnDefValues().title.alignment() : TextAlignment::Left;
 }
 
-void ColumnTitle::SetAlignment(TextAlignment alignment)
+void ColumnTitle::setAlignment(TextAlignment alignment)
 {
-    if (StoreAssigned(alignment_, alignment, column_.assigned_, Property::TitleAlignment))
-        column_.Changed();
+    if (storeAssigned(alignment_, alignment, column_.assigned_, Property::TitleAlignment))
+        column_.changed();
 }
 
-QString ColumnTitle::Caption() const
+QString ColumnTitle::caption() const
 {
-    if (column_.IsAssigned(Property::TitleCaption))
+    if (column_.isAssigned(Property::TitleCaption))
         return caption_;
-    if (Field* field = column_.BoundField())
-        return field->DisplayName();
-    return column_.FieldName();
+    if (Field* field = column_.boundField())
+        return field->displayName();
+    return column_.fieldName();
 }
 
-void ColumnTitle::SetCaption(const QString& caption)
+void ColumnTitle::setCaption(const QString& caption)
 {
-    if (column_.IsDefaultColumn()) {
+    if (column_.isDefaultColumn()) {
         // A default column's caption is its field's label.
-        if (Field* field = column_.BoundField(); field && field->DataSet().Active())
-            field->SetDisplayLabel(caption);
-        column_.Changed();
+        if (Field* field = column_.boundField(); field && field->dataSet().active())
+            field->setDisplayLabel(caption);
+        column_.changed();
         return;
     }
-    if (StoreAssigned(caption_, caption, column_.assigned_, Property::TitleCaption))
-        column_.Changed();
+    if (storeAssigned(caption_, caption, column_.assigned_, Property::TitleCaption))
+        column_.changed();
 }
 
-Colour ColumnTitle::Color() const
+Colour ColumnTitle::color() const
 {
-    if (column_.IsAssigned(Property::TitleColor))
+    if (column_.isAssigned(Property::TitleColor))
         return colour_;
-    ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->ColumnDefValues().Title.Color() : SystemColour::ButtonFace();
+    ColumnsOwner* grid = column_.grid();
+    return grid ? grid->columnDefValues().title.color() : SystemColour::buttonFace();
 }
 
-void ColumnTitle::SetColor(const Colour& colour)
+void ColumnTitle::setColor(const Colour& colour)
 {
-    if (StoreAssigned(colour_, colour, column_.assigned_, Property::TitleColor))
-        column_.Changed();
+    if (storeAssigned(colour_, colour, column_.assigned_, Property::TitleColor))
+        column_.changed();
 }
 
-GridFont ColumnTitle::Font() const
+GridFont ColumnTitle::font() const
 {
-    if (column_.IsAssigned(Property::TitleFont))
+    if (column_.isAssigned(Property::TitleFont))
         return font_;
-    ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->Appearance().TitleFont : column_.Font();
+    ColumnsOwner* grid = column_.grid();
+    return grid ? grid->appearance().titleFont : column_.font();
 }
 
-void ColumnTitle::SetFont(const GridFont& font)
+void ColumnTitle::setFont(const GridFont& font)
 {
     font_ = font;
-    column_.assigned_.Set(Property::TitleFont, true);
-    column_.Changed(true);
+    column_.assigned_.set(Property::TitleFont, true);
+    column_.changed(true);
 }
 
-bool ColumnTitle::EndEllipsis() const
+bool ColumnTitle::endEllipsis() const
 {
-    if (column_.IsAssigned(Property::TitleEndEllipsis))
+    if (column_.isAssigned(Property::TitleEndEllipsis))
         return endEllipsis_;
-    ColumnsOwner* grid = column_.Grid();
-    return grid && grid->ColumnDefValues().Title.EndEllipsis;
+    ColumnsOwner* grid = column_.grid();
+    return grid && grid->columnDefValues().title.endEllipsis;
 }
 
-void ColumnTitle::SetEndEllipsis(bool on)
+void ColumnTitle::setEndEllipsis(bool on)
 {
-    if (StoreAssigned(endEllipsis_, on, column_.assigned_, Property::TitleEndEllipsis))
-        column_.Changed();
+    if (storeAssigned(endEllipsis_, on, column_.assigned_, Property::TitleEndEllipsis))
+        column_.changed();
 }
 
-bool ColumnTitle::TitleButton() const
+bool ColumnTitle::titleButton() const
 {
-    if (column_.IsAssigned(Property::TitleButton))
+    if (column_.isAssigned(Property::TitleButton))
         return titleButton_;
-    ColumnsOwner* grid = column_.Grid();
-    return grid && grid->ColumnDefValues().Title.TitleButton;
+    ColumnsOwner* grid = column_.grid();
+    return grid && grid->columnDefValues().title.titleButton;
 }
 
-void ColumnTitle::SetTitleButton(bool on)
+void ColumnTitle::setTitleButton(bool on)
 {
-    if (StoreAssigned(titleButton_, on, column_.assigned_, Property::TitleButton))
-        column_.Changed();
+    if (storeAssigned(titleButton_, on, column_.assigned_, Property::TitleButton))
+        column_.changed();
 }
 
-TextOrientation ColumnTitle::Orientation() const
+TextOrientation ColumnTitle::orientation() const
 {
-    if (column_.IsAssigned(Property::TitleOrientation))
+    if (column_.isAssigned(Property::TitleOrientation))
         return orientation_;
-    ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->ColumnDefValues().Title.Orientation : TextOrientation::Horizontal;
+    ColumnsOwner* grid = column_.grid();
+    return grid ? grid->columnDefValues().title.orientation : TextOrientation::Horizontal;
 }
 
-void ColumnTitle::SetOrientation(TextOrientation orientation)
+void ColumnTitle::setOrientation(TextOrientation orientation)
 {
-    if (StoreAssigned(orientation_, orientation, column_.assigned_, Property::TitleOrientation))
-        column_.Changed();
+    if (storeAssigned(orientation_, orientation, column_.assigned_, Property::TitleOrientation))
+        column_.changed();
 }
 
-void ColumnTitle::SetImageIndex(int index)
+void ColumnTitle::setImageIndex(int index)
 {
     if (index == imageIndex_)
         return;
     imageIndex_ = index;
     // An image changes what the title row needs.
-    if (ColumnsOwner* grid = column_.Grid())
-        grid->RequestLayout();
+    if (ColumnsOwner* grid = column_.grid())
+        grid->requestLayout();
 }
 
-void ColumnTitle::ClearAssignedValues()
+void ColumnTitle::clearAssignedValues()
 {
-    const bool fontWasAssigned = column_.IsAssigned(Property::TitleFont);
+    const bool fontWasAssigned = column_.isAssigned(Property::TitleFont);
     for (const Property title : {Property::TitleColor, Property::TitleCaption, Property::TitleAlignment, Property::TitleFont,
                                  Property::TitleButton, Property::TitleEndEllipsis,
                                  Property::TitleOrientation})
-        column_.assigned_.Set(title, false);
+        column_.assigned_.set(title, false);
     caption_.clear();
-    column_.Changed(fontWasAssigned);
+    column_.changed(fontWasAssigned);
 }
 
 // --- footer ------------------------------------------------------------------------
 
 ColumnFooter::~ColumnFooter()
 {
-    FreeSum();
+    freeSum();
 }
 
-TextAlignment ColumnFooter::Alignment() const
+TextAlignment ColumnFooter::alignment() const
 {
-    if (assigned_.Has(Property::Alignment))
+    if (assigned_.has(Property::Alignment))
         return alignment_;
-    Field* field = column_.BoundField();
-    return field ? field->Alignment() : TextAlignment::Left;
+    Field* field = column_.boundField();
+    return field ? field->alignment() : TextAlignment::Left;
 }
 
-void ColumnFooter::SetAlignment(TextAlignment alignment)
+void ColumnFooter::setAlignment(TextAlignment alignment)
 {
-    if (StoreAssigned(alignment_, alignment, assigned_, Property::Alignment))
-        column_.Changed();
+    if (storeAssigned(alignment_, alignment, assigned_, Property::Alignment))
+        column_.changed();
 }
 
-Colour ColumnFooter::Color() const
+Colour ColumnFooter::color() const
 {
-    if (assigned_.Has(Property::Color))
+    if (assigned_.has(Property::Color))
         return colour_;
-    ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->Appearance().FooterColor : SystemColour::Window();
+    ColumnsOwner* grid = column_.grid();
+    return grid ? grid->appearance().footerColor : SystemColour::window();
 }
 
-void ColumnFooter::SetColor(const Colour& colour)
+void ColumnFooter::setColor(const Colour& colour)
 {
-    if (StoreAssigned(colour_, colour, assigned_, Property::Color))
-        column_.Changed();
+    if (storeAssigned(colour_, colour, assigned_, Property::Color))
+        column_.changed();
 }
 
-GridFont ColumnFooter::Font() const
+GridFont ColumnFooter::font() const
 {
-    if (assigned_.Has(Property::Font))
+    if (assigned_.has(Property::Font))
         return font_;
-    ColumnsOwner* grid = column_.Grid();
-    return grid ? grid->Appearance().FooterFont : column_.Font();
+    ColumnsOwner* grid = column_.grid();
+    return grid ? grid->appearance().footerFont : column_.font();
 }
 
-void ColumnFooter::SetFont(const GridFont& font)
+void ColumnFooter::setFont(const GridFont& font)
 {
     font_ = font;
-    assigned_.Set(Property::Font, true);
-    column_.Changed(true);
+    assigned_.set(Property::Font, true);
+    column_.changed(true);
 }
 
-void ColumnFooter::SetFieldName(const QString& fieldName)
+void ColumnFooter::setFieldName(const QString& fieldName)
 {
     fieldName_ = fieldName;
-    Relink();
+    relink();
 }
 
-void ColumnFooter::SetValueType(FooterValueType type)
+void ColumnFooter::setValueType(FooterValueType type)
 {
     if (valueType_ == type)
         return;
     valueType_ = type;
-    Relink();
-    column_.Changed();
+    relink();
+    column_.changed();
 }
 
-void ColumnFooter::Relink()
+void ColumnFooter::relink()
 {
-    ColumnsOwner* grid = column_.Grid();
-    SumList* sumList = grid ? grid->SumList() : nullptr;
+    ColumnsOwner* grid = column_.grid();
+    SumList* sumList = grid ? grid->sumList() : nullptr;
     if (!sumList)
         return;
     const bool aggregates = valueType_ == FooterValueType::Sum || valueType_ == FooterValueType::Avg || valueType_ == FooterValueType::Count;
     if (!aggregates) {
-        FreeSum();
+        freeSum();
         return;
     }
-    SumItems& sums = sumList->SumCollection();
-    sums.BeginUpdate();
+    SumItems& sums = sumList->sumCollection();
+    sums.beginUpdate();
     if (!sum_)
-        sum_ = &sums.Add();
+        sum_ = &sums.add();
     switch (valueType_) {
     case FooterValueType::Sum:
     case FooterValueType::Avg:
-        sum_->SetGroupOperation(valueType_ == FooterValueType::Sum ? SumItem::Operation::Sum : SumItem::Operation::Avg);
-        sum_->SetFieldName(fieldName_.isEmpty() ? column_.FieldName() : fieldName_);
+        sum_->setGroupOperation(valueType_ == FooterValueType::Sum ? SumItem::Operation::Sum : SumItem::Operation::Avg);
+        sum_->setFieldName(fieldName_.isEmpty() ? column_.fieldName() : fieldName_);
         break;
     default:
-        sum_->SetGroupOperation(SumItem::Operation::Count);
-        sum_->SetFieldName(QString());
+        sum_->setGroupOperation(SumItem::Operation::Count);
+        sum_->setFieldName(QString());
         break;
     }
-    sums.EndUpdate();
+    sums.endUpdate();
 }
 
-void ColumnFooter::FreeSum()
+void ColumnFooter::freeSum()
 {
     if (!sum_)
         return;
-    if (ColumnsOwner* grid = column_.Grid(); grid && grid->SumList())
-        grid->SumList()->SumCollection().Remove(sum_);
+    if (ColumnsOwner* grid = column_.grid(); grid && grid->sumList())
+        grid->sumList()->sumCollection().remove(sum_);
     sum_ = nullptr;
 }
 
-void ColumnFooter::ClearAssignedValues()
+void ColumnFooter::clearAssignedValues()
 {
-    const bool fontWasAssigned = assigned_.Has(Property::Font);
+    const bool fontWasAssigned = assigned_.has(Property::Font);
     assigned_ = {};
-    column_.Changed(fontWasAssigned);
+    column_.changed(fontWasAssigned);
 }
 
 // --- extra footers ---------------------------------------------------------------
 
-ColumnFooter& ColumnFooters::Add()
+ColumnFooter& ColumnFooters::add()
 {
     items_.push_back(std::make_unique<ColumnFooter>(column_));
-    if (ColumnsOwner* grid = column_.Grid())
-        grid->Repaint();
+    if (ColumnsOwner* grid = column_.grid())
+        grid->repaint();
     return *items_.back();
 }
 
-void ColumnFooters::Clear()
+void ColumnFooters::clear()
 {
     items_.clear();
-    if (ColumnsOwner* grid = column_.Grid())
-        grid->Repaint();
+    if (ColumnsOwner* grid = column_.grid())
+        grid->repaint();
 }
 
-QString ColumnFooter::Text() const
+QString ColumnFooter::text() const
 {
     // Numbers by the footer's pattern, else as plain decimals (integers rounded).
     const auto number = [this](double value, bool integral) {
-        if (!DisplayFormat.isEmpty())
-            return FormatFloat(DisplayFormat, value);
+        if (!displayFormat.isEmpty())
+            return formatFloat(displayFormat, value);
         return integral ? QString::number(qint64(std::llround(value))) : QString::number(value, 'g', 15);
     };
-    ColumnsOwner* grid = column_.Grid();
-    Query* dataSet = grid ? grid->DataSet() : nullptr;
-    const SumItems* sums = grid ? &grid->SumList()->SumCollection() : nullptr;
+    ColumnsOwner* grid = column_.grid();
+    Query* dataSet = grid ? grid->dataSet() : nullptr;
+    const SumItems* sums = grid ? &grid->sumList()->sumCollection() : nullptr;
     switch (valueType_) {
     case FooterValueType::None:
         return QString();
     case FooterValueType::Sum:
     case FooterValueType::Avg: {
-        const QString name = fieldName_.isEmpty() ? column_.FieldName() : fieldName_;
-        const Field* field = dataSet ? dataSet->FindField(name) : nullptr;
+        const QString name = fieldName_.isEmpty() ? column_.fieldName() : fieldName_;
+        const Field* field = dataSet ? dataSet->findField(name) : nullptr;
         if (!field)
             return u"0"_s;
         const auto operation = valueType_ == FooterValueType::Sum ? SumItem::Operation::Sum : SumItem::Operation::Avg;
-        const SumItem* sum = sums->FindSum(operation, field->FieldName());
-        const double value = sum ? FromFixedPoint(sum->Result) : 0;
-        switch (field->DataType()) {
+        const SumItem* sum = sums->findSum(operation, field->fieldName());
+        const double value = sum ? fromFixedPoint(sum->result) : 0;
+        switch (field->dataType()) {
         case FieldType::Smallint:
         case FieldType::Integer:
         case FieldType::Largeint:
@@ -334,15 +334,15 @@ QString ColumnFooter::Text() const
         }
     }
     case FooterValueType::Count: {
-        const SumItem* sum = sums ? sums->FindSum(SumItem::Operation::Count, QString()) : nullptr;
-        return number(sum ? FromFixedPoint(sum->Result) : 0, false);
+        const SumItem* sum = sums ? sums->findSum(SumItem::Operation::Count, QString()) : nullptr;
+        return number(sum ? fromFixedPoint(sum->result) : 0, false);
     }
     case FooterValueType::FieldValue:
-        if (!dataSet || !dataSet->Active() || fieldName_.isEmpty())
+        if (!dataSet || !dataSet->active() || fieldName_.isEmpty())
             return QString();
-        return dataSet->FieldByName(fieldName_).FormattedText(DisplayFormat);
+        return dataSet->fieldByName(fieldName_).formattedText(displayFormat);
     case FooterValueType::StaticText:
-        return Value;
+        return value;
     }
     return QString();
 }

@@ -17,30 +17,30 @@ class ColumnTitle {
 public:
     explicit ColumnTitle(GridColumn& column) : column_(column) {}
 
-    TextAlignment Alignment() const;
-    void SetAlignment(TextAlignment alignment);
+    TextAlignment alignment() const;
+    void setAlignment(TextAlignment alignment);
     // Set, else the bound field's display name, else the column's FieldName.
-    QString Caption() const;
-    void SetCaption(const QString& caption);
-    Colour Color() const;
-    void SetColor(const Colour& colour);
-    GridFont Font() const;
-    void SetFont(const GridFont& font);
-    bool EndEllipsis() const;
-    void SetEndEllipsis(bool on);
-    bool TitleButton() const;
-    void SetTitleButton(bool on);
-    TextOrientation Orientation() const;
-    void SetOrientation(TextOrientation orientation);
+    QString caption() const;
+    void setCaption(const QString& caption);
+    Colour color() const;
+    void setColor(const Colour& colour);
+    GridFont font() const;
+    void setFont(const GridFont& font);
+    bool endEllipsis() const;
+    void setEndEllipsis(bool on);
+    bool titleButton() const;
+    void setTitleButton(bool on);
+    TextOrientation orientation() const;
+    void setOrientation(TextOrientation orientation);
 
-    QString Hint;
-    int ImageIndex() const { return imageIndex_; }
-    void SetImageIndex(int index);
-    int SortIndex() const { return sortIndex_; }
-    void SetSortIndex(int index) { sortIndex_ = qMax(0, index); }
-    SortMark SortMarker = SortMark::None;
+    QString hint;
+    int imageIndex() const { return imageIndex_; }
+    void setImageIndex(int index);
+    int sortIndex() const { return sortIndex_; }
+    void setSortIndex(int index) { sortIndex_ = qMax(0, index); }
+    SortMark sortMarker = SortMark::None;
 
-    void ClearAssignedValues();
+    void clearAssignedValues();
 
 private:
     friend class GridColumn;
@@ -67,34 +67,34 @@ public:
     ColumnFooter(const ColumnFooter&) = delete;
     ColumnFooter& operator=(const ColumnFooter&) = delete;
 
-    TextAlignment Alignment() const;
-    void SetAlignment(TextAlignment alignment);
-    Colour Color() const;
-    void SetColor(const Colour& colour);
-    GridFont Font() const;
-    void SetFont(const GridFont& font);
-    BitSet<Property> AssignedValues() const { return assigned_; }
+    TextAlignment alignment() const;
+    void setAlignment(TextAlignment alignment);
+    Colour color() const;
+    void setColor(const Colour& colour);
+    GridFont font() const;
+    void setFont(const GridFont& font);
+    BitSet<Property> assignedValues() const { return assigned_; }
 
-    const QString& FieldName() const { return fieldName_; }
-    void SetFieldName(const QString& fieldName);
-    FooterValueType ValueType() const { return valueType_; }
-    void SetValueType(FooterValueType type);
-    QString DisplayFormat;
-    bool EndEllipsis = false;
-    QString Value;
-    bool WordWrap = false;
+    const QString& fieldName() const { return fieldName_; }
+    void setFieldName(const QString& fieldName);
+    FooterValueType valueType() const { return valueType_; }
+    void setValueType(FooterValueType type);
+    QString displayFormat;
+    bool endEllipsis = false;
+    QString value;
+    bool wordWrap = false;
 
     // The sum-list item this footer owns, or null.
-    SumItem* Sum() const { return sum_; }
+    SumItem* sum() const { return sum_; }
     // The text the footer shows: by its value type, from the sum list's
     // values and the result set.
-    QString Text() const;
+    QString text() const;
     // Keeps the sum-list item in step with the value type and field.
-    void Relink();
-    void ClearAssignedValues();
+    void relink();
+    void clearAssignedValues();
 
 private:
-    void FreeSum();
+    void freeSum();
 
     GridColumn& column_;
     BitSet<Property> assigned_;
@@ -110,10 +110,10 @@ private:
 class ColumnFooters {
 public:
     explicit ColumnFooters(GridColumn& column) : column_(column) {}
-    int Count() const { return int(items_.size()); }
-    ColumnFooter& Item(int index) { return *items_.at(size_t(index)); }
-    ColumnFooter& Add();
-    void Clear();
+    int count() const { return int(items_.size()); }
+    ColumnFooter& item(int index) { return *items_.at(size_t(index)); }
+    ColumnFooter& add();
+    void clear();
 
 private:
     GridColumn& column_;

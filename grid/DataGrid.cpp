@@ -23,11 +23,11 @@ const DataGrid::ExtraOptionSet kDefaultExtraOptions =
      ExtraOption::ColumnResize, ExtraOption::ColumnMove};
 
 // The grid width of a column: hidden ones take no room, or -1 to hide their line too.
-int GridWidthOf(const GridColumn& column, DataGrid::OptionSet options)
+int gridWidthOf(const GridColumn& column, DataGrid::OptionSet options)
 {
-    if (column.Visible())
-        return column.Width();
-    return options.Has(Option::ColLines) ? -1 : 0;
+    if (column.visible())
+        return column.width();
+    return options.has(Option::ColLines) ? -1 : 0;
 }
 
 } // namespace
@@ -36,16 +36,16 @@ DataGrid::DataGrid()
     : options_(kDefaultOptions), extraOptions_(kDefaultExtraOptions), columnDefValues_(this), columns_(this),
       lineColours_(*this)
 {
-    appearance_.Font = appearance_.TitleFont = appearance_.FooterFont = GridFont{{u"宋体"_s, -15}, SystemColour::WindowText()};
-    sumList_.OwnerLoading = [this] { return loading_; };
+    appearance_.font = appearance_.titleFont = appearance_.footerFont = GridFont{{u"宋体"_s, -15}, SystemColour::windowText()};
+    sumList_.ownerLoading = [this] { return loading_; };
     // The footer rows repaint whenever the values may have changed.
-    sumList_.Changed = [this] {
-        for (int row = RowCount(); row < RowCount() + ContraRowCount(); ++row)
-            InvalidateRow(row);
+    sumList_.changed = [this] {
+        for (int row = rowCount(); row < rowCount() + contraRowCount(); ++row)
+            invalidateRow(row);
     };
-    SetColCount(2);
-    SetRowCount(2);
-    ApplyBaseOptions();
+    setColCount(2);
+    setRowCount(2);
+    applyBaseOptions();
 }
 
 DataGrid::~DataGrid()
@@ -53,18 +53,18 @@ DataGrid::~DataGrid()
     // No more layout work while the grid goes; the sum list still gives the
     // result set's event slots back as the link lets go.
     destroying_ = true;
-    link_.SetDataSource(nullptr);
+    link_.setDataSource(nullptr);
 }
 
-void DataGrid::SetDataSource(::DataSource* source)
+void DataGrid::setDataSource(::DataSource* source)
 {
-    link_.SetDataSource(source);
-    sumList_.SetDataSet(source ? source->DataSet() : nullptr);
-    sumList_.RecalculateAll();
-    RequestLayout();
+    link_.setDataSource(source);
+    sumList_.setDataSet(source ? source->dataSet() : nullptr);
+    sumList_.recalculateAll();
+    requestLayout();
 }
 
-Canvas& DataGrid::MeasuringCanvas() const
+Canvas& DataGrid::measuringCanvas() const
 {
     if (measuringCanvas_)
         return *measuringCanvas_;
@@ -76,93 +76,93 @@ Canvas& DataGrid::MeasuringCanvas() const
 
 // --- options and settings ------------------------------------------------------
 
-void DataGrid::ApplyBaseOptions()
+void DataGrid::applyBaseOptions()
 {
     CellGrid::OptionSet base;
-    base.Set(CellGrid::Option::FixedVertLine, options_.Has(Option::ColLines));
-    base.Set(CellGrid::Option::VertLine, options_.Has(Option::ColLines));
-    base.Set(CellGrid::Option::FixedHorzLine, options_.Has(Option::RowLines));
-    base.Set(CellGrid::Option::HorzLine, options_.Has(Option::RowLines));
-    base.Set(CellGrid::Option::ColSizing, true);
-    base.Set(CellGrid::Option::ColMoving, true);
-    base.Set(CellGrid::Option::Editing, options_.Has(Option::Editing));
-    base.Set(CellGrid::Option::Tabs, options_.Has(Option::Tabs));
-    base.Set(CellGrid::Option::RowSelect, options_.Has(Option::RowSelect));
-    base.Set(CellGrid::Option::AlwaysShowEditor, options_.Has(Option::AlwaysShowEditor));
-    SetCellOptions(base);
+    base.set(CellGrid::Option::FixedVertLine, options_.has(Option::ColLines));
+    base.set(CellGrid::Option::VertLine, options_.has(Option::ColLines));
+    base.set(CellGrid::Option::FixedHorzLine, options_.has(Option::RowLines));
+    base.set(CellGrid::Option::HorzLine, options_.has(Option::RowLines));
+    base.set(CellGrid::Option::ColSizing, true);
+    base.set(CellGrid::Option::ColMoving, true);
+    base.set(CellGrid::Option::Editing, options_.has(Option::Editing));
+    base.set(CellGrid::Option::Tabs, options_.has(Option::Tabs));
+    base.set(CellGrid::Option::RowSelect, options_.has(Option::RowSelect));
+    base.set(CellGrid::Option::AlwaysShowEditor, options_.has(Option::AlwaysShowEditor));
+    setCellOptions(base);
 }
 
-void DataGrid::SetOptions(DataGrid::OptionSet options)
+void DataGrid::setOptions(DataGrid::OptionSet options)
 {
-    if (options.Has(Option::RowSelect)) {
-        options.Set(Option::Editing, false);
-        options.Set(Option::AlwaysShowEditor, false);
+    if (options.has(Option::RowSelect)) {
+        options.set(Option::Editing, false);
+        options.set(Option::AlwaysShowEditor, false);
     }
     if (options == options_)
         return;
     options_ = options;
-    ApplyBaseOptions();
-    RequestLayout();
+    applyBaseOptions();
+    requestLayout();
 }
 
-void DataGrid::SetExtraOptions(DataGrid::ExtraOptionSet options)
+void DataGrid::setExtraOptions(DataGrid::ExtraOptionSet options)
 {
     if (options == extraOptions_)
         return;
     extraOptions_ = options;
-    RequestLayout();
+    requestLayout();
 }
 
-void DataGrid::ChangeLayoutSettings(const std::function<void(GridLayoutSettings&)>& change)
+void DataGrid::changeLayoutSettings(const std::function<void(GridLayoutSettings&)>& change)
 {
     GridLayoutSettings changed = settings_;
     change(changed);
-    if (changed.FrozenCols < 0)
-        changed.FrozenCols = settings_.FrozenCols;
-    if (changed.FooterRowCount < 0)
-        changed.FooterRowCount = settings_.FooterRowCount;
-    for (int* height : {&changed.RowHeight, &changed.RowLines, &changed.TitleHeight, &changed.TitleLines})
+    if (changed.frozenCols < 0)
+        changed.frozenCols = settings_.frozenCols;
+    if (changed.footerRowCount < 0)
+        changed.footerRowCount = settings_.footerRowCount;
+    for (int* height : {&changed.rowHeight, &changed.rowLines, &changed.titleHeight, &changed.titleLines})
         *height = qMax(0, *height);
     settings_ = changed;
-    RequestLayout();
+    requestLayout();
 }
 
-void DataGrid::ChangeAppearance(const std::function<void(GridAppearance&)>& change)
+void DataGrid::changeAppearance(const std::function<void(GridAppearance&)>& change)
 {
     change(appearance_);
-    RequestLayout();
-    InvalidateGrid();
+    requestLayout();
+    invalidateGrid();
 }
 
-void DataGrid::SetReadOnly(bool readOnly)
+void DataGrid::setReadOnly(bool readOnly)
 {
     readOnly_ = readOnly;
-    InvalidateGrid();
-    if (!Loading())
-        ApplyColumnWidths();
+    invalidateGrid();
+    if (!loading())
+        applyColumnWidths();
 }
 
 // --- cells, heights and widths ---------------------------------------------------
 
 
-void DataGrid::ApplyColumnWidths()
+void DataGrid::applyColumnWidths()
 {
-    const int o = metrics_.IndicatorOffset();
-    for (int i = 0; i < columns_.Count() && i + o < ColCount(); ++i) {
-        const GridColumn& column = columns_.Item(i);
+    const int o = metrics_.indicatorOffset();
+    for (int i = 0; i < columns_.count() && i + o < colCount(); ++i) {
+        const GridColumn& column = columns_.item(i);
         // Tab stops at the columns whose value could be edited.
-        const Field* field = column.BoundField();
-        SetTabStop(i + o, column.Visible() && !column.ReadOnly() && link_.Active() && field
-                              && !field->ReadOnly());
-        const int width = GridWidthOf(column, options_);
-        if (ColWidth(i + o) != width)
-            SetColWidth(i + o, width);
+        const Field* field = column.boundField();
+        setTabStop(i + o, column.visible() && !column.readOnly() && link_.active() && field
+                              && !field->readOnly());
+        const int width = gridWidthOf(column, options_);
+        if (colWidth(i + o) != width)
+            setColWidth(i + o, width);
     }
-    if (options_.Has(Option::Indicator) && ColWidth(0) != metrics_.IndicatorWidth())
-        SetColWidth(0, metrics_.IndicatorWidth());
+    if (options_.has(Option::Indicator) && colWidth(0) != metrics_.indicatorWidth())
+        setColWidth(0, metrics_.indicatorWidth());
 }
 
-void DataGrid::ReplaceColumns(const std::function<void(GridColumns&)>& build)
+void DataGrid::replaceColumns(const std::function<void(GridColumns&)>& build)
 {
     const bool wasLoading = loading_;
     loading_ = true;
@@ -170,174 +170,174 @@ void DataGrid::ReplaceColumns(const std::function<void(GridColumns&)>& build)
         const auto restore = qScopeGuard([this, wasLoading] { loading_ = wasLoading; });
         build(columns_);
     }
-    RebuildSortColumns();
-    RequestLayout();
+    rebuildSortColumns();
+    requestLayout();
 }
 
-void DataGrid::RebuildVisibleColumns()
+void DataGrid::rebuildVisibleColumns()
 {
-    visibleColumns_.Clear();
-    for (int i = 0; i < columns_.Count(); ++i)
-        if (columns_.Item(i).Visible())
-            visibleColumns_.Add(columns_.Item(i));
+    visibleColumns_.clear();
+    for (int i = 0; i < columns_.count(); ++i)
+        if (columns_.item(i).visible())
+            visibleColumns_.add(columns_.item(i));
 }
 
-void DataGrid::RebuildSortColumns()
+void DataGrid::rebuildSortColumns()
 {
     // A column whose title has SortIndex k > 0 goes to place k - 1.
     std::vector<std::pair<int, GridColumn*>> sorted;
-    for (int i = 0; i < columns_.Count(); ++i)
-        if (const int k = columns_.Item(i).Title().SortIndex(); k > 0)
-            sorted.emplace_back(k, &columns_.Item(i));
+    for (int i = 0; i < columns_.count(); ++i)
+        if (const int k = columns_.item(i).title().sortIndex(); k > 0)
+            sorted.emplace_back(k, &columns_.item(i));
     std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    sortColumns_.Clear();
+    sortColumns_.clear();
     for (const auto& [k, column] : sorted)
-        sortColumns_.Add(*column);
+        sortColumns_.add(*column);
 }
 
-void DataGrid::ColumnsChanged(GridColumn* column)
+void DataGrid::columnsChanged(GridColumn* column)
 {
-    if (Loading())
+    if (loading())
         return;
     if (column) {
-        const int gridCol = column->Index() + metrics_.IndicatorOffset();
-        InvalidateRect(gridCol, gridCol, 0, RowCount() + ContraRowCount() - 1);
-        if (gridCol < ColCount() && ColWidth(gridCol) != GridWidthOf(*column, options_))
-            SetColWidth(gridCol, GridWidthOf(*column, options_));
-        else if (settings_.UseMultiTitle)
-            RequestLayout();
+        const int gridCol = column->index() + metrics_.indicatorOffset();
+        invalidateRect(gridCol, gridCol, 0, rowCount() + contraRowCount() - 1);
+        if (gridCol < colCount() && colWidth(gridCol) != gridWidthOf(*column, options_))
+            setColWidth(gridCol, gridWidthOf(*column, options_));
+        else if (settings_.useMultiTitle)
+            requestLayout();
         return;
     }
-    RebuildSortColumns();
-    RequestLayout();
-    // An invisible current column gives way to the first visible one.
-    const int current = Current().Col - metrics_.IndicatorOffset();
-    if (columns_.Count() > 0 && current >= 0 && current < columns_.Count() && !columns_.Item(current).Visible()
-        && visibleColumns_.Count() > 0)
-        SetCurrent({visibleColumns_.Item(0).Index() + metrics_.IndicatorOffset(), Current().Row});
+    rebuildSortColumns();
+    requestLayout();
+    // An invisible currentIndex column gives way to the first visible one.
+    const int currentIndex = current().col - metrics_.indicatorOffset();
+    if (columns_.count() > 0 && currentIndex >= 0 && currentIndex < columns_.count() && !columns_.item(currentIndex).visible()
+        && visibleColumns_.count() > 0)
+        setCurrent({visibleColumns_.item(0).index() + metrics_.indicatorOffset(), current().row});
 }
 
-GridColumn* DataGrid::CurrentColumn()
+GridColumn* DataGrid::currentColumn()
 {
-    const int index = Current().Col - metrics_.IndicatorOffset();
-    return index >= 0 && index < columns_.Count() ? &columns_.Item(index) : nullptr;
+    const int index = current().col - metrics_.indicatorOffset();
+    return index >= 0 && index < columns_.count() ? &columns_.item(index) : nullptr;
 }
 
-void DataGrid::InvalidateRow(int row)
+void DataGrid::invalidateRow(int row)
 {
-    for (int col = 0; col < ColCount() + ContraColCount(); ++col)
-        InvalidateRect(col, col, row, row);
+    for (int col = 0; col < colCount() + contraColCount(); ++col)
+        invalidateRect(col, col, row, row);
 }
 
-void DataGrid::TopLeftChanged()
+void DataGrid::topLeftChanged()
 {
     // Titles repaint when the first scrolling column comes or goes at the left.
-    const bool atFirst = LeftCol() == FixedCols();
-    const bool wasAtFirst = lastLeftCol_ < 0 || lastLeftCol_ == FixedCols();
+    const bool atFirst = leftCol() == fixedCols();
+    const bool wasAtFirst = lastLeftCol_ < 0 || lastLeftCol_ == fixedCols();
     if (atFirst != wasAtFirst)
-        for (int row = 0; row < metrics_.TitleOffset(); ++row)
-            InvalidateRow(row);
-    lastLeftCol_ = LeftCol();
-    editor_.Refresh();
-    if (ControlWindow* external = HorzScrollBar.ExtScrollBar)
-        external->SetScrollInfo(ScrollBarKind::Horizontal,
-                                {0, kScrollRange, Layout().Columns.WholeCellsInView(), HorzScrollPosition(MaxTopLeft().Col)});
+        for (int row = 0; row < metrics_.titleOffset(); ++row)
+            invalidateRow(row);
+    lastLeftCol_ = leftCol();
+    editor_.refresh();
+    if (ControlWindow* external = horzScrollBar.extScrollBar)
+        external->setScrollInfo(ScrollBarKind::Horizontal,
+                                {0, kScrollRange, layout().columns.wholeCellsInView(), horzScrollPosition(maxTopLeft().col)});
 }
 
 // --- the vertical bar and scaling ------------------------------------------------
 
-void DataGrid::ApplyScrollBarSettings()
+void DataGrid::applyScrollBarSettings()
 {
-    const bool horizontal = HorzScrollBar.Visible() && !HorzScrollBar.ExtScrollBar;
-    SetShowsHorzBar(horizontal);
-    if (Window() && horizontal)
-        Window()->SetScrollBarShown(ScrollBarKind::Horizontal, HorzScrollBar.VisibleMode() == GridScrollBar::Showing::Always,
-                                    MaxTopLeft().Col > FixedCols());
+    const bool horizontal = horzScrollBar.visible() && !horzScrollBar.extScrollBar;
+    setShowsHorzBar(horizontal);
+    if (window() && horizontal)
+        window()->setScrollBarShown(ScrollBarKind::Horizontal, horzScrollBar.visibleMode() == GridScrollBar::Showing::Always,
+                                    maxTopLeft().col > fixedCols());
 }
 
-void DataGrid::ColWidthsChanged()
+void DataGrid::colWidthsChanged()
 {
-    if (!(link_.Active() || columns_.PersistentState()) || !batch_.TryLock())
+    if (!(link_.active() || columns_.persistentState()) || !batch_.tryLock())
         return;
-    const int o = metrics_.IndicatorOffset();
-    for (int i = 0; i < columns_.Count() && i + o < ColCount(); ++i) {
-        GridColumn& column = columns_.Item(i);
-        if (!column.Visible())
+    const int o = metrics_.indicatorOffset();
+    for (int i = 0; i < columns_.count() && i + o < colCount(); ++i) {
+        GridColumn& column = columns_.item(i);
+        if (!column.visible())
             continue;
-        int width = ColWidth(i + o);
-        if (column.MaxWidth() > 0 && column.MaxWidth() < width)
-            width = column.MaxWidth();
-        if (column.MinWidth() > 0 && column.MinWidth() > width)
-            width = column.MinWidth();
-        column.SetWidth(width);
+        int width = colWidth(i + o);
+        if (column.maxWidth() > 0 && column.maxWidth() < width)
+            width = column.maxWidth();
+        if (column.minWidth() > 0 && column.minWidth() > width)
+            width = column.minWidth();
+        column.setWidth(width);
     }
-    batch_.Unlock();
+    batch_.unlock();
 }
 
 // --- the window and the current column ---------------------------------------------
 
-void DataGrid::WindowCreated()
+void DataGrid::windowCreated()
 {
-    if (batch_.Depth() == 0) {
-        link_.Size();
-        link_.SyncCurrentRow();
+    if (batch_.depth() == 0) {
+        link_.size();
+        link_.syncCurrentRow();
     }
-    vertBar_.Update();
+    vertBar_.update();
 }
 
-void DataGrid::Loaded()
+void DataGrid::loaded()
 {
     loading_ = false;
-    ApplyBaseOptions();
-    if (columns_.Count() > 0)
-        SetColCount(columns_.Count());
-    RebuildSortColumns();
-    if (DataSource())
-        sumList_.RecalculateAll();
-    RequestLayout();
-    batch_.Defer();
+    applyBaseOptions();
+    if (columns_.count() > 0)
+        setColCount(columns_.count());
+    rebuildSortColumns();
+    if (dataSource())
+        sumList_.recalculateAll();
+    requestLayout();
+    batch_.defer();
 }
 
-void DataGrid::Resized()
+void DataGrid::resized()
 {
-    CellGrid::Resized();
-    if (UpdateLocked()) {
+    CellGrid::resized();
+    if (updateLocked()) {
         sizeChangedWhileLocked_ = true;
         return;
     }
-    link_.Size();
-    vertBar_.Update();
+    link_.size();
+    vertBar_.update();
 }
 
-void DataGrid::CatchUpResize()
+void DataGrid::catchUpResize()
 {
-    if (!UpdateLocked() && sizeChangedWhileLocked_) {
+    if (!updateLocked() && sizeChangedWhileLocked_) {
         sizeChangedWhileLocked_ = false;
-        Resized();
+        resized();
     }
 }
 
-void DataGrid::MoveCol(int gridCol, int direction)
+void DataGrid::moveCol(int gridCol, int direction)
 {
-    const int first = metrics_.IndicatorOffset();
-    const int last = ColCount() - 1;
+    const int first = metrics_.indicatorOffset();
+    const int last = colCount() - 1;
     if (last < first)
         return;
     int col = qBound(first, gridCol, last);
     if (direction != 0) {
-        while (col >= first && col <= last && ColWidth(col) < 1)
+        while (col >= first && col <= last && colWidth(col) < 1)
             col += direction;
         if (col < first || col > last)
             return;
     }
-    if (col == Current().Col)
+    if (col == current().col)
         return;
-    if (!options_.Has(Option::AlwaysShowEditor))
-        editor_.Hide();
-    InvalidateRow(Current().Row);
-    SetCurrent({col, Current().Row});
-    BringCellIntoView(col, Current().Row);
-    InvalidateRow(Current().Row);
-    if (options_.Has(Option::AlwaysShowEditor))
-        editor_.Show();
+    if (!options_.has(Option::AlwaysShowEditor))
+        editor_.hide();
+    invalidateRow(current().row);
+    setCurrent({col, current().row});
+    bringCellIntoView(col, current().row);
+    invalidateRow(current().row);
+    if (options_.has(Option::AlwaysShowEditor))
+        editor_.show();
 }

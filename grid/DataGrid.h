@@ -66,97 +66,97 @@ public:
     ~DataGrid() override;
 
     // What the grid's window tells it goes to its parts.
-    ControlMessages& Messages() { return events_; }
+    ControlMessages& messages() { return events_; }
     // The window's client area changed size.
-    void Resized() override;
+    void resized() override;
     // The grid has a window now: the record window takes the rows that fit.
-    void WindowCreated();
+    void windowCreated();
     // The stored configuration has been read: options, sort columns and the
     // sum list take effect, and the layout follows.
-    void Loaded();
+    void loaded();
 
     // Opens the find dialog with a text to show; assigned by the window that has one.
-    std::function<void(const QString& text, bool modal)> OpenFindDialog;
+    std::function<void(const QString& text, bool modal)> openFindDialog;
     // The row where the record mark was last drawn; -1 before any.
-    int IndicatorRow() const { return painter_.IndicatorRow(); }
+    int indicatorRow() const { return painter_.indicatorRow(); }
 
-    GridColumns& Columns() { return columns_; }
-    const GridColumns& Columns() const { return columns_; }
+    GridColumns& columns() { return columns_; }
+    const GridColumns& columns() const { return columns_; }
     // The visible columns in order, and the columns sorted by their titles' SortIndex.
-    const ColumnList& VisibleColumns() const { return visibleColumns_; }
-    const ColumnList& SortColumns() const { return sortColumns_; }
+    const ColumnList& visibleColumns() const { return visibleColumns_; }
+    const ColumnList& sortColumns() const { return sortColumns_; }
     // Replaces the columns as `build` makes them, with no layout work until it is done.
-    void ReplaceColumns(const std::function<void(GridColumns&)>& build);
-    GridLineColours& GridLineColors() { return lineColours_; }
-    GridScrollBar HorzScrollBar;
-    GridScrollBar VertScrollBar;
+    void replaceColumns(const std::function<void(GridColumns&)>& build);
+    GridLineColours& gridLineColors() { return lineColours_; }
+    GridScrollBar horzScrollBar;
+    GridScrollBar vertScrollBar;
 
-    ::DataSource* DataSource() const { return link_.DataSource(); }
-    void SetDataSource(::DataSource* source);
+    ::DataSource* dataSource() const { return link_.dataSource(); }
+    void setDataSource(::DataSource* source);
 
     // The grid's own options; the base grid's follow from them.
-    OptionSet Options() const { return options_; }
-    void SetOptions(OptionSet options);
-    ExtraOptionSet ExtraOptions() const { return extraOptions_; }
-    void SetExtraOptions(ExtraOptionSet options);
+    OptionSet options() const { return options_; }
+    void setOptions(OptionSet options);
+    ExtraOptionSet extraOptions() const { return extraOptions_; }
+    void setExtraOptions(ExtraOptionSet options);
 
     // The grid's shape; a change lays the grid out. A negative frozen or
     // footer count leaves that count as it was; negative heights become 0.
-    const GridLayoutSettings& LayoutSettings() const { return settings_; }
-    void ChangeLayoutSettings(const std::function<void(GridLayoutSettings&)>& change);
+    const GridLayoutSettings& layoutSettings() const { return settings_; }
+    void changeLayoutSettings(const std::function<void(GridLayoutSettings&)>& change);
     // The grid's fonts and colours; a change lays the grid out and repaints it.
-    const GridAppearance& Appearance() const override { return appearance_; }
-    void ChangeAppearance(const std::function<void(GridAppearance&)>& change);
-    void SetReadOnly(bool readOnly);
+    const GridAppearance& appearance() const override { return appearance_; }
+    void changeAppearance(const std::function<void(GridAppearance&)>& change);
+    void setReadOnly(bool readOnly);
     // The device text is measured on; the grid borrows a screen device when none is set.
-    void SetMeasuringCanvas(Canvas* canvas) { measuringCanvas_ = canvas; }
-    void SetLoading(bool loading) { loading_ = loading; }
+    void setMeasuringCanvas(Canvas* canvas) { measuringCanvas_ = canvas; }
+    void setLoading(bool loading) { loading_ = loading; }
 
-    const GridRowMetrics& Metrics() const { return metrics_; }
-    const GridRecordWindow& RecordWindow() const { return link_; }
-    GridVertBar& VertBar() { return vertBar_; }
-    GridLayoutBatch& LayoutBatch() { return batch_; }
-    GridEditor& Editor() { return editor_; }
-    void RequestLayout() override { batch_.Request(); }
+    const GridRowMetrics& metrics() const { return metrics_; }
+    const GridRecordWindow& recordWindow() const { return link_; }
+    GridVertBar& vertBar() { return vertBar_; }
+    GridLayoutBatch& layoutBatch() { return batch_; }
+    GridEditor& editor() { return editor_; }
+    void requestLayout() override { batch_.request(); }
 
     // The column of the grid's current cell, or null on the indicator.
-    GridColumn* CurrentColumn();
+    GridColumn* currentColumn();
     // Makes a grid column current and scrolls it into view: exactly that
     // column (direction 0), or the next one that is at least a pixel wide in
     // a direction; nothing when there is none.
-    void MoveCol(int gridCol, int direction);
-    void MoveToColumn(int columnIndex) { MoveCol(columnIndex + metrics_.IndicatorOffset(), 0); }
+    void moveCol(int gridCol, int direction);
+    void moveToColumn(int columnIndex) { moveCol(columnIndex + metrics_.indicatorOffset(), 0); }
 
-    GridMouse& Mouse() { return mouse_; }
+    GridMouse& mouse() { return mouse_; }
     // A resize met while the update lock was held is caught up once it is released.
-    void CatchUpResize();
+    void catchUpResize();
     // Whether the result set is open.
-    bool ResultOpen() const { return link_.Active(); }
+    bool resultOpen() const { return link_.active(); }
     // The grid's column widths became the columns' widths.
-    void ColWidthsChanged();
+    void colWidthsChanged();
 
     // Which field each column shows; built by the layout pass.
-    const FieldBinding& Binding() const { return binding_; }
+    const FieldBinding& binding() const { return binding_; }
 
     // What the columns see.
-    Query* DataSet() const override { return link_.DataSet(); }
+    Query* dataSet() const override { return link_.dataSet(); }
     // Reading the configuration, or going: no layout work.
-    bool Loading() const override { return loading_ || destroying_; }
-    bool LayoutChangeAnnounced() const override { return layoutAnnounced_; }
-    bool HasWindow() const override { return Window() != nullptr; }
-    bool ReadOnly() const override { return readOnly_; }
-    bool UseMultiTitle() const override { return settings_.UseMultiTitle; }
-    Canvas& MeasuringCanvas() const override;
-    ColumnDefaults& ColumnDefValues() override { return columnDefValues_; }
-    ::SumList* SumList() override { return &sumList_; }
-    void ColumnsChanged(GridColumn* column) override;
-    void Repaint() override { InvalidateGrid(); }
+    bool loading() const override { return loading_ || destroying_; }
+    bool layoutChangeAnnounced() const override { return layoutAnnounced_; }
+    bool hasWindow() const override { return window() != nullptr; }
+    bool readOnly() const override { return readOnly_; }
+    bool useMultiTitle() const override { return settings_.useMultiTitle; }
+    Canvas& measuringCanvas() const override;
+    ColumnDefaults& columnDefValues() override { return columnDefValues_; }
+    ::SumList* sumList() override { return &sumList_; }
+    void columnsChanged(GridColumn* column) override;
+    void repaint() override { invalidateGrid(); }
 
     // The data grid repaints a row cell by cell across all columns.
-    void InvalidateRow(int row) override;
+    void invalidateRow(int row) override;
 
 protected:
-    void TopLeftChanged() override;
+    void topLeftChanged() override;
 
 private:
     friend class GridEvents;
@@ -165,13 +165,13 @@ private:
 
     // Binds the fields, counts and sizes the columns, sizes the rows and the
     // record window, and recounts the footer when the result opened or closed.
-    void RunLayoutPass();
-    // The horizontal bar as HorzScrollBar asks for it.
-    void ApplyScrollBarSettings();
-    void ApplyBaseOptions();
-    void RebuildVisibleColumns();
-    void RebuildSortColumns();
-    void ApplyColumnWidths();
+    void runLayoutPass();
+    // The horizontal bar as horzScrollBar asks for it.
+    void applyScrollBarSettings();
+    void applyBaseOptions();
+    void rebuildVisibleColumns();
+    void rebuildSortColumns();
+    void applyColumnWidths();
 
     OptionSet options_;
     GridAppearance appearance_;

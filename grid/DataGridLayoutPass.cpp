@@ -3,62 +3,62 @@
 
 #include <QScopeGuard>
 
-void DataGrid::RunLayoutPass()
+void DataGrid::runLayoutPass()
 {
-    if (Window())
-        Window()->CancelQueuedLayout();
-    BeginUpdate();
-    const auto endUpdate = qScopeGuard([this] { EndUpdate(); });
+    if (window())
+        window()->cancelQueuedLayout();
+    beginUpdate();
+    const auto endUpdate = qScopeGuard([this] { this->endUpdate(); });
 
     // Persistent columns replace default ones.
     bool defaultSeen = false;
-    for (int i = 0; i < columns_.Count(); ++i) {
-        if (columns_.Item(i).IsDefaultColumn()) {
+    for (int i = 0; i < columns_.count(); ++i) {
+        if (columns_.item(i).isDefaultColumn()) {
             defaultSeen = true;
         } else if (defaultSeen) {
-            for (int d = columns_.Count() - 1; d >= 0; --d)
-                if (columns_.Item(d).IsDefaultColumn())
-                    columns_.Delete(d);
+            for (int d = columns_.count() - 1; d >= 0; --d)
+                if (columns_.item(d).isDefaultColumn())
+                    columns_.removeAt(d);
             break;
         }
     }
 
-    binding_.Rebuild();
+    binding_.rebuild();
 
-    RebuildVisibleColumns();
-    const int o = metrics_.IndicatorOffset();
-    const int c = columns_.Count();
+    rebuildVisibleColumns();
+    const int o = metrics_.indicatorOffset();
+    const int c = columns_.count();
     int k = 0;
     for (int i = 0; i < c; ++i)
-        if (!columns_.Item(i).Visible() && i < settings_.FrozenCols + k)
+        if (!columns_.item(i).visible() && i < settings_.frozenCols + k)
             ++k;
-    while (settings_.FrozenCols + k < c && !columns_.Item(settings_.FrozenCols + k).Visible())
+    while (settings_.frozenCols + k < c && !columns_.item(settings_.frozenCols + k).visible())
         ++k;
-    const int v = visibleColumns_.Count();
-    if (link_.Active() || columns_.PersistentState()) {
-        const int baseFrozen = FrozenFixedCols();
-        const int contra = qMax(0, qMin(ContraColCount(), c - baseFrozen - o));
-        SetFrozenFixedCols(settings_.FrozenCols);
-        SetColCount(qMax(1, c + o - contra));
-        SetContraColCount(contra);
-        SetFixedCols(qBound(0, o + settings_.FrozenCols + k - (v == 0 ? 1 : 0), ColCount() - 1));
+    const int v = visibleColumns_.count();
+    if (link_.active() || columns_.persistentState()) {
+        const int baseFrozen = frozenFixedCols();
+        const int contra = qMax(0, qMin(contraColCount(), c - baseFrozen - o));
+        setFrozenFixedCols(settings_.frozenCols);
+        setColCount(qMax(1, c + o - contra));
+        setContraColCount(contra);
+        setFixedCols(qBound(0, o + settings_.frozenCols + k - (v == 0 ? 1 : 0), colCount() - 1));
     } else {
-        SetFrozenFixedCols(0);
-        SetColCount(qMax(1, c + o));
-        SetContraColCount(0);
-        SetFixedCols(qBound(0, o + k - (v == 0 ? 1 : 0), ColCount() - 1));
+        setFrozenFixedCols(0);
+        setColCount(qMax(1, c + o));
+        setContraColCount(0);
+        setFixedCols(qBound(0, o + k - (v == 0 ? 1 : 0), colCount() - 1));
     }
-    metrics_.FitRowHeightToText(settings_);
-    metrics_.NoteMultiLineRows();
-    ApplyScrollBarSettings();
-    ApplyColumnWidths();
-    link_.Size();
-    link_.SyncCurrentRow();
-    InvalidateGrid();
+    metrics_.fitRowHeightToText(settings_);
+    metrics_.noteMultiLineRows();
+    applyScrollBarSettings();
+    applyColumnWidths();
+    link_.size();
+    link_.syncCurrentRow();
+    invalidateGrid();
     // Grey lines between fixed cells when flat, black otherwise.
-    lineColours_.SetFixedLineColor(appearance_.Flat ? QColor(128, 128, 128) : QColor(0, 0, 0));
+    lineColours_.setFixedLineColor(appearance_.flat ? QColor(128, 128, 128) : QColor(0, 0, 0));
     if (sumsStale_) {
         sumsStale_ = false;
-        sumList_.RecalculateAll();
+        sumList_.recalculateAll();
     }
 }

@@ -19,17 +19,17 @@ public:
 
     // Maps the fields of the open result set (none when it is closed) and
     // binds the columns to them.
-    void Rebuild();
+    void rebuild();
     // The field shown by data column i, or null.
-    Field* MappedField(int dataColumn) const;
-    int Count() const { return int(fieldMap_.size()); }
+    Field* mappedField(int dataColumn) const;
+    int count() const { return int(fieldMap_.size()); }
 
 private:
-    void Clear();
-    void Define();
-    void AddMapping(const QString& name);
-    void BuildDefaultColumns();
-    void FieldDestroyed(Field* field) override;
+    void clear();
+    void define();
+    void addMapping(const QString& name);
+    void buildDefaultColumns();
+    void fieldDestroyed(Field* field) override;
 
     DataGrid& grid_;
     std::vector<int> fieldMap_;  // field index by data column; -1 for none

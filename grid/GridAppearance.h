@@ -10,17 +10,17 @@
 // value or a palette role, never a name) and whether it is drawn flat.
 // Columns, titles and footers that set none of their own follow it.
 struct GridAppearance {
-    GridFont Font{{QStringLiteral("宋体"), -15}, SystemColour::WindowText()};
-    GridFont TitleFont = Font;
-    GridFont FooterFont = Font;
-    Colour Color = SystemColour::Window();
-    Colour FixedColor = SystemColour::ButtonFace();
-    Colour FooterColor = SystemColour::Window();
+    GridFont font{{QStringLiteral("宋体"), -15}, SystemColour::windowText()};
+    GridFont titleFont = font;
+    GridFont footerFont = font;
+    Colour color = SystemColour::window();
+    Colour fixedColor = SystemColour::buttonFace();
+    Colour footerColor = SystemColour::window();
     // Row colours by record number; unset, they are Color.
-    std::optional<Colour> EvenRowColor;
-    std::optional<Colour> OddRowColor;
-    bool Flat = false;
+    std::optional<Colour> evenRowColor;
+    std::optional<Colour> oddRowColor;
+    bool flat = false;
 
-    Colour EvenRow() const { return EvenRowColor.value_or(Color); }
-    Colour OddRow() const { return OddRowColor.value_or(Color); }
+    Colour evenRow() const { return evenRowColor.value_or(color); }
+    Colour oddRow() const { return oddRowColor.value_or(color); }
 };

@@ -12,379 +12,379 @@ GridColumn::GridColumn(GridColumns& collection, bool stored)
     : collection_(collection), stored_(stored), title_(*this), footer_(*this),
       footers_(std::make_unique<ColumnFooters>(*this))
 {
-    if (ColumnsOwner* grid = Grid())
-        font_ = grid->Appearance().Font;
+    if (ColumnsOwner* owner = grid())
+        font_ = owner->appearance().font;
     title_.font_ = font_;
 }
 
 GridColumn::~GridColumn() = default;
 
-ColumnsOwner* GridColumn::Grid() const
+ColumnsOwner* GridColumn::grid() const
 {
-    return collection_.Grid();
+    return collection_.grid();
 }
 
-int GridColumn::Index() const
+int GridColumn::index() const
 {
-    return collection_.IndexOf(this);
+    return collection_.indexOf(this);
 }
 
-void GridColumn::SetIndex(int index)
+void GridColumn::setIndex(int index)
 {
-    const int from = Index();
-    const int to = qBound(0, index, collection_.Count() - 1);
+    const int from = this->index();
+    const int to = qBound(0, index, collection_.count() - 1);
     if (from == to)
         return;
     // A default column takes its field along among the result set's fields.
-    if (IsDefaultColumn() && Grid() && Grid()->DataSet() && Grid()->DataSet()->Active()) {
-        Field* target = collection_.Item(to).BoundField();
-        if (Field* field = BoundField(); field && target)
-            field->SetIndex(target->Index());
+    if (isDefaultColumn() && grid() && grid()->dataSet() && grid()->dataSet()->active()) {
+        Field* target = collection_.item(to).boundField();
+        if (Field* field = boundField(); field && target)
+            field->setIndex(target->index());
     }
-    collection_.Move(from, to);
+    collection_.move(from, to);
 }
 
-void GridColumn::Changed(bool allColumns)
+void GridColumn::changed(bool allColumns)
 {
-    collection_.Update(allColumns ? nullptr : this);
+    collection_.update(allColumns ? nullptr : this);
 }
 
 // --- the field ---------------------------------------------------------------
 
-void GridColumn::AttachField(Field* field)
+void GridColumn::attachField(Field* field)
 {
     if (field == field_)
         return;
     field_ = field;
     if (field)
-        fieldName_ = field->FieldName();
-    RelinkFooters();
+        fieldName_ = field->fieldName();
+    relinkFooters();
 }
 
-void GridColumn::BindFieldByName()
+void GridColumn::bindFieldByName()
 {
-    ColumnsOwner* grid = Grid();
-    Query* dataSet = grid ? grid->DataSet() : nullptr;
-    const bool open = dataSet && dataSet->Active() && !fieldName_.isEmpty();
-    AttachField(open ? dataSet->FindField(fieldName_) : nullptr);
+    ColumnsOwner* owner = grid();
+    Query* dataSet = owner ? owner->dataSet() : nullptr;
+    const bool open = dataSet && dataSet->active() && !fieldName_.isEmpty();
+    attachField(open ? dataSet->findField(fieldName_) : nullptr);
 }
 
-void GridColumn::BindField(Field* field)
+void GridColumn::bindField(Field* field)
 {
     if (field == field_)
         return;
     field_ = field;
     if (field)
-        fieldName_ = field->FieldName();
-    if (IsDefaultColumn()) {
+        fieldName_ = field->fieldName();
+    if (isDefaultColumn()) {
         if (!field)
             fieldName_.clear();
-        ClearAssignedValues();
+        clearAssignedValues();
     }
-    RelinkFooters();
-    Changed();
+    relinkFooters();
+    changed();
 }
 
-void GridColumn::SetFieldName(const QString& fieldName)
+void GridColumn::setFieldName(const QString& fieldName)
 {
     Field* found = nullptr;
-    ColumnsOwner* grid = Grid();
-    if (grid && !grid->Loading() && grid->DataSet() && !fieldName.isEmpty())
-        found = grid->DataSet()->FindField(fieldName);
+    ColumnsOwner* owner = grid();
+    if (owner && !owner->loading() && owner->dataSet() && !fieldName.isEmpty())
+        found = owner->dataSet()->findField(fieldName);
     fieldName_ = fieldName;
     // The field of the new name, or none: the old one goes either way, and
     // the footers aggregate under the new name.
-    BindField(found);
-    RelinkFooters();
-    Changed();
+    bindField(found);
+    relinkFooters();
+    changed();
 }
 
 // --- properties that follow a default ---------------------------------------
 
-TextAlignment GridColumn::Alignment() const
+TextAlignment GridColumn::alignment() const
 {
-    if (IsAssigned(Property::Alignment))
+    if (isAssigned(Property::Alignment))
         return alignment_;
-    Field* field = BoundField();
-    return field ? field->Alignment() : TextAlignment::Left;
+    Field* field = boundField();
+    return field ? field->alignment() : TextAlignment::Left;
 }
 
-void GridColumn::SetAlignment(TextAlignment alignment)
+void GridColumn::setAlignment(TextAlignment alignment)
 {
-    if (IsDefaultColumn()) {
+    if (isDefaultColumn()) {
         // A default column keeps following its field: the field takes the value.
-        if (Field* field = BoundField(); field && field->DataSet().Active())
-            field->SetAlignment(alignment);
-        Changed();
+        if (Field* field = boundField(); field && field->dataSet().active())
+            field->setAlignment(alignment);
+        changed();
         return;
     }
-    if (StoreAssigned(alignment_, alignment, assigned_, Property::Alignment))
-        Changed();
+    if (storeAssigned(alignment_, alignment, assigned_, Property::Alignment))
+        changed();
 }
 
-Colour GridColumn::Color() const
+Colour GridColumn::color() const
 {
-    if (IsAssigned(Property::Color))
+    if (isAssigned(Property::Color))
         return colour_;
-    return Grid() ? Grid()->Appearance().Color : SystemColour::Window();
+    return grid() ? grid()->appearance().color : SystemColour::window();
 }
 
-void GridColumn::SetColor(const Colour& colour)
+void GridColumn::setColor(const Colour& colour)
 {
-    if (StoreAssigned(colour_, colour, assigned_, Property::Color))
-        Changed();
+    if (storeAssigned(colour_, colour, assigned_, Property::Color))
+        changed();
 }
 
-GridFont GridColumn::Font() const
+GridFont GridColumn::font() const
 {
-    if (IsAssigned(Property::Font) || !Grid())
+    if (isAssigned(Property::Font) || !grid())
         return font_;
-    return Grid()->Appearance().Font;
+    return grid()->appearance().font;
 }
 
-void GridColumn::SetFont(const GridFont& font)
+void GridColumn::setFont(const GridFont& font)
 {
     font_ = font;
-    assigned_.Set(Property::Font, true);
-    Changed();
+    assigned_.set(Property::Font, true);
+    changed();
 }
 
-bool GridColumn::ReadOnly() const
+bool GridColumn::readOnly() const
 {
-    if (IsAssigned(Property::ReadOnly))
+    if (isAssigned(Property::ReadOnly))
         return readOnly_;
-    Field* field = BoundField();
-    return (Grid() && Grid()->ReadOnly()) || (field && field->ReadOnly());
+    Field* field = boundField();
+    return (grid() && grid()->readOnly()) || (field && field->readOnly());
 }
 
-void GridColumn::SetReadOnly(bool readOnly)
+void GridColumn::setReadOnly(bool readOnly)
 {
-    if (IsDefaultColumn()) {
-        if (Field* field = BoundField(); field && field->DataSet().Active())
-            field->SetReadOnly(readOnly);
-        Changed();
+    if (isDefaultColumn()) {
+        if (Field* field = boundField(); field && field->dataSet().active())
+            field->setReadOnly(readOnly);
+        changed();
         return;
     }
-    if (StoreAssigned(readOnly_, readOnly, assigned_, Property::ReadOnly))
-        Changed();
+    if (storeAssigned(readOnly_, readOnly, assigned_, Property::ReadOnly))
+        changed();
 }
 
-int GridColumn::DefaultWidth() const
+int GridColumn::defaultWidth() const
 {
-    ColumnsOwner* grid = Grid();
-    if (!grid)
+    ColumnsOwner* owner = grid();
+    if (!owner)
         return CellGrid::kDefaultColWidth;
-    Field* field = BoundField();
+    Field* field = boundField();
     if (!field)
         return CellGrid::kDefaultColWidth;
-    Canvas& canvas = grid->MeasuringCanvas();
-    const GridFont font = Font();
-    canvas.SetFont(font.Face, QColor());
-    const int zero = canvas.TextExtent(u"0"_s).width();
-    const int overhang = canvas.FontMetrics().Overhang;
-    return (zero - overhang) * field->DisplayWidth() + overhang + 4;
+    Canvas& canvas = owner->measuringCanvas();
+    const GridFont shown = font();
+    canvas.setFont(shown.face, QColor());
+    const int zero = canvas.textExtent(u"0"_s).width();
+    const int overhang = canvas.fontMetrics().overhang;
+    return (zero - overhang) * field->displayWidth() + overhang + 4;
 }
 
-int GridColumn::Width() const
+int GridColumn::width() const
 {
-    return IsAssigned(Property::Width) ? width_ : DefaultWidth();
+    return isAssigned(Property::Width) ? width_ : defaultWidth();
 }
 
-void GridColumn::SetWidth(int width)
+void GridColumn::setWidth(int width)
 {
-    ColumnsOwner* grid = Grid();
-    if (IsDefaultColumn() && grid) {
+    ColumnsOwner* owner = grid();
+    if (isDefaultColumn() && owner) {
         // A default column's width goes back into its field's display width.
-        Field* field = BoundField();
-        if (grid->HasWindow() && field) {
-            Canvas& canvas = grid->MeasuringCanvas();
-            canvas.SetFont(Font().Face, QColor());
-            const TextMetrics metrics = canvas.FontMetrics();
-            const int zero = qMax(1, canvas.TextExtent(u"0"_s).width());
-            field->SetDisplayWidth((width + metrics.AveCharWidth / 2 - metrics.Overhang - 3) / zero);
+        Field* field = boundField();
+        if (owner->hasWindow() && field) {
+            Canvas& canvas = owner->measuringCanvas();
+            canvas.setFont(font().face, QColor());
+            const TextMetrics metrics = canvas.fontMetrics();
+            const int zero = qMax(1, canvas.textExtent(u"0"_s).width());
+            field->setDisplayWidth((width + metrics.aveCharWidth / 2 - metrics.overhang - 3) / zero);
         }
-        if (grid->LayoutChangeAnnounced() && !IsAssigned(Property::Width))
+        if (owner->layoutChangeAnnounced() && !isAssigned(Property::Width))
             return;
     }
-    if ((IsAssigned(Property::Width) || width != DefaultWidth()) && width != -1) {
+    if ((isAssigned(Property::Width) || width != defaultWidth()) && width != -1) {
         width_ = width;
-        assigned_.Set(Property::Width, true);
+        assigned_.set(Property::Width, true);
         if (maxWidth_ > 0 && width_ > maxWidth_)
             width_ = maxWidth_;
         if (width_ < minWidth_)
             width_ = minWidth_;
     }
-    Changed();
+    changed();
 }
 
-void GridColumn::SetMinWidth(int width)
+void GridColumn::setMinWidth(int width)
 {
     minWidth_ = width;
-    if (width > 0 && Width() < width)
-        SetWidth(width);
+    if (width > 0 && this->width() < width)
+        setWidth(width);
 }
 
-void GridColumn::SetMaxWidth(int width)
+void GridColumn::setMaxWidth(int width)
 {
     maxWidth_ = width;
-    if (width > 0 && Width() > width)
-        SetWidth(width);
+    if (width > 0 && this->width() > width)
+        setWidth(width);
 }
 
-void GridColumn::SetVisible(bool visible)
+void GridColumn::setVisible(bool visible)
 {
     if (visible_ == visible)
         return;
     visible_ = visible;
-    Changed(true);
+    changed(true);
 }
 
-bool GridColumn::WordWrap() const
+bool GridColumn::wordWrap() const
 {
-    if (IsAssigned(Property::WordWrap))
+    if (isAssigned(Property::WordWrap))
         return wordWrap_;
-    Field* field = BoundField();
-    return field && (field->DataType() == FieldType::String || field->DataType() == FieldType::WideString);
+    Field* field = boundField();
+    return field && (field->dataType() == FieldType::String || field->dataType() == FieldType::WideString);
 }
 
-void GridColumn::SetWordWrap(bool wordWrap)
+void GridColumn::setWordWrap(bool wordWrap)
 {
-    if (IsAssigned(Property::WordWrap) || wordWrap != WordWrap() || (Grid() && Grid()->Loading())) {
+    if (isAssigned(Property::WordWrap) || wordWrap != this->wordWrap() || (grid() && grid()->loading())) {
         wordWrap_ = wordWrap;
-        assigned_.Set(Property::WordWrap, true);
+        assigned_.set(Property::WordWrap, true);
     }
-    Changed();
+    changed();
 }
 
-bool GridColumn::Checkboxes() const
+bool GridColumn::checkboxes() const
 {
-    if (IsAssigned(Property::Checkboxes))
+    if (isAssigned(Property::Checkboxes))
         return checkboxes_;
-    Field* field = BoundField();
-    return field && field->DataType() == FieldType::Boolean;
+    Field* field = boundField();
+    return field && field->dataType() == FieldType::Boolean;
 }
 
-bool GridColumn::EndEllipsis() const
+bool GridColumn::endEllipsis() const
 {
-    if (IsAssigned(Property::EndEllipsis))
+    if (isAssigned(Property::EndEllipsis))
         return endEllipsis_;
-    return Grid() && Grid()->ColumnDefValues().EndEllipsis;
+    return grid() && grid()->columnDefValues().endEllipsis;
 }
 
-void GridColumn::SetEndEllipsis(bool endEllipsis)
+void GridColumn::setEndEllipsis(bool endEllipsis)
 {
-    if (StoreAssigned(endEllipsis_, endEllipsis, assigned_, Property::EndEllipsis))
-        Changed();
+    if (storeAssigned(endEllipsis_, endEllipsis, assigned_, Property::EndEllipsis))
+        changed();
 }
 
-void GridColumn::SetCheckboxes(bool on)
+void GridColumn::setCheckboxes(bool on)
 {
-    if (StoreAssigned(checkboxes_, on, assigned_, Property::Checkboxes))
-        Changed();
+    if (storeAssigned(checkboxes_, on, assigned_, Property::Checkboxes))
+        changed();
 }
 
-void GridColumn::SetLayout(TextLayout layout)
+void GridColumn::setLayout(TextLayout layout)
 {
-    if (StoreAssigned(layout_, layout, assigned_, Property::Layout))
-        Changed();
+    if (storeAssigned(layout_, layout, assigned_, Property::Layout))
+        changed();
 }
 
-TextLayout GridColumn::Layout() const
+TextLayout GridColumn::layout() const
 {
-    if (IsAssigned(Property::Layout))
+    if (isAssigned(Property::Layout))
         return layout_;
-    return Grid() ? Grid()->ColumnDefValues().Layout : TextLayout::Top;
+    return grid() ? grid()->columnDefValues().layout : TextLayout::Top;
 }
 
-void GridColumn::SetDisplayFormat(const QString& format)
+void GridColumn::setDisplayFormat(const QString& format)
 {
     if (displayFormat_ == format)
         return;
     displayFormat_ = format;
-    Changed();
+    changed();
 }
 
 // --- footers -------------------------------------------------------------------
 
-ColumnFooter& GridColumn::FooterForRow(int row)
+ColumnFooter& GridColumn::footerForRow(int row)
 {
-    return row >= 0 && row < footers_->Count() ? footers_->Item(row) : footer_;
+    return row >= 0 && row < footers_->count() ? footers_->item(row) : footer_;
 }
 
-void GridColumn::RelinkFooters()
+void GridColumn::relinkFooters()
 {
-    footer_.Relink();
-    for (int i = 0; i < footers_->Count(); ++i)
-        footers_->Item(i).Relink();
+    footer_.relink();
+    for (int i = 0; i < footers_->count(); ++i)
+        footers_->item(i).relink();
 }
 
 // --- cell contents -------------------------------------------------------------
 
-ColumnKind GridColumn::Kind() const
+ColumnKind GridColumn::kind() const
 {
-    if (Checkboxes())
+    if (checkboxes())
         return ColumnKind::CheckBox;
-    if (!PickList.isEmpty() && KeyList.isEmpty())
+    if (!pickList.isEmpty() && keyList.isEmpty())
         return ColumnKind::PickList;
-    if (!PickList.isEmpty() && !KeyList.isEmpty())
+    if (!pickList.isEmpty() && !keyList.isEmpty())
         return ColumnKind::KeyPickList;
     return ColumnKind::Plain;
 }
 
-QString GridColumn::CellText(int record) const
+QString GridColumn::cellText(int record) const
 {
-    Field* field = BoundField();
-    if (!field || Kind() == ColumnKind::Image)
+    Field* field = boundField();
+    if (!field || kind() == ColumnKind::Image)
         return QString();
-    if (!KeyList.isEmpty()) {
+    if (!keyList.isEmpty()) {
         int at = -1;
-        for (int k = 0; k < KeyList.size(); ++k)
-            if (KeyList.at(k).compare(field->AsString(record), Qt::CaseInsensitive) == 0) {
+        for (int k = 0; k < keyList.size(); ++k)
+            if (keyList.at(k).compare(field->asString(record), Qt::CaseInsensitive) == 0) {
                 at = k;
                 break;
             }
-        if (at >= 0 && at < PickList.size())
-            return PickList.at(at);
-        if (NotInKeyListIndex >= 0 && NotInKeyListIndex < PickList.size())
-            return PickList.at(NotInKeyListIndex);
+        if (at >= 0 && at < pickList.size())
+            return pickList.at(at);
+        if (notInKeyListIndex >= 0 && notInKeyListIndex < pickList.size())
+            return pickList.at(notInKeyListIndex);
         return QString();
     }
-    return field->FormattedText(displayFormat_, record);
+    return field->formattedText(displayFormat_, record);
 }
 
-CellParams GridColumn::DefaultCellParams(int record) const
+CellParams GridColumn::defaultCellParams(int record) const
 {
     CellParams params;
-    params.Font = Font();
-    params.Background = Color();
-    params.Alignment = Alignment();
-    params.Text = CellText(record);
-    params.ReadOnly = ReadOnly();
-    Field* field = BoundField();
+    params.font = font();
+    params.background = color();
+    params.alignment = alignment();
+    params.text = cellText(record);
+    params.readOnly = readOnly();
+    Field* field = boundField();
     if (field) {
         int index = -1;
-        if (!KeyList.isEmpty())
-            index = int(KeyList.indexOf(field->AsString(record)));
-        else if (!PickList.isEmpty())
-            index = int(PickList.indexOf(field->AsString(record)));
-        else if (field->DataType() == FieldType::Integer || field->DataType() == FieldType::Smallint || field->DataType() == FieldType::Largeint)
-            index = field->IsNull(record) ? -1 : int(field->AsInteger(record));
-        params.ImageIndex = index == -1 ? NotInKeyListIndex : index;
+        if (!keyList.isEmpty())
+            index = int(keyList.indexOf(field->asString(record)));
+        else if (!pickList.isEmpty())
+            index = int(pickList.indexOf(field->asString(record)));
+        else if (field->dataType() == FieldType::Integer || field->dataType() == FieldType::Smallint || field->dataType() == FieldType::Largeint)
+            index = field->isNull(record) ? -1 : int(field->asInteger(record));
+        params.imageIndex = index == -1 ? notInKeyListIndex : index;
     }
     return params;
 }
 
 // --- assigned values -------------------------------------------------------------
 
-void GridColumn::ClearAssignedValues()
+void GridColumn::clearAssignedValues()
 {
-    const bool fontWasAssigned = IsAssigned(Property::Font);
-    title_.ClearAssignedValues();
+    const bool fontWasAssigned = isAssigned(Property::Font);
+    title_.clearAssignedValues();
     assigned_ = {};
-    if (Grid())
-        font_ = Grid()->Appearance().Font;
-    PickList.clear();
-    Changed(fontWasAssigned);
-    KeyList.clear();
+    if (grid())
+        font_ = grid()->appearance().font;
+    pickList.clear();
+    changed(fontWasAssigned);
+    keyList.clear();
 }
 

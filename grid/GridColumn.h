@@ -12,14 +12,14 @@ enum class ColumnKind { Plain, PickList, Lookup, KeyPickList, Image, CheckBox, G
 
 // What the painter and the find dialog need of a cell.
 struct CellParams {
-    int Col = -1;
-    int Row = -1;
-    GridFont Font;
-    Colour Background;
-    TextAlignment Alignment = TextAlignment::Left;
-    int ImageIndex = -1;
-    QString Text;
-    bool ReadOnly = false;
+    int col = -1;
+    int row = -1;
+    GridFont font;
+    Colour background;
+    TextAlignment alignment = TextAlignment::Left;
+    int imageIndex = -1;
+    QString text;
+    bool readOnly = false;
 };
 
 // A grid column: the field it shows and how. A property that follows a
@@ -54,84 +54,84 @@ public:
     GridColumn(const GridColumn&) = delete;
     GridColumn& operator=(const GridColumn&) = delete;
 
-    GridColumns& Collection() const { return collection_; }
-    ColumnsOwner* Grid() const;
-    int Index() const;
-    void SetIndex(int index);
-    bool IsDefaultColumn() const { return !stored_; }
-    PropertySet AssignedValues() const { return assigned_; }
-    bool IsAssigned(Property value) const { return assigned_.Has(value); }
+    GridColumns& collection() const { return collection_; }
+    ColumnsOwner* grid() const;
+    int index() const;
+    void setIndex(int index);
+    bool isDefaultColumn() const { return !stored_; }
+    PropertySet assignedValues() const { return assigned_; }
+    bool isAssigned(Property value) const { return assigned_.has(value); }
 
-    const QString& FieldName() const { return fieldName_; }
+    const QString& fieldName() const { return fieldName_; }
     // Binds the column to the open result set's field of that name, if any.
-    void SetFieldName(const QString& fieldName);
+    void setFieldName(const QString& fieldName);
     // The bound field, or null.
-    Field* BoundField() const { return field_; }
+    Field* boundField() const { return field_; }
     // Binds a field (or none) and tells the grid; a default column follows it wholly.
-    void BindField(Field* field);
+    void bindField(Field* field);
     // Binds the open result set's field of the column's name, or none,
     // without telling the grid: the layout pass and the result set's opening
     // and closing do this for every persistent column.
-    void BindFieldByName();
+    void bindFieldByName();
 
-    TextAlignment Alignment() const;
-    void SetAlignment(TextAlignment alignment);
-    Colour Color() const;
-    void SetColor(const Colour& colour);
-    GridFont Font() const;
-    void SetFont(const GridFont& font);
-    bool ReadOnly() const;
-    void SetReadOnly(bool readOnly);
-    int Width() const;
-    void SetWidth(int width);
+    TextAlignment alignment() const;
+    void setAlignment(TextAlignment alignment);
+    Colour color() const;
+    void setColor(const Colour& colour);
+    GridFont font() const;
+    void setFont(const GridFont& font);
+    bool readOnly() const;
+    void setReadOnly(bool readOnly);
+    int width() const;
+    void setWidth(int width);
     // The width the column takes while Width is not assigned.
-    int DefaultWidth() const;
-    int MinWidth() const { return minWidth_; }
-    void SetMinWidth(int width);
-    int MaxWidth() const { return maxWidth_; }
-    void SetMaxWidth(int width);
-    bool Visible() const { return visible_; }
-    void SetVisible(bool visible);
-    bool WordWrap() const;
-    void SetWordWrap(bool wordWrap);
-    bool Checkboxes() const;
-    void SetCheckboxes(bool on);
-    bool EndEllipsis() const;
-    void SetEndEllipsis(bool endEllipsis);
-    TextLayout Layout() const;
-    void SetLayout(TextLayout layout);
+    int defaultWidth() const;
+    int minWidth() const { return minWidth_; }
+    void setMinWidth(int width);
+    int maxWidth() const { return maxWidth_; }
+    void setMaxWidth(int width);
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    bool wordWrap() const;
+    void setWordWrap(bool wordWrap);
+    bool checkboxes() const;
+    void setCheckboxes(bool on);
+    bool endEllipsis() const;
+    void setEndEllipsis(bool endEllipsis);
+    TextLayout layout() const;
+    void setLayout(TextLayout layout);
 
-    QString DisplayFormat() const { return displayFormat_; }
-    void SetDisplayFormat(const QString& format);
-    QStringList KeyList;
-    QStringList PickList;
-    int NotInKeyListIndex = -1;
-    bool HideDuplicates = false;
+    QString displayFormat() const { return displayFormat_; }
+    void setDisplayFormat(const QString& format);
+    QStringList keyList;
+    QStringList pickList;
+    int notInKeyListIndex = -1;
+    bool hideDuplicates = false;
 
-    ColumnTitle& Title() { return title_; }
-    const ColumnTitle& Title() const { return title_; }
-    ColumnFooter& Footer() { return footer_; }
-    const ColumnFooter& Footer() const { return footer_; }
-    ColumnFooters& Footers() { return *footers_; }
+    ColumnTitle& title() { return title_; }
+    const ColumnTitle& title() const { return title_; }
+    ColumnFooter& footer() { return footer_; }
+    const ColumnFooter& footer() const { return footer_; }
+    ColumnFooters& footers() { return *footers_; }
     // The footer shown in footer row i.
-    ColumnFooter& FooterForRow(int row);
-    void RelinkFooters();
+    ColumnFooter& footerForRow(int row);
+    void relinkFooters();
 
-    ColumnKind Kind() const;
+    ColumnKind kind() const;
     // The bound field's text for a record (by default the current one), after
     // the key and pick lists and the display format.
-    QString CellText(int record = Field::kCurrentRecord) const;
+    QString cellText(int record = Field::kCurrentRecord) const;
     // The parameters of a record's cell.
-    CellParams DefaultCellParams(int record) const;
+    CellParams defaultCellParams(int record) const;
 
-    void ClearAssignedValues();
+    void clearAssignedValues();
     // The column changed: this one, or every column when a shared look changed.
-    void Changed(bool allColumns = false);
+    void changed(bool allColumns = false);
 
 private:
     friend class ColumnTitle;
     // Takes a field without telling the grid.
-    void AttachField(Field* field);
+    void attachField(Field* field);
 
     GridColumns& collection_;
     bool stored_;
@@ -159,12 +159,12 @@ private:
 // A list of columns that owns none of them (the visible and sort columns).
 class ColumnList {
 public:
-    int Count() const { return int(items_.size()); }
-    GridColumn& Item(int index) const { return *items_.at(size_t(index)); }
-    void Clear() { items_.clear(); }
-    void Add(GridColumn& column) { items_.push_back(&column); }
-    void Remove(const GridColumn& column) { std::erase(items_, &column); }
-    int IndexOf(const GridColumn& column) const;
+    int count() const { return int(items_.size()); }
+    GridColumn& item(int index) const { return *items_.at(size_t(index)); }
+    void clear() { items_.clear(); }
+    void add(GridColumn& column) { items_.push_back(&column); }
+    void remove(const GridColumn& column) { std::erase(items_, &column); }
+    int indexOf(const GridColumn& column) const;
 
 private:
     std::vector<GridColumn*> items_;

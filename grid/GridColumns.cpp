@@ -4,7 +4,7 @@
 using namespace Qt::StringLiterals;
 
 
-int ColumnList::IndexOf(const GridColumn& column) const
+int ColumnList::indexOf(const GridColumn& column) const
 {
     for (size_t i = 0; i < items_.size(); ++i)
         if (items_[i] == &column)
@@ -19,7 +19,7 @@ GridColumns::~GridColumns()
     items_.clear();
 }
 
-int GridColumns::IndexOf(const GridColumn* column) const
+int GridColumns::indexOf(const GridColumn* column) const
 {
     for (size_t i = 0; i < items_.size(); ++i)
         if (items_[i].get() == column)
@@ -27,74 +27,74 @@ int GridColumns::IndexOf(const GridColumn* column) const
     return -1;
 }
 
-GridColumn& GridColumns::Add()
+GridColumn& GridColumns::add()
 {
     items_.push_back(std::make_unique<GridColumn>(*this, true));
-    Update(nullptr);
+    update(nullptr);
     return *items_.back();
 }
 
-GridColumn& GridColumns::AddDefault()
+GridColumn& GridColumns::addDefault()
 {
     items_.push_back(std::make_unique<GridColumn>(*this, false));
-    Update(nullptr);
+    update(nullptr);
     return *items_.back();
 }
 
-void GridColumns::Delete(int index)
+void GridColumns::removeAt(int index)
 {
     items_.erase(items_.begin() + index);
-    Update(nullptr);
+    update(nullptr);
 }
 
-void GridColumns::Clear()
+void GridColumns::clear()
 {
     if (items_.empty())
         return;
     items_.clear();
-    Update(nullptr);
+    update(nullptr);
 }
 
-void GridColumns::Move(int from, int to)
+void GridColumns::move(int from, int to)
 {
     auto moved = std::move(items_[size_t(from)]);
     items_.erase(items_.begin() + from);
     items_.insert(items_.begin() + to, std::move(moved));
-    Update(nullptr);
+    update(nullptr);
 }
 
-bool GridColumns::PersistentState() const
+bool GridColumns::persistentState() const
 {
     for (const auto& column : items_)
-        if (!column->IsDefaultColumn())
+        if (!column->isDefaultColumn())
             return true;
     return false;
 }
 
-void GridColumns::BindFieldsByName()
+void GridColumns::bindFieldsByName()
 {
     for (const auto& column : items_)
-        column->BindFieldByName();
+        column->bindFieldByName();
 }
 
-void GridColumns::EndUpdate()
+void GridColumns::endUpdate()
 {
     if (updateCount_ == 0)
         return;
     if (--updateCount_ == 0 && pendingUpdate_) {
         pendingUpdate_ = false;
         if (grid_)
-            grid_->ColumnsChanged(nullptr);
+            grid_->columnsChanged(nullptr);
     }
 }
 
-void GridColumns::Update(GridColumn* column)
+void GridColumns::update(GridColumn* column)
 {
-    if (Updating()) {
+    if (updating()) {
         pendingUpdate_ = true;
         return;
     }
-    if (grid_ && !grid_->Loading())
-        grid_->ColumnsChanged(column);
+    if (grid_ && !grid_->loading())
+        grid_->columnsChanged(column);
 }
 

@@ -9,26 +9,26 @@ public:
     explicit GridColumns(ColumnsOwner* grid) : grid_(grid) {}
     ~GridColumns();
 
-    ColumnsOwner* Grid() const { return grid_; }
-    int Count() const { return int(items_.size()); }
-    GridColumn& Item(int index) const { return *items_.at(size_t(index)); }
-    int IndexOf(const GridColumn* column) const;
-    GridColumn& Add();
-    GridColumn& AddDefault();
-    void Delete(int index);
-    void Clear();
-    void Move(int from, int to);
+    ColumnsOwner* grid() const { return grid_; }
+    int count() const { return int(items_.size()); }
+    GridColumn& item(int index) const { return *items_.at(size_t(index)); }
+    int indexOf(const GridColumn* column) const;
+    GridColumn& add();
+    GridColumn& addDefault();
+    void removeAt(int index);
+    void clear();
+    void move(int from, int to);
     // Persistent when any column was added as a persistent one.
-    bool PersistentState() const;
+    bool persistentState() const;
     // Every column binds the open result set's field of its name, or none.
-    void BindFieldsByName();
+    void bindFieldsByName();
 
     // Changes inside the bracket reach the grid once, at its end.
-    void BeginUpdate() { ++updateCount_; }
-    void EndUpdate();
-    bool Updating() const { return updateCount_ > 0; }
+    void beginUpdate() { ++updateCount_; }
+    void endUpdate();
+    bool updating() const { return updateCount_ > 0; }
     // A column changed (null: all); held back while updating.
-    void Update(GridColumn* column);
+    void update(GridColumn* column);
 
 private:
     ColumnsOwner* grid_;

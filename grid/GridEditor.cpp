@@ -5,39 +5,39 @@
 
 using Option = DataGrid::Option;
 
-void GridEditor::Show()
+void GridEditor::show()
 {
-    GridColumn* column = grid_.CurrentColumn();
-    ControlWindow* window = grid_.Window();
-    const DataGrid::OptionSet options = grid_.Options();
-    const bool allowed = options.Has(Option::Editing) && !options.Has(Option::RowSelect)
-                         && grid_.LayoutBatch().Depth() == 0 && column && column->Kind() != ColumnKind::CheckBox
-                         && column->Kind() != ColumnKind::Image;
-    if (!allowed || !window || !grid_.ResultOpen())
+    GridColumn* column = grid_.currentColumn();
+    ControlWindow* window = grid_.window();
+    const DataGrid::OptionSet options = grid_.options();
+    const bool allowed = options.has(Option::Editing) && !options.has(Option::RowSelect)
+                         && grid_.layoutBatch().depth() == 0 && column && column->kind() != ColumnKind::CheckBox
+                         && column->kind() != ColumnKind::Image;
+    if (!allowed || !window || !grid_.resultOpen())
         return;
-    const CellPos current = grid_.Current();
-    const QRect rect = grid_.CellBounds(current.Col, current.Row);
+    const CellPos current = grid_.current();
+    const QRect rect = grid_.cellBounds(current.col, current.row);
     // A cell scrolled out of view takes its editor with it.
     if (rect.isEmpty()) {
-        Hide();
+        hide();
         return;
     }
-    window->ShowEditor(rect, column->CellText(), column->Font().Face);
+    window->showEditor(rect, column->cellText(), column->font().face);
 }
 
-void GridEditor::Refresh()
+void GridEditor::refresh()
 {
-    if (Shown())
-        Show();
+    if (shown())
+        show();
 }
 
-void GridEditor::Hide()
+void GridEditor::hide()
 {
-    if (Shown())
-        grid_.Window()->HideEditor();
+    if (shown())
+        grid_.window()->hideEditor();
 }
 
-bool GridEditor::Shown() const
+bool GridEditor::shown() const
 {
-    return grid_.Window() && grid_.Window()->EditorShown();
+    return grid_.window() && grid_.window()->editorShown();
 }

@@ -9,11 +9,11 @@ class GridEditor {
 public:
     explicit GridEditor(DataGrid& grid) : grid_(grid) {}
 
-    void Show();
-    void Hide();
+    void show();
+    void hide();
     // An open editor follows its cell and the current record's text.
-    void Refresh();
-    bool Shown() const;
+    void refresh();
+    bool shown() const;
 
 private:
     DataGrid& grid_;

@@ -13,95 +13,95 @@ constexpr int kWheelNotch = 120;
 
 } // namespace
 
-void GridEvents::Paint(Canvas& canvas, const QRegion& invalid)
+void GridEvents::paint(Canvas& canvas, const QRegion& invalid)
 {
-    grid_.painter_.Paint(canvas, invalid);
+    grid_.painter_.paint(canvas, invalid);
 }
 
-void GridEvents::Resized()
+void GridEvents::resized()
 {
-    grid_.Resized();
+    grid_.resized();
 }
 
-void GridEvents::QueuedLayout()
+void GridEvents::queuedLayout()
 {
-    grid_.batch_.QueuedArrived();
+    grid_.batch_.queuedArrived();
 }
 
-void GridEvents::ScrollRequest(ScrollBarKind bar, ScrollCode code, int position)
+void GridEvents::scrollRequest(ScrollBarKind bar, ScrollCode code, int position)
 {
     if (bar == ScrollBarKind::Vertical) {
-        grid_.vertBar_.Scroll(code, position);
+        grid_.vertBar_.scroll(code, position);
         return;
     }
     // With tracking the grid follows the thumb while it is dragged.
-    if (code == ScrollCode::Track && grid_.HorzScrollBar.Tracking)
+    if (code == ScrollCode::Track && grid_.horzScrollBar.tracking)
         code = ScrollCode::Position;
-    grid_.HandleScrollMessage(Axis::Columns, code, position);
+    grid_.handleScrollMessage(Axis::Columns, code, position);
 }
 
-void GridEvents::Wheel(int delta, Qt::KeyboardModifiers, const QPoint&)
+void GridEvents::wheel(int delta, Qt::KeyboardModifiers, const QPoint&)
 {
     wheelRest_ += delta;
     const int notches = wheelRest_ / kWheelNotch;
     wheelRest_ %= kWheelNotch;
-    if (notches != 0 && grid_.ResultOpen())
-        grid_.DataSet()->MoveBy(-notches);
+    if (notches != 0 && grid_.resultOpen())
+        grid_.dataSet()->moveBy(-notches);
 }
 
-void GridEvents::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick)
+void GridEvents::mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick)
 {
-    grid_.mouse_.Press(button, modifiers, at, doubleClick);
+    grid_.mouse_.press(button, modifiers, at, doubleClick);
 }
 
-void GridEvents::MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at)
+void GridEvents::mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at)
 {
-    grid_.mouse_.Move(buttons, modifiers, at);
+    grid_.mouse_.move(buttons, modifiers, at);
 }
 
-void GridEvents::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at)
+void GridEvents::mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at)
 {
-    grid_.mouse_.Release(button, modifiers, at);
+    grid_.mouse_.release(button, modifiers, at);
 }
 
-void GridEvents::KeyDown(int key, Qt::KeyboardModifiers modifiers)
+void GridEvents::keyDown(int key, Qt::KeyboardModifiers modifiers)
 {
-    grid_.keys_.KeyDown(key, modifiers);
+    grid_.keys_.keyDown(key, modifiers);
 }
 
-void GridEvents::KeyPress(QChar character)
+void GridEvents::keyPress(QChar character)
 {
-    grid_.keys_.KeyPress(character);
+    grid_.keys_.keyPress(character);
 }
 
-void GridEvents::TimerTick()
+void GridEvents::timerTick()
 {
-    grid_.mouse_.TimerTick();
+    grid_.mouse_.timerTick();
 }
 
-void GridEvents::CancelMode()
+void GridEvents::cancelMode()
 {
-    grid_.mouse_.Cancel();
+    grid_.mouse_.cancel();
 }
 
-void GridEvents::FocusIn()
+void GridEvents::focusIn()
 {
-    grid_.InvalidateRow(grid_.Current().Row);
+    grid_.invalidateRow(grid_.current().row);
 }
 
-void GridEvents::FocusOut()
+void GridEvents::focusOut()
 {
-    grid_.InvalidateRow(grid_.Current().Row);
+    grid_.invalidateRow(grid_.current().row);
 }
 
-void GridEvents::SystemColoursChanged(int bitsPerPixel)
+void GridEvents::systemColoursChanged(int bitsPerPixel)
 {
-    GridStyle::Instance().ReadDisplay(bitsPerPixel);
-    grid_.InvalidateGrid();
+    GridStyle::instance().readDisplay(bitsPerPixel);
+    grid_.invalidateGrid();
 }
 
-bool GridEvents::WantsTab() const
+bool GridEvents::wantsTab() const
 {
-    const DataGrid::OptionSet options = grid_.Options();
-    return options.Has(DataGrid::Option::Tabs) && !options.Has(DataGrid::Option::RowSelect);
+    const DataGrid::OptionSet options = grid_.options();
+    return options.has(DataGrid::Option::Tabs) && !options.has(DataGrid::Option::RowSelect);
 }

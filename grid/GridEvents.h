@@ -11,25 +11,25 @@ class GridEvents : public ControlMessages {
 public:
     explicit GridEvents(DataGrid& grid) : grid_(grid) {}
 
-    void Paint(Canvas& canvas, const QRegion& invalid) override;
-    void Resized() override;
-    void QueuedLayout() override;
-    void ScrollRequest(ScrollBarKind bar, ScrollCode code, int position) override;
+    void paint(Canvas& canvas, const QRegion& invalid) override;
+    void resized() override;
+    void queuedLayout() override;
+    void scrollRequest(ScrollBarKind bar, ScrollCode code, int position) override;
     // A notch down moves one record forward; turns short of a notch add up.
-    void Wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
-    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick) override;
-    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
-    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
-    void KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
-    void KeyPress(QChar character) override;
-    void TimerTick() override;
-    void CancelMode() override;
+    void wheel(int delta, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick) override;
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at) override;
+    void keyDown(int key, Qt::KeyboardModifiers modifiers) override;
+    void keyPress(QChar character) override;
+    void timerTick() override;
+    void cancelMode() override;
     // The current row shows whether the grid has the focus.
-    void FocusIn() override;
-    void FocusOut() override;
-    void SystemColoursChanged(int bitsPerPixel) override;
+    void focusIn() override;
+    void focusOut() override;
+    void systemColoursChanged(int bitsPerPixel) override;
     // Arrows always; Tab with Tab moves, unless whole rows are selected.
-    bool WantsTab() const override;
+    bool wantsTab() const override;
 
 private:
     DataGrid& grid_;

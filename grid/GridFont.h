@@ -7,8 +7,8 @@
 
 // A font as the grid's objects hold it: family, pixel height, style and colour.
 struct GridFont {
-    FontSpec Face;
-    Colour TextColour = SystemColour::WindowText();
+    FontSpec face;
+    Colour textColour = SystemColour::windowText();
 
     bool operator==(const GridFont& other) const = default;
 };

@@ -13,83 +13,83 @@ using ExtraOption = DataGrid::ExtraOption;
 
 } // namespace
 
-void GridKeys::MoveRecordBy(int distance)
+void GridKeys::moveRecordBy(int distance)
 {
     // The move holds the update lock; a size change it met is caught up after it.
-    grid_.BeginUpdate();
+    grid_.beginUpdate();
     {
-        const auto endUpdate = qScopeGuard([this] { grid_.EndUpdate(); });
-        grid_.DataSet()->MoveBy(distance);
+        const auto endUpdate = qScopeGuard([this] { grid_.endUpdate(); });
+        grid_.dataSet()->moveBy(distance);
     }
-    grid_.CatchUpResize();
+    grid_.catchUpResize();
 }
 
-void GridKeys::MoveToRecord(bool last)
+void GridKeys::moveToRecord(bool last)
 {
-    MoveRecordBy(last ? grid_.DataSet()->RecordCount() : -grid_.DataSet()->RecordCount());
+    moveRecordBy(last ? grid_.dataSet()->recordCount() : -grid_.dataSet()->recordCount());
 }
 
-void GridKeys::TabTo(int step)
+void GridKeys::tabTo(int step)
 {
-    const int first = grid_.Metrics().IndicatorOffset();
-    const int last = grid_.ColCount() - 1;
-    const int start = grid_.Current().Col;
+    const int first = grid_.metrics().indicatorOffset();
+    const int last = grid_.colCount() - 1;
+    const int start = grid_.current().col;
     int col = start;
-    grid_.LayoutBatch().Lock();
-    const auto endUpdate = qScopeGuard([this] { grid_.LayoutBatch().Unlock(); });
+    grid_.layoutBatch().lock();
+    const auto endUpdate = qScopeGuard([this] { grid_.layoutBatch().unlock(); });
     // On to the next column with a tab stop, round into the next or previous record.
     do {
         col += step;
         if (col > last) {
-            grid_.DataSet()->MoveBy(1);
+            grid_.dataSet()->moveBy(1);
             col = first;
         } else if (col < first) {
-            grid_.DataSet()->MoveBy(-1);
+            grid_.dataSet()->moveBy(-1);
             col = last;
         }
         if (col == start)
             return;
-    } while (!grid_.TabStop(col));
-    grid_.MoveCol(col, 0);
+    } while (!grid_.tabStop(col));
+    grid_.moveCol(col, 0);
 }
 
-void GridKeys::KeyDown(int key, Qt::KeyboardModifiers modifiers)
+void GridKeys::keyDown(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (!grid_.ResultOpen())
+    if (!grid_.resultOpen())
         return;
     const bool control = modifiers & Qt::ControlModifier;
     // Ctrl+F: the find dialog, with nothing to find yet.
     if (control && key == Qt::Key_F) {
-        if (grid_.ExtraOptions().Has(ExtraOption::DialogFind) && grid_.OpenFindDialog)
-            grid_.OpenFindDialog(QString(), true);
+        if (grid_.extraOptions().has(ExtraOption::DialogFind) && grid_.openFindDialog)
+            grid_.openFindDialog(QString(), true);
         return;
     }
-    control ? KeyWithControl(key) : KeyAlone(key, modifiers);
+    control ? keyWithControl(key) : keyAlone(key, modifiers);
 }
 
-void GridKeys::KeyWithControl(int key)
+void GridKeys::keyWithControl(int key)
 {
-    const int first = grid_.Metrics().IndicatorOffset();
+    const int first = grid_.metrics().indicatorOffset();
     switch (key) {
     case Qt::Key_Up:
     case Qt::Key_PageUp:
-        MoveRecordBy(-grid_.RecordWindow().ActiveRecord());
+        moveRecordBy(-grid_.recordWindow().activeRecord());
         break;
     case Qt::Key_Down:
     case Qt::Key_PageDown:
-        MoveRecordBy(grid_.RecordWindow().BufferCount() - grid_.RecordWindow().ActiveRecord() - 1);
+        moveRecordBy(grid_.recordWindow().bufferCount() - grid_.recordWindow().activeRecord() - 1);
         break;
     case Qt::Key_Home:
-        MoveToRecord(false);
+        moveToRecord(false);
         break;
     case Qt::Key_End:
-        MoveToRecord(true);
+        moveToRecord(true);
         break;
     case Qt::Key_Left:
-        grid_.MoveCol(first, 1);
+        grid_.moveCol(first, 1);
         break;
     case Qt::Key_Right:
-        grid_.MoveCol(grid_.ColCount() - 1, -1);
+        grid_.moveCol(grid_.colCount() - 1, -1);
         break;
     default:
         // Copy, cut, paste, select all, delete and Ctrl+': refused, as the
@@ -98,59 +98,59 @@ void GridKeys::KeyWithControl(int key)
     }
 }
 
-void GridKeys::KeyAlone(int key, Qt::KeyboardModifiers modifiers)
+void GridKeys::keyAlone(int key, Qt::KeyboardModifiers modifiers)
 {
-    const int first = grid_.Metrics().IndicatorOffset();
-    const bool severalColumns = grid_.ColCount() - first > 1 && !grid_.Options().Has(Option::RowSelect);
+    const int first = grid_.metrics().indicatorOffset();
+    const bool severalColumns = grid_.colCount() - first > 1 && !grid_.options().has(Option::RowSelect);
     switch (key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (!(modifiers & Qt::AltModifier)) {
-            TabTo(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) ? -1 : 1);
+            tabTo(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) ? -1 : 1);
         }
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        grid_.Editor().Shown() ? grid_.Editor().Hide() : grid_.Editor().Show();
+        grid_.editor().shown() ? grid_.editor().hide() : grid_.editor().show();
         break;
     case Qt::Key_Escape:
-        if (!grid_.Options().Has(Option::AlwaysShowEditor))
-            grid_.Editor().Hide();
-        grid_.Mouse().CancelColumnDrag();
+        if (!grid_.options().has(Option::AlwaysShowEditor))
+            grid_.editor().hide();
+        grid_.mouse().cancelColumnDrag();
         break;
     case Qt::Key_F2:
-        grid_.Editor().Show();
+        grid_.editor().show();
         break;
     case Qt::Key_Up:
-        MoveRecordBy(-1);
+        moveRecordBy(-1);
         break;
     case Qt::Key_Down:
-        MoveRecordBy(1);
+        moveRecordBy(1);
         break;
     case Qt::Key_PageUp:
-        MoveRecordBy(-grid_.Layout().Rows.WholeCellsInView());
+        moveRecordBy(-grid_.layout().rows.wholeCellsInView());
         break;
     case Qt::Key_PageDown:
-        MoveRecordBy(grid_.Layout().Rows.WholeCellsInView());
+        moveRecordBy(grid_.layout().rows.wholeCellsInView());
         break;
     case Qt::Key_Left:
-        grid_.MoveCol(grid_.Current().Col - 1, -1);
+        grid_.moveCol(grid_.current().col - 1, -1);
         break;
     case Qt::Key_Right:
-        grid_.MoveCol(grid_.Current().Col + 1, 1);
+        grid_.moveCol(grid_.current().col + 1, 1);
         break;
     case Qt::Key_Home:
         if (severalColumns) {
-            grid_.MoveCol(first, 1);
+            grid_.moveCol(first, 1);
         } else {
-            MoveToRecord(false);
+            moveToRecord(false);
         }
         break;
     case Qt::Key_End:
         if (severalColumns) {
-            grid_.MoveCol(grid_.ColCount() - 1, -1);
+            grid_.moveCol(grid_.colCount() - 1, -1);
         } else {
-            MoveToRecord(true);
+            moveToRecord(true);
         }
         break;
     default:
@@ -160,9 +160,9 @@ void GridKeys::KeyAlone(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
-void GridKeys::KeyPress(QChar character)
+void GridKeys::keyPress(QChar character)
 {
     // A typed character opens the editor, which drops it: the text never changes.
-    if (character.isPrint() && grid_.ResultOpen() && grid_.Options().Has(Option::Editing) && !grid_.Options().Has(Option::RowSelect))
-        grid_.Editor().Show();
+    if (character.isPrint() && grid_.resultOpen() && grid_.options().has(Option::Editing) && !grid_.options().has(Option::RowSelect))
+        grid_.editor().show();
 }

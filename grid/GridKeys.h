@@ -12,16 +12,16 @@ class GridKeys {
 public:
     explicit GridKeys(DataGrid& grid) : grid_(grid) {}
 
-    void KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void KeyPress(QChar character);
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    void keyPress(QChar character);
 
 private:
     // A record move under the update lock.
-    void MoveRecordBy(int distance);
-    void MoveToRecord(bool last);
-    void TabTo(int step);
-    void KeyWithControl(int key);
-    void KeyAlone(int key, Qt::KeyboardModifiers modifiers);
+    void moveRecordBy(int distance);
+    void moveToRecord(bool last);
+    void tabTo(int step);
+    void keyWithControl(int key);
+    void keyAlone(int key, Qt::KeyboardModifiers modifiers);
 
     DataGrid& grid_;
 };

@@ -5,65 +5,65 @@
 
 #include <QScopeGuard>
 
-void GridLayoutBatch::Lock()
+void GridLayoutBatch::lock()
 {
-    grid_.BeginUpdate();
+    grid_.beginUpdate();
     if (depth_ == 0)
-        grid_.Columns().BeginUpdate();
+        grid_.columns().beginUpdate();
     ++depth_;
 }
 
-void GridLayoutBatch::Unlock()
+void GridLayoutBatch::unlock()
 {
     if (depth_ == 0)
         return;
-    const auto release = qScopeGuard([this] { Drop(); });
-    if (depth_ == 1 && !grid_.Loading()) {
+    const auto release = qScopeGuard([this] { drop(); });
+    if (depth_ == 1 && !grid_.loading()) {
         ++passes_;
-        grid_.RunLayoutPass();
+        grid_.runLayoutPass();
     }
 }
 
-void GridLayoutBatch::Drop()
+void GridLayoutBatch::drop()
 {
     if (depth_ == 0)
         return;
     if (depth_ == 1)
-        grid_.Columns().EndUpdate();
+        grid_.columns().endUpdate();
     --depth_;
-    grid_.EndUpdate();
+    grid_.endUpdate();
 }
 
-bool GridLayoutBatch::TryLock()
+bool GridLayoutBatch::tryLock()
 {
-    if (grid_.UpdateLocked() || depth_ != 0)
+    if (grid_.updateLocked() || depth_ != 0)
         return false;
-    Lock();
+    lock();
     return true;
 }
 
-void GridLayoutBatch::Request()
+void GridLayoutBatch::request()
 {
-    if (TryLock())
-        Unlock();
+    if (tryLock())
+        unlock();
 }
 
-void GridLayoutBatch::Defer()
+void GridLayoutBatch::defer()
 {
-    Queue();
-    Drop();
+    queue();
+    drop();
 }
 
-void GridLayoutBatch::Queue()
+void GridLayoutBatch::queue()
 {
-    if (ControlWindow* window = grid_.Window())
-        window->QueueLayout();
+    if (ControlWindow* window = grid_.window())
+        window->queueLayout();
 }
 
-void GridLayoutBatch::QueuedArrived()
+void GridLayoutBatch::queuedArrived()
 {
-    if (TryLock())
-        Unlock();
+    if (tryLock())
+        unlock();
     else
-        Queue();
+        queue();
 }

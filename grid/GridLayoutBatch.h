@@ -9,24 +9,24 @@ class GridLayoutBatch {
 public:
     explicit GridLayoutBatch(DataGrid& grid) : grid_(grid) {}
 
-    void Lock();
+    void lock();
     // The outermost unlock runs the pass; the locks go also when it fails.
-    void Unlock();
+    void unlock();
     // Lets go of a lock without a pass.
-    void Drop();
+    void drop();
     // Takes the lock when neither it nor the update bracket is held.
-    bool TryLock();
+    bool tryLock();
     // A pass now, unless locked.
-    void Request();
+    void request();
     // A pass when the queued layout comes, and the lock goes.
-    void Defer();
-    void Queue();
+    void defer();
+    void queue();
     // The queued layout came: the pass runs, or waits again while locked.
-    void QueuedArrived();
+    void queuedArrived();
 
-    int Depth() const { return depth_; }
+    int depth() const { return depth_; }
     // How many layout passes ran, for tests of the batching.
-    int PassCount() const { return passes_; }
+    int passCount() const { return passes_; }
 
 private:
     DataGrid& grid_;

@@ -4,12 +4,12 @@
 // place, the footer rows, and the heights of the data and title rows (0:
 // from the font), in pixels or in lines of text.
 struct GridLayoutSettings {
-    int FrozenCols = 0;
-    int FooterRowCount = 0;
-    int RowHeight = 0;
-    int RowLines = 0;
-    int TitleHeight = 0;
-    int TitleLines = 0;
+    int frozenCols = 0;
+    int footerRowCount = 0;
+    int rowHeight = 0;
+    int rowLines = 0;
+    int titleHeight = 0;
+    int titleLines = 0;
     // Titles over several columns: titles are centred.
-    bool UseMultiTitle = false;
+    bool useMultiTitle = false;
 };

@@ -10,26 +10,26 @@ const QColor kGrey(128, 128, 128);
 
 } // namespace
 
-QColor GridLineColours::DataLineColor() const
+QColor GridLineColours::dataLineColor() const
 {
     if (dataLine_)
         return *dataLine_;
-    return grid_.Appearance().Color == Colour(kSilver) ? kGrey : kSilver;
+    return grid_.appearance().color == Colour(kSilver) ? kGrey : kSilver;
 }
 
-QColor GridLineColours::ColourAt(Place place) const
+QColor GridLineColours::colourAt(Place place) const
 {
     if (const auto slot = slots_.at(size_t(place)))
         return *slot;
     switch (place) {
     case Place::DataCells:
-        return DataLineColor();
+        return dataLineColor();
     case Place::FooterCells:
-        return grid_.ExtraOptions().Has(DataGrid::ExtraOption::Footer3D)
-                       || grid_.Appearance().FooterColor != SystemColour::Window()
-                   ? FixedLineColor()
-                   : DataLineColor();
+        return grid_.extraOptions().has(DataGrid::ExtraOption::Footer3D)
+                       || grid_.appearance().footerColor != SystemColour::window()
+                   ? fixedLineColor()
+                   : dataLineColor();
     default:
-        return FixedLineColor();
+        return fixedLineColor();
     }
 }

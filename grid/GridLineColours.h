@@ -22,15 +22,15 @@ public:
     static constexpr int kSlots = 18;
     explicit GridLineColours(const DataGrid& grid) : grid_(grid) {}
     // Silver, or grey when the grid itself is silver; unless set.
-    QColor DataLineColor() const;
-    void SetDataLineColor(const QColor& colour) { dataLine_ = colour; }
+    QColor dataLineColor() const;
+    void setDataLineColor(const QColor& colour) { dataLine_ = colour; }
     // Grey unless set.
-    QColor FixedLineColor() const { return fixedLine_.value_or(QColor(128, 128, 128)); }
-    void SetFixedLineColor(const QColor& colour) { fixedLine_ = colour; }
-    std::optional<QColor> Slot(int index) const { return slots_.at(size_t(index)); }
-    void SetSlot(int index, std::optional<QColor> colour) { slots_.at(size_t(index)) = colour; }
+    QColor fixedLineColor() const { return fixedLine_.value_or(QColor(128, 128, 128)); }
+    void setFixedLineColor(const QColor& colour) { fixedLine_ = colour; }
+    std::optional<QColor> slot(int index) const { return slots_.at(size_t(index)); }
+    void setSlot(int index, std::optional<QColor> colour) { slots_.at(size_t(index)) = colour; }
     // The colour a line takes at a place: its slot when set, else a base colour.
-    QColor ColourAt(Place place) const;
+    QColor colourAt(Place place) const;
 
 private:
     const DataGrid& grid_;

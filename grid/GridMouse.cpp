@@ -22,155 +22,155 @@ constexpr int kMovingTickAfterScroll = 360;
 
 } // namespace
 
-QRect GridMouse::DataArea() const
+QRect GridMouse::dataArea() const
 {
-    const GridLayout& layout = grid_.Layout();
-    return QRect(QPoint(layout.Columns.FrozenStart, layout.Rows.FixedEnd),
-                 QPoint(layout.Columns.CellsEnd - 1, layout.Rows.CellsEnd - 1));
+    const GridLayout& layout = grid_.layout();
+    return QRect(QPoint(layout.columns.frozenStart, layout.rows.fixedEnd),
+                 QPoint(layout.columns.cellsEnd - 1, layout.rows.cellsEnd - 1));
 }
 
-int GridMouse::SizingZoneAt(const QPoint& at) const
+int GridMouse::sizingZoneAt(const QPoint& at) const
 {
-    const GridLayout& layout = grid_.Layout();
-    const AxisLayout& c = layout.Columns;
-    if (!grid_.Options().Has(Option::ColumnResize) || !grid_.ExtraOptions().Has(ExtraOption::ColumnResize))
+    const GridLayout& layout = grid_.layout();
+    const AxisLayout& c = layout.columns;
+    if (!grid_.options().has(Option::ColumnResize) || !grid_.extraOptions().has(ExtraOption::ColumnResize))
         return -1;
-    if (at.y() >= layout.Rows.FixedEnd || at.x() < c.FrozenStart)
+    if (at.y() >= layout.rows.fixedEnd || at.x() < c.frozenStart)
         return -1;
     // The frozen columns' borders first, then the scrolling columns' shown.
-    for (int col = c.FixedCount - c.FrozenCount; col < c.CellCount; ++col) {
-        if (col >= c.FixedCount && col < c.FirstScrollCell)
+    for (int col = c.fixedCount - c.frozenCount; col < c.cellCount; ++col) {
+        if (col >= c.fixedCount && col < c.firstScrollCell)
             continue;
-        const int start = c.ShownStart(col);
-        if (start < 0 || c.ExtentOf(col) <= 0)
+        const int start = c.shownStart(col);
+        if (start < 0 || c.extentOf(col) <= 0)
             continue;
-        const int line = start + c.ExtentOf(col);
-        const bool zone = c.LinePx <= 6 ? at.x() >= line - (kSizingZone - c.LinePx) / 2
-                                              && at.x() < line - (kSizingZone - c.LinePx) / 2 + kSizingZone
-                                        : at.x() >= line && at.x() < line + c.LinePx;
+        const int line = start + c.extentOf(col);
+        const bool zone = c.linePx <= 6 ? at.x() >= line - (kSizingZone - c.linePx) / 2
+                                              && at.x() < line - (kSizingZone - c.linePx) / 2 + kSizingZone
+                                        : at.x() >= line && at.x() < line + c.linePx;
         if (zone)
             return col;
     }
     return -1;
 }
 
-void GridMouse::Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick)
+void GridMouse::press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick)
 {
-    ControlWindow* window = grid_.Window();
+    ControlWindow* window = grid_.window();
     if (!window)
         return;
     if (button == Qt::RightButton)
-        window->SetCapture(true);
+        window->setCapture(true);
     // A press that cannot bring the focus here does nothing more.
-    if (!window->Focused() && !(window->CanFocus() && window->SetFocus()))
+    if (!window->focused() && !(window->canFocus() && window->takeFocus()))
         return;
     lastMouse_ = at;
     if (doubleClick && button == Qt::LeftButton)
         return;
-    const int sizing = SizingZoneAt(at);
+    const int sizing = sizingZoneAt(at);
     if (sizing >= 0) {
         if (button == Qt::LeftButton)
-            StartSizing(sizing, at);
+            startSizing(sizing, at);
         return;
     }
-    const CellPos cell = grid_.CellAtPoint(at.x(), at.y());
-    const int o = grid_.Metrics().IndicatorOffset();
-    if (cell.Row >= 0 && cell.Row < grid_.Metrics().TopDataOffset()) {
+    const CellPos cell = grid_.cellAtPoint(at.x(), at.y());
+    const int o = grid_.metrics().indicatorOffset();
+    if (cell.row >= 0 && cell.row < grid_.metrics().topDataOffset()) {
         // A title: a right press moves columns as a left one does.
-        if (cell.Col >= o && button == Qt::RightButton && grid_.ExtraOptions().Has(ExtraOption::ColumnMove)) {
+        if (cell.col >= o && button == Qt::RightButton && grid_.extraOptions().has(ExtraOption::ColumnMove)) {
             button = Qt::LeftButton;
             titlePressAsLeft_ = true;
         }
-        if (cell.Col >= o && button == Qt::LeftButton && cell.Col >= grid_.FixedCols()
-            && grid_.ExtraOptions().Has(ExtraOption::ColumnMove) && grid_.CellOptions().Has(CellGrid::Option::ColMoving))
-            StartMoving(cell.Col);
-    } else if (cell.Row >= grid_.Metrics().TopDataOffset() && cell.Row < grid_.RowCount() && grid_.ResultOpen()) {
+        if (cell.col >= o && button == Qt::LeftButton && cell.col >= grid_.fixedCols()
+            && grid_.extraOptions().has(ExtraOption::ColumnMove) && grid_.cellOptions().has(CellGrid::Option::ColMoving))
+            startMoving(cell.col);
+    } else if (cell.row >= grid_.metrics().topDataOffset() && cell.row < grid_.rowCount() && grid_.resultOpen()) {
         // Any button makes the pressed cell current, the right one before the context menu shows.
-        const CellPos before = grid_.Current();
-        const int recordBefore = grid_.DataSet()->RecNo();
+        const CellPos before = grid_.current();
+        const int recordBefore = grid_.dataSet()->recNo();
         // A layout update, not a paint lock: the pass that ends it repaints
         // whatever the move scrolled.
-        grid_.LayoutBatch().Lock();
+        grid_.layoutBatch().lock();
         {
-            const auto endUpdate = qScopeGuard([this] { grid_.LayoutBatch().Unlock(); });
-            grid_.Editor().Hide();
-            if (cell.Row != grid_.Current().Row)
-                grid_.DataSet()->MoveBy(cell.Row - grid_.Current().Row);
-            if (cell.Col >= o)
-                grid_.MoveCol(cell.Col, 0);
-            if (DataArea().contains(at)) {
+            const auto endUpdate = qScopeGuard([this] { grid_.layoutBatch().unlock(); });
+            grid_.editor().hide();
+            if (cell.row != grid_.current().row)
+                grid_.dataSet()->moveBy(cell.row - grid_.current().row);
+            if (cell.col >= o)
+                grid_.moveCol(cell.col, 0);
+            if (dataArea().contains(at)) {
                 drag_ = Drag::Tracking;
-                window->SetCapture(true);
+                window->setCapture(true);
             }
         }
-        const bool wasCurrent = grid_.Current() == before && grid_.DataSet()->RecNo() == recordBefore;
-        if (button == Qt::LeftButton && (wasCurrent || grid_.Options().Has(Option::AlwaysShowEditor)) && cell.Col >= o
+        const bool wasCurrent = grid_.current() == before && grid_.dataSet()->recNo() == recordBefore;
+        if (button == Qt::LeftButton && (wasCurrent || grid_.options().has(Option::AlwaysShowEditor)) && cell.col >= o
             && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier)))
-            grid_.Editor().Show();
+            grid_.editor().show();
     }
 }
 
-void GridMouse::StartSizing(int gridCol, const QPoint& at)
+void GridMouse::startSizing(int gridCol, const QPoint& at)
 {
-    const AxisLayout& c = grid_.Layout().Columns;
+    const AxisLayout& c = grid_.layout().columns;
     drag_ = Drag::Sizing;
     sizingCol_ = gridCol;
-    sizingPos_ = c.ShownStart(gridCol) + c.ExtentOf(gridCol);
+    sizingPos_ = c.shownStart(gridCol) + c.extentOf(gridCol);
     sizingOffset_ = sizingPos_ - at.x();
-    InvalidateMarker();
+    invalidateMarker();
 }
 
-void GridMouse::StartMoving(int gridCol)
+void GridMouse::startMoving(int gridCol)
 {
     drag_ = Drag::Moving;
     moveFrom_ = moveTo_ = gridCol;
-    grid_.InvalidateGrid();
-    SetDragTimer(kMovingTick);
+    grid_.invalidateGrid();
+    setDragTimer(kMovingTick);
 }
 
-void GridMouse::Move(Qt::MouseButtons, Qt::KeyboardModifiers, const QPoint& at)
+void GridMouse::move(Qt::MouseButtons, Qt::KeyboardModifiers, const QPoint& at)
 {
-    ControlWindow* window = grid_.Window();
+    ControlWindow* window = grid_.window();
     if (!window)
         return;
     lastMouse_ = at;
     switch (drag_) {
     case Drag::None:
-        window->SetCursor(SizingZoneAt(at) >= 0 ? CursorShape::HorizontalSplit : CursorShape::Default);
+        window->setCursorShape(sizingZoneAt(at) >= 0 ? CursorShape::HorizontalSplit : CursorShape::Default);
         break;
     case Drag::Sizing:
-        InvalidateMarker();
+        invalidateMarker();
         sizingPos_ = at.x() + sizingOffset_;
-        InvalidateMarker();
+        invalidateMarker();
         break;
     case Drag::Moving:
-        MoveTarget();
+        moveTarget();
         break;
     case Drag::Tracking:
-        TrackTo(at);
-        AutoScrollStep();
+        trackTo(at);
+        autoScrollStep();
         break;
     }
 }
 
-void GridMouse::TrackTo(const QPoint& at)
+void GridMouse::trackTo(const QPoint& at)
 {
-    const QSize client = grid_.Window()->ClientSize();
+    const QSize client = grid_.window()->clientSize();
     const QPoint clamped(qBound(0, at.x(), client.width() - 1), qBound(0, at.y(), client.height() - 1));
-    const CellPos cell = grid_.CellAtPoint(clamped.x(), clamped.y());
-    const QRect area = DataArea();
-    grid_.LayoutBatch().Lock();
-    const auto endUpdate = qScopeGuard([this] { grid_.LayoutBatch().Unlock(); });
-    if (cell.Row >= grid_.Metrics().TopDataOffset() && cell.Row < grid_.RowCount() && at.y() >= area.top() && at.y() <= area.bottom()
-        && cell.Row != grid_.Current().Row)
-        grid_.DataSet()->MoveBy(cell.Row - grid_.Current().Row);
-    if (cell.Col >= grid_.Metrics().IndicatorOffset() && at.x() >= area.left() && at.x() <= area.right() && cell.Col != grid_.Current().Col)
-        grid_.MoveCol(cell.Col, cell.Col > grid_.Current().Col ? 1 : -1);
+    const CellPos cell = grid_.cellAtPoint(clamped.x(), clamped.y());
+    const QRect area = dataArea();
+    grid_.layoutBatch().lock();
+    const auto endUpdate = qScopeGuard([this] { grid_.layoutBatch().unlock(); });
+    if (cell.row >= grid_.metrics().topDataOffset() && cell.row < grid_.rowCount() && at.y() >= area.top() && at.y() <= area.bottom()
+        && cell.row != grid_.current().row)
+        grid_.dataSet()->moveBy(cell.row - grid_.current().row);
+    if (cell.col >= grid_.metrics().indicatorOffset() && at.x() >= area.left() && at.x() <= area.right() && cell.col != grid_.current().col)
+        grid_.moveCol(cell.col, cell.col > grid_.current().col ? 1 : -1);
 }
 
-void GridMouse::AutoScrollStep()
+void GridMouse::autoScrollStep()
 {
-    const QRect area = DataArea();
+    const QRect area = dataArea();
     const QPoint at = lastMouse_;
     int vertical = 0, dv = 0, horizontal = 0, dh = 0;
     if (at.y() < area.top()) {
@@ -188,63 +188,63 @@ void GridMouse::AutoScrollStep()
         horizontal = 1;
     }
     if (vertical == 0 && horizontal == 0) {
-        StopDragTimer();
+        stopDragTimer();
         return;
     }
     // The farther out, the more records a step and the shorter the wait.
     const int d = qMax(dv, dh);
     {
-        grid_.LayoutBatch().Lock();
-        const auto endUpdate = qScopeGuard([this] { grid_.LayoutBatch().Unlock(); });
+        grid_.layoutBatch().lock();
+        const auto endUpdate = qScopeGuard([this] { grid_.layoutBatch().unlock(); });
         if (vertical != 0)
-            grid_.DataSet()->MoveBy(vertical * qMin(d / 6, 8));
-        const GridLayout& layout = grid_.Layout();
-        if (horizontal < 0 && grid_.LeftCol() > grid_.FixedCols())
-            grid_.SetTopLeft(grid_.LeftCol() - 1, grid_.TopRow());
-        else if (horizontal > 0 && layout.Columns.LastWholeCell < grid_.ColCount() - 1)
-            grid_.SetTopLeft(grid_.LeftCol() + 1, grid_.TopRow());
+            grid_.dataSet()->moveBy(vertical * qMin(d / 6, 8));
+        const GridLayout& layout = grid_.layout();
+        if (horizontal < 0 && grid_.leftCol() > grid_.fixedCols())
+            grid_.setTopLeft(grid_.leftCol() - 1, grid_.topRow());
+        else if (horizontal > 0 && layout.columns.lastWholeCell < grid_.colCount() - 1)
+            grid_.setTopLeft(grid_.leftCol() + 1, grid_.topRow());
         if (horizontal != 0)
-            grid_.MoveCol(grid_.Current().Col + horizontal, horizontal);
+            grid_.moveCol(grid_.current().col + horizontal, horizontal);
     }
-    grid_.InvalidateGrid();
-    SetDragTimer(qMax(0, 200 - 15 * d));
+    grid_.invalidateGrid();
+    setDragTimer(qMax(0, 200 - 15 * d));
 }
 
-void GridMouse::MoveTarget()
+void GridMouse::moveTarget()
 {
-    const GridLayout& layout = grid_.Layout();
-    const AxisLayout& c = layout.Columns;
+    const GridLayout& layout = grid_.layout();
+    const AxisLayout& c = layout.columns;
     const int x = lastMouse_.x();
     int target = moveTo_;
     scrolledRight_ = false;
-    if (x < c.FixedEnd) {
+    if (x < c.fixedEnd) {
         // Left of the scrolling columns: the first one shown, after a step left.
-        if (grid_.LeftCol() > grid_.FixedCols())
-            grid_.SetTopLeft(grid_.LeftCol() - 1, grid_.TopRow());
-        target = grid_.LeftCol();
-    } else if (x >= c.LastWholeEnd) {
+        if (grid_.leftCol() > grid_.fixedCols())
+            grid_.setTopLeft(grid_.leftCol() - 1, grid_.topRow());
+        target = grid_.leftCol();
+    } else if (x >= c.lastWholeEnd) {
         // At the right edge: the last whole column, after a step right when more follow.
-        if (moveTo_ == c.LastWholeCell && c.LastWholeCell < grid_.ColCount() - 1) {
-            grid_.SetTopLeft(grid_.LeftCol() + 1, grid_.TopRow());
+        if (moveTo_ == c.lastWholeCell && c.lastWholeCell < grid_.colCount() - 1) {
+            grid_.setTopLeft(grid_.leftCol() + 1, grid_.topRow());
             scrolledRight_ = true;
         }
-        target = grid_.Layout().Columns.LastWholeCell;
+        target = grid_.layout().columns.lastWholeCell;
     } else {
-        const CellPos cell = grid_.CellAtPoint(x, qBound(0, lastMouse_.y(), grid_.Window()->ClientSize().height() - 1));
-        if (cell.Col >= grid_.FixedCols())
-            target = cell.Col;
+        const CellPos cell = grid_.cellAtPoint(x, qBound(0, lastMouse_.y(), grid_.window()->clientSize().height() - 1));
+        if (cell.col >= grid_.fixedCols())
+            target = cell.col;
     }
     if (target != moveTo_) {
-        InvalidateMarker();
+        invalidateMarker();
         moveTo_ = target;
-        InvalidateMarker();
+        invalidateMarker();
     }
 }
 
-int GridMouse::MovingTickInterval() const
+int GridMouse::movingTickInterval() const
 {
-    const AxisLayout& c = grid_.Layout().Columns;
-    const QRect screen = grid_.Window()->ScreenRect();
+    const AxisLayout& c = grid_.layout().columns;
+    const QRect screen = grid_.window()->screenRect();
     const int x = lastMouse_.x();
     // Far beyond the edge the ticks come faster: 60 + 1.5 × r / k.
     const auto interval = [](int room, int beyond) {
@@ -253,75 +253,75 @@ int GridMouse::MovingTickInterval() const
         const int k = d > 10 ? d - 10 : 1;
         return kMovingTick + int(std::lround(1.5 * r / k));
     };
-    if (x < c.FixedEnd)
-        return interval(grid_.Window()->ToScreen(QPoint(c.FixedEnd, 0)).x() - screen.left(), c.FixedEnd - x);
-    if (x >= c.CellsEnd)
-        return interval(screen.right() - grid_.Window()->ToScreen(QPoint(c.CellsEnd, 0)).x(), x - c.CellsEnd);
+    if (x < c.fixedEnd)
+        return interval(grid_.window()->toScreen(QPoint(c.fixedEnd, 0)).x() - screen.left(), c.fixedEnd - x);
+    if (x >= c.cellsEnd)
+        return interval(screen.right() - grid_.window()->toScreen(QPoint(c.cellsEnd, 0)).x(), x - c.cellsEnd);
     return scrolledRight_ ? kMovingTickAfterScroll : kMovingTick;
 }
 
-void GridMouse::TimerTick()
+void GridMouse::timerTick()
 {
     if (drag_ == Drag::Tracking) {
-        AutoScrollStep();
+        autoScrollStep();
     } else if (drag_ == Drag::Moving) {
-        MoveTarget();
-        SetDragTimer(MovingTickInterval());
+        moveTarget();
+        setDragTimer(movingTickInterval());
     }
 }
 
-void GridMouse::SetDragTimer(int milliseconds)
+void GridMouse::setDragTimer(int milliseconds)
 {
     // A running timer restarts only when its interval changes.
-    if (milliseconds == dragTimerInterval_ || !grid_.Window())
+    if (milliseconds == dragTimerInterval_ || !grid_.window())
         return;
     dragTimerInterval_ = milliseconds;
-    grid_.Window()->StartTimer(milliseconds);
+    grid_.window()->startRepeatTimer(milliseconds);
 }
 
-void GridMouse::StopDragTimer()
+void GridMouse::stopDragTimer()
 {
-    if (dragTimerInterval_ < 0 || !grid_.Window())
+    if (dragTimerInterval_ < 0 || !grid_.window())
         return;
     dragTimerInterval_ = -1;
-    grid_.Window()->StopTimer();
+    grid_.window()->stopRepeatTimer();
 }
 
-int GridMouse::MarkerX() const
+int GridMouse::markerX() const
 {
     if (drag_ == Drag::Sizing)
         return sizingPos_;
-    const AxisLayout& c = grid_.Layout().Columns;
-    const int start = qMax(0, c.ShownStart(moveTo_));
-    return moveTo_ > moveFrom_ ? start + c.ExtentOf(moveTo_) : start;
+    const AxisLayout& c = grid_.layout().columns;
+    const int start = qMax(0, c.shownStart(moveTo_));
+    return moveTo_ > moveFrom_ ? start + c.extentOf(moveTo_) : start;
 }
 
-void GridMouse::InvalidateMarker()
+void GridMouse::invalidateMarker()
 {
-    if (grid_.Window() && (drag_ == Drag::Sizing || drag_ == Drag::Moving))
-        grid_.Window()->Invalidate(QRect(MarkerX() - kMarkerWidth / 2, 0, kMarkerWidth, grid_.Window()->ClientSize().height()));
+    if (grid_.window() && (drag_ == Drag::Sizing || drag_ == Drag::Moving))
+        grid_.window()->invalidate(QRect(markerX() - kMarkerWidth / 2, 0, kMarkerWidth, grid_.window()->clientSize().height()));
 }
 
-void GridMouse::EndDrag(bool apply)
+void GridMouse::endDrag(bool apply)
 {
     const Drag ended = drag_;
-    InvalidateMarker();
-    StopDragTimer();
+    invalidateMarker();
+    stopDragTimer();
     drag_ = Drag::None;
-    if (grid_.Window())
-        grid_.Window()->SetCapture(false);
+    if (grid_.window())
+        grid_.window()->setCapture(false);
     if (!apply)
         return;
     if (ended == Drag::Sizing) {
         // Wider than a pixel, the column takes the width, within its limits.
-        const int width = sizingPos_ - grid_.Layout().Columns.ShownStart(sizingCol_);
+        const int width = sizingPos_ - grid_.layout().columns.shownStart(sizingCol_);
         if (width > 1) {
-            grid_.SetColWidth(sizingCol_, width);
-            grid_.ColWidthsChanged();
+            grid_.setColWidth(sizingCol_, width);
+            grid_.colWidthsChanged();
         }
     } else if (ended == Drag::Moving && moveTo_ != moveFrom_) {
-        const int o = grid_.Metrics().IndicatorOffset();
-        const int current = grid_.Current().Col;
+        const int o = grid_.metrics().indicatorOffset();
+        const int current = grid_.current().col;
         // The current cell stays on its column.
         int followed = current;
         if (current == moveFrom_)
@@ -330,38 +330,38 @@ void GridMouse::EndDrag(bool apply)
             --followed;
         else if (moveTo_ <= current && current < moveFrom_)
             ++followed;
-        grid_.Columns().Move(moveFrom_ - o, moveTo_ - o);
-        grid_.SetCurrent({followed, grid_.Current().Row});
-        grid_.InvalidateGrid();
+        grid_.columns().move(moveFrom_ - o, moveTo_ - o);
+        grid_.setCurrent({followed, grid_.current().row});
+        grid_.invalidateGrid();
     }
 }
 
 
-void GridMouse::Release(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& at)
+void GridMouse::release(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& at)
 {
     titlePressAsLeft_ = false;
-    if (grid_.Window())
-        grid_.Window()->SetCapture(false);
+    if (grid_.window())
+        grid_.window()->setCapture(false);
     const Drag ended = drag_;
     // A right release ends a column move started by the right button as a left one would.
     if (ended == Drag::Sizing || ended == Drag::Moving)
-        EndDrag(true);
+        endDrag(true);
     drag_ = Drag::None;
-    StopDragTimer();
-    if (button == Qt::RightButton && grid_.Window())
-        grid_.Window()->ShowContextMenu(at);
+    stopDragTimer();
+    if (button == Qt::RightButton && grid_.window())
+        grid_.window()->showContextMenu(at);
 }
 
-void GridMouse::Cancel()
+void GridMouse::cancel()
 {
     // Focus gone or Esc: drags end and leave everything as it was.
     if (drag_ != Drag::None)
-        EndDrag(false);
+        endDrag(false);
     titlePressAsLeft_ = false;
 }
 
-void GridMouse::CancelColumnDrag()
+void GridMouse::cancelColumnDrag()
 {
     if (drag_ == Drag::Sizing || drag_ == Drag::Moving)
-        EndDrag(false);
+        endDrag(false);
 }

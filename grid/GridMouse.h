@@ -16,35 +16,35 @@ public:
 
     explicit GridMouse(DataGrid& grid) : grid_(grid) {}
 
-    void Press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick);
-    void Move(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at);
-    void Release(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at);
+    void press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at, bool doubleClick);
+    void move(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPoint& at);
+    void release(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& at);
     // The auto-scroll and column-moving step.
-    void TimerTick();
+    void timerTick();
     // Focus gone: every drag ends and leaves everything as it was.
-    void Cancel();
+    void cancel();
     // Esc: a column sizing or move ends and changes nothing.
-    void CancelColumnDrag();
+    void cancelColumnDrag();
 
-    Drag State() const { return drag_; }
+    Drag state() const { return drag_; }
     // The grid column whose right border's sizing zone holds the point, or -1.
-    int SizingZoneAt(const QPoint& at) const;
+    int sizingZoneAt(const QPoint& at) const;
     // Where the sizing line or the moving marker stands, during those drags.
-    int MarkerX() const;
+    int markerX() const;
 
 private:
-    void StartSizing(int gridCol, const QPoint& at);
-    void StartMoving(int gridCol);
-    void TrackTo(const QPoint& at);
-    void AutoScrollStep();
-    void MoveTarget();
-    int MovingTickInterval() const;
-    void InvalidateMarker();
-    void EndDrag(bool apply);
-    void SetDragTimer(int milliseconds);
-    void StopDragTimer();
+    void startSizing(int gridCol, const QPoint& at);
+    void startMoving(int gridCol);
+    void trackTo(const QPoint& at);
+    void autoScrollStep();
+    void moveTarget();
+    int movingTickInterval() const;
+    void invalidateMarker();
+    void endDrag(bool apply);
+    void setDragTimer(int milliseconds);
+    void stopDragTimer();
     // The data area: the data cells of frozen and scrolling columns.
-    QRect DataArea() const;
+    QRect dataArea() const;
 
     DataGrid& grid_;
     Drag drag_ = Drag::None;

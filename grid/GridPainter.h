@@ -21,32 +21,32 @@ public:
     // How a cell is drawn: in the selection, the current cell of the focused
     // grid, a fixed cell.
     struct DrawState {
-        bool Selected = false;
-        bool Focused = false;
-        bool Fixed = false;
+        bool selected = false;
+        bool focused = false;
+        bool fixed = false;
     };
 
     explicit GridPainter(DataGrid& grid) : grid_(grid) {}
 
-    void Paint(Canvas& canvas, const QRegion& invalid);
+    void paint(Canvas& canvas, const QRegion& invalid);
     // The row where the record mark was last drawn; -1 before any.
-    int IndicatorRow() const { return indicatorRow_; }
+    int indicatorRow() const { return indicatorRow_; }
 
 private:
-    void PaintGridLines(Canvas& canvas, const GridLayout& layout) const;
-    void PaintDragMarker(Canvas& canvas, const GridLayout& layout) const;
-    void PaintArea(Canvas& canvas, const QRegion& invalid, int firstCol, int endCol, int firstRow, int endRow, bool fixed);
-    void PaintFooterBand(Canvas& canvas, const QRegion& invalid, const GridLayout& layout);
-    void PaintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect);
-    void PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
-    void PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect);
-    void PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
-    void PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
-    bool IsRaised(const CellKind& kind, DrawState state) const;
-    QRect ContentRect(const QRect& cell, bool raised) const;
-    void DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const;
+    void paintGridLines(Canvas& canvas, const GridLayout& layout) const;
+    void paintDragMarker(Canvas& canvas, const GridLayout& layout) const;
+    void paintArea(Canvas& canvas, const QRegion& invalid, int firstCol, int endCol, int firstRow, int endRow, bool fixed);
+    void paintFooterBand(Canvas& canvas, const QRegion& invalid, const GridLayout& layout);
+    void paintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect);
+    void paintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
+    void paintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect);
+    void paintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
+    void paintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
+    bool isRaised(const CellKind& kind, DrawState state) const;
+    QRect contentRect(const QRect& cell, bool raised) const;
+    void drawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const;
     // The grid or its editor holds the focus.
-    bool GridFocused() const;
+    bool gridFocused() const;
 
     DataGrid& grid_;
     // Errors met while painting, each told to the user once.

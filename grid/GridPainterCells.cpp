@@ -24,165 +24,165 @@ const QColor kSelectedFixed(64, 64, 64);
 
 } // namespace
 
-bool GridPainter::GridFocused() const
+bool GridPainter::gridFocused() const
 {
-    return grid_.Window() && grid_.Window()->Focused();
+    return grid_.window() && grid_.window()->focused();
 }
 
-bool GridPainter::IsRaised(const CellKind& kind, DrawState state) const
+bool GridPainter::isRaised(const CellKind& kind, DrawState state) const
 {
-    const bool frozen = kind.Horz == CellKind::Column::Data && kind.DataCol < grid_.LayoutSettings().FrozenCols;
-    return (state.Fixed && grid_.ExtraOptions().Has(ExtraOption::Fixed3D)
-            && (kind.Horz == CellKind::Column::Indicator || kind.Vert == CellKind::Row::Title))
-           || (grid_.ExtraOptions().Has(ExtraOption::Footer3D) && grid_.LayoutSettings().FooterRowCount > 0 && kind.Vert == CellKind::Row::Footer)
-           || (grid_.ExtraOptions().Has(ExtraOption::Data3D) && !state.Fixed && kind.Vert != CellKind::Row::Footer)
-           || (grid_.ExtraOptions().Has(ExtraOption::Frozen3D) && kind.Vert == CellKind::Row::Data && frozen);
+    const bool frozen = kind.horz == CellKind::Column::Data && kind.dataCol < grid_.layoutSettings().frozenCols;
+    return (state.fixed && grid_.extraOptions().has(ExtraOption::Fixed3D)
+            && (kind.horz == CellKind::Column::Indicator || kind.vert == CellKind::Row::Title))
+           || (grid_.extraOptions().has(ExtraOption::Footer3D) && grid_.layoutSettings().footerRowCount > 0 && kind.vert == CellKind::Row::Footer)
+           || (grid_.extraOptions().has(ExtraOption::Data3D) && !state.fixed && kind.vert != CellKind::Row::Footer)
+           || (grid_.extraOptions().has(ExtraOption::Frozen3D) && kind.vert == CellKind::Row::Data && frozen);
 }
 
-QRect GridPainter::ContentRect(const QRect& cell, bool raised) const
+QRect GridPainter::contentRect(const QRect& cell, bool raised) const
 {
     if (!raised)
         return cell;
-    return grid_.Appearance().Flat ? cell.adjusted(1, 1, 0, 0) : cell.adjusted(1, 1, -1, -1);
+    return grid_.appearance().flat ? cell.adjusted(1, 1, 0, 0) : cell.adjusted(1, 1, -1, -1);
 }
 
-void GridPainter::DrawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const
+void GridPainter::drawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const
 {
-    canvas.DrawEdge(rect, sunken ? Canvas::Edge::Sunken : Canvas::Edge::Raised, SystemColour::ButtonHighlight().Resolved(),
-                    SystemColour::ButtonShadow().Resolved());
-    if (!grid_.Appearance().Flat)
+    canvas.drawEdge(rect, sunken ? Canvas::Edge::Sunken : Canvas::Edge::Raised, SystemColour::buttonHighlight().resolved(),
+                    SystemColour::buttonShadow().resolved());
+    if (!grid_.appearance().flat)
         return;
     // Flat: only the top and left edges stay.
-    canvas.FillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), background);
-    canvas.FillRect(QRect(rect.right(), rect.top(), 1, rect.height()), background);
+    canvas.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), background);
+    canvas.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), background);
 }
 
-void GridPainter::PaintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect)
+void GridPainter::paintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect)
 {
-    const CellKind kind = grid_.Metrics().KindOf(col, row);
-    if (kind.Horz == CellKind::Column::Indicator)
-        PaintIndicatorCell(canvas, kind, row, state, rect);
-    else if (kind.Vert == CellKind::Row::Footer)
-        PaintFooterCell(canvas, kind, state, rect);
-    else if (kind.Vert == CellKind::Row::Data)
-        PaintDataCell(canvas, kind, state, rect);
+    const CellKind kind = grid_.metrics().kindOf(col, row);
+    if (kind.horz == CellKind::Column::Indicator)
+        paintIndicatorCell(canvas, kind, row, state, rect);
+    else if (kind.vert == CellKind::Row::Footer)
+        paintFooterCell(canvas, kind, state, rect);
+    else if (kind.vert == CellKind::Row::Data)
+        paintDataCell(canvas, kind, state, rect);
     else
-        PaintTitleCell(canvas, kind, state, rect);
+        paintTitleCell(canvas, kind, state, rect);
 }
 
-void GridPainter::PaintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
+void GridPainter::paintTitleCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
 {
-    const ColumnTitle& title = grid_.Columns().Item(kind.DataCol).Title();
-    const QColor brush = title.Color().Resolved();
-    const bool raised = IsRaised(kind, state);
-    const bool explicitHeight = grid_.LayoutSettings().TitleHeight != 0 || grid_.LayoutSettings().TitleLines != 0;
+    const ColumnTitle& title = grid_.columns().item(kind.dataCol).title();
+    const QColor brush = title.color().resolved();
+    const bool raised = isRaised(kind, state);
+    const bool explicitHeight = grid_.layoutSettings().titleHeight != 0 || grid_.layoutSettings().titleLines != 0;
     CellTextLayout text;
-    text.Dx = text.Dy = 1;
-    text.Alignment = title.Alignment();
-    text.Vertical = explicitHeight ? TextLayout::Center : TextLayout::Top;
-    text.EndEllipsis = title.EndEllipsis();
-    text.WordWrap = explicitHeight;
-    const GridFont font = title.Font();
-    WriteCellText(canvas, ContentRect(rect, raised), text, font, font.TextColour.Resolved(), brush, title.Caption());
+    text.dx = text.dy = 1;
+    text.alignment = title.alignment();
+    text.vertical = explicitHeight ? TextLayout::Center : TextLayout::Top;
+    text.endEllipsis = title.endEllipsis();
+    text.wordWrap = explicitHeight;
+    const GridFont font = title.font();
+    writeCellText(canvas, contentRect(rect, raised), text, font, font.textColour.resolved(), brush, title.caption());
     if (raised)
-        DrawRaisedEdge(canvas, rect, false, brush);
+        drawRaisedEdge(canvas, rect, false, brush);
 }
 
-void GridPainter::PaintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect)
+void GridPainter::paintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect)
 {
-    const QColor brush = grid_.Appearance().FixedColor.Resolved();
-    const bool raised = IsRaised(kind, state);
-    const QRect content = ContentRect(rect, raised);
-    canvas.FillRect(content, brush);
+    const QColor brush = grid_.appearance().fixedColor.resolved();
+    const bool raised = isRaised(kind, state);
+    const QRect content = contentRect(rect, raised);
+    canvas.fillRect(content, brush);
     // The current record's row carries the mark; an empty result's one row too.
-    if (kind.Vert == CellKind::Row::Data && grid_.ResultOpen() && kind.DataRow == grid_.RecordWindow().ActiveRecord()) {
-        const QPixmap& image = GridStyle::Instance().RecordMark();
+    if (kind.vert == CellKind::Row::Data && grid_.resultOpen() && kind.dataRow == grid_.recordWindow().activeRecord()) {
+        const QPixmap& image = GridStyle::instance().recordMark();
         // Centred in the rightmost indicator-width pixels of the content.
         const int right = content.left() + content.width();
         const int left = right - DataGrid::kIndicatorWidth;
         const int x = (left + right - image.width()) / 2 + 1;
         const int y = (content.top() + content.top() + content.height() - image.height()) / 2;
-        canvas.DrawPixmap(QPoint(x, y), image);
+        canvas.drawPixmap(QPoint(x, y), image);
         indicatorRow_ = row;
     }
     if (raised)
-        DrawRaisedEdge(canvas, rect, false, brush);
+        drawRaisedEdge(canvas, rect, false, brush);
 }
 
-void GridPainter::PaintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
+void GridPainter::paintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
 {
-    GridColumn& column = grid_.Columns().Item(kind.DataCol);
-    if (!grid_.ResultOpen() || kind.DataRow >= grid_.RecordWindow().RecordCount()) {
-        canvas.FillRect(rect, column.Color().Resolved());
+    GridColumn& column = grid_.columns().item(kind.dataCol);
+    if (!grid_.resultOpen() || kind.dataRow >= grid_.recordWindow().recordCount()) {
+        canvas.fillRect(rect, column.color().resolved());
         return;
     }
-    const int record = grid_.RecordWindow().RecordAt(kind.DataRow);
-    CellParams params = column.DefaultCellParams(record);
-    params.Col = kind.DataCol;
-    params.Row = kind.DataRow;
+    const int record = grid_.recordWindow().recordAt(kind.dataRow);
+    CellParams params = column.defaultCellParams(record);
+    params.col = kind.dataCol;
+    params.row = kind.dataRow;
     // Row colours follow the record number, not the screen row.
-    if (params.Background == grid_.Appearance().Color)
-        params.Background = (record + 1) % 2 == 1 ? grid_.Appearance().OddRow() : grid_.Appearance().EvenRow();
+    if (params.background == grid_.appearance().color)
+        params.background = (record + 1) % 2 == 1 ? grid_.appearance().oddRow() : grid_.appearance().evenRow();
 
     // The highlight: the current cell (the current row with whole-row
     // selection) in the highlight colour; with row highlighting, the rest of
     // the current row blended with it.
-    QColor background = params.Background.Resolved();
-    QColor textColour = params.Font.TextColour.Resolved();
-    const bool focused = GridFocused();
-    const bool inCurrentRow = kind.DataRow + grid_.Metrics().TopDataOffset() == grid_.Current().Row;
-    const bool first = state.Selected || (grid_.Options().Has(Option::RowSelect) && inCurrentRow);
-    const bool other = !first && inCurrentRow && grid_.ExtraOptions().Has(ExtraOption::RowHighlight);
-    const bool shown = grid_.Options().Has(Option::AlwaysShowSelection) || (focused && grid_.ExtraOptions().Has(ExtraOption::HighlightFocus));
+    QColor background = params.background.resolved();
+    QColor textColour = params.font.textColour.resolved();
+    const bool focused = gridFocused();
+    const bool inCurrentRow = kind.dataRow + grid_.metrics().topDataOffset() == grid_.current().row;
+    const bool first = state.selected || (grid_.options().has(Option::RowSelect) && inCurrentRow);
+    const bool other = !first && inCurrentRow && grid_.extraOptions().has(ExtraOption::RowHighlight);
+    const bool shown = grid_.options().has(Option::AlwaysShowSelection) || (focused && grid_.extraOptions().has(ExtraOption::HighlightFocus));
     if (shown && (first || other)) {
-        const GridStyle& style = GridStyle::Instance();
-        const bool blend = other && style.BlendSelectionColors() && style.ColourCount() < 0;
-        const QColor highlight = (focused ? SystemColour::Highlight() : SystemColour::ButtonShadow()).Resolved();
+        const GridStyle& style = GridStyle::instance();
+        const bool blend = other && style.blendSelectionColors() && style.colourCount() < 0;
+        const QColor highlight = (focused ? SystemColour::highlight() : SystemColour::buttonShadow()).resolved();
         if (blend) {
-            background = canvas.NearestColour(BlendedHighlight(background, highlight, focused));
+            background = canvas.nearestColour(blendedHighlight(background, highlight, focused));
         } else if (first || focused) {
             background = highlight;
-            textColour = SystemColour::HighlightText().Resolved();
+            textColour = SystemColour::highlightText().resolved();
         } else {
-            background = SystemColour::ButtonFace().Resolved();
+            background = SystemColour::buttonFace().resolved();
         }
-        state.Selected = true;
+        state.selected = true;
     }
     // A repeated value stays blank where the column hides duplicates.
-    if (column.HideDuplicates && kind.DataRow > 0 && column.CellText(record - 1) == params.Text)
-        params.Text.clear();
+    if (column.hideDuplicates && kind.dataRow > 0 && column.cellText(record - 1) == params.text)
+        params.text.clear();
 
-    const bool raised = IsRaised(kind, state);
+    const bool raised = isRaised(kind, state);
     CellTextLayout text;
-    text.Dx = raised ? 1 : 2;
-    text.Dy = (raised ? 1 : 2) - (grid_.Appearance().Flat ? 1 : 0);
-    text.Alignment = params.Alignment;
-    text.Vertical = column.Layout();
-    text.EndEllipsis = column.EndEllipsis();
-    text.WordWrap = column.WordWrap() && grid_.Metrics().MultiLineRows();
-    WriteCellText(canvas, ContentRect(rect, raised), text, params.Font, textColour, background, params.Text);
+    text.dx = raised ? 1 : 2;
+    text.dy = (raised ? 1 : 2) - (grid_.appearance().flat ? 1 : 0);
+    text.alignment = params.alignment;
+    text.vertical = column.layout();
+    text.endEllipsis = column.endEllipsis();
+    text.wordWrap = column.wordWrap() && grid_.metrics().multiLineRows();
+    writeCellText(canvas, contentRect(rect, raised), text, params.font, textColour, background, params.text);
     if (raised)
-        DrawRaisedEdge(canvas, rect, false, background);
+        drawRaisedEdge(canvas, rect, false, background);
 
-    if (state.Focused && focused && !grid_.Options().Has(Option::RowSelect) && !grid_.UpdateLocked()
-        && GridStyle::Instance().ShowCellFocusFrame())
-        canvas.DrawFocusRect(rect);
+    if (state.focused && focused && !grid_.options().has(Option::RowSelect) && !grid_.updateLocked()
+        && GridStyle::instance().showCellFocusFrame())
+        canvas.drawFocusRect(rect);
 }
 
-void GridPainter::PaintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
+void GridPainter::paintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
 {
-    GridColumn& column = grid_.Columns().Item(kind.DataCol);
-    const ColumnFooter& footer = column.FooterForRow(kind.DataRow);
-    const GridFont font = footer.Font();
-    const QColor brush = footer.Color().Resolved();
-    const bool raised = IsRaised(kind, state);
+    GridColumn& column = grid_.columns().item(kind.dataCol);
+    const ColumnFooter& footer = column.footerForRow(kind.dataRow);
+    const GridFont font = footer.font();
+    const QColor brush = footer.color().resolved();
+    const bool raised = isRaised(kind, state);
     CellTextLayout text;
-    text.Dx = text.Dy = raised ? 1 : 2;
-    text.Alignment = footer.Alignment();
-    text.Vertical = column.Layout();
-    text.EndEllipsis = footer.EndEllipsis;
-    text.WordWrap = footer.WordWrap && grid_.Metrics().MultiLineRows();
-    WriteCellText(canvas, ContentRect(rect, raised), text, font, font.TextColour.Resolved(), brush, footer.Text());
+    text.dx = text.dy = raised ? 1 : 2;
+    text.alignment = footer.alignment();
+    text.vertical = column.layout();
+    text.endEllipsis = footer.endEllipsis;
+    text.wordWrap = footer.wordWrap && grid_.metrics().multiLineRows();
+    writeCellText(canvas, contentRect(rect, raised), text, font, font.textColour.resolved(), brush, footer.text());
     if (raised)
-        DrawRaisedEdge(canvas, rect, false, brush);
+        drawRaisedEdge(canvas, rect, false, brush);
 }

@@ -3,149 +3,149 @@
 
 #include "DataGrid.h"
 
-void GridRecordWindow::Size()
+void GridRecordWindow::size()
 {
     DataGrid& g = grid_;
-    const int t = g.metrics_.TopDataOffset();
-    const int rowsBefore = g.RowCount();
-    if (t >= g.RowCount())
-        g.SetRowCount(t + 1);
-    g.SetFixedRows(t);
-    g.SetDefaultRowHeight(g.metrics_.DataRowHeight());
-    if (g.options_.Has(DataGrid::Option::Titles))
-        g.SetRowHeight(0, g.metrics_.TitleRowHeight());
-    if (Active() && RecordCount() >= 1 && g.Window()) {
-        SetBufferCount(RowsThatFit());
-        g.SetRowCount(RecordCount() + t);
-        g.SetContraRowCount(qMax(0, g.settings_.FooterRowCount));
-        SyncCurrentRow();
+    const int t = g.metrics_.topDataOffset();
+    const int rowsBefore = g.rowCount();
+    if (t >= g.rowCount())
+        g.setRowCount(t + 1);
+    g.setFixedRows(t);
+    g.setDefaultRowHeight(g.metrics_.dataRowHeight());
+    if (g.options_.has(DataGrid::Option::Titles))
+        g.setRowHeight(0, g.metrics_.titleRowHeight());
+    if (active() && recordCount() >= 1 && g.window()) {
+        setBufferCount(rowsThatFit());
+        g.setRowCount(recordCount() + t);
+        g.setContraRowCount(qMax(0, g.settings_.footerRowCount));
+        syncCurrentRow();
     } else {
-        g.SetRowCount(t + 1);
-        g.SetContraRowCount(qMax(0, g.settings_.FooterRowCount));
+        g.setRowCount(t + 1);
+        g.setContraRowCount(qMax(0, g.settings_.footerRowCount));
     }
-    if (g.RowCount() != rowsBefore)
-        g.InvalidateGrid();
+    if (g.rowCount() != rowsBefore)
+        g.invalidateGrid();
 }
 
-void GridRecordWindow::SyncCurrentRow()
+void GridRecordWindow::syncCurrentRow()
 {
     DataGrid& g = grid_;
-    if (!Active() || !g.Window() || g.Loading())
+    if (!active() || !g.window() || g.loading())
         return;
-    const int row = ActiveRecord() + g.metrics_.TopDataOffset();
-    if (row != g.Current().Row && row < g.RowCount()) {
+    const int row = activeRecord() + g.metrics_.topDataOffset();
+    if (row != g.current().row && row < g.rowCount()) {
         // The editor belongs to the record it was opened on.
-        if (!g.options_.Has(DataGrid::Option::AlwaysShowEditor))
-            g.editor_.Hide();
-        g.SetCurrent({g.Current().Col, row});
+        if (!g.options_.has(DataGrid::Option::AlwaysShowEditor))
+            g.editor_.hide();
+        g.setCurrent({g.current().col, row});
     }
-    g.editor_.Refresh();
+    g.editor_.refresh();
 }
 
-int GridRecordWindow::RowsThatFit() const
+int GridRecordWindow::rowsThatFit() const
 {
     const DataGrid& g = grid_;
-    const int line = g.options_.Has(DataGrid::Option::RowLines) ? g.GridLineWidth() : 0;
-    const int dataRow = g.metrics_.DataRowHeight();
+    const int line = g.options_.has(DataGrid::Option::RowLines) ? g.gridLineWidth() : 0;
+    const int dataRow = g.metrics_.dataRowHeight();
     int used = 0;
-    if (g.options_.Has(DataGrid::Option::Titles))
-        used += g.metrics_.TitleRowHeight() + line;
-    for (int i = 1; i < g.metrics_.TopDataOffset(); ++i)
+    if (g.options_.has(DataGrid::Option::Titles))
+        used += g.metrics_.titleRowHeight() + line;
+    for (int i = 1; i < g.metrics_.topDataOffset(); ++i)
         used += dataRow + line;
-    for (int i = 0; i < g.settings_.FooterRowCount; ++i)
+    for (int i = 0; i < g.settings_.footerRowCount; ++i)
         used += dataRow + line;
-    if (g.settings_.FooterRowCount > 0)
+    if (g.settings_.footerRowCount > 0)
         used += line;
-    const int client = g.Window() ? g.Window()->ClientSize().height() : 0;
+    const int client = g.window() ? g.window()->clientSize().height() : 0;
     return qMax(1, (client - used) / (dataRow + line));
 }
 
-void GridRecordWindow::ActiveChanged()
+void GridRecordWindow::activeChanged()
 {
     DataGrid& g = grid_;
-    g.sumList_.SetDataSet(DataSet());
+    g.sumList_.setDataSet(dataSet());
     g.sumsStale_ = true;
     // A closed result is laid out later: a search, which opens it again at
     // once, costs one pass.
-    if (Active() || !g.Window())
-        g.RequestLayout();
+    if (active() || !g.window())
+        g.requestLayout();
     else
-        g.batch_.Queue();
-    g.vertBar_.Update();
+        g.batch_.queue();
+    g.vertBar_.update();
     // Persistent columns follow the fields of the new opening, or let go of the old ones.
-    if (g.columns_.PersistentState())
-        g.columns_.BindFieldsByName();
+    if (g.columns_.persistentState())
+        g.columns_.bindFieldsByName();
 }
 
-void GridRecordWindow::DataSetChanged()
+void GridRecordWindow::dataSetChanged()
 {
-    if (!grid_.Window())
+    if (!grid_.window())
         return;
-    Size();
-    grid_.vertBar_.Update();
-    SyncCurrentRow();
-    grid_.InvalidateGrid();
+    size();
+    grid_.vertBar_.update();
+    syncCurrentRow();
+    grid_.invalidateGrid();
 }
 
-void GridRecordWindow::LayoutChanged()
+void GridRecordWindow::layoutChanged()
 {
     grid_.layoutAnnounced_ = true;
-    grid_.RequestLayout();
+    grid_.requestLayout();
     grid_.layoutAnnounced_ = false;
 }
 
-QRect GridRecordWindow::RowBox(int row) const
+QRect GridRecordWindow::rowBox(int row) const
 {
     const DataGrid& g = grid_;
-    const QRect cells = g.RangeBounds(0, g.ColCount() + g.ContraColCount() - 1, row, row, true);
-    if (cells.isEmpty() || !g.Window())
+    const QRect cells = g.rangeBounds(0, g.colCount() + g.contraColCount() - 1, row, row, true);
+    if (cells.isEmpty() || !g.window())
         return QRect();
-    return QRect(0, cells.top(), g.Window()->ClientSize().width(), cells.height());
+    return QRect(0, cells.top(), g.window()->clientSize().width(), cells.height());
 }
 
-void GridRecordWindow::DataSetScrolled(int distance)
+void GridRecordWindow::dataSetScrolled(int distance)
 {
     DataGrid& g = grid_;
-    ControlWindow* window = g.Window();
+    ControlWindow* window = g.window();
     if (!window)
         return;
-    const int t = g.metrics_.TopDataOffset();
-    const QRect oldBox = RowBox(g.Current().Row);
-    if (ActiveRecord() >= g.RowCount() - t)
-        Size();
-    g.vertBar_.Update();
-    SyncCurrentRow();
-    const QRect newBox = RowBox(g.Current().Row);
+    const int t = g.metrics_.topDataOffset();
+    const QRect oldBox = rowBox(g.current().row);
+    if (activeRecord() >= g.rowCount() - t)
+        size();
+    g.vertBar_.update();
+    syncCurrentRow();
+    const QRect newBox = rowBox(g.current().row);
     if (!oldBox.isEmpty())
-        window->Invalidate(oldBox);
+        window->invalidate(oldBox);
     if (!newBox.isEmpty())
-        window->Invalidate(newBox);
+        window->invalidate(newBox);
     if (distance != 0) {
-        const int rows = g.RowCount() - t;
+        const int rows = g.rowCount() - t;
         // Beyond a screenful everything is repainted, and that is all.
         if (qAbs(distance) > rows) {
-            g.InvalidateGrid();
+            g.invalidateGrid();
             return;
         }
-        const bool indicator = g.options_.Has(DataGrid::Option::Indicator);
-        if (indicator && g.IndicatorRow() >= 0)
-            g.InvalidateRow(g.IndicatorRow());
-        const int line = g.options_.Has(DataGrid::Option::RowLines) ? g.GridLineWidth() : 0;
-        const QRect area = g.RangeBounds(0, g.ColCount() - 1, t, g.RowCount() - 1, true);
+        const bool indicator = g.options_.has(DataGrid::Option::Indicator);
+        if (indicator && g.indicatorRow() >= 0)
+            g.invalidateRow(g.indicatorRow());
+        const int line = g.options_.has(DataGrid::Option::RowLines) ? g.gridLineWidth() : 0;
+        const QRect area = g.rangeBounds(0, g.colCount() - 1, t, g.rowCount() - 1, true);
         if (!area.isEmpty())
-            window->ScrollRect(QRect(0, area.top(), window->ClientSize().width(), area.height()), 0,
-                               -distance * (g.DefaultRowHeight() + line));
+            window->scrollRect(QRect(0, area.top(), window->clientSize().width(), area.height()), 0,
+                               -distance * (g.defaultRowHeight() + line));
         if (indicator)
-            g.InvalidateRow(g.Current().Row);
+            g.invalidateRow(g.current().row);
         // The first row shown may now repeat nothing: hidden duplicates show again.
-        for (int i = 0; i < g.columns_.Count(); ++i)
-            if (g.columns_.Item(i).HideDuplicates) {
-                g.InvalidateRow(t);
+        for (int i = 0; i < g.columns_.count(); ++i)
+            if (g.columns_.item(i).hideDuplicates) {
+                g.invalidateRow(t);
                 break;
             }
     }
-    for (int row = g.RowCount(); row < g.RowCount() + g.ContraRowCount(); ++row)
-        g.InvalidateRow(row);
-    if (!g.UpdateLocked())
-        window->FlushPaint();
+    for (int row = g.rowCount(); row < g.rowCount() + g.contraRowCount(); ++row)
+        g.invalidateRow(row);
+    if (!g.updateLocked())
+        window->flushPaint();
 }

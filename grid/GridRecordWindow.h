@@ -14,20 +14,20 @@ public:
     explicit GridRecordWindow(DataGrid& grid) : grid_(grid) {}
 
     // The window takes the rows that fit, and the grid's rows follow it.
-    void Size();
+    void size();
     // The grid's current row moves to the current record.
-    void SyncCurrentRow();
+    void syncCurrentRow();
     // How many whole data rows fit between the title row and the footer rows
     // at the current client height (at least 1).
-    int RowsThatFit() const;
+    int rowsThatFit() const;
 
 private:
-    void ActiveChanged() override;
-    void DataSetChanged() override;
-    void DataSetScrolled(int distance) override;
-    void LayoutChanged() override;
+    void activeChanged() override;
+    void dataSetChanged() override;
+    void dataSetScrolled(int distance) override;
+    void layoutChanged() override;
     // The whole width of a grid row, or an empty box for a row not shown.
-    QRect RowBox(int row) const;
+    QRect rowBox(int row) const;
 
     DataGrid& grid_;
 };

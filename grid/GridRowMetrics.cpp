@@ -10,65 +10,65 @@ using namespace Qt::StringLiterals;
 using Option = DataGrid::Option;
 using ExtraOption = DataGrid::ExtraOption;
 
-int GridRowMetrics::IndicatorOffset() const
+int GridRowMetrics::indicatorOffset() const
 {
-    return grid_.Options().Has(Option::Indicator) || grid_.ExtraOptions().Has(ExtraOption::ShowRecNo) ? 1 : 0;
+    return grid_.options().has(Option::Indicator) || grid_.extraOptions().has(ExtraOption::ShowRecNo) ? 1 : 0;
 }
 
-int GridRowMetrics::IndicatorWidth() const
+int GridRowMetrics::indicatorWidth() const
 {
-    return grid_.Options().Has(Option::Indicator) ? DataGrid::kIndicatorWidth : 0;
+    return grid_.options().has(Option::Indicator) ? DataGrid::kIndicatorWidth : 0;
 }
 
-int GridRowMetrics::TitleOffset() const
+int GridRowMetrics::titleOffset() const
 {
-    return grid_.Options().Has(Option::Titles) ? 1 : 0;
+    return grid_.options().has(Option::Titles) ? 1 : 0;
 }
 
-CellKind GridRowMetrics::KindOf(int col, int row) const
+CellKind GridRowMetrics::kindOf(int col, int row) const
 {
     CellKind type{};
-    const int o = IndicatorOffset();
-    type.Horz = col < o ? CellKind::Column::Indicator : CellKind::Column::Data;
-    type.DataCol = col - o;
-    const int t = TitleOffset();
-    const int rows = grid_.RowCount();
-    Q_ASSERT(row >= 0 && row < rows + grid_.ContraRowCount());
+    const int o = indicatorOffset();
+    type.horz = col < o ? CellKind::Column::Indicator : CellKind::Column::Data;
+    type.dataCol = col - o;
+    const int t = titleOffset();
+    const int rows = grid_.rowCount();
+    Q_ASSERT(row >= 0 && row < rows + grid_.contraRowCount());
     if (row < t) {
-        type.Vert = CellKind::Row::Title;
-        type.DataRow = row - t;
+        type.vert = CellKind::Row::Title;
+        type.dataRow = row - t;
     } else if (row < rows) {
-        type.Vert = CellKind::Row::Data;
-        type.DataRow = row - t;
+        type.vert = CellKind::Row::Data;
+        type.dataRow = row - t;
     } else {
-        type.Vert = CellKind::Row::Footer;
-        type.DataRow = row - rows;
+        type.vert = CellKind::Row::Footer;
+        type.dataRow = row - rows;
     }
     return type;
 }
 
-int GridRowMetrics::RowPad() const
+int GridRowMetrics::rowPad() const
 {
-    return (grid_.Appearance().Flat ? 1 : 3) + (grid_.Options().Has(Option::RowLines) ? grid_.GridLineWidth() : 0);
+    return (grid_.appearance().flat ? 1 : 3) + (grid_.options().has(Option::RowLines) ? grid_.gridLineWidth() : 0);
 }
 
-int GridRowMetrics::TextHeight() const
+int GridRowMetrics::textHeight() const
 {
-    Canvas& canvas = grid_.MeasuringCanvas();
-    canvas.SetFont(grid_.Appearance().Font.Face, QColor());
-    return canvas.TextExtent(u"Wg"_s).height();
+    Canvas& canvas = grid_.measuringCanvas();
+    canvas.setFont(grid_.appearance().font.face, QColor());
+    return canvas.textExtent(u"Wg"_s).height();
 }
 
-int GridRowMetrics::DataRowHeight() const
+int GridRowMetrics::dataRowHeight() const
 {
-    const GridLayoutSettings& settings = grid_.LayoutSettings();
-    const int text = TextHeight();
-    const TextMetrics metrics = grid_.MeasuringCanvas().FontMetrics();
-    const int pad = RowPad();
-    const int height = settings.RowHeight > 0 || settings.RowLines > 0
-                           ? settings.RowHeight + (metrics.ExternalLeading + metrics.Height) * settings.RowLines
+    const GridLayoutSettings& settings = grid_.layoutSettings();
+    const int text = textHeight();
+    const TextMetrics metrics = grid_.measuringCanvas().fontMetrics();
+    const int pad = rowPad();
+    const int height = settings.rowHeight > 0 || settings.rowLines > 0
+                           ? settings.rowHeight + (metrics.externalLeading + metrics.height) * settings.rowLines
                            : text + pad;
-    if (!grid_.ExtraOptions().Has(ExtraOption::FitRowHeightToText) || text <= 0)
+    if (!grid_.extraOptions().has(ExtraOption::FitRowHeightToText) || text <= 0)
         return height;
     // Whole lines of text: a rest of up to half a line is dropped, more adds a line.
     const int lines = (height - pad) / text;
@@ -76,47 +76,47 @@ int GridRowMetrics::DataRowHeight() const
     return rest <= text / 2 && lines != 0 ? lines * text + pad : (lines + 1) * text + pad;
 }
 
-void GridRowMetrics::FitRowHeightToText(GridLayoutSettings& settings) const
+void GridRowMetrics::fitRowHeightToText(GridLayoutSettings& settings) const
 {
-    if (!grid_.ExtraOptions().Has(ExtraOption::FitRowHeightToText))
+    if (!grid_.extraOptions().has(ExtraOption::FitRowHeightToText))
         return;
-    const int height = DataRowHeight();
-    const int text = TextHeight();
+    const int height = dataRowHeight();
+    const int text = textHeight();
     if (text <= 0)
         return;
-    settings.RowLines = (height - RowPad()) / text;
-    settings.RowHeight = RowPad();
+    settings.rowLines = (height - rowPad()) / text;
+    settings.rowHeight = rowPad();
 }
 
-void GridRowMetrics::NoteMultiLineRows()
+void GridRowMetrics::noteMultiLineRows()
 {
-    TextHeight();  // sets the grid's font on the measuring canvas
-    const TextMetrics metrics = grid_.MeasuringCanvas().FontMetrics();
-    multiLineRows_ = metrics.ExternalLeading + metrics.Height + metrics.InternalLeading + 4 < DataRowHeight();
+    textHeight();  // sets the grid's font on the measuring canvas
+    const TextMetrics metrics = grid_.measuringCanvas().fontMetrics();
+    multiLineRows_ = metrics.externalLeading + metrics.height + metrics.internalLeading + 4 < dataRowHeight();
 }
 
-int GridRowMetrics::TitleRowHeight() const
+int GridRowMetrics::titleRowHeight() const
 {
-    Canvas& canvas = grid_.MeasuringCanvas();
-    const GridLayoutSettings& settings = grid_.LayoutSettings();
-    const bool explicitHeight = settings.TitleHeight != 0 || settings.TitleLines != 0;
+    Canvas& canvas = grid_.measuringCanvas();
+    const GridLayoutSettings& settings = grid_.layoutSettings();
+    const bool explicitHeight = settings.titleHeight != 0 || settings.titleLines != 0;
     int tallest = 0;
     TextMetrics tallestMetrics;
     const auto measure = [&](const GridFont& font) {
-        canvas.SetFont(font.Face, QColor());
-        const int height = canvas.TextExtent(u"Wg"_s).height();
+        canvas.setFont(font.face, QColor());
+        const int height = canvas.textExtent(u"Wg"_s).height();
         if (height > tallest) {
             tallest = height;
-            tallestMetrics = canvas.FontMetrics();
+            tallestMetrics = canvas.fontMetrics();
         }
     };
-    const GridColumns& columns = grid_.Columns();
-    for (int i = 0; i < columns.Count(); ++i)
-        measure(columns.Item(i).Title().Font());
+    const GridColumns& columns = grid_.columns();
+    for (int i = 0; i < columns.count(); ++i)
+        measure(columns.item(i).title().font());
     if (tallest == 0)
-        measure(grid_.Appearance().TitleFont);
+        measure(grid_.appearance().titleFont);
     if (!explicitHeight)
         return tallest + DataGrid::kTitleTextMargin;
-    return settings.TitleLines * tallestMetrics.Height + tallestMetrics.ExternalLeading + settings.TitleHeight + 2
-           + (grid_.Options().Has(Option::RowLines) ? 1 : 0);
+    return settings.titleLines * tallestMetrics.height + tallestMetrics.externalLeading + settings.titleHeight + 2
+           + (grid_.options().has(Option::RowLines) ? 1 : 0);
 }

@@ -7,10 +7,10 @@ struct GridLayoutSettings;
 struct CellKind {
     enum class Column { Indicator, Data };
     enum class Row { Title, Filter, Data, Footer };
-    Column Horz;
-    Row Vert;
-    int DataCol;  // the column's index among the grid's columns
-    int DataRow;  // data row, or footer index for footer rows
+    Column horz;
+    Row vert;
+    int dataCol;  // the column's index among the grid's columns
+    int dataRow;  // data row, or footer index for footer rows
 };
 
 // Where the grid's kinds of cells lie and how tall its rows are: the
@@ -21,28 +21,28 @@ public:
     explicit GridRowMetrics(const DataGrid& grid) : grid_(grid) {}
 
     // The grid columns before the first data column, and the indicator's width.
-    int IndicatorOffset() const;
-    int IndicatorWidth() const;
+    int indicatorOffset() const;
+    int indicatorWidth() const;
     // The title rows, and the grid row of the first data row.
-    int TitleOffset() const;
-    int TopDataOffset() const { return TitleOffset(); }
-    int DataRowHeight() const;
-    int TitleRowHeight() const;
+    int titleOffset() const;
+    int topDataOffset() const { return titleOffset(); }
+    int dataRowHeight() const;
+    int titleRowHeight() const;
     // The kind of a cell of the grid; a cell outside the grid is a programming error.
-    CellKind KindOf(int col, int row) const;
+    CellKind kindOf(int col, int row) const;
     // Data rows are tall enough for more than one line of text.
-    bool MultiLineRows() const { return multiLineRows_; }
+    bool multiLineRows() const { return multiLineRows_; }
 
     // Steps of the layout pass: with FitRowHeightToText the row height is
     // kept as whole lines of text; then whether rows hold more than a line.
-    void FitRowHeightToText(GridLayoutSettings& settings) const;
-    void NoteMultiLineRows();
+    void fitRowHeightToText(GridLayoutSettings& settings) const;
+    void noteMultiLineRows();
 
 private:
     // The padding of a data row around its text: the 3-D edge and the line.
-    int RowPad() const;
+    int rowPad() const;
     // The height of a line of the grid's font.
-    int TextHeight() const;
+    int textHeight() const;
 
     const DataGrid& grid_;
     bool multiLineRows_ = false;

@@ -8,14 +8,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QPixmap Picture(const QString& name)
+QPixmap picture(const QString& name)
 {
     return QPixmap(u":/indicators/"_s + name + u".xpm"_s);
 }
 
 } // namespace
 
-GridStyle& GridStyle::Instance()
+GridStyle& GridStyle::instance()
 {
     static GridStyle style;
     return style;
@@ -23,23 +23,23 @@ GridStyle& GridStyle::Instance()
 
 GridStyle::GridStyle()
 {
-    LoadCursors();
-    ReadDisplay(DisplayBitsPerPixel());
-    recordMark_ = Picture(u"indicator-arrow"_s);
-    sortMarkers_ = {{SortMark::Down, Picture(u"sort-down"_s)}, {SortMark::Up, Picture(u"sort-up"_s)}};
+    loadCursors();
+    readDisplay(displayBitsPerPixel());
+    recordMark_ = picture(u"indicator-arrow"_s);
+    sortMarkers_ = {{SortMark::Down, picture(u"sort-down"_s)}, {SortMark::Up, picture(u"sort-up"_s)}};
 }
 
 GridStyle::~GridStyle() = default;
 
-void GridStyle::ReadDisplay(int bitsPerPixel)
+void GridStyle::readDisplay(int bitsPerPixel)
 {
     colourCount_ = bitsPerPixel > 8 ? -1 : 1 << bitsPerPixel;
 }
 
-ImageCanvas& GridStyle::TextBitmap(QSize size)
+ImageCanvas& GridStyle::textBitmap(QSize size)
 {
-    if (!textBitmap_ || textBitmap_->Image().width() < size.width() || textBitmap_->Image().height() < size.height()) {
-        const QSize grown = textBitmap_ ? textBitmap_->Image().size().expandedTo(size) : size;
+    if (!textBitmap_ || textBitmap_->image().width() < size.width() || textBitmap_->image().height() < size.height()) {
+        const QSize grown = textBitmap_ ? textBitmap_->image().size().expandedTo(size) : size;
         textBitmap_ = std::make_unique<ImageCanvas>(grown, QImage::Format_RGB32);
     }
     return *textBitmap_;

@@ -15,23 +15,23 @@ class ImageCanvas;
 class GridStyle {
 public:
     // Raises "Cannot load cursor resource" when a cursor is missing.
-    static GridStyle& Instance();
+    static GridStyle& instance();
     ~GridStyle();
 
     // Selected cells other than the current one take a blended colour.
-    bool BlendSelectionColors() const { return true; }
+    bool blendSelectionColors() const { return true; }
     // The current cell gets a dotted focus frame.
-    bool ShowCellFocusFrame() const { return true; }
+    bool showCellFocusFrame() const { return true; }
     // The colours the display shows; -1 for more than 256.
-    int ColourCount() const { return colourCount_; }
+    int colourCount() const { return colourCount_; }
     // Reads the colour count again, for a display of so many bits per pixel.
-    void ReadDisplay(int bitsPerPixel);
+    void readDisplay(int bitsPerPixel);
 
     // The current record's mark in the indicator column.
-    const QPixmap& RecordMark() const { return recordMark_; }
-    const QPixmap& SortMarkerImage(SortMark mark) const { return sortMarkers_.at(mark); }
+    const QPixmap& recordMark() const { return recordMark_; }
+    const QPixmap& sortMarkerImage(SortMark mark) const { return sortMarkers_.at(mark); }
     // An image canvas at least this big, shared by every grid.
-    ImageCanvas& TextBitmap(QSize size);
+    ImageCanvas& textBitmap(QSize size);
 
 private:
     GridStyle();

@@ -12,41 +12,41 @@ enum UnnumberedBar { kFirst, kLast = 4 };
 
 } // namespace
 
-void GridVertBar::Update()
+void GridVertBar::update()
 {
-    if (!grid_.Window())
+    if (!grid_.window())
         return;
-    const Query* dataSet = grid_.DataSet();
+    const Query* dataSet = grid_.dataSet();
     if (!dataSet) {
-        Show({kFirst, kLast, 0, kFirst});
+        show({kFirst, kLast, 0, kFirst});
         return;
     }
-    const int page = qMax(0, grid_.RowCount() - grid_.Metrics().TopDataOffset());
-    Show({1, dataSet->RecordCount() + page - 1, page, dataSet->RecNo()});
+    const int page = qMax(0, grid_.rowCount() - grid_.metrics().topDataOffset());
+    show({1, dataSet->recordCount() + page - 1, page, dataSet->recNo()});
 }
 
-void GridVertBar::Scroll(ScrollCode code, int position)
+void GridVertBar::scroll(ScrollCode code, int position)
 {
-    ControlWindow* window = grid_.Window();
+    ControlWindow* window = grid_.window();
     // A grid that cannot take the focus takes no scroll requests either.
-    if (!window || !window->CanFocus())
+    if (!window || !window->canFocus())
         return;
-    window->SetFocus();
-    Query* dataSet = grid_.DataSet();
-    const GridRecordWindow& records = grid_.RecordWindow();
-    if (!records.Active() || !dataSet)
+    window->takeFocus();
+    Query* dataSet = grid_.dataSet();
+    const GridRecordWindow& records = grid_.recordWindow();
+    if (!records.active() || !dataSet)
         return;
-    const int rows = grid_.RowCount() - grid_.Metrics().TopDataOffset();
+    const int rows = grid_.rowCount() - grid_.metrics().topDataOffset();
     switch (code) {
-    case ScrollCode::LineUp: dataSet->MoveBy(-(records.ActiveRecord() + 1)); break;
-    case ScrollCode::LineDown: dataSet->MoveBy(records.RecordCount() - records.ActiveRecord()); break;
-    case ScrollCode::PageUp: dataSet->MoveBy(-rows); break;
-    case ScrollCode::PageDown: dataSet->MoveBy(rows); break;
-    case ScrollCode::Top: dataSet->First(); break;
-    case ScrollCode::Bottom: dataSet->Last(); break;
+    case ScrollCode::LineUp: dataSet->moveBy(-(records.activeRecord() + 1)); break;
+    case ScrollCode::LineDown: dataSet->moveBy(records.recordCount() - records.activeRecord()); break;
+    case ScrollCode::PageUp: dataSet->moveBy(-rows); break;
+    case ScrollCode::PageDown: dataSet->moveBy(rows); break;
+    case ScrollCode::Top: dataSet->first(); break;
+    case ScrollCode::Bottom: dataSet->last(); break;
     case ScrollCode::Track:
-        if (grid_.VertScrollBar.Tracking) {
-            dataSet->MoveBy(position - dataSet->RecNo());
+        if (grid_.vertScrollBar.tracking) {
+            dataSet->moveBy(position - dataSet->recNo());
             ignoreThumbPosition_ = true;
         }
         break;
@@ -56,39 +56,39 @@ void GridVertBar::Scroll(ScrollCode code, int position)
             break;
         }
         if (position <= 1)
-            dataSet->First();
-        else if (position < dataSet->RecordCount())
-            dataSet->SetRecNo(position);
+            dataSet->first();
+        else if (position < dataSet->recordCount())
+            dataSet->setRecNo(position);
         else
-            dataSet->Last();
+            dataSet->last();
         break;
     case ScrollCode::EndScroll: break;
     }
 }
 
-void GridVertBar::Show(const ScrollBarInfo& info)
+void GridVertBar::show(const ScrollBarInfo& info)
 {
-    ControlWindow* window = grid_.Window();
+    ControlWindow* window = grid_.window();
     if (!window)
         return;
-    const GridScrollBar& settings = grid_.VertScrollBar;
-    if (!settings.Visible() || settings.ExtScrollBar) {
+    const GridScrollBar& settings = grid_.vertScrollBar;
+    if (!settings.visible() || settings.extScrollBar) {
         // An empty range hides the grid's own bar, also one that was always shown.
-        window->SetScrollBarShown(ScrollBarKind::Vertical, false, true);
+        window->setScrollBarShown(ScrollBarKind::Vertical, false, true);
         lastMode_.reset();
-        window->SetScrollInfo(ScrollBarKind::Vertical, {info.Min, info.Min, 0, info.Min});
-        if (ControlWindow* external = settings.ExtScrollBar)
-            external->SetScrollInfo(ScrollBarKind::Vertical, info);
+        window->setScrollInfo(ScrollBarKind::Vertical, {info.min, info.min, 0, info.min});
+        if (ControlWindow* external = settings.extScrollBar)
+            external->setScrollInfo(ScrollBarKind::Vertical, info);
         return;
     }
-    const GridScrollBar::Showing mode = settings.VisibleMode();
-    if (window->ScrollInfo(ScrollBarKind::Vertical) == info && lastMode_ == mode)
+    const GridScrollBar::Showing mode = settings.visibleMode();
+    if (window->scrollInfo(ScrollBarKind::Vertical) == info && lastMode_ == mode)
         return;
     // Always shown: disabled while the page covers the range. Shown as
     // needed: the bar goes by itself when the page covers the range.
-    const bool nothingToScroll = info.Min >= info.Max || info.Page >= info.Max - info.Min;
-    window->SetScrollBarShown(ScrollBarKind::Vertical, mode == GridScrollBar::Showing::Always,
+    const bool nothingToScroll = info.min >= info.max || info.page >= info.max - info.min;
+    window->setScrollBarShown(ScrollBarKind::Vertical, mode == GridScrollBar::Showing::Always,
                               mode != GridScrollBar::Showing::Always || !nothingToScroll);
-    window->SetScrollInfo(ScrollBarKind::Vertical, info);
+    window->setScrollInfo(ScrollBarKind::Vertical, info);
     lastMode_ = mode;
 }

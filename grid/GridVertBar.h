@@ -11,13 +11,13 @@ class GridScrollBar {
 public:
     enum class Showing { Always, Never, Auto };
 
-    bool Visible() const { return visibleMode_ != Showing::Never; }
-    void SetVisible(bool visible) { visibleMode_ = visible ? Showing::Auto : Showing::Never; }
-    Showing VisibleMode() const { return visibleMode_; }
-    void SetVisibleMode(Showing mode) { visibleMode_ = mode; }
-    bool Tracking = false;
+    bool visible() const { return visibleMode_ != Showing::Never; }
+    void setVisible(bool visible) { visibleMode_ = visible ? Showing::Auto : Showing::Never; }
+    Showing visibleMode() const { return visibleMode_; }
+    void setVisibleMode(Showing mode) { visibleMode_ = mode; }
+    bool tracking = false;
     // A separate bar that takes the values instead of the grid's own.
-    ControlWindow* ExtScrollBar = nullptr;
+    ControlWindow* extScrollBar = nullptr;
 
 private:
     Showing visibleMode_ = Showing::Auto;
@@ -31,11 +31,11 @@ public:
     explicit GridVertBar(DataGrid& grid) : grid_(grid) {}
 
     // The bar from the record numbers of the result set.
-    void Update();
+    void update();
     // A scroll request moves the current record.
-    void Scroll(ScrollCode code, int position);
+    void scroll(ScrollCode code, int position);
     // Shows a range, page and position on the grid's bar, or the separate one.
-    void Show(const ScrollBarInfo& info);
+    void show(const ScrollBarInfo& info);
 
 private:
     DataGrid& grid_;

@@ -10,16 +10,16 @@ class AnchorKeeper : public QObject {
 public:
     explicit AnchorKeeper(QWidget* parent) : QObject(parent), parent_(parent) { parent->installEventFilter(this); }
 
-    void Add(QWidget* child, int anchors) { children_.push_back({child, anchors, 0, 0}); }
+    void add(QWidget* child, int anchors) { children_.push_back({child, anchors, 0, 0}); }
 
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Resize && measured_)
-            Apply();
+            apply();
         return false;
     }
 
-    void Measure()
+    void measure()
     {
         const QSize size = parent_->size();
         for (Anchored& a : children_) {
@@ -40,7 +40,7 @@ private:
         int bottom;  // distance from the parent's bottom edge
     };
 
-    void Apply()
+    void apply()
     {
         const QSize size = parent_->size();
         for (Anchored& a : children_) {
@@ -68,7 +68,7 @@ private:
 
 } // namespace
 
-void SetAnchors(QWidget* child, int anchors)
+void setAnchors(QWidget* child, int anchors)
 {
     QWidget* parent = child->parentWidget();
     if (!parent || anchors == (int(Anchor::Left) | int(Anchor::Top)))
@@ -79,13 +79,13 @@ void SetAnchors(QWidget* child, int anchors)
             break;
     if (!keeper)
         keeper = new AnchorKeeper(parent);
-    keeper->Add(child, anchors);
+    keeper->add(child, anchors);
 }
 
-void FixAnchorDistances(QWidget* window)
+void fixAnchorDistances(QWidget* window)
 {
     for (QWidget* widget : window->findChildren<QWidget*>())
         for (QObject* child : widget->children())
             if (auto* keeper = dynamic_cast<AnchorKeeper*>(child))
-                keeper->Measure();
+                keeper->measure();
 }

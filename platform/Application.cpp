@@ -2,30 +2,30 @@
 
 #include "MessageBox.h"
 
-Application& Application::Instance()
+Application& Application::instance()
 {
     static Application application;
     return application;
 }
 
-void Application::HandleEvent(const std::function<void()>& handler)
+void Application::handleEvent(const std::function<void()>& handler)
 {
     try {
         handler();
     } catch (const SilentAbort&) {
     } catch (const Exception& error) {
-        ShowException(error.Message());
+        showException(error.message());
     } catch (const std::exception& error) {
-        ShowException(QString::fromLocal8Bit(error.what()));
+        showException(QString::fromLocal8Bit(error.what()));
     }
 }
 
-void Application::ShowException(const QString& message)
+void Application::showException(const QString& message)
 {
-    ShowMessage(ErrorDisplayText(message), title_, MessageIcon::Error);
+    showMessage(errorDisplayText(message), title_, MessageIcon::Error);
 }
 
-QString Application::ErrorDisplayText(const QString& message)
+QString Application::errorDisplayText(const QString& message)
 {
     if (!message.isEmpty() && message.back() > u'.')
         return message + u'.';

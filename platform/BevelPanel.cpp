@@ -31,8 +31,8 @@ void BevelPanel::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const QColor light = SystemColour::ButtonHighlight().Resolved();
-    const QColor shadow = SystemColour::ButtonShadow().Resolved();
+    const QColor light = SystemColour::buttonHighlight().resolved();
+    const QColor shadow = SystemColour::buttonShadow().resolved();
     QRect r = rect();
     for (const Bevel bevel : {outer_, inner_}) {
         if (bevel == Bevel::None)

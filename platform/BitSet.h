@@ -16,11 +16,11 @@ public:
             value_ |= unsigned(flag);
     }
 
-    constexpr bool Has(Enum flag) const { return value_ & unsigned(flag); }
-    constexpr void Set(Enum flag, bool on) { value_ = on ? value_ | unsigned(flag) : value_ & ~unsigned(flag); }
-    constexpr BitSet With(Enum flag) const { return BitSet(value_ | unsigned(flag)); }
-    constexpr BitSet Without(Enum flag) const { return BitSet(value_ & ~unsigned(flag)); }
-    constexpr unsigned Value() const { return value_; }
+    constexpr bool has(Enum flag) const { return value_ & unsigned(flag); }
+    constexpr void set(Enum flag, bool on) { value_ = on ? value_ | unsigned(flag) : value_ & ~unsigned(flag); }
+    constexpr BitSet with(Enum flag) const { return BitSet(value_ | unsigned(flag)); }
+    constexpr BitSet without(Enum flag) const { return BitSet(value_ & ~unsigned(flag)); }
+    constexpr unsigned value() const { return value_; }
     constexpr bool operator==(const BitSet&) const = default;
 
 private:

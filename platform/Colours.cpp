@@ -6,12 +6,12 @@
 
 using namespace Qt::StringLiterals;
 
-QColor Colour::Resolved() const
+QColor Colour::resolved() const
 {
     return role_ == QPalette::NoRole ? fixed_ : QGuiApplication::palette().color(role_);
 }
 
-Colour ColourFromName(const QString& name)
+Colour colourFromName(const QString& name)
 {
     static const QHash<QString, QPalette::ColorRole> roles = {
         {u"clBtnFace"_s, QPalette::Button},           {u"clWindow"_s, QPalette::Base},
@@ -26,13 +26,13 @@ Colour ColourFromName(const QString& name)
         {u"clSilver"_s, qRgb(192, 192, 192)},        {u"clGray"_s, qRgb(128, 128, 128)},
     };
     if (const auto role = roles.find(name); role != roles.end())
-        return Colour::Role(*role);
+        return Colour::role(*role);
     if (const auto rgb = fixed.find(name); rgb != fixed.end())
         return QColor(*rgb);
     return QColor(name);
 }
 
-int DisplayBitsPerPixel()
+int displayBitsPerPixel()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->depth() : 32;

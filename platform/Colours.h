@@ -10,13 +10,13 @@ class Colour {
 public:
     Colour() = default;
     Colour(const QColor& fixed) : fixed_(fixed) {}
-    static Colour Role(QPalette::ColorRole role)
+    static Colour role(QPalette::ColorRole role)
     {
         Colour colour;
         colour.role_ = role;
         return colour;
     }
-    QColor Resolved() const;
+    QColor resolved() const;
     bool operator==(const Colour& other) const { return role_ == other.role_ && fixed_ == other.fixed_; }
 
 private:
@@ -26,19 +26,19 @@ private:
 
 // The system colours the program draws with.
 namespace SystemColour {
-inline Colour Window() { return Colour::Role(QPalette::Base); }
-inline Colour WindowText() { return Colour::Role(QPalette::WindowText); }
-inline Colour ButtonFace() { return Colour::Role(QPalette::Button); }
-inline Colour ButtonShadow() { return Colour::Role(QPalette::Dark); }
-inline Colour ButtonHighlight() { return Colour::Role(QPalette::Light); }
-inline Colour Highlight() { return Colour::Role(QPalette::Highlight); }
-inline Colour HighlightText() { return Colour::Role(QPalette::HighlightedText); }
+inline Colour window() { return Colour::role(QPalette::Base); }
+inline Colour windowText() { return Colour::role(QPalette::WindowText); }
+inline Colour buttonFace() { return Colour::role(QPalette::Button); }
+inline Colour buttonShadow() { return Colour::role(QPalette::Dark); }
+inline Colour buttonHighlight() { return Colour::role(QPalette::Light); }
+inline Colour highlight() { return Colour::role(QPalette::Highlight); }
+inline Colour highlightText() { return Colour::role(QPalette::HighlightedText); }
 } // namespace SystemColour
 
 // A stored layout's colour: a system colour by name ("clBtnFace", "clWindow",
 // "clWindowText", "clHighlight", ...), a named colour ("clInactiveBorder",
 // "clBlue") or "#rrggbb". Only the layout readers call this.
-Colour ColourFromName(const QString& name);
+Colour colourFromName(const QString& name);
 
 // The bits per pixel of the primary screen; 32 without one.
-int DisplayBitsPerPixel();
+int displayBitsPerPixel();

@@ -10,7 +10,7 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
     connect(this, qOverload<int>(&QComboBox::activated), this, [this] { typed_ = false; });
 }
 
-void ComboBox::SetItemIndex(int index)
+void ComboBox::setItemIndex(int index)
 {
     if (index < 0) {
         const QString text = currentText();
@@ -23,7 +23,7 @@ void ComboBox::SetItemIndex(int index)
     typed_ = false;
 }
 
-void ComboBox::SetText(const QString& text)
+void ComboBox::setText(const QString& text)
 {
     const QString was = currentText();
     setEditText(text);

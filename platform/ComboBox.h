@@ -9,11 +9,11 @@ class ComboBox : public QComboBox {
 public:
     explicit ComboBox(QWidget* parent = nullptr);
 
-    int ItemIndex() const { return typed_ ? -1 : currentIndex(); }
+    int itemIndex() const { return typed_ ? -1 : currentIndex(); }
     // Selects an item and shows its text; -1 selects none and keeps the text.
-    void SetItemIndex(int index);
-    QString Text() const { return currentText(); }
-    void SetText(const QString& text);
+    void setItemIndex(int index);
+    QString text() const { return currentText(); }
+    void setText(const QString& text);
 
 private:
     bool typed_ = false;

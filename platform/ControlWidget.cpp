@@ -29,12 +29,12 @@ ControlWidget::ControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { BarAction(ScrollBarKind::Horizontal, action); });
+            [this](int action) { barAction(ScrollBarKind::Horizontal, action); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { BarAction(ScrollBarKind::Vertical, action); });
+            [this](int action) { barAction(ScrollBarKind::Vertical, action); });
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (messages_)
-            Application::Instance().HandleEvent([this] { messages_->TimerTick(); });
+            Application::instance().handleEvent([this] { messages_->timerTick(); });
     });
     // The in-place editor: read-only, frameless, over a cell while it shows.
     editor_ = new QLineEdit(viewport());
@@ -47,19 +47,19 @@ ControlWidget::ControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
     verticalScrollBar()->installEventFilter(this);
     connect(horizontalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
         if (messages_)
-            Application::Instance().HandleEvent([&] {
-                messages_->ScrollRequest(ScrollBarKind::Horizontal, ScrollCode::Position, horizontalScrollBar()->value());
+            Application::instance().handleEvent([&] {
+                messages_->scrollRequest(ScrollBarKind::Horizontal, ScrollCode::Position, horizontalScrollBar()->value());
             });
     });
     connect(verticalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
         if (messages_)
-            Application::Instance().HandleEvent([&] {
-                messages_->ScrollRequest(ScrollBarKind::Vertical, ScrollCode::Position, verticalScrollBar()->value());
+            Application::instance().handleEvent([&] {
+                messages_->scrollRequest(ScrollBarKind::Vertical, ScrollCode::Position, verticalScrollBar()->value());
             });
     });
 }
 
-void ControlWidget::BarAction(ScrollBarKind bar, int action)
+void ControlWidget::barAction(ScrollBarKind bar, int action)
 {
     if (!messages_)
         return;
@@ -76,62 +76,62 @@ void ControlWidget::BarAction(ScrollBarKind bar, int action)
     default: return;
     }
     const int position = scrollBar->sliderPosition();
-    Application::Instance().HandleEvent([&] { messages_->ScrollRequest(bar, code, position); });
+    Application::instance().handleEvent([&] { messages_->scrollRequest(bar, code, position); });
 }
 
-bool ControlWidget::Showing() const
+bool ControlWidget::showing() const
 {
     return isVisible();
 }
 
-QSize ControlWidget::ClientSize() const
+QSize ControlWidget::clientSize() const
 {
     return viewport()->size();
 }
 
-void ControlWidget::Invalidate(const QRect& rect)
+void ControlWidget::invalidate(const QRect& rect)
 {
     viewport()->update(rect);
 }
 
-void ControlWidget::InvalidateAll()
+void ControlWidget::invalidateAll()
 {
     viewport()->update();
 }
 
-void ControlWidget::ScrollRect(const QRect& rect, int dx, int dy)
+void ControlWidget::scrollRect(const QRect& rect, int dx, int dy)
 {
     viewport()->scroll(dx, dy, rect);
 }
 
-void ControlWidget::FlushPaint()
+void ControlWidget::flushPaint()
 {
     if (isVisible())
         QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
 }
 
-ScrollBarInfo ControlWidget::ScrollInfo(ScrollBarKind bar) const
+ScrollBarInfo ControlWidget::scrollInfo(ScrollBarKind bar) const
 {
     const auto it = bars_.find(bar);
     ScrollBarInfo info = it == bars_.end() ? ScrollBarInfo{} : it->second;
     const QScrollBar* scrollBar = bar == ScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
-    info.Pos = scrollBar->value();
+    info.pos = scrollBar->value();
     return info;
 }
 
-void ControlWidget::SetScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info)
+void ControlWidget::setScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info)
 {
     bars_[bar] = info;
     QScrollBar* scrollBar = bar == ScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
     const QSignalBlocker quiet(scrollBar);
     // A page covers Page positions: the thumb's last position is Max - Page + 1.
-    const int page = qMax(1, info.Page);
-    scrollBar->setRange(info.Min, qMax(info.Min, info.Max - page + 1));
+    const int page = qMax(1, info.page);
+    scrollBar->setRange(info.min, qMax(info.min, info.max - page + 1));
     scrollBar->setPageStep(page);
-    scrollBar->setValue(info.Pos);
+    scrollBar->setValue(info.pos);
 }
 
-void ControlWidget::SetScrollBarShown(ScrollBarKind bar, bool always, bool enabled)
+void ControlWidget::setScrollBarShown(ScrollBarKind bar, bool always, bool enabled)
 {
     const Qt::ScrollBarPolicy policy = always ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded;
     if (bar == ScrollBarKind::Horizontal) {
@@ -143,18 +143,18 @@ void ControlWidget::SetScrollBarShown(ScrollBarKind bar, bool always, bool enabl
     }
 }
 
-int ControlWidget::ScrollBarExtent(ScrollBarKind bar) const
+int ControlWidget::scrollBarExtent(ScrollBarKind bar) const
 {
     return bar == ScrollBarKind::Horizontal ? horizontalScrollBar()->sizeHint().height()
                                              : verticalScrollBar()->sizeHint().width();
 }
 
-bool ControlWidget::CanFocus() const
+bool ControlWidget::canFocus() const
 {
     return isEnabled() && isVisible() && focusPolicy() != Qt::NoFocus;
 }
 
-bool ControlWidget::SetFocus()
+bool ControlWidget::takeFocus()
 {
     // The window's activation arrives later from the window system; the
     // focus is ours once the window names this control its focus.
@@ -165,25 +165,25 @@ bool ControlWidget::SetFocus()
     return focus == this || focus == editor_;
 }
 
-bool ControlWidget::Focused() const
+bool ControlWidget::focused() const
 {
     return hasFocus() || editor_->hasFocus();
 }
 
-void ControlWidget::SetCapture(bool capture)
+void ControlWidget::setCapture(bool capture)
 {
     capture ? viewport()->grabMouse() : viewport()->releaseMouse();
 }
 
-void ControlWidget::SetCursor(CursorShape cursor)
+void ControlWidget::setCursorShape(CursorShape cursor)
 {
     if (cursor == CursorShape::Default)
         viewport()->unsetCursor();
     else
-        viewport()->setCursor(CursorFor(cursor));
+        viewport()->setCursor(cursorFor(cursor));
 }
 
-void ControlWidget::QueueLayout()
+void ControlWidget::queueLayout()
 {
     if (layoutQueued_)
         return;
@@ -192,7 +192,7 @@ void ControlWidget::QueueLayout()
         this,
         [this] {
             if (std::exchange(layoutQueued_, false) && messages_)
-                Application::Instance().HandleEvent([this] { messages_->QueuedLayout(); });
+                Application::instance().handleEvent([this] { messages_->queuedLayout(); });
         },
         Qt::QueuedConnection);
 }
@@ -202,14 +202,14 @@ void ControlWidget::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     PainterCanvas canvas(painter);
     if (messages_)
-        Application::Instance().HandleEvent([&] { messages_->Paint(canvas, event->region()); });
+        Application::instance().handleEvent([&] { messages_->paint(canvas, event->region()); });
 }
 
 bool ControlWidget::viewportEvent(QEvent* event)
 {
     // The client area changes with the window and as scroll bars come and go.
     if (event->type() == QEvent::Resize && messages_)
-        Application::Instance().HandleEvent([&] { messages_->Resized(); });
+        Application::instance().handleEvent([&] { messages_->resized(); });
     return QAbstractScrollArea::viewportEvent(event);
 }
 
@@ -217,51 +217,51 @@ void ControlWidget::keyPressEvent(QKeyEvent* event)
 {
     if (!messages_)
         return QAbstractScrollArea::keyPressEvent(event);
-    Application::Instance().HandleEvent([&] {
-        messages_->KeyDown(event->key(), event->modifiers());
+    Application::instance().handleEvent([&] {
+        messages_->keyDown(event->key(), event->modifiers());
         if (!event->text().isEmpty() && event->text().front().isPrint())
             for (QChar ch : event->text())
-                messages_->KeyPress(ch);
+                messages_->keyPress(ch);
     });
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event)
 {
     if (messages_)
-        Application::Instance().HandleEvent([&] {
-            messages_->MouseDown(event->button(), event->modifiers(), event->position().toPoint(), false);
+        Application::instance().handleEvent([&] {
+            messages_->mouseDown(event->button(), event->modifiers(), event->position().toPoint(), false);
         });
 }
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (messages_)
-        Application::Instance().HandleEvent([&] {
-            messages_->MouseDown(event->button(), event->modifiers(), event->position().toPoint(), true);
+        Application::instance().handleEvent([&] {
+            messages_->mouseDown(event->button(), event->modifiers(), event->position().toPoint(), true);
         });
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (messages_)
-        Application::Instance().HandleEvent([&] {
-            messages_->MouseMove(event->buttons(), event->modifiers(), event->position().toPoint());
+        Application::instance().handleEvent([&] {
+            messages_->mouseMove(event->buttons(), event->modifiers(), event->position().toPoint());
         });
 }
 
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     if (messages_)
-        Application::Instance().HandleEvent([&] {
-            messages_->MouseUp(event->button(), event->modifiers(), event->position().toPoint());
+        Application::instance().handleEvent([&] {
+            messages_->mouseUp(event->button(), event->modifiers(), event->position().toPoint());
         });
 }
 
 void ControlWidget::wheelEvent(QWheelEvent* event)
 {
     if (messages_)
-        Application::Instance().HandleEvent([&] {
-            messages_->Wheel(event->angleDelta().y(), event->modifiers(), event->position().toPoint());
+        Application::instance().handleEvent([&] {
+            messages_->wheel(event->angleDelta().y(), event->modifiers(), event->position().toPoint());
         });
 }
 
@@ -269,7 +269,7 @@ void ControlWidget::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
     if (messages_)
-        Application::Instance().HandleEvent([&] { messages_->FocusIn(); });
+        Application::instance().handleEvent([&] { messages_->focusIn(); });
 }
 
 void ControlWidget::focusOutEvent(QFocusEvent* event)
@@ -277,39 +277,39 @@ void ControlWidget::focusOutEvent(QFocusEvent* event)
     QAbstractScrollArea::focusOutEvent(event);
     if (!messages_)
         return;
-    Application::Instance().HandleEvent([&] { messages_->FocusOut(); });
+    Application::instance().handleEvent([&] { messages_->focusOut(); });
     // The focus gone elsewhere than to the cell editor ends a drag as Esc does.
     if (!isAncestorOf(QApplication::focusWidget()))
-        Application::Instance().HandleEvent([&] { messages_->CancelMode(); });
+        Application::instance().handleEvent([&] { messages_->cancelMode(); });
 }
 
-void ControlWidget::ShowContextMenu(const QPoint& at)
+void ControlWidget::showContextMenu(const QPoint& at)
 {
     if (popupMenu_)
         popupMenu_->popup(viewport()->mapToGlobal(at));
 }
 
-QPoint ControlWidget::ToScreen(const QPoint& at) const
+QPoint ControlWidget::toScreen(const QPoint& at) const
 {
     return viewport()->mapToGlobal(at);
 }
 
-QRect ControlWidget::ScreenRect() const
+QRect ControlWidget::screenRect() const
 {
     return screen() ? screen()->geometry() : QRect();
 }
 
-void ControlWidget::ShowEditor(const QRect& rect, const QString& text, const FontSpec& font)
+void ControlWidget::showEditor(const QRect& rect, const QString& text, const FontSpec& font)
 {
     editor_->setGeometry(rect);
-    editor_->setFont(ResolveFont(font));
+    editor_->setFont(resolveFont(font));
     if (editor_->text() != text)
         editor_->setText(text);
     editor_->show();
     editor_->setFocus(Qt::OtherFocusReason);
 }
 
-void ControlWidget::HideEditor()
+void ControlWidget::hideEditor()
 {
     if (editor_->isHidden())
         return;
@@ -318,18 +318,18 @@ void ControlWidget::HideEditor()
     editor_->hide();
 }
 
-bool ControlWidget::EditorShown() const
+bool ControlWidget::editorShown() const
 {
     return !editor_->isHidden();
 }
 
-void ControlWidget::ReportError(const QString& message)
+void ControlWidget::reportError(const QString& message)
 {
     // A box opened inside a paint would be painted over, and raised again by the next paint.
-    QTimer::singleShot(0, this, [message] { Application::Instance().ShowException(message); });
+    QTimer::singleShot(0, this, [message] { Application::instance().showException(message); });
 }
 
-bool ControlWidget::EditorKey(QKeyEvent* event)
+bool ControlWidget::editorKey(QKeyEvent* event)
 {
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
@@ -339,13 +339,13 @@ bool ControlWidget::EditorKey(QKeyEvent* event)
                          || (key == Qt::Key_Delete && (modifiers & Qt::ControlModifier));
     if (!control || (key == Qt::Key_Tab && (modifiers & Qt::AltModifier)) || !messages_)
         return false;
-    Application::Instance().HandleEvent([&] { messages_->KeyDown(key, modifiers); });
+    Application::instance().handleEvent([&] { messages_->keyDown(key, modifiers); });
     return true;
 }
 
 bool ControlWidget::focusNextPrevChild(bool next)
 {
-    if (messages_ && messages_->WantsTab())
+    if (messages_ && messages_->wantsTab())
         return false;
     return QAbstractScrollArea::focusNextPrevChild(next);
 }
@@ -355,12 +355,12 @@ void ControlWidget::contextMenuEvent(QContextMenuEvent* event)
     // A right click shows the menu once the control has handled the release;
     // the menu key shows it at once.
     if (event->reason() != QContextMenuEvent::Mouse)
-        ShowContextMenu(viewport()->mapFrom(this, event->pos()));
+        showContextMenu(viewport()->mapFrom(this, event->pos()));
 }
 
 bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == editor_ && event->type() == QEvent::KeyPress && EditorKey(static_cast<QKeyEvent*>(event)))
+    if (watched == editor_ && event->type() == QEvent::KeyPress && editorKey(static_cast<QKeyEvent*>(event)))
         return true;
     if (event->type() == QEvent::Wheel && (watched == horizontalScrollBar() || watched == verticalScrollBar())) {
         wheelEvent(static_cast<QWheelEvent*>(event));
@@ -372,9 +372,9 @@ bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
 bool ControlWidget::event(QEvent* event)
 {
     if (event->type() == QEvent::ApplicationPaletteChange && messages_)
-        Application::Instance().HandleEvent([&] { messages_->SystemColoursChanged(DisplayBitsPerPixel()); });
+        Application::instance().handleEvent([&] { messages_->systemColoursChanged(displayBitsPerPixel()); });
     // Another window took the mouse or the application went inactive.
     if ((event->type() == QEvent::UngrabMouse || event->type() == QEvent::WindowDeactivate) && messages_)
-        Application::Instance().HandleEvent([&] { messages_->CancelMode(); });
+        Application::instance().handleEvent([&] { messages_->cancelMode(); });
     return QAbstractScrollArea::event(event);
 }

@@ -21,39 +21,39 @@ class ControlWidget : public QAbstractScrollArea, public ControlWindow {
 public:
     explicit ControlWidget(QWidget* parent = nullptr);
 
-    void SetMessages(ControlMessages* messages) { messages_ = messages; }
+    void setMessages(ControlMessages* messages) { messages_ = messages; }
 
-    bool Showing() const override;
-    QSize ClientSize() const override;
-    void Invalidate(const QRect& rect) override;
-    void InvalidateAll() override;
-    void ScrollRect(const QRect& rect, int dx, int dy) override;
-    void FlushPaint() override;
-    ScrollBarInfo ScrollInfo(ScrollBarKind bar) const override;
-    void SetScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info) override;
-    void SetScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override;
-    int ScrollBarExtent(ScrollBarKind bar) const override;
-    bool CanFocus() const override;
-    bool SetFocus() override;
-    bool Focused() const override;
-    void SetCapture(bool capture) override;
-    void SetCursor(CursorShape cursor) override;
-    void StartTimer(int milliseconds) override { timer_.start(milliseconds); }
-    void StopTimer() override { timer_.stop(); }
-    void QueueLayout() override;
-    bool LayoutQueued() const override { return layoutQueued_; }
-    void CancelQueuedLayout() override { layoutQueued_ = false; }
-    void ShowContextMenu(const QPoint& at) override;
-    QPoint ToScreen(const QPoint& at) const override;
-    QRect ScreenRect() const override;
-    void ShowEditor(const QRect& rect, const QString& text, const FontSpec& font) override;
-    void HideEditor() override;
-    bool EditorShown() const override;
-    void ReportError(const QString& message) override;
+    bool showing() const override;
+    QSize clientSize() const override;
+    void invalidate(const QRect& rect) override;
+    void invalidateAll() override;
+    void scrollRect(const QRect& rect, int dx, int dy) override;
+    void flushPaint() override;
+    ScrollBarInfo scrollInfo(ScrollBarKind bar) const override;
+    void setScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info) override;
+    void setScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override;
+    int scrollBarExtent(ScrollBarKind bar) const override;
+    bool canFocus() const override;
+    bool takeFocus() override;
+    bool focused() const override;
+    void setCapture(bool capture) override;
+    void setCursorShape(CursorShape cursor) override;
+    void startRepeatTimer(int milliseconds) override { timer_.start(milliseconds); }
+    void stopRepeatTimer() override { timer_.stop(); }
+    void queueLayout() override;
+    bool layoutQueued() const override { return layoutQueued_; }
+    void cancelQueuedLayout() override { layoutQueued_ = false; }
+    void showContextMenu(const QPoint& at) override;
+    QPoint toScreen(const QPoint& at) const override;
+    QRect screenRect() const override;
+    void showEditor(const QRect& rect, const QString& text, const FontSpec& font) override;
+    void hideEditor() override;
+    bool editorShown() const override;
+    void reportError(const QString& message) override;
 
     // The menu a right click shows; none by default.
-    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
-    QLineEdit* Editor() const { return editor_; }
+    void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+    QLineEdit* editor() const { return editor_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,10 +73,10 @@ protected:
     void scrollContentsBy(int, int) override {}
 
 private:
-    void BarAction(ScrollBarKind bar, int action);
+    void barAction(ScrollBarKind bar, int action);
 
     // The editor's keys that belong to the control.
-    bool EditorKey(QKeyEvent* event);
+    bool editorKey(QKeyEvent* event);
 
     ControlMessages* messages_ = nullptr;
     QLineEdit* editor_ = nullptr;

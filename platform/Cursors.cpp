@@ -20,7 +20,7 @@ const std::map<CursorShape, ResourceCursor> kResourceCursors = {
     {CursorShape::MoveLeft, {":/cursors/cursor-move-left.xpm", {1, 7}}},
 };
 
-std::map<CursorShape, QCursor>& LoadedCursors()
+std::map<CursorShape, QCursor>& loadedCursors()
 {
     static std::map<CursorShape, QCursor> cursors;
     return cursors;
@@ -28,9 +28,9 @@ std::map<CursorShape, QCursor>& LoadedCursors()
 
 } // namespace
 
-void LoadCursors()
+void loadCursors()
 {
-    if (!LoadedCursors().empty())
+    if (!loadedCursors().empty())
         return;
     std::map<CursorShape, QCursor> cursors;
     for (const auto& [shape, resource] : kResourceCursors) {
@@ -39,10 +39,10 @@ void LoadCursors()
             throw Exception(u"Cannot load cursor resource"_s);
         cursors.emplace(shape, QCursor(picture, resource.hotSpot.x(), resource.hotSpot.y()));
     }
-    LoadedCursors() = std::move(cursors);
+    loadedCursors() = std::move(cursors);
 }
 
-QCursor CursorFor(CursorShape shape)
+QCursor cursorFor(CursorShape shape)
 {
     switch (shape) {
     case CursorShape::Default: return QCursor(Qt::ArrowCursor);
@@ -50,6 +50,6 @@ QCursor CursorFor(CursorShape shape)
     case CursorShape::VerticalSplit: return QCursor(Qt::SplitVCursor);
     default: break;
     }
-    LoadCursors();
-    return LoadedCursors().at(shape);
+    loadCursors();
+    return loadedCursors().at(shape);
 }

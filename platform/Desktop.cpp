@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool HasScheme(const QString& text)
+bool hasScheme(const QString& text)
 {
     static const QRegularExpression scheme(u"^[A-Za-z][A-Za-z0-9+.-]+:"_s);
     return scheme.match(text).hasMatch();
@@ -19,10 +19,10 @@ bool HasScheme(const QString& text)
 
 class SystemDesktop : public DesktopService {
 public:
-    void Open(const QString& fileOrAddress) override
+    void open(const QString& fileOrAddress) override
     {
-        const QString target = DesktopTarget(fileOrAddress, QDir::currentPath());
-        QDesktopServices::openUrl(HasScheme(fileOrAddress) ? QUrl(target) : QUrl::fromLocalFile(target));
+        const QString target = desktopTarget(fileOrAddress, QDir::currentPath());
+        QDesktopServices::openUrl(hasScheme(fileOrAddress) ? QUrl(target) : QUrl::fromLocalFile(target));
     }
 };
 
@@ -31,19 +31,19 @@ ServiceSlot<DesktopService> slot(systemDesktop);
 
 } // namespace
 
-DesktopService& Desktop()
+DesktopService& desktop()
 {
-    return slot.Get();
+    return slot.get();
 }
 
-void SetDesktop(DesktopService* service)
+void setDesktop(DesktopService* service)
 {
-    slot.Set(service);
+    slot.set(service);
 }
 
-QString DesktopTarget(const QString& fileOrAddress, const QString& workingFolder)
+QString desktopTarget(const QString& fileOrAddress, const QString& workingFolder)
 {
-    if (HasScheme(fileOrAddress))
+    if (hasScheme(fileOrAddress))
         return fileOrAddress;
     const QString path = QString(fileOrAddress).replace(u'\\', u'/');
     return QDir::cleanPath(QDir(workingFolder).filePath(path));

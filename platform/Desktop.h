@@ -7,14 +7,14 @@
 class DesktopService {
 public:
     virtual ~DesktopService() = default;
-    virtual void Open(const QString& fileOrAddress) = 0;
+    virtual void open(const QString& fileOrAddress) = 0;
 };
 
-DesktopService& Desktop();
+DesktopService& desktop();
 // Installs a service; null puts back the desktop's own.
-void SetDesktop(DesktopService* service);
+void setDesktop(DesktopService* service);
 
 // What the desktop is handed for a stored path or address: an address with a
 // scheme as it stands; a path with "/" for "\" and resolved against the
 // working folder.
-QString DesktopTarget(const QString& fileOrAddress, const QString& workingFolder);
+QString desktopTarget(const QString& fileOrAddress, const QString& workingFolder);

@@ -11,7 +11,7 @@ namespace {
 const QString kSimSun = u"宋体"_s;
 const QString kMsSansSerif = u"MS Sans Serif"_s;
 
-QString FirstInstalled(const QStringList& wanted, const QStringList& installed)
+QString firstInstalled(const QStringList& wanted, const QStringList& installed)
 {
     for (const QString& family : wanted)
         for (const QString& have : installed)
@@ -22,10 +22,10 @@ QString FirstInstalled(const QStringList& wanted, const QStringList& installed)
 
 } // namespace
 
-QString ResolveFontFamily(const QString& name, const QStringList& installedFamilies)
+QString resolveFontFamily(const QString& name, const QStringList& installedFamilies)
 {
     if (name == kSimSun || name.compare(u"SimSun"_s, Qt::CaseInsensitive) == 0) {
-        QString family = FirstInstalled({u"SimSun"_s, kSimSun, u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s,
+        QString family = firstInstalled({u"SimSun"_s, kSimSun, u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s,
                                          u"Noto Serif CJK"_s, u"Noto Sans CJK SC"_s},
                                         installedFamilies);
         if (family.isEmpty())
@@ -39,49 +39,49 @@ QString ResolveFontFamily(const QString& name, const QStringList& installedFamil
     return name;
 }
 
-QFont ResolveFont(const FontSpec& wanted)
+QFont resolveFont(const FontSpec& wanted)
 {
     // The families installed are read once; a family name resolves the same way every time.
     static const QStringList installed = QFontDatabase::families();
     static QHash<QString, QString> families;
-    auto family = families.find(wanted.Name);
+    auto family = families.find(wanted.name);
     if (family == families.end())
-        family = families.insert(wanted.Name, ResolveFontFamily(wanted.Name, installed));
+        family = families.insert(wanted.name, resolveFontFamily(wanted.name, installed));
     QFont font(*family);
-    font.setPixelSize(wanted.Name == kMsSansSerif ? 11 : qMax(1, qAbs(wanted.Height)));
-    font.setBold(wanted.Bold);
-    font.setItalic(wanted.Italic);
-    font.setUnderline(wanted.Underline);
+    font.setPixelSize(wanted.name == kMsSansSerif ? 11 : qMax(1, qAbs(wanted.height)));
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
     return font;
 }
 
-FontSpec SystemFontSpec()
+FontSpec systemFontSpec()
 {
     return FontSpec{kSimSun, -12};
 }
 
-FontSpec ReadFontSpec(const QJsonObject& stored)
+FontSpec readFontSpec(const QJsonObject& stored)
 {
     FontSpec font;
-    font.Name = stored.value(u"Name").toString(kSimSun);
-    font.Height = stored.value(u"Height").toInt(-15);
+    font.name = stored.value(u"Name").toString(kSimSun);
+    font.height = stored.value(u"Height").toInt(-15);
     for (const QJsonValue& style : stored.value(u"Style").toArray()) {
-        font.Bold |= style.toString() == u"bold";
-        font.Italic |= style.toString() == u"italic";
-        font.Underline |= style.toString() == u"underline";
+        font.bold |= style.toString() == u"bold";
+        font.italic |= style.toString() == u"italic";
+        font.underline |= style.toString() == u"underline";
     }
     return font;
 }
 
-QJsonObject WriteFontSpec(const FontSpec& font)
+QJsonObject writeFontSpec(const FontSpec& font)
 {
-    QJsonObject stored{{u"Name"_s, font.Name}, {u"Height"_s, font.Height}};
+    QJsonObject stored{{u"Name"_s, font.name}, {u"Height"_s, font.height}};
     QJsonArray style;
-    if (font.Bold)
+    if (font.bold)
         style.append(u"bold"_s);
-    if (font.Italic)
+    if (font.italic)
         style.append(u"italic"_s);
-    if (font.Underline)
+    if (font.underline)
         style.append(u"underline"_s);
     if (!style.isEmpty())
         stored.insert(u"Style"_s, style);

@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList Sections(const QString& pattern)
+QStringList patternSections(const QString& pattern)
 {
     QStringList sections;
     QString current;
@@ -32,7 +32,7 @@ QStringList Sections(const QString& pattern)
     return sections;
 }
 
-QString FormatSection(const QString& section, double value)
+QString formatSection(const QString& section, double value)
 {
     // Where the digit placeholders are, and what they ask for.
     int firstDigit = -1, lastDigit = -1, point = -1;
@@ -116,20 +116,20 @@ QString FormatSection(const QString& section, double value)
 
 } // namespace
 
-QString FormatFloat(const QString& pattern, double value)
+QString formatFloat(const QString& pattern, double value)
 {
     if (pattern.isEmpty())
         return QString::number(value, 'g', 15);
-    const QStringList sections = Sections(pattern);
+    const QStringList sections = patternSections(pattern);
     if (value < 0 && sections.size() > 1)
-        return FormatSection(sections.at(1), value);
+        return formatSection(sections.at(1), value);
     if (value == 0 && sections.size() > 2)
-        return FormatSection(sections.at(2), value);
-    const QString text = FormatSection(sections.at(0), value);
+        return formatSection(sections.at(2), value);
+    const QString text = formatSection(sections.at(0), value);
     return value < 0 && text.contains(QRegularExpression(u"[1-9]"_s)) ? u'-' + text : text;
 }
 
-QString FormatDateTime(const QString& pattern, const QDateTime& value)
+QString formatDateTime(const QString& pattern, const QDateTime& value)
 {
     const QString used = pattern.isEmpty() ? u"yyyy-mm-dd hh:nn:ss"_s : pattern;
     const QDate date = value.date();

@@ -8,8 +8,8 @@
 // text and any other character as literal text; up to three sections
 // separated by ";" for positive, negative and zero values. An empty pattern
 // gives the shortest general form.
-QString FormatFloat(const QString& pattern, double value);
+QString formatFloat(const QString& pattern, double value);
 
 // A date-time in a display pattern: yyyy, yy, mm, m, dd, d, hh, h, nn, n,
 // ss, s; quoted and other characters literal. Empty gives "yyyy-mm-dd hh:nn:ss".
-QString FormatDateTime(const QString& pattern, const QDateTime& value);
+QString formatDateTime(const QString& pattern, const QDateTime& value);

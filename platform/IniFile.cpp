@@ -5,7 +5,7 @@
 
 namespace {
 
-QString Truncated(const QString& text, int bufferSize)
+QString truncated(const QString& text, int bufferSize)
 {
     const int room = qMax(0, bufferSize - 1);
     if (text.size() <= room)
@@ -17,7 +17,7 @@ QString Truncated(const QString& text, int bufferSize)
     return text.left(cut);
 }
 
-QString Unquoted(const QString& value)
+QString unquoted(const QString& value)
 {
     if (value.size() >= 2) {
         const QChar first = value.front();
@@ -29,12 +29,12 @@ QString Unquoted(const QString& value)
 
 } // namespace
 
-QString ReadIniString(const QString& path, const QString& section, const QString& key,
+QString readIniString(const QString& path, const QString& section, const QString& key,
                       const QString& defaultValue, int bufferSize)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Truncated(defaultValue, bufferSize);
+        return truncated(defaultValue, bufferSize);
 
     QString text = QString::fromUtf8(file.readAll());
     if (text.startsWith(QChar(0xFEFF)))
@@ -58,7 +58,7 @@ QString ReadIniString(const QString& path, const QString& section, const QString
         if (equals < 0)
             continue;
         if (line.left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0)
-            return Truncated(Unquoted(line.mid(equals + 1).trimmed()), bufferSize);
+            return truncated(unquoted(line.mid(equals + 1).trimmed()), bufferSize);
     }
-    return Truncated(defaultValue, bufferSize);
+    return truncated(defaultValue, bufferSize);
 }

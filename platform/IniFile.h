@@ -7,5 +7,5 @@
 // names and values are dropped, one pair of enclosing quotes is removed, and
 // the value is cut to bufferSize - 1 characters. A missing file, section or key
 // yields the default, cut the same way.
-QString ReadIniString(const QString& path, const QString& section, const QString& key,
+QString readIniString(const QString& path, const QString& section, const QString& key,
                       const QString& defaultValue, int bufferSize);

@@ -22,7 +22,7 @@ struct Registry {
     std::vector<EventBinder> binders;
 };
 
-Registry& TheRegistry()
+Registry& theRegistry()
 {
     static Registry registry = [] {
         Registry r;
@@ -40,7 +40,7 @@ Registry& TheRegistry()
 }
 
 // Forms by name, and references to forms not loaded yet.
-std::map<QString, QPointer<QObject>>& LoadedForms()
+std::map<QString, QPointer<QObject>>& loadedForms()
 {
     static std::map<QString, QPointer<QObject>> forms;
     return forms;
@@ -49,18 +49,18 @@ std::map<QString, QPointer<QObject>>& LoadedForms()
 // A reference to a component of a form not loaded yet; dropped when the form
 // that made it goes first.
 struct PendingReference {
-    QPointer<QObject> Requester;
-    QString Component;
-    std::function<void(QObject*)> Use;
+    QPointer<QObject> requester;
+    QString component;
+    std::function<void(QObject*)> use;
 };
 
-std::multimap<QString, PendingReference>& PendingReferences()
+std::multimap<QString, PendingReference>& pendingReferences()
 {
     static std::multimap<QString, PendingReference> pending;
     return pending;
 }
 
-QJsonObject ReadLayout(const QString& path)
+QJsonObject readLayout(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -72,9 +72,9 @@ QJsonObject ReadLayout(const QString& path)
     return document.object();
 }
 
-void ApplyProperty(QObject* component, const QString& name, const QJsonValue& value, LayoutLoad& load)
+void applyProperty(QObject* component, const QString& name, const QJsonValue& value, LayoutLoad& load)
 {
-    for (const PropertyApplier& applier : TheRegistry().appliers)
+    for (const PropertyApplier& applier : theRegistry().appliers)
         if (applier(component, name, value, load))
             return;
     const QByteArray key = name.toUtf8();
@@ -86,18 +86,18 @@ void ApplyProperty(QObject* component, const QString& name, const QJsonValue& va
 // JSON keeps no order, and a selection needs its items: these go last, in this order.
 const QStringList kLateProperties = {u"ItemIndex"_s, u"Text"_s};
 
-void ApplyProperties(QObject* component, const QJsonObject& properties, LayoutLoad& load)
+void applyProperties(QObject* component, const QJsonObject& properties, LayoutLoad& load)
 {
     for (auto it = properties.begin(); it != properties.end(); ++it)
         if (!kLateProperties.contains(it.key()))
-            ApplyProperty(component, it.key(), it.value(), load);
+            applyProperty(component, it.key(), it.value(), load);
     for (const QString& name : kLateProperties)
         if (properties.contains(name))
-            ApplyProperty(component, name, properties.value(name), load);
+            applyProperty(component, name, properties.value(name), load);
 }
 
 // The form's method of that name, or an invalid method.
-QMetaMethod FindHandler(const QObject* form, const QString& handler)
+QMetaMethod findHandler(const QObject* form, const QString& handler)
 {
     const QMetaObject* meta = form->metaObject();
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
@@ -107,9 +107,9 @@ QMetaMethod FindHandler(const QObject* form, const QString& handler)
 }
 
 // Calls a form's handler through the application's event frame.
-void InvokeHandler(QObject* form, const QMetaMethod& method, QObject* sender, QChar* key)
+void invokeHandler(QObject* form, const QMetaMethod& method, QObject* sender, QChar* key)
 {
-    Application::Instance().HandleEvent([&] {
+    Application::instance().handleEvent([&] {
         bool called = false;
         if (method.parameterCount() == 0)
             called = method.invoke(form, Qt::DirectConnection);
@@ -123,20 +123,20 @@ void InvokeHandler(QObject* form, const QMetaMethod& method, QObject* sender, QC
 }
 
 // Each handler is looked up once, when the layout loads.
-void BindEvents(QObject* component, const QJsonObject& events, QObject* form)
+void bindEvents(QObject* component, const QJsonObject& events, QObject* form)
 {
     for (auto it = events.begin(); it != events.end(); ++it) {
         const QString handler = it.value().toString();
-        const QMetaMethod method = FindHandler(form, handler);
+        const QMetaMethod method = findHandler(form, handler);
         if (!method.isValid())
             throw Exception(u"Layout: handler %1 of %2 not found"_s.arg(handler, component->objectName()));
         const QPointer<QObject> target = form;
         auto call = [target, method](QObject* sender, QChar* key) {
             if (target)
-                InvokeHandler(target, method, sender, key);
+                invokeHandler(target, method, sender, key);
         };
         bool bound = false;
-        for (const EventBinder& binder : TheRegistry().binders)
+        for (const EventBinder& binder : theRegistry().binders)
             if ((bound = binder(component, it.key(), call)))
                 break;
         if (!bound)
@@ -144,45 +144,45 @@ void BindEvents(QObject* component, const QJsonObject& events, QObject* form)
     }
 }
 
-void CreateComponents(QObject* parent, const QJsonArray& children, LayoutLoad& load,
+void createComponents(QObject* parent, const QJsonArray& children, LayoutLoad& load,
                       std::vector<std::pair<QObject*, QJsonObject>>& created)
 {
     for (const QJsonValue& value : children) {
         const QJsonObject layout = value.toObject();
         const QString className = layout.value(u"class").toString();
-        const auto factory = TheRegistry().factories.find(className);
-        if (factory == TheRegistry().factories.end())
+        const auto factory = theRegistry().factories.find(className);
+        if (factory == theRegistry().factories.end())
             throw Exception(u"Layout: class %1 is not known"_s.arg(className));
         QObject* component = factory->second(parent);
         component->setObjectName(layout.value(u"name").toString());
         created.emplace_back(component, layout);
-        CreateComponents(component, layout.value(u"children").toArray(), load, created);
+        createComponents(component, layout.value(u"children").toArray(), load, created);
     }
 }
 
 } // namespace
 
-void RegisterComponentClass(const QString& className, ComponentFactory factory)
+void registerComponentClass(const QString& className, ComponentFactory factory)
 {
-    TheRegistry().factories[className] = std::move(factory);
+    theRegistry().factories[className] = std::move(factory);
 }
 
-void RegisterPropertyApplier(PropertyApplier applier)
+void registerPropertyApplier(PropertyApplier applier)
 {
-    TheRegistry().appliers.push_back(std::move(applier));
+    theRegistry().appliers.push_back(std::move(applier));
 }
 
-void RegisterEventBinder(EventBinder binder)
+void registerEventBinder(EventBinder binder)
 {
-    TheRegistry().binders.push_back(std::move(binder));
+    theRegistry().binders.push_back(std::move(binder));
 }
 
-void LayoutLoad::Resolve(const QString& reference, std::function<void(QObject*)> use)
+void LayoutLoad::resolve(const QString& reference, std::function<void(QObject*)> use)
 {
     const int dot = reference.indexOf(u'.');
     if (dot < 0) {
-        AfterCreation([this, reference, use] {
-            QObject* target = FindComponent(form_, reference);
+        afterCreation([this, reference, use] {
+            QObject* target = findComponent(form_, reference);
             if (!target)
                 throw Exception(u"Layout: component %1 not found"_s.arg(reference));
             use(target);
@@ -191,55 +191,55 @@ void LayoutLoad::Resolve(const QString& reference, std::function<void(QObject*)>
     }
     const QString formName = reference.left(dot);
     const QString componentName = reference.mid(dot + 1);
-    const auto form = LoadedForms().find(formName);
-    if (form != LoadedForms().end() && form->second) {
-        if (QObject* target = FindComponent(form->second, componentName))
+    const auto form = loadedForms().find(formName);
+    if (form != loadedForms().end() && form->second) {
+        if (QObject* target = findComponent(form->second, componentName))
             use(target);
         return;
     }
-    PendingReferences().emplace(formName, PendingReference{form_, componentName, std::move(use)});
+    pendingReferences().emplace(formName, PendingReference{form_, componentName, std::move(use)});
 }
 
-void LoadLayout(QObject* form, const QString& resourcePath)
+void loadLayout(QObject* form, const QString& resourcePath)
 {
-    const QJsonObject layout = ReadLayout(resourcePath);
+    const QJsonObject layout = readLayout(resourcePath);
     form->setObjectName(layout.value(u"name").toString());
 
     LayoutLoad load(form);
     std::vector<std::pair<QObject*, QJsonObject>> created;
-    CreateComponents(form, layout.value(u"children").toArray(), load, created);
-    ApplyProperties(form, layout.value(u"properties").toObject(), load);
+    createComponents(form, layout.value(u"children").toArray(), load, created);
+    applyProperties(form, layout.value(u"properties").toObject(), load);
     for (const auto& [component, componentLayout] : created)
-        ApplyProperties(component, componentLayout.value(u"properties").toObject(), load);
+        applyProperties(component, componentLayout.value(u"properties").toObject(), load);
     for (const auto& step : load.afterCreation_)
         step();
     for (const auto& step : load.whenLoaded_)
         step();
     for (const auto& [component, componentLayout] : created)
-        BindEvents(component, componentLayout.value(u"events").toObject(), form);
+        bindEvents(component, componentLayout.value(u"events").toObject(), form);
 
     // Other forms' references to this one.
-    LoadedForms()[form->objectName()] = form;
-    auto [first, last] = PendingReferences().equal_range(form->objectName());
+    loadedForms()[form->objectName()] = form;
+    auto [first, last] = pendingReferences().equal_range(form->objectName());
     for (auto it = first; it != last; ++it)
-        if (QObject* target = FindComponent(form, it->second.Component); target && it->second.Requester)
-            it->second.Use(target);
-    PendingReferences().erase(form->objectName());
+        if (QObject* target = findComponent(form, it->second.component); target && it->second.requester)
+            it->second.use(target);
+    pendingReferences().erase(form->objectName());
 
-    BindEvents(form, layout.value(u"events").toObject(), form);
+    bindEvents(form, layout.value(u"events").toObject(), form);
 }
 
-QObject* FindComponent(const QObject* form, const QString& name)
+QObject* findComponent(const QObject* form, const QString& name)
 {
     return form->findChild<QObject*>(name);
 }
 
-void CallHandler(QObject* form, const QString& handler, QObject* sender, QChar* key)
+void callHandler(QObject* form, const QString& handler, QObject* sender, QChar* key)
 {
-    const QMetaMethod method = FindHandler(form, handler);
+    const QMetaMethod method = findHandler(form, handler);
     if (!method.isValid()) {
-        Application::Instance().HandleEvent([&] { throw Exception(u"Handler %1 not found"_s.arg(handler)); });
+        Application::instance().handleEvent([&] { throw Exception(u"Handler %1 not found"_s.arg(handler)); });
         return;
     }
-    InvokeHandler(form, method, sender, key);
+    invokeHandler(form, method, sender, key);
 }

@@ -28,24 +28,24 @@ using PropertyApplier = std::function<bool(QObject* component, const QString& na
 using EventBinder = std::function<bool(QObject* component, const QString& event,
                                        const std::function<void(QObject* sender, QChar* key)>& call)>;
 
-void RegisterComponentClass(const QString& className, ComponentFactory factory);
-void RegisterPropertyApplier(PropertyApplier applier);
-void RegisterEventBinder(EventBinder binder);
+void registerComponentClass(const QString& className, ComponentFactory factory);
+void registerPropertyApplier(PropertyApplier applier);
+void registerEventBinder(EventBinder binder);
 
 // The state of one form's load, for appliers that need other components.
 class LayoutLoad {
 public:
     explicit LayoutLoad(QObject* form) : form_(form) {}
-    QObject* Form() const { return form_; }
+    QObject* form() const { return form_; }
     // Runs once every component of the form exists.
-    void AfterCreation(std::function<void()> step) { afterCreation_.push_back(std::move(step)); }
-    // Runs once the form is loaded: after every AfterCreation step, before the form's own events.
-    void WhenLoaded(std::function<void()> step) { whenLoaded_.push_back(std::move(step)); }
+    void afterCreation(std::function<void()> step) { afterCreation_.push_back(std::move(step)); }
+    // Runs once the form is loaded: after every afterCreation step, before the form's own events.
+    void whenLoaded(std::function<void()> step) { whenLoaded_.push_back(std::move(step)); }
     // A component of this form, or "Form.Component" of a form that is or will be loaded.
-    void Resolve(const QString& reference, std::function<void(QObject*)> use);
+    void resolve(const QString& reference, std::function<void(QObject*)> use);
 
 private:
-    friend void LoadLayout(QObject*, const QString&);
+    friend void loadLayout(QObject*, const QString&);
     QObject* form_;
     std::vector<std::function<void()>> afterCreation_;
     std::vector<std::function<void()>> whenLoaded_;
@@ -54,10 +54,10 @@ private:
 // Loads a layout resource onto a form object: the form's own properties and
 // events, then its components as children. The form's name is the layout's.
 // Raises Exception on a layout it cannot read.
-void LoadLayout(QObject* form, const QString& resourcePath);
+void loadLayout(QObject* form, const QString& resourcePath);
 
 // The component of that name owned by the form, or null.
-QObject* FindComponent(const QObject* form, const QString& name);
+QObject* findComponent(const QObject* form, const QString& name);
 
 // Calls a form's handler by name through the application's event frame.
-void CallHandler(QObject* form, const QString& handler, QObject* sender, QChar* key);
+void callHandler(QObject* form, const QString& handler, QObject* sender, QChar* key);

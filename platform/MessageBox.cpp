@@ -9,7 +9,7 @@ namespace {
 // Without a screen (command-line tools) a message goes to standard error.
 class StandardErrorMessages : public MessageBoxService {
 public:
-    void Show(const QString& text, const QString& caption, MessageIcon) override
+    void show(const QString& text, const QString& caption, MessageIcon) override
     {
         std::fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
     }
@@ -20,12 +20,12 @@ ServiceSlot<MessageBoxService> slot(standardError);
 
 } // namespace
 
-MessageBoxService& MessageBoxes()
+MessageBoxService& messageBoxes()
 {
-    return slot.Get();
+    return slot.get();
 }
 
-void SetMessageBoxes(MessageBoxService* service)
+void setMessageBoxes(MessageBoxService* service)
 {
-    slot.Set(service);
+    slot.set(service);
 }

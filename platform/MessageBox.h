@@ -9,15 +9,15 @@ enum class MessageIcon { None, Information, Error };
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    virtual void Show(const QString& text, const QString& caption, MessageIcon icon) = 0;
+    virtual void show(const QString& text, const QString& caption, MessageIcon icon) = 0;
 };
 
-MessageBoxService& MessageBoxes();
+MessageBoxService& messageBoxes();
 // Installs a service; null puts back the one that writes to standard error.
-void SetMessageBoxes(MessageBoxService* service);
+void setMessageBoxes(MessageBoxService* service);
 
 // The boxes the program itself raises.
-inline void ShowMessage(const QString& text, const QString& caption, MessageIcon icon = MessageIcon::None)
+inline void showMessage(const QString& text, const QString& caption, MessageIcon icon = MessageIcon::None)
 {
-    MessageBoxes().Show(text, caption, icon);
+    messageBoxes().show(text, caption, icon);
 }

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-void WidgetMessageBoxes::Show(const QString& text, const QString& caption, MessageIcon icon)
+void WidgetMessageBoxes::show(const QString& text, const QString& caption, MessageIcon icon)
 {
     QMessageBox box(icon == MessageIcon::Error         ? QMessageBox::Critical
                     : icon == MessageIcon::Information ? QMessageBox::Information

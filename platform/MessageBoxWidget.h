@@ -5,5 +5,5 @@
 // Message boxes on the screen: no owner window, one OK button.
 class WidgetMessageBoxes : public MessageBoxService {
 public:
-    void Show(const QString& text, const QString& caption, MessageIcon icon) override;
+    void show(const QString& text, const QString& caption, MessageIcon icon) override;
 };

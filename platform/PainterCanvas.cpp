@@ -2,27 +2,27 @@
 
 #include <QFontMetrics>
 
-void PainterCanvas::SetFont(const FontSpec& font, const QColor& colour)
+void PainterCanvas::setFont(const FontSpec& font, const QColor& colour)
 {
-    painter_.setFont(ResolveFont(font));
+    painter_.setFont(resolveFont(font));
     textColour_ = colour;
 }
 
-TextMetrics PainterCanvas::FontMetrics() const
+TextMetrics PainterCanvas::fontMetrics() const
 {
     const QFontMetrics m(painter_.font());
     TextMetrics metrics;
-    metrics.Ascent = m.ascent();
-    metrics.Descent = m.descent();
-    metrics.Height = m.ascent() + m.descent();
-    metrics.InternalLeading = qMax(0, metrics.Height - painter_.font().pixelSize());
-    metrics.ExternalLeading = qMax(0, m.leading());
-    metrics.Overhang = 0;
-    metrics.AveCharWidth = m.averageCharWidth();
+    metrics.ascent = m.ascent();
+    metrics.descent = m.descent();
+    metrics.height = m.ascent() + m.descent();
+    metrics.internalLeading = qMax(0, metrics.height - painter_.font().pixelSize());
+    metrics.externalLeading = qMax(0, m.leading());
+    metrics.overhang = 0;
+    metrics.aveCharWidth = m.averageCharWidth();
     return metrics;
 }
 
-QSize PainterCanvas::TextExtent(const QString& text) const
+QSize PainterCanvas::textExtent(const QString& text) const
 {
     const QFontMetrics m(painter_.font());
     // Text is usually measured right before it is written: the width is kept for that.
@@ -34,12 +34,12 @@ QSize PainterCanvas::TextExtent(const QString& text) const
     return QSize(measuredWidth_, m.ascent() + m.descent());
 }
 
-int PainterCanvas::LaidOutTextWidth(const QString& text) const
+int PainterCanvas::laidOutTextWidth(const QString& text) const
 {
     return QFontMetrics(painter_.font()).boundingRect(QRect(), Qt::TextSingleLine, text).width();
 }
 
-QColor PainterCanvas::NearestColour(const QColor& colour) const
+QColor PainterCanvas::nearestColour(const QColor& colour) const
 {
     const int depth = painter_.device() ? painter_.device()->depth() : 32;
     if (depth >= 24)
@@ -55,12 +55,12 @@ QColor PainterCanvas::NearestColour(const QColor& colour) const
     return QColor(cube(colour.red()), cube(colour.green()), cube(colour.blue()));
 }
 
-void PainterCanvas::FillRect(const QRect& rect, const QColor& colour)
+void PainterCanvas::fillRect(const QRect& rect, const QColor& colour)
 {
     painter_.fillRect(rect, colour);
 }
 
-void PainterCanvas::TextRect(const QRect& rect, int x, int y, const QString& text, const QColor* background)
+void PainterCanvas::textRect(const QRect& rect, int x, int y, const QString& text, const QColor* background)
 {
     if (background)
         painter_.fillRect(rect, *background);
@@ -68,7 +68,7 @@ void PainterCanvas::TextRect(const QRect& rect, int x, int y, const QString& tex
     const QFontMetrics metrics(painter_.font());
     const QPoint baseline(x, y + metrics.ascent());
     // Clipping costs: only text that reaches out of the rectangle is clipped.
-    if (rect.contains(QRect(QPoint(x, y), TextExtent(text)))) {
+    if (rect.contains(QRect(QPoint(x, y), textExtent(text)))) {
         painter_.drawText(baseline, text);
         return;
     }
@@ -78,15 +78,15 @@ void PainterCanvas::TextRect(const QRect& rect, int x, int y, const QString& tex
     painter_.restore();
 }
 
-void PainterCanvas::DrawText(const QRect& rect, const QString& text, TextFormats format)
+void PainterCanvas::drawText(const QRect& rect, const QString& text, TextFormats format)
 {
     int flags = Qt::TextSingleLine;
-    if (format.Has(TextFormat::WordBreak))
+    if (format.has(TextFormat::WordBreak))
         flags = Qt::TextWordWrap;
-    flags |= format.Has(TextFormat::Center) ? Qt::AlignHCenter : format.Has(TextFormat::Right) ? Qt::AlignRight : Qt::AlignLeft;
-    flags |= format.Has(TextFormat::VCenter) ? Qt::AlignVCenter : format.Has(TextFormat::Bottom) ? Qt::AlignBottom : Qt::AlignTop;
+    flags |= format.has(TextFormat::Center) ? Qt::AlignHCenter : format.has(TextFormat::Right) ? Qt::AlignRight : Qt::AlignLeft;
+    flags |= format.has(TextFormat::VCenter) ? Qt::AlignVCenter : format.has(TextFormat::Bottom) ? Qt::AlignBottom : Qt::AlignTop;
     QString shown = text;
-    if (format.Has(TextFormat::EndEllipsis) && !format.Has(TextFormat::WordBreak))
+    if (format.has(TextFormat::EndEllipsis) && !format.has(TextFormat::WordBreak))
         shown = QFontMetrics(painter_.font()).elidedText(text, Qt::ElideRight, rect.width());
     painter_.save();
     painter_.setClipRect(rect, Qt::IntersectClip);
@@ -95,14 +95,14 @@ void PainterCanvas::DrawText(const QRect& rect, const QString& text, TextFormats
     painter_.restore();
 }
 
-void PainterCanvas::SetPen(const QColor& colour, int width, Canvas::PenStyle style)
+void PainterCanvas::setPen(const QColor& colour, int width, Canvas::PenStyle style)
 {
     QPen pen(colour, width, style == Canvas::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap);
     pen.setCosmetic(true);
     painter_.setPen(pen);
 }
 
-void PainterCanvas::PolyPolyline(const QList<QPolygon>& lines)
+void PainterCanvas::polyPolyline(const QList<QPolygon>& lines)
 {
     for (const QPolygon& line : lines) {
         if (line.size() == 1)
@@ -112,7 +112,7 @@ void PainterCanvas::PolyPolyline(const QList<QPolygon>& lines)
     }
 }
 
-void PainterCanvas::XorDottedLine(const QPoint& from, const QPoint& to)
+void PainterCanvas::xorDottedLine(const QPoint& from, const QPoint& to)
 {
     painter_.save();
     painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -123,7 +123,7 @@ void PainterCanvas::XorDottedLine(const QPoint& from, const QPoint& to)
     painter_.restore();
 }
 
-void PainterCanvas::DrawEdge(const QRect& rect, Canvas::Edge edge, const QColor& light, const QColor& dark)
+void PainterCanvas::drawEdge(const QRect& rect, Canvas::Edge edge, const QColor& light, const QColor& dark)
 {
     const QColor& topLeft = edge == Canvas::Edge::Raised ? light : dark;
     const QColor& bottomRight = edge == Canvas::Edge::Raised ? dark : light;
@@ -133,7 +133,7 @@ void PainterCanvas::DrawEdge(const QRect& rect, Canvas::Edge edge, const QColor&
     painter_.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), bottomRight);
 }
 
-void PainterCanvas::DrawFocusRect(const QRect& rect)
+void PainterCanvas::drawFocusRect(const QRect& rect)
 {
     // Every other pixel of the border, inverted.
     painter_.save();
@@ -149,19 +149,19 @@ void PainterCanvas::DrawFocusRect(const QRect& rect)
     painter_.restore();
 }
 
-void PainterCanvas::DrawPixmap(const QPoint& at, const QPixmap& pixmap)
+void PainterCanvas::drawPixmap(const QPoint& at, const QPixmap& pixmap)
 {
     painter_.drawPixmap(at, pixmap);
 }
 
-void PainterCanvas::SetClipRect(const QRect& rect)
+void PainterCanvas::setClipRect(const QRect& rect)
 {
     painter_.save();
     ++clipDepth_;
     painter_.setClipRect(rect, Qt::IntersectClip);
 }
 
-void PainterCanvas::RestoreClip()
+void PainterCanvas::restoreClip()
 {
     if (clipDepth_ == 0)
         return;
@@ -171,4 +171,4 @@ void PainterCanvas::RestoreClip()
 
 ImageCanvas::ImageCanvas(QSize size, QImage::Format format) : ImageCanvas(std::make_unique<Surface>(size, format)) {}
 
-ImageCanvas::ImageCanvas(std::unique_ptr<Surface> surface) : PainterCanvas(surface->Painter), image_(std::move(surface)) {}
+ImageCanvas::ImageCanvas(std::unique_ptr<Surface> surface) : PainterCanvas(surface->painter), image_(std::move(surface)) {}

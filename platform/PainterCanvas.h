@@ -12,24 +12,24 @@ class PainterCanvas : public Canvas {
 public:
     explicit PainterCanvas(QPainter& painter) : painter_(painter) {}
 
-    void SetFont(const FontSpec& font, const QColor& colour) override;
-    TextMetrics FontMetrics() const override;
-    QSize TextExtent(const QString& text) const override;
-    int LaidOutTextWidth(const QString& text) const override;
+    void setFont(const FontSpec& font, const QColor& colour) override;
+    TextMetrics fontMetrics() const override;
+    QSize textExtent(const QString& text) const override;
+    int laidOutTextWidth(const QString& text) const override;
     // True colour shows every colour; 16 bits keep 5, 6 and 5 bits of red,
     // green and blue; fewer bits take the nearest of a 6 × 6 × 6 cube.
-    QColor NearestColour(const QColor& colour) const override;
-    void FillRect(const QRect& rect, const QColor& colour) override;
-    void TextRect(const QRect& rect, int x, int y, const QString& text, const QColor* background) override;
-    void DrawText(const QRect& rect, const QString& text, TextFormats format) override;
-    void SetPen(const QColor& colour, int width, Canvas::PenStyle style) override;
-    void PolyPolyline(const QList<QPolygon>& lines) override;
-    void XorDottedLine(const QPoint& from, const QPoint& to) override;
-    void DrawEdge(const QRect& rect, Canvas::Edge edge, const QColor& light, const QColor& dark) override;
-    void DrawFocusRect(const QRect& rect) override;
-    void DrawPixmap(const QPoint& at, const QPixmap& pixmap) override;
-    void SetClipRect(const QRect& rect) override;
-    void RestoreClip() override;
+    QColor nearestColour(const QColor& colour) const override;
+    void fillRect(const QRect& rect, const QColor& colour) override;
+    void textRect(const QRect& rect, int x, int y, const QString& text, const QColor* background) override;
+    void drawText(const QRect& rect, const QString& text, TextFormats format) override;
+    void setPen(const QColor& colour, int width, Canvas::PenStyle style) override;
+    void polyPolyline(const QList<QPolygon>& lines) override;
+    void xorDottedLine(const QPoint& from, const QPoint& to) override;
+    void drawEdge(const QRect& rect, Canvas::Edge edge, const QColor& light, const QColor& dark) override;
+    void drawFocusRect(const QRect& rect) override;
+    void drawPixmap(const QPoint& at, const QPixmap& pixmap) override;
+    void setClipRect(const QRect& rect) override;
+    void restoreClip() override;
 
 private:
     QPainter& painter_;
@@ -45,14 +45,14 @@ private:
 class ImageCanvas : public PainterCanvas {
 public:
     explicit ImageCanvas(QSize size = QSize(1, 1), QImage::Format format = QImage::Format_RGB32);
-    const QImage& Image() const { return image_->Image; }
+    const QImage& image() const { return image_->image; }
 
 private:
     // The image and its painter exist before the canvas that paints through them.
     struct Surface {
-        Surface(QSize size, QImage::Format format) : Image(size, format), Painter(&Image) {}
-        QImage Image;
-        QPainter Painter;
+        Surface(QSize size, QImage::Format format) : image(size, format), painter(&image) {}
+        QImage image;
+        QPainter painter;
     };
     explicit ImageCanvas(std::unique_ptr<Surface> surface);
     std::unique_ptr<Surface> image_;

@@ -6,9 +6,9 @@ template <typename Service>
 class ServiceSlot {
 public:
     explicit ServiceSlot(Service& fallback) : fallback_(fallback), current_(&fallback) {}
-    Service& Get() const { return *current_; }
+    Service& get() const { return *current_; }
     // Null puts back the default.
-    void Set(Service* service) { current_ = service ? service : &fallback_; }
+    void set(Service* service) { current_ = service ? service : &fallback_; }
 
 private:
     Service& fallback_;

@@ -32,7 +32,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QWidget* ParentWidget(QObject* parent)
+QWidget* parentWidget(QObject* parent)
 {
     return qobject_cast<QWidget*>(parent);
 }
@@ -41,17 +41,17 @@ QWidget* ParentWidget(QObject* parent)
 class AutoSizeLabel : public QLabel {
 public:
     using QLabel::QLabel;
-    bool AutoSize = true;
+    bool autoSize = true;
 };
 
-void SetColourRole(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+void setColourRole(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
 }
 
-Qt::Alignment Alignment(const QString& name)
+Qt::Alignment alignment(const QString& name)
 {
     if (name == u"center")
         return Qt::AlignCenter;
@@ -60,7 +60,7 @@ Qt::Alignment Alignment(const QString& name)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-int AnchorBits(const QJsonArray& anchors)
+int anchorBits(const QJsonArray& anchors)
 {
     static const std::map<QString, Anchor> names = {
         {u"left"_s, Anchor::Left}, {u"top"_s, Anchor::Top}, {u"right"_s, Anchor::Right}, {u"bottom"_s, Anchor::Bottom}};
@@ -71,7 +71,7 @@ int AnchorBits(const QJsonArray& anchors)
 }
 
 // Tab order follows each control's TabOrder among its siblings.
-void ApplyTabOrders(QObject* form)
+void applyTabOrders(QObject* form)
 {
     std::map<QWidget*, std::map<int, QWidget*>> byParent;
     for (QWidget* widget : form->findChildren<QWidget*>()) {
@@ -90,7 +90,7 @@ void ApplyTabOrders(QObject* form)
 }
 
 // A window that comes up in the middle of its screen's free area each time it is shown.
-void CentreWhenShown(QWidget* window)
+void centreWhenShown(QWidget* window)
 {
     class Centring : public QObject {
     public:
@@ -107,7 +107,7 @@ void CentreWhenShown(QWidget* window)
     new Centring(window);
 }
 
-bool ApplyGeometry(QWidget* w, const QString& name, int value)
+bool applyGeometry(QWidget* w, const QString& name, int value)
 {
     const QRect r = w->geometry();
     if (name == u"Left")
@@ -121,12 +121,12 @@ bool ApplyGeometry(QWidget* w, const QString& name, int value)
     else
         return false;
     if (auto* label = dynamic_cast<AutoSizeLabel*>(w); label && (name == u"Width" || name == u"Height"))
-        label->AutoSize = false;
+        label->autoSize = false;
     return true;
 }
 
 // The tab control a page belongs to: pages live in its inner stack.
-QTabWidget* TabWidgetOf(QObject* page)
+QTabWidget* tabWidgetOf(QObject* page)
 {
     for (QObject* p = page->parent(); p; p = p->parent())
         if (auto* tabs = qobject_cast<QTabWidget*>(p))
@@ -134,7 +134,7 @@ QTabWidget* TabWidgetOf(QObject* page)
     return nullptr;
 }
 
-bool ApplyText(QObject* c, const QString& name, const QJsonValue& value)
+bool applyText(QObject* c, const QString& name, const QJsonValue& value)
 {
     const QString text = value.toString();
     if (name == u"Caption") {
@@ -146,7 +146,7 @@ bool ApplyText(QObject* c, const QString& name, const QJsonValue& value)
             action->setText(text);
         else if (auto* widget = qobject_cast<QWidget*>(c); widget && widget->isWindow())
             widget->setWindowTitle(text);
-        else if (auto* tabs = TabWidgetOf(c))
+        else if (auto* tabs = tabWidgetOf(c))
             tabs->setTabText(tabs->indexOf(static_cast<QWidget*>(c)), text);
         else
             return false;
@@ -156,7 +156,7 @@ bool ApplyText(QObject* c, const QString& name, const QJsonValue& value)
         if (auto* edit = qobject_cast<QLineEdit*>(c))
             edit->setText(text);
         else if (auto* combo = qobject_cast<ComboBox*>(c))
-            combo->SetText(text);
+            combo->setText(text);
         else
             return false;
         return true;
@@ -173,37 +173,37 @@ bool ApplyText(QObject* c, const QString& name, const QJsonValue& value)
     return false;
 }
 
-bool ApplyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& value, LayoutLoad& load)
+bool applyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& value, LayoutLoad& load)
 {
-    if (ApplyGeometry(w, name, value.toInt()))
+    if (applyGeometry(w, name, value.toInt()))
         return true;
     if (name == u"Font") {
         const QJsonObject font = value.toObject();
-        w->setFont(ResolveFont(ReadFontSpec(font)));
+        w->setFont(resolveFont(readFontSpec(font)));
         if (font.contains(u"Color")) {
-            const QColor colour = ColourFromName(font.value(u"Color").toString()).Resolved();
-            SetColourRole(w, QPalette::WindowText, colour);
-            SetColourRole(w, QPalette::Text, colour);
+            const QColor colour = colourFromName(font.value(u"Color").toString()).resolved();
+            setColourRole(w, QPalette::WindowText, colour);
+            setColourRole(w, QPalette::Text, colour);
         }
         return true;
     }
     if (name == u"Color") {
         // Edit fields and memos paint their text area; other controls their face.
         const bool textArea = qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QLineEdit*>(w);
-        SetColourRole(w, textArea ? QPalette::Base : QPalette::Window, ColourFromName(value.toString()).Resolved());
+        setColourRole(w, textArea ? QPalette::Base : QPalette::Window, colourFromName(value.toString()).resolved());
         w->setAutoFillBackground(!w->isWindow() && !textArea);
         return true;
     }
     if (name == u"Anchors") {
-        load.AfterCreation([w, bits = AnchorBits(value.toArray())] { SetAnchors(w, bits); });
+        load.afterCreation([w, bits = anchorBits(value.toArray())] { setAnchors(w, bits); });
         return true;
     }
     if (name == u"TabOrder") {
         w->setProperty("TabOrder", value.toInt());
-        QObject* form = load.Form();
+        QObject* form = load.form();
         if (!form->property("TabOrdersPending").toBool()) {
             form->setProperty("TabOrdersPending", true);
-            load.AfterCreation([form] { ApplyTabOrders(form); });
+            load.afterCreation([form] { applyTabOrders(form); });
         }
         return true;
     }
@@ -225,11 +225,11 @@ bool ApplyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& valu
         return true;
     }
     if (w->isWindow() && name == u"Position" && value.toString() == u"screenCenter") {
-        CentreWhenShown(w);
+        centreWhenShown(w);
         return true;
     }
     if (w->isWindow() && name == u"BorderStyle" && value.toString() == u"dialog") {
-        load.AfterCreation([w] { w->setFixedSize(w->size()); });
+        load.afterCreation([w] { w->setFixedSize(w->size()); });
         return true;
     }
     if (name == u"Cursor" && value.toString() == u"handPoint") {
@@ -239,9 +239,9 @@ bool ApplyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& valu
     return false;
 }
 
-bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& value, LayoutLoad& load)
+bool applyControlProperty(QObject* c, const QString& name, const QJsonValue& value, LayoutLoad& load)
 {
-    if (ApplyText(c, name, value))
+    if (applyText(c, name, value))
         return true;
     if (auto* combo = qobject_cast<ComboBox*>(c)) {
         if (name == u"Items") {
@@ -250,7 +250,7 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
             return true;
         }
         if (name == u"ItemIndex") {
-            combo->SetItemIndex(value.toInt());
+            combo->setItemIndex(value.toInt());
             return true;
         }
         if (name == u"DropDownCount") {
@@ -286,8 +286,8 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
     }
     if (auto* label = qobject_cast<QLabel*>(c); label && name == u"FocusControl") {
         // The label's mnemonic focuses that control.
-        load.AfterCreation([label, form = load.Form(), control = value.toString()] {
-            label->setBuddy(qobject_cast<QWidget*>(FindComponent(form, control)));
+        load.afterCreation([label, form = load.form(), control = value.toString()] {
+            label->setBuddy(qobject_cast<QWidget*>(findComponent(form, control)));
         });
         return true;
     }
@@ -314,7 +314,7 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
         for (const QJsonValue& panelValue : value.toArray()) {
             const QJsonObject panel = panelValue.toObject();
             auto* label = new QLabel(panel.value(u"Text").toString(), bar);
-            label->setAlignment(Alignment(panel.value(u"Alignment").toString()));
+            label->setAlignment(alignment(panel.value(u"Alignment").toString()));
             if (panel.contains(u"Width")) {
                 label->setFixedWidth(panel.value(u"Width").toInt());
                 bar->addWidget(label);
@@ -333,11 +333,11 @@ bool ApplyControlProperty(QObject* c, const QString& name, const QJsonValue& val
         return true;
     }
     if (auto* w = qobject_cast<QWidget*>(c))
-        return ApplyWidgetProperty(w, name, value, load);
+        return applyWidgetProperty(w, name, value, load);
     return false;
 }
 
-void AddMenuItem(QObject* parent, QAction* action)
+void addMenuItem(QObject* parent, QAction* action)
 {
     if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
         bar->addAction(action);
@@ -356,34 +356,34 @@ void AddMenuItem(QObject* parent, QAction* action)
 
 } // namespace
 
-void RegisterWidgetComponents()
+void registerWidgetComponents()
 {
     static bool registered = false;
     if (registered)
         return;
     registered = true;
 
-    RegisterComponentClass(u"QTabWidget"_s, [](QObject* p) -> QObject* {
-        auto* tabs = new QTabWidget(ParentWidget(p));
+    registerComponentClass(u"QTabWidget"_s, [](QObject* p) -> QObject* {
+        auto* tabs = new QTabWidget(parentWidget(p));
         if (auto* window = qobject_cast<QMainWindow*>(p))
             window->setCentralWidget(tabs);
         return tabs;
     });
     // A plain widget inside a tab control is one of its pages.
-    RegisterComponentClass(u"QWidget"_s, [](QObject* p) -> QObject* {
+    registerComponentClass(u"QWidget"_s, [](QObject* p) -> QObject* {
         auto* tabs = qobject_cast<QTabWidget*>(p);
-        auto* widget = new QWidget(ParentWidget(p));
+        auto* widget = new QWidget(parentWidget(p));
         if (tabs)
             tabs->addTab(widget, QString());
         return widget;
     });
-    RegisterComponentClass(u"QLabel"_s, [](QObject* p) -> QObject* { return new AutoSizeLabel(ParentWidget(p)); });
-    RegisterComponentClass(u"QLineEdit"_s, [](QObject* p) -> QObject* { return new QLineEdit(ParentWidget(p)); });
-    RegisterComponentClass(u"QPushButton"_s, [](QObject* p) -> QObject* { return new QPushButton(ParentWidget(p)); });
-    RegisterComponentClass(u"QCheckBox"_s, [](QObject* p) -> QObject* { return new QCheckBox(ParentWidget(p)); });
-    RegisterComponentClass(u"ComboBox"_s, [](QObject* p) -> QObject* { return new ComboBox(ParentWidget(p)); });
-    RegisterComponentClass(u"QPlainTextEdit"_s, [](QObject* p) -> QObject* {
-        auto* memo = new QPlainTextEdit(ParentWidget(p));
+    registerComponentClass(u"QLabel"_s, [](QObject* p) -> QObject* { return new AutoSizeLabel(parentWidget(p)); });
+    registerComponentClass(u"QLineEdit"_s, [](QObject* p) -> QObject* { return new QLineEdit(parentWidget(p)); });
+    registerComponentClass(u"QPushButton"_s, [](QObject* p) -> QObject* { return new QPushButton(parentWidget(p)); });
+    registerComponentClass(u"QCheckBox"_s, [](QObject* p) -> QObject* { return new QCheckBox(parentWidget(p)); });
+    registerComponentClass(u"ComboBox"_s, [](QObject* p) -> QObject* { return new ComboBox(parentWidget(p)); });
+    registerComponentClass(u"QPlainTextEdit"_s, [](QObject* p) -> QObject* {
+        auto* memo = new QPlainTextEdit(parentWidget(p));
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -391,28 +391,28 @@ void RegisterWidgetComponents()
         memo->document()->setDocumentMargin(0);
         return memo;
     });
-    RegisterComponentClass(u"QFrame"_s, [](QObject* p) -> QObject* { return new BevelPanel(ParentWidget(p)); });
-    RegisterComponentClass(u"QStatusBar"_s, [](QObject* p) -> QObject* {
-        auto* bar = new QStatusBar(ParentWidget(p));
+    registerComponentClass(u"QFrame"_s, [](QObject* p) -> QObject* { return new BevelPanel(parentWidget(p)); });
+    registerComponentClass(u"QStatusBar"_s, [](QObject* p) -> QObject* {
+        auto* bar = new QStatusBar(parentWidget(p));
         // A status bar keeps the system's font, whatever its window's.
-        bar->setFont(ResolveFont(SystemFontSpec()));
+        bar->setFont(resolveFont(systemFontSpec()));
         if (auto* window = qobject_cast<QMainWindow*>(p))
             window->setStatusBar(bar);
         return bar;
     });
-    RegisterComponentClass(u"QMenuBar"_s, [](QObject* p) -> QObject* {
-        auto* bar = new QMenuBar(ParentWidget(p));
+    registerComponentClass(u"QMenuBar"_s, [](QObject* p) -> QObject* {
+        auto* bar = new QMenuBar(parentWidget(p));
         if (auto* window = qobject_cast<QMainWindow*>(p))
             window->setMenuBar(bar);
         return bar;
     });
-    RegisterComponentClass(u"QMenu"_s, [](QObject* p) -> QObject* { return new QMenu(ParentWidget(p)); });
-    RegisterComponentClass(u"QAction"_s, [](QObject* p) -> QObject* {
+    registerComponentClass(u"QMenu"_s, [](QObject* p) -> QObject* { return new QMenu(parentWidget(p)); });
+    registerComponentClass(u"QAction"_s, [](QObject* p) -> QObject* {
         auto* action = new QAction(p);
-        AddMenuItem(p, action);
+        addMenuItem(p, action);
         return action;
     });
-    RegisterComponentClass(u"QTimer"_s, [](QObject* p) -> QObject* {
+    registerComponentClass(u"QTimer"_s, [](QObject* p) -> QObject* {
         auto* timer = new QTimer(p);
         timer->setInterval(1000);
         timer->start();
@@ -420,16 +420,16 @@ void RegisterWidgetComponents()
     });
 
     // Labels size themselves to their text once font and caption are set.
-    RegisterPropertyApplier([](QObject* c, const QString&, const QJsonValue&, LayoutLoad& load) {
+    registerPropertyApplier([](QObject* c, const QString&, const QJsonValue&, LayoutLoad& load) {
         if (auto* label = dynamic_cast<AutoSizeLabel*>(c); label && !label->property("SizePending").toBool()) {
             label->setProperty("SizePending", true);
-            load.AfterCreation([label] {
-                if (label->AutoSize)
+            load.afterCreation([label] {
+                if (label->autoSize)
                     label->adjustSize();
             });
         }
         return false;
     });
-    RegisterPropertyApplier(ApplyControlProperty);
-    RegisterEventBinder(BindWidgetEvent);
+    registerPropertyApplier(applyControlProperty);
+    registerEventBinder(bindWidgetEvent);
 }

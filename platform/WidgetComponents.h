@@ -5,4 +5,4 @@
 // QCheckBox, ComboBox, QPlainTextEdit, QFrame, QStatusBar, QMenuBar, QMenu,
 // QAction, QTimer), their properties and their events (OnClick, OnKeyPress,
 // OnChange, OnTimer, OnClose).
-void RegisterWidgetComponents();
+void registerWidgetComponents();

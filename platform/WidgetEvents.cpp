@@ -26,7 +26,7 @@ private:
 
 } // namespace
 
-bool BindWidgetEvent(QObject* c, const QString& event, const std::function<void(QObject*, QChar*)>& call)
+bool bindWidgetEvent(QObject* c, const QString& event, const std::function<void(QObject*, QChar*)>& call)
 {
     if (event == u"OnClick") {
         if (auto* button = qobject_cast<QAbstractButton*>(c))

@@ -7,5 +7,5 @@
 
 // Binds a control's event of a stored layout (OnClick, OnKeyPress, OnChange,
 // OnTimer, OnClose) to a call; false when the control has no such event.
-bool BindWidgetEvent(QObject* control, const QString& event,
+bool bindWidgetEvent(QObject* control, const QString& event,
                      const std::function<void(QObject* sender, QChar* key)>& call);

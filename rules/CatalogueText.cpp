@@ -26,7 +26,7 @@ const QHash<QString, QString> kCategoryCorrections = {
     {u"异性靶器官毒性-一次接触,类别2"_s, u"特异性靶器官毒性-一次接触,类别2"_s},
 };
 
-const QRegularExpression& CategoryPattern()
+const QRegularExpression& categoryPattern()
 {
     static const QRegularExpression pattern = [] {
         QStringList classes;
@@ -41,7 +41,7 @@ const QRegularExpression& CategoryPattern()
 
 // The table's majority forms: "," after the class, ASCII digits, full-width
 // parentheses around the effect.
-QString CleanedCategoryText(const QString& text)
+QString cleanedCategoryText(const QString& text)
 {
     QString out = kCategoryCorrections.value(text, text);
     out.replace(u'，', u',').replace(u'３', u'3');
@@ -51,7 +51,7 @@ QString CleanedCategoryText(const QString& text)
 
 } // namespace
 
-bool CasNumberValid(const QString& cas)
+bool casNumberValid(const QString& cas)
 {
     static const QRegularExpression form(u"^(\\d{2,7})-(\\d{2})-(\\d)$"_s);
     const auto match = form.match(cas);
@@ -64,7 +64,7 @@ bool CasNumberValid(const QString& cas)
     return sum % 10 == match.captured(3).toInt();
 }
 
-QStringList CasNumbersIn(const QString& text)
+QStringList casNumbersIn(const QString& text)
 {
     static const QRegularExpression cas(u"\\b\\d{2,7}-\\d{2}-\\d\\b"_s);
     QStringList out;
@@ -73,40 +73,40 @@ QStringList CasNumbersIn(const QString& text)
     return out;
 }
 
-bool IsHazardCategory(const QString& text)
+bool isHazardCategory(const QString& text)
 {
-    return CategoryPattern().match(text).hasMatch();
+    return categoryPattern().match(text).hasMatch();
 }
 
-QStringList HazardCategories(const QStringList& classificationTexts)
+QStringList hazardCategories(const QStringList& classificationTexts)
 {
     QStringList categories;
     for (const QString& text : classificationTexts) {
-        const QString cleaned = CleanedCategoryText(text.trimmed());
-        if (IsHazardCategory(cleaned))
-            AppendOnce(categories, cleaned);
+        const QString cleaned = cleanedCategoryText(text.trimmed());
+        if (isHazardCategory(cleaned))
+            appendOnce(categories, cleaned);
     }
     return categories;
 }
 
-QString MatchingName(const QString& name)
+QString matchingName(const QString& name)
 {
     static const QRegularExpression blanks(u"\\s"_s);
     return name.normalized(QString::NormalizationForm_KC).remove(blanks);
 }
 
-QString WithoutQualifier(const QString& matchingName)
+QString withoutQualifier(const QString& matchingName)
 {
     static const QRegularExpression qualifier(u"\\[[^\\[\\]]*\\]$"_s);
     return QString(matchingName).remove(qualifier);
 }
 
-QString AsciiPunctuation(QString name)
+QString asciiPunctuation(QString name)
 {
     return name.replace(u'，', u',').replace(u'（', u'(').replace(u'）', u')');
 }
 
-void AppendOnce(QStringList& list, const QString& value)
+void appendOnce(QStringList& list, const QString& value)
 {
     if (!value.isEmpty() && !list.contains(value))
         list.append(value);

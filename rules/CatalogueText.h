@@ -7,28 +7,28 @@
 // categories and names as the matching compares them.
 
 // Whether a CAS registry number is well formed and its check digit right.
-bool CasNumberValid(const QString& cas);
+bool casNumberValid(const QString& cas);
 
 // CAS-looking tokens in a text, for numbers written into another column.
-QStringList CasNumbersIn(const QString& text);
+QStringList casNumbersIn(const QString& text);
 
 // Whether a text is one hazard category as the classification table writes
 // it, such as "急性毒性-经口,类别3*" or "加压气体".
-bool IsHazardCategory(const QString& text);
+bool isHazardCategory(const QString& text);
 
 // The hazard categories of a classification cell: its lines cleaned of mixed
 // punctuation and known misprints, only category strings kept, each once.
-QStringList HazardCategories(const QStringList& classificationTexts);
+QStringList hazardCategories(const QStringList& classificationTexts);
 
 // A name as the matching compares it: compatibility forms folded (full-width
 // to ASCII), blanks dropped.
-QString MatchingName(const QString& name);
+QString matchingName(const QString& name);
 
 // A matching name without a trailing bracketed qualifier ("天然气[富含甲烷的]").
-QString WithoutQualifier(const QString& matchingName);
+QString withoutQualifier(const QString& matchingName);
 
 // Full-width commas and parentheses as ASCII, as the catalogue writes names.
-QString AsciiPunctuation(QString name);
+QString asciiPunctuation(QString name);
 
 // Appends a value unless it is empty or already there.
-void AppendOnce(QStringList& list, const QString& value);
+void appendOnce(QStringList& list, const QString& value);

@@ -9,80 +9,80 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-qsizetype Column(const RowsTable& table, const QString& name)
+qsizetype column(const RowsTable& table, const QString& name)
 {
-    const qsizetype at = table.Columns.indexOf(name);
+    const qsizetype at = table.columns.indexOf(name);
     if (at < 0)
         throw Exception(u"the major-hazard rows have no column "_s + name);
     return at;
 }
 
-QString Cell(const QList<RowValue>& row, qsizetype at)
+QString cell(const QList<RowValue>& row, qsizetype at)
 {
     return row.value(at).value_or(QString());
 }
 
 // Whether one of the entry's hazard categories falls under the rule.
-bool Applies(const MajorHazardRule& rule, const CatalogueRow& entry)
+bool applies(const MajorHazardRule& rule, const CatalogueRow& entry)
 {
-    const QStringList categories = entry.HazardList();
+    const QStringList categories = entry.hazardList();
     return std::any_of(categories.begin(), categories.end(),
-                       [&rule](const QString& c) { return rule.Category.match(c).hasMatch(); });
+                       [&rule](const QString& c) { return rule.category.match(c).hasMatch(); });
 }
 
 } // namespace
 
-QList<MajorHazardRule> ReadMajorHazardRules(const QString& path)
+QList<MajorHazardRule> readMajorHazardRules(const QString& path)
 {
     QList<MajorHazardRule> rules;
-    for (const QStringList& cells : ReadDataLines(path)) {
+    for (const QStringList& cells : readDataLines(path)) {
         MajorHazardRule rule{QRegularExpression(cells.value(0)), cells.value(1), cells.value(2)};
-        if (!rule.Category.isValid() || rule.Code.isEmpty())
+        if (!rule.category.isValid() || rule.code.isEmpty())
             throw Exception(path + u": a rule that does not read: "_s + cells.join(u'\t'));
         rules.append(rule);
     }
     return rules;
 }
 
-QList<MajorHazardThreshold> MajorHazardThresholds(const CatalogueRow& entry, const RowsTable& named,
+QList<MajorHazardThreshold> majorHazardThresholds(const CatalogueRow& entry, const RowsTable& named,
                                                   const RowsTable& categories, const QList<MajorHazardRule>& rules)
 {
     QList<MajorHazardThreshold> thresholds;
-    if (!entry.IndexId.isEmpty()) {
-        const qsizetype seq = Column(named, u"seq"_s), indexId = Column(named, u"index_id"_s),
-                        name = Column(named, u"name"_s), tonnes = Column(named, u"threshold_t"_s);
-        for (const QList<RowValue>& row : named.Rows)
-            if (Cell(row, indexId) == entry.IndexId)
-                thresholds.append({u"表1 第"_s + Cell(row, seq) + u"项"_s, Cell(row, name), Cell(row, tonnes), QString()});
+    if (!entry.indexId.isEmpty()) {
+        const qsizetype seq = column(named, u"seq"_s), indexId = column(named, u"index_id"_s),
+                        name = column(named, u"name"_s), tonnes = column(named, u"threshold_t"_s);
+        for (const QList<RowValue>& row : named.rows)
+            if (cell(row, indexId) == entry.indexId)
+                thresholds.append({u"表1 第"_s + cell(row, seq) + u"项"_s, cell(row, name), cell(row, tonnes), QString()});
         if (!thresholds.isEmpty())
             return thresholds;
     }
     // Not named in 表1: by category, in the order of 表2, each code and condition once.
-    const qsizetype code = Column(categories, u"code"_s), wording = Column(categories, u"wording"_s),
-                    tonnes = Column(categories, u"threshold_t"_s);
-    for (const QList<RowValue>& row : categories.Rows)
+    const qsizetype code = column(categories, u"code"_s), wording = column(categories, u"wording"_s),
+                    tonnes = column(categories, u"threshold_t"_s);
+    for (const QList<RowValue>& row : categories.rows)
         for (const MajorHazardRule& rule : rules) {
-            if (rule.Code != Cell(row, code) || !Applies(rule, entry))
+            if (rule.code != cell(row, code) || !applies(rule, entry))
                 continue;
-            const MajorHazardThreshold threshold{u"表2 "_s + rule.Code, Cell(row, wording), Cell(row, tonnes),
-                                                 rule.Condition};
+            const MajorHazardThreshold threshold{u"表2 "_s + rule.code, cell(row, wording), cell(row, tonnes),
+                                                 rule.condition};
             if (!thresholds.contains(threshold))
                 thresholds.append(threshold);
         }
     return thresholds;
 }
 
-void AttachMajorHazard(std::vector<CatalogueRow>& entries, const RowsTable& named, const RowsTable& categories,
+void attachMajorHazard(std::vector<CatalogueRow>& entries, const RowsTable& named, const RowsTable& categories,
                        const QList<MajorHazardRule>& rules)
 {
     for (CatalogueRow& e : entries)
-        e.MajorHazard = MajorHazardThresholds(e, named, categories, rules);
+        e.majorHazard = majorHazardThresholds(e, named, categories, rules);
 }
 
-MajorHazardGrading MajorHazardGrading::Read(const QString& path)
+MajorHazardGrading MajorHazardGrading::read(const QString& path)
 {
     MajorHazardGrading grading;
-    for (const QStringList& cells : ReadDataLines(path)) {
+    for (const QStringList& cells : readDataLines(path)) {
         const QString kind = cells.value(0), key = cells.value(1), value = cells.value(2);
         if (kind == u"beta-named")
             grading.namedBeta_[key] = value.toDouble();
@@ -101,21 +101,21 @@ MajorHazardGrading MajorHazardGrading::Read(const QString& path)
     return grading;
 }
 
-double MajorHazardGrading::Beta(const CatalogueRow& entry, const QList<MajorHazardRule>& rules) const
+double MajorHazardGrading::beta(const CatalogueRow& entry, const QList<MajorHazardRule>& rules) const
 {
-    if (const auto named = namedBeta_.constFind(entry.Name); named != namedBeta_.cend())
+    if (const auto named = namedBeta_.constFind(entry.name); named != namedBeta_.cend())
         return *named;
-    for (const MajorHazardThreshold& t : entry.MajorHazard)
-        if (const auto named = namedBeta_.constFind(t.What); t.Basis.startsWith(u"表1"_s) && named != namedBeta_.cend())
+    for (const MajorHazardThreshold& t : entry.majorHazard)
+        if (const auto named = namedBeta_.constFind(t.what); t.basis.startsWith(u"表1"_s) && named != namedBeta_.cend())
             return *named;
     double beta = 0;
     for (const MajorHazardRule& rule : rules)
-        if (Applies(rule, entry))
-            beta = qMax(beta, codeBeta_.value(rule.Code));
+        if (applies(rule, entry))
+            beta = qMax(beta, codeBeta_.value(rule.code));
     return beta > 0 ? beta : 1.0;
 }
 
-double MajorHazardGrading::Alpha(int peopleExposed) const
+double MajorHazardGrading::alpha(int peopleExposed) const
 {
     for (const auto& [least, alpha] : alpha_)
         if (peopleExposed >= least)
@@ -123,7 +123,7 @@ double MajorHazardGrading::Alpha(int peopleExposed) const
     return 1.0;
 }
 
-QString MajorHazardGrading::Grade(double r) const
+QString MajorHazardGrading::grade(double r) const
 {
     for (const auto& [least, grade] : grades_)
         if (r >= least)
@@ -131,11 +131,11 @@ QString MajorHazardGrading::Grade(double r) const
     return QString();
 }
 
-const MajorHazardThreshold* SmallestThreshold(const QList<MajorHazardThreshold>& thresholds)
+const MajorHazardThreshold* smallestThreshold(const QList<MajorHazardThreshold>& thresholds)
 {
     const MajorHazardThreshold* smallest = nullptr;
     for (const MajorHazardThreshold& t : thresholds)
-        if (!smallest || t.Tonnes.toDouble() < smallest->Tonnes.toDouble())
+        if (!smallest || t.tonnes.toDouble() < smallest->tonnes.toDouble())
             smallest = &t;
     return smallest;
 }

@@ -8,7 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString EncodeRowValue(const RowValue& value)
+QString encodeRowValue(const RowValue& value)
 {
     if (!value)
         return u"\\N"_s;
@@ -27,7 +27,7 @@ QString EncodeRowValue(const RowValue& value)
     return out;
 }
 
-RowValue DecodeRowValue(const QString& text)
+RowValue decodeRowValue(const QString& text)
 {
     if (text == u"\\N")
         return std::nullopt;
@@ -45,7 +45,7 @@ RowValue DecodeRowValue(const QString& text)
     return out;
 }
 
-RowsTable ReadRowsFile(const QString& path)
+RowsTable readRowsFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -57,30 +57,30 @@ RowsTable ReadRowsFile(const QString& path)
         throw Exception(path + u": no header line"_s);
 
     RowsTable table;
-    table.Columns = lines.first().split(u'\t');
+    table.columns = lines.first().split(u'\t');
     for (qsizetype n = 1; n < lines.size(); ++n) {
         const QStringList cells = lines.at(n).split(u'\t');
-        if (cells.size() != table.Columns.size())
+        if (cells.size() != table.columns.size())
             throw Exception(u"%1:%2: %3 values where the header names %4"_s.arg(path)
                                 .arg(n + 1)
                                 .arg(cells.size())
-                                .arg(table.Columns.size()));
+                                .arg(table.columns.size()));
         QList<RowValue> row;
         row.reserve(cells.size());
         for (const QString& cell : cells)
-            row.append(DecodeRowValue(cell));
-        table.Rows.append(std::move(row));
+            row.append(decodeRowValue(cell));
+        table.rows.append(std::move(row));
     }
     return table;
 }
 
-void WriteRowsFile(const QString& path, const RowsTable& table)
+void writeRowsFile(const QString& path, const RowsTable& table)
 {
-    QString text = table.Columns.join(u'\t') + u'\n';
-    for (const auto& row : table.Rows) {
+    QString text = table.columns.join(u'\t') + u'\n';
+    for (const auto& row : table.rows) {
         QStringList cells;
         for (const RowValue& value : row)
-            cells.append(EncodeRowValue(value));
+            cells.append(encodeRowValue(value));
         text += cells.join(u'\t') + u'\n';
     }
     QSaveFile file(path);
@@ -88,7 +88,7 @@ void WriteRowsFile(const QString& path, const RowsTable& table)
         throw Exception(path + u": "_s + file.errorString());
 }
 
-QStringList SplitSqlScript(const QString& script)
+QStringList splitSqlScript(const QString& script)
 {
     static const QRegularExpression comment(u"--[^\n]*"_s);
     QStringList statements;
@@ -100,7 +100,7 @@ QStringList SplitSqlScript(const QString& script)
     return statements;
 }
 
-QList<QStringList> ReadDataLines(const QString& path)
+QList<QStringList> readDataLines(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

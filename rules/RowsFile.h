@@ -12,21 +12,21 @@
 using RowValue = std::optional<QString>;
 
 struct RowsTable {
-    QStringList Columns;
-    QList<QList<RowValue>> Rows;
+    QStringList columns;
+    QList<QList<RowValue>> rows;
 };
 
 // Raises Exception naming the file and line of a malformed row.
-RowsTable ReadRowsFile(const QString& path);
-void WriteRowsFile(const QString& path, const RowsTable& table);
+RowsTable readRowsFile(const QString& path);
+void writeRowsFile(const QString& path, const RowsTable& table);
 
-QString EncodeRowValue(const RowValue& value);
-RowValue DecodeRowValue(const QString& text);
+QString encodeRowValue(const RowValue& value);
+RowValue decodeRowValue(const QString& text);
 
 // The lines of a hand-written tab-separated data file: the comment lines
 // ("#") at its head and the line of column titles left out, the others split
 // at tabs with each cell trimmed. Raises Exception naming an unreadable file.
-QList<QStringList> ReadDataLines(const QString& path);
+QList<QStringList> readDataLines(const QString& path);
 
 // The statements of an SQL script: "--" comments dropped, split at ";".
-QStringList SplitSqlScript(const QString& script);
+QStringList splitSqlScript(const QString& script);

@@ -9,7 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-FixedPoint ToFixedPoint(double value)
+FixedPoint toFixedPoint(double value)
 {
     const double product = value * kFixedOne;
     // 2^63 ten-thousandths and beyond do not fit; nor does what is not a number.
@@ -32,11 +32,11 @@ namespace {
 
 // Adds to a running total; a total beyond the fixed point is the error a
 // single value beyond it gives.
-void AddToTotal(FixedPoint& total, FixedPoint value)
+void addToTotal(FixedPoint& total, FixedPoint value)
 {
     FixedPoint sum = 0;
     if (__builtin_add_overflow(total, value, &sum))
-        throw Exception(u"The value %1 is too large for a footer"_s.arg(FromFixedPoint(total) + FromFixedPoint(value), 0,
+        throw Exception(u"The value %1 is too large for a footer"_s.arg(fromFixedPoint(total) + fromFixedPoint(value), 0,
                                                                          'g', 17));
     total = sum;
 }
@@ -45,113 +45,113 @@ void AddToTotal(FixedPoint& total, FixedPoint value)
 
 // --- items -------------------------------------------------------------------------
 
-void SumItem::SetFieldName(const QString& name)
+void SumItem::setFieldName(const QString& name)
 {
     if (name == fieldName_)
         return;
     fieldName_ = name;
-    owner_.SumCollection().Changed();
+    owner_.sumCollection().changed();
 }
 
-void SumItem::SetGroupOperation(SumItem::Operation operation)
+void SumItem::setGroupOperation(SumItem::Operation operation)
 {
     if (operation == operation_)
         return;
     operation_ = operation;
-    owner_.SumCollection().Changed();
+    owner_.sumCollection().changed();
 }
 
-SumItem& SumItems::Add()
+SumItem& SumItems::add()
 {
     items_.push_back(std::make_unique<SumItem>(owner_));
-    Changed();
+    changed();
     return *items_.back();
 }
 
-void SumItems::Remove(SumItem* item)
+void SumItems::remove(SumItem* item)
 {
     std::erase_if(items_, [item](const auto& owned) { return owned.get() == item; });
-    Changed();
+    changed();
 }
 
-SumItem* SumItems::FindSum(SumItem::Operation operation, const QString& fieldName) const
+SumItem* SumItems::findSum(SumItem::Operation operation, const QString& fieldName) const
 {
     for (const auto& item : items_)
-        if (item->GroupOperation() == operation && item->FieldName().compare(fieldName, Qt::CaseInsensitive) == 0)
+        if (item->groupOperation() == operation && item->fieldName().compare(fieldName, Qt::CaseInsensitive) == 0)
             return item.get();
     return nullptr;
 }
 
-void SumItems::EndUpdate()
+void SumItems::endUpdate()
 {
     if (updateCount_ > 0 && --updateCount_ == 0 && pending_) {
         pending_ = false;
-        owner_.RecalculateAll();
+        owner_.recalculateAll();
     }
 }
 
-void SumItems::Changed()
+void SumItems::changed()
 {
     if (updateCount_ > 0) {
         pending_ = true;
         return;
     }
-    owner_.RecalculateAll();
+    owner_.recalculateAll();
 }
 
 // --- the sum list ----------------------------------------------------------------
 
 SumList::SumList() : sums_(*this) {}
 
-void SumList::SetDataSet(const Query* dataSet)
+void SumList::setDataSet(const Query* dataSet)
 {
     dataSet_ = dataSet;
 }
 
-void SumList::SetActive(bool active)
+void SumList::setActive(bool active)
 {
     if (active == active_)
         return;
     active_ = active;
-    RecalculateAll();
+    recalculateAll();
 }
 
-void SumList::RecalculateAll()
+void SumList::recalculateAll()
 {
-    if (Loading())
+    if (loading())
         return;
     // The footers repaint also when a field is missing or a sum overflows.
-    const auto changed = qScopeGuard([this] {
-        if (Changed)
-            Changed();
+    const auto notify = qScopeGuard([this] {
+        if (changed)
+            changed();
     });
-    for (int i = 0; i < sums_.Count(); ++i)
-        sums_.Item(i).Result = 0;
-    if (!active_ || !dataSet_ || !dataSet_->Active())
+    for (int i = 0; i < sums_.count(); ++i)
+        sums_.item(i).result = 0;
+    if (!active_ || !dataSet_ || !dataSet_->active())
         return;
     const Query& data = *dataSet_;
-    const int rows = data.RecordCount();
-    for (int i = 0; i < sums_.Count(); ++i) {
-        SumItem& sum = sums_.Item(i);
-        if (!sum.Counts())
+    const int rows = data.recordCount();
+    for (int i = 0; i < sums_.count(); ++i) {
+        SumItem& sum = sums_.item(i);
+        if (!sum.counts())
             continue;
         // A count of every row is the row count; the others read their column.
-        const Field* field = sum.FieldName().isEmpty() ? nullptr : &data.FieldByName(sum.FieldName());
+        const Field* field = sum.fieldName().isEmpty() ? nullptr : &data.fieldByName(sum.fieldName());
         FixedPoint total = 0;
         int nonNull = field ? 0 : rows;
         for (int record = 0; field && record < rows; ++record) {
-            const QVariant value = field->Value(record);
+            const QVariant value = field->value(record);
             if (value.isNull())
                 continue;
             ++nonNull;
-            if (sum.GroupOperation() != SumItem::Operation::Count)
-                AddToTotal(total, ToFixedPoint(value.toDouble()));
+            if (sum.groupOperation() != SumItem::Operation::Count)
+                addToTotal(total, toFixedPoint(value.toDouble()));
         }
-        switch (sum.GroupOperation()) {
-        case SumItem::Operation::Sum: sum.Result = total; break;
+        switch (sum.groupOperation()) {
+        case SumItem::Operation::Sum: sum.result = total; break;
         // An average over the rows with a value, 0 without any.
-        case SumItem::Operation::Avg: sum.Result = nonNull ? ToFixedPoint(FromFixedPoint(total) / nonNull) : 0; break;
-        case SumItem::Operation::Count: sum.Result = FixedPoint(nonNull) * kFixedOne; break;
+        case SumItem::Operation::Avg: sum.result = nonNull ? toFixedPoint(fromFixedPoint(total) / nonNull) : 0; break;
+        case SumItem::Operation::Count: sum.result = FixedPoint(nonNull) * kFixedOne; break;
         }
     }
 }

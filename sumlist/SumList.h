@@ -14,8 +14,8 @@ constexpr FixedPoint kFixedOne = 10000;
 // A value in ten-thousandths: the exact value, not its rounded product,
 // rounded to the nearest, ties to even. A value the type cannot hold raises
 // an error that says so.
-FixedPoint ToFixedPoint(double value);
-inline double FromFixedPoint(FixedPoint value) { return double(value) / kFixedOne; }
+FixedPoint toFixedPoint(double value);
+inline double fromFixedPoint(FixedPoint value) { return double(value) / kFixedOne; }
 
 class SumList;
 
@@ -26,14 +26,14 @@ public:
 
     explicit SumItem(SumList& owner) : owner_(owner) {}
 
-    const QString& FieldName() const { return fieldName_; }
-    void SetFieldName(const QString& name);
-    Operation GroupOperation() const { return operation_; }
-    void SetGroupOperation(Operation operation);
+    const QString& fieldName() const { return fieldName_; }
+    void setFieldName(const QString& name);
+    Operation groupOperation() const { return operation_; }
+    void setGroupOperation(Operation operation);
     // Counts of every row take no field; the others need one.
-    bool Counts() const { return operation_ == Operation::Count || !fieldName_.isEmpty(); }
+    bool counts() const { return operation_ == Operation::Count || !fieldName_.isEmpty(); }
 
-    FixedPoint Result = 0;
+    FixedPoint result = 0;
 
 private:
     SumList& owner_;
@@ -45,16 +45,16 @@ private:
 class SumItems {
 public:
     explicit SumItems(SumList& owner) : owner_(owner) {}
-    int Count() const { return int(items_.size()); }
-    SumItem& Item(int index) const { return *items_.at(size_t(index)); }
-    SumItem& Add();
-    void Remove(SumItem* item);
+    int count() const { return int(items_.size()); }
+    SumItem& item(int index) const { return *items_.at(size_t(index)); }
+    SumItem& add();
+    void remove(SumItem* item);
     // The first item of that operation whose field name matches without regard to case.
-    SumItem* FindSum(SumItem::Operation operation, const QString& fieldName) const;
+    SumItem* findSum(SumItem::Operation operation, const QString& fieldName) const;
     // Changes inside the bracket cost one recalculation, at its end.
-    void BeginUpdate() { ++updateCount_; }
-    void EndUpdate();
-    void Changed();
+    void beginUpdate() { ++updateCount_; }
+    void endUpdate();
+    void changed();
 
 private:
     SumList& owner_;
@@ -72,23 +72,23 @@ public:
     SumList(const SumList&) = delete;
     SumList& operator=(const SumList&) = delete;
 
-    SumItems& SumCollection() { return sums_; }
-    const Query* DataSet() const { return dataSet_.data(); }
+    SumItems& sumCollection() { return sums_; }
+    const Query* dataSet() const { return dataSet_.data(); }
     // The owner recalculates when it is ready to show the values.
-    void SetDataSet(const Query* dataSet);
+    void setDataSet(const Query* dataSet);
 
-    bool Active() const { return active_; }
-    void SetActive(bool active);
+    bool active() const { return active_; }
+    void setActive(bool active);
     // Told after every recalculation and clearing.
-    std::function<void()> Changed;
+    std::function<void()> changed;
     // Whether the owner is reading its configuration: work waits until it is done.
-    std::function<bool()> OwnerLoading;
+    std::function<bool()> ownerLoading;
 
     // The values from the rows of the open result, or cleared without one.
-    void RecalculateAll();
+    void recalculateAll();
 
 private:
-    bool Loading() const { return OwnerLoading && OwnerLoading(); }
+    bool loading() const { return ownerLoading && ownerLoading(); }
 
     SumItems sums_;
     // Forgets a result set that goes.

@@ -26,25 +26,25 @@ protected:
         std::setlocale(LC_ALL, "C.UTF-8");
         // The data source reaches the shipped file through the SQLite ODBC driver.
         const QString file = QString::fromUtf8(QUrl::fromLocalFile(QStringLiteral(VORLAK_CATALOGUE_DB)).toEncoded());
-        UseOdbcIni(dir_.path(), u"[through-odbc]\nDriver=SQLite3\nDatabase="_s + file + u"?mode=ro\n"_s);
-        direct_.SetEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
-        odbc_.SetConnectionString(u"Data Source=through-odbc"_s);
+        useOdbcIni(dir_.path(), u"[through-odbc]\nDriver=SQLite3\nDatabase="_s + file + u"?mode=ro\n"_s);
+        direct_.setEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
+        odbc_.setConnectionString(u"Data Source=through-odbc"_s);
     }
 
     // Every field's description and every value with its type, or the error text.
-    static QStringList Result(Connection& connection, const QString& statement)
+    static QStringList result(Connection& connection, const QString& statement)
     {
-        const QueryOutcome outcome = RunQuery(connection, statement);
-        const QStringList rows = OutcomeLines(outcome, [](const QVariant& value) {
+        const QueryOutcome outcome = runQuery(connection, statement);
+        const QStringList rows = outcomeLines(outcome, [](const QVariant& value) {
             return (value.isNull() ? u"null "_s : QString()) + value.metaType().name() + u' ' + value.toString();
         });
-        return outcome.Error.isEmpty() ? outcome.Fields + rows : rows;
+        return outcome.error.isEmpty() ? outcome.fields + rows : rows;
     }
 
-    void ExpectSame(const QString& statement)
+    void expectSame(const QString& statement)
     {
-        const QStringList direct = Result(direct_, statement);
-        const QStringList odbc = Result(odbc_, statement);
+        const QStringList direct = result(direct_, statement);
+        const QStringList odbc = result(odbc_, statement);
         EXPECT_FALSE(odbc.isEmpty());
         EXPECT_EQ(direct.size(), odbc.size()) << statement.toStdString();
         // The first line that differs, not thousands of them.
@@ -63,17 +63,17 @@ protected:
 
 TEST_F(CataloguePaths, SearchesReadTheSameEitherWay)
 {
-    ASSERT_EQ(direct_.DataSourceConnectionString(), QString());
-    ASSERT_FALSE(odbc_.DataSourceConnectionString().isEmpty());
+    ASSERT_EQ(direct_.dataSourceConnectionString(), QString());
+    ASSERT_FALSE(odbc_.dataSourceConnectionString().isEmpty());
     SearchCriteria all;
-    all.RowLimit = false;
-    ExpectSame(BuildSearchSql(all).Text);
+    all.rowLimit = false;
+    expectSame(buildSearchSql(all).text);
     SearchCriteria name;
-    name.NameText = u"甲"_s;
-    ExpectSame(BuildSearchSql(name).Text);
+    name.nameText = u"甲"_s;
+    expectSame(buildSearchSql(name).text);
     SearchCriteria none;
-    none.CasText = u"0-00-0"_s;
-    ExpectSame(BuildSearchSql(none).Text);
+    none.casText = u"0-00-0"_s;
+    expectSame(buildSearchSql(none).text);
 }
 
 // Through the ODBC driver under the "C" locale, '%甲%' misses rows that hold
@@ -81,10 +81,10 @@ TEST_F(CataloguePaths, SearchesReadTheSameEitherWay)
 TEST_F(CataloguePaths, TheEmbeddedCatalogueReadsChineseCriteriaUnderAnyLocale)
 {
     SearchCriteria name;
-    name.NameText = u"甲"_s;
-    const QStringList expected = Result(direct_, BuildSearchSql(name).Text);
+    name.nameText = u"甲"_s;
+    const QStringList expected = result(direct_, buildSearchSql(name).text);
     std::setlocale(LC_ALL, "C");
-    const QStringList underC = Result(direct_, BuildSearchSql(name).Text);
+    const QStringList underC = result(direct_, buildSearchSql(name).text);
     std::setlocale(LC_ALL, "C.UTF-8");
     EXPECT_EQ(underC, expected);
     ASSERT_GT(expected.size(), 13);
@@ -93,18 +93,18 @@ TEST_F(CataloguePaths, TheEmbeddedCatalogueReadsChineseCriteriaUnderAnyLocale)
 
 TEST_F(CataloguePaths, ExpressionsAndErrorsReadTheSameEitherWay)
 {
-    ExpectSame(u"SELECT 1+1, 2.5, 'a', NULL, CAST(3 AS TEXT), COUNT(*), MAX(id), AVG(id) FROM hazardous_chemicals"_s);
-    ExpectSame(u"SELECT name1 || 'x', id * 2 FROM hazardous_chemicals WHERE id < 5"_s);
-    ExpectSame(u"SELECT 1 WHERE 0"_s);
-    ExpectSame(u"SELECT x FROM nowhere"_s);
-    ExpectSame(u"SELEC 1"_s);
-    ExpectSame(u"DELETE FROM hazardous_chemicals"_s);
+    expectSame(u"SELECT 1+1, 2.5, 'a', NULL, CAST(3 AS TEXT), COUNT(*), MAX(id), AVG(id) FROM hazardous_chemicals"_s);
+    expectSame(u"SELECT name1 || 'x', id * 2 FROM hazardous_chemicals WHERE id < 5"_s);
+    expectSame(u"SELECT 1 WHERE 0"_s);
+    expectSame(u"SELECT x FROM nowhere"_s);
+    expectSame(u"SELEC 1"_s);
+    expectSame(u"DELETE FROM hazardous_chemicals"_s);
 
-    direct_.SetEmbeddedDatabase(dir_.filePath(u"missing.db"_s));
-    UseOdbcIni(dir_.path(), u"[through-odbc]\nDriver=SQLite3\nDatabase="_s
+    direct_.setEmbeddedDatabase(dir_.filePath(u"missing.db"_s));
+    useOdbcIni(dir_.path(), u"[through-odbc]\nDriver=SQLite3\nDatabase="_s
                                 + QString::fromUtf8(QUrl::fromLocalFile(dir_.filePath(u"missing.db"_s)).toEncoded())
                                 + u"?mode=ro\n"_s);
-    ExpectSame(u"SELECT 1"_s);
+    expectSame(u"SELECT 1"_s);
 }
 
 } // namespace

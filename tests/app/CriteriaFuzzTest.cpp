@@ -22,10 +22,10 @@ class Generator {
 public:
     explicit Generator(unsigned seed) : random_(seed) {}
 
-    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-    bool Chance(int percent) { return Below(100) < percent; }
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    bool chance(int percent) { return below(100) < percent; }
 
-    QString Text()
+    QString text()
     {
         static const QStringList pieces = {
             u"'"_s,  u"''"_s, u"\\"_s, u"%"_s,  u"_"_s,  u"--"_s, u";"_s,  u"/*"_s, u"*/"_s, u"\""_s,
@@ -34,38 +34,38 @@ public:
             u"[含量＞20%]"_s, u"（"_s, u"😀"_s, u"𠀀"_s, u"ﾀ"_s, u"amine"_s, u"METHANOL"_s,
             u"' OR 1=1 --"_s, u"'; DROP TABLE hazardous_chemicals; --"_s, u"\\' OR '1'='1"_s, u"0x27"_s};
         QString text;
-        const int parts = Chance(2) ? 2000 + Below(9000) : 1 + Below(4);  // now and then as long as a field takes
+        const int parts = chance(2) ? 2000 + below(9000) : 1 + below(4);  // now and then as long as a field takes
         for (int i = 0; i < parts && text.size() < 32767; ++i) {
-            QString piece = Chance(20) ? QString(QChar(0x20 + Below(0x5F))) : pieces.at(Below(int(pieces.size())));
-            if (Chance(20))
-                piece = AsciiCaseFlipped(piece);
+            QString piece = chance(20) ? QString(QChar(0x20 + below(0x5F))) : pieces.at(below(int(pieces.size())));
+            if (chance(20))
+                piece = asciiCaseFlipped(piece);
             text += piece;
         }
         return text.left(32767);
     }
 
-    SearchCriteria Criteria()
+    SearchCriteria criteria()
     {
         SearchCriteria c;
-        const auto maybeText = [this] { return Chance(30) ? Text() : QString(); };
-        c.NameText = maybeText();
-        c.AliasText = maybeText();
-        c.CasText = maybeText();
-        c.EnglishNameText = maybeText();
-        c.ExactMatch = Chance(30);
-        c.BatchIndex = Below(5) - 1;
-        c.HazardIndex = Chance(60) ? 0 : Below(int(HazardItems().size()) + 1) - 1;
-        c.HazardText = c.HazardIndex >= 0 ? HazardItems().at(c.HazardIndex) : Text();
-        c.PrecursorIndex = Chance(60) ? -1 : Below(int(PrecursorItems().size()) + 1) - 1;
-        c.IndexNoText = Chance(70) ? u"0"_s : Chance(50) ? QString::number(Below(3000)) : Text();
-        c.RowLimit = Chance(80);
+        const auto maybeText = [this] { return chance(30) ? text() : QString(); };
+        c.nameText = maybeText();
+        c.aliasText = maybeText();
+        c.casText = maybeText();
+        c.englishNameText = maybeText();
+        c.exactMatch = chance(30);
+        c.batchIndex = below(5) - 1;
+        c.hazardIndex = chance(60) ? 0 : below(int(hazardItems().size()) + 1) - 1;
+        c.hazardText = c.hazardIndex >= 0 ? hazardItems().at(c.hazardIndex) : text();
+        c.precursorIndex = chance(60) ? -1 : below(int(precursorItems().size()) + 1) - 1;
+        c.indexNoText = chance(70) ? u"0"_s : chance(50) ? QString::number(below(3000)) : text();
+        c.rowLimit = chance(80);
         return c;
     }
 
 private:
     // Letter case changes only of ASCII letters: the server also folds the
     // case of other letters, the embedded catalogue does not.
-    static QString AsciiCaseFlipped(QString text)
+    static QString asciiCaseFlipped(QString text)
     {
         for (QChar& ch : text)
             if (ch.unicode() < 128 && ch.isLetter())
@@ -80,16 +80,16 @@ class CriteriaFuzz : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        UseOdbcIni(dir_.path(), u"[vorlak]\nDriver=MariaDB Unicode\nSocket="_s
+        useOdbcIni(dir_.path(), u"[vorlak]\nDriver=MariaDB Unicode\nSocket="_s
                                     + QStringLiteral(VORLAK_TEST_MARIADB_SOCKET) + u'\n');
-        embedded_.SetEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
-        server_.SetConnectionString(u"Data Source=vorlak;User ID=root;Initial Catalog=vorlak"_s);
+        embedded_.setEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
+        server_.setConnectionString(u"Data Source=vorlak;User ID=root;Initial Catalog=vorlak"_s);
     }
 
     // Every value of every row, or the error.
-    static QStringList Rows(Connection& connection, const QString& statement)
+    static QStringList rows(Connection& connection, const QString& statement)
     {
-        return OutcomeLines(RunQuery(connection, statement), [](const QVariant& value) { return value.toString(); });
+        return outcomeLines(runQuery(connection, statement), [](const QVariant& value) { return value.toString(); });
     }
 
     QTemporaryDir dir_;
@@ -104,12 +104,12 @@ TEST_F(CriteriaFuzz, EveryStatementRunsAndBothCataloguesAgree)
     const int count = qEnvironmentVariableIsSet("VORLAK_FUZZ_COUNT") ? qEnvironmentVariableIntValue("VORLAK_FUZZ_COUNT")
                                                                        : 300;
     Generator generate(seed);
-    const QByteArray catalogueBefore = FileHash(QStringLiteral(VORLAK_CATALOGUE_DB));
+    const QByteArray catalogueBefore = fileHash(QStringLiteral(VORLAK_CATALOGUE_DB));
     int rowsSeen = 0;
     for (int n = 0; n < count; ++n) {
-        const QString statement = BuildSearchSql(generate.Criteria()).Text;
-        const QStringList embedded = Rows(embedded_, statement);
-        const QStringList server = Rows(server_, statement);
+        const QString statement = buildSearchSql(generate.criteria()).text;
+        const QStringList embedded = rows(embedded_, statement);
+        const QStringList server = rows(server_, statement);
         const bool failed = embedded.value(0).startsWith(u"error "_s) || embedded != server;
         ASSERT_FALSE(failed) << "seed " << seed << ", set " << n << ": " << statement.left(300).toStdString()
                              << "\n  embedded: " << embedded.size() << " " << embedded.value(0).left(200).toStdString()
@@ -117,8 +117,8 @@ TEST_F(CriteriaFuzz, EveryStatementRunsAndBothCataloguesAgree)
         rowsSeen += int(embedded.size());
     }
     EXPECT_GT(rowsSeen, 0);  // the criteria found something now and then
-    embedded_.Close();
-    EXPECT_EQ(FileHash(QStringLiteral(VORLAK_CATALOGUE_DB)), catalogueBefore);  // nothing wrote to the catalogue
+    embedded_.close();
+    EXPECT_EQ(fileHash(QStringLiteral(VORLAK_CATALOGUE_DB)), catalogueBefore);  // nothing wrote to the catalogue
     std::printf("fuzz: %d criteria sets (seed %u), %d rows compared\n", count, seed, rowsSeen);
 }
 
@@ -131,13 +131,13 @@ TEST_F(CriteriaFuzz, TextsThatTryToEndTheirLiteralFindNothing)
     for (const QString& probe : probes)
         for (int field = 0; field < 5; ++field) {
             SearchCriteria c;
-            QString* texts[] = {&c.NameText, &c.AliasText, &c.CasText, &c.EnglishNameText, &c.HazardText};
+            QString* texts[] = {&c.nameText, &c.aliasText, &c.casText, &c.englishNameText, &c.hazardText};
             *texts[field] = probe;
             if (field == 4)
-                c.HazardIndex = -1;
-            const QString statement = BuildSearchSql(c).Text;
-            EXPECT_EQ(Rows(embedded_, statement), QStringList()) << statement.toStdString();
-            EXPECT_EQ(Rows(server_, statement), QStringList()) << statement.toStdString();
+                c.hazardIndex = -1;
+            const QString statement = buildSearchSql(c).text;
+            EXPECT_EQ(rows(embedded_, statement), QStringList()) << statement.toStdString();
+            EXPECT_EQ(rows(server_, statement), QStringList()) << statement.toStdString();
         }
 }
 

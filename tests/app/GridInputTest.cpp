@@ -31,53 +31,53 @@ class GridInput : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Form()->show();
-        QApplication::setActiveWindow(Form());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form()));
-        Form()->searchButton->click();
-        widget_ = Form()->findChild<DataGridWidget*>();
+        form()->show();
+        QApplication::setActiveWindow(form());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
+        form()->searchButton->click();
+        widget_ = form()->findChild<DataGridWidget*>();
         widget_->setFocus();
         QCoreApplication::processEvents();
     }
 
-    MainWindow* Form() { return forms_.Form(); }
-    DataGrid& Grid() { return widget_->Grid(); }
-    Query& Rows() { return *Form()->query; }
-    int Record() { return Rows().RecNo(); }
-    int Column() { return Grid().Current().Col - 1; }
-    QWidget* Client() { return widget_->viewport(); }
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    MainWindow* form() { return forms_.form(); }
+    DataGrid& grid() { return widget_->grid(); }
+    Query& rows() { return *form()->query; }
+    int record() { return rows().recNo(); }
+    int column() { return grid().current().col - 1; }
+    QWidget* client() { return widget_->viewport(); }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(widget_, Qt::Key(key), modifiers);
     }
     // The middle of a cell, by grid column and row.
-    QPoint Cell(int col, int row) { return Grid().CellBounds(col, row).center(); }
+    QPoint cell(int col, int row) { return grid().cellBounds(col, row).center(); }
     // The right border of a grid column in the title row.
-    QPoint Border(int col)
+    QPoint border(int col)
     {
-        const QRect title = Grid().CellBounds(col, 0);
+        const QRect title = grid().cellBounds(col, 0);
         return QPoint(title.right() + 1, title.center().y());
     }
-    void Drag(Qt::MouseButton button, QPoint from, QPoint to)
+    void drag(Qt::MouseButton button, QPoint from, QPoint to)
     {
-        QTest::mousePress(Client(), button, Qt::NoModifier, from);
-        QTest::mouseMove(Client(), to);
-        QTest::mouseRelease(Client(), button, Qt::NoModifier, to);
+        QTest::mousePress(client(), button, Qt::NoModifier, from);
+        QTest::mouseMove(client(), to);
+        QTest::mouseRelease(client(), button, Qt::NoModifier, to);
     }
 
     // The grid's pixels as the window shows them, once pending paints are done.
-    QImage Shown()
+    QImage shown()
     {
         QCoreApplication::processEvents();
-        const QPoint at = widget_->mapTo(Form(), QPoint(0, 0));
-        return widget_->screen()->grabWindow(Form()->winId(), at.x(), at.y(), widget_->width(), widget_->height())
+        const QPoint at = widget_->mapTo(form(), QPoint(0, 0));
+        return widget_->screen()->grabWindow(form()->winId(), at.x(), at.y(), widget_->width(), widget_->height())
             .toImage();
     }
     // The same after a full repaint of the same state.
-    QImage Repainted()
+    QImage repainted()
     {
-        Client()->repaint();
-        return Shown();
+        client()->repaint();
+        return shown();
     }
 
     ProgramForms forms_;
@@ -89,20 +89,20 @@ protected:
 TEST_F(GridInput, EveryInputLeavesWhatAFullRepaintShows)
 {
     const auto click = [this](int col, int row) {
-        return [this, col, row] { QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(col, row)); };
+        return [this, col, row] { QTest::mouseClick(client(), Qt::LeftButton, Qt::NoModifier, cell(col, row)); };
     };
     const auto keys = [this](int key, int times, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         return [this, key, times, modifiers] {
             for (int i = 0; i < times; ++i)
-                Key(key, modifiers);
+                this->key(key, modifiers);
         };
     };
     const auto wheel = [this](int notches) {
         return [this, notches] {
-            const QPoint at = Cell(3, 3);
-            QWheelEvent event(at, Client()->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton,
+            const QPoint at = cell(3, 3);
+            QWheelEvent event(at, client()->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
-            QCoreApplication::sendEvent(Client(), &event);
+            QCoreApplication::sendEvent(client(), &event);
         };
     };
     const struct {
@@ -123,13 +123,13 @@ TEST_F(GridInput, EveryInputLeavesWhatAFullRepaintShows)
         {"Ctrl+Home", keys(Qt::Key_Home, 1, Qt::ControlModifier)},
         {"a click on the partly shown last row", click(3, 12)},
         {"a click on the last column again", click(8, 2)},
-        {"a column dragged over the frozen ones", [this] { Drag(Qt::LeftButton, Cell(7, 0), Cell(2, 0)); }},
-        {"a drag through the data area", [this] { Drag(Qt::LeftButton, Cell(5, 3), Cell(3, 9)); }},
+        {"a column dragged over the frozen ones", [this] { drag(Qt::LeftButton, cell(7, 0), cell(2, 0)); }},
+        {"a drag through the data area", [this] { drag(Qt::LeftButton, cell(5, 3), cell(3, 9)); }},
     };
     for (const auto& step : inputs) {
         step.act();
-        const QImage shown = Shown();
-        EXPECT_TRUE(shown == Repainted()) << step.input;
+        const QImage shown = this->shown();
+        EXPECT_TRUE(shown == repainted()) << step.input;
     }
 }
 
@@ -152,9 +152,9 @@ TEST_F(GridInput, KeysMoveTheRecordAndTheColumn)
         {Qt::Key_Home, Qt::ControlModifier, 1, 0},
     };
     for (const auto& step : steps) {
-        Key(step.key, step.modifiers);
-        EXPECT_EQ(Record(), step.record) << step.key;
-        EXPECT_EQ(Column(), step.column) << step.key;
+        key(step.key, step.modifiers);
+        EXPECT_EQ(record(), step.record) << step.key;
+        EXPECT_EQ(column(), step.column) << step.key;
     }
 }
 
@@ -162,33 +162,33 @@ TEST_F(GridInput, KeysMoveTheRecordAndTheColumn)
 // row, not one past it.
 TEST_F(GridInput, MovesByAWindowFromTheMiddleEndOnItsLastRow)
 {
-    const int windowRows = Grid().RowCount() - 1;
+    const int windowRows = grid().rowCount() - 1;
     const auto toMiddle = [&] {
         for (int i = 0; i < 30; ++i)
-            Key(Qt::Key_Down);
+            key(Qt::Key_Down);
         for (int i = 0; i < 5; ++i)
-            Key(Qt::Key_Up);
-        ASSERT_EQ(Record(), 26);
+            key(Qt::Key_Up);
+        ASSERT_EQ(record(), 26);
     };
     toMiddle();
-    Key(Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(Record(), 31);
-    EXPECT_EQ(Grid().Current().Row, windowRows);
-    Key(Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(Record(), 31 - windowRows + 1);
-    Key(Qt::Key_PageDown, Qt::ControlModifier);
-    EXPECT_EQ(Record(), 31);
-    Key(Qt::Key_Home, Qt::ControlModifier);
+    key(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(record(), 31);
+    EXPECT_EQ(grid().current().row, windowRows);
+    key(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(record(), 31 - windowRows + 1);
+    key(Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(record(), 31);
+    key(Qt::Key_Home, Qt::ControlModifier);
     toMiddle();
-    Key(Qt::Key_PageDown);
-    EXPECT_EQ(Record(), 26 + windowRows);
-    EXPECT_EQ(Grid().Current().Row, windowRows);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(record(), 26 + windowRows);
+    EXPECT_EQ(grid().current().row, windowRows);
 }
 
 TEST_F(GridInput, ClipboardAndEditKeysChangeNothing)
 {
     QApplication::clipboard()->setText(u"before"_s);
-    Key(Qt::Key_Down);
+    key(Qt::Key_Down);
     const struct {
         int key;
         Qt::KeyboardModifiers modifiers;
@@ -199,72 +199,72 @@ TEST_F(GridInput, ClipboardAndEditKeysChangeNothing)
         {Qt::Key_Delete, Qt::NoModifier},
     };
     for (const auto& key : refused)
-        Key(key.key, key.modifiers);
-    EXPECT_EQ(Record(), 2);
-    EXPECT_EQ(Rows().RecordCount(), 200);
-    EXPECT_EQ(Grid().Columns().Item(1).CellText(), u"氨"_s);
+        this->key(key.key, key.modifiers);
+    EXPECT_EQ(record(), 2);
+    EXPECT_EQ(rows().recordCount(), 200);
+    EXPECT_EQ(grid().columns().item(1).cellText(), u"氨"_s);
     EXPECT_EQ(QApplication::clipboard()->text(), u"before"_s);
-    EXPECT_TRUE(forms_.Boxes.Boxes.isEmpty());
+    EXPECT_TRUE(forms_.boxes.boxes.isEmpty());
 }
 
 // A read-only grid has no tab stops: Tab goes round to the same column of
 // the next record. With tab stops it wraps within the last record.
 TEST_F(GridInput, TabStaysInTheGridAndWrapsByItsTabStops)
 {
-    Key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
     EXPECT_TRUE(widget_->hasFocus());
-    EXPECT_EQ(Record(), 2);
-    EXPECT_EQ(Column(), 0);
+    EXPECT_EQ(record(), 2);
+    EXPECT_EQ(column(), 0);
 
-    Grid().SetReadOnly(false);
-    Key(Qt::Key_End, Qt::ControlModifier);
-    Key(Qt::Key_End);
-    Key(Qt::Key_Tab);
-    EXPECT_EQ(Record(), 200);
-    EXPECT_EQ(Column(), 0);
-    Key(Qt::Key_Tab);
-    EXPECT_EQ(Column(), 1);
-    Key(Qt::Key_Home, Qt::ControlModifier);
-    Key(Qt::Key_Home);
-    Key(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(Record(), 1);
-    EXPECT_EQ(Column(), 7);
+    grid().setReadOnly(false);
+    key(Qt::Key_End, Qt::ControlModifier);
+    key(Qt::Key_End);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(record(), 200);
+    EXPECT_EQ(column(), 0);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(column(), 1);
+    key(Qt::Key_Home, Qt::ControlModifier);
+    key(Qt::Key_Home);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(record(), 1);
+    EXPECT_EQ(column(), 7);
 }
 
 TEST_F(GridInput, PressesMakeTheCellCurrentARightOneBeforeTheMenu)
 {
-    QTest::mouseClick(Client(), Qt::LeftButton, Qt::ControlModifier, Cell(2, 3));
-    EXPECT_EQ(Record(), 3);
-    EXPECT_EQ(Column(), 1);
-    QTest::mouseClick(Client(), Qt::LeftButton, Qt::ShiftModifier, Cell(3, 5));
-    EXPECT_EQ(Record(), 5);
+    QTest::mouseClick(client(), Qt::LeftButton, Qt::ControlModifier, cell(2, 3));
+    EXPECT_EQ(record(), 3);
+    EXPECT_EQ(column(), 1);
+    QTest::mouseClick(client(), Qt::LeftButton, Qt::ShiftModifier, cell(3, 5));
+    EXPECT_EQ(record(), 5);
 
-    auto* menu = Form()->findChild<QMenu*>(u"PopupMenu1"_s);
-    QTest::mousePress(Client(), Qt::RightButton, Qt::NoModifier, Cell(2, 7));
-    EXPECT_EQ(Record(), 7);  // current before the menu
+    auto* menu = form()->findChild<QMenu*>(u"PopupMenu1"_s);
+    QTest::mousePress(client(), Qt::RightButton, Qt::NoModifier, cell(2, 7));
+    EXPECT_EQ(record(), 7);  // current before the menu
     EXPECT_FALSE(menu->isVisible());
-    QTest::mouseRelease(Client(), Qt::RightButton, Qt::NoModifier, Cell(2, 7));
+    QTest::mouseRelease(client(), Qt::RightButton, Qt::NoModifier, cell(2, 7));
     EXPECT_TRUE(menu->isVisible());
     menu->close();
-    QTest::mouseClick(Client(), Qt::RightButton, Qt::NoModifier, Cell(2, 0));  // a title
+    QTest::mouseClick(client(), Qt::RightButton, Qt::NoModifier, cell(2, 0));  // a title
     menu->close();
-    EXPECT_EQ(Record(), 7);
+    EXPECT_EQ(record(), 7);
 
-    QWheelEvent wheel(Cell(2, 2), Client()->mapToGlobal(Cell(2, 2)), QPoint(), QPoint(0, -240), Qt::NoButton,
+    QWheelEvent wheel(cell(2, 2), client()->mapToGlobal(cell(2, 2)), QPoint(), QPoint(0, -240), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(Client(), &wheel);
-    EXPECT_EQ(Record(), 9);  // two notches down
+    QCoreApplication::sendEvent(client(), &wheel);
+    EXPECT_EQ(record(), 9);  // two notches down
 }
 
 TEST_F(GridInput, AClickOnTheCurrentCellOpensTheReadOnlyEditor)
 {
-    QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(2, 2));
-    EXPECT_FALSE(widget_->Editor()->isVisible());
-    QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(2, 2));
-    QLineEdit* editor = widget_->Editor();
+    QTest::mouseClick(client(), Qt::LeftButton, Qt::NoModifier, cell(2, 2));
+    EXPECT_FALSE(widget_->editor()->isVisible());
+    QTest::mouseClick(client(), Qt::LeftButton, Qt::NoModifier, cell(2, 2));
+    QLineEdit* editor = widget_->editor();
     ASSERT_TRUE(editor->isVisible());
     EXPECT_EQ(editor->text(), u"氨"_s);
-    EXPECT_EQ(editor->geometry(), Grid().CellBounds(2, 2));
+    EXPECT_EQ(editor->geometry(), grid().cellBounds(2, 2));
     QTest::keyClicks(editor, u"xyz"_s);
     QTest::keyClick(editor, Qt::Key_Backspace);
     EXPECT_EQ(editor->text(), u"氨"_s);
@@ -275,16 +275,16 @@ TEST_F(GridInput, AClickOnTheCurrentCellOpensTheReadOnlyEditor)
     QTest::keyClick(widget_, Qt::Key_Return);
     ASSERT_TRUE(editor->isVisible());
     QTest::keyClick(editor, Qt::Key_Down);  // a key the editor hands to the grid
-    EXPECT_EQ(Record(), 3);
+    EXPECT_EQ(record(), 3);
     EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(Grid().Columns().Item(1).CellText(), u"5-氨基-1,3,3-三甲基环己甲胺"_s);
+    EXPECT_EQ(grid().columns().item(1).cellText(), u"5-氨基-1,3,3-三甲基环己甲胺"_s);
 
     // So does its column scrolled out of view, by the horizontal bar.
-    QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(5, 3));  // CAS号
-    QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(5, 3));
+    QTest::mouseClick(client(), Qt::LeftButton, Qt::NoModifier, cell(5, 3));  // CAS号
+    QTest::mouseClick(client(), Qt::LeftButton, Qt::NoModifier, cell(5, 3));
     ASSERT_TRUE(editor->isVisible());
     widget_->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_FALSE(Grid().CellBounds(5, 3).isValid());
+    EXPECT_FALSE(grid().cellBounds(5, 3).isValid());
     EXPECT_FALSE(editor->isVisible());
 }
 
@@ -292,7 +292,7 @@ TEST_F(GridInput, AClickOnTheCurrentCellOpensTheReadOnlyEditor)
 // texts searched before in its drop-down and the current column chosen.
 TEST_F(GridInput, CtrlFOpensTheFindDialogOverTheCurrentColumnOnlyWithAnOpenResult)
 {
-    Key(Qt::Key_Right);  // 品名
+    key(Qt::Key_Right);  // 品名
     QStringList seen;
     const auto findInDialog = [&](const QString& text) {
         QTimer::singleShot(0, [&seen, text] {
@@ -303,99 +303,99 @@ TEST_F(GridInput, CtrlFOpensTheFindDialogOverTheCurrentColumnOnlyWithAnOpenResul
             QStringList history;
             for (int i = 0; i < find->count(); ++i)
                 history << find->itemText(i);
-            seen << QStringList{dialog->windowTitle(), find->Text(), dialog->findChild<ComboBox*>(u"cbFindIn"_s)->Text(),
+            seen << QStringList{dialog->windowTitle(), find->text(), dialog->findChild<ComboBox*>(u"cbFindIn"_s)->text(),
                                 history.join(u',')}.join(u'|');
-            TypeText(find->lineEdit(), text);
+            typeText(find->lineEdit(), text);
             QTest::keyClick(find->lineEdit(), Qt::Key_Return);
             QTest::keyClick(find->lineEdit(), Qt::Key_Escape);
         });
-        Key(Qt::Key_F, Qt::ControlModifier);
+        key(Qt::Key_F, Qt::ControlModifier);
     };
     findInDialog(u"氨"_s);
-    EXPECT_EQ(Record(), 2);
+    EXPECT_EQ(record(), 2);
     findInDialog(u"2-氨基苯酚"_s);
-    EXPECT_EQ(Record(), 7);
+    EXPECT_EQ(record(), 7);
     EXPECT_EQ(seen, (QStringList{u"Find text||品名|"_s, u"Find text||品名|氨"_s}));
 
-    Rows().Close();
+    rows().close();
     findInDialog(u"甲醇"_s);
     EXPECT_EQ(seen.size(), 2);
 }
 
 TEST_F(GridInput, DraggingAFrozenColumnsBorderSizesIt)
 {
-    const QPoint border = Border(2);  // 品名, 188 wide
-    EXPECT_EQ(Grid().Mouse().SizingZoneAt(border + QPoint(-3, 0)), 2);
-    EXPECT_EQ(Grid().Mouse().SizingZoneAt(border + QPoint(4, 0)), -1);
-    Drag(Qt::LeftButton, border, border + QPoint(30, 0));
-    EXPECT_EQ(Grid().Columns().Item(1).Width(), 218);
-    EXPECT_EQ(Grid().ColWidth(2), 218);
+    const QPoint border = this->border(2);  // 品名, 188 wide
+    EXPECT_EQ(grid().mouse().sizingZoneAt(border + QPoint(-3, 0)), 2);
+    EXPECT_EQ(grid().mouse().sizingZoneAt(border + QPoint(4, 0)), -1);
+    drag(Qt::LeftButton, border, border + QPoint(30, 0));
+    EXPECT_EQ(grid().columns().item(1).width(), 218);
+    EXPECT_EQ(grid().colWidth(2), 218);
     // Released less than two pixels right of the column's left edge: nothing changes.
-    const int left = Grid().CellBounds(2, 0).left();
-    Drag(Qt::LeftButton, Border(2), QPoint(left + 1, border.y()));
-    EXPECT_EQ(Grid().Columns().Item(1).Width(), 218);
+    const int left = grid().cellBounds(2, 0).left();
+    drag(Qt::LeftButton, this->border(2), QPoint(left + 1, border.y()));
+    EXPECT_EQ(grid().columns().item(1).width(), 218);
 }
 
 TEST_F(GridInput, ColumnsMoveByTheirTitlesButNotIntoTheFrozenOnes)
 {
-    Drag(Qt::LeftButton, Cell(2, 0) + QPoint(-30, 0), Cell(6, 0));  // 品名 is frozen: it stays
-    EXPECT_EQ(Grid().Columns().Item(1).FieldName(), u"name1"_s);
+    drag(Qt::LeftButton, cell(2, 0) + QPoint(-30, 0), cell(6, 0));  // 品名 is frozen: it stays
+    EXPECT_EQ(grid().columns().item(1).fieldName(), u"name1"_s);
 
-    Drag(Qt::LeftButton, Cell(8, 0), Cell(2, 0));  // 备注 onto the frozen columns
-    EXPECT_EQ(Grid().Columns().Item(4).FieldName(), u"remarks"_s);
-    EXPECT_EQ(Grid().Columns().Item(5).FieldName(), u"CAS"_s);
-    EXPECT_EQ(Grid().LayoutSettings().FrozenCols, 4);
+    drag(Qt::LeftButton, cell(8, 0), cell(2, 0));  // 备注 onto the frozen columns
+    EXPECT_EQ(grid().columns().item(4).fieldName(), u"remarks"_s);
+    EXPECT_EQ(grid().columns().item(5).fieldName(), u"CAS"_s);
+    EXPECT_EQ(grid().layoutSettings().frozenCols, 4);
 
     // The right button moves a column too, and its release brings up the menu.
-    auto* menu = Form()->findChild<QMenu*>(u"PopupMenu1"_s);
-    Drag(Qt::RightButton, Cell(5, 0), Cell(7, 0));
-    EXPECT_EQ(Grid().Columns().Item(6).FieldName(), u"remarks"_s);
+    auto* menu = form()->findChild<QMenu*>(u"PopupMenu1"_s);
+    drag(Qt::RightButton, cell(5, 0), cell(7, 0));
+    EXPECT_EQ(grid().columns().item(6).fieldName(), u"remarks"_s);
     EXPECT_TRUE(menu->isVisible());
     menu->close();
 
     // Esc during a drag: the column keeps its place.
-    QTest::mousePress(Client(), Qt::LeftButton, Qt::NoModifier, Cell(7, 0));
-    QTest::mouseMove(Client(), Cell(5, 0));
-    Key(Qt::Key_Escape);
-    QTest::mouseRelease(Client(), Qt::LeftButton, Qt::NoModifier, Cell(5, 0));
-    EXPECT_EQ(Grid().Columns().Item(6).FieldName(), u"remarks"_s);
+    QTest::mousePress(client(), Qt::LeftButton, Qt::NoModifier, cell(7, 0));
+    QTest::mouseMove(client(), cell(5, 0));
+    key(Qt::Key_Escape);
+    QTest::mouseRelease(client(), Qt::LeftButton, Qt::NoModifier, cell(5, 0));
+    EXPECT_EQ(grid().columns().item(6).fieldName(), u"remarks"_s);
 
     // The current cell stays on its field when a column crosses it.
-    QTest::mouseClick(Client(), Qt::LeftButton, Qt::NoModifier, Cell(6, 2));
-    const QString current = Grid().CurrentColumn()->FieldName();
-    Drag(Qt::LeftButton, Cell(8, 0), Cell(5, 0));
-    EXPECT_EQ(Grid().CurrentColumn()->FieldName(), current);
-    Drag(Qt::LeftButton, Cell(5, 0), Cell(8, 0));
-    EXPECT_EQ(Grid().CurrentColumn()->FieldName(), current);
-    Drag(Qt::LeftButton, Cell(Grid().Current().Col, 0), Cell(8, 0));  // the current column itself
-    EXPECT_EQ(Grid().CurrentColumn()->FieldName(), current);
+    QTest::mouseClick(client(), Qt::LeftButton, Qt::NoModifier, cell(6, 2));
+    const QString current = grid().currentColumn()->fieldName();
+    drag(Qt::LeftButton, cell(8, 0), cell(5, 0));
+    EXPECT_EQ(grid().currentColumn()->fieldName(), current);
+    drag(Qt::LeftButton, cell(5, 0), cell(8, 0));
+    EXPECT_EQ(grid().currentColumn()->fieldName(), current);
+    drag(Qt::LeftButton, cell(grid().current().col, 0), cell(8, 0));  // the current column itself
+    EXPECT_EQ(grid().currentColumn()->fieldName(), current);
 }
 
 // Whatever drag is under way, the focus going elsewhere ends it and leaves
 // everything as it was.
 TEST_F(GridInput, DragsEndWhenTheFocusGoes)
 {
-    QWidget* elsewhere = Form()->nameEdit;
-    const QPoint border = Border(2);
-    QTest::mousePress(Client(), Qt::LeftButton, Qt::NoModifier, border);
-    QTest::mouseMove(Client(), border + QPoint(40, 0));
+    QWidget* elsewhere = form()->nameEdit;
+    const QPoint border = this->border(2);
+    QTest::mousePress(client(), Qt::LeftButton, Qt::NoModifier, border);
+    QTest::mouseMove(client(), border + QPoint(40, 0));
     elsewhere->setFocus();
-    QTest::mouseRelease(Client(), Qt::LeftButton, Qt::NoModifier, border + QPoint(40, 0));
-    EXPECT_EQ(Grid().Columns().Item(1).Width(), 188) << "sizing";
+    QTest::mouseRelease(client(), Qt::LeftButton, Qt::NoModifier, border + QPoint(40, 0));
+    EXPECT_EQ(grid().columns().item(1).width(), 188) << "sizing";
 
     widget_->setFocus();
-    QTest::mousePress(Client(), Qt::LeftButton, Qt::NoModifier, Cell(8, 0));
-    QTest::mouseMove(Client(), Cell(6, 0));
+    QTest::mousePress(client(), Qt::LeftButton, Qt::NoModifier, cell(8, 0));
+    QTest::mouseMove(client(), cell(6, 0));
     elsewhere->setFocus();
-    QTest::mouseRelease(Client(), Qt::LeftButton, Qt::NoModifier, Cell(6, 0));
-    EXPECT_EQ(Grid().Columns().Item(7).FieldName(), u"remarks"_s) << "moving";
+    QTest::mouseRelease(client(), Qt::LeftButton, Qt::NoModifier, cell(6, 0));
+    EXPECT_EQ(grid().columns().item(7).fieldName(), u"remarks"_s) << "moving";
 
     widget_->setFocus();
-    QTest::mousePress(Client(), Qt::LeftButton, Qt::NoModifier, Cell(3, 2));
+    QTest::mousePress(client(), Qt::LeftButton, Qt::NoModifier, cell(3, 2));
     elsewhere->setFocus();
-    QTest::mouseMove(Client(), Cell(3, 8));
-    QTest::mouseRelease(Client(), Qt::LeftButton, Qt::NoModifier, Cell(3, 8));
-    EXPECT_EQ(Record(), 2) << "tracking";
+    QTest::mouseMove(client(), cell(3, 8));
+    QTest::mouseRelease(client(), Qt::LeftButton, Qt::NoModifier, cell(3, 8));
+    EXPECT_EQ(record(), 2) << "tracking";
 }
 
 } // namespace

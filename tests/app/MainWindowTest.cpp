@@ -30,15 +30,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 template <typename T>
-T* Find(QObject* form, const char* name)
+T* find(QObject* form, const char* name)
 {
-    T* found = qobject_cast<T*>(FindComponent(form, QString::fromLatin1(name)));
+    T* found = qobject_cast<T*>(findComponent(form, QString::fromLatin1(name)));
     EXPECT_NE(found, nullptr) << name;
     return found;
 }
 
 // Typing as the keyboard does it, for text the test library's key names cannot spell.
-void TypeText(QWidget* widget, const QString& text)
+void typeText(QWidget* widget, const QString& text)
 {
     for (QChar ch : text) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
@@ -48,21 +48,21 @@ void TypeText(QWidget* widget, const QString& text)
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindow* Form() { return forms_.Form(); }
-    QStringList Sql() { return Form()->query->SQL(); }
-    QString Statement(const SearchCriteria& criteria) { return BuildSearchSql(criteria).Text; }
-    DataGridWidget* Grid() { return Find<DataGridWidget>(Form(), "DataGrid1"); }
-    QString FooterText() { return Grid()->Grid().Columns().Item(0).FooterForRow(0).Text(); }
+    MainWindow* form() { return forms_.form(); }
+    QStringList sql() { return form()->query->SQL(); }
+    QString statement(const SearchCriteria& criteria) { return buildSearchSql(criteria).text; }
+    DataGridWidget* grid() { return find<DataGridWidget>(form(), "DataGrid1"); }
+    QString footerText() { return grid()->grid().columns().item(0).footerForRow(0).text(); }
     // The texts the grid shows in a row of its record window.
-    QStringList RowTexts(int slot)
+    QStringList rowTexts(int slot)
     {
-        DataGrid& grid = Grid()->Grid();
+        DataGrid& grid = this->grid()->grid();
         QStringList texts;
-        for (int i = 0; i < grid.Columns().Count(); ++i)
-            texts.append(grid.Columns().Item(i).CellText(grid.RecordWindow().RecordAt(slot)));
+        for (int i = 0; i < grid.columns().count(); ++i)
+            texts.append(grid.columns().item(i).cellText(grid.recordWindow().recordAt(slot)));
         return texts;
     }
-    void Handler(const char* name) { CallHandler(Form(), QString::fromLatin1(name), nullptr, nullptr); }
+    void handler(const char* name) { callHandler(form(), QString::fromLatin1(name), nullptr, nullptr); }
 
     ProgramForms forms_;
 };
@@ -84,9 +84,9 @@ TEST_F(MainWindowTest, SearchPageControlsStandWhereTheLayoutPutsThem)
         {"Button1", {1000, 72, 105, 28}, 12},      {"Memo5", {64, 420, 825, 65}, 13},
         {"CheckBox2", {304, 88, 337, 17}, 14},
     };
-    QWidget* page = Find<QWidget>(Form(), "TabSheet1");
+    QWidget* page = find<QWidget>(form(), "TabSheet1");
     for (const Control& c : controls) {
-        QWidget* w = Find<QWidget>(Form(), c.name);
+        QWidget* w = find<QWidget>(form(), c.name);
         EXPECT_EQ(w->parentWidget(), page) << c.name;
         EXPECT_EQ(w->geometry(), c.geometry) << c.name;
         EXPECT_EQ(w->property("TabOrder").toInt(), c.tab) << c.name;
@@ -94,8 +94,8 @@ TEST_F(MainWindowTest, SearchPageControlsStandWhereTheLayoutPutsThem)
 
     // Focus moves through the page in tab order (a combo box's edit field is
     // part of the combo box).
-    Form()->show();
-    QWidget* w = Find<QWidget>(Form(), "EditName1");
+    form()->show();
+    QWidget* w = find<QWidget>(form(), "EditName1");
     QStringList order;
     for (int i = 0; i < 40 && order.size() < 14; ++i) {
         QWidget* owner = w;
@@ -113,8 +113,8 @@ TEST_F(MainWindowTest, SearchPageControlsStandWhereTheLayoutPutsThem)
 
 TEST_F(MainWindowTest, TextsItemsAndStartValues)
 {
-    EXPECT_EQ(Form()->windowTitle(), u"危险化学品、易制毒化学品、易制爆化学品数据库 V1.0.0.0"_s);
-    auto* tabs = Find<QTabWidget>(Form(), "PageControl1");
+    EXPECT_EQ(form()->windowTitle(), u"危险化学品、易制毒化学品、易制爆化学品数据库 V1.0.0.0"_s);
+    auto* tabs = find<QTabWidget>(form(), "PageControl1");
     ASSERT_EQ(tabs->count(), 2);
     EXPECT_EQ(tabs->tabText(0), u"危险化学品(含2828类)、易制毒、易制爆、易制毒、易制爆化学品查询"_s);
     EXPECT_EQ(tabs->tabText(1), u" 附录"_s);
@@ -127,19 +127,19 @@ TEST_F(MainWindowTest, TextsItemsAndStartValues)
     };
     const QPoint labelPositions[] = {{72, 24}, {328, 24}, {568, 24}, {8, 53}, {312, 53}, {752, 53}, {528, 53}, {755, 21}};
     for (size_t i = 0; i < std::size(labels); ++i) {
-        auto* label = Find<QLabel>(Form(), labels[i].first);
+        auto* label = find<QLabel>(form(), labels[i].first);
         EXPECT_EQ(label->text(), labels[i].second);
         EXPECT_EQ(label->pos(), labelPositions[i]) << labels[i].first;
     }
 
-    EXPECT_EQ(Find<QPushButton>(Form(), "ButtonSearch")->text(), u"查找"_s);
-    EXPECT_EQ(Find<QPushButton>(Form(), "Button1")->text(), u"清空"_s);
-    EXPECT_EQ(Find<QCheckBox>(Form(), "CheckBox1")->text(), u"名称精确匹配"_s);
-    EXPECT_FALSE(Form()->exactMatchBox->isChecked());
-    EXPECT_EQ(Find<QCheckBox>(Form(), "CheckBox2")->text(), u"记录数量超过200条时默认仅显示前200条记录"_s);
-    EXPECT_TRUE(Form()->rowLimitBox->isChecked());
-    EXPECT_EQ(Form()->indexNoEdit->text(), u"0"_s);
-    for (QLineEdit* edit : {Form()->nameEdit, Form()->aliasEdit, Form()->casEdit, Form()->englishNameEdit})
+    EXPECT_EQ(find<QPushButton>(form(), "ButtonSearch")->text(), u"查找"_s);
+    EXPECT_EQ(find<QPushButton>(form(), "Button1")->text(), u"清空"_s);
+    EXPECT_EQ(find<QCheckBox>(form(), "CheckBox1")->text(), u"名称精确匹配"_s);
+    EXPECT_FALSE(form()->exactMatchBox->isChecked());
+    EXPECT_EQ(find<QCheckBox>(form(), "CheckBox2")->text(), u"记录数量超过200条时默认仅显示前200条记录"_s);
+    EXPECT_TRUE(form()->rowLimitBox->isChecked());
+    EXPECT_EQ(form()->indexNoEdit->text(), u"0"_s);
+    for (QLineEdit* edit : {form()->nameEdit, form()->aliasEdit, form()->casEdit, form()->englishNameEdit})
         EXPECT_TRUE(edit->text().isEmpty());
 
     auto items = [](ComboBox* combo) {
@@ -148,33 +148,33 @@ TEST_F(MainWindowTest, TextsItemsAndStartValues)
             list.append(combo->itemText(i));
         return list;
     };
-    EXPECT_EQ(items(Form()->batchCombo), BatchItems());
-    EXPECT_EQ(items(Form()->precursorCombo), PrecursorItems());
-    EXPECT_EQ(items(Form()->hazardCombo), HazardItems());
-    EXPECT_EQ(Form()->batchCombo->ItemIndex(), -1);
-    EXPECT_EQ(Form()->precursorCombo->ItemIndex(), -1);
-    EXPECT_EQ(Form()->hazardCombo->ItemIndex(), 0);
-    EXPECT_EQ(Form()->hazardCombo->maxVisibleItems(), 25);
-    for (ComboBox* combo : {Form()->batchCombo, Form()->precursorCombo, Form()->hazardCombo})
-        EXPECT_EQ(combo->Text(), u"不限定"_s);
+    EXPECT_EQ(items(form()->batchCombo), batchItems());
+    EXPECT_EQ(items(form()->precursorCombo), precursorItems());
+    EXPECT_EQ(items(form()->hazardCombo), hazardItems());
+    EXPECT_EQ(form()->batchCombo->itemIndex(), -1);
+    EXPECT_EQ(form()->precursorCombo->itemIndex(), -1);
+    EXPECT_EQ(form()->hazardCombo->itemIndex(), 0);
+    EXPECT_EQ(form()->hazardCombo->maxVisibleItems(), 25);
+    for (ComboBox* combo : {form()->batchCombo, form()->precursorCombo, form()->hazardCombo})
+        EXPECT_EQ(combo->text(), u"不限定"_s);
 
-    const QStringList msdsNotes = Find<QPlainTextEdit>(Form(), "Memo5")->toPlainText().split(u'\n');
+    const QStringList msdsNotes = find<QPlainTextEdit>(form(), "Memo5")->toPlainText().split(u'\n');
     ASSERT_EQ(msdsNotes.size(), 3);
     EXPECT_EQ(msdsNotes.at(0), u"一、MSDS查看方法：右键单击，选择“查看MSDS资料”。"_s);
     EXPECT_TRUE(msdsNotes.at(1).startsWith(u"    本软件MSDS数据搜集整理来源于MSDS查询网http"_s));
     EXPECT_TRUE(msdsNotes.at(1).endsWith(u"。"_s));
     EXPECT_EQ(msdsNotes.at(2), u"二、凡未有序号的化学品表示未列入危险化学品录录（2015版）。"_s);
-    const QStringList hazardNotes = Find<QPlainTextEdit>(Form(), "Memo3")->toPlainText().split(u'\n');
+    const QStringList hazardNotes = find<QPlainTextEdit>(form(), "Memo3")->toPlainText().split(u'\n');
     ASSERT_EQ(hazardNotes.size(), 13);
     EXPECT_EQ(hazardNotes.first(), u"注："_s);
     EXPECT_EQ(hazardNotes.at(11), u"-经口,类别3*”，如果有充分依据，可分类为更严格的“急性毒性-经口,类别2”。"_s);
     EXPECT_EQ(hazardNotes.last(), u"（4）对于危险性类别为“加压气体”的危险化学品，根据充装方式选择液化气体、压缩气体、冷冻液化气体或溶解气体。"_s);
-    EXPECT_EQ(Find<QPlainTextEdit>(Form(), "Memo5")->font().pixelSize(), 16);
-    EXPECT_TRUE(Find<QPlainTextEdit>(Form(), "Memo5")->font().bold());
-    EXPECT_EQ(Find<QPlainTextEdit>(Form(), "Memo3")->font().pixelSize(), 13);
-    EXPECT_EQ(Form()->font().pixelSize(), 15);
+    EXPECT_EQ(find<QPlainTextEdit>(form(), "Memo5")->font().pixelSize(), 16);
+    EXPECT_TRUE(find<QPlainTextEdit>(form(), "Memo5")->font().bold());
+    EXPECT_EQ(find<QPlainTextEdit>(form(), "Memo3")->font().pixelSize(), 13);
+    EXPECT_EQ(form()->font().pixelSize(), 15);
 
-    auto* status = Find<QStatusBar>(Form(), "StatusBar1");
+    auto* status = find<QStatusBar>(form(), "StatusBar1");
     EXPECT_EQ(status->height(), 33);
     const QList<QLabel*> panels = status->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_EQ(panels.size(), 2);
@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, TextsItemsAndStartValues)
     EXPECT_LE(panels.at(0)->fontMetrics().horizontalAdvance(panels.at(0)->text()), panels.at(0)->contentsRect().width());
     EXPECT_TRUE(panels.at(1)->text().contains(u"意见反馈"_s));
 
-    const QList<QAction*> menus = Form()->menuBar()->actions();
+    const QList<QAction*> menus = form()->menuBar()->actions();
     ASSERT_EQ(menus.size(), 1);
     EXPECT_EQ(menus.at(0)->text(), u"帮助"_s);
     ASSERT_NE(menus.at(0)->menu(), nullptr);
@@ -193,16 +193,16 @@ TEST_F(MainWindowTest, TextsItemsAndStartValues)
     ASSERT_EQ(help.size(), 2);
     EXPECT_EQ(help.at(0)->text(), u"关于软件"_s);
     EXPECT_EQ(help.at(1)->text(), u"使用说明"_s);
-    const QList<QAction*> popup = Find<QMenu>(Form(), "PopupMenu1")->actions();
+    const QList<QAction*> popup = find<QMenu>(form(), "PopupMenu1")->actions();
     ASSERT_EQ(popup.size(), 1);
     EXPECT_EQ(popup.at(0)->text(), u"查看MSDS资料"_s);
 
-    EXPECT_EQ(Form()->firstSearchTimer->interval(), 2000);
-    EXPECT_TRUE(Form()->firstSearchTimer->isActive());
-    EXPECT_FALSE(Form()->query->Active());
-    EXPECT_EQ(Form()->query->Connection(), forms_.DataModule()->connection);
-    EXPECT_FALSE(forms_.DataModule()->connection->Connected());
-    EXPECT_EQ(FooterText(), u"共0条"_s);
+    EXPECT_EQ(form()->firstSearchTimer->interval(), 2000);
+    EXPECT_TRUE(form()->firstSearchTimer->isActive());
+    EXPECT_FALSE(form()->query->active());
+    EXPECT_EQ(form()->query->connection(), forms_.dataModule()->connection);
+    EXPECT_FALSE(forms_.dataModule()->connection->connected());
+    EXPECT_EQ(footerText(), u"共0条"_s);
 }
 
 TEST_F(MainWindowTest, GridShowsItsEightColumns)
@@ -214,92 +214,92 @@ TEST_F(MainWindowTest, GridShowsItsEightColumns)
     const int widths[] = {102, 188, 134, 87, 110, 202, 203, 89};
     const TextAlignment alignments[] = {TextAlignment::Center, TextAlignment::Left, TextAlignment::Left, TextAlignment::Left,
                                      TextAlignment::Center, TextAlignment::Left, TextAlignment::Left, TextAlignment::Center};
-    DataGrid& grid = Grid()->Grid();
-    GridColumns& columns = grid.Columns();
-    ASSERT_EQ(columns.Count(), 8);
-    EXPECT_TRUE(columns.PersistentState());
+    DataGrid& grid = this->grid()->grid();
+    GridColumns& columns = grid.columns();
+    ASSERT_EQ(columns.count(), 8);
+    EXPECT_TRUE(columns.persistentState());
     for (int i = 0; i < 8; ++i) {
-        GridColumn& c = columns.Item(i);
-        EXPECT_EQ(c.FieldName(), fields.at(i));
-        EXPECT_EQ(c.Title().Caption(), titles.at(i));
-        EXPECT_EQ(c.Width(), widths[i]);
-        EXPECT_EQ(c.Alignment(), alignments[i]) << i;
-        EXPECT_EQ(c.Title().Alignment(), i == 6 ? TextAlignment::Left : TextAlignment::Center) << i;
-        EXPECT_EQ(c.Font().Face.Height, i == 5 || i == 6 ? -13 : -15) << i;
+        GridColumn& c = columns.item(i);
+        EXPECT_EQ(c.fieldName(), fields.at(i));
+        EXPECT_EQ(c.title().caption(), titles.at(i));
+        EXPECT_EQ(c.width(), widths[i]);
+        EXPECT_EQ(c.alignment(), alignments[i]) << i;
+        EXPECT_EQ(c.title().alignment(), i == 6 ? TextAlignment::Left : TextAlignment::Center) << i;
+        EXPECT_EQ(c.font().face.height, i == 5 || i == 6 ? -13 : -15) << i;
     }
-    EXPECT_EQ(columns.Item(0).Footer().ValueType(), FooterValueType::Count);
-    EXPECT_EQ(columns.Item(0).Footer().DisplayFormat, u"共#0条"_s);
-    EXPECT_EQ(columns.Item(0).Footer().Alignment(), TextAlignment::Center);
-    EXPECT_EQ(grid.LayoutSettings().FrozenCols, 4);
-    EXPECT_EQ(grid.LayoutSettings().FooterRowCount, 1);
-    EXPECT_TRUE(grid.ReadOnly());
-    EXPECT_FALSE(grid.Appearance().Flat);
-    EXPECT_EQ(grid.Appearance().FooterColor, ColourFromName(u"clInactiveBorder"_s));
-    EXPECT_EQ(grid.Appearance().TitleFont.Face.Height, -15);
-    EXPECT_EQ(grid.ColCount(), 9);
-    EXPECT_EQ(grid.FixedCols(), 5);
-    EXPECT_EQ(Grid()->Grid().Appearance().EvenRow(), ColourFromName(u"clInactiveBorder"_s));
-    EXPECT_TRUE(grid.SumList()->Active());
+    EXPECT_EQ(columns.item(0).footer().valueType(), FooterValueType::Count);
+    EXPECT_EQ(columns.item(0).footer().displayFormat, u"共#0条"_s);
+    EXPECT_EQ(columns.item(0).footer().alignment(), TextAlignment::Center);
+    EXPECT_EQ(grid.layoutSettings().frozenCols, 4);
+    EXPECT_EQ(grid.layoutSettings().footerRowCount, 1);
+    EXPECT_TRUE(grid.readOnly());
+    EXPECT_FALSE(grid.appearance().flat);
+    EXPECT_EQ(grid.appearance().footerColor, colourFromName(u"clInactiveBorder"_s));
+    EXPECT_EQ(grid.appearance().titleFont.face.height, -15);
+    EXPECT_EQ(grid.colCount(), 9);
+    EXPECT_EQ(grid.fixedCols(), 5);
+    EXPECT_EQ(this->grid()->grid().appearance().evenRow(), colourFromName(u"clInactiveBorder"_s));
+    EXPECT_TRUE(grid.sumList()->active());
 }
 
 TEST_F(MainWindowTest, SearchRunsTheStatementOfTheControls)
 {
-    Form()->show();
-    Form()->searchButton->click();
-    EXPECT_EQ(Sql(), QStringList{Statement(SearchCriteria{})});
-    EXPECT_TRUE(Form()->query->Active());
-    EXPECT_EQ(Form()->query->RecordCount(), 200);
-    EXPECT_EQ(FooterText(), u"共200条"_s);
-    EXPECT_EQ(RowTexts(1).mid(0, 2), (QStringList{u"2"_s, u"氨"_s}));
+    form()->show();
+    form()->searchButton->click();
+    EXPECT_EQ(sql(), QStringList{statement(SearchCriteria{})});
+    EXPECT_TRUE(form()->query->active());
+    EXPECT_EQ(form()->query->recordCount(), 200);
+    EXPECT_EQ(footerText(), u"共200条"_s);
+    EXPECT_EQ(rowTexts(1).mid(0, 2), (QStringList{u"2"_s, u"氨"_s}));
 
     // Enter in a criterion field searches; the key goes on to the field.
-    Form()->nameEdit->setText(u"甲醇"_s);
-    Form()->exactMatchBox->setChecked(true);
-    QTest::keyClick(Form()->nameEdit, Qt::Key_Return);
+    form()->nameEdit->setText(u"甲醇"_s);
+    form()->exactMatchBox->setChecked(true);
+    QTest::keyClick(form()->nameEdit, Qt::Key_Return);
     SearchCriteria exact;
-    exact.NameText = u"甲醇"_s;
-    exact.ExactMatch = true;
-    EXPECT_EQ(Sql(), QStringList{Statement(exact)});
-    EXPECT_EQ(FooterText(), u"共1条"_s);
+    exact.nameText = u"甲醇"_s;
+    exact.exactMatch = true;
+    EXPECT_EQ(sql(), QStringList{statement(exact)});
+    EXPECT_EQ(footerText(), u"共1条"_s);
 
     // A typed hazard text selects no item and is the pattern.
-    Form()->clearCriteria();
-    Form()->hazardCombo->setFocus();
-    Form()->hazardCombo->lineEdit()->selectAll();
-    TypeText(Form()->hazardCombo->lineEdit(), u"生殖细胞致突变性"_s);
-    EXPECT_EQ(Form()->hazardCombo->ItemIndex(), -1);
-    QTest::keyClick(Form()->hazardCombo->lineEdit(), Qt::Key_Return);
-    EXPECT_TRUE(Sql().first().contains(u" where  DangTypes like '%生殖细胞致突变性%'"_s));
-    EXPECT_GT(Form()->query->RecordCount(), 100);
+    form()->clearCriteria();
+    form()->hazardCombo->setFocus();
+    form()->hazardCombo->lineEdit()->selectAll();
+    typeText(form()->hazardCombo->lineEdit(), u"生殖细胞致突变性"_s);
+    EXPECT_EQ(form()->hazardCombo->itemIndex(), -1);
+    QTest::keyClick(form()->hazardCombo->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(sql().first().contains(u" where  DangTypes like '%生殖细胞致突变性%'"_s));
+    EXPECT_GT(form()->query->recordCount(), 100);
 
     // Each combo box gives its own criterion.
-    Form()->clearCriteria();
-    Form()->batchCombo->SetItemIndex(2);
-    Form()->searchButton->click();
-    EXPECT_TRUE(Sql().first().contains(u" where Iadmin_no = 1 "_s)) << Sql().first().toStdString();
-    Form()->clearCriteria();
-    Form()->precursorCombo->SetItemIndex(4);
-    Form()->searchButton->click();
-    EXPECT_TRUE(Sql().first().contains(u" where  drugchem = 2 "_s)) << Sql().first().toStdString();
+    form()->clearCriteria();
+    form()->batchCombo->setItemIndex(2);
+    form()->searchButton->click();
+    EXPECT_TRUE(sql().first().contains(u" where Iadmin_no = 1 "_s)) << sql().first().toStdString();
+    form()->clearCriteria();
+    form()->precursorCombo->setItemIndex(4);
+    form()->searchButton->click();
+    EXPECT_TRUE(sql().first().contains(u" where  drugchem = 2 "_s)) << sql().first().toStdString();
 
     // Enter in a combo box without Enter handling does nothing.
-    const QStringList before = Sql();
-    QTest::keyClick(Form()->precursorCombo->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(Sql(), before);
-    EXPECT_TRUE(forms_.Boxes.Boxes.isEmpty());
+    const QStringList before = sql();
+    QTest::keyClick(form()->precursorCombo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(sql(), before);
+    EXPECT_TRUE(forms_.boxes.boxes.isEmpty());
 }
 
 // Every drug precursor is found by its CAS number, its class shown.
 TEST_F(MainWindowTest, EachDrugPrecursorIsFoundByItsCasNumber)
 {
-    Form()->show();
+    form()->show();
     for (const PrecursorNumber& precursor : kPrecursorNumbers) {
-        Form()->casEdit->setText(precursor.Cas);
-        Form()->searchButton->click();
-        EXPECT_EQ(FooterText(), u"共1条"_s) << precursor.Cas.toStdString();
-        const QStringList row = RowTexts(0);
-        EXPECT_EQ(row.value(4), precursor.Cas);
-        EXPECT_EQ(row.value(6), precursor.Class) << precursor.Cas.toStdString();
+        form()->casEdit->setText(precursor.cas);
+        form()->searchButton->click();
+        EXPECT_EQ(footerText(), u"共1条"_s) << precursor.cas.toStdString();
+        const QStringList row = rowTexts(0);
+        EXPECT_EQ(row.value(4), precursor.cas);
+        EXPECT_EQ(row.value(6), precursor.precursorClass) << precursor.cas.toStdString();
     }
 }
 
@@ -307,109 +307,109 @@ TEST_F(MainWindowTest, EachDrugPrecursorIsFoundByItsCasNumber)
 // one working out of the footer's count and one repaint of the grid.
 TEST_F(MainWindowTest, ASearchCostsOneLayoutPassOneRecountAndOneRepaint)
 {
-    Form()->show();
-    Form()->searchButton->click();
+    form()->show();
+    form()->searchButton->click();
     QCoreApplication::processEvents();
-    DataGrid& grid = Grid()->Grid();
+    DataGrid& grid = this->grid()->grid();
     int recounts = 0;
-    const auto repaintFooters = grid.SumList()->Changed;
-    grid.SumList()->Changed = [&recounts, repaintFooters] {
+    const auto repaintFooters = grid.sumList()->changed;
+    grid.sumList()->changed = [&recounts, repaintFooters] {
         ++recounts;
         repaintFooters();
     };
     struct PaintCounter : QObject {
-        int Paints = 0;
+        int paints = 0;
         bool eventFilter(QObject*, QEvent* event) override
         {
-            Paints += event->type() == QEvent::Paint;
+            paints += event->type() == QEvent::Paint;
             return false;
         }
     } counter;
-    Grid()->viewport()->installEventFilter(&counter);
-    const int passes = grid.LayoutBatch().PassCount();
+    this->grid()->viewport()->installEventFilter(&counter);
+    const int passes = grid.layoutBatch().passCount();
 
-    Form()->nameEdit->setText(u"氨"_s);
-    Form()->searchButton->click();
+    form()->nameEdit->setText(u"氨"_s);
+    form()->searchButton->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(grid.LayoutBatch().PassCount() - passes, 1);
+    EXPECT_EQ(grid.layoutBatch().passCount() - passes, 1);
     EXPECT_EQ(recounts, 1);
-    EXPECT_EQ(counter.Paints, 1);
-    EXPECT_EQ(FooterText(), QString(u"共%1条"_s).arg(Form()->query->RecordCount()));
-    grid.SumList()->Changed = repaintFooters;
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_EQ(footerText(), QString(u"共%1条"_s).arg(form()->query->recordCount()));
+    grid.sumList()->changed = repaintFooters;
 }
 
 TEST_F(MainWindowTest, ARejectedCatalogueNumberIsShownThenTheSearchRuns)
 {
-    Form()->nameEdit->setText(u"苯"_s);
-    Form()->indexNoEdit->setText(u"abc"_s);
-    QTest::keyClick(Form()->indexNoEdit, Qt::Key_Return);
-    ASSERT_EQ(forms_.Boxes.Boxes.size(), 1);
-    EXPECT_EQ(forms_.Boxes.Boxes.first(),
+    form()->nameEdit->setText(u"苯"_s);
+    form()->indexNoEdit->setText(u"abc"_s);
+    QTest::keyClick(form()->indexNoEdit, Qt::Key_Return);
+    ASSERT_EQ(forms_.boxes.boxes.size(), 1);
+    EXPECT_EQ(forms_.boxes.boxes.first(),
               (RecordingMessageBoxes::Box{u"序号必须是数字"_s, u"错误"_s, MessageIcon::Error}));
     SearchCriteria name;
-    name.NameText = u"苯"_s;
-    EXPECT_EQ(Sql(), QStringList{Statement(name)});
-    EXPECT_TRUE(Form()->query->Active());
+    name.nameText = u"苯"_s;
+    EXPECT_EQ(sql(), QStringList{statement(name)});
+    EXPECT_TRUE(form()->query->active());
 }
 
 TEST_F(MainWindowTest, ClearResetsTheCriteriaAndRunsNothing)
 {
-    Form()->searchButton->click();
-    const QString startStatement = Sql().first();
-    Form()->nameEdit->setText(u"a"_s);
-    Form()->aliasEdit->setText(u"b"_s);
-    Form()->casEdit->setText(u"c"_s);
-    Form()->englishNameEdit->setText(u"d"_s);
-    Form()->indexNoEdit->setText(u"12"_s);
-    Form()->hazardCombo->SetItemIndex(3);
-    Form()->exactMatchBox->setChecked(true);
-    Find<QPushButton>(Form(), "Button1")->click();
+    form()->searchButton->click();
+    const QString startStatement = sql().first();
+    form()->nameEdit->setText(u"a"_s);
+    form()->aliasEdit->setText(u"b"_s);
+    form()->casEdit->setText(u"c"_s);
+    form()->englishNameEdit->setText(u"d"_s);
+    form()->indexNoEdit->setText(u"12"_s);
+    form()->hazardCombo->setItemIndex(3);
+    form()->exactMatchBox->setChecked(true);
+    find<QPushButton>(form(), "Button1")->click();
 
-    for (QLineEdit* edit : {Form()->nameEdit, Form()->aliasEdit, Form()->casEdit, Form()->englishNameEdit})
+    for (QLineEdit* edit : {form()->nameEdit, form()->aliasEdit, form()->casEdit, form()->englishNameEdit})
         EXPECT_TRUE(edit->text().isEmpty());
-    EXPECT_EQ(Form()->indexNoEdit->text(), u"0"_s);
-    for (ComboBox* combo : {Form()->batchCombo, Form()->precursorCombo, Form()->hazardCombo}) {
-        EXPECT_EQ(combo->ItemIndex(), 0);
-        EXPECT_EQ(combo->Text(), u"不限定"_s);
+    EXPECT_EQ(form()->indexNoEdit->text(), u"0"_s);
+    for (ComboBox* combo : {form()->batchCombo, form()->precursorCombo, form()->hazardCombo}) {
+        EXPECT_EQ(combo->itemIndex(), 0);
+        EXPECT_EQ(combo->text(), u"不限定"_s);
     }
-    EXPECT_TRUE(Form()->exactMatchBox->isChecked());  // check boxes keep their state
-    EXPECT_EQ(Sql().first(), startStatement);      // no search ran
-    EXPECT_EQ(Form()->query->RecordCount(), 200);
+    EXPECT_TRUE(form()->exactMatchBox->isChecked());  // check boxes keep their state
+    EXPECT_EQ(sql().first(), startStatement);      // no search ran
+    EXPECT_EQ(form()->query->recordCount(), 200);
 
     // Index 0 adds no condition, just as index -1 did.
-    Form()->exactMatchBox->setChecked(false);
-    Form()->searchButton->click();
-    EXPECT_EQ(Sql().first(), startStatement);
+    form()->exactMatchBox->setChecked(false);
+    form()->searchButton->click();
+    EXPECT_EQ(sql().first(), startStatement);
 }
 
 TEST_F(MainWindowTest, TheFirstSearchRunsTwoSecondsAfterStart)
 {
-    EXPECT_TRUE(Form()->firstSearchTimer->isActive());
-    QTRY_VERIFY_WITH_TIMEOUT(Form()->query->Active(), 10000);
-    EXPECT_FALSE(Form()->firstSearchTimer->isActive());
-    EXPECT_TRUE(forms_.DataModule()->connection->Connected());
-    EXPECT_EQ(Sql(), QStringList{Statement(SearchCriteria{})});
-    EXPECT_EQ(FooterText(), u"共200条"_s);
-    EXPECT_TRUE(forms_.Boxes.Boxes.isEmpty());
+    EXPECT_TRUE(form()->firstSearchTimer->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(form()->query->active(), 10000);
+    EXPECT_FALSE(form()->firstSearchTimer->isActive());
+    EXPECT_TRUE(forms_.dataModule()->connection->connected());
+    EXPECT_EQ(sql(), QStringList{statement(SearchCriteria{})});
+    EXPECT_EQ(footerText(), u"共200条"_s);
+    EXPECT_TRUE(forms_.boxes.boxes.isEmpty());
 }
 
 TEST_F(MainWindowTest, WindowAndGridGrowTogether)
 {
-    Form()->searchButton->click();
-    Form()->show();
-    QWidget* grid = Grid();
-    const int rowsBefore = Grid()->Grid().RecordWindow().BufferCount();
-    QWidget* hazardNotes = Find<QWidget>(Form(), "Memo3");
-    QWidget* msdsNotes = Find<QWidget>(Form(), "Memo5");
+    form()->searchButton->click();
+    form()->show();
+    QWidget* grid = this->grid();
+    const int rowsBefore = this->grid()->grid().recordWindow().bufferCount();
+    QWidget* hazardNotes = find<QWidget>(form(), "Memo3");
+    QWidget* msdsNotes = find<QWidget>(form(), "Memo5");
     const QRect gridBefore = grid->geometry();
     const QRect hazardNotesBefore = hazardNotes->geometry();
     const QRect msdsNotesBefore = msdsNotes->geometry();
-    Form()->resize(Form()->size() + QSize(100, 60));
+    form()->resize(form()->size() + QSize(100, 60));
     QCoreApplication::processEvents();
     EXPECT_EQ(grid->geometry(), gridBefore.adjusted(0, 0, 100, 60));
     // The record window takes the whole rows that now fit.
-    EXPECT_GT(Grid()->Grid().RecordWindow().BufferCount(), rowsBefore);
-    EXPECT_EQ(Grid()->Grid().RecordWindow().BufferCount(), Grid()->Grid().RecordWindow().RowsThatFit());
+    EXPECT_GT(this->grid()->grid().recordWindow().bufferCount(), rowsBefore);
+    EXPECT_EQ(this->grid()->grid().recordWindow().bufferCount(), this->grid()->grid().recordWindow().rowsThatFit());
     EXPECT_EQ(hazardNotes->geometry(), hazardNotesBefore.translated(0, 60));
     EXPECT_EQ(msdsNotes->geometry(), msdsNotesBefore.translated(0, 60));
 }
@@ -422,23 +422,23 @@ protected:
 
 TEST_F(MainWindowWithoutCatalogue, StartShowsTheConnectionMessageOnceAndStaysUsable)
 {
-    MainWindow* form = forms_.Form();
-    CallHandler(form, u"firstSearch"_s, nullptr, nullptr);
+    MainWindow* form = forms_.form();
+    callHandler(form, u"firstSearch"_s, nullptr, nullptr);
     EXPECT_FALSE(form->firstSearchTimer->isActive());
-    ASSERT_EQ(forms_.Boxes.Boxes.size(), 1);
-    EXPECT_EQ(forms_.Boxes.Boxes.first(), (RecordingMessageBoxes::Box{u"数据库无法连接"_s, u"消息"_s, MessageIcon::None}));
-    EXPECT_FALSE(form->query->Active());
+    ASSERT_EQ(forms_.boxes.boxes.size(), 1);
+    EXPECT_EQ(forms_.boxes.boxes.first(), (RecordingMessageBoxes::Box{u"数据库无法连接"_s, u"消息"_s, MessageIcon::None}));
+    EXPECT_FALSE(form->query->active());
     EXPECT_TRUE(form->query->SQL().isEmpty());  // the first search did not run
 
     // A later search tries again; its failure goes to the default error display.
     form->searchButton->click();
-    ASSERT_EQ(forms_.Boxes.Boxes.size(), 2);
-    const RecordingMessageBoxes::Box error = forms_.Boxes.Boxes.last();
-    EXPECT_EQ(error.Caption, u"危险化学品名录2015"_s);
-    EXPECT_EQ(error.Icon, MessageIcon::Error);
-    EXPECT_TRUE(error.Text.endsWith(u'.'));
-    EXPECT_FALSE(error.Text.contains(u"vorlak@qa51807316"_s));
-    EXPECT_FALSE(form->query->Active());
+    ASSERT_EQ(forms_.boxes.boxes.size(), 2);
+    const RecordingMessageBoxes::Box error = forms_.boxes.boxes.last();
+    EXPECT_EQ(error.caption, u"危险化学品名录2015"_s);
+    EXPECT_EQ(error.icon, MessageIcon::Error);
+    EXPECT_TRUE(error.text.endsWith(u'.'));
+    EXPECT_FALSE(error.text.contains(u"vorlak@qa51807316"_s));
+    EXPECT_FALSE(form->query->active());
 }
 
 } // namespace
@@ -454,7 +454,7 @@ TEST(FormReferences, AFormGoneBeforeItsReferenceResolvesIsLeftOut)
     QTemporaryDir dir;
     auto* window = new MainWindow;
     DataModule module(dir.filePath(u"vorlak"_s));
-    EXPECT_EQ(window->query->Connection(), module.connection);
+    EXPECT_EQ(window->query->connection(), module.connection);
     delete window;
 }
 

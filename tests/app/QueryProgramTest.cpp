@@ -19,27 +19,27 @@ const QString kTitles = u"危化目录序号\t品名\t别名\t英文名\tCAS号\
 
 class QueryProgram : public ::testing::Test {
 protected:
-    QProcessEnvironment Embedded() { return EnvironmentWithOdbcIni(dir_.filePath(u"odbc.ini"_s), {}); }
+    QProcessEnvironment embedded() { return environmentWithOdbcIni(dir_.filePath(u"odbc.ini"_s), {}); }
 
-    QString Sql(const QStringList& arguments)
+    QString sql(const QStringList& arguments)
     {
-        const ProgramResult result = RunQueryProgram(QStringList{u"--sql"_s} + arguments, Embedded());
-        EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
-        EXPECT_TRUE(result.Out.endsWith(u'\n'));
-        return result.Out.chopped(1);
+        const ProgramResult result = runQueryProgram(QStringList{u"--sql"_s} + arguments, embedded());
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.out.endsWith(u'\n'));
+        return result.out.chopped(1);
     }
 
     // What vorlak-query prints for these criteria, checked against the
     // sqlite3 shell running the same statement on the same file.
-    QStringList ExpectSameRowsAsSqliteShell(const QStringList& arguments)
+    QStringList expectSameRowsAsSqliteShell(const QStringList& arguments)
     {
-        const ProgramResult result = RunQueryProgram(arguments, Embedded(), dir_.path());
-        EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
-        QStringList lines = result.Out.split(u'\n');
+        const ProgramResult result = runQueryProgram(arguments, embedded(), dir_.path());
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        QStringList lines = result.out.split(u'\n');
         EXPECT_EQ(lines.takeLast(), QString());
         EXPECT_EQ(lines.takeFirst(), kTitles);
         const QString footer = lines.takeLast();
-        const QStringList expected = ShownColumnsBySqliteShell(QStringLiteral(VORLAK_CATALOGUE_DB), Sql(arguments));
+        const QStringList expected = shownColumnsBySqliteShell(QStringLiteral(VORLAK_CATALOGUE_DB), sql(arguments));
         EXPECT_EQ(lines, expected);
         EXPECT_EQ(footer, u"共"_s + QString::number(expected.size()) + u"条"_s);
         return lines;
@@ -51,33 +51,33 @@ protected:
 TEST_F(QueryProgram, SqlPrintsTheStatementOfTheCriteria)
 {
     SearchCriteria defaults;
-    EXPECT_EQ(Sql({}), BuildSearchSql(defaults).Text);
+    EXPECT_EQ(sql({}), buildSearchSql(defaults).text);
 
     SearchCriteria name;
-    name.NameText = u"氨"_s;
-    name.ExactMatch = true;
-    name.RowLimit = false;
-    EXPECT_EQ(Sql({u"--name"_s, u"氨"_s, u"--exact"_s, u"--no-limit"_s}), BuildSearchSql(name).Text);
+    name.nameText = u"氨"_s;
+    name.exactMatch = true;
+    name.rowLimit = false;
+    EXPECT_EQ(sql({u"--name"_s, u"氨"_s, u"--exact"_s, u"--no-limit"_s}), buildSearchSql(name).text);
 
     // --hazard N alone searches the text of item N, as the combo box shows it.
     SearchCriteria hazard;
-    hazard.HazardIndex = 17;
-    hazard.HazardText = u"急性毒性-经口"_s;
-    EXPECT_EQ(Sql({u"--hazard"_s, u"17"_s}), BuildSearchSql(hazard).Text);
-    hazard.HazardIndex = -1;
-    hazard.HazardText = u"易燃"_s;
-    EXPECT_EQ(Sql({u"--hazard"_s, u"-1"_s, u"--hazard-text"_s, u"易燃"_s}), BuildSearchSql(hazard).Text);
+    hazard.hazardIndex = 17;
+    hazard.hazardText = u"急性毒性-经口"_s;
+    EXPECT_EQ(sql({u"--hazard"_s, u"17"_s}), buildSearchSql(hazard).text);
+    hazard.hazardIndex = -1;
+    hazard.hazardText = u"易燃"_s;
+    EXPECT_EQ(sql({u"--hazard"_s, u"-1"_s, u"--hazard-text"_s, u"易燃"_s}), buildSearchSql(hazard).text);
 
     SearchCriteria strongest;
-    strongest.AliasText = u"a"_s;
-    strongest.CasText = u"b"_s;
-    strongest.EnglishNameText = u"c"_s;
-    strongest.BatchIndex = 2;
-    strongest.PrecursorIndex = 7;
-    strongest.IndexNoText = u"498"_s;
-    EXPECT_EQ(Sql({u"--alias"_s, u"a"_s, u"--cas"_s, u"b"_s, u"--eng"_s, u"c"_s, u"--batch"_s,
+    strongest.aliasText = u"a"_s;
+    strongest.casText = u"b"_s;
+    strongest.englishNameText = u"c"_s;
+    strongest.batchIndex = 2;
+    strongest.precursorIndex = 7;
+    strongest.indexNoText = u"498"_s;
+    EXPECT_EQ(sql({u"--alias"_s, u"a"_s, u"--cas"_s, u"b"_s, u"--eng"_s, u"c"_s, u"--batch"_s,
                    u"2"_s, u"--precursor"_s, u"7"_s, u"--index-no"_s, u"498"_s}),
-              BuildSearchSql(strongest).Text);
+              buildSearchSql(strongest).text);
 }
 
 TEST_F(QueryProgram, BadArgumentsAreRefusedWithUsage)
@@ -97,10 +97,10 @@ TEST_F(QueryProgram, BadArgumentsAreRefusedWithUsage)
         {{u"--check"_s, u"-"_s, u"--exposed"_s, u"-1"_s}, u"--exposed takes a number from 0 to 100000000, not -1"_s},
     };
     for (const auto& bad : refused) {
-        const ProgramResult result = RunQueryProgram(bad.arguments, Embedded());
-        EXPECT_EQ(result.ExitCode, 64) << bad.says.toStdString();
-        EXPECT_TRUE(result.Err.startsWith(bad.says + u"\nusage: vorlak-query"_s)) << result.Err.toStdString();
-        EXPECT_TRUE(result.Out.isEmpty());
+        const ProgramResult result = runQueryProgram(bad.arguments, embedded());
+        EXPECT_EQ(result.exitCode, 64) << bad.says.toStdString();
+        EXPECT_TRUE(result.err.startsWith(bad.says + u"\nusage: vorlak-query"_s)) << result.err.toStdString();
+        EXPECT_TRUE(result.out.isEmpty());
     }
 }
 
@@ -108,28 +108,28 @@ TEST_F(QueryProgram, BadArgumentsAreRefusedWithUsage)
 TEST_F(QueryProgram, HelpAndVersionPrintAndExitWithZero)
 {
     for (const QString& help : {u"--help"_s, u"-h"_s}) {
-        const ProgramResult result = RunQueryProgram({help}, Embedded());
-        EXPECT_EQ(result.ExitCode, 0);
-        EXPECT_TRUE(result.Out.startsWith(u"Usage: vorlak-query [options]\n"_s)) << result.Out.toStdString();
+        const ProgramResult result = runQueryProgram({help}, embedded());
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_TRUE(result.out.startsWith(u"Usage: vorlak-query [options]\n"_s)) << result.out.toStdString();
         for (const QString& part : {u"--name <TEXT>"_s, u"--alias <TEXT>"_s, u"--eng <TEXT>"_s, u"--exact"_s,
                                     u"--cas <TEXT>"_s, u"--batch <N>"_s, u"--hazard <N>"_s, u"--hazard-text <TEXT>"_s,
                                     u"--precursor <N>"_s, u"--index-no <TEXT>"_s, u"--no-limit"_s, u"--sql"_s,
                                     u"--check <FILE>"_s, u"--version"_s, u"\nExit status:\n"_s, u"  64  "_s,
                                     u"\nExamples:\n  vorlak-query --name 甲醇 "_s})
-            EXPECT_TRUE(result.Out.contains(part)) << part.toStdString();
+            EXPECT_TRUE(result.out.contains(part)) << part.toStdString();
     }
-    const ProgramResult version = RunQueryProgram({u"--version"_s}, Embedded());
-    EXPECT_EQ(version.ExitCode, 0);
-    EXPECT_EQ(version.Out, u"vorlak-query 1.0.0\n"_s);
+    const ProgramResult version = runQueryProgram({u"--version"_s}, embedded());
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, u"vorlak-query 1.0.0\n"_s);
 }
 
 // Each item's line or lines in input order, then the counts.
 TEST_F(QueryProgram, CheckReportsHowEachInventoryItemIsControlled)
 {
-    WriteTextFile(dir_.filePath(u"inventory.txt"_s), kMixedInventory);
-    const ProgramResult result = RunQueryProgram({u"--check"_s, dir_.filePath(u"inventory.txt"_s)}, Embedded());
-    EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
-    EXPECT_EQ(result.Err, QString());
+    writeTextFile(dir_.filePath(u"inventory.txt"_s), kMixedInventory);
+    const ProgramResult result = runQueryProgram({u"--check"_s, dir_.filePath(u"inventory.txt"_s)}, embedded());
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(result.err, QString());
     // The columns 数量(t), 临界量(t), 依据 and q/Q stand before the hazard categories.
     const auto methanol = [](const QString& quantity, const QString& share) {
         return u"1022\t甲醇\t67-56-1\t\t\t\t首批\t特别管控\t"_s + quantity + u"\t500\t表1 第65项\t"_s + share
@@ -163,16 +163,16 @@ TEST_F(QueryProgram, CheckReportsHowEachInventoryItemIsControlled)
         u"共14项：列入11项（其中匹配多条1项），未列入2项，CAS号无效1项"_s,
         u"重大危险源辨识（GB 18218-2018，按一个生产或储存单元计）：S = Σq/Q = 4.001，构成重大危险源"_s,
         QString()};
-    const QStringList lines = result.Out.split(u'\n');
+    const QStringList lines = result.out.split(u'\n');
     for (qsizetype i = 0; i < qMax(lines.size(), expected.size()); ++i)
         EXPECT_EQ(lines.value(i), expected.value(i)) << "line " << i;
 
     // A file that cannot be read is a bad argument.
     for (const QString& unreadable : {dir_.filePath(u"missing.txt"_s), dir_.path()}) {
-        const ProgramResult refused = RunQueryProgram({u"--check"_s, unreadable}, Embedded());
-        EXPECT_EQ(refused.ExitCode, 64);
-        EXPECT_TRUE(refused.Err.startsWith(u"cannot read \""_s + unreadable + u"\": "_s)) << refused.Err.toStdString();
-        EXPECT_EQ(refused.Out, QString());
+        const ProgramResult refused = runQueryProgram({u"--check"_s, unreadable}, embedded());
+        EXPECT_EQ(refused.exitCode, 64);
+        EXPECT_TRUE(refused.err.startsWith(u"cannot read \""_s + unreadable + u"\": "_s)) << refused.err.toStdString();
+        EXPECT_EQ(refused.out, QString());
     }
 }
 
@@ -182,17 +182,17 @@ TEST_F(QueryProgram, CheckReadsInventoriesInTheirEncodingAndRefusesWhatIsNotText
 {
     const QString text = u"甲醇\r\n醋酸酐\r\n"_s;
     const QString gb18030 = dir_.filePath(u"gb18030.csv"_s);
-    WriteTextFile(dir_.filePath(u"utf8.txt"_s), text);
+    writeTextFile(dir_.filePath(u"utf8.txt"_s), text);
     const ProgramResult converted =
-        RunProgram(u"iconv"_s, {u"-f"_s, u"UTF-8"_s, u"-t"_s, u"GB18030"_s, u"-o"_s, gb18030, dir_.filePath(u"utf8.txt"_s)});
-    ASSERT_EQ(converted.ExitCode, 0) << converted.Err.toStdString();
+        runProgram(u"iconv"_s, {u"-f"_s, u"UTF-8"_s, u"-t"_s, u"GB18030"_s, u"-o"_s, gb18030, dir_.filePath(u"utf8.txt"_s)});
+    ASSERT_EQ(converted.exitCode, 0) << converted.err.toStdString();
     QByteArray utf16("\xFF\xFE", 2);
     utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    WriteFile(dir_.filePath(u"utf16.txt"_s), utf16);
+    writeFile(dir_.filePath(u"utf16.txt"_s), utf16);
     for (const QString& name : {u"gb18030.csv"_s, u"utf16.txt"_s}) {
-        const ProgramResult result = RunQueryProgram({u"--check"_s, dir_.filePath(name)}, Embedded());
-        EXPECT_EQ(result.ExitCode, 0) << name.toStdString();
-        const QStringList lines = result.Out.split(u'\n');
+        const ProgramResult result = runQueryProgram({u"--check"_s, dir_.filePath(name)}, embedded());
+        EXPECT_EQ(result.exitCode, 0) << name.toStdString();
+        const QStringList lines = result.out.split(u'\n');
         EXPECT_TRUE(lines.value(1).startsWith(u"甲醇\t品名\t1022\t"_s)) << lines.value(1).toStdString();
         EXPECT_TRUE(lines.value(2).startsWith(u"醋酸酐\t别名\t2634\t"_s)) << lines.value(2).toStdString();
         EXPECT_EQ(lines.value(3), u"共2项：列入2项（其中匹配多条0项），未列入0项，CAS号无效0项"_s) << name.toStdString();
@@ -212,12 +212,12 @@ TEST_F(QueryProgram, CheckReadsInventoriesInTheirEncodingAndRefusesWhatIsNotText
     };
     for (const auto& file : refused) {
         const QString path = dir_.filePath(QString::fromLatin1(file.name));
-        WriteFile(path, file.bytes);
-        const ProgramResult result = RunQueryProgram({u"--check"_s, path}, Embedded());
-        EXPECT_EQ(result.ExitCode, 64) << file.name;
-        EXPECT_TRUE(result.Err.startsWith(u'"' + path + u"\" "_s + file.says)) << result.Err.toStdString();
-        EXPECT_TRUE(result.Err.contains(u"save the list from it as CSV or text"_s)) << file.name;
-        EXPECT_EQ(result.Out, QString()) << file.name;
+        writeFile(path, file.bytes);
+        const ProgramResult result = runQueryProgram({u"--check"_s, path}, embedded());
+        EXPECT_EQ(result.exitCode, 64) << file.name;
+        EXPECT_TRUE(result.err.startsWith(u'"' + path + u"\" "_s + file.says)) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(u"save the list from it as CSV or text"_s)) << file.name;
+        EXPECT_EQ(result.out, QString()) << file.name;
     }
 }
 
@@ -250,13 +250,13 @@ TEST_F(QueryProgram, CheckSumsAUnitsQuantitiesAgainstTheirThresholds)
           u"第5行 阿片（GB 18218-2018未规定临界量）；第6行 7732-18-5（未列入，无临界量）"_s}},
     };
     for (const auto& unit : units) {
-        WriteTextFile(dir_.filePath(u"unit.txt"_s), QString::fromUtf8(unit.inventory));
+        writeTextFile(dir_.filePath(u"unit.txt"_s), QString::fromUtf8(unit.inventory));
         QStringList arguments{u"--check"_s, dir_.filePath(u"unit.txt"_s)};
         if (!unit.exposed.isEmpty())
             arguments << u"--exposed"_s << unit.exposed;
-        const ProgramResult result = RunQueryProgram(arguments, Embedded());
-        EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
-        QStringList summary = result.Out.split(u'\n', Qt::SkipEmptyParts);
+        const ProgramResult result = runQueryProgram(arguments, embedded());
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        QStringList summary = result.out.split(u'\n', Qt::SkipEmptyParts);
         summary = summary.mid(summary.indexOf(QRegularExpression(u"共.*"_s)) + 1);
         ASSERT_FALSE(summary.isEmpty()) << unit.inventory;
         summary.first().remove(u"重大危险源辨识（GB 18218-2018，按一个生产或储存单元计）："_s);
@@ -266,40 +266,40 @@ TEST_F(QueryProgram, CheckSumsAUnitsQuantitiesAgainstTheirThresholds)
 
 TEST_F(QueryProgram, RowsMatchTheSqliteShellFromAnyWorkingFolder)
 {
-    const QStringList all = ExpectSameRowsAsSqliteShell({});
+    const QStringList all = expectSameRowsAsSqliteShell({});
     ASSERT_FALSE(all.isEmpty());
-    EXPECT_EQ(ExpectSameRowsAsSqliteShell({u"--name"_s, u"氨"_s, u"--exact"_s}).size(), 1);
-    EXPECT_TRUE(ExpectSameRowsAsSqliteShell({u"--cas"_s, u"7664-41-7"_s}).first().startsWith(u"2\t氨\t"_s));
-    ExpectSameRowsAsSqliteShell({u"--hazard"_s, u"17"_s, u"--no-limit"_s});
-    ExpectSameRowsAsSqliteShell({u"--batch"_s, u"2"_s});
-    ExpectSameRowsAsSqliteShell({u"--alias"_s, u"木"_s});
-    const QStringList quoted = ExpectSameRowsAsSqliteShell({u"--alias"_s, u"4,4'-二氨基二苯基甲烷"_s});
+    EXPECT_EQ(expectSameRowsAsSqliteShell({u"--name"_s, u"氨"_s, u"--exact"_s}).size(), 1);
+    EXPECT_TRUE(expectSameRowsAsSqliteShell({u"--cas"_s, u"7664-41-7"_s}).first().startsWith(u"2\t氨\t"_s));
+    expectSameRowsAsSqliteShell({u"--hazard"_s, u"17"_s, u"--no-limit"_s});
+    expectSameRowsAsSqliteShell({u"--batch"_s, u"2"_s});
+    expectSameRowsAsSqliteShell({u"--alias"_s, u"木"_s});
+    const QStringList quoted = expectSameRowsAsSqliteShell({u"--alias"_s, u"4,4'-二氨基二苯基甲烷"_s});
     ASSERT_EQ(quoted.size(), 1);
     EXPECT_TRUE(quoted.first().startsWith(u"2443\t4,4'-亚甲基双苯胺\t"_s));
-    ExpectSameRowsAsSqliteShell({u"--no-limit"_s});
-    EXPECT_TRUE(ExpectSameRowsAsSqliteShell({u"--cas"_s, u"no-such-cas"_s}).isEmpty());
+    expectSameRowsAsSqliteShell({u"--no-limit"_s});
+    EXPECT_TRUE(expectSameRowsAsSqliteShell({u"--cas"_s, u"no-such-cas"_s}).isEmpty());
 }
 
 TEST_F(QueryProgram, ARejectedCatalogueNumberIsReportedAndTheSearchGoesOn)
 {
     const ProgramResult rejected =
-        RunQueryProgram({u"--name"_s, u"甲醇"_s, u"--index-no"_s, u"abc"_s}, Embedded());
-    EXPECT_EQ(rejected.ExitCode, 0);
-    EXPECT_EQ(rejected.Err, u"序号必须是数字\n"_s);
-    const ProgramResult plain = RunQueryProgram({u"--name"_s, u"甲醇"_s}, Embedded());
-    EXPECT_EQ(rejected.Out, plain.Out);
+        runQueryProgram({u"--name"_s, u"甲醇"_s, u"--index-no"_s, u"abc"_s}, embedded());
+    EXPECT_EQ(rejected.exitCode, 0);
+    EXPECT_EQ(rejected.err, u"序号必须是数字\n"_s);
+    const ProgramResult plain = runQueryProgram({u"--name"_s, u"甲醇"_s}, embedded());
+    EXPECT_EQ(rejected.out, plain.out);
 }
 
 TEST_F(QueryProgram, AConnectionFailureExitsWithStatusTwo)
 {
-    const QProcessEnvironment environment = EnvironmentWithOdbcIni(
+    const QProcessEnvironment environment = environmentWithOdbcIni(
         dir_.filePath(u"odbc.ini"_s),
         u"[vorlak]\nDriver=MariaDB Unicode\nSocket="_s + dir_.filePath(u"none.sock"_s) + u'\n');
-    const ProgramResult result = RunQueryProgram({}, environment);
-    EXPECT_EQ(result.ExitCode, 2);
-    EXPECT_TRUE(result.Err.startsWith(u"数据库无法连接\n"_s)) << result.Err.toStdString();
-    EXPECT_FALSE(result.Err.contains(u"vorlak@qa51807316"_s));
-    EXPECT_TRUE(result.Out.isEmpty());
+    const ProgramResult result = runQueryProgram({}, environment);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.err.startsWith(u"数据库无法连接\n"_s)) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(u"vorlak@qa51807316"_s));
+    EXPECT_TRUE(result.out.isEmpty());
 }
 
 TEST_F(QueryProgram, AStatementTheDatabaseRefusesExitsWithStatusOne)
@@ -307,13 +307,13 @@ TEST_F(QueryProgram, AStatementTheDatabaseRefusesExitsWithStatusOne)
     // A catalogue without the MSDS table cannot answer the search.
     const QString program = dir_.filePath(u"vorlak-query"_s);
     ASSERT_TRUE(QFile::copy(QStringLiteral(VORLAK_QUERY_PROGRAM), program));
-    const ProgramResult made = RunProgram(u"sqlite3"_s,
+    const ProgramResult made = runProgram(u"sqlite3"_s,
         {dir_.filePath(u"vorlak.db"_s), u"CREATE TABLE hazardous_chemicals (id INTEGER);"_s});
-    ASSERT_EQ(made.ExitCode, 0);
-    const ProgramResult result = RunProgram(program, {}, Embedded());
-    EXPECT_EQ(result.ExitCode, 1);
-    EXPECT_TRUE(result.Err.contains(u"hazardous_chemicals_msds"_s)) << result.Err.toStdString();
-    EXPECT_TRUE(result.Out.isEmpty());
+    ASSERT_EQ(made.exitCode, 0);
+    const ProgramResult result = runProgram(program, {}, embedded());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains(u"hazardous_chemicals_msds"_s)) << result.err.toStdString();
+    EXPECT_TRUE(result.out.isEmpty());
 }
 
 } // namespace

@@ -20,20 +20,20 @@ namespace {
 const QString kRows = QStringLiteral(VORLAK_CATALOGUE_ROWS);
 const QString kPages = QStringLiteral(VORLAK_MSDS_DIR);
 
-GhsLabelTable Labels()
+GhsLabelTable shippedLabels()
 {
-    return GhsLabelTable::Read(QStringLiteral(VORLAK_GHS_LABELS));
+    return GhsLabelTable::read(QStringLiteral(VORLAK_GHS_LABELS));
 }
 
 TEST(HazardPages, EveryCatalogueCasHasOnePageAndOneIndexRow)
 {
     QSet<QString> catalogued;
-    for (const CatalogueRow& e : CatalogueRows(ReadRowsFile(kRows + u"/hazardous_chemicals.tsv"_s)))
-        if (!e.Cas.isEmpty())
-            catalogued.insert(e.Cas);
-    const RowsTable index = ReadRowsFile(kRows + u"/hazardous_chemicals_msds.tsv"_s);
+    for (const CatalogueRow& e : catalogueRows(readRowsFile(kRows + u"/hazardous_chemicals.tsv"_s)))
+        if (!e.cas.isEmpty())
+            catalogued.insert(e.cas);
+    const RowsTable index = readRowsFile(kRows + u"/hazardous_chemicals_msds.tsv"_s);
     QSet<QString> indexed;
-    for (const QList<RowValue>& row : index.Rows) {
+    for (const QList<RowValue>& row : index.rows) {
         EXPECT_FALSE(indexed.contains(*row.at(0))) << row.at(0)->toStdString();
         indexed.insert(*row.at(0));
         EXPECT_EQ(*row.at(1), *row.at(0));  // the page is named after its CAS number
@@ -48,21 +48,21 @@ TEST(HazardPages, EveryCatalogueCasHasOnePageAndOneIndexRow)
 
 TEST(HazardPages, EveryCategoryOfTheCatalogueHasALabelRow)
 {
-    const GhsLabelTable labels = Labels();
-    EXPECT_FALSE(labels.Edition().isEmpty());
+    const GhsLabelTable labels = shippedLabels();
+    EXPECT_FALSE(labels.edition().isEmpty());
     QSet<QString> categories;
-    for (const CatalogueRow& e : CatalogueRows(ReadRowsFile(kRows + u"/hazardous_chemicals.tsv"_s)))
-        for (const QString& category : e.HazardList())
+    for (const CatalogueRow& e : catalogueRows(readRowsFile(kRows + u"/hazardous_chemicals.tsv"_s)))
+        for (const QString& category : e.hazardList())
             categories.insert(category);
     EXPECT_EQ(categories.size(), 101);
     for (const QString& category : categories)
-        EXPECT_NE(labels.Find(category), nullptr) << category.toStdString();
+        EXPECT_NE(labels.find(category), nullptr) << category.toStdString();
 }
 
 // The GHS rules of precedence, one case each.
 TEST(HazardPages, LabelElementsFollowTheRulesOfPrecedence)
 {
-    const GhsLabelTable labels = Labels();
+    const GhsLabelTable labels = shippedLabels();
     const struct {
         const char* rule;
         QStringList categories;
@@ -96,16 +96,16 @@ TEST(HazardPages, LabelElementsFollowTheRulesOfPrecedence)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rule);
-        const LabelElements label = CombineLabels(labels, c.categories, c.refrigerated);
+        const LabelElements label = combineLabels(labels, c.categories, c.refrigerated);
         QStringList codes;
-        for (const HazardStatement& statement : label.Statements)
-            codes << statement.Code;
-        EXPECT_EQ(label.Pictograms, c.pictograms);
-        EXPECT_EQ(label.SignalWord, c.signalWord);
+        for (const HazardStatement& statement : label.statements)
+            codes << statement.code;
+        EXPECT_EQ(label.pictograms, c.pictograms);
+        EXPECT_EQ(label.signalWord, c.signalWord);
         EXPECT_EQ(codes, c.codes);
-        EXPECT_TRUE(label.Unlabelled.isEmpty());
+        EXPECT_TRUE(label.unlabelled.isEmpty());
     }
-    EXPECT_EQ(CombineLabels(labels, {u"易燃液体,类别9"_s}, false).Unlabelled, QStringList{u"易燃液体,类别9"_s});
+    EXPECT_EQ(combineLabels(labels, {u"易燃液体,类别9"_s}, false).unlabelled, QStringList{u"易燃液体,类别9"_s});
 }
 
 // What a user checks first, on the pages of methanol and ammonia.
@@ -141,19 +141,19 @@ TEST(HazardPages, PagesCarryTheStatusCategoriesAndLabelElements)
                + u"</td></tr>\n<tr><th>重点监管危险化学品</th><td>"_s + keySupervision
                + u"</td></tr>\n<tr><th>特别管控危险化学品</th><td>"_s + special + u"</td></tr>\n</table>\n"_s;
     };
-    EXPECT_TRUE(ReadTextFile(kPages + u"/67-56-1.html"_s)
+    EXPECT_TRUE(readTextFile(kPages + u"/67-56-1.html"_s)
                     .contains(status(u"否"_s, u"否"_s, u"否"_s, u"首批"_s, u"是（易燃液体）"_s)));
-    EXPECT_TRUE(ReadTextFile(kPages + u"/108-24-7.html"_s)
+    EXPECT_TRUE(readTextFile(kPages + u"/108-24-7.html"_s)
                     .contains(status(u"否"_s, u"否"_s, u"第二类"_s, u"否"_s, u"否"_s)));
     // The list's scope notes stand on the pages of the entries they concern.
-    EXPECT_TRUE(ReadTextFile(kPages + u"/6484-52-2.html"_s)
+    EXPECT_TRUE(readTextFile(kPages + u"/6484-52-2.html"_s)
                     .contains(u"</table>\n<p class=\"scope\">特别管控的范围：（钝化）改性硝酸铵除外</p>\n"_s));
-    EXPECT_TRUE(ReadTextFile(kPages + u"/86290-81-5.html"_s)
+    EXPECT_TRUE(readTextFile(kPages + u"/86290-81-5.html"_s)
                     .contains(u"<p class=\"scope\">特别管控的范围：包括甲醇汽油、乙醇汽油</p>"_s));
-    EXPECT_FALSE(ReadTextFile(kPages + u"/67-56-1.html"_s).contains(u"class=\"scope\""_s));
+    EXPECT_FALSE(readTextFile(kPages + u"/67-56-1.html"_s).contains(u"class=\"scope\""_s));
     for (const auto& page : pages) {
         SCOPED_TRACE(page.cas.toStdString());
-        const QString html = ReadTextFile(kPages + u'/' + page.cas + u".html"_s);
+        const QString html = readTextFile(kPages + u'/' + page.cas + u".html"_s);
         EXPECT_TRUE(html.startsWith(u"<!DOCTYPE html>\n<html lang=\"zh-CN\">"_s));
         EXPECT_TRUE(html.contains(u"GB 30000"_s) && html.contains(u"不能代替供应商提供的安全技术说明书"_s)
                     && html.contains(u"生成日期："_s));
@@ -171,7 +171,7 @@ TEST(HazardPages, NoPageReferencesAnythingOutsideItself)
         QRegularExpression::CaseInsensitiveOption);
     int pages = 0;
     for (const QString& name : QDir(kPages).entryList({u"*.html"_s}, QDir::Files)) {
-        const QString html = ReadTextFile(kPages + u'/' + name);
+        const QString html = readTextFile(kPages + u'/' + name);
         const QRegularExpressionMatch reference = outside.match(html);
         EXPECT_FALSE(reference.hasMatch()) << name.toStdString() << ": " << reference.captured().toStdString();
         ++pages;
@@ -183,17 +183,17 @@ TEST(HazardPages, NoPageReferencesAnythingOutsideItself)
 // 表2 rows its categories fall under, by the rules file, each once.
 TEST(MajorHazard, CategoriesFallUnderTheirTable2RowsAndTable1WinsWhereItNamesTheEntry)
 {
-    const QList<MajorHazardRule> rules = ReadMajorHazardRules(QStringLiteral(VORLAK_MAJOR_HAZARD_RULES));
+    const QList<MajorHazardRule> rules = readMajorHazardRules(QStringLiteral(VORLAK_MAJOR_HAZARD_RULES));
     const QString rows = QStringLiteral(VORLAK_CATALOGUE_ROWS);
-    const RowsTable named = ReadRowsFile(rows + u"/major_hazard_named.tsv"_s);
-    const RowsTable categories = ReadRowsFile(rows + u"/major_hazard_categories.tsv"_s);
+    const RowsTable named = readRowsFile(rows + u"/major_hazard_named.tsv"_s);
+    const RowsTable categories = readRowsFile(rows + u"/major_hazard_categories.tsv"_s);
     const auto codes = [&](const QString& indexId, const QStringList& hazards) {
         CatalogueRow e;
-        e.IndexId = indexId;
-        e.Hazards = hazards.join(u"；"_s);
+        e.indexId = indexId;
+        e.hazards = hazards.join(u"；"_s);
         QStringList out;
-        for (const MajorHazardThreshold& t : MajorHazardThresholds(e, named, categories, rules))
-            out << t.Basis + u' ' + t.Tonnes + (t.Condition.isEmpty() ? QString() : u" if"_s);
+        for (const MajorHazardThreshold& t : majorHazardThresholds(e, named, categories, rules))
+            out << t.basis + u' ' + t.tonnes + (t.condition.isEmpty() ? QString() : u" if"_s);
         return out.join(u", "_s);
     };
     const struct {
@@ -233,17 +233,17 @@ TEST(MajorHazard, CategoriesFallUnderTheirTable2RowsAndTable1WinsWhereItNamesThe
 // The pages name the standard and give the rows that apply, or say none does.
 TEST(HazardPages, PagesGiveTheMajorHazardThresholds)
 {
-    const QString ammonia = ReadTextFile(kPages + u"/7664-41-7.html"_s);
+    const QString ammonia = readTextFile(kPages + u"/7664-41-7.html"_s);
     EXPECT_TRUE(ammonia.contains(u"<h3>重大危险源临界量（GB 18218-2018）</h3>\n<p>GB 18218-2018表1列名的危险化学品：</p>"_s));
     EXPECT_TRUE(ammonia.contains(u"<tr><td>表1 第1项</td><td>氨</td><td>10</td></tr>"_s));
-    const QString nitrate = ReadTextFile(kPages + u"/6484-52-2.html"_s);
+    const QString nitrate = readTextFile(kPages + u"/6484-52-2.html"_s);
     EXPECT_TRUE(nitrate.contains(u"<tr><td>表1 第44项</td><td>硝酸铵(含可燃物≤0.2%)</td><td>50</td></tr>"_s));
     EXPECT_TRUE(nitrate.contains(u"计算取最小的临界量 5 t。"_s));
-    const QString anhydride = ReadTextFile(kPages + u"/108-24-7.html"_s);
+    const QString anhydride = readTextFile(kPages + u"/108-24-7.html"_s);
     EXPECT_TRUE(anhydride.contains(u"<p>GB 18218-2018表1未列名，按危险性类别取表2的临界量：</p>"_s));
     EXPECT_TRUE(anhydride.contains(u"<td>5000</td><td>不属于W5.1或W5.2</td></tr>"_s));
     EXPECT_TRUE(anhydride.contains(u"计算取最小的临界量 10 t。"_s));
-    EXPECT_TRUE(ReadTextFile(kPages + u"/8008-60-4.html"_s).contains(u"不计入重大危险源辨识"_s));
+    EXPECT_TRUE(readTextFile(kPages + u"/8008-60-4.html"_s).contains(u"不计入重大危险源辨识"_s));
 }
 
 } // namespace

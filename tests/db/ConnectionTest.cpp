@@ -25,19 +25,19 @@ class CatalogueConnection : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        UseOdbcIni(dir_.path(), QString());
+        useOdbcIni(dir_.path(), QString());
         ASSERT_TRUE(QFile::copy(QStringLiteral(VORLAK_CATALOGUE_DB), databasePath_));
-        connection_.SetConnectionString(kConnectionString);
-        connection_.SetEmbeddedDatabase(databasePath_);
-        query_.SetConnection(&connection_);
+        connection_.setConnectionString(kConnectionString);
+        connection_.setEmbeddedDatabase(databasePath_);
+        query_.setConnection(&connection_);
     }
 
-    void OpenQuery(const QString& statement)
+    void openQuery(const QString& statement)
     {
-        query_.Close();
+        query_.close();
         query_.SQL().clear();
         query_.SQL().append(statement);
-        query_.Open();
+        query_.open();
     }
 
     QTemporaryDir dir_;
@@ -48,30 +48,30 @@ protected:
 
 TEST_F(CatalogueConnection, WithoutTheDataSourceTheEmbeddedCatalogueOpens)
 {
-    EXPECT_EQ(connection_.DataSourceConnectionString(), QString());
-    EXPECT_FALSE(connection_.Connected());
-    connection_.Open();
-    EXPECT_TRUE(connection_.Connected());
-    connection_.Open();  // opening an open connection does nothing
-    EXPECT_TRUE(connection_.Connected());
-    connection_.Close();
-    EXPECT_FALSE(connection_.Connected());
+    EXPECT_EQ(connection_.dataSourceConnectionString(), QString());
+    EXPECT_FALSE(connection_.connected());
+    connection_.open();
+    EXPECT_TRUE(connection_.connected());
+    connection_.open();  // opening an open connection does nothing
+    EXPECT_TRUE(connection_.connected());
+    connection_.close();
+    EXPECT_FALSE(connection_.connected());
 }
 
 TEST_F(CatalogueConnection, TheEmbeddedCatalogueIsNeverWritten)
 {
-    const QByteArray before = FileHash(databasePath_);
-    EXPECT_THROW(OpenQuery(u"DELETE FROM hazardous_chemicals"_s), DatabaseError);
-    EXPECT_THROW(OpenQuery(u"CREATE TABLE t (x INTEGER)"_s), DatabaseError);
-    connection_.Close();
-    EXPECT_EQ(FileHash(databasePath_), before);
+    const QByteArray before = fileHash(databasePath_);
+    EXPECT_THROW(openQuery(u"DELETE FROM hazardous_chemicals"_s), DatabaseError);
+    EXPECT_THROW(openQuery(u"CREATE TABLE t (x INTEGER)"_s), DatabaseError);
+    connection_.close();
+    EXPECT_EQ(fileHash(databasePath_), before);
 }
 
 TEST_F(CatalogueConnection, AMissingCatalogueIsAnErrorAndCreatesNothing)
 {
     QFile::remove(databasePath_);
-    EXPECT_THROW(connection_.Open(), DatabaseError);
-    EXPECT_FALSE(connection_.Connected());
+    EXPECT_THROW(connection_.open(), DatabaseError);
+    EXPECT_FALSE(connection_.connected());
     EXPECT_FALSE(QFile::exists(databasePath_));
 }
 
@@ -105,106 +105,106 @@ TEST_F(CatalogueConnection, ADamagedCatalogueIsRefusedAtConnectingAndStaysAsItWa
     };
     for (const auto& damaged : cases) {
         SCOPED_TRACE(damaged.name);
-        WriteFile(databasePath_, damaged.contents);
-        const QByteArray before = FileHash(databasePath_);
+        writeFile(databasePath_, damaged.contents);
+        const QByteArray before = fileHash(databasePath_);
         try {
-            connection_.Open();
+            connection_.open();
             ADD_FAILURE() << "the connection opened";
         } catch (const DatabaseError& error) {
-            EXPECT_EQ(error.Message(), damaged.error);
+            EXPECT_EQ(error.message(), damaged.error);
         }
-        EXPECT_FALSE(connection_.Connected());
-        EXPECT_EQ(FileHash(databasePath_), before);
+        EXPECT_FALSE(connection_.connected());
+        EXPECT_EQ(fileHash(databasePath_), before);
     }
     // One that cannot be read at all (root reads every file, so a folder stands for it).
     ASSERT_TRUE(QDir(dir_.path()).mkdir(u"folder.db"_s));
-    connection_.SetEmbeddedDatabase(dir_.filePath(u"folder.db"_s));
-    EXPECT_THROW(connection_.Open(), DatabaseError);
-    EXPECT_FALSE(connection_.Connected());
+    connection_.setEmbeddedDatabase(dir_.filePath(u"folder.db"_s));
+    EXPECT_THROW(connection_.open(), DatabaseError);
+    EXPECT_FALSE(connection_.connected());
 }
 
 TEST_F(CatalogueConnection, ADefinedDataSourceIsUsedInsteadOfTheEmbeddedFile)
 {
-    UseOdbcIni(dir_.path(), u"[Vorlak]\nDriver=MariaDB Unicode\n"_s);
-    EXPECT_EQ(connection_.DataSourceConnectionString(),
+    useOdbcIni(dir_.path(), u"[Vorlak]\nDriver=MariaDB Unicode\n"_s);
+    EXPECT_EQ(connection_.dataSourceConnectionString(),
               u"DSN=vorlak;PWD=secret@pw51807316;UID=vorlak;DATABASE=vorlak"_s);
 
-    UseOdbcIni(dir_.path(), u"[other]\nDriver=MariaDB Unicode\n"_s);
-    EXPECT_EQ(connection_.DataSourceConnectionString(), QString());
+    useOdbcIni(dir_.path(), u"[other]\nDriver=MariaDB Unicode\n"_s);
+    EXPECT_EQ(connection_.dataSourceConnectionString(), QString());
 }
 
 // The SQLite ODBC driver takes its database as a file name: the data source's
 // own file is read, and the catalogue name creates no file in the working folder.
 TEST_F(CatalogueConnection, AnSqliteDataSourceReadsTheFileItNames)
 {
-    UseOdbcIni(dir_.path(), u"[vorlak]\nDriver=SQLite3\nDatabase="_s + databasePath_ + u'\n');
-    EXPECT_EQ(connection_.DataSourceConnectionString(), u"DSN=vorlak;PWD=secret@pw51807316;UID=vorlak"_s);
+    useOdbcIni(dir_.path(), u"[vorlak]\nDriver=SQLite3\nDatabase="_s + databasePath_ + u'\n');
+    EXPECT_EQ(connection_.dataSourceConnectionString(), u"DSN=vorlak;PWD=secret@pw51807316;UID=vorlak"_s);
     QTemporaryDir working;
     const QString before = QDir::currentPath();
     QDir::setCurrent(working.path());
     const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });
-    OpenQuery(u"SELECT name1 FROM hazardous_chemicals WHERE cas = '67-56-1'"_s);
-    ASSERT_EQ(query_.RecordCount(), 1);
-    EXPECT_EQ(query_.FieldAt(0).DisplayText(), u"甲醇"_s);
+    openQuery(u"SELECT name1 FROM hazardous_chemicals WHERE cas = '67-56-1'"_s);
+    ASSERT_EQ(query_.recordCount(), 1);
+    EXPECT_EQ(query_.fieldAt(0).displayText(), u"甲醇"_s);
     EXPECT_TRUE(QDir(working.path()).isEmpty());
 }
 
 TEST_F(CatalogueConnection, AFailureCarriesTheDriverMessageButNeverThePassword)
 {
-    UseOdbcIni(dir_.path(), u"[vorlak]\nDriver=MariaDB Unicode\nSocket="_s
+    useOdbcIni(dir_.path(), u"[vorlak]\nDriver=MariaDB Unicode\nSocket="_s
                                 + dir_.filePath(u"no-server.sock"_s) + u'\n');
     try {
-        connection_.Open();
+        connection_.open();
         FAIL() << "opened a server that does not exist";
     } catch (const DatabaseError& error) {
-        EXPECT_FALSE(error.Message().isEmpty());
-        EXPECT_FALSE(error.Message().contains(u"secret@pw51807316"_s)) << error.what();
+        EXPECT_FALSE(error.message().isEmpty());
+        EXPECT_FALSE(error.message().contains(u"secret@pw51807316"_s)) << error.what();
     }
-    EXPECT_FALSE(connection_.Connected());
+    EXPECT_FALSE(connection_.connected());
 }
 
 TEST_F(CatalogueConnection, AQueryOpensTheConnectionAndFetchesEveryRow)
 {
-    OpenQuery(u"SELECT A.id,index_id, A.cas as CAS, B.html_file FROM hazardous_chemicals A "
+    openQuery(u"SELECT A.id,index_id, A.cas as CAS, B.html_file FROM hazardous_chemicals A "
               u"Left JOIN hazardous_chemicals_msds B ON A.cas = B.cas order by Id"_s);
-    EXPECT_TRUE(connection_.Connected());
-    EXPECT_TRUE(query_.Active());
-    EXPECT_GT(query_.RecordCount(), 0);
-    EXPECT_EQ(query_.RecNo(), 1);
-    ASSERT_EQ(query_.FieldCount(), 4);
-    EXPECT_EQ(query_.FieldAt(0).FieldName(), u"id"_s);
-    EXPECT_EQ(query_.FieldAt(2).FieldName(), u"CAS"_s);
+    EXPECT_TRUE(connection_.connected());
+    EXPECT_TRUE(query_.active());
+    EXPECT_GT(query_.recordCount(), 0);
+    EXPECT_EQ(query_.recNo(), 1);
+    ASSERT_EQ(query_.fieldCount(), 4);
+    EXPECT_EQ(query_.fieldAt(0).fieldName(), u"id"_s);
+    EXPECT_EQ(query_.fieldAt(2).fieldName(), u"CAS"_s);
 
     // Fields are found without regard to letter case; the first row's page
     // is named after its CAS number.
-    EXPECT_EQ(&query_.FieldByName(u"cas"_s), &query_.FieldAt(2));
-    EXPECT_EQ(query_.FindField(u"ID"_s), &query_.FieldAt(0));
-    EXPECT_EQ(query_.FieldByName(u"html_file"_s).DisplayText(), u"8008-60-4"_s);
+    EXPECT_EQ(&query_.fieldByName(u"cas"_s), &query_.fieldAt(2));
+    EXPECT_EQ(query_.findField(u"ID"_s), &query_.fieldAt(0));
+    EXPECT_EQ(query_.fieldByName(u"html_file"_s).displayText(), u"8008-60-4"_s);
 
     try {
-        query_.FieldByName(u"Nope"_s);
+        query_.fieldByName(u"Nope"_s);
         FAIL();
     } catch (const DatabaseError& error) {
-        EXPECT_EQ(error.Message(), u"Field 'Nope' not found"_s);
+        EXPECT_EQ(error.message(), u"Field 'Nope' not found"_s);
     }
 
-    query_.Close();
-    EXPECT_FALSE(query_.Active());
-    EXPECT_EQ(query_.FieldCount(), 0);
-    EXPECT_EQ(query_.FindField(u"id"_s), nullptr);
-    query_.Close();  // closing a closed query does nothing
+    query_.close();
+    EXPECT_FALSE(query_.active());
+    EXPECT_EQ(query_.fieldCount(), 0);
+    EXPECT_EQ(query_.findField(u"id"_s), nullptr);
+    query_.close();  // closing a closed query does nothing
 }
 
 TEST_F(CatalogueConnection, ARefusedStatementLeavesTheQueryClosed)
 {
     try {
-        OpenQuery(u"SELECT x FROM nowhere"_s);
+        openQuery(u"SELECT x FROM nowhere"_s);
         FAIL();
     } catch (const DatabaseError& error) {
-        EXPECT_TRUE(error.Message().contains(u"nowhere"_s)) << error.what();
+        EXPECT_TRUE(error.message().contains(u"nowhere"_s)) << error.what();
     }
-    EXPECT_FALSE(query_.Active());
-    EXPECT_EQ(query_.FieldCount(), 0);
+    EXPECT_FALSE(query_.active());
+    EXPECT_EQ(query_.fieldCount(), 0);
 }
 
 } // namespace

@@ -23,21 +23,21 @@ TEST(ResultRows, TextOfAnyLengthReadsBackAsWritten)
     for (int i = 0; i < lengths.size(); ++i) {
         const QString text = lengths[i] < 0 ? QString() : QString(lengths[i], QChar(u'a' + i % 26));
         if (lengths[i] < 0)
-            rows.AppendNull();
+            rows.appendNull();
         else
-            rows.AppendText(text);
-        rows.AppendInteger(i);
-        rows.EndRow();
+            rows.appendText(text);
+        rows.appendInteger(i);
+        rows.endRow();
         written << text;
     }
-    ASSERT_EQ(rows.RowCount(), lengths.size());
+    ASSERT_EQ(rows.rowCount(), lengths.size());
     for (int i = 0; i < lengths.size(); ++i) {
-        EXPECT_EQ(rows.IsNull(i, 0), lengths[i] < 0) << i;
-        EXPECT_EQ(rows.Value(i, 0).toString(), written[i]) << i;
-        EXPECT_EQ(rows.Value(i, 1), QVariant(i));
+        EXPECT_EQ(rows.isNull(i, 0), lengths[i] < 0) << i;
+        EXPECT_EQ(rows.value(i, 0).toString(), written[i]) << i;
+        EXPECT_EQ(rows.value(i, 1), QVariant(i));
     }
-    EXPECT_TRUE(rows.Value(9, 0).isNull());
-    EXPECT_FALSE(rows.Value(0, 0).isNull());  // empty, not null
+    EXPECT_TRUE(rows.value(9, 0).isNull());
+    EXPECT_FALSE(rows.value(0, 0).isNull());  // empty, not null
 }
 
 TEST(ResultRows, ValuesReadAsTheirColumnsType)
@@ -48,23 +48,23 @@ TEST(ResultRows, ValuesReadAsTheirColumnsType)
                      {u"s"_s, QMetaType::fromType<short>(), 6},
                      {u"day"_s, QMetaType::fromType<QDate>(), 10},
                      {u"c"_s, QMetaType::fromType<QString>(), 20}});
-    rows.AppendInteger(7);
-    rows.AppendInteger(5000000000);
-    rows.AppendDouble(2.5);
-    rows.AppendText(u"12"_s);
-    rows.AppendText(u"2020-01-02"_s);
-    rows.AppendText(u"甲醇"_s);
-    rows.EndRow();
-    EXPECT_EQ(rows.Value(0, 0), QVariant(7));
-    EXPECT_EQ(rows.Value(0, 1), QVariant(qlonglong(5000000000)));
-    EXPECT_EQ(rows.Value(0, 2), QVariant(2.5));
-    EXPECT_EQ(rows.Value(0, 3), QVariant(short(12)));
-    EXPECT_EQ(rows.Value(0, 4), QVariant(QDate(2020, 1, 2)));
-    EXPECT_EQ(rows.Value(0, 5), QVariant(u"甲醇"_s));
+    rows.appendInteger(7);
+    rows.appendInteger(5000000000);
+    rows.appendDouble(2.5);
+    rows.appendText(u"12"_s);
+    rows.appendText(u"2020-01-02"_s);
+    rows.appendText(u"甲醇"_s);
+    rows.endRow();
+    EXPECT_EQ(rows.value(0, 0), QVariant(7));
+    EXPECT_EQ(rows.value(0, 1), QVariant(qlonglong(5000000000)));
+    EXPECT_EQ(rows.value(0, 2), QVariant(2.5));
+    EXPECT_EQ(rows.value(0, 3), QVariant(short(12)));
+    EXPECT_EQ(rows.value(0, 4), QVariant(QDate(2020, 1, 2)));
+    EXPECT_EQ(rows.value(0, 5), QVariant(u"甲醇"_s));
 
     // A row must hold one value per column, no more and no fewer.
-    rows.AppendInteger(1);
-    EXPECT_THROW(rows.EndRow(), DatabaseError);
+    rows.appendInteger(1);
+    EXPECT_THROW(rows.endRow(), DatabaseError);
 }
 
 } // namespace

@@ -15,16 +15,16 @@
 // then sees.
 class RecordingLink : public DataLink {
 public:
-    QStringList Heard;
+    QStringList heard;
 
-    void ActiveChanged() override { Heard.append(QStringLiteral("active %1").arg(Active() ? 1 : 0)); }
-    void DataSetChanged() override { Heard.append(QStringLiteral("changed first %1").arg(FirstRecord())); }
-    void DataSetScrolled(int distance) override
+    void activeChanged() override { heard.append(QStringLiteral("active %1").arg(active() ? 1 : 0)); }
+    void dataSetChanged() override { heard.append(QStringLiteral("changed first %1").arg(firstRecord())); }
+    void dataSetScrolled(int distance) override
     {
-        Heard.append(QStringLiteral("scrolled %1 first %2 slot %3").arg(distance).arg(FirstRecord()).arg(ActiveRecord()));
+        heard.append(QStringLiteral("scrolled %1 first %2 slot %3").arg(distance).arg(firstRecord()).arg(activeRecord()));
     }
-    void LayoutChanged() override { Heard.append(QStringLiteral("layout")); }
-    QStringList Take() { return std::exchange(Heard, {}); }
+    void layoutChanged() override { heard.append(QStringLiteral("layout")); }
+    QStringList take() { return std::exchange(heard, {}); }
 };
 
 // A result set over a small database of ten records (id 1..10), or over the
@@ -33,33 +33,33 @@ class ResultSet : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        UseOdbcIni(dir_.path(), QString());
+        useOdbcIni(dir_.path(), QString());
         const QString path = dir_.filePath(QStringLiteral("small.db"));
         QString script = QStringLiteral("CREATE TABLE t (id INTEGER, name VARCHAR(40), val REAL, flag INTEGER);");
         for (int i = 1; i <= 10; ++i)
             script += QStringLiteral("INSERT INTO t VALUES (%1, 'n%1', %2, %3);").arg(i).arg(i * 1.5).arg(i % 3 == 0 ? QStringLiteral("NULL") : QString::number(i % 2));
-        ASSERT_EQ(RunProgram(QStringLiteral("sqlite3"), {path, script}).ExitCode, 0);
-        connection_.SetEmbeddedDatabase(path);
-        query_.SetConnection(&connection_);
-        source_.SetDataSet(&query_);
-        link_.SetDataSource(&source_);
-        link_.Take();
+        ASSERT_EQ(runProgram(QStringLiteral("sqlite3"), {path, script}).exitCode, 0);
+        connection_.setEmbeddedDatabase(path);
+        query_.setConnection(&connection_);
+        source_.setDataSet(&query_);
+        link_.setDataSource(&source_);
+        link_.take();
     }
 
-    void OpenSmall(const QString& statement = QStringLiteral("SELECT id, name, val, flag FROM t ORDER BY id"))
+    void openSmall(const QString& statement = QStringLiteral("SELECT id, name, val, flag FROM t ORDER BY id"))
     {
         query_.SQL() = QStringList{statement};
-        query_.Open();
+        query_.open();
     }
 
-    void OpenCatalogue(const QString& statement)
+    void openCatalogue(const QString& statement)
     {
-        connection_.SetEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
+        connection_.setEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
         query_.SQL() = QStringList{statement};
-        query_.Open();
+        query_.open();
     }
 
-    int Id() { return int(query_.FieldByName(QStringLiteral("id")).AsInteger()); }
+    int id() { return int(query_.fieldByName(QStringLiteral("id")).asInteger()); }
 
     QTemporaryDir dir_;
     Connection connection_;

@@ -20,7 +20,7 @@ TEST(ServerLike, PatternsMatchAsOnTheServer)
         {"甲醇", "甲", false},     {"abcabd", "%abd", true},  {"aaa", "%a%a%a%a", false}, {"a'b", "%'%", true},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(LikeMatches(c.pattern, c.text), c.matches) << c.text << " LIKE " << c.pattern;
+        EXPECT_EQ(likeMatches(c.pattern, c.text), c.matches) << c.text << " LIKE " << c.pattern;
 }
 
 } // namespace

@@ -11,26 +11,26 @@
 
 namespace {
 
-QString GridColumnsText()
+QString gridColumnsText()
 {
     auto* widget = mainWindow ? mainWindow->findChild<DataGridWidget*>() : nullptr;
     if (!widget)
         return {};
     QStringList columns;
-    GridColumns& all = widget->Grid().Columns();
-    for (int i = 0; i < all.Count(); ++i)
-        columns << all.Item(i).FieldName() + u':' + QString::number(all.Item(i).Width());
+    GridColumns& all = widget->grid().columns();
+    for (int i = 0; i < all.count(); ++i)
+        columns << all.item(i).fieldName() + u':' + QString::number(all.item(i).width());
     return columns.join(u',');
 }
 
 class LoggingDesktop : public DesktopService {
 public:
-    void Open(const QString& fileOrAddress) override
+    void open(const QString& fileOrAddress) override
     {
         QFile log(qEnvironmentVariable("VORLAK_DESKTOP_LOG"));
         if (!log.open(QIODevice::Append | QIODevice::Text))
             return;
-        QTextStream(&log) << "open " << fileOrAddress << "\tcolumns " << GridColumnsText() << '\n';
+        QTextStream(&log) << "open " << fileOrAddress << "\tcolumns " << gridColumnsText() << '\n';
     }
 };
 
@@ -39,6 +39,6 @@ public:
 int main(int argc, char* argv[])
 {
     LoggingDesktop desktop;
-    SetDesktop(&desktop);
-    return RunWindowProgram(argc, argv);
+    setDesktop(&desktop);
+    return runWindowProgram(argc, argv);
 }

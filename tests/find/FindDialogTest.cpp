@@ -23,43 +23,43 @@ protected:
     void SetUp() override
     {
         CatalogueGrid::SetUp();
-        MainWindowColumns();
-        query_.Open();
-        grid_.MoveToColumn(1);  // 品名
+        mainWindowColumns();
+        query_.open();
+        grid_.moveToColumn(1);  // 品名
     }
     template <typename T>
-    T* Control(const char* name) { return dialog_.findChild<T*>(QString::fromLatin1(name)); }
-    void Open() { dialog_.ShowOver(grid_, QString(), false); }
-    void Type(const QString& text) { TypeText(Control<ComboBox>("cbText")->lineEdit(), text); }
-    void Choose(const char* combo, int index) { Control<ComboBox>(combo)->SetItemIndex(index); }
-    void FindNext(Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    T* control(const char* name) { return dialog_.findChild<T*>(QString::fromLatin1(name)); }
+    void open() { dialog_.showOver(grid_, QString(), false); }
+    void type(const QString& text) { typeText(control<ComboBox>("cbText")->lineEdit(), text); }
+    void choose(const char* combo, int index) { control<ComboBox>(combo)->setItemIndex(index); }
+    void findNext(Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::mouseClick(Control<QPushButton>("bFind"), Qt::LeftButton, modifiers);
+        QTest::mouseClick(control<QPushButton>("bFind"), Qt::LeftButton, modifiers);
     }
-    int Number() { return query_.FieldByName(u"index_id"_s).AsInteger(); }
+    int number() { return query_.fieldByName(u"index_id"_s).asInteger(); }
 
     FindDialog dialog_;
 };
 
 TEST_F(FindDialogTest, OpensOverTheCurrentColumnWithItsControlsAsLaidOut)
 {
-    Open();
+    open();
     EXPECT_EQ(dialog_.windowTitle(), u"Find text"_s);
     EXPECT_EQ(dialog_.size(), QSize(505, 124));  // the tree row hidden
-    const auto* findIn = Control<ComboBox>("cbFindIn");
+    const auto* findIn = control<ComboBox>("cbFindIn");
     QStringList items;
     for (int i = 0; i < findIn->count(); ++i)
         items << findIn->itemText(i);
     EXPECT_EQ(items, (QStringList{u"危化目录序号"_s, u"品名"_s, u"别名"_s, u"英文名"_s, u"CAS号"_s, u"危险性类别"_s,
                                   u"其它特殊监管"_s, u"备注"_s, u"<All>"_s}));
-    EXPECT_EQ(findIn->Text(), u"品名"_s);
-    EXPECT_EQ(Control<ComboBox>("cbFindDirection")->Text(), u"All"_s);
-    EXPECT_EQ(Control<ComboBox>("cbMatchinType")->Text(), u"From any part of field"_s);
-    EXPECT_FALSE(Control<QCheckBox>("cbCharCase")->isChecked());
-    EXPECT_TRUE(Control<QCheckBox>("cbUseFormat")->isChecked());
-    EXPECT_EQ(Control<QPushButton>("bFind")->geometry(), QRect(413, 9, 82, 23));
-    EXPECT_EQ(QApplication::focusWidget() == nullptr || dialog_.focusWidget() == Control<ComboBox>("cbText")
-                  || dialog_.focusWidget() == Control<ComboBox>("cbText")->lineEdit(),
+    EXPECT_EQ(findIn->text(), u"品名"_s);
+    EXPECT_EQ(control<ComboBox>("cbFindDirection")->text(), u"All"_s);
+    EXPECT_EQ(control<ComboBox>("cbMatchinType")->text(), u"From any part of field"_s);
+    EXPECT_FALSE(control<QCheckBox>("cbCharCase")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("cbUseFormat")->isChecked());
+    EXPECT_EQ(control<QPushButton>("bFind")->geometry(), QRect(413, 9, 82, 23));
+    EXPECT_EQ(QApplication::focusWidget() == nullptr || dialog_.focusWidget() == control<ComboBox>("cbText")
+                  || dialog_.focusWidget() == control<ComboBox>("cbText")->lineEdit(),
               true);
 }
 
@@ -67,83 +67,83 @@ TEST_F(FindDialogTest, OpensOverTheCurrentColumnWithItsControlsAsLaidOut)
 // turns "All" and "Down" up.
 TEST_F(FindDialogTest, AllStartsAtTheFirstRecordThenGoesOnDownAndCtrlGoesUp)
 {
-    query_.MoveBy(4);
-    Open();
-    Type(u"氨"_s);
-    FindNext();
-    EXPECT_EQ(query_.RecNo(), 2);  // from the first record
-    EXPECT_FALSE(dialog_.FirstSearch());
-    FindNext();
-    EXPECT_EQ(query_.RecNo(), 3);  // then down
-    QTest::keyClick(Control<ComboBox>("cbText")->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(query_.RecNo(), 4);  // Enter finds the next one; the dialog stays
-    FindNext(Qt::ControlModifier);
-    EXPECT_EQ(query_.RecNo(), 3);
+    query_.moveBy(4);
+    open();
+    type(u"氨"_s);
+    findNext();
+    EXPECT_EQ(query_.recNo(), 2);  // from the first record
+    EXPECT_FALSE(dialog_.firstSearch());
+    findNext();
+    EXPECT_EQ(query_.recNo(), 3);  // then down
+    QTest::keyClick(control<ComboBox>("cbText")->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(query_.recNo(), 4);  // Enter finds the next one; the dialog stays
+    findNext(Qt::ControlModifier);
+    EXPECT_EQ(query_.recNo(), 3);
 
-    QTest::keyClick(Control<ComboBox>("cbFindDirection"), Qt::Key_Up);  // "Down", and a first search again
-    EXPECT_TRUE(dialog_.FirstSearch());
-    FindNext(Qt::ControlModifier);
-    EXPECT_EQ(query_.RecNo(), 2);
+    QTest::keyClick(control<ComboBox>("cbFindDirection"), Qt::Key_Up);  // "Down", and a first search again
+    EXPECT_TRUE(dialog_.firstSearch());
+    findNext(Qt::ControlModifier);
+    EXPECT_EQ(query_.recNo(), 2);
     EXPECT_TRUE(dialog_.isVisible());
 }
 
 TEST_F(FindDialogTest, DownFromTheLastRecordLeavesRecordAndWindowAlone)
 {
-    Open();
-    query_.Last();
-    const int row = grid_.RecordWindow().ActiveRecord();
-    Choose("cbFindDirection", 1);
-    Type(u"氨"_s);
-    FindNext();
-    EXPECT_EQ(query_.RecNo(), 200);
-    EXPECT_EQ(grid_.RecordWindow().ActiveRecord(), row);
-    EXPECT_TRUE(dialog_.FirstSearch());
+    open();
+    query_.last();
+    const int row = grid_.recordWindow().activeRecord();
+    choose("cbFindDirection", 1);
+    type(u"氨"_s);
+    findNext();
+    EXPECT_EQ(query_.recNo(), 200);
+    EXPECT_EQ(grid_.recordWindow().activeRecord(), row);
+    EXPECT_TRUE(dialog_.firstSearch());
 }
 
 TEST_F(FindDialogTest, WholeFieldFoldsLetterCaseUnlessMatchCase)
 {
-    Open();
-    Choose("cbFindIn", 2);  // 别名
-    Choose("cbMatchinType", 1);
-    Type(u"rc318"_s);
-    FindNext();
-    EXPECT_EQ(Number(), 39);  // 八氟环丁烷, also RC318
+    open();
+    choose("cbFindIn", 2);  // 别名
+    choose("cbMatchinType", 1);
+    type(u"rc318"_s);
+    findNext();
+    EXPECT_EQ(number(), 39);  // 八氟环丁烷, also RC318
 
-    query_.First();
-    Control<QCheckBox>("cbCharCase")->setChecked(true);
-    FindNext();
-    EXPECT_EQ(query_.RecNo(), 1);
+    query_.first();
+    control<QCheckBox>("cbCharCase")->setChecked(true);
+    findNext();
+    EXPECT_EQ(query_.recNo(), 1);
 }
 
 TEST_F(FindDialogTest, AllColumnsFromTheCurrentOneMakeTheMatchingColumnCurrent)
 {
-    grid_.MoveToColumn(4);  // CAS号
-    Open();
-    Choose("cbFindIn", 8);
-    Type(u"剧毒"_s);
-    FindNext();
-    EXPECT_EQ(query_.RecNo(), 4);
-    EXPECT_EQ(grid_.CurrentColumn()->Title().Caption(), u"备注"_s);
+    grid_.moveToColumn(4);  // CAS号
+    open();
+    choose("cbFindIn", 8);
+    type(u"剧毒"_s);
+    findNext();
+    EXPECT_EQ(query_.recNo(), 4);
+    EXPECT_EQ(grid_.currentColumn()->title().caption(), u"备注"_s);
 }
 
 TEST_F(FindDialogTest, OverAClosedResultTheTextOnlyJoinsTheHistory)
 {
-    Open();
-    query_.Close();
-    Type(u"甲醇"_s);
-    FindNext();
-    const auto* text = Control<ComboBox>("cbText");
+    open();
+    query_.close();
+    type(u"甲醇"_s);
+    findNext();
+    const auto* text = control<ComboBox>("cbText");
     ASSERT_EQ(text->count(), 1);
     EXPECT_EQ(text->itemText(0), u"甲醇"_s);
-    FindNext();
+    findNext();
     EXPECT_EQ(text->count(), 1);  // once only
 }
 
 TEST_F(FindDialogTest, EscClosesTheDialog)
 {
-    Open();
+    open();
     ASSERT_TRUE(dialog_.isVisible());
-    QTest::keyClick(Control<ComboBox>("cbText")->lineEdit(), Qt::Key_Escape);
+    QTest::keyClick(control<ComboBox>("cbText")->lineEdit(), Qt::Key_Escape);
     EXPECT_FALSE(dialog_.isVisible());
 }
 
@@ -153,10 +153,10 @@ TEST(CellTextMatching, FoldsLetterCaseByTheLocale)
 {
     const QLocale was;
     QLocale::setDefault(QLocale(QLocale::Turkish));
-    const bool turkish = CellTextMatches(u"İ"_s, u"i"_s, FindMatch::WholeField, true);
+    const bool turkish = cellTextMatches(u"İ"_s, u"i"_s, FindMatch::WholeField, true);
     QLocale::setDefault(was);
     EXPECT_TRUE(turkish);
-    EXPECT_FALSE(CellTextMatches(u"İ"_s, u"i"_s, FindMatch::WholeField, true));
+    EXPECT_FALSE(cellTextMatches(u"İ"_s, u"i"_s, FindMatch::WholeField, true));
 }
 
 } // namespace

@@ -22,33 +22,33 @@ class FakeGrid : public ColumnsOwner {
 public:
     FakeGrid() : defaults_(this) {}
 
-    Query* DataSet() const override { return dataSet; }
-    bool Loading() const override { return loading; }
-    bool LayoutChangeAnnounced() const override { return false; }
-    bool HasWindow() const override { return true; }
-    const GridAppearance& Appearance() const override { return appearance; }
-    bool ReadOnly() const override { return readOnly; }
-    bool UseMultiTitle() const override { return false; }
-    Canvas& MeasuringCanvas() const override { return canvas; }
-    ColumnDefaults& ColumnDefValues() override { return defaults_; }
-    ::SumList* SumList() override { return &sumList; }
-    void ColumnsChanged(GridColumn* column) override
+    Query* dataSet() const override { return openDataSet; }
+    bool loading() const override { return loadingNow; }
+    bool layoutChangeAnnounced() const override { return false; }
+    bool hasWindow() const override { return true; }
+    const GridAppearance& appearance() const override { return look; }
+    bool readOnly() const override { return readOnlyGrid; }
+    bool useMultiTitle() const override { return false; }
+    Canvas& measuringCanvas() const override { return canvas; }
+    ColumnDefaults& columnDefValues() override { return defaults_; }
+    ::SumList* sumList() override { return &sums; }
+    void columnsChanged(GridColumn* column) override
     {
-        changes.append(column ? QString::number(column->Index()) : QStringLiteral("all"));
+        changes.append(column ? QString::number(column->index()) : QStringLiteral("all"));
     }
-    void Repaint() override { ++repaints; }
-    void RequestLayout() override { ++layouts; }
+    void repaint() override { ++repaints; }
+    void requestLayout() override { ++layouts; }
 
-    Query* dataSet = nullptr;
-    bool loading = false;
-    bool readOnly = true;
-    GridAppearance appearance = [] {
-        GridAppearance look;
-        look.FooterColor = ColourFromName(QStringLiteral("clInactiveBorder"));
-        return look;
+    Query* openDataSet = nullptr;
+    bool loadingNow = false;
+    bool readOnlyGrid = true;
+    GridAppearance look = [] {
+        GridAppearance initial;
+        initial.footerColor = colourFromName(QStringLiteral("clInactiveBorder"));
+        return initial;
     }();
     mutable RecordingCanvas canvas;
-    ::SumList sumList;
+    ::SumList sums;
     QStringList changes;
     int repaints = 0;
     int layouts = 0;
@@ -62,12 +62,12 @@ class Columns : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetUpFirstSearch(connection_, query_, dir_.path());
-        grid_.dataSet = &query_;
+        setUpFirstSearch(connection_, query_, dir_.path());
+        grid_.openDataSet = &query_;
     }
 
     // The eight columns as the main window stores them.
-    void AddMainWindowColumns() { ReadGridColumns(columns_, MainWindowGridSettings().value(u"Columns").toArray()); }
+    void addMainWindowColumns() { readGridColumns(columns_, mainWindowGridSettings().value(u"Columns").toArray()); }
 
     QTemporaryDir dir_;
     Connection connection_;

@@ -39,127 +39,127 @@ protected:
         palette.setColor(QPalette::Light, kWhite);
         palette.setColor(QPalette::Dark, QColor(128, 128, 128));
         QGuiApplication::setPalette(palette);
-        MainWindowColumns();
+        mainWindowColumns();
     }
     void TearDown() override { QGuiApplication::setPalette(saved_); }
 
     // Paints the whole client area and reads it back.
-    QImage Painted()
+    QImage painted()
     {
-        ImageCanvas canvas(window_.Client);
-        grid_.Messages().Paint(canvas, QRect(QPoint(0, 0), window_.Client));
-        return canvas.Image().copy();
+        ImageCanvas canvas(window_.client);
+        grid_.messages().paint(canvas, QRect(QPoint(0, 0), window_.client));
+        return canvas.image().copy();
     }
-    QStringList Recorded()
+    QStringList recorded()
     {
         RecordingCanvas canvas;
-        grid_.Messages().Paint(canvas, QRect(QPoint(0, 0), window_.Client));
-        return canvas.Calls;
+        grid_.messages().paint(canvas, QRect(QPoint(0, 0), window_.client));
+        return canvas.calls;
     }
-    static QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+    static QColor at(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 
     QPalette saved_;
 };
 
 TEST_F(GridPainting, LinesFrozenSeparatorAndFooterSeparator)
 {
-    query_.Open();
-    const QImage image = Painted();
+    query_.open();
+    const QImage image = painted();
     for (int y : {5, 30, 150, 259, 275})  // the title row, data rows, the footer
-        EXPECT_EQ(At(image, 526, y), kBlack) << y;
-    EXPECT_EQ(At(image, 114, 30), kSilver);   // between two frozen data cells
-    EXPECT_EQ(At(image, 637, 30), kSilver);   // between two scrolling data cells
-    EXPECT_EQ(At(image, 300, 39), kSilver);   // under a data row
-    EXPECT_EQ(At(image, 11, 30), kBlack);     // after the indicator
-    EXPECT_EQ(At(image, 300, 19), kBlack);    // under the titles
-    EXPECT_EQ(At(image, 300, 267), kBlack);   // above the footer
-    EXPECT_EQ(At(image, 300, 263), kWhite);   // the empty band between the last record and the footer
+        EXPECT_EQ(at(image, 526, y), kBlack) << y;
+    EXPECT_EQ(at(image, 114, 30), kSilver);   // between two frozen data cells
+    EXPECT_EQ(at(image, 637, 30), kSilver);   // between two scrolling data cells
+    EXPECT_EQ(at(image, 300, 39), kSilver);   // under a data row
+    EXPECT_EQ(at(image, 11, 30), kBlack);     // after the indicator
+    EXPECT_EQ(at(image, 300, 19), kBlack);    // under the titles
+    EXPECT_EQ(at(image, 300, 267), kBlack);   // above the footer
+    EXPECT_EQ(at(image, 300, 263), kWhite);   // the empty band between the last record and the footer
 }
 
 TEST_F(GridPainting, RowColoursFollowTheRecordNumber)
 {
-    query_.Open();
+    query_.open();
     const int kBlank = 1000;  // past the text of 其它特殊监管 in the first records
-    QImage image = Painted();
-    EXPECT_EQ(At(image, kBlank, 30), kWhite);           // record 1
-    EXPECT_EQ(At(image, kBlank, 50), kInactiveBorder);  // record 2
-    EXPECT_EQ(At(image, kBlank, 70), kWhite);           // record 3
+    QImage image = painted();
+    EXPECT_EQ(at(image, kBlank, 30), kWhite);           // record 1
+    EXPECT_EQ(at(image, kBlank, 50), kInactiveBorder);  // record 2
+    EXPECT_EQ(at(image, kBlank, 70), kWhite);           // record 3
     // One record below the window scrolls by one: the first row shows record 2.
-    query_.MoveBy(12);
-    image = Painted();
-    EXPECT_EQ(grid_.RecordWindow().RecordAt(0), 1);
-    EXPECT_EQ(At(image, kBlank, 30), kInactiveBorder);
-    EXPECT_EQ(At(image, kBlank, 50), kWhite);
+    query_.moveBy(12);
+    image = painted();
+    EXPECT_EQ(grid_.recordWindow().recordAt(0), 1);
+    EXPECT_EQ(at(image, kBlank, 30), kInactiveBorder);
+    EXPECT_EQ(at(image, kBlank, 50), kWhite);
 }
 
 TEST_F(GridPainting, TheArrowMarksTheCurrentRecord)
 {
-    query_.Open();
-    query_.MoveBy(2);  // record 3, the third data row (y = 60 to 78)
-    const QImage image = Painted();
+    query_.open();
+    query_.moveBy(2);  // record 3, the third data row (y = 60 to 78)
+    const QImage image = painted();
     // Centred in the indicator: x from 2, y from (61 + 78 - 11) div 2 = 64; row r inks min(r, 10 - r) + 1 pixels.
     for (int r = 0; r <= 10; ++r) {
         const int inked = qMin(r, 10 - r) + 1;
-        EXPECT_EQ(At(image, 2 + inked - 1, 64 + r), kBlack) << r;
-        EXPECT_EQ(At(image, 2 + inked, 64 + r), kBtnFace) << r;
+        EXPECT_EQ(at(image, 2 + inked - 1, 64 + r), kBlack) << r;
+        EXPECT_EQ(at(image, 2 + inked, 64 + r), kBtnFace) << r;
     }
-    EXPECT_EQ(At(image, 2, 24), kBtnFace);  // no mark on the first row
-    EXPECT_EQ(grid_.IndicatorRow(), 3);
+    EXPECT_EQ(at(image, 2, 24), kBtnFace);  // no mark on the first row
+    EXPECT_EQ(grid_.indicatorRow(), 3);
 }
 
 TEST_F(GridPainting, AnEmptyResultShowsOneRowWithTheArrowAndAClosedOneWithout)
 {
-    QImage image = Painted();  // closed
-    EXPECT_EQ(At(image, 2, 29), kBtnFace);
-    EXPECT_EQ(At(image, 500, 30), kWhite);
+    QImage image = painted();  // closed
+    EXPECT_EQ(at(image, 2, 29), kBtnFace);
+    EXPECT_EQ(at(image, 500, 30), kWhite);
     query_.SQL() = QStringList{u"SELECT * FROM hazardous_chemicals WHERE cas = 'none'"_s};
-    query_.Open();
-    image = Painted();
-    EXPECT_EQ(At(image, 2, 29), kBlack);   // the arrow's widest row
-    EXPECT_EQ(At(image, 500, 30), kWhite);  // the row in the column's colour
-    EXPECT_EQ(At(image, 500, 50), kWhite);  // and the empty area under it
+    query_.open();
+    image = painted();
+    EXPECT_EQ(at(image, 2, 29), kBlack);   // the arrow's widest row
+    EXPECT_EQ(at(image, 500, 30), kWhite);  // the row in the column's colour
+    EXPECT_EQ(at(image, 500, 50), kWhite);  // and the empty area under it
 }
 
 TEST_F(GridPainting, RaisedTitlesAndTheHighlightOfTheFocusedGrid)
 {
-    query_.Open();
-    window_.FocusRequests = 1;  // the grid holds the focus
-    QImage image = Painted();
-    EXPECT_EQ(At(image, 12, 5), kWhite);                  // a title's light left edge
-    EXPECT_EQ(At(image, 50, 0), kWhite);                  // and top edge
-    EXPECT_EQ(At(image, 50, 18), QColor(128, 128, 128));  // its shadow below
-    EXPECT_EQ(At(image, 113, 9), QColor(128, 128, 128));  // and right
-    EXPECT_EQ(At(image, 50, 9), kBtnFace);
-    EXPECT_EQ(At(image, 100, 30), kHighlight);            // the current cell
-    EXPECT_EQ(At(image, 500, 30), kWhite);                // the rest of its row
+    query_.open();
+    window_.focusRequests = 1;  // the grid holds the focus
+    QImage image = painted();
+    EXPECT_EQ(at(image, 12, 5), kWhite);                  // a title's light left edge
+    EXPECT_EQ(at(image, 50, 0), kWhite);                  // and top edge
+    EXPECT_EQ(at(image, 50, 18), QColor(128, 128, 128));  // its shadow below
+    EXPECT_EQ(at(image, 113, 9), QColor(128, 128, 128));  // and right
+    EXPECT_EQ(at(image, 50, 9), kBtnFace);
+    EXPECT_EQ(at(image, 100, 30), kHighlight);            // the current cell
+    EXPECT_EQ(at(image, 500, 30), kWhite);                // the rest of its row
 
     // Row highlighting blends the rest of the current row, contrast raised.
-    grid_.SetExtraOptions(grid_.ExtraOptions().With(DataGrid::ExtraOption::RowHighlight));
-    image = Painted();
-    EXPECT_EQ(At(image, 500, 30), QColor(204, 211, 228));
+    grid_.setExtraOptions(grid_.extraOptions().with(DataGrid::ExtraOption::RowHighlight));
+    image = painted();
+    EXPECT_EQ(at(image, 500, 30), QColor(204, 211, 228));
     // On a display of 256 colours or fewer the highlight itself stands in for the blend.
-    grid_.Messages().SystemColoursChanged(8);
-    image = Painted();
-    grid_.Messages().SystemColoursChanged(32);
-    EXPECT_EQ(At(image, 500, 30), kHighlight);
+    grid_.messages().systemColoursChanged(8);
+    image = painted();
+    grid_.messages().systemColoursChanged(32);
+    EXPECT_EQ(at(image, 500, 30), kHighlight);
     // Without the focus nothing is highlighted.
-    window_.FocusRequests = 0;
-    image = Painted();
-    EXPECT_EQ(At(image, 100, 30), kWhite);
+    window_.focusRequests = 0;
+    image = painted();
+    EXPECT_EQ(at(image, 100, 30), kWhite);
 }
 
 TEST(CellHighlight, BlendsHalfwayThenLightensAndRaisesContrast)
 {
-    EXPECT_EQ(BlendedHighlight(kWhite, kHighlight, false), QColor(188, 193, 207));
-    EXPECT_EQ(BlendedHighlight(kWhite, kHighlight, true), QColor(204, 211, 228));
-    EXPECT_EQ(BlendedHighlight(kWhite, kWhite, true), kWhite);  // 266 held at 255
-    EXPECT_EQ(BlendedHighlight(kInactiveBorder, QColor(128, 128, 128), false), QColor(209, 210, 211));
+    EXPECT_EQ(blendedHighlight(kWhite, kHighlight, false), QColor(188, 193, 207));
+    EXPECT_EQ(blendedHighlight(kWhite, kHighlight, true), QColor(204, 211, 228));
+    EXPECT_EQ(blendedHighlight(kWhite, kWhite, true), kWhite);  // 266 held at 255
+    EXPECT_EQ(blendedHighlight(kInactiveBorder, QColor(128, 128, 128), false), QColor(209, 210, 211));
 }
 
 TEST(CellText, EllipsisAttemptsDropOneMoreCharacterEachTime)
 {
     RecordingCanvas canvas;
-    canvas.SetFont({u"宋体"_s, -14}, kBlack);  // 7 pixels an ASCII character
+    canvas.setFont({u"宋体"_s, -14}, kBlack);  // 7 pixels an ASCII character
     const struct {
         const char* text;
         int width;
@@ -172,26 +172,26 @@ TEST(CellText, EllipsisAttemptsDropOneMoreCharacterEachTime)
         {"ab", 1, "..."},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ElidedCellText(canvas, QString::fromLatin1(c.text), c.width), QString::fromLatin1(c.shown)) << c.text << c.width;
+        EXPECT_EQ(elidedCellText(canvas, QString::fromLatin1(c.text), c.width), QString::fromLatin1(c.shown)) << c.text << c.width;
 }
 
 TEST(CellText, ABrushTheDisplayCannotShowGoesThroughAnImage)
 {
     RecordingCanvas canvas;
-    const GridFont font{{u"宋体"_s, -14}, ColourFromName(u"clWindowText"_s)};
-    WriteCellText(canvas, QRect(10, 20, 50, 19), {}, font, kBlack, kInactiveBorder, u"x"_s);
-    EXPECT_EQ(canvas.Calls.last(), u"text 10,20 50x19 at 12,22 \"x\" on #f4f7fc"_s);
-    canvas.Undisplayable = {kInactiveBorder.rgb()};
-    WriteCellText(canvas, QRect(10, 20, 50, 19), {}, font, kBlack, kInactiveBorder, u"x"_s);
-    EXPECT_EQ(canvas.Calls.last(), u"pixmap 10,20 50x19"_s);
+    const GridFont font{{u"宋体"_s, -14}, colourFromName(u"clWindowText"_s)};
+    writeCellText(canvas, QRect(10, 20, 50, 19), {}, font, kBlack, kInactiveBorder, u"x"_s);
+    EXPECT_EQ(canvas.calls.last(), u"text 10,20 50x19 at 12,22 \"x\" on #f4f7fc"_s);
+    canvas.undisplayable = {kInactiveBorder.rgb()};
+    writeCellText(canvas, QRect(10, 20, 50, 19), {}, font, kBlack, kInactiveBorder, u"x"_s);
+    EXPECT_EQ(canvas.calls.last(), u"pixmap 10,20 50x19"_s);
     // A 16-bit device keeps 5, 6 and 5 bits.
-    EXPECT_EQ(ImageCanvas(QSize(1, 1), QImage::Format_RGB16).NearestColour(kInactiveBorder), QColor(247, 247, 255));
+    EXPECT_EQ(ImageCanvas(QSize(1, 1), QImage::Format_RGB16).nearestColour(kInactiveBorder), QColor(247, 247, 255));
 }
 
 TEST_F(GridPainting, TitleDataAndFooterTextPositions)
 {
-    query_.Open();
-    const QStringList calls = Recorded();
+    query_.open();
+    const QStringList calls = recorded();
     // Title: centred in the cell shrunk by 1, 1 from the top: 13 + 100 div 2 - 90 div 2.
     EXPECT_TRUE(calls.contains(u"text 13,1 100x17 at 18,2 \"危化目录序号\" on #d4d0c8"_s)) << calls.join(u'\n').toStdString();
     // Data: 2 from the left and the top; the centred number in the middle.
@@ -205,16 +205,16 @@ TEST_F(GridPainting, TitleDataAndFooterTextPositions)
 // painted empty, every time, and its error is told once, after the paint.
 TEST_F(GridPainting, ACellThatCannotBePaintedStaysEmptyAndItsErrorIsToldOnce)
 {
-    query_.Open();
-    ColumnFooter& footer = grid_.Columns().Item(1).Footer();
-    footer.SetValueType(FooterValueType::FieldValue);
-    footer.SetFieldName(u"missing"_s);
-    const QStringList calls = Recorded();
+    query_.open();
+    ColumnFooter& footer = grid_.columns().item(1).footer();
+    footer.setValueType(FooterValueType::FieldValue);
+    footer.setFieldName(u"missing"_s);
+    const QStringList calls = recorded();
     EXPECT_TRUE(calls.contains(u"fill 115,268 188x19 #f4f7fc"_s)) << calls.filter(u"268"_s).join(u'\n').toStdString();
     EXPECT_TRUE(calls.filter(u"text 115,268"_s).isEmpty());
     EXPECT_TRUE(calls.contains(u"text 12,268 102x19 at 38,270 \"共200条\" on #f4f7fc"_s));  // the others are painted
-    Recorded();
-    EXPECT_EQ(window_.Reported, QStringList{u"Field 'missing' not found"_s});
+    recorded();
+    EXPECT_EQ(window_.reported, QStringList{u"Field 'missing' not found"_s});
 }
 
 } // namespace

@@ -12,42 +12,42 @@ namespace {
 
 TEST(DefaultErrorDisplay, AFullStopFollowsTextThatEndsAfterIt)
 {
-    EXPECT_EQ(Application::ErrorDisplayText(u"Field 'x' not found"_s), u"Field 'x' not found."_s);
-    EXPECT_EQ(Application::ErrorDisplayText(u"done."_s), u"done."_s);
-    EXPECT_EQ(Application::ErrorDisplayText(u"what!"_s), u"what!"_s);   // "!" sorts before "."
-    EXPECT_EQ(Application::ErrorDisplayText(u"a-"_s), u"a-"_s);
-    EXPECT_EQ(Application::ErrorDisplayText(u"a/"_s), u"a/."_s);
-    EXPECT_EQ(Application::ErrorDisplayText(u"数据库错误"_s), u"数据库错误."_s);
-    EXPECT_EQ(Application::ErrorDisplayText(QString()), QString());
+    EXPECT_EQ(Application::errorDisplayText(u"Field 'x' not found"_s), u"Field 'x' not found."_s);
+    EXPECT_EQ(Application::errorDisplayText(u"done."_s), u"done."_s);
+    EXPECT_EQ(Application::errorDisplayText(u"what!"_s), u"what!"_s);   // "!" sorts before "."
+    EXPECT_EQ(Application::errorDisplayText(u"a-"_s), u"a-"_s);
+    EXPECT_EQ(Application::errorDisplayText(u"a/"_s), u"a/."_s);
+    EXPECT_EQ(Application::errorDisplayText(u"数据库错误"_s), u"数据库错误."_s);
+    EXPECT_EQ(Application::errorDisplayText(QString()), QString());
 }
 
 TEST(EventFrame, SilentAbortsEndQuietlyAndErrorsAreShownWithTheTitle)
 {
     RecordingMessageBoxes boxes;
     Application application;
-    application.SetTitle(u"危险化学品名录2015"_s);
+    application.setTitle(u"危险化学品名录2015"_s);
     int after = 0;
-    application.HandleEvent([] { throw SilentAbort(); });
-    application.HandleEvent([] { throw Exception(u"bad statement"_s); });
-    application.HandleEvent([&] { ++after; });
+    application.handleEvent([] { throw SilentAbort(); });
+    application.handleEvent([] { throw Exception(u"bad statement"_s); });
+    application.handleEvent([&] { ++after; });
     EXPECT_EQ(after, 1);
-    EXPECT_EQ(boxes.Boxes, (QList<RecordingMessageBoxes::Box>{
+    EXPECT_EQ(boxes.boxes, (QList<RecordingMessageBoxes::Box>{
                                {u"bad statement."_s, u"危险化学品名录2015"_s, MessageIcon::Error}}));
 }
 
 TEST(FontFamilies, SongTiFallsBackToACjkFamily)
 {
-    EXPECT_EQ(ResolveFontFamily(u"宋体"_s, {u"DejaVu Sans"_s, u"SimSun"_s, u"Noto Serif CJK SC"_s}), u"SimSun"_s);
-    EXPECT_EQ(ResolveFontFamily(u"宋体"_s, {u"Noto Serif CJK SC"_s, u"AR PL UMing CN"_s}), u"AR PL UMing CN"_s);
-    EXPECT_EQ(ResolveFontFamily(u"宋体"_s, {u"Noto Sans CJK SC"_s, u"Noto Serif CJK SC"_s}), u"Noto Serif CJK SC"_s);
-    EXPECT_EQ(ResolveFontFamily(u"宋体"_s, {u"DejaVu Sans"_s, u"Noto Sans CJK JP"_s}), u"Noto Sans CJK JP"_s);
-    EXPECT_EQ(ResolveFontFamily(u"Arial"_s, {u"DejaVu Sans"_s}), u"Arial"_s);
+    EXPECT_EQ(resolveFontFamily(u"宋体"_s, {u"DejaVu Sans"_s, u"SimSun"_s, u"Noto Serif CJK SC"_s}), u"SimSun"_s);
+    EXPECT_EQ(resolveFontFamily(u"宋体"_s, {u"Noto Serif CJK SC"_s, u"AR PL UMing CN"_s}), u"AR PL UMing CN"_s);
+    EXPECT_EQ(resolveFontFamily(u"宋体"_s, {u"Noto Sans CJK SC"_s, u"Noto Serif CJK SC"_s}), u"Noto Serif CJK SC"_s);
+    EXPECT_EQ(resolveFontFamily(u"宋体"_s, {u"DejaVu Sans"_s, u"Noto Sans CJK JP"_s}), u"Noto Sans CJK JP"_s);
+    EXPECT_EQ(resolveFontFamily(u"Arial"_s, {u"DejaVu Sans"_s}), u"Arial"_s);
 
-    const QFont song = ResolveFont({u"宋体"_s, -24, true, false, true});
+    const QFont song = resolveFont({u"宋体"_s, -24, true, false, true});
     EXPECT_EQ(song.pixelSize(), 24);
     EXPECT_TRUE(song.bold());
     EXPECT_TRUE(song.underline());
-    EXPECT_EQ(ResolveFont({u"MS Sans Serif"_s, -8}).pixelSize(), 11);
+    EXPECT_EQ(resolveFont({u"MS Sans Serif"_s, -8}).pixelSize(), 11);
 }
 
 } // namespace

@@ -17,17 +17,17 @@ namespace {
 // the first event that would call it.
 TEST(StoredLayout, AnUnknownHandlerIsALoadErrorThatNamesIt)
 {
-    RegisterWidgetComponents();
+    registerWidgetComponents();
     QTemporaryDir dir;
     const QString path = dir.filePath(u"form.json"_s);
-    WriteTextFile(path, uR"({"class": "QObject", "name": "Form1", "children": [
+    writeTextFile(path, uR"({"class": "QObject", "name": "Form1", "children": [
         {"class": "QTimer", "name": "Timer1", "events": {"OnTimer": "noSuchHandler"}}]})"_s);
     QObject form;
     try {
-        LoadLayout(&form, path);
+        loadLayout(&form, path);
         FAIL() << "loaded";
     } catch (const Exception& error) {
-        EXPECT_EQ(error.Message(), u"Layout: handler noSuchHandler of Timer1 not found"_s);
+        EXPECT_EQ(error.message(), u"Layout: handler noSuchHandler of Timer1 not found"_s);
     }
 }
 

@@ -17,17 +17,17 @@ class CatalogueGrid : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetUpFirstSearch(connection_, query_, dir_.path());
-        source_.SetDataSet(&query_);
-        grid_.SetMeasuringCanvas(&canvas_);
-        grid_.SetWindow(&window_);
+        setUpFirstSearch(connection_, query_, dir_.path());
+        source_.setDataSet(&query_);
+        grid_.setMeasuringCanvas(&canvas_);
+        grid_.setWindow(&window_);
     }
 
     // The main window's settings: eight columns, four frozen, one footer row.
-    void MainWindowColumns()
+    void mainWindowColumns()
     {
-        ApplyMainWindowGrid(grid_);
-        grid_.SetDataSource(&source_);
+        applyMainWindowGrid(grid_);
+        grid_.setDataSource(&source_);
     }
 
     QTemporaryDir dir_;

@@ -12,79 +12,79 @@
 class FakeWindow : public ControlWindow {
 public:
     struct Scroll {
-        QRect Rect;
-        int Dx;
-        int Dy;
+        QRect rect;
+        int dx;
+        int dy;
         bool operator==(const Scroll&) const = default;
     };
 
-    explicit FakeWindow(QSize client) : Client(client) {}
+    explicit FakeWindow(QSize client) : client(client) {}
 
-    bool Showing() const override { return IsShowing; }
-    QSize ClientSize() const override { return Client; }
-    void Invalidate(const QRect& rect) override { Invalidated.append(rect); }
-    void InvalidateAll() override { ++WholeInvalidations; }
-    void ScrollRect(const QRect& rect, int dx, int dy) override { Scrolls.append({rect, dx, dy}); }
-    void FlushPaint() override { ++Flushes; }
-    ScrollBarInfo ScrollInfo(ScrollBarKind bar) const override
+    bool showing() const override { return isShowing; }
+    QSize clientSize() const override { return client; }
+    void invalidate(const QRect& rect) override { invalidated.append(rect); }
+    void invalidateAll() override { ++wholeInvalidations; }
+    void scrollRect(const QRect& rect, int dx, int dy) override { scrolls.append({rect, dx, dy}); }
+    void flushPaint() override { ++flushes; }
+    ScrollBarInfo scrollInfo(ScrollBarKind bar) const override
     {
-        const auto it = Bars.find(bar);
-        return it == Bars.end() ? ScrollBarInfo{} : it->second;
+        const auto it = bars.find(bar);
+        return it == bars.end() ? ScrollBarInfo{} : it->second;
     }
-    void SetScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info) override
+    void setScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info) override
     {
-        Bars[bar] = info;
-        ++ScrollBarWrites;
+        bars[bar] = info;
+        ++scrollBarWrites;
     }
-    void SetScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override { Shown[bar] = {always, enabled}; }
-    int ScrollBarExtent(ScrollBarKind) const override { return 16; }
-    bool CanFocus() const override { return Focusable; }
-    bool SetFocus() override
+    void setScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override { shown[bar] = {always, enabled}; }
+    int scrollBarExtent(ScrollBarKind) const override { return 16; }
+    bool canFocus() const override { return focusable; }
+    bool takeFocus() override
     {
-        ++FocusRequests;
+        ++focusRequests;
         return true;
     }
-    bool Focused() const override { return FocusRequests > 0; }
-    void SetCapture(bool capture) override { Captured = capture; }
-    void SetCursor(CursorShape cursor) override { Cursor = cursor; }
-    void StartTimer(int milliseconds) override { TimerInterval = milliseconds; }
-    void StopTimer() override { TimerInterval.reset(); }
+    bool focused() const override { return focusRequests > 0; }
+    void setCapture(bool capture) override { captured = capture; }
+    void setCursorShape(CursorShape cursor) override { cursor = cursor; }
+    void startRepeatTimer(int milliseconds) override { timerInterval = milliseconds; }
+    void stopRepeatTimer() override { timerInterval.reset(); }
     // Counts the layouts queued; asking again while one waits queues none.
-    void QueueLayout() override { QueuedLayouts += queued_ ? 0 : 1, queued_ = true; }
-    bool LayoutQueued() const override { return queued_; }
-    void CancelQueuedLayout() override { queued_ = false; }
-    void ShowContextMenu(const QPoint& at) override { ContextMenus.append(at); }
-    QPoint ToScreen(const QPoint& at) const override { return at + ScreenOrigin; }
-    QRect ScreenRect() const override { return QRect(0, 0, 1280, 860); }
-    void ShowEditor(const QRect& rect, const QString& text, const FontSpec&) override
+    void queueLayout() override { queuedLayouts += queued_ ? 0 : 1, queued_ = true; }
+    bool layoutQueued() const override { return queued_; }
+    void cancelQueuedLayout() override { queued_ = false; }
+    void showContextMenu(const QPoint& at) override { contextMenus.append(at); }
+    QPoint toScreen(const QPoint& at) const override { return at + screenOrigin; }
+    QRect screenRect() const override { return QRect(0, 0, 1280, 860); }
+    void showEditor(const QRect& rect, const QString& text, const FontSpec&) override
     {
-        EditorRect = rect;
-        EditorText = text;
+        editorRect = rect;
+        editorText = text;
     }
-    void HideEditor() override { EditorRect = QRect(); }
-    bool EditorShown() const override { return EditorRect.isValid(); }
-    void ReportError(const QString& message) override { Reported.append(message); }
+    void hideEditor() override { editorRect = QRect(); }
+    bool editorShown() const override { return editorRect.isValid(); }
+    void reportError(const QString& message) override { reported.append(message); }
 
-    QSize Client;
-    bool IsShowing = true;
-    bool Focusable = true;
-    QList<QRect> Invalidated;
-    int WholeInvalidations = 0;
-    QList<Scroll> Scrolls;
-    QStringList Reported;
-    int Flushes = 0;
-    std::map<ScrollBarKind, ScrollBarInfo> Bars;
-    std::map<ScrollBarKind, std::pair<bool, bool>> Shown;  // always, enabled
-    int ScrollBarWrites = 0;
-    int FocusRequests = 0;
-    bool Captured = false;
-    CursorShape Cursor = CursorShape::Default;
-    std::optional<int> TimerInterval;
-    int QueuedLayouts = 0;
-    QList<QPoint> ContextMenus;
-    QPoint ScreenOrigin{100, 200};
-    QRect EditorRect;
-    QString EditorText;
+    QSize client;
+    bool isShowing = true;
+    bool focusable = true;
+    QList<QRect> invalidated;
+    int wholeInvalidations = 0;
+    QList<Scroll> scrolls;
+    QStringList reported;
+    int flushes = 0;
+    std::map<ScrollBarKind, ScrollBarInfo> bars;
+    std::map<ScrollBarKind, std::pair<bool, bool>> shown;  // always, enabled
+    int scrollBarWrites = 0;
+    int focusRequests = 0;
+    bool captured = false;
+    CursorShape cursor = CursorShape::Default;
+    std::optional<int> timerInterval;
+    int queuedLayouts = 0;
+    QList<QPoint> contextMenus;
+    QPoint screenOrigin{100, 200};
+    QRect editorRect;
+    QString editorText;
 
 private:
     bool queued_ = false;

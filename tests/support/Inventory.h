@@ -28,8 +28,8 @@ inline const QString kMixedInventory = QStringLiteral(
 // The drug precursors the list names without a CAS number, by the numbers
 // the catalogue gives them (five for 麻黄素类物质), with the class each is in.
 struct PrecursorNumber {
-    QString Cas;
-    QString Class;
+    QString cas;
+    QString precursorClass;
 };
 inline const QList<PrecursorNumber> kPrecursorNumbers = {
     {QStringLiteral("103-79-7"), QStringLiteral("第一类易制毒")},  {QStringLiteral("4676-39-5"), QStringLiteral("第一类易制毒")},

@@ -16,45 +16,45 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QJsonObject FindComponent(const QJsonObject& component, const QString& name)
+QJsonObject findComponent(const QJsonObject& component, const QString& name)
 {
     if (component.value(u"name").toString() == name)
         return component;
     for (const QJsonValue& child : component.value(u"children").toArray())
-        if (const QJsonObject found = FindComponent(child.toObject(), name); !found.isEmpty())
+        if (const QJsonObject found = findComponent(child.toObject(), name); !found.isEmpty())
             return found;
     return {};
 }
 
 } // namespace
 
-QJsonObject MainWindowGridSettings()
+QJsonObject mainWindowGridSettings()
 {
     QFile file(QStringLiteral(VORLAK_SOURCE_DIR "/resources/MainWindow.json"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    const QJsonObject grid = FindComponent(QJsonDocument::fromJson(file.readAll()).object(), u"DataGrid1"_s);
+    const QJsonObject grid = findComponent(QJsonDocument::fromJson(file.readAll()).object(), u"DataGrid1"_s);
     EXPECT_FALSE(grid.isEmpty());
     return grid.value(u"properties").toObject();
 }
 
-void ApplyMainWindowGrid(DataGrid& grid)
+void applyMainWindowGrid(DataGrid& grid)
 {
-    const QJsonObject settings = MainWindowGridSettings();
-    grid.LayoutBatch().Lock();
+    const QJsonObject settings = mainWindowGridSettings();
+    grid.layoutBatch().lock();
     for (auto it = settings.begin(); it != settings.end(); ++it)
-        ApplyGridSetting(grid, it.key(), it.value());
-    grid.LayoutBatch().Unlock();
+        applyGridSetting(grid, it.key(), it.value());
+    grid.layoutBatch().unlock();
 }
 
-QString FirstSearchStatement()
+QString firstSearchStatement()
 {
-    return BuildSearchSql(SearchCriteria()).Text;
+    return buildSearchSql(SearchCriteria()).text;
 }
 
-void SetUpFirstSearch(Connection& connection, Query& query, const QString& odbcIniFolder)
+void setUpFirstSearch(Connection& connection, Query& query, const QString& odbcIniFolder)
 {
-    UseOdbcIni(odbcIniFolder, QString());
-    connection.SetEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
-    query.SetConnection(&connection);
-    query.SQL().append(FirstSearchStatement());
+    useOdbcIni(odbcIniFolder, QString());
+    connection.setEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
+    query.setConnection(&connection);
+    query.SQL().append(firstSearchStatement());
 }

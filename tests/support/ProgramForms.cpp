@@ -17,19 +17,19 @@ const QString ProgramForms::kMsdsUrl = u"http://example.org/msds/"_s;
 
 ProgramForms::ProgramForms(const QString& odbcIni) : folder_(dir_.path())
 {
-    UseOdbcIni(folder_, odbcIni);
+    useOdbcIni(folder_, odbcIni);
     const QString database = folder_ + u"/vorlak.db"_s;
     EXPECT_TRUE(QFile::copy(QStringLiteral(VORLAK_CATALOGUE_DB), database));
     QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
-    const ProgramResult msds = RunProgram(u"sqlite3"_s,
+    const ProgramResult msds = runProgram(u"sqlite3"_s,
         {database, u"DELETE FROM hazardous_chemicals_msds; INSERT INTO hazardous_chemicals_msds VALUES ('7664-41-7', '123'), ('2855-13-2', 'ipda'), "
                    u"('1031-47-6', 'triamiphos');"_s});
-    EXPECT_EQ(msds.ExitCode, 0) << msds.Err.toStdString();
-    WriteTextFile(folder_ + u"/Config.Ini"_s, u"[HTTP]\nMsdsURL="_s + kMsdsUrl + u'\n');
+    EXPECT_EQ(msds.exitCode, 0) << msds.err.toStdString();
+    writeTextFile(folder_ + u"/Config.Ini"_s, u"[HTTP]\nMsdsURL="_s + kMsdsUrl + u'\n');
 
-    Application::Instance().SetTitle(u"危险化学品名录2015"_s);
+    Application::instance().setTitle(u"危险化学品名录2015"_s);
     mainWindow = form_ = new MainWindow;
-    dataModule_.reset(dataModule = new ::DataModule(folder_ + u"/vorlak"_s));
+    dataModule_.reset(::dataModule = new ::DataModule(folder_ + u"/vorlak"_s));
     about_.reset(aboutBox = new AboutBox);
 }
 
@@ -40,20 +40,20 @@ ProgramForms::~ProgramForms()
     about_.reset();
     aboutBox = nullptr;
     dataModule_.reset();
-    dataModule = nullptr;
+    ::dataModule = nullptr;
 }
 
-MainWindow* ProgramForms::Form() const
+MainWindow* ProgramForms::form() const
 {
     return form_;
 }
 
-::DataModule* ProgramForms::DataModule() const
+::DataModule* ProgramForms::dataModule() const
 {
     return dataModule_.get();
 }
 
-AboutBox* ProgramForms::About() const
+AboutBox* ProgramForms::about() const
 {
     return about_.get();
 }

@@ -20,13 +20,13 @@ public:
     explicit ProgramForms(const QString& odbcIni = QString());
     ~ProgramForms();
 
-    const QString& Folder() const { return folder_; }
-    MainWindow* Form() const;
-    ::DataModule* DataModule() const;
-    AboutBox* About() const;
+    const QString& folder() const { return folder_; }
+    MainWindow* form() const;
+    ::DataModule* dataModule() const;
+    AboutBox* about() const;
 
-    RecordingMessageBoxes Boxes;
-    RecordingDesktop Desktop;
+    RecordingMessageBoxes boxes;
+    RecordingDesktop desktop;
 
     static const QString kMsdsUrl;
 

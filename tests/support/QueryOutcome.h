@@ -10,20 +10,20 @@
 // What a statement gives on a connection: its fields described (name, type,
 // size, display width, alignment), every row's values, or the error text.
 struct QueryOutcome {
-    QString Error;
-    QStringList Fields;
-    QList<QVariantList> Rows;
+    QString error;
+    QStringList fields;
+    QList<QVariantList> rows;
 };
 
 // Each row as a line of tab-separated values, each written by valueText; or
 // the error as the one line "error <text>".
 template <typename ValueText>
-QStringList OutcomeLines(const QueryOutcome& outcome, ValueText valueText)
+QStringList outcomeLines(const QueryOutcome& outcome, ValueText valueText)
 {
-    if (!outcome.Error.isEmpty())
-        return {QStringLiteral("error ") + outcome.Error};
+    if (!outcome.error.isEmpty())
+        return {QStringLiteral("error ") + outcome.error};
     QStringList lines;
-    for (const QVariantList& row : outcome.Rows) {
+    for (const QVariantList& row : outcome.rows) {
         QStringList values;
         for (const QVariant& value : row)
             values << valueText(value);
@@ -32,32 +32,32 @@ QStringList OutcomeLines(const QueryOutcome& outcome, ValueText valueText)
     return lines;
 }
 
-inline QueryOutcome RunQuery(Connection& connection, const QString& statement)
+inline QueryOutcome runQuery(Connection& connection, const QString& statement)
 {
     Query query;
-    query.SetConnection(&connection);
+    query.setConnection(&connection);
     query.SQL().append(statement);
     QueryOutcome outcome;
     try {
-        query.Open();
+        query.open();
     } catch (const DatabaseError& error) {
-        outcome.Error = error.Message();
+        outcome.error = error.message();
         return outcome;
     }
-    for (int i = 0; i < query.FieldCount(); ++i) {
-        const Field& field = query.FieldAt(i);
-        outcome.Fields << QStringLiteral("%1 type %2 size %3 width %4 align %5")
-                              .arg(field.FieldName())
-                              .arg(int(field.DataType()))
-                              .arg(field.Size())
-                              .arg(field.DisplayWidth())
-                              .arg(int(field.Alignment()));
+    for (int i = 0; i < query.fieldCount(); ++i) {
+        const Field& field = query.fieldAt(i);
+        outcome.fields << QStringLiteral("%1 type %2 size %3 width %4 align %5")
+                              .arg(field.fieldName())
+                              .arg(int(field.dataType()))
+                              .arg(field.size())
+                              .arg(field.displayWidth())
+                              .arg(int(field.alignment()));
     }
-    for (int record = 0; record < query.RecordCount(); ++record) {
+    for (int record = 0; record < query.recordCount(); ++record) {
         QVariantList values;
-        for (int i = 0; i < query.FieldCount(); ++i)
-            values << query.FieldAt(i).Value(record);
-        outcome.Rows << values;
+        for (int i = 0; i < query.fieldCount(); ++i)
+            values << query.fieldAt(i).value(record);
+        outcome.rows << values;
     }
     return outcome;
 }

@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-ProgramResult RunProgram(const QString& program, const QStringList& arguments,
+ProgramResult runProgram(const QString& program, const QStringList& arguments,
                          const QProcessEnvironment& environment, const QString& workingFolder)
 {
     QProcess process;
@@ -21,36 +21,36 @@ ProgramResult RunProgram(const QString& program, const QStringList& arguments,
         process.kill();
         return result;
     }
-    result.ExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.Out = QString::fromUtf8(process.readAllStandardOutput());
-    result.Err = QString::fromUtf8(process.readAllStandardError());
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
 }
 
-ProgramResult RunQueryProgram(const QStringList& arguments, const QProcessEnvironment& environment,
+ProgramResult runQueryProgram(const QStringList& arguments, const QProcessEnvironment& environment,
                               const QString& workingFolder)
 {
-    return RunProgram(QStringLiteral(VORLAK_QUERY_PROGRAM), arguments, environment, workingFolder);
+    return runProgram(QStringLiteral(VORLAK_QUERY_PROGRAM), arguments, environment, workingFolder);
 }
 
-QProcessEnvironment EnvironmentWithOdbcIni(const QString& odbcIniPath, const QString& text)
+QProcessEnvironment environmentWithOdbcIni(const QString& odbcIniPath, const QString& text)
 {
-    WriteTextFile(odbcIniPath, text);
+    writeTextFile(odbcIniPath, text);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"ODBCINI"_s, odbcIniPath);
     return environment;
 }
 
-QStringList ShownColumnsBySqliteShell(const QString& databasePath, const QString& statement)
+QStringList shownColumnsBySqliteShell(const QString& databasePath, const QString& statement)
 {
     // Of the statement's columns: index_id, name1, name2, name_eng, CAS,
     // dangtypes, specialadmin, remarks.
     static const QList<int> shown = {1, 2, 3, 4, 5, 6, 8, 9};
-    const ProgramResult result = RunProgram(u"sqlite3"_s,
+    const ProgramResult result = runProgram(u"sqlite3"_s,
         {u"-readonly"_s, u"-separator"_s, u"\t"_s, databasePath, statement});
-    EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     QStringList lines;
-    for (const QString& line : result.Out.split(u'\n', Qt::SkipEmptyParts)) {
+    for (const QString& line : result.out.split(u'\n', Qt::SkipEmptyParts)) {
         const QStringList cells = line.split(u'\t');
         QStringList picked;
         for (int column : shown)

@@ -5,24 +5,24 @@
 #include <QStringList>
 
 struct ProgramResult {
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
+    int exitCode = -1;
+    QString out;
+    QString err;
 };
 
 // Runs a program to its end and gathers what it printed.
-ProgramResult RunProgram(const QString& program, const QStringList& arguments,
+ProgramResult runProgram(const QString& program, const QStringList& arguments,
                          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
                          const QString& workingFolder = QString());
 
 // vorlak-query as built, beside its vorlak.db and Config.Ini.
-ProgramResult RunQueryProgram(const QStringList& arguments,
+ProgramResult runQueryProgram(const QStringList& arguments,
                               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
                               const QString& workingFolder = QString());
 
 // The environment with the driver manager pointed at an odbc.ini of that text.
-QProcessEnvironment EnvironmentWithOdbcIni(const QString& odbcIniPath, const QString& text);
+QProcessEnvironment environmentWithOdbcIni(const QString& odbcIniPath, const QString& text);
 
 // The rows of vorlak-query's output for the columns it shows, computed with
 // the sqlite3 shell from the same statement on the same file.
-QStringList ShownColumnsBySqliteShell(const QString& databasePath, const QString& statement);
+QStringList shownColumnsBySqliteShell(const QString& databasePath, const QString& statement);

@@ -11,28 +11,28 @@
 class RecordingMessageBoxes : public MessageBoxService {
 public:
     struct Box {
-        QString Text;
-        QString Caption;
-        MessageIcon Icon;
+        QString text;
+        QString caption;
+        MessageIcon icon;
         bool operator==(const Box&) const = default;
     };
 
-    RecordingMessageBoxes() { SetMessageBoxes(this); }
-    ~RecordingMessageBoxes() override { SetMessageBoxes(nullptr); }
-    void Show(const QString& text, const QString& caption, MessageIcon icon) override
+    RecordingMessageBoxes() { setMessageBoxes(this); }
+    ~RecordingMessageBoxes() override { setMessageBoxes(nullptr); }
+    void show(const QString& text, const QString& caption, MessageIcon icon) override
     {
-        Boxes.append({text, caption, icon});
+        boxes.append({text, caption, icon});
     }
 
-    QList<Box> Boxes;
+    QList<Box> boxes;
 };
 
 // Stands in for the desktop: records what it is asked to open.
 class RecordingDesktop : public DesktopService {
 public:
-    RecordingDesktop() { SetDesktop(this); }
-    ~RecordingDesktop() override { SetDesktop(nullptr); }
-    void Open(const QString& fileOrAddress) override { Opened.append(fileOrAddress); }
+    RecordingDesktop() { setDesktop(this); }
+    ~RecordingDesktop() override { setDesktop(nullptr); }
+    void open(const QString& fileOrAddress) override { opened.append(fileOrAddress); }
 
-    QStringList Opened;
+    QStringList opened;
 };

@@ -10,49 +10,49 @@
 // every drawing call as a line of text.
 class RecordingCanvas : public Canvas {
 public:
-    QStringList Calls;
+    QStringList calls;
 
-    void SetFont(const FontSpec& font, const QColor& colour) override
+    void setFont(const FontSpec& font, const QColor& colour) override
     {
         font_ = font;
-        Calls.append(QStringLiteral("font %1 %2 %3").arg(font.Name).arg(font.Height).arg(colour.name()));
+        calls.append(QStringLiteral("font %1 %2 %3").arg(font.name).arg(font.height).arg(colour.name()));
     }
-    TextMetrics FontMetrics() const override
+    TextMetrics fontMetrics() const override
     {
-        const int h = qAbs(font_.Height);
+        const int h = qAbs(font_.height);
         return {h, h - h / 5, h / 5, 0, 0, 0, h / 2};
     }
-    QSize TextExtent(const QString& text) const override
+    QSize textExtent(const QString& text) const override
     {
-        const int h = qAbs(font_.Height);
+        const int h = qAbs(font_.height);
         int width = 0;
         for (QChar ch : text)
             width += ch.unicode() < 128 ? h / 2 : h;
         return QSize(width, h);
     }
     // Bold and italic glyphs overhang by one pixel.
-    int LaidOutTextWidth(const QString& text) const override
+    int laidOutTextWidth(const QString& text) const override
     {
-        return TextExtent(text).width() + (font_.Bold || font_.Italic ? 1 : 0);
+        return textExtent(text).width() + (font_.bold || font_.italic ? 1 : 0);
     }
     // Every colour shows as it is, but for those listed as not displayable.
-    QColor NearestColour(const QColor& c) const override { return Undisplayable.contains(c.rgb()) ? QColor(Qt::black) : c; }
-    QList<QRgb> Undisplayable;
-    void FillRect(const QRect& r, const QColor& c) override { Calls.append(QStringLiteral("fill %1 %2").arg(Rect(r), c.name())); }
-    void TextRect(const QRect& r, int x, int y, const QString& text, const QColor* background) override
+    QColor nearestColour(const QColor& c) const override { return undisplayable.contains(c.rgb()) ? QColor(Qt::black) : c; }
+    QList<QRgb> undisplayable;
+    void fillRect(const QRect& r, const QColor& c) override { calls.append(QStringLiteral("fill %1 %2").arg(rect(r), c.name())); }
+    void textRect(const QRect& r, int x, int y, const QString& text, const QColor* background) override
     {
-        Calls.append(QStringLiteral("text %1 at %2,%3 \"%4\"%5")
-                         .arg(Rect(r)).arg(x).arg(y).arg(text, background ? QStringLiteral(" on ") + background->name() : QString()));
+        calls.append(QStringLiteral("text %1 at %2,%3 \"%4\"%5")
+                         .arg(rect(r)).arg(x).arg(y).arg(text, background ? QStringLiteral(" on ") + background->name() : QString()));
     }
-    void DrawText(const QRect& r, const QString& text, TextFormats format) override
+    void drawText(const QRect& r, const QString& text, TextFormats format) override
     {
-        Calls.append(QStringLiteral("drawtext %1 \"%2\" %3").arg(Rect(r), text).arg(format.Value()));
+        calls.append(QStringLiteral("drawtext %1 \"%2\" %3").arg(rect(r), text).arg(format.value()));
     }
-    void SetPen(const QColor& c, int width, Canvas::PenStyle style) override
+    void setPen(const QColor& c, int width, Canvas::PenStyle style) override
     {
-        Calls.append(QStringLiteral("pen %1 %2%3").arg(c.name()).arg(width).arg(style == Canvas::PenStyle::Dot ? QStringLiteral(" dot") : QString()));
+        calls.append(QStringLiteral("pen %1 %2%3").arg(c.name()).arg(width).arg(style == Canvas::PenStyle::Dot ? QStringLiteral(" dot") : QString()));
     }
-    void PolyPolyline(const QList<QPolygon>& lines) override
+    void polyPolyline(const QList<QPolygon>& lines) override
     {
         QStringList parts;
         for (const QPolygon& line : lines) {
@@ -61,26 +61,26 @@ public:
                 points.append(QStringLiteral("%1,%2").arg(p.x()).arg(p.y()));
             parts.append(points.join(u'-'));
         }
-        Calls.append(QStringLiteral("lines ") + parts.join(u' '));
+        calls.append(QStringLiteral("lines ") + parts.join(u' '));
     }
-    void XorDottedLine(const QPoint& a, const QPoint& b) override
+    void xorDottedLine(const QPoint& a, const QPoint& b) override
     {
-        Calls.append(QStringLiteral("xor %1,%2-%3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y()));
+        calls.append(QStringLiteral("xor %1,%2-%3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y()));
     }
-    void DrawEdge(const QRect& r, Canvas::Edge edge, const QColor&, const QColor&) override
+    void drawEdge(const QRect& r, Canvas::Edge edge, const QColor&, const QColor&) override
     {
-        Calls.append(QStringLiteral("edge %1 %2").arg(Rect(r), edge == Canvas::Edge::Raised ? QStringLiteral("raised") : QStringLiteral("sunken")));
+        calls.append(QStringLiteral("edge %1 %2").arg(rect(r), edge == Canvas::Edge::Raised ? QStringLiteral("raised") : QStringLiteral("sunken")));
     }
-    void DrawFocusRect(const QRect& r) override { Calls.append(QStringLiteral("focus ") + Rect(r)); }
-    void DrawPixmap(const QPoint& at, const QPixmap& p) override
+    void drawFocusRect(const QRect& r) override { calls.append(QStringLiteral("focus ") + rect(r)); }
+    void drawPixmap(const QPoint& at, const QPixmap& p) override
     {
-        Calls.append(QStringLiteral("pixmap %1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(p.width()).arg(p.height()));
+        calls.append(QStringLiteral("pixmap %1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(p.width()).arg(p.height()));
     }
-    void SetClipRect(const QRect& r) override { Calls.append(QStringLiteral("clip ") + Rect(r)); }
-    void RestoreClip() override { Calls.append(QStringLiteral("unclip")); }
+    void setClipRect(const QRect& r) override { calls.append(QStringLiteral("clip ") + rect(r)); }
+    void restoreClip() override { calls.append(QStringLiteral("unclip")); }
 
 private:
-    static QString Rect(const QRect& r)
+    static QString rect(const QRect& r)
     {
         return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     }

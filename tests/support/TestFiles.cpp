@@ -9,12 +9,12 @@
 
 using namespace Qt::StringLiterals;
 
-void WriteTextFile(const QString& path, const QString& text)
+void writeTextFile(const QString& path, const QString& text)
 {
-    WriteFile(path, text.toUtf8());
+    writeFile(path, text.toUtf8());
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
+void writeFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
@@ -22,7 +22,7 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-QString ReadTextFile(const QString& path)
+QString readTextFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -30,14 +30,14 @@ QString ReadTextFile(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
-void UseOdbcIni(const QString& folder, const QString& text)
+void useOdbcIni(const QString& folder, const QString& text)
 {
     const QString path = folder + u"/odbc.ini"_s;
-    WriteTextFile(path, text);
+    writeTextFile(path, text);
     setenv("ODBCINI", QFile::encodeName(path).constData(), 1);
 }
 
-QByteArray FileHash(const QString& path)
+QByteArray fileHash(const QString& path)
 {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();

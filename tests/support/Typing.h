@@ -4,7 +4,7 @@
 
 // Types a text key by key, each key carrying its character, as an input
 // method hands over Chinese characters.
-inline void TypeText(QWidget* widget, const QString& text)
+inline void typeText(QWidget* widget, const QString& text)
 {
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
