@@ -2,6 +2,7 @@
 
 #include "db/Query.h"
 #include "grid/DataGrid.h"
+#include "platform/Errors.h"
 
 #include <QLocale>
 #include <QScopeGuard>

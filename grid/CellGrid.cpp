@@ -3,11 +3,7 @@
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 namespace {
-
-const char* const kIndexOutOfRange = "Grid index out of range";
 
 // The extents of an axis for a new cell count: the cells kept, new ones at
 // `fill`, the contra cells after them. Built aside and then taken whole: when
@@ -23,9 +19,8 @@ void resizeExtents(std::vector<int>& extents, int oldCount, int newCount, int co
 // Stores one cell's extent; false when it was that already.
 bool storeExtent(std::vector<int>& extents, int cell, int extent)
 {
-    if (cell < 0 || cell >= int(extents.size()))
-        throw GridError(QString::fromLatin1(kIndexOutOfRange));
-    if (extents[size_t(cell)] == extent)
+    Q_ASSERT(cell >= 0 && cell < int(extents.size()));
+    if (cell < 0 || cell >= int(extents.size()) || extents[size_t(cell)] == extent)
         return false;
     extents[size_t(cell)] = extent;
     return true;
@@ -33,12 +28,10 @@ bool storeExtent(std::vector<int>& extents, int cell, int extent)
 
 // Stores a count of contra cells, which follow the cells in the extents;
 // false when it was that already.
-bool storeContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count, int fill,
-                      const char* negativeMessage)
+bool storeContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count, int fill)
 {
-    if (count < 0)
-        throw GridError(QString::fromLatin1(negativeMessage));
-    if (count == contraCount)
+    Q_ASSERT(count >= 0);
+    if (count < 0 || count == contraCount)
         return false;
     extents.resize(size_t(cellCount + count), fill);
     contraCount = count;
@@ -130,10 +123,9 @@ void CellGrid::setRowCount(int count)
 
 void CellGrid::setFixedCols(int count)
 {
-    if (count < 0)
-        throw GridError(QString::fromLatin1(kIndexOutOfRange));
-    if (count >= colCount_)
-        throw GridError(u"Fixed column count must be less than column count"_s);
+    Q_ASSERT(count >= 0 && count < colCount_);
+    if (count < 0 || count >= colCount_)
+        return;
     // Columns that stop being fixed were in view: the view starts with them again.
     leftCol_ = count < fixedCols_ ? qMin(leftCol_, count) : qMax(leftCol_, count);
     fixedCols_ = count;
@@ -143,10 +135,9 @@ void CellGrid::setFixedCols(int count)
 
 void CellGrid::setFixedRows(int count)
 {
-    if (count < 0)
-        throw GridError(QString::fromLatin1(kIndexOutOfRange));
-    if (count >= rowCount_)
-        throw GridError(u"Fixed row count must be less than row count"_s);
+    Q_ASSERT(count >= 0 && count < rowCount_);
+    if (count < 0 || count >= rowCount_)
+        return;
     topRow_ = count < fixedRows_ ? qMin(topRow_, count) : qMax(topRow_, count);
     fixedRows_ = count;
     forgetLayout();
@@ -164,8 +155,7 @@ void CellGrid::setFrozenFixedCols(int count)
 
 void CellGrid::setContraColCount(int count)
 {
-    if (!storeContraCount(colWidths_, colCount_, contraColCount_, count, kDefaultColWidth,
-                         "FContraColCount can not be negative."))
+    if (!storeContraCount(colWidths_, colCount_, contraColCount_, count, kDefaultColWidth))
         return;
     forgetLayout();
     keepCellsInRange();
@@ -173,8 +163,7 @@ void CellGrid::setContraColCount(int count)
 
 void CellGrid::setContraRowCount(int count)
 {
-    if (!storeContraCount(rowHeights_, rowCount_, contraRowCount_, count, defaultRowHeight_,
-                         "FContraRowCount can not be negative."))
+    if (!storeContraCount(rowHeights_, rowCount_, contraRowCount_, count, defaultRowHeight_))
         return;
     forgetLayout();
     keepCellsInRange();
@@ -196,9 +185,9 @@ void CellGrid::geometryChanged()
 
 void CellGrid::setTabStop(int col, bool on)
 {
-    if (col < 0 || col >= colCount_)
-        throw GridError(QString::fromLatin1(kIndexOutOfRange));
-    tabStops_[size_t(col)] = on;
+    Q_ASSERT(col >= 0 && col < colCount_);
+    if (col >= 0 && col < colCount_)
+        tabStops_[size_t(col)] = on;
 }
 
 void CellGrid::setColWidth(int col, int width)

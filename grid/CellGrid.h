@@ -4,7 +4,6 @@
 
 #include "platform/BitSet.h"
 #include "platform/ControlWindow.h"
-#include "platform/Errors.h"
 
 #include <QPoint>
 #include <QRect>
@@ -12,11 +11,6 @@
 #include <optional>
 #include <vector>
 
-// Raised by invalid grid operations; the grid stays as it was.
-class GridError : public Exception {
-public:
-    using Exception::Exception;
-};
 
 // numerator / denominator rounded to the nearest integer, halves away from zero.
 constexpr int roundedQuotient(qint64 numerator, qint64 denominator)

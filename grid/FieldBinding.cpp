@@ -46,8 +46,9 @@ void FieldBinding::clear()
 
 void FieldBinding::addMapping(const QString& name)
 {
+    Q_ASSERT(count() < kMaxMappedColumns);
     if (count() >= kMaxMappedColumns)
-        throw GridError(u"Grid requested to display more than 256 columns"_s);
+        return;
     Field* field = sparseMap_ ? grid_.dataSet()->findField(name) : &grid_.dataSet()->fieldByName(name);
     fieldMap_.push_back(field ? field->index() : -1);
     if (field && std::find(watchedFields_.begin(), watchedFields_.end(), field) == watchedFields_.end()) {

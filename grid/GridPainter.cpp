@@ -6,6 +6,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/Colours.h"
+#include "platform/Errors.h"
 
 #include <vector>
 

@@ -1,4 +1,5 @@
 #include "find/GridSearch.h"
+#include "platform/Errors.h"
 
 #include "support/CatalogueGrid.h"
 #include "support/QtPrint.h"
