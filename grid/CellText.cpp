@@ -31,49 +31,18 @@ void writeDirectly(Canvas& canvas, const QRect& rect, const CellTextLayout& layo
                    const QColor& textColour, const QColor& brush, const QString& text)
 {
     canvas.setFont(font.face, textColour);
-    if (layout.wordWrap) {
-        if (layout.fill)
-            canvas.fillRect(rect, brush);
-        Canvas::TextFormats format = Canvas::TextFormat::WordBreak;
-        if (layout.alignment == TextAlignment::Center)
-            format.set(Canvas::TextFormat::Center, true);
-        if (layout.alignment == TextAlignment::Right)
-            format.set(Canvas::TextFormat::Right, true);
-        if (layout.vertical == TextLayout::Center)
-            format.set(Canvas::TextFormat::VCenter, true);
-        if (layout.vertical == TextLayout::Bottom)
-            format.set(Canvas::TextFormat::Bottom, true);
-        canvas.drawText(rect.adjusted(layout.dx, layout.dy, 0, 0), text, format);
-        return;
-    }
-    const QString shown = layout.endEllipsis ? elidedCellText(canvas, text, rect.width() - layout.dx) : text;
-    const int width = textWidth(canvas, font, layout.alignment, shown);
-    const int height = canvas.textExtent(shown).height();
+    const int width = textWidth(canvas, font, layout.alignment, text);
     // Rectangles end past their last pixel here, as the alignment rules count.
     const int right = rect.left() + rect.width();
-    const int bottom = rect.top() + rect.height();
     int x = rect.left() + layout.dx;
     if (layout.alignment == TextAlignment::Right)
         x = right - width - 3;
     else if (layout.alignment == TextAlignment::Center)
         x = rect.isEmpty() ? 0 : rect.left() + rect.width() / 2 - width / 2;
-    int y = rect.top() + layout.dy;
-    if (layout.vertical == TextLayout::Center && height < rect.height() - layout.dy)
-        y = (rect.top() + bottom - height) / 2;
-    else if (layout.vertical == TextLayout::Bottom)
-        y = bottom - height;
-    canvas.textRect(rect, x, y, shown, layout.fill ? &brush : nullptr);
+    canvas.textRect(rect, x, rect.top() + layout.dy, text, layout.fill ? &brush : nullptr);
 }
 
 } // namespace
-
-QString elidedCellText(const Canvas& canvas, const QString& text, int width)
-{
-    QString shown = text;
-    for (int i = 1; canvas.textExtent(shown).width() > width && i <= text.size(); ++i)
-        shown = text.left(qMax(0, int(text.size()) - i - 1)) + u"..."_s;
-    return shown;
-}
 
 void writeCellText(Canvas& canvas, const QRect& rect, const CellTextLayout& layout, const GridFont& font,
                    const QColor& textColour, const QColor& brush, const QString& text)

@@ -5,12 +5,11 @@
 #include <QString>
 
 class Canvas;
-class ColumnDefaults;
 class GridColumn;
 class Query;
 class SumList;
 
-// The grid as its columns see it: the defaults they follow, the result set
+// The grid as its columns see it: the look they follow, the result set
 // they bind to, and where their changes go.
 class ColumnsOwner {
 public:
@@ -26,10 +25,8 @@ public:
     // The fonts and colours that columns without their own follow.
     virtual const GridAppearance& appearance() const = 0;
     virtual bool readOnly() const = 0;
-    virtual bool useMultiTitle() const = 0;
     // A canvas to measure text on (the grid's, or a borrowed screen device).
     virtual Canvas& measuringCanvas() const = 0;
-    virtual ColumnDefaults& columnDefValues() = 0;
     virtual ::SumList* sumList() = 0;
 
     // A column changed (null: all of them); the grid updates its geometry.

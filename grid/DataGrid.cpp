@@ -33,7 +33,7 @@ int gridWidthOf(const GridColumn& column, DataGrid::OptionSet options)
 } // namespace
 
 DataGrid::DataGrid()
-    : options_(kDefaultOptions), extraOptions_(kDefaultExtraOptions), columnDefValues_(this), columns_(this),
+    : options_(kDefaultOptions), extraOptions_(kDefaultExtraOptions), columns_(this),
       lineColours_(*this)
 {
     appearance_.font = appearance_.titleFont = appearance_.footerFont = GridFont{{u"宋体"_s, -15}, SystemColour::windowText()};
@@ -121,8 +121,6 @@ void DataGrid::changeLayoutSettings(const std::function<void(GridLayoutSettings&
         changed.frozenCols = settings_.frozenCols;
     if (changed.footerRowCount < 0)
         changed.footerRowCount = settings_.footerRowCount;
-    for (int* height : {&changed.rowHeight, &changed.rowLines, &changed.titleHeight, &changed.titleLines})
-        *height = qMax(0, *height);
     settings_ = changed;
     requestLayout();
 }
@@ -170,7 +168,6 @@ void DataGrid::replaceColumns(const std::function<void(GridColumns&)>& build)
         const auto restore = qScopeGuard([this, wasLoading] { loading_ = wasLoading; });
         build(columns_);
     }
-    rebuildSortColumns();
     requestLayout();
 }
 
@@ -182,19 +179,6 @@ void DataGrid::rebuildVisibleColumns()
             visibleColumns_.add(columns_.item(i));
 }
 
-void DataGrid::rebuildSortColumns()
-{
-    // A column whose title has SortIndex k > 0 goes to place k - 1.
-    std::vector<std::pair<int, GridColumn*>> sorted;
-    for (int i = 0; i < columns_.count(); ++i)
-        if (const int k = columns_.item(i).title().sortIndex(); k > 0)
-            sorted.emplace_back(k, &columns_.item(i));
-    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    sortColumns_.clear();
-    for (const auto& [k, column] : sorted)
-        sortColumns_.add(*column);
-}
-
 void DataGrid::columnsChanged(GridColumn* column)
 {
     if (loading())
@@ -204,11 +188,8 @@ void DataGrid::columnsChanged(GridColumn* column)
         invalidateRect(gridCol, gridCol, 0, rowCount() + contraRowCount() - 1);
         if (gridCol < colCount() && colWidth(gridCol) != gridWidthOf(*column, options_))
             setColWidth(gridCol, gridWidthOf(*column, options_));
-        else if (settings_.useMultiTitle)
-            requestLayout();
         return;
     }
-    rebuildSortColumns();
     requestLayout();
     // An invisible currentIndex column gives way to the first visible one.
     const int currentIndex = current().col - metrics_.indicatorOffset();
@@ -264,12 +245,7 @@ void DataGrid::colWidthsChanged()
         GridColumn& column = columns_.item(i);
         if (!column.visible())
             continue;
-        int width = colWidth(i + o);
-        if (column.maxWidth() > 0 && column.maxWidth() < width)
-            width = column.maxWidth();
-        if (column.minWidth() > 0 && column.minWidth() > width)
-            width = column.minWidth();
-        column.setWidth(width);
+        column.setWidth(colWidth(i + o));
     }
     batch_.unlock();
 }
@@ -291,7 +267,6 @@ void DataGrid::loaded()
     applyBaseOptions();
     if (columns_.count() > 0)
         setColCount(columns_.count());
-    rebuildSortColumns();
     if (dataSource())
         sumList_.recalculateAll();
     requestLayout();

@@ -82,9 +82,8 @@ public:
 
     GridColumns& columns() { return columns_; }
     const GridColumns& columns() const { return columns_; }
-    // The visible columns in order, and the columns sorted by their titles' SortIndex.
+    // The visible columns in order.
     const ColumnList& visibleColumns() const { return visibleColumns_; }
-    const ColumnList& sortColumns() const { return sortColumns_; }
     // Replaces the columns as `build` makes them, with no layout work until it is done.
     void replaceColumns(const std::function<void(GridColumns&)>& build);
     GridLineColours& gridLineColors() { return lineColours_; }
@@ -101,7 +100,7 @@ public:
     void setExtraOptions(ExtraOptionSet options);
 
     // The grid's shape; a change lays the grid out. A negative frozen or
-    // footer count leaves that count as it was; negative heights become 0.
+    // footer count leaves that count as it was.
     const GridLayoutSettings& layoutSettings() const { return settings_; }
     void changeLayoutSettings(const std::function<void(GridLayoutSettings&)>& change);
     // The grid's fonts and colours; a change lays the grid out and repaints it.
@@ -145,9 +144,7 @@ public:
     bool layoutChangeAnnounced() const override { return layoutAnnounced_; }
     bool hasWindow() const override { return window() != nullptr; }
     bool readOnly() const override { return readOnly_; }
-    bool useMultiTitle() const override { return settings_.useMultiTitle; }
     Canvas& measuringCanvas() const override;
-    ColumnDefaults& columnDefValues() override { return columnDefValues_; }
     ::SumList* sumList() override { return &sumList_; }
     void columnsChanged(GridColumn* column) override;
     void repaint() override { invalidateGrid(); }
@@ -170,7 +167,6 @@ private:
     void applyScrollBarSettings();
     void applyBaseOptions();
     void rebuildVisibleColumns();
-    void rebuildSortColumns();
     void applyColumnWidths();
 
     OptionSet options_;
@@ -179,11 +175,9 @@ private:
     ExtraOptionSet extraOptions_;
     // Before the columns: their footers own items of the sum list.
     ::SumList sumList_;
-    ColumnDefaults columnDefValues_;
     GridColumns columns_;
     GridLineColours lineColours_;
     ColumnList visibleColumns_;
-    ColumnList sortColumns_;
     GridRecordWindow link_{*this};
     bool readOnly_ = false;
     bool loading_ = false;

@@ -48,8 +48,6 @@ void DataGrid::runLayoutPass()
         setContraColCount(0);
         setFixedCols(qBound(0, o + k - (v == 0 ? 1 : 0), colCount() - 1));
     }
-    metrics_.fitRowHeightToText(settings_);
-    metrics_.noteMultiLineRows();
     applyScrollBarSettings();
     applyColumnWidths();
     link_.size();

@@ -1,23 +1,17 @@
-// The column: defaults that follow, width rules, field binding, cell text.
+// The column: field binding, what follows the field or the grid, cell text.
 #include "GridColumns.h"
 
-#include "db/Query.h"
 #include "CellGrid.h"
 
+#include "db/Query.h"
 #include "platform/Canvas.h"
 
 using namespace Qt::StringLiterals;
 
 GridColumn::GridColumn(GridColumns& collection, bool stored)
-    : collection_(collection), stored_(stored), title_(*this), footer_(*this),
-      footers_(std::make_unique<ColumnFooters>(*this))
+    : collection_(collection), stored_(stored), title_(*this), footer_(*this)
 {
-    if (ColumnsOwner* owner = grid())
-        font_ = owner->appearance().font;
-    title_.font_ = font_;
 }
-
-GridColumn::~GridColumn() = default;
 
 ColumnsOwner* GridColumn::grid() const
 {
@@ -58,7 +52,6 @@ void GridColumn::attachField(Field* field)
     field_ = field;
     if (field)
         fieldName_ = field->fieldName();
-    relinkFooters();
 }
 
 void GridColumn::bindFieldByName()
@@ -81,7 +74,6 @@ void GridColumn::bindField(Field* field)
             fieldName_.clear();
         clearAssignedValues();
     }
-    relinkFooters();
     changed();
 }
 
@@ -92,19 +84,17 @@ void GridColumn::setFieldName(const QString& fieldName)
     if (owner && !owner->loading() && owner->dataSet() && !fieldName.isEmpty())
         found = owner->dataSet()->findField(fieldName);
     fieldName_ = fieldName;
-    // The field of the new name, or none: the old one goes either way, and
-    // the footers aggregate under the new name.
+    // The field of the new name, or none: the old one goes either way.
     bindField(found);
-    relinkFooters();
     changed();
 }
 
-// --- properties that follow a default ---------------------------------------
+// --- what follows the field or the grid -----------------------------------------
 
 TextAlignment GridColumn::alignment() const
 {
-    if (isAssigned(Property::Alignment))
-        return alignment_;
+    if (alignment_)
+        return *alignment_;
     Field* field = boundField();
     return field ? field->alignment() : TextAlignment::Left;
 }
@@ -118,68 +108,44 @@ void GridColumn::setAlignment(TextAlignment alignment)
         changed();
         return;
     }
-    if (storeAssigned(alignment_, alignment, assigned_, Property::Alignment))
-        changed();
+    if (alignment_ == alignment)
+        return;
+    alignment_ = alignment;
+    changed();
 }
 
 Colour GridColumn::color() const
 {
-    if (isAssigned(Property::Color))
-        return colour_;
     return grid() ? grid()->appearance().color : SystemColour::window();
-}
-
-void GridColumn::setColor(const Colour& colour)
-{
-    if (storeAssigned(colour_, colour, assigned_, Property::Color))
-        changed();
 }
 
 GridFont GridColumn::font() const
 {
-    if (isAssigned(Property::Font) || !grid())
-        return font_;
+    if (font_ || !grid())
+        return font_.value_or(GridAppearance().font);
     return grid()->appearance().font;
 }
 
 void GridColumn::setFont(const GridFont& font)
 {
     font_ = font;
-    assigned_.set(Property::Font, true);
     changed();
 }
 
 bool GridColumn::readOnly() const
 {
-    if (isAssigned(Property::ReadOnly))
-        return readOnly_;
     Field* field = boundField();
     return (grid() && grid()->readOnly()) || (field && field->readOnly());
-}
-
-void GridColumn::setReadOnly(bool readOnly)
-{
-    if (isDefaultColumn()) {
-        if (Field* field = boundField(); field && field->dataSet().active())
-            field->setReadOnly(readOnly);
-        changed();
-        return;
-    }
-    if (storeAssigned(readOnly_, readOnly, assigned_, Property::ReadOnly))
-        changed();
 }
 
 int GridColumn::defaultWidth() const
 {
     ColumnsOwner* owner = grid();
-    if (!owner)
-        return CellGrid::kDefaultColWidth;
     Field* field = boundField();
-    if (!field)
+    if (!owner || !field)
         return CellGrid::kDefaultColWidth;
     Canvas& canvas = owner->measuringCanvas();
-    const GridFont shown = font();
-    canvas.setFont(shown.face, QColor());
+    canvas.setFont(font().face, QColor());
     const int zero = canvas.textExtent(u"0"_s).width();
     const int overhang = canvas.fontMetrics().overhang;
     return (zero - overhang) * field->displayWidth() + overhang + 4;
@@ -187,7 +153,7 @@ int GridColumn::defaultWidth() const
 
 int GridColumn::width() const
 {
-    return isAssigned(Property::Width) ? width_ : defaultWidth();
+    return width_.value_or(defaultWidth());
 }
 
 void GridColumn::setWidth(int width)
@@ -203,32 +169,12 @@ void GridColumn::setWidth(int width)
             const int zero = qMax(1, canvas.textExtent(u"0"_s).width());
             field->setDisplayWidth((width + metrics.aveCharWidth / 2 - metrics.overhang - 3) / zero);
         }
-        if (owner->layoutChangeAnnounced() && !isAssigned(Property::Width))
+        if (owner->layoutChangeAnnounced() && !width_)
             return;
     }
-    if ((isAssigned(Property::Width) || width != defaultWidth()) && width != -1) {
+    if ((width_ || width != defaultWidth()) && width != -1)
         width_ = width;
-        assigned_.set(Property::Width, true);
-        if (maxWidth_ > 0 && width_ > maxWidth_)
-            width_ = maxWidth_;
-        if (width_ < minWidth_)
-            width_ = minWidth_;
-    }
     changed();
-}
-
-void GridColumn::setMinWidth(int width)
-{
-    minWidth_ = width;
-    if (width > 0 && this->width() < width)
-        setWidth(width);
-}
-
-void GridColumn::setMaxWidth(int width)
-{
-    maxWidth_ = width;
-    if (width > 0 && this->width() > width)
-        setWidth(width);
 }
 
 void GridColumn::setVisible(bool visible)
@@ -239,117 +185,12 @@ void GridColumn::setVisible(bool visible)
     changed(true);
 }
 
-bool GridColumn::wordWrap() const
-{
-    if (isAssigned(Property::WordWrap))
-        return wordWrap_;
-    Field* field = boundField();
-    return field && (field->dataType() == FieldType::String || field->dataType() == FieldType::WideString);
-}
-
-void GridColumn::setWordWrap(bool wordWrap)
-{
-    if (isAssigned(Property::WordWrap) || wordWrap != this->wordWrap() || (grid() && grid()->loading())) {
-        wordWrap_ = wordWrap;
-        assigned_.set(Property::WordWrap, true);
-    }
-    changed();
-}
-
-bool GridColumn::checkboxes() const
-{
-    if (isAssigned(Property::Checkboxes))
-        return checkboxes_;
-    Field* field = boundField();
-    return field && field->dataType() == FieldType::Boolean;
-}
-
-bool GridColumn::endEllipsis() const
-{
-    if (isAssigned(Property::EndEllipsis))
-        return endEllipsis_;
-    return grid() && grid()->columnDefValues().endEllipsis;
-}
-
-void GridColumn::setEndEllipsis(bool endEllipsis)
-{
-    if (storeAssigned(endEllipsis_, endEllipsis, assigned_, Property::EndEllipsis))
-        changed();
-}
-
-void GridColumn::setCheckboxes(bool on)
-{
-    if (storeAssigned(checkboxes_, on, assigned_, Property::Checkboxes))
-        changed();
-}
-
-void GridColumn::setLayout(TextLayout layout)
-{
-    if (storeAssigned(layout_, layout, assigned_, Property::Layout))
-        changed();
-}
-
-TextLayout GridColumn::layout() const
-{
-    if (isAssigned(Property::Layout))
-        return layout_;
-    return grid() ? grid()->columnDefValues().layout : TextLayout::Top;
-}
-
-void GridColumn::setDisplayFormat(const QString& format)
-{
-    if (displayFormat_ == format)
-        return;
-    displayFormat_ = format;
-    changed();
-}
-
-// --- footers -------------------------------------------------------------------
-
-ColumnFooter& GridColumn::footerForRow(int row)
-{
-    return row >= 0 && row < footers_->count() ? footers_->item(row) : footer_;
-}
-
-void GridColumn::relinkFooters()
-{
-    footer_.relink();
-    for (int i = 0; i < footers_->count(); ++i)
-        footers_->item(i).relink();
-}
-
 // --- cell contents -------------------------------------------------------------
-
-ColumnKind GridColumn::kind() const
-{
-    if (checkboxes())
-        return ColumnKind::CheckBox;
-    if (!pickList.isEmpty() && keyList.isEmpty())
-        return ColumnKind::PickList;
-    if (!pickList.isEmpty() && !keyList.isEmpty())
-        return ColumnKind::KeyPickList;
-    return ColumnKind::Plain;
-}
 
 QString GridColumn::cellText(int record) const
 {
     Field* field = boundField();
-    if (!field || kind() == ColumnKind::Image)
-        return QString();
-    if (!keyList.isEmpty()) {
-        int at = -1;
-        for (int k = 0; k < keyList.size(); ++k)
-            if (keyList.at(k).compare(field->asString(record), Qt::CaseInsensitive) == 0) {
-                at = k;
-                break;
-            }
-        if (at >= 0 && at < pickList.size())
-            return pickList.at(at);
-        if (notInKeyListIndex >= 0 && notInKeyListIndex < pickList.size())
-            return pickList.at(notInKeyListIndex);
-        return QString();
-    }
-    return field->formattedText(displayFormat_, record);
+    return field ? field->formattedText(QString(), record) : QString();
 }
 
 CellParams GridColumn::defaultCellParams(int record) const
@@ -360,31 +201,14 @@ CellParams GridColumn::defaultCellParams(int record) const
     params.alignment = alignment();
     params.text = cellText(record);
     params.readOnly = readOnly();
-    Field* field = boundField();
-    if (field) {
-        int index = -1;
-        if (!keyList.isEmpty())
-            index = int(keyList.indexOf(field->asString(record)));
-        else if (!pickList.isEmpty())
-            index = int(pickList.indexOf(field->asString(record)));
-        else if (field->dataType() == FieldType::Integer || field->dataType() == FieldType::Smallint || field->dataType() == FieldType::Largeint)
-            index = field->isNull(record) ? -1 : int(field->asInteger(record));
-        params.imageIndex = index == -1 ? notInKeyListIndex : index;
-    }
     return params;
 }
 
-// --- assigned values -------------------------------------------------------------
-
 void GridColumn::clearAssignedValues()
 {
-    const bool fontWasAssigned = isAssigned(Property::Font);
-    title_.clearAssignedValues();
-    assigned_ = {};
-    if (grid())
-        font_ = grid()->appearance().font;
-    pickList.clear();
-    changed(fontWasAssigned);
-    keyList.clear();
+    const bool fontWasSet = font_.has_value();
+    alignment_.reset();
+    font_.reset();
+    width_.reset();
+    changed(fontWasSet);
 }
-

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "ColumnTitleFooter.h"
+#include "ColumnsOwner.h"
 
 #include "db/Field.h"
 
-#include <QStringList>
+#include <optional>
+#include <vector>
 
 class GridColumns;
-
-enum class ColumnKind { Plain, PickList, Lookup, KeyPickList, Image, CheckBox, Graphic };
 
 // What the painter and the find dialog need of a cell.
 struct CellParams {
@@ -17,40 +17,17 @@ struct CellParams {
     GridFont font;
     Colour background;
     TextAlignment alignment = TextAlignment::Left;
-    int imageIndex = -1;
     QString text;
     bool readOnly = false;
 };
 
-// A grid column: the field it shows and how. A property that follows a
-// default is read as its set value when assigned, else as the default worked
-// out from the bound field, the grid or the grid's column defaults.
+// A grid column: the field it shows, its title and footer, its width,
+// alignment and font. What it does not set follows its field or the grid.
+// A default column, made by the layout pass for a field, follows its field
+// wholly: what is set on it goes to the field.
 class GridColumn {
 public:
-    // The properties that follow a default until they are set, as bits of
-    // the column's assigned set (the title's live in the column's set too).
-    enum class Property : unsigned {
-        Color = 1u << 0,
-        Width = 1u << 1,
-        Font = 1u << 2,
-        Alignment = 1u << 3,
-        ReadOnly = 1u << 4,
-        TitleColor = 1u << 5,
-        TitleCaption = 1u << 6,
-        TitleAlignment = 1u << 7,
-        TitleFont = 1u << 8,
-        TitleButton = 1u << 9,
-        TitleEndEllipsis = 1u << 10,
-        TitleOrientation = 1u << 12,
-        WordWrap = 1u << 15,
-        Checkboxes = 1u << 17,
-        EndEllipsis = 1u << 19,
-        Layout = 1u << 25,
-    };
-    using PropertySet = BitSet<Property>;
-
     GridColumn(GridColumns& collection, bool stored);
-    ~GridColumn();
     GridColumn(const GridColumn&) = delete;
     GridColumn& operator=(const GridColumn&) = delete;
 
@@ -59,8 +36,6 @@ public:
     int index() const;
     void setIndex(int index);
     bool isDefaultColumn() const { return !stored_; }
-    PropertySet assignedValues() const { return assigned_; }
-    bool isAssigned(Property value) const { return assigned_.has(value); }
 
     const QString& fieldName() const { return fieldName_; }
     // Binds the column to the open result set's field of that name, if any.
@@ -74,96 +49,61 @@ public:
     // and closing do this for every persistent column.
     void bindFieldByName();
 
+    // Set, else the field's.
     TextAlignment alignment() const;
     void setAlignment(TextAlignment alignment);
+    // The grid's colour.
     Colour color() const;
-    void setColor(const Colour& colour);
+    // Set, else the grid's.
     GridFont font() const;
     void setFont(const GridFont& font);
+    // The grid's read-only state, or the field's.
     bool readOnly() const;
-    void setReadOnly(bool readOnly);
+    // Set, else worked out from the field's display width.
     int width() const;
     void setWidth(int width);
-    // The width the column takes while Width is not assigned.
     int defaultWidth() const;
-    int minWidth() const { return minWidth_; }
-    void setMinWidth(int width);
-    int maxWidth() const { return maxWidth_; }
-    void setMaxWidth(int width);
     bool visible() const { return visible_; }
     void setVisible(bool visible);
-    bool wordWrap() const;
-    void setWordWrap(bool wordWrap);
-    bool checkboxes() const;
-    void setCheckboxes(bool on);
-    bool endEllipsis() const;
-    void setEndEllipsis(bool endEllipsis);
-    TextLayout layout() const;
-    void setLayout(TextLayout layout);
-
-    QString displayFormat() const { return displayFormat_; }
-    void setDisplayFormat(const QString& format);
-    QStringList keyList;
-    QStringList pickList;
-    int notInKeyListIndex = -1;
-    bool hideDuplicates = false;
 
     ColumnTitle& title() { return title_; }
     const ColumnTitle& title() const { return title_; }
     ColumnFooter& footer() { return footer_; }
     const ColumnFooter& footer() const { return footer_; }
-    ColumnFooters& footers() { return *footers_; }
-    // The footer shown in footer row i.
-    ColumnFooter& footerForRow(int row);
-    void relinkFooters();
 
-    ColumnKind kind() const;
-    // The bound field's text for a record (by default the current one), after
-    // the key and pick lists and the display format.
+    // The bound field's text for a record (by default the current one).
     QString cellText(int record = Field::kCurrentRecord) const;
     // The parameters of a record's cell.
     CellParams defaultCellParams(int record) const;
 
+    // A default column forgets what was set on it when it takes another field.
     void clearAssignedValues();
     // The column changed: this one, or every column when a shared look changed.
     void changed(bool allColumns = false);
 
 private:
-    friend class ColumnTitle;
     // Takes a field without telling the grid.
     void attachField(Field* field);
 
     GridColumns& collection_;
     bool stored_;
-    PropertySet assigned_;
     QString fieldName_;
     Field* field_ = nullptr;
-    TextAlignment alignment_ = TextAlignment::Left;
-    Colour colour_;
-    GridFont font_;
-    bool readOnly_ = false;
-    int width_ = 64;  // the cell grid's default column width
-    int minWidth_ = 0;
-    int maxWidth_ = 0;
+    std::optional<TextAlignment> alignment_;
+    std::optional<GridFont> font_;
+    std::optional<int> width_;
     bool visible_ = true;
-    bool wordWrap_ = false;
-    bool checkboxes_ = false;
-    bool endEllipsis_ = false;
-    TextLayout layout_ = TextLayout::Top;
-    QString displayFormat_;
     ColumnTitle title_;
     ColumnFooter footer_;
-    std::unique_ptr<ColumnFooters> footers_;
 };
 
-// A list of columns that owns none of them (the visible and sort columns).
+// A list of columns that owns none of them (the visible columns).
 class ColumnList {
 public:
     int count() const { return int(items_.size()); }
     GridColumn& item(int index) const { return *items_.at(size_t(index)); }
     void clear() { items_.clear(); }
     void add(GridColumn& column) { items_.push_back(&column); }
-    void remove(const GridColumn& column) { std::erase(items_, &column); }
     int indexOf(const GridColumn& column) const;
 
 private:

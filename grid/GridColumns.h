@@ -2,6 +2,8 @@
 
 #include "GridColumn.h"
 
+#include <memory>
+
 // The grid's columns. Persistent columns come from the configuration;
 // default columns are made by the layout pass for the result set's fields.
 class GridColumns {

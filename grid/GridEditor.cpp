@@ -11,8 +11,7 @@ void GridEditor::show()
     ControlWindow* window = grid_.window();
     const DataGrid::OptionSet options = grid_.options();
     const bool allowed = options.has(Option::Editing) && !options.has(Option::RowSelect)
-                         && grid_.layoutBatch().depth() == 0 && column && column->kind() != ColumnKind::CheckBox
-                         && column->kind() != ColumnKind::Image;
+                         && grid_.layoutBatch().depth() == 0 && column;
     if (!allowed || !window || !grid_.resultOpen())
         return;
     const CellPos current = grid_.current();

@@ -6,7 +6,6 @@
 
 #include "platform/Canvas.h"
 #include "platform/Colours.h"
-#include "platform/Errors.h"
 
 #include <vector>
 
@@ -192,17 +191,7 @@ void GridPainter::paintArea(Canvas& canvas, const QRegion& invalid, int firstCol
             const bool current = CellPos{col, row} == grid_.current();
             if (current && grid_.editor().shown())
                 continue;
-            try {
-                paintCell(canvas, col, row, {current, current && gridFocused(), fixed}, rect);
-            } catch (const Exception& error) {
-                // A cell that cannot be painted stays empty; its error is told once.
-                const bool footer = row >= grid_.rowCount();
-                canvas.fillRect(rect, (fixed ? grid_.appearance().fixedColor : footer ? grid_.appearance().footerColor : grid_.appearance().color).resolved());
-                if (grid_.window() && !reportedPaintErrors_.contains(error.message())) {
-                    reportedPaintErrors_.insert(error.message());
-                    grid_.window()->reportError(error.message());
-                }
-            }
+            paintCell(canvas, col, row, {current, current && gridFocused(), fixed}, rect);
         }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRegion>
-#include <QSet>
 #include <QString>
 
 class Canvas;
@@ -50,6 +49,5 @@ private:
 
     DataGrid& grid_;
     // Errors met while painting, each told to the user once.
-    QSet<QString> reportedPaintErrors_;
     int indicatorRow_ = -1;
 };

@@ -75,13 +75,9 @@ void GridPainter::paintTitleCell(Canvas& canvas, const CellKind& kind, DrawState
     const ColumnTitle& title = grid_.columns().item(kind.dataCol).title();
     const QColor brush = title.color().resolved();
     const bool raised = isRaised(kind, state);
-    const bool explicitHeight = grid_.layoutSettings().titleHeight != 0 || grid_.layoutSettings().titleLines != 0;
     CellTextLayout text;
     text.dx = text.dy = 1;
     text.alignment = title.alignment();
-    text.vertical = explicitHeight ? TextLayout::Center : TextLayout::Top;
-    text.endEllipsis = title.endEllipsis();
-    text.wordWrap = explicitHeight;
     const GridFont font = title.font();
     writeCellText(canvas, contentRect(rect, raised), text, font, font.textColour.resolved(), brush, title.caption());
     if (raised)
@@ -148,18 +144,11 @@ void GridPainter::paintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
         }
         state.selected = true;
     }
-    // A repeated value stays blank where the column hides duplicates.
-    if (column.hideDuplicates && kind.dataRow > 0 && column.cellText(record - 1) == params.text)
-        params.text.clear();
-
     const bool raised = isRaised(kind, state);
     CellTextLayout text;
     text.dx = raised ? 1 : 2;
     text.dy = (raised ? 1 : 2) - (grid_.appearance().flat ? 1 : 0);
     text.alignment = params.alignment;
-    text.vertical = column.layout();
-    text.endEllipsis = column.endEllipsis();
-    text.wordWrap = column.wordWrap() && grid_.metrics().multiLineRows();
     writeCellText(canvas, contentRect(rect, raised), text, params.font, textColour, background, params.text);
     if (raised)
         drawRaisedEdge(canvas, rect, false, background);
@@ -172,16 +161,13 @@ void GridPainter::paintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
 void GridPainter::paintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
 {
     GridColumn& column = grid_.columns().item(kind.dataCol);
-    const ColumnFooter& footer = column.footerForRow(kind.dataRow);
+    const ColumnFooter& footer = column.footer();
     const GridFont font = footer.font();
     const QColor brush = footer.color().resolved();
     const bool raised = isRaised(kind, state);
     CellTextLayout text;
     text.dx = text.dy = raised ? 1 : 2;
     text.alignment = footer.alignment();
-    text.vertical = column.layout();
-    text.endEllipsis = footer.endEllipsis;
-    text.wordWrap = footer.wordWrap && grid_.metrics().multiLineRows();
     writeCellText(canvas, contentRect(rect, raised), text, font, font.textColour.resolved(), brush, footer.text());
     if (raised)
         drawRaisedEdge(canvas, rect, false, brush);

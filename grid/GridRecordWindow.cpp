@@ -137,12 +137,6 @@ void GridRecordWindow::dataSetScrolled(int distance)
                                -distance * (g.defaultRowHeight() + line));
         if (indicator)
             g.invalidateRow(g.current().row);
-        // The first row shown may now repeat nothing: hidden duplicates show again.
-        for (int i = 0; i < g.columns_.count(); ++i)
-            if (g.columns_.item(i).hideDuplicates) {
-                g.invalidateRow(t);
-                break;
-            }
     }
     for (int row = g.rowCount(); row < g.rowCount() + g.contraRowCount(); ++row)
         g.invalidateRow(row);

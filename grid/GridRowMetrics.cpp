@@ -61,62 +61,21 @@ int GridRowMetrics::textHeight() const
 
 int GridRowMetrics::dataRowHeight() const
 {
-    const GridLayoutSettings& settings = grid_.layoutSettings();
-    const int text = textHeight();
-    const TextMetrics metrics = grid_.measuringCanvas().fontMetrics();
-    const int pad = rowPad();
-    const int height = settings.rowHeight > 0 || settings.rowLines > 0
-                           ? settings.rowHeight + (metrics.externalLeading + metrics.height) * settings.rowLines
-                           : text + pad;
-    if (!grid_.extraOptions().has(ExtraOption::FitRowHeightToText) || text <= 0)
-        return height;
-    // Whole lines of text: a rest of up to half a line is dropped, more adds a line.
-    const int lines = (height - pad) / text;
-    const int rest = (height - pad) % text;
-    return rest <= text / 2 && lines != 0 ? lines * text + pad : (lines + 1) * text + pad;
-}
-
-void GridRowMetrics::fitRowHeightToText(GridLayoutSettings& settings) const
-{
-    if (!grid_.extraOptions().has(ExtraOption::FitRowHeightToText))
-        return;
-    const int height = dataRowHeight();
-    const int text = textHeight();
-    if (text <= 0)
-        return;
-    settings.rowLines = (height - rowPad()) / text;
-    settings.rowHeight = rowPad();
-}
-
-void GridRowMetrics::noteMultiLineRows()
-{
-    textHeight();  // sets the grid's font on the measuring canvas
-    const TextMetrics metrics = grid_.measuringCanvas().fontMetrics();
-    multiLineRows_ = metrics.externalLeading + metrics.height + metrics.internalLeading + 4 < dataRowHeight();
+    return textHeight() + rowPad();
 }
 
 int GridRowMetrics::titleRowHeight() const
 {
     Canvas& canvas = grid_.measuringCanvas();
-    const GridLayoutSettings& settings = grid_.layoutSettings();
-    const bool explicitHeight = settings.titleHeight != 0 || settings.titleLines != 0;
     int tallest = 0;
-    TextMetrics tallestMetrics;
     const auto measure = [&](const GridFont& font) {
         canvas.setFont(font.face, QColor());
-        const int height = canvas.textExtent(u"Wg"_s).height();
-        if (height > tallest) {
-            tallest = height;
-            tallestMetrics = canvas.fontMetrics();
-        }
+        tallest = qMax(tallest, canvas.textExtent(u"Wg"_s).height());
     };
     const GridColumns& columns = grid_.columns();
     for (int i = 0; i < columns.count(); ++i)
         measure(columns.item(i).title().font());
     if (tallest == 0)
         measure(grid_.appearance().titleFont);
-    if (!explicitHeight)
-        return tallest + DataGrid::kTitleTextMargin;
-    return settings.titleLines * tallestMetrics.height + tallestMetrics.externalLeading + settings.titleHeight + 2
-           + (grid_.options().has(Option::RowLines) ? 1 : 0);
+    return tallest + DataGrid::kTitleTextMargin;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 class DataGrid;
-struct GridLayoutSettings;
 
 // What a cell shows, by its column and by its row.
 struct CellKind {
@@ -15,7 +14,7 @@ struct CellKind {
 
 // Where the grid's kinds of cells lie and how tall its rows are: the
 // indicator column, the title row, the data rows and the footer rows, from
-// the options, the layout settings and the fonts.
+// the options and the fonts.
 class GridRowMetrics {
 public:
     explicit GridRowMetrics(const DataGrid& grid) : grid_(grid) {}
@@ -30,13 +29,6 @@ public:
     int titleRowHeight() const;
     // The kind of a cell of the grid; a cell outside the grid is a programming error.
     CellKind kindOf(int col, int row) const;
-    // Data rows are tall enough for more than one line of text.
-    bool multiLineRows() const { return multiLineRows_; }
-
-    // Steps of the layout pass: with FitRowHeightToText the row height is
-    // kept as whole lines of text; then whether rows hold more than a line.
-    void fitRowHeightToText(GridLayoutSettings& settings) const;
-    void noteMultiLineRows();
 
 private:
     // The padding of a data row around its text: the 3-D edge and the line.
@@ -45,5 +37,4 @@ private:
     int textHeight() const;
 
     const DataGrid& grid_;
-    bool multiLineRows_ = false;
 };

@@ -26,7 +26,6 @@ GridStyle::GridStyle()
     loadCursors();
     readDisplay(displayBitsPerPixel());
     recordMark_ = picture(u"indicator-arrow"_s);
-    sortMarkers_ = {{SortMark::Down, picture(u"sort-down"_s)}, {SortMark::Up, picture(u"sort-up"_s)}};
 }
 
 GridStyle::~GridStyle() = default;

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "GridColumn.h"
-
 #include <QPixmap>
-#include <map>
+#include <QSize>
 #include <memory>
 
 class ImageCanvas;
 
 // What every grid of the program shares, made once at start-up: the look
-// switches (both on for good), the display's colour count, the record-mark and
-// sort-marker images, and the image that text on a brush the display cannot
+// switches (both on for good), the display's colour count, the record-mark
+// image, and the image that text on a brush the display cannot
 // show exactly is drawn through. Making it loads the cursors too.
 class GridStyle {
 public:
@@ -29,7 +27,6 @@ public:
 
     // The current record's mark in the indicator column.
     const QPixmap& recordMark() const { return recordMark_; }
-    const QPixmap& sortMarkerImage(SortMark mark) const { return sortMarkers_.at(mark); }
     // An image canvas at least this big, shared by every grid.
     ImageCanvas& textBitmap(QSize size);
 
@@ -38,6 +35,5 @@ private:
 
     int colourCount_ = -1;
     QPixmap recordMark_;
-    std::map<SortMark, QPixmap> sortMarkers_;
     std::unique_ptr<ImageCanvas> textBitmap_;
 };

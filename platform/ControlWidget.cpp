@@ -323,12 +323,6 @@ bool ControlWidget::editorShown() const
     return !editor_->isHidden();
 }
 
-void ControlWidget::reportError(const QString& message)
-{
-    // A box opened inside a paint would be painted over, and raised again by the next paint.
-    QTimer::singleShot(0, this, [message] { Application::instance().showException(message); });
-}
-
 bool ControlWidget::editorKey(QKeyEvent* event)
 {
     const int key = event->key();

@@ -49,7 +49,6 @@ public:
     void showEditor(const QRect& rect, const QString& text, const FontSpec& font) override;
     void hideEditor() override;
     bool editorShown() const override;
-    void reportError(const QString& message) override;
 
     // The menu a right click shows; none by default.
     void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }

@@ -87,9 +87,6 @@ public:
     virtual void showEditor(const QRect& rect, const QString& text, const FontSpec& font) = 0;
     virtual void hideEditor() = 0;
     virtual bool editorShown() const = 0;
-
-    // An error met while painting, shown to the user once painting is over.
-    virtual void reportError(const QString& message) = 0;
 };
 
 // What a custom-painted control is told by its window.

@@ -52,7 +52,7 @@ protected:
     QStringList sql() { return form()->query->SQL(); }
     QString statement(const SearchCriteria& criteria) { return buildSearchSql(criteria).text; }
     DataGridWidget* grid() { return find<DataGridWidget>(form(), "DataGrid1"); }
-    QString footerText() { return grid()->grid().columns().item(0).footerForRow(0).text(); }
+    QString footerText() { return grid()->grid().columns().item(0).footer().text(); }
     // The texts the grid shows in a row of its record window.
     QStringList rowTexts(int slot)
     {

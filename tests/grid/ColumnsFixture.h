@@ -20,17 +20,13 @@
 // a result set over the shipped catalogue, and a record of what reached it.
 class FakeGrid : public ColumnsOwner {
 public:
-    FakeGrid() : defaults_(this) {}
-
     Query* dataSet() const override { return openDataSet; }
     bool loading() const override { return loadingNow; }
     bool layoutChangeAnnounced() const override { return false; }
     bool hasWindow() const override { return true; }
     const GridAppearance& appearance() const override { return look; }
     bool readOnly() const override { return readOnlyGrid; }
-    bool useMultiTitle() const override { return false; }
     Canvas& measuringCanvas() const override { return canvas; }
-    ColumnDefaults& columnDefValues() override { return defaults_; }
     ::SumList* sumList() override { return &sums; }
     void columnsChanged(GridColumn* column) override
     {
@@ -53,8 +49,6 @@ public:
     int repaints = 0;
     int layouts = 0;
 
-private:
-    ColumnDefaults defaults_;
 };
 
 // The main window's eight columns over a search of the shipped catalogue.

@@ -47,8 +47,6 @@ TEST_F(Columns, TheCaptionFallsBackFromSetToLabelToNames)
     EXPECT_EQ(c.title().caption(), u"品名"_s);  // its display label
     c.title().setCaption(u"名称"_s);
     EXPECT_EQ(c.title().caption(), u"名称"_s);  // set
-    c.title().clearAssignedValues();
-    EXPECT_EQ(c.title().caption(), u"品名"_s);
     GridColumn& unbound = columns_.add();
     unbound.setFieldName(u"x"_s);
     EXPECT_EQ(unbound.title().caption(), u"x"_s);  // no field: the column's FieldName
@@ -79,32 +77,14 @@ TEST_F(Columns, AnUnassignedWidthFollowsTheFieldsDisplayWidth)
     c.setFieldName(u"index_id"_s);
     // The recording canvas measures "0" 7 pixels wide in a 15-pixel font.
     EXPECT_EQ(c.width(), 7 * 11 + 4);
-    c.setWidth(7 * 11 + 4);  // equal to the default: stays unassigned
-    EXPECT_FALSE(c.isAssigned(GridColumn::Property::Width));
+    c.setWidth(7 * 11 + 4);  // equal to the default: it still follows the field
     c.boundField()->setDisplayWidth(5);
     EXPECT_EQ(c.width(), 7 * 5 + 4);
     c.setWidth(-1);  // ignored
-    EXPECT_FALSE(c.isAssigned(GridColumn::Property::Width));
+    EXPECT_EQ(c.width(), 7 * 5 + 4);
     c.setWidth(102);
-    EXPECT_TRUE(c.isAssigned(GridColumn::Property::Width));
+    c.boundField()->setDisplayWidth(9);
     EXPECT_EQ(c.width(), 102);
-}
-
-TEST_F(Columns, TheMinimumWidthWinsOverTheMaximum)
-{
-    GridColumn& c = columns_.add();
-    c.setMaxWidth(100);
-    c.setMinWidth(120);
-    EXPECT_EQ(c.width(), 120);
-    c.setWidth(300);
-    EXPECT_EQ(c.width(), 120);
-    c.setWidth(50);
-    EXPECT_EQ(c.width(), 120);
-
-    GridColumn& d = columns_.add();
-    d.setWidth(150);
-    d.setMaxWidth(100);
-    EXPECT_EQ(d.width(), 100);
 }
 
 TEST_F(Columns, ChangesReachTheGridOnceABracketEnds)
@@ -112,8 +92,8 @@ TEST_F(Columns, ChangesReachTheGridOnceABracketEnds)
     GridColumn& a = columns_.add();
     GridColumn& b = columns_.add();
     grid_.changes.clear();
-    a.setColor(colourFromName(u"clRed"_s));
-    a.setColor(colourFromName(u"clRed"_s));  // same value: nothing
+    a.setAlignment(TextAlignment::Right);
+    a.setAlignment(TextAlignment::Right);  // same value: nothing
     b.setVisible(false);       // visibility concerns every column
     EXPECT_EQ(grid_.changes, (QStringList{u"0"_s, u"all"_s}));
     EXPECT_FALSE(b.visible());
@@ -134,7 +114,6 @@ TEST_F(Columns, DefaultColumnsKeepFollowingTheirField)
     c.bindField(query_.findField(u"name1"_s));
     EXPECT_TRUE(c.isDefaultColumn());
     c.setAlignment(TextAlignment::Center);
-    EXPECT_FALSE(c.isAssigned(GridColumn::Property::Alignment));
     EXPECT_EQ(query_.findField(u"name1"_s)->alignment(), TextAlignment::Center);
     EXPECT_EQ(c.alignment(), TextAlignment::Center);
     c.title().setCaption(u"品名"_s);
@@ -146,88 +125,21 @@ TEST_F(Columns, DefaultColumnsKeepFollowingTheirField)
 }
 
 // A name the result set lacks lets the old field go: the column shows
-// nothing, its footer aggregates under the new name, a default column is cleared.
+// nothing, a default column is cleared.
 TEST_F(Columns, ANameThatMatchesNoFieldUnbindsTheColumn)
 {
     query_.open();
     GridColumn& persistent = columns_.add();
     persistent.setFieldName(u"id"_s);
-    persistent.footer().setValueType(FooterValueType::Sum);
     persistent.setFieldName(u"no_such"_s);
     EXPECT_EQ(persistent.boundField(), nullptr);
     EXPECT_EQ(persistent.cellText(), QString());
-    EXPECT_EQ(persistent.footer().sum()->fieldName(), u"no_such"_s);
 
     GridColumn& byDefault = columns_.addDefault();
     byDefault.bindField(query_.findField(u"name1"_s));
     byDefault.setFieldName(u"no_such"_s);
     EXPECT_EQ(byDefault.boundField(), nullptr);
     EXPECT_EQ(byDefault.fieldName(), QString());
-}
-
-TEST_F(Columns, CellTextMapsKeysAndFormatsNumbers)
-{
-    query_.open();
-    GridColumn& number = columns_.add();
-    number.setFieldName(u"index_id"_s);
-    number.setDisplayFormat(u"第0000号"_s);
-    EXPECT_EQ(number.cellText(), u"第0001号"_s);
-
-    GridColumn& batch = columns_.add();
-    batch.setFieldName(u"Iadmin_no"_s);
-    batch.keyList = {u"0"_s, u"1"_s};
-    batch.pickList = {u"否"_s, u"首批"_s, u"其它"_s};
-    EXPECT_EQ(batch.kind(), ColumnKind::KeyPickList);
-    EXPECT_EQ(batch.cellText(), u"否"_s);
-    query_.next();  // 氨: first batch
-    EXPECT_EQ(batch.cellText(), u"首批"_s);
-    batch.keyList = {u"7"_s};
-    EXPECT_EQ(batch.cellText(), QString());
-    batch.notInKeyListIndex = 2;
-    EXPECT_EQ(batch.cellText(), u"其它"_s);
-
-    GridColumn& text = columns_.add();
-    text.setFieldName(u"name1"_s);
-    text.setDisplayFormat(u"0"_s);  // a format on text gives nothing
-    EXPECT_EQ(text.cellText(), QString());
-}
-
-TEST_F(Columns, ACountFooterOwnsOneCountItem)
-{
-    addMainWindowColumns();
-    GridColumn& first = columns_.item(0);
-    SumItems& sums = grid_.sums.sumCollection();
-    EXPECT_EQ(&first.footerForRow(0), &first.footer());
-    ASSERT_EQ(sums.count(), 1);
-    EXPECT_EQ(sums.item(0).groupOperation(), SumItem::Operation::Count);
-    EXPECT_EQ(sums.item(0).fieldName(), QString());
-    first.footer().setFieldName(u"name1"_s);  // a count keeps no field
-    EXPECT_EQ(sums.item(0).fieldName(), QString());
-    first.footer().setValueType(FooterValueType::Sum);
-    EXPECT_EQ(sums.item(0).groupOperation(), SumItem::Operation::Sum);
-    EXPECT_EQ(sums.item(0).fieldName(), u"name1"_s);
-    first.footer().setFieldName(QString());  // then the column's field
-    EXPECT_EQ(sums.item(0).fieldName(), u"index_id"_s);
-    first.footer().setValueType(FooterValueType::StaticText);
-    EXPECT_EQ(sums.count(), 0);
-    EXPECT_EQ(first.footer().sum(), nullptr);
-    ColumnFooter& second = first.footers().add();
-    EXPECT_EQ(&first.footerForRow(0), &second);
-    EXPECT_EQ(&first.footerForRow(1), &first.footer());
-}
-
-// A changed default repaints the grid; one that shapes the layout lays it out.
-TEST_F(Columns, ChangedDefaultsAndTitleImagesReachTheGrid)
-{
-    GridColumn& c = columns_.add();
-    grid_.repaints = grid_.layouts = 0;
-    grid_.columnDefValues().endEllipsis = true;
-    grid_.columnDefValues().endEllipsis = true;  // no change
-    EXPECT_EQ(grid_.repaints, 1);
-    EXPECT_TRUE(c.endEllipsis());
-    grid_.columnDefValues().title.orientation = TextOrientation::Vertical;
-    c.title().setImageIndex(4);
-    EXPECT_EQ(grid_.layouts, 2);
 }
 
 TEST_F(Columns, TheStoredListIsReadWithItsNames)
@@ -242,20 +154,12 @@ TEST_F(Columns, TheStoredListIsReadWithItsNames)
     EXPECT_EQ(columns_.item(0).footer().displayFormat, u"共#0条"_s);
     EXPECT_EQ(columns_.item(0).alignment(), TextAlignment::Center);
     EXPECT_EQ(columns_.item(5).font().face.height, -13);
-    EXPECT_FALSE(columns_.item(0).isAssigned(GridColumn::Property::Font));  // only fonts that were set
-    EXPECT_FALSE(columns_.item(6).isAssigned(GridColumn::Property::TitleAlignment));
+    EXPECT_EQ(columns_.item(6).title().alignment(), TextAlignment::Left);
 
-    const struct {
-        const char* name;
-        SortMark mark;
-    } markers[] = {{"smNone", SortMark::None}, {"smDown", SortMark::Down}, {"smUp", SortMark::Up}};
-    for (const auto& marker : markers) {
-        GridColumns read(&grid_);
-        grid_.loadingNow = true;
-        readGridColumns(read, QJsonArray{QJsonObject{{u"FieldName"_s, u"cas"_s}, {u"Title.SortMarker"_s, QString::fromLatin1(marker.name)}}});
-        grid_.loadingNow = false;
-        EXPECT_EQ(read.item(0).title().sortMarker, marker.mark) << marker.name;
-    }
+    // Footers count or show nothing: any other stored value type shows nothing.
+    GridColumns read(&grid_);
+    readGridColumns(read, QJsonArray{QJsonObject{{u"FieldName"_s, u"cas"_s}, {u"Footer.ValueType"_s, u"fvtSum"_s}}});
+    EXPECT_EQ(read.item(0).footer().valueType(), FooterValueType::None);
 }
 
 } // namespace

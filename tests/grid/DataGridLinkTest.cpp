@@ -19,7 +19,6 @@ TEST_F(GridLink, ChangesInsideOneLockCostOnePass)
     grid_.layoutBatch().lock();
     grid_.changeLayoutSettings([](GridLayoutSettings& s) { s.frozenCols = 2; });
     grid_.changeLayoutSettings([](GridLayoutSettings& s) { s.footerRowCount = 1; });
-    grid_.changeLayoutSettings([](GridLayoutSettings& s) { s.rowLines = 1; });
     grid_.columns().add();
     EXPECT_EQ(grid_.layoutBatch().passCount(), before);
     grid_.layoutBatch().unlock();
@@ -126,12 +125,6 @@ TEST_F(GridLink, MovesScrollTheDataRowsOrRepaintEverything)
     EXPECT_EQ(window_.scrolls.size(), 1);
     EXPECT_EQ(window_.flushes, flushes);
     EXPECT_EQ(grid_.current().row, 12);
-
-    // With hidden duplicates the first data row repaints after a scroll.
-    grid_.columns().item(1).hideDuplicates = true;
-    window_.invalidated.clear();
-    query_.next();
-    EXPECT_TRUE(window_.invalidated.contains(QRect(0, 20, 12, 20)));
 }
 
 TEST_F(GridLink, TheVerticalBarFollowsTheRecordNumbers)
@@ -207,22 +200,6 @@ TEST_F(GridLink, TheWindowsMessagesReachTheGrid)
     grid_.messages().wheel(60, Qt::NoModifier, QPoint());
     grid_.messages().wheel(60, Qt::NoModifier, QPoint());
     EXPECT_EQ(query_.recNo(), 1);
-}
-
-// The footer's error reaches the caller; the grid still follows the result set.
-TEST_F(GridLink, AFailedRecountLeavesTheGridFollowingItsResultSet)
-{
-    mainWindowColumns();
-    grid_.columns().item(1).footer().setValueType(FooterValueType::Sum);
-    grid_.columns().item(1).footer().setFieldName(u"no_such"_s);
-    EXPECT_THROW(query_.open(), DatabaseError);
-    EXPECT_FALSE(query_.controlsDisabled());
-    query_.moveBy(3);
-    EXPECT_EQ(grid_.current().row, 4);
-    query_.close();
-    grid_.messages().queuedLayout();
-    EXPECT_EQ(grid_.rowCount(), 2);
-    EXPECT_EQ(grid_.binding().count(), 0);
 }
 
 // Run under valgrind too (grid-goes-memcheck): the result set must not call into a gone grid.

@@ -156,25 +156,6 @@ TEST(CellHighlight, BlendsHalfwayThenLightensAndRaisesContrast)
     EXPECT_EQ(blendedHighlight(kInactiveBorder, QColor(128, 128, 128), false), QColor(209, 210, 211));
 }
 
-TEST(CellText, EllipsisAttemptsDropOneMoreCharacterEachTime)
-{
-    RecordingCanvas canvas;
-    canvas.setFont({u"宋体"_s, -14}, kBlack);  // 7 pixels an ASCII character
-    const struct {
-        const char* text;
-        int width;
-        const char* shown;
-    } cases[] = {
-        {"abcdef", 42, "abcdef"},  // fits
-        {"abcdef", 41, "ab..."},   // 4 characters and "..." take 49 pixels, 3 take 42, 2 take 35
-        {"abcdef", 30, "a..."},
-        {"abcdef", 20, "..."},     // no character left
-        {"ab", 1, "..."},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(elidedCellText(canvas, QString::fromLatin1(c.text), c.width), QString::fromLatin1(c.shown)) << c.text << c.width;
-}
-
 TEST(CellText, ABrushTheDisplayCannotShowGoesThroughAnImage)
 {
     RecordingCanvas canvas;
@@ -199,22 +180,6 @@ TEST_F(GridPainting, TitleDataAndFooterTextPositions)
     EXPECT_TRUE(calls.contains(u"text 12,20 102x19 at 60,22 \"1\" on #ffffff"_s));
     // Footer: centred under the first column, 2 from the top.
     EXPECT_TRUE(calls.contains(u"text 12,268 102x19 at 38,270 \"共200条\" on #f4f7fc"_s));
-}
-
-// Painting opens no box: a footer over a field the result set lacks is
-// painted empty, every time, and its error is told once, after the paint.
-TEST_F(GridPainting, ACellThatCannotBePaintedStaysEmptyAndItsErrorIsToldOnce)
-{
-    query_.open();
-    ColumnFooter& footer = grid_.columns().item(1).footer();
-    footer.setValueType(FooterValueType::FieldValue);
-    footer.setFieldName(u"missing"_s);
-    const QStringList calls = recorded();
-    EXPECT_TRUE(calls.contains(u"fill 115,268 188x19 #f4f7fc"_s)) << calls.filter(u"268"_s).join(u'\n').toStdString();
-    EXPECT_TRUE(calls.filter(u"text 115,268"_s).isEmpty());
-    EXPECT_TRUE(calls.contains(u"text 12,268 102x19 at 38,270 \"共200条\" on #f4f7fc"_s));  // the others are painted
-    recorded();
-    EXPECT_EQ(window_.reported, QStringList{u"Field 'missing' not found"_s});
 }
 
 } // namespace

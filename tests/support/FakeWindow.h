@@ -63,7 +63,6 @@ public:
     }
     void hideEditor() override { editorRect = QRect(); }
     bool editorShown() const override { return editorRect.isValid(); }
-    void reportError(const QString& message) override { reported.append(message); }
 
     QSize client;
     bool isShowing = true;
@@ -71,7 +70,6 @@ public:
     QList<QRect> invalidated;
     int wholeInvalidations = 0;
     QList<Scroll> scrolls;
-    QStringList reported;
     int flushes = 0;
     std::map<ScrollBarKind, ScrollBarInfo> bars;
     std::map<ScrollBarKind, std::pair<bool, bool>> shown;  // always, enabled
