@@ -211,11 +211,3 @@ void CellGrid::setCellOptions(OptionSet options)
     options_ = options;
     geometryChanged();
 }
-
-void CellGrid::setShowsHorzBar(bool shows)
-{
-    if (shows == showsHorzBar_)
-        return;
-    showsHorzBar_ = shows;
-    refreshScrollBars();
-}

@@ -89,9 +89,6 @@ public:
 
     OptionSet cellOptions() const { return options_; }
     void setCellOptions(OptionSet options);
-    // The horizontal bar over the scrolling columns; the vertical one is the data grid's own.
-    bool showsHorzBar() const { return showsHorzBar_; }
-    void setShowsHorzBar(bool shows);
 
     int leftCol() const { return leftCol_; }
     int topRow() const { return topRow_; }
@@ -157,7 +154,6 @@ private:
     std::vector<char> tabStops_;
     std::vector<int> rowHeights_;
     OptionSet options_;
-    bool showsHorzBar_ = true;
     int leftCol_ = 1;
     int topRow_ = 1;
     CellPos current_{1, 1};

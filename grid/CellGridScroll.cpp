@@ -131,7 +131,7 @@ int CellGrid::horzScrollPosition(int maxLeft) const
 
 void CellGrid::updateHorzScrollPosition()
 {
-    if (!window_ || !window_->showing() || !showsHorzBar_)
+    if (!window_ || !window_->showing())
         return;
     ScrollBarInfo info = window_->scrollInfo(ScrollBarKind::Horizontal);
     const int position = horzScrollPosition(maxTopLeft().col);
@@ -143,7 +143,7 @@ void CellGrid::updateHorzScrollPosition()
 
 void CellGrid::refreshScrollBars()
 {
-    if (!window_ || !window_->showing() || !showsHorzBar_)
+    if (!window_ || !window_->showing())
         return;
     const GridLayout before = layout();
     const int leftBefore = leftCol_;

@@ -220,20 +220,14 @@ void DataGrid::topLeftChanged()
             invalidateRow(row);
     lastLeftCol_ = leftCol();
     editor_.refresh();
-    if (ControlWindow* external = horzScrollBar.extScrollBar)
-        external->setScrollInfo(ScrollBarKind::Horizontal,
-                                {0, kScrollRange, layout().columns.wholeCellsInView(), horzScrollPosition(maxTopLeft().col)});
 }
 
 // --- the vertical bar and scaling ------------------------------------------------
 
 void DataGrid::applyScrollBarSettings()
 {
-    const bool horizontal = horzScrollBar.visible() && !horzScrollBar.extScrollBar;
-    setShowsHorzBar(horizontal);
-    if (window() && horizontal)
-        window()->setScrollBarShown(ScrollBarKind::Horizontal, horzScrollBar.visibleMode() == GridScrollBar::Showing::Always,
-                                    maxTopLeft().col > fixedCols());
+    if (window())
+        window()->setScrollBarShown(ScrollBarKind::Horizontal, false, maxTopLeft().col > fixedCols());
 }
 
 void DataGrid::colWidthsChanged()

@@ -86,9 +86,7 @@ public:
     const ColumnList& visibleColumns() const { return visibleColumns_; }
     // Replaces the columns as `build` makes them, with no layout work until it is done.
     void replaceColumns(const std::function<void(GridColumns&)>& build);
-    GridLineColours& gridLineColors() { return lineColours_; }
-    GridScrollBar horzScrollBar;
-    GridScrollBar vertScrollBar;
+    const GridLineColours& gridLineColors() const { return lineColours_; }
 
     ::DataSource* dataSource() const { return link_.dataSource(); }
     void setDataSource(::DataSource* source);
@@ -163,7 +161,7 @@ private:
     // Binds the fields, counts and sizes the columns, sizes the rows and the
     // record window, and recounts the footer when the result opened or closed.
     void runLayoutPass();
-    // The horizontal bar as horzScrollBar asks for it.
+    // The horizontal bar shows while there are columns to scroll to.
     void applyScrollBarSettings();
     void applyBaseOptions();
     void rebuildVisibleColumns();

@@ -53,8 +53,6 @@ void DataGrid::runLayoutPass()
     link_.size();
     link_.syncCurrentRow();
     invalidateGrid();
-    // Grey lines between fixed cells when flat, black otherwise.
-    lineColours_.setFixedLineColor(appearance_.flat ? QColor(128, 128, 128) : QColor(0, 0, 0));
     if (sumsStale_) {
         sumsStale_ = false;
         sumList_.recalculateAll();

@@ -34,9 +34,6 @@ void GridEvents::scrollRequest(ScrollBarKind bar, ScrollCode code, int position)
         grid_.vertBar_.scroll(code, position);
         return;
     }
-    // With tracking the grid follows the thumb while it is dragged.
-    if (code == ScrollCode::Track && grid_.horzScrollBar.tracking)
-        code = ScrollCode::Position;
     grid_.handleScrollMessage(Axis::Columns, code, position);
 }
 

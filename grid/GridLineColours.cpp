@@ -10,26 +10,27 @@ const QColor kGrey(128, 128, 128);
 
 } // namespace
 
-QColor GridLineColours::dataLineColor() const
+QColor GridLineColours::dataLineColour() const
 {
-    if (dataLine_)
-        return *dataLine_;
     return grid_.appearance().color == Colour(kSilver) ? kGrey : kSilver;
+}
+
+QColor GridLineColours::fixedLineColour() const
+{
+    return grid_.appearance().flat ? kGrey : QColor(0, 0, 0);
 }
 
 QColor GridLineColours::colourAt(Place place) const
 {
-    if (const auto slot = slots_.at(size_t(place)))
-        return *slot;
     switch (place) {
     case Place::DataCells:
-        return dataLineColor();
+        return dataLineColour();
     case Place::FooterCells:
         return grid_.extraOptions().has(DataGrid::ExtraOption::Footer3D)
                        || grid_.appearance().footerColor != SystemColour::window()
-                   ? fixedLineColor()
-                   : dataLineColor();
+                   ? fixedLineColour()
+                   : dataLineColour();
     default:
-        return fixedLineColor();
+        return fixedLineColour();
     }
 }

@@ -1,13 +1,10 @@
 #pragma once
 
 #include <QColor>
-#include <array>
-#include <optional>
 
 class DataGrid;
 
-// The colours of the grid's lines: 18 slots, each a colour or unset; an
-// unset slot takes one of the two base colours.
+// The colours of the grid's lines, from its look.
 class GridLineColours {
 public:
     // Where a grid line lies.
@@ -19,22 +16,15 @@ public:
         FooterCells,      // between footer cells
         ContraSeparator,  // before the contra columns
     };
-    static constexpr int kSlots = 18;
     explicit GridLineColours(const DataGrid& grid) : grid_(grid) {}
-    // Silver, or grey when the grid itself is silver; unless set.
-    QColor dataLineColor() const;
-    void setDataLineColor(const QColor& colour) { dataLine_ = colour; }
-    // Grey unless set.
-    QColor fixedLineColor() const { return fixedLine_.value_or(QColor(128, 128, 128)); }
-    void setFixedLineColor(const QColor& colour) { fixedLine_ = colour; }
-    std::optional<QColor> slot(int index) const { return slots_.at(size_t(index)); }
-    void setSlot(int index, std::optional<QColor> colour) { slots_.at(size_t(index)) = colour; }
-    // The colour a line takes at a place: its slot when set, else a base colour.
+    // The colour a line takes at a place.
     QColor colourAt(Place place) const;
 
 private:
+    // Silver, or grey when the grid itself is silver.
+    QColor dataLineColour() const;
+    // Black, or grey when the grid is flat.
+    QColor fixedLineColour() const;
+
     const DataGrid& grid_;
-    std::optional<QColor> dataLine_;
-    std::optional<QColor> fixedLine_;
-    std::array<std::optional<QColor>, kSlots> slots_{};
 };

@@ -44,17 +44,7 @@ void GridVertBar::scroll(ScrollCode code, int position)
     case ScrollCode::PageDown: dataSet->moveBy(rows); break;
     case ScrollCode::Top: dataSet->first(); break;
     case ScrollCode::Bottom: dataSet->last(); break;
-    case ScrollCode::Track:
-        if (grid_.vertScrollBar.tracking) {
-            dataSet->moveBy(position - dataSet->recNo());
-            ignoreThumbPosition_ = true;
-        }
-        break;
     case ScrollCode::Position:
-        if (ignoreThumbPosition_) {
-            ignoreThumbPosition_ = false;
-            break;
-        }
         if (position <= 1)
             dataSet->first();
         else if (position < dataSet->recordCount())
@@ -62,6 +52,7 @@ void GridVertBar::scroll(ScrollCode code, int position)
         else
             dataSet->last();
         break;
+    case ScrollCode::Track:  // the record moves when the thumb is let go
     case ScrollCode::EndScroll: break;
     }
 }
@@ -69,26 +60,10 @@ void GridVertBar::scroll(ScrollCode code, int position)
 void GridVertBar::show(const ScrollBarInfo& info)
 {
     ControlWindow* window = grid_.window();
-    if (!window)
+    if (!window || (window->scrollInfo(ScrollBarKind::Vertical) == info && shown_))
         return;
-    const GridScrollBar& settings = grid_.vertScrollBar;
-    if (!settings.visible() || settings.extScrollBar) {
-        // An empty range hides the grid's own bar, also one that was always shown.
-        window->setScrollBarShown(ScrollBarKind::Vertical, false, true);
-        lastMode_.reset();
-        window->setScrollInfo(ScrollBarKind::Vertical, {info.min, info.min, 0, info.min});
-        if (ControlWindow* external = settings.extScrollBar)
-            external->setScrollInfo(ScrollBarKind::Vertical, info);
-        return;
-    }
-    const GridScrollBar::Showing mode = settings.visibleMode();
-    if (window->scrollInfo(ScrollBarKind::Vertical) == info && lastMode_ == mode)
-        return;
-    // Always shown: disabled while the page covers the range. Shown as
-    // needed: the bar goes by itself when the page covers the range.
-    const bool nothingToScroll = info.min >= info.max || info.page >= info.max - info.min;
-    window->setScrollBarShown(ScrollBarKind::Vertical, mode == GridScrollBar::Showing::Always,
-                              mode != GridScrollBar::Showing::Always || !nothingToScroll);
+    // The bar goes by itself while the page covers the range.
+    window->setScrollBarShown(ScrollBarKind::Vertical, false, true);
     window->setScrollInfo(ScrollBarKind::Vertical, info);
-    lastMode_ = mode;
+    shown_ = true;
 }
