@@ -41,8 +41,6 @@ bool findCellText(DataGrid& grid, const FindRequest& request)
         // A hidden column has no cells to search.
         if (index < 0)
             throw Exception(u"Column of field '%1' is hidden"_s.arg(request.fieldName));
-    } else if (grid.options().has(DataGrid::Option::RowSelect)) {
-        index = request.direction == FindDirection::Up ? 0 : visible.count() - 1;
     } else if (GridColumn* current = grid.currentColumn()) {
         index = visible.indexOf(*current);
     }

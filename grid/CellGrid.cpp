@@ -42,8 +42,7 @@ bool storeContraCount(std::vector<int>& extents, int cellCount, int& contraCount
 
 CellGrid::CellGrid()
     : colWidths_(size_t(colCount_), kDefaultColWidth), tabStops_(size_t(colCount_), true),
-      rowHeights_(size_t(rowCount_), defaultRowHeight_),
-      options_{Option::FixedVertLine, Option::FixedHorzLine, Option::VertLine, Option::HorzLine, Option::RangeSelect}
+      rowHeights_(size_t(rowCount_), defaultRowHeight_)
 {
 }
 
@@ -200,14 +199,4 @@ void CellGrid::setRowHeight(int row, int height)
 {
     if (storeExtent(rowHeights_, row, height))
         geometryChanged();
-}
-
-void CellGrid::setCellOptions(OptionSet options)
-{
-    if (options.has(Option::RowSelect))
-        options.set(Option::AlwaysShowEditor, false);
-    if (options == options_)
-        return;
-    options_ = options;
-    geometryChanged();
 }

@@ -2,7 +2,6 @@
 
 #include "GridLayout.h"
 
-#include "platform/BitSet.h"
 #include "platform/ControlWindow.h"
 
 #include <QPoint>
@@ -29,24 +28,6 @@ struct CellPos {
 // of data; it reaches the screen only through its window.
 class CellGrid {
 public:
-    // The cell grid's options, as bits.
-    enum class Option : unsigned {
-        FixedVertLine = 0x0001,
-        FixedHorzLine = 0x0002,
-        VertLine = 0x0004,
-        HorzLine = 0x0008,
-        RangeSelect = 0x0010,
-        RowSizing = 0x0040,
-        ColSizing = 0x0080,
-        RowMoving = 0x0100,
-        ColMoving = 0x0200,
-        Editing = 0x0400,
-        Tabs = 0x0800,
-        RowSelect = 0x1000,
-        AlwaysShowEditor = 0x2000,
-        ThumbTracking = 0x4000,
-    };
-    using OptionSet = BitSet<Option>;
     // The horizontal bar's range: 0 to this, whatever the column count.
     static constexpr int kScrollRange = 127;
     static constexpr int kDefaultColWidth = 64;
@@ -87,8 +68,6 @@ public:
     bool tabStop(int col) const { return tabStops_.at(size_t(col)); }
     void setTabStop(int col, bool on);
 
-    OptionSet cellOptions() const { return options_; }
-    void setCellOptions(OptionSet options);
 
     int leftCol() const { return leftCol_; }
     int topRow() const { return topRow_; }
@@ -153,7 +132,6 @@ private:
     std::vector<int> colWidths_;
     std::vector<char> tabStops_;
     std::vector<int> rowHeights_;
-    OptionSet options_;
     int leftCol_ = 1;
     int topRow_ = 1;
     CellPos current_{1, 1};

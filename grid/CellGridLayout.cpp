@@ -24,9 +24,7 @@ AxisLayout CellGrid::layOutAxis(Axis axis, int clientExtent) const
 {
     AxisLayout a;
     const bool columns = axis == Axis::Columns;
-    const bool lines = columns ? options_.has(Option::FixedVertLine) || options_.has(Option::VertLine)
-                               : options_.has(Option::FixedHorzLine) || options_.has(Option::HorzLine);
-    a.linePx = lines ? gridLineWidth_ : 0;
+    a.linePx = gridLineWidth_;
     a.fixedCount = columns ? fixedCols_ : fixedRows_;
     a.frozenCount = columns ? qMin(frozenFixedCols_, a.fixedCount) : 0;
     a.firstScrollCell = columns ? leftCol_ : topRow_;

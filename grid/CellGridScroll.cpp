@@ -82,8 +82,8 @@ void CellGrid::handleScrollMessage(Axis axis, ScrollCode code, int thumbPosition
 {
     if (window_ && window_->showing() && window_->canFocus())
         window_->takeFocus();
-    if (axis != Axis::Columns || options_.has(Option::RowSelect))
-        return;  // pixel-wise scrolling of whole-row select is not used by this program
+    if (axis != Axis::Columns)
+        return;
 
     const GridLayout geometry = layout();
     const int maxLeft = maxTopLeft().col;
@@ -106,10 +106,8 @@ void CellGrid::handleScrollMessage(Axis axis, ScrollCode code, int thumbPosition
     case ScrollCode::LineDown: step(1); break;
     case ScrollCode::PageUp: step(-qMax(1, leftCol_ - geometry.columns.firstCellToFit(leftCol_))); break;
     case ScrollCode::PageDown: step(qMax(1, geometry.columns.lastWholeCell - leftCol_)); break;
-    case ScrollCode::Track:
-        if (!options_.has(Option::ThumbTracking))
-            return;
-        [[fallthrough]];
+    case ScrollCode::Track:  // the columns move when the thumb is let go
+        return;
     case ScrollCode::Position:
         left = fixedCols_ + (maxLeft > fixedCols_ ? roundedQuotient(qint64(thumbPosition) * (maxLeft - fixedCols_), kScrollRange) : 0);
         break;

@@ -9,16 +9,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// numerator / denominator, both at least 0, rounded to the nearest; halves to even.
-int roundedHalfEven(int numerator, int denominator)
-{
-    const int quotient = numerator / denominator;
-    const int twiceRest = 2 * (numerator % denominator);
-    if (twiceRest > denominator || (twiceRest == denominator && quotient % 2 == 1))
-        return quotient + 1;
-    return quotient;
-}
-
 int textWidth(const Canvas& canvas, const GridFont& font, TextAlignment alignment, const QString& text)
 {
     // Bold and italic glyphs may overhang their advance: right and centred text is measured as laid out.
@@ -57,16 +47,4 @@ void writeCellText(Canvas& canvas, const QRect& rect, const CellTextLayout& layo
     bitmap.fillRect(local, brush);
     writeDirectly(bitmap, local, layout, font, textColour, brush, text);
     canvas.drawPixmap(rect.topLeft(), QPixmap::fromImage(bitmap.image().copy(local)));
-}
-
-QColor blendedHighlight(const QColor& background, const QColor& highlight, bool raiseContrast)
-{
-    // c = a + (g - a) / 2; c += (225 - c) × 0.6; raised: c -= (122 - c) / 4.
-    // In whole numbers: (a + g + 675) / 5, raised (a + g + 553) / 4.
-    const auto channel = [raiseContrast](int a, int g) {
-        const int value = raiseContrast ? roundedHalfEven(a + g + 553, 4) : roundedHalfEven(a + g + 675, 5);
-        return qBound(0, value, 255);
-    };
-    return QColor(channel(background.red(), highlight.red()), channel(background.green(), highlight.green()),
-                  channel(background.blue(), highlight.blue()));
 }

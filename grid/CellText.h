@@ -21,8 +21,3 @@ struct CellTextLayout {
 // off-screen image.
 void writeCellText(Canvas& canvas, const QRect& rect, const CellTextLayout& layout, const GridFont& font,
                    const QColor& textColour, const QColor& brush, const QString& text);
-
-// A selected cell's colour: its background blended half with the highlight,
-// then lightened towards 225; with raised contrast pushed away from 122.
-// Each channel is rounded to the nearest, halves to even.
-QColor blendedHighlight(const QColor& background, const QColor& highlight, bool raiseContrast);

@@ -1,5 +1,5 @@
-// The data grid: options, settings and appearance, the columns and their
-// widths, the window's creation and size, and the current column.
+// The data grid: settings and appearance, the columns and their widths, the
+// window's creation and size, and the current column.
 #include "DataGrid.h"
 
 #include "db/Query.h"
@@ -12,29 +12,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Option = DataGrid::Option;
-using ExtraOption = DataGrid::ExtraOption;
-
-const DataGrid::OptionSet kDefaultOptions{Option::Editing, Option::Titles,   Option::Indicator,     Option::ColumnResize,
-                                          Option::ColLines, Option::RowLines, Option::Tabs,          Option::ConfirmDelete,
-                                          Option::CancelOnExit};
-const DataGrid::ExtraOptionSet kDefaultExtraOptions =
-    {ExtraOption::Fixed3D, ExtraOption::HighlightFocus, ExtraOption::DialogFind,
-     ExtraOption::ColumnResize, ExtraOption::ColumnMove};
-
-// The grid width of a column: hidden ones take no room, or -1 to hide their line too.
-int gridWidthOf(const GridColumn& column, DataGrid::OptionSet options)
+// The grid width of a column: a hidden one takes no room, its line neither.
+int gridWidthOf(const GridColumn& column)
 {
-    if (column.visible())
-        return column.width();
-    return options.has(Option::ColLines) ? -1 : 0;
+    return column.visible() ? column.width() : -1;
 }
 
 } // namespace
 
-DataGrid::DataGrid()
-    : options_(kDefaultOptions), extraOptions_(kDefaultExtraOptions), columns_(this),
-      lineColours_(*this)
+DataGrid::DataGrid() : columns_(this), lineColours_(*this)
 {
     appearance_.font = appearance_.titleFont = appearance_.footerFont = GridFont{{u"宋体"_s, -15}, SystemColour::windowText()};
     sumList_.ownerLoading = [this] { return loading_; };
@@ -45,7 +31,6 @@ DataGrid::DataGrid()
     };
     setColCount(2);
     setRowCount(2);
-    applyBaseOptions();
 }
 
 DataGrid::~DataGrid()
@@ -75,43 +60,6 @@ Canvas& DataGrid::measuringCanvas() const
 }
 
 // --- options and settings ------------------------------------------------------
-
-void DataGrid::applyBaseOptions()
-{
-    CellGrid::OptionSet base;
-    base.set(CellGrid::Option::FixedVertLine, options_.has(Option::ColLines));
-    base.set(CellGrid::Option::VertLine, options_.has(Option::ColLines));
-    base.set(CellGrid::Option::FixedHorzLine, options_.has(Option::RowLines));
-    base.set(CellGrid::Option::HorzLine, options_.has(Option::RowLines));
-    base.set(CellGrid::Option::ColSizing, true);
-    base.set(CellGrid::Option::ColMoving, true);
-    base.set(CellGrid::Option::Editing, options_.has(Option::Editing));
-    base.set(CellGrid::Option::Tabs, options_.has(Option::Tabs));
-    base.set(CellGrid::Option::RowSelect, options_.has(Option::RowSelect));
-    base.set(CellGrid::Option::AlwaysShowEditor, options_.has(Option::AlwaysShowEditor));
-    setCellOptions(base);
-}
-
-void DataGrid::setOptions(DataGrid::OptionSet options)
-{
-    if (options.has(Option::RowSelect)) {
-        options.set(Option::Editing, false);
-        options.set(Option::AlwaysShowEditor, false);
-    }
-    if (options == options_)
-        return;
-    options_ = options;
-    applyBaseOptions();
-    requestLayout();
-}
-
-void DataGrid::setExtraOptions(DataGrid::ExtraOptionSet options)
-{
-    if (options == extraOptions_)
-        return;
-    extraOptions_ = options;
-    requestLayout();
-}
 
 void DataGrid::changeLayoutSettings(const std::function<void(GridLayoutSettings&)>& change)
 {
@@ -152,11 +100,11 @@ void DataGrid::applyColumnWidths()
         const Field* field = column.boundField();
         setTabStop(i + o, column.visible() && !column.readOnly() && link_.active() && field
                               && !field->readOnly());
-        const int width = gridWidthOf(column, options_);
+        const int width = gridWidthOf(column);
         if (colWidth(i + o) != width)
             setColWidth(i + o, width);
     }
-    if (options_.has(Option::Indicator) && colWidth(0) != metrics_.indicatorWidth())
+    if (colWidth(0) != metrics_.indicatorWidth())
         setColWidth(0, metrics_.indicatorWidth());
 }
 
@@ -186,8 +134,8 @@ void DataGrid::columnsChanged(GridColumn* column)
     if (column) {
         const int gridCol = column->index() + metrics_.indicatorOffset();
         invalidateRect(gridCol, gridCol, 0, rowCount() + contraRowCount() - 1);
-        if (gridCol < colCount() && colWidth(gridCol) != gridWidthOf(*column, options_))
-            setColWidth(gridCol, gridWidthOf(*column, options_));
+        if (gridCol < colCount() && colWidth(gridCol) != gridWidthOf(*column))
+            setColWidth(gridCol, gridWidthOf(*column));
         return;
     }
     requestLayout();
@@ -258,7 +206,6 @@ void DataGrid::windowCreated()
 void DataGrid::loaded()
 {
     loading_ = false;
-    applyBaseOptions();
     if (columns_.count() > 0)
         setColCount(columns_.count());
     if (dataSource())
@@ -301,12 +248,9 @@ void DataGrid::moveCol(int gridCol, int direction)
     }
     if (col == current().col)
         return;
-    if (!options_.has(Option::AlwaysShowEditor))
-        editor_.hide();
+    editor_.hide();
     invalidateRow(current().row);
     setCurrent({col, current().row});
     bringCellIntoView(col, current().row);
     invalidateRow(current().row);
-    if (options_.has(Option::AlwaysShowEditor))
-        editor_.show();
 }

@@ -28,36 +28,6 @@ class ImageCanvas;
 // field binding and the in-place editor.
 class DataGrid : public CellGrid, public ColumnsOwner {
 public:
-    enum class Option : unsigned {
-        Editing = 1u << 0,
-        AlwaysShowEditor = 1u << 1,
-        Titles = 1u << 2,
-        Indicator = 1u << 3,
-        ColumnResize = 1u << 4,
-        ColLines = 1u << 5,
-        RowLines = 1u << 6,
-        Tabs = 1u << 7,
-        RowSelect = 1u << 8,
-        AlwaysShowSelection = 1u << 9,
-        ConfirmDelete = 1u << 10,
-        CancelOnExit = 1u << 11,
-        MultiSelect = 1u << 12,
-    };
-    using OptionSet = BitSet<Option>;
-    enum class ExtraOption : unsigned {
-        Fixed3D = 1u << 0,
-        Frozen3D = 1u << 1,
-        Footer3D = 1u << 2,
-        Data3D = 1u << 3,
-        HighlightFocus = 1u << 5,
-        FitRowHeightToText = 1u << 7,
-        RowHighlight = 1u << 14,
-        DialogFind = 1u << 16,
-        ShowRecNo = 1u << 18,
-        ColumnResize = 1u << 19,
-        ColumnMove = 1u << 20,
-    };
-    using ExtraOptionSet = BitSet<ExtraOption>;
     // The indicator column's width, and the room around a title's text.
     static constexpr int kIndicatorWidth = 11;
     static constexpr int kTitleTextMargin = 4;
@@ -90,12 +60,6 @@ public:
 
     ::DataSource* dataSource() const { return link_.dataSource(); }
     void setDataSource(::DataSource* source);
-
-    // The grid's own options; the base grid's follow from them.
-    OptionSet options() const { return options_; }
-    void setOptions(OptionSet options);
-    ExtraOptionSet extraOptions() const { return extraOptions_; }
-    void setExtraOptions(ExtraOptionSet options);
 
     // The grid's shape; a change lays the grid out. A negative frozen or
     // footer count leaves that count as it was.
@@ -163,14 +127,11 @@ private:
     void runLayoutPass();
     // The horizontal bar shows while there are columns to scroll to.
     void applyScrollBarSettings();
-    void applyBaseOptions();
     void rebuildVisibleColumns();
     void applyColumnWidths();
 
-    OptionSet options_;
     GridAppearance appearance_;
     GridLayoutSettings settings_;
-    ExtraOptionSet extraOptions_;
     // Before the columns: their footers own items of the sum list.
     ::SumList sumList_;
     GridColumns columns_;

@@ -3,16 +3,12 @@
 
 #include "DataGrid.h"
 
-using Option = DataGrid::Option;
 
 void GridEditor::show()
 {
     GridColumn* column = grid_.currentColumn();
     ControlWindow* window = grid_.window();
-    const DataGrid::OptionSet options = grid_.options();
-    const bool allowed = options.has(Option::Editing) && !options.has(Option::RowSelect)
-                         && grid_.layoutBatch().depth() == 0 && column;
-    if (!allowed || !window || !grid_.resultOpen())
+    if (!column || !window || !grid_.resultOpen() || grid_.layoutBatch().depth() != 0)
         return;
     const CellPos current = grid_.current();
     const QRect rect = grid_.cellBounds(current.col, current.row);

@@ -91,14 +91,12 @@ void GridEvents::focusOut()
     grid_.invalidateRow(grid_.current().row);
 }
 
-void GridEvents::systemColoursChanged(int bitsPerPixel)
+void GridEvents::systemColoursChanged()
 {
-    GridStyle::instance().readDisplay(bitsPerPixel);
     grid_.invalidateGrid();
 }
 
 bool GridEvents::wantsTab() const
 {
-    const DataGrid::OptionSet options = grid_.options();
-    return options.has(DataGrid::Option::Tabs) && !options.has(DataGrid::Option::RowSelect);
+    return true;
 }

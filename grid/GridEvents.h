@@ -27,7 +27,7 @@ public:
     // The current row shows whether the grid has the focus.
     void focusIn() override;
     void focusOut() override;
-    void systemColoursChanged(int bitsPerPixel) override;
+    void systemColoursChanged() override;
     // Arrows always; Tab with Tab moves, unless whole rows are selected.
     bool wantsTab() const override;
 

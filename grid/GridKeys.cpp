@@ -8,8 +8,6 @@
 
 namespace {
 
-using Option = DataGrid::Option;
-using ExtraOption = DataGrid::ExtraOption;
 
 } // namespace
 
@@ -60,7 +58,7 @@ void GridKeys::keyDown(int key, Qt::KeyboardModifiers modifiers)
     const bool control = modifiers & Qt::ControlModifier;
     // Ctrl+F: the find dialog, with nothing to find yet.
     if (control && key == Qt::Key_F) {
-        if (grid_.extraOptions().has(ExtraOption::DialogFind) && grid_.openFindDialog)
+        if (grid_.openFindDialog)
             grid_.openFindDialog(QString(), true);
         return;
     }
@@ -101,7 +99,7 @@ void GridKeys::keyWithControl(int key)
 void GridKeys::keyAlone(int key, Qt::KeyboardModifiers modifiers)
 {
     const int first = grid_.metrics().indicatorOffset();
-    const bool severalColumns = grid_.colCount() - first > 1 && !grid_.options().has(Option::RowSelect);
+    const bool severalColumns = grid_.colCount() - first > 1;
     switch (key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -114,8 +112,7 @@ void GridKeys::keyAlone(int key, Qt::KeyboardModifiers modifiers)
         grid_.editor().shown() ? grid_.editor().hide() : grid_.editor().show();
         break;
     case Qt::Key_Escape:
-        if (!grid_.options().has(Option::AlwaysShowEditor))
-            grid_.editor().hide();
+        grid_.editor().hide();
         grid_.mouse().cancelColumnDrag();
         break;
     case Qt::Key_F2:
@@ -163,6 +160,6 @@ void GridKeys::keyAlone(int key, Qt::KeyboardModifiers modifiers)
 void GridKeys::keyPress(QChar character)
 {
     // A typed character opens the editor, which drops it: the text never changes.
-    if (character.isPrint() && grid_.resultOpen() && grid_.options().has(Option::Editing) && !grid_.options().has(Option::RowSelect))
+    if (character.isPrint() && grid_.resultOpen())
         grid_.editor().show();
 }

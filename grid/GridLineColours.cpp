@@ -26,10 +26,7 @@ QColor GridLineColours::colourAt(Place place) const
     case Place::DataCells:
         return dataLineColour();
     case Place::FooterCells:
-        return grid_.extraOptions().has(DataGrid::ExtraOption::Footer3D)
-                       || grid_.appearance().footerColor != SystemColour::window()
-                   ? fixedLineColour()
-                   : dataLineColour();
+        return grid_.appearance().footerColor != SystemColour::window() ? fixedLineColour() : dataLineColour();
     default:
         return fixedLineColour();
     }

@@ -9,8 +9,6 @@
 
 namespace {
 
-using Option = DataGrid::Option;
-using ExtraOption = DataGrid::ExtraOption;
 
 // The sizing zone around a column's right border, for lines up to 6 pixels.
 constexpr int kSizingZone = 7;
@@ -33,8 +31,6 @@ int GridMouse::sizingZoneAt(const QPoint& at) const
 {
     const GridLayout& layout = grid_.layout();
     const AxisLayout& c = layout.columns;
-    if (!grid_.options().has(Option::ColumnResize) || !grid_.extraOptions().has(ExtraOption::ColumnResize))
-        return -1;
     if (at.y() >= layout.rows.fixedEnd || at.x() < c.frozenStart)
         return -1;
     // The frozen columns' borders first, then the scrolling columns' shown.
@@ -77,12 +73,11 @@ void GridMouse::press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, c
     const int o = grid_.metrics().indicatorOffset();
     if (cell.row >= 0 && cell.row < grid_.metrics().topDataOffset()) {
         // A title: a right press moves columns as a left one does.
-        if (cell.col >= o && button == Qt::RightButton && grid_.extraOptions().has(ExtraOption::ColumnMove)) {
+        if (cell.col >= o && button == Qt::RightButton) {
             button = Qt::LeftButton;
             titlePressAsLeft_ = true;
         }
-        if (cell.col >= o && button == Qt::LeftButton && cell.col >= grid_.fixedCols()
-            && grid_.extraOptions().has(ExtraOption::ColumnMove) && grid_.cellOptions().has(CellGrid::Option::ColMoving))
+        if (cell.col >= o && button == Qt::LeftButton && cell.col >= grid_.fixedCols())
             startMoving(cell.col);
     } else if (cell.row >= grid_.metrics().topDataOffset() && cell.row < grid_.rowCount() && grid_.resultOpen()) {
         // Any button makes the pressed cell current, the right one before the context menu shows.
@@ -104,7 +99,7 @@ void GridMouse::press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, c
             }
         }
         const bool wasCurrent = grid_.current() == before && grid_.dataSet()->recNo() == recordBefore;
-        if (button == Qt::LeftButton && (wasCurrent || grid_.options().has(Option::AlwaysShowEditor)) && cell.col >= o
+        if (button == Qt::LeftButton && wasCurrent && cell.col >= o
             && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier)))
             grid_.editor().show();
     }

@@ -11,9 +11,7 @@
 
 namespace {
 
-using Option = DataGrid::Option;
 
-using CellOption = CellGrid::Option;
 using Place = GridLineColours::Place;
 
 // A run of cells of one axis: first to end (exclusive).
@@ -140,15 +138,10 @@ void GridPainter::paintGridLines(Canvas& canvas, const GridLayout& layout) const
     const AxisLayout& r = layout.rows;
     if (c.linePx <= 0 && r.linePx <= 0)
         return;
-    const QColor fixedLine = grid_.gridLineColors().colourAt(Place::FixedCells);
-    const QColor dataLine = grid_.gridLineColors().colourAt(Place::DataCells);
-    const QColor fixedBack = grid_.appearance().fixedColor.resolved();
-    const QColor dataBack = grid_.appearance().color.resolved();
-    // A line whose option is off is drawn in its area's background.
-    const QColor fixedVert = grid_.cellOptions().has(CellOption::FixedVertLine) ? fixedLine : fixedBack;
-    const QColor fixedHorz = grid_.cellOptions().has(CellOption::FixedHorzLine) ? fixedLine : fixedBack;
-    const QColor dataVert = grid_.cellOptions().has(CellOption::VertLine) ? dataLine : dataBack;
-    const QColor dataHorz = grid_.cellOptions().has(CellOption::HorzLine) ? dataLine : dataBack;
+    const QColor fixedVert = grid_.gridLineColors().colourAt(Place::FixedCells);
+    const QColor fixedHorz = fixedVert;
+    const QColor dataVert = grid_.gridLineColors().colourAt(Place::DataCells);
+    const QColor dataHorz = dataVert;
 
     const Span fixedCols{0, c.fixedCount};
     const Span indicatorCols{0, c.fixedCount - c.frozenCount};

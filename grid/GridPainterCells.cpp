@@ -15,9 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Option = DataGrid::Option;
 
-using ExtraOption = DataGrid::ExtraOption;
 
 // The grid's own colours of a highlighted cell.
 const QColor kSelectedFixed(64, 64, 64);
@@ -31,12 +29,7 @@ bool GridPainter::gridFocused() const
 
 bool GridPainter::isRaised(const CellKind& kind, DrawState state) const
 {
-    const bool frozen = kind.horz == CellKind::Column::Data && kind.dataCol < grid_.layoutSettings().frozenCols;
-    return (state.fixed && grid_.extraOptions().has(ExtraOption::Fixed3D)
-            && (kind.horz == CellKind::Column::Indicator || kind.vert == CellKind::Row::Title))
-           || (grid_.extraOptions().has(ExtraOption::Footer3D) && grid_.layoutSettings().footerRowCount > 0 && kind.vert == CellKind::Row::Footer)
-           || (grid_.extraOptions().has(ExtraOption::Data3D) && !state.fixed && kind.vert != CellKind::Row::Footer)
-           || (grid_.extraOptions().has(ExtraOption::Frozen3D) && kind.vert == CellKind::Row::Data && frozen);
+    return state.fixed && (kind.horz == CellKind::Column::Indicator || kind.vert == CellKind::Row::Title);
 }
 
 QRect GridPainter::contentRect(const QRect& cell, bool raised) const
@@ -120,29 +113,13 @@ void GridPainter::paintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
     if (params.background == grid_.appearance().color)
         params.background = (record + 1) % 2 == 1 ? grid_.appearance().oddRow() : grid_.appearance().evenRow();
 
-    // The highlight: the current cell (the current row with whole-row
-    // selection) in the highlight colour; with row highlighting, the rest of
-    // the current row blended with it.
+    // The current cell of the focused grid is highlighted.
     QColor background = params.background.resolved();
     QColor textColour = params.font.textColour.resolved();
     const bool focused = gridFocused();
-    const bool inCurrentRow = kind.dataRow + grid_.metrics().topDataOffset() == grid_.current().row;
-    const bool first = state.selected || (grid_.options().has(Option::RowSelect) && inCurrentRow);
-    const bool other = !first && inCurrentRow && grid_.extraOptions().has(ExtraOption::RowHighlight);
-    const bool shown = grid_.options().has(Option::AlwaysShowSelection) || (focused && grid_.extraOptions().has(ExtraOption::HighlightFocus));
-    if (shown && (first || other)) {
-        const GridStyle& style = GridStyle::instance();
-        const bool blend = other && style.blendSelectionColors() && style.colourCount() < 0;
-        const QColor highlight = (focused ? SystemColour::highlight() : SystemColour::buttonShadow()).resolved();
-        if (blend) {
-            background = canvas.nearestColour(blendedHighlight(background, highlight, focused));
-        } else if (first || focused) {
-            background = highlight;
-            textColour = SystemColour::highlightText().resolved();
-        } else {
-            background = SystemColour::buttonFace().resolved();
-        }
-        state.selected = true;
+    if (focused && state.selected) {
+        background = SystemColour::highlight().resolved();
+        textColour = SystemColour::highlightText().resolved();
     }
     const bool raised = isRaised(kind, state);
     CellTextLayout text;
@@ -153,8 +130,7 @@ void GridPainter::paintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
     if (raised)
         drawRaisedEdge(canvas, rect, false, background);
 
-    if (state.focused && focused && !grid_.options().has(Option::RowSelect) && !grid_.updateLocked()
-        && GridStyle::instance().showCellFocusFrame())
+    if (state.focused && focused && !grid_.updateLocked())
         canvas.drawFocusRect(rect);
 }
 

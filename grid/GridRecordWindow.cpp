@@ -12,8 +12,7 @@ void GridRecordWindow::size()
         g.setRowCount(t + 1);
     g.setFixedRows(t);
     g.setDefaultRowHeight(g.metrics_.dataRowHeight());
-    if (g.options_.has(DataGrid::Option::Titles))
-        g.setRowHeight(0, g.metrics_.titleRowHeight());
+    g.setRowHeight(0, g.metrics_.titleRowHeight());
     if (active() && recordCount() >= 1 && g.window()) {
         setBufferCount(rowsThatFit());
         g.setRowCount(recordCount() + t);
@@ -35,8 +34,7 @@ void GridRecordWindow::syncCurrentRow()
     const int row = activeRecord() + g.metrics_.topDataOffset();
     if (row != g.current().row && row < g.rowCount()) {
         // The editor belongs to the record it was opened on.
-        if (!g.options_.has(DataGrid::Option::AlwaysShowEditor))
-            g.editor_.hide();
+        g.editor_.hide();
         g.setCurrent({g.current().col, row});
     }
     g.editor_.refresh();
@@ -45,11 +43,9 @@ void GridRecordWindow::syncCurrentRow()
 int GridRecordWindow::rowsThatFit() const
 {
     const DataGrid& g = grid_;
-    const int line = g.options_.has(DataGrid::Option::RowLines) ? g.gridLineWidth() : 0;
+    const int line = g.gridLineWidth();
     const int dataRow = g.metrics_.dataRowHeight();
-    int used = 0;
-    if (g.options_.has(DataGrid::Option::Titles))
-        used += g.metrics_.titleRowHeight() + line;
+    int used = g.metrics_.titleRowHeight() + line;
     for (int i = 1; i < g.metrics_.topDataOffset(); ++i)
         used += dataRow + line;
     for (int i = 0; i < g.settings_.footerRowCount; ++i)
@@ -127,16 +123,14 @@ void GridRecordWindow::dataSetScrolled(int distance)
             g.invalidateGrid();
             return;
         }
-        const bool indicator = g.options_.has(DataGrid::Option::Indicator);
-        if (indicator && g.indicatorRow() >= 0)
+        if (g.indicatorRow() >= 0)
             g.invalidateRow(g.indicatorRow());
-        const int line = g.options_.has(DataGrid::Option::RowLines) ? g.gridLineWidth() : 0;
+        const int line = g.gridLineWidth();
         const QRect area = g.rangeBounds(0, g.colCount() - 1, t, g.rowCount() - 1, true);
         if (!area.isEmpty())
             window->scrollRect(QRect(0, area.top(), window->clientSize().width(), area.height()), 0,
                                -distance * (g.defaultRowHeight() + line));
-        if (indicator)
-            g.invalidateRow(g.current().row);
+        g.invalidateRow(g.current().row);
     }
     for (int row = g.rowCount(); row < g.rowCount() + g.contraRowCount(); ++row)
         g.invalidateRow(row);

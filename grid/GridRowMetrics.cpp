@@ -7,22 +7,20 @@
 
 using namespace Qt::StringLiterals;
 
-using Option = DataGrid::Option;
-using ExtraOption = DataGrid::ExtraOption;
 
 int GridRowMetrics::indicatorOffset() const
 {
-    return grid_.options().has(Option::Indicator) || grid_.extraOptions().has(ExtraOption::ShowRecNo) ? 1 : 0;
+    return 1;
 }
 
 int GridRowMetrics::indicatorWidth() const
 {
-    return grid_.options().has(Option::Indicator) ? DataGrid::kIndicatorWidth : 0;
+    return DataGrid::kIndicatorWidth;
 }
 
 int GridRowMetrics::titleOffset() const
 {
-    return grid_.options().has(Option::Titles) ? 1 : 0;
+    return 1;
 }
 
 CellKind GridRowMetrics::kindOf(int col, int row) const
@@ -49,7 +47,7 @@ CellKind GridRowMetrics::kindOf(int col, int row) const
 
 int GridRowMetrics::rowPad() const
 {
-    return (grid_.appearance().flat ? 1 : 3) + (grid_.options().has(Option::RowLines) ? grid_.gridLineWidth() : 0);
+    return (grid_.appearance().flat ? 1 : 3) + grid_.gridLineWidth();
 }
 
 int GridRowMetrics::textHeight() const

@@ -24,16 +24,10 @@ GridStyle& GridStyle::instance()
 GridStyle::GridStyle()
 {
     loadCursors();
-    readDisplay(displayBitsPerPixel());
     recordMark_ = picture(u"indicator-arrow"_s);
 }
 
 GridStyle::~GridStyle() = default;
-
-void GridStyle::readDisplay(int bitsPerPixel)
-{
-    colourCount_ = bitsPerPixel > 8 ? -1 : 1 << bitsPerPixel;
-}
 
 ImageCanvas& GridStyle::textBitmap(QSize size)
 {

@@ -31,9 +31,3 @@ Colour colourFromName(const QString& name)
         return QColor(*rgb);
     return QColor(name);
 }
-
-int displayBitsPerPixel()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->depth() : 32;
-}

@@ -40,5 +40,3 @@ inline Colour highlightText() { return Colour::role(QPalette::HighlightedText); 
 // "clBlue") or "#rrggbb". Only the layout readers call this.
 Colour colourFromName(const QString& name);
 
-// The bits per pixel of the primary screen; 32 without one.
-int displayBitsPerPixel();

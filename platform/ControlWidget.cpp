@@ -366,7 +366,7 @@ bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
 bool ControlWidget::event(QEvent* event)
 {
     if (event->type() == QEvent::ApplicationPaletteChange && messages_)
-        Application::instance().handleEvent([&] { messages_->systemColoursChanged(displayBitsPerPixel()); });
+        Application::instance().handleEvent([&] { messages_->systemColoursChanged(); });
     // Another window took the mouse or the application went inactive.
     if ((event->type() == QEvent::UngrabMouse || event->type() == QEvent::WindowDeactivate) && messages_)
         Application::instance().handleEvent([&] { messages_->cancelMode(); });

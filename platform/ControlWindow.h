@@ -117,8 +117,8 @@ public:
     virtual void focusIn() {}
     virtual void focusOut() {}
     virtual void queuedLayout() {}
-    // The system colours or the display changed; the display's bits per pixel.
-    virtual void systemColoursChanged(int bitsPerPixel) { (void)bitsPerPixel; }
+    // The system colours changed.
+    virtual void systemColoursChanged() {}
     // Whether Tab stays in the control instead of moving the focus on.
     virtual bool wantsTab() const { return false; }
 };

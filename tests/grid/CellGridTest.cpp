@@ -54,7 +54,6 @@ TEST(CellGridDefaults, AsCreated)
     EXPECT_EQ(grid.leftCol(), 1);
     EXPECT_EQ(grid.topRow(), 1);
     EXPECT_EQ(grid.current(), (CellPos{1, 1}));
-    EXPECT_EQ(grid.cellOptions().value(), 0x001Fu);  // the four line kinds and range selection
 }
 
 TEST_F(CellGridTest, LayoutOfFixedFrozenAndContraCells)

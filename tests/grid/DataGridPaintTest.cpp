@@ -132,28 +132,10 @@ TEST_F(GridPainting, RaisedTitlesAndTheHighlightOfTheFocusedGrid)
     EXPECT_EQ(at(image, 50, 9), kBtnFace);
     EXPECT_EQ(at(image, 100, 30), kHighlight);            // the current cell
     EXPECT_EQ(at(image, 500, 30), kWhite);                // the rest of its row
-
-    // Row highlighting blends the rest of the current row, contrast raised.
-    grid_.setExtraOptions(grid_.extraOptions().with(DataGrid::ExtraOption::RowHighlight));
-    image = painted();
-    EXPECT_EQ(at(image, 500, 30), QColor(204, 211, 228));
-    // On a display of 256 colours or fewer the highlight itself stands in for the blend.
-    grid_.messages().systemColoursChanged(8);
-    image = painted();
-    grid_.messages().systemColoursChanged(32);
-    EXPECT_EQ(at(image, 500, 30), kHighlight);
     // Without the focus nothing is highlighted.
     window_.focusRequests = 0;
     image = painted();
     EXPECT_EQ(at(image, 100, 30), kWhite);
-}
-
-TEST(CellHighlight, BlendsHalfwayThenLightensAndRaisesContrast)
-{
-    EXPECT_EQ(blendedHighlight(kWhite, kHighlight, false), QColor(188, 193, 207));
-    EXPECT_EQ(blendedHighlight(kWhite, kHighlight, true), QColor(204, 211, 228));
-    EXPECT_EQ(blendedHighlight(kWhite, kWhite, true), kWhite);  // 266 held at 255
-    EXPECT_EQ(blendedHighlight(kInactiveBorder, QColor(128, 128, 128), false), QColor(209, 210, 211));
 }
 
 TEST(CellText, ABrushTheDisplayCannotShowGoesThroughAnImage)

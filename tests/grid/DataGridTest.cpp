@@ -40,23 +40,14 @@ protected:
     DataGrid grid_;
 };
 
-TEST(DataGridDefaults, OptionsAndBaseFlags)
+TEST(DataGridDefaults, LookAndMetrics)
 {
     DataGrid grid;
-    EXPECT_EQ(grid.options().value(), 0x0CFDu);
-    EXPECT_EQ(grid.extraOptions().value(), 0x190021u);
-    using Base = CellGrid::Option;
-    EXPECT_EQ(grid.cellOptions(), (CellGrid::OptionSet{Base::FixedVertLine, Base::FixedHorzLine, Base::VertLine, Base::HorzLine,
-                                                       Base::ColSizing, Base::ColMoving, Base::Editing, Base::Tabs}));
     EXPECT_EQ(grid.appearance().color, colourFromName(u"clWindow"_s));
     EXPECT_EQ(grid.appearance().footerColor, colourFromName(u"clWindow"_s));
     EXPECT_EQ(grid.metrics().indicatorWidth(), 11);
     // Without a canvas of its own the grid measures on a borrowed screen device.
     EXPECT_GE(grid.metrics().dataRowHeight(), 15 + 3 + 1);
-
-    grid.setOptions(grid.options().with(DataGrid::Option::RowSelect));
-    EXPECT_FALSE(grid.options().has(DataGrid::Option::Editing));
-    EXPECT_TRUE(grid.cellOptions().has(CellGrid::Option::RowSelect));
 }
 
 TEST_F(DataGridTest, TheMainWindowsColumnsGiveNineGridColumnsFiveFixed)
@@ -89,8 +80,6 @@ TEST_F(DataGridTest, TheMainWindowsColumnsGiveNineGridColumnsFiveFixed)
     EXPECT_EQ(grid_.leftCol(), 5);
     grid_.columns().item(2).setVisible(false);
     EXPECT_EQ(grid_.colWidth(3), -1);  // takes no room with its line
-    grid_.setOptions(grid_.options().without(DataGrid::Option::ColLines));
-    EXPECT_EQ(grid_.colWidth(3), 0);
 }
 
 TEST_F(DataGridTest, TheRecordWindowTakesTheWholeRowsBetweenTitleAndFooter)
