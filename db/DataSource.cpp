@@ -100,6 +100,5 @@ void DataLink::deliver(DataEvent event, int distance)
     case DataEvent::ActiveChanged: activeChanged(); break;
     case DataEvent::DataSetChange: dataSetChanged(); break;
     case DataEvent::RecordMoved: dataSetScrolled(distance); break;
-    case DataEvent::LayoutChange: layoutChanged(); break;
     }
 }

@@ -58,7 +58,6 @@ public:
     virtual void activeChanged() {}
     virtual void dataSetChanged() {}
     virtual void dataSetScrolled(int distance) { (void)distance; }
-    virtual void layoutChanged() {}
 
 private:
     friend class Query;

@@ -34,33 +34,6 @@ int Field::index() const
     return query_.indexOfField(this);
 }
 
-void Field::setIndex(int index)
-{
-    query_.moveField(this, index);
-}
-
-int Field::displayWidth() const
-{
-    if (displayWidth_ >= 0)
-        return displayWidth_;
-    switch (dataType_) {
-    case FieldType::Smallint: return 6;
-    case FieldType::Integer: return 11;
-    case FieldType::Largeint: return 15;
-    case FieldType::Float: return 10;
-    case FieldType::Boolean: return 5;
-    case FieldType::DateTime: return 18;
-    default: return size_ > 0 ? qMin(size_, 255) : 20;
-    }
-}
-
-TextAlignment Field::alignment() const
-{
-    if (alignment_)
-        return *alignment_;
-    return isNumeric() ? TextAlignment::Right : TextAlignment::Left;
-}
-
 bool Field::isNull(int record) const
 {
     return value(record).isNull();

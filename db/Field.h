@@ -33,27 +33,14 @@ public:
     int size() const { return size_; }
     bool isNumeric() const;
 
-    // Position among the query's fields; setting it moves the field there.
+    // Position among the query's fields.
     int index() const;
-    void setIndex(int index);
     // The column within the fetched rows, whatever the field's position.
     int valueColumn() const { return valueColumn_; }
     void setValueColumn(int column) { valueColumn_ = column; }
 
-    // Empty until set: displayName() then answers the field name.
-    const QString& displayLabel() const { return displayLabel_; }
-    void setDisplayLabel(const QString& label) { displayLabel_ = label; }
-    QString displayName() const { return displayLabel_.isEmpty() ? fieldName_ : displayLabel_; }
-    // Width in characters, by default from the data type and size.
-    int displayWidth() const;
-    void setDisplayWidth(int width) { displayWidth_ = width; }
-    // Numbers right, text left, unless set.
-    TextAlignment alignment() const;
-    void setAlignment(TextAlignment alignment) { alignment_ = alignment; }
-    bool visible() const { return visible_; }
-    void setVisible(bool visible) { visible_ = visible; }
-    bool readOnly() const { return readOnly_; }
-    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    // Numbers right, text left.
+    TextAlignment alignment() const { return isNumeric() ? TextAlignment::Right : TextAlignment::Left; }
 
     static constexpr int kCurrentRecord = -1;
     bool isNull(int record = kCurrentRecord) const;
@@ -76,10 +63,5 @@ private:
     FieldType dataType_;
     int size_;
     int valueColumn_ = 0;
-    QString displayLabel_;
-    int displayWidth_ = -1;
-    std::optional<TextAlignment> alignment_;
-    bool visible_ = true;
-    bool readOnly_ = false;
     std::vector<FieldWatcher*> watchers_;
 };

@@ -111,20 +111,6 @@ int Query::indexOfField(const Field* field) const
     return -1;
 }
 
-void Query::moveField(Field* field, int index)
-{
-    const int from = indexOfField(field);
-    if (from < 0)
-        return;
-    const int to = qBound(0, index, fieldCount() - 1);
-    if (from == to)
-        return;
-    auto moved = std::move(fields_[size_t(from)]);
-    fields_.erase(fields_.begin() + from);
-    fields_.insert(fields_.begin() + to, std::move(moved));
-    notifyLinks(DataEvent::LayoutChange);
-}
-
 QVariant Query::value(int record, int column) const
 {
     if (record < 0 || record >= recordCount())

@@ -19,7 +19,6 @@ enum class DataEvent {
     ActiveChanged,  // opened or closed
     DataSetChange,  // window contents changed
     RecordMoved,    // current record moved (each link works out its own scroll)
-    LayoutChange,   // fields changed
 };
 
 // A static, read-only result set (the main window's query): on open it runs
@@ -57,7 +56,6 @@ public:
     Field& fieldByName(const QString& name) const;
     int indexOfField(const Field* field) const;
     // Moves a field to another position; the links hear of a layout change.
-    void moveField(Field* field, int index);
 
     int recordCount() const { return rows_.rowCount(); }
     // A fetched value by record index and fetched column; null outside the rows.

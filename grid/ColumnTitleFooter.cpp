@@ -17,20 +17,11 @@ QString ColumnTitle::caption() const
 {
     if (caption_)
         return *caption_;
-    if (Field* field = column_.boundField())
-        return field->displayName();
     return column_.fieldName();
 }
 
 void ColumnTitle::setCaption(const QString& caption)
 {
-    if (column_.isDefaultColumn()) {
-        // A default column's caption is its field's label.
-        if (Field* field = column_.boundField(); field && field->dataSet().active())
-            field->setDisplayLabel(caption);
-        column_.changed();
-        return;
-    }
     if (caption_ == caption)
         return;
     caption_ = caption;

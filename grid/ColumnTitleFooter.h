@@ -19,7 +19,7 @@ public:
 
     TextAlignment alignment() const { return alignment_; }
     void setAlignment(TextAlignment alignment);
-    // Set, else the bound field's display name, else the column's field name.
+    // Set, else the column's field name.
     QString caption() const;
     void setCaption(const QString& caption);
     Colour color() const;

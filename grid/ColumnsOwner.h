@@ -18,15 +18,10 @@ public:
     virtual Query* dataSet() const = 0;
     // Reading the stored configuration: no lookups, no layout.
     virtual bool loading() const = 0;
-    // Handling a layout change the result set announced.
-    virtual bool layoutChangeAnnounced() const = 0;
-    virtual bool hasWindow() const = 0;
 
     // The fonts and colours that columns without their own follow.
     virtual const GridAppearance& appearance() const = 0;
     virtual bool readOnly() const = 0;
-    // A canvas to measure text on (the grid's, or a borrowed screen device).
-    virtual Canvas& measuringCanvas() const = 0;
     virtual ::SumList* sumList() = 0;
 
     // A column changed (null: all of them); the grid updates its geometry.

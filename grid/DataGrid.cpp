@@ -97,9 +97,7 @@ void DataGrid::applyColumnWidths()
     for (int i = 0; i < columns_.count() && i + o < colCount(); ++i) {
         const GridColumn& column = columns_.item(i);
         // Tab stops at the columns whose value could be edited.
-        const Field* field = column.boundField();
-        setTabStop(i + o, column.visible() && !column.readOnly() && link_.active() && field
-                              && !field->readOnly());
+        setTabStop(i + o, column.visible() && !column.readOnly() && link_.active() && column.boundField());
         const int width = gridWidthOf(column);
         if (colWidth(i + o) != width)
             setColWidth(i + o, width);
@@ -180,7 +178,7 @@ void DataGrid::applyScrollBarSettings()
 
 void DataGrid::colWidthsChanged()
 {
-    if (!(link_.active() || columns_.persistentState()) || !batch_.tryLock())
+    if (!(link_.active() || columns_.count() > 0) || !batch_.tryLock())
         return;
     const int o = metrics_.indicatorOffset();
     for (int i = 0; i < columns_.count() && i + o < colCount(); ++i) {

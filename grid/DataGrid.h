@@ -103,10 +103,9 @@ public:
     Query* dataSet() const override { return link_.dataSet(); }
     // Reading the configuration, or going: no layout work.
     bool loading() const override { return loading_ || destroying_; }
-    bool layoutChangeAnnounced() const override { return layoutAnnounced_; }
-    bool hasWindow() const override { return window() != nullptr; }
     bool readOnly() const override { return readOnly_; }
-    Canvas& measuringCanvas() const override;
+    // A canvas to measure text on (the grid's, or a borrowed screen device).
+    Canvas& measuringCanvas() const;
     ::SumList* sumList() override { return &sumList_; }
     void columnsChanged(GridColumn* column) override;
     void repaint() override { invalidateGrid(); }
@@ -144,7 +143,6 @@ private:
     Canvas* measuringCanvas_ = nullptr;
     mutable std::unique_ptr<ImageCanvas> screenCanvas_;
     int lastLeftCol_ = -1;
-    bool layoutAnnounced_ = false;
     bool sizeChangedWhileLocked_ = false;
     GridEvents events_{*this};
     GridMouse mouse_{*this};

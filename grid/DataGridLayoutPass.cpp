@@ -10,19 +10,6 @@ void DataGrid::runLayoutPass()
     beginUpdate();
     const auto endUpdate = qScopeGuard([this] { this->endUpdate(); });
 
-    // Persistent columns replace default ones.
-    bool defaultSeen = false;
-    for (int i = 0; i < columns_.count(); ++i) {
-        if (columns_.item(i).isDefaultColumn()) {
-            defaultSeen = true;
-        } else if (defaultSeen) {
-            for (int d = columns_.count() - 1; d >= 0; --d)
-                if (columns_.item(d).isDefaultColumn())
-                    columns_.removeAt(d);
-            break;
-        }
-    }
-
     binding_.rebuild();
 
     rebuildVisibleColumns();
@@ -35,7 +22,7 @@ void DataGrid::runLayoutPass()
     while (settings_.frozenCols + k < c && !columns_.item(settings_.frozenCols + k).visible())
         ++k;
     const int v = visibleColumns_.count();
-    if (link_.active() || columns_.persistentState()) {
+    if (link_.active() || columns_.count() > 0) {
         const int baseFrozen = frozenFixedCols();
         const int contra = qMax(0, qMin(contraColCount(), c - baseFrozen - o));
         setFrozenFixedCols(settings_.frozenCols);

@@ -25,10 +25,7 @@ void FieldBinding::rebuild()
     clear();
     if (grid_.resultOpen())
         define();
-    if (grid_.columns().persistentState())
-        grid_.columns().bindFieldsByName();
-    else
-        buildDefaultColumns();
+    grid_.columns().bindFieldsByName();
 }
 
 Field* FieldBinding::mappedField(int dataColumn) const
@@ -49,7 +46,7 @@ void FieldBinding::addMapping(const QString& name)
     Q_ASSERT(count() < kMaxMappedColumns);
     if (count() >= kMaxMappedColumns)
         return;
-    Field* field = sparseMap_ ? grid_.dataSet()->findField(name) : &grid_.dataSet()->fieldByName(name);
+    Field* field = grid_.dataSet()->findField(name);
     fieldMap_.push_back(field ? field->index() : -1);
     if (field && std::find(watchedFields_.begin(), watchedFields_.end(), field) == watchedFields_.end()) {
         field->addWatcher(this);
@@ -59,16 +56,8 @@ void FieldBinding::addMapping(const QString& name)
 
 void FieldBinding::define()
 {
-    Query* dataSet = grid_.dataSet();
-    sparseMap_ = grid_.columns().persistentState();
-    if (sparseMap_) {
-        for (int i = 0; i < grid_.columns().count(); ++i)
-            addMapping(grid_.columns().item(i).fieldName());
-        return;
-    }
-    for (int i = 0; i < dataSet->fieldCount(); ++i)
-        if (dataSet->fieldAt(i).visible())
-            addMapping(dataSet->fieldAt(i).fieldName());
+    for (int i = 0; i < grid_.columns().count(); ++i)
+        addMapping(grid_.columns().item(i).fieldName());
 }
 
 void FieldBinding::fieldDestroyed(Field* field)
@@ -81,42 +70,5 @@ void FieldBinding::fieldDestroyed(Field* field)
         if (grid_.columns().item(i).boundField() == field)
             grid_.columns().item(i).bindField(nullptr);
     grid_.layoutBatch().defer();
-}
-
-void FieldBinding::buildDefaultColumns()
-{
-    // The result set makes its fields on open, so default columns go with them.
-    const bool generated = !(sparseMap_ && std::find(fieldMap_.begin(), fieldMap_.end(), -1) != fieldMap_.end());
-    // Columns whose field is gone go; without an open result set, all of them.
-    for (int i = grid_.columns().count() - 1; i >= 0; --i) {
-        if (!grid_.resultOpen() && generated) {
-            grid_.columns().removeAt(i);
-            continue;
-        }
-        Field* field = grid_.columns().item(i).boundField();
-        bool mapped = false;
-        for (int m = 0; m < count() && !mapped; ++m)
-            mapped = field && mappedField(m) == field;
-        if (!mapped)
-            grid_.columns().removeAt(i);
-    }
-    int n = count();
-    if (n == 0 && grid_.columns().count() == 0)
-        n = 1;
-    for (int i = 0; i < n; ++i) {
-        Field* field = mappedField(i);
-        int at = -1;
-        for (int c = i; c < grid_.columns().count() && field && at < 0; ++c)
-            if (grid_.columns().item(c).boundField() == field)
-                at = c;
-        if (at < 0) {
-            GridColumn& column = grid_.columns().addDefault();
-            if (field)
-                column.bindField(field);
-            at = grid_.columns().count() - 1;
-        }
-        if (at != i)
-            grid_.columns().move(at, i);
-    }
 }
 

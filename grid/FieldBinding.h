@@ -7,9 +7,8 @@
 class DataGrid;
 
 // Which field each of the grid's columns shows. The layout pass rebuilds the
-// field map: by the persistent columns' field names, or every visible field
-// of the result set, for which default columns are made. A column lets go of
-// its field when the field goes.
+// field map by the columns' field names; a name the result set lacks maps to
+// nothing. A column lets go of its field when the field goes.
 class FieldBinding : private FieldWatcher {
 public:
     explicit FieldBinding(DataGrid& grid) : grid_(grid) {}
@@ -28,11 +27,9 @@ private:
     void clear();
     void define();
     void addMapping(const QString& name);
-    void buildDefaultColumns();
     void fieldDestroyed(Field* field) override;
 
     DataGrid& grid_;
     std::vector<int> fieldMap_;  // field index by data column; -1 for none
-    bool sparseMap_ = false;
     std::vector<Field*> watchedFields_;
 };

@@ -1,17 +1,11 @@
 // The column: field binding, what follows the field or the grid, cell text.
 #include "GridColumns.h"
 
-#include "CellGrid.h"
-
 #include "db/Query.h"
-#include "platform/Canvas.h"
 
 using namespace Qt::StringLiterals;
 
-GridColumn::GridColumn(GridColumns& collection, bool stored)
-    : collection_(collection), stored_(stored), title_(*this), footer_(*this)
-{
-}
+GridColumn::GridColumn(GridColumns& collection) : collection_(collection), title_(*this), footer_(*this) {}
 
 ColumnsOwner* GridColumn::grid() const
 {
@@ -27,15 +21,8 @@ void GridColumn::setIndex(int index)
 {
     const int from = this->index();
     const int to = qBound(0, index, collection_.count() - 1);
-    if (from == to)
-        return;
-    // A default column takes its field along among the result set's fields.
-    if (isDefaultColumn() && grid() && grid()->dataSet() && grid()->dataSet()->active()) {
-        Field* target = collection_.item(to).boundField();
-        if (Field* field = boundField(); field && target)
-            field->setIndex(target->index());
-    }
-    collection_.move(from, to);
+    if (from != to)
+        collection_.move(from, to);
 }
 
 void GridColumn::changed(bool allColumns)
@@ -69,11 +56,6 @@ void GridColumn::bindField(Field* field)
     field_ = field;
     if (field)
         fieldName_ = field->fieldName();
-    if (isDefaultColumn()) {
-        if (!field)
-            fieldName_.clear();
-        clearAssignedValues();
-    }
     changed();
 }
 
@@ -101,13 +83,6 @@ TextAlignment GridColumn::alignment() const
 
 void GridColumn::setAlignment(TextAlignment alignment)
 {
-    if (isDefaultColumn()) {
-        // A default column keeps following its field: the field takes the value.
-        if (Field* field = boundField(); field && field->dataSet().active())
-            field->setAlignment(alignment);
-        changed();
-        return;
-    }
     if (alignment_ == alignment)
         return;
     alignment_ = alignment;
@@ -134,48 +109,16 @@ void GridColumn::setFont(const GridFont& font)
 
 bool GridColumn::readOnly() const
 {
-    Field* field = boundField();
-    return (grid() && grid()->readOnly()) || (field && field->readOnly());
-}
-
-int GridColumn::defaultWidth() const
-{
-    ColumnsOwner* owner = grid();
-    Field* field = boundField();
-    if (!owner || !field)
-        return CellGrid::kDefaultColWidth;
-    Canvas& canvas = owner->measuringCanvas();
-    canvas.setFont(font().face, QColor());
-    const int zero = canvas.textExtent(u"0"_s).width();
-    const int overhang = canvas.fontMetrics().overhang;
-    return (zero - overhang) * field->displayWidth() + overhang + 4;
-}
-
-int GridColumn::width() const
-{
-    return width_.value_or(defaultWidth());
+    return grid() && grid()->readOnly();
 }
 
 void GridColumn::setWidth(int width)
 {
-    ColumnsOwner* owner = grid();
-    if (isDefaultColumn() && owner) {
-        // A default column's width goes back into its field's display width.
-        Field* field = boundField();
-        if (owner->hasWindow() && field) {
-            Canvas& canvas = owner->measuringCanvas();
-            canvas.setFont(font().face, QColor());
-            const TextMetrics metrics = canvas.fontMetrics();
-            const int zero = qMax(1, canvas.textExtent(u"0"_s).width());
-            field->setDisplayWidth((width + metrics.aveCharWidth / 2 - metrics.overhang - 3) / zero);
-        }
-        if (owner->layoutChangeAnnounced() && !width_)
-            return;
-    }
-    if ((width_ || width != defaultWidth()) && width != -1)
+    if (width != -1)
         width_ = width;
     changed();
 }
+
 
 void GridColumn::setVisible(bool visible)
 {
@@ -202,13 +145,4 @@ CellParams GridColumn::defaultCellParams(int record) const
     params.text = cellText(record);
     params.readOnly = readOnly();
     return params;
-}
-
-void GridColumn::clearAssignedValues()
-{
-    const bool fontWasSet = font_.has_value();
-    alignment_.reset();
-    font_.reset();
-    width_.reset();
-    changed(fontWasSet);
 }

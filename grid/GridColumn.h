@@ -23,11 +23,9 @@ struct CellParams {
 
 // A grid column: the field it shows, its title and footer, its width,
 // alignment and font. What it does not set follows its field or the grid.
-// A default column, made by the layout pass for a field, follows its field
-// wholly: what is set on it goes to the field.
 class GridColumn {
 public:
-    GridColumn(GridColumns& collection, bool stored);
+    explicit GridColumn(GridColumns& collection);
     GridColumn(const GridColumn&) = delete;
     GridColumn& operator=(const GridColumn&) = delete;
 
@@ -35,18 +33,17 @@ public:
     ColumnsOwner* grid() const;
     int index() const;
     void setIndex(int index);
-    bool isDefaultColumn() const { return !stored_; }
 
     const QString& fieldName() const { return fieldName_; }
     // Binds the column to the open result set's field of that name, if any.
     void setFieldName(const QString& fieldName);
     // The bound field, or null.
     Field* boundField() const { return field_; }
-    // Binds a field (or none) and tells the grid; a default column follows it wholly.
+    // Binds a field (or none) and tells the grid.
     void bindField(Field* field);
     // Binds the open result set's field of the column's name, or none,
     // without telling the grid: the layout pass and the result set's opening
-    // and closing do this for every persistent column.
+    // and closing do this for every column.
     void bindFieldByName();
 
     // Set, else the field's.
@@ -57,12 +54,11 @@ public:
     // Set, else the grid's.
     GridFont font() const;
     void setFont(const GridFont& font);
-    // The grid's read-only state, or the field's.
+    // The grid's read-only state.
     bool readOnly() const;
-    // Set, else worked out from the field's display width.
-    int width() const;
+    // The grid's default column width until set; -1 is ignored.
+    int width() const { return width_; }
     void setWidth(int width);
-    int defaultWidth() const;
     bool visible() const { return visible_; }
     void setVisible(bool visible);
 
@@ -76,8 +72,6 @@ public:
     // The parameters of a record's cell.
     CellParams defaultCellParams(int record) const;
 
-    // A default column forgets what was set on it when it takes another field.
-    void clearAssignedValues();
     // The column changed: this one, or every column when a shared look changed.
     void changed(bool allColumns = false);
 
@@ -86,12 +80,11 @@ private:
     void attachField(Field* field);
 
     GridColumns& collection_;
-    bool stored_;
     QString fieldName_;
     Field* field_ = nullptr;
     std::optional<TextAlignment> alignment_;
     std::optional<GridFont> font_;
-    std::optional<int> width_;
+    int width_ = 64;  // the cell grid's default column width
     bool visible_ = true;
     ColumnTitle title_;
     ColumnFooter footer_;

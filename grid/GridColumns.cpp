@@ -1,9 +1,6 @@
 // The grid's column collection.
 #include "GridColumns.h"
 
-using namespace Qt::StringLiterals;
-
-
 int ColumnList::indexOf(const GridColumn& column) const
 {
     for (size_t i = 0; i < items_.size(); ++i)
@@ -29,14 +26,7 @@ int GridColumns::indexOf(const GridColumn* column) const
 
 GridColumn& GridColumns::add()
 {
-    items_.push_back(std::make_unique<GridColumn>(*this, true));
-    update(nullptr);
-    return *items_.back();
-}
-
-GridColumn& GridColumns::addDefault()
-{
-    items_.push_back(std::make_unique<GridColumn>(*this, false));
+    items_.push_back(std::make_unique<GridColumn>(*this));
     update(nullptr);
     return *items_.back();
 }
@@ -61,14 +51,6 @@ void GridColumns::move(int from, int to)
     items_.erase(items_.begin() + from);
     items_.insert(items_.begin() + to, std::move(moved));
     update(nullptr);
-}
-
-bool GridColumns::persistentState() const
-{
-    for (const auto& column : items_)
-        if (!column->isDefaultColumn())
-            return true;
-    return false;
 }
 
 void GridColumns::bindFieldsByName()

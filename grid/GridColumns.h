@@ -4,8 +4,7 @@
 
 #include <memory>
 
-// The grid's columns. Persistent columns come from the configuration;
-// default columns are made by the layout pass for the result set's fields.
+// The grid's columns, as the configuration gives them.
 class GridColumns {
 public:
     explicit GridColumns(ColumnsOwner* grid) : grid_(grid) {}
@@ -16,12 +15,9 @@ public:
     GridColumn& item(int index) const { return *items_.at(size_t(index)); }
     int indexOf(const GridColumn* column) const;
     GridColumn& add();
-    GridColumn& addDefault();
     void removeAt(int index);
     void clear();
     void move(int from, int to);
-    // Persistent when any column was added as a persistent one.
-    bool persistentState() const;
     // Every column binds the open result set's field of its name, or none.
     void bindFieldsByName();
 

@@ -68,9 +68,8 @@ void GridRecordWindow::activeChanged()
     else
         g.batch_.queue();
     g.vertBar_.update();
-    // Persistent columns follow the fields of the new opening, or let go of the old ones.
-    if (g.columns_.persistentState())
-        g.columns_.bindFieldsByName();
+    // The columns follow the fields of the new opening, or let go of the old ones.
+    g.columns_.bindFieldsByName();
 }
 
 void GridRecordWindow::dataSetChanged()
@@ -81,13 +80,6 @@ void GridRecordWindow::dataSetChanged()
     grid_.vertBar_.update();
     syncCurrentRow();
     grid_.invalidateGrid();
-}
-
-void GridRecordWindow::layoutChanged()
-{
-    grid_.layoutAnnounced_ = true;
-    grid_.requestLayout();
-    grid_.layoutAnnounced_ = false;
 }
 
 QRect GridRecordWindow::rowBox(int row) const

@@ -25,7 +25,6 @@ private:
     void activeChanged() override;
     void dataSetChanged() override;
     void dataSetScrolled(int distance) override;
-    void layoutChanged() override;
     // The whole width of a grid row, or an empty box for a row not shown.
     QRect rowBox(int row) const;
 

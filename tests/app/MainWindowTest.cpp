@@ -217,7 +217,6 @@ TEST_F(MainWindowTest, GridShowsItsEightColumns)
     DataGrid& grid = this->grid()->grid();
     GridColumns& columns = grid.columns();
     ASSERT_EQ(columns.count(), 8);
-    EXPECT_TRUE(columns.persistentState());
     for (int i = 0; i < 8; ++i) {
         GridColumn& c = columns.item(i);
         EXPECT_EQ(c.fieldName(), fields.at(i));

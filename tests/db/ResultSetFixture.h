@@ -23,7 +23,6 @@ public:
     {
         heard.append(QStringLiteral("scrolled %1 first %2 slot %3").arg(distance).arg(firstRecord()).arg(activeRecord()));
     }
-    void layoutChanged() override { heard.append(QStringLiteral("layout")); }
     QStringList take() { return std::exchange(heard, {}); }
 };
 

@@ -9,7 +9,6 @@
 #include "app/GridLayoutReader.h"
 #include "support/MainWindowGrid.h"
 #include "support/QueryProgram.h"
-#include "support/RecordingCanvas.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -22,11 +21,8 @@ class FakeGrid : public ColumnsOwner {
 public:
     Query* dataSet() const override { return openDataSet; }
     bool loading() const override { return loadingNow; }
-    bool layoutChangeAnnounced() const override { return false; }
-    bool hasWindow() const override { return true; }
     const GridAppearance& appearance() const override { return look; }
     bool readOnly() const override { return readOnlyGrid; }
-    Canvas& measuringCanvas() const override { return canvas; }
     ::SumList* sumList() override { return &sums; }
     void columnsChanged(GridColumn* column) override
     {
@@ -43,7 +39,6 @@ public:
         initial.footerColor = colourFromName(QStringLiteral("clInactiveBorder"));
         return initial;
     }();
-    mutable RecordingCanvas canvas;
     ::SumList sums;
     QStringList changes;
     int repaints = 0;

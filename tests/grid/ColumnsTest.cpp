@@ -37,14 +37,12 @@ TEST_F(Columns, ANameBindsWithoutRegardToCaseAndTakesTheFieldsSpelling)
     EXPECT_EQ(missing.alignment(), TextAlignment::Left);
 }
 
-TEST_F(Columns, TheCaptionFallsBackFromSetToLabelToNames)
+TEST_F(Columns, TheCaptionFallsBackToTheFieldName)
 {
     query_.open();
     GridColumn& c = columns_.add();
     c.setFieldName(u"name1"_s);
     EXPECT_EQ(c.title().caption(), u"name1"_s);  // the field's name
-    c.boundField()->setDisplayLabel(u"品名"_s);
-    EXPECT_EQ(c.title().caption(), u"品名"_s);  // its display label
     c.title().setCaption(u"名称"_s);
     EXPECT_EQ(c.title().caption(), u"名称"_s);  // set
     GridColumn& unbound = columns_.add();
@@ -70,23 +68,6 @@ TEST_F(Columns, ColumnFontsThatWereSetStayWhenTheGridFontChanges)
     EXPECT_EQ(columns_.item(1).title().color(), colourFromName(u"clBtnFace"_s));
 }
 
-TEST_F(Columns, AnUnassignedWidthFollowsTheFieldsDisplayWidth)
-{
-    query_.open();
-    GridColumn& c = columns_.add();
-    c.setFieldName(u"index_id"_s);
-    // The recording canvas measures "0" 7 pixels wide in a 15-pixel font.
-    EXPECT_EQ(c.width(), 7 * 11 + 4);
-    c.setWidth(7 * 11 + 4);  // equal to the default: it still follows the field
-    c.boundField()->setDisplayWidth(5);
-    EXPECT_EQ(c.width(), 7 * 5 + 4);
-    c.setWidth(-1);  // ignored
-    EXPECT_EQ(c.width(), 7 * 5 + 4);
-    c.setWidth(102);
-    c.boundField()->setDisplayWidth(9);
-    EXPECT_EQ(c.width(), 102);
-}
-
 TEST_F(Columns, ChangesReachTheGridOnceABracketEnds)
 {
     GridColumn& a = columns_.add();
@@ -107,25 +88,7 @@ TEST_F(Columns, ChangesReachTheGridOnceABracketEnds)
     EXPECT_EQ(grid_.changes, QStringList{u"all"_s});
 }
 
-TEST_F(Columns, DefaultColumnsKeepFollowingTheirField)
-{
-    query_.open();
-    GridColumn& c = columns_.addDefault();
-    c.bindField(query_.findField(u"name1"_s));
-    EXPECT_TRUE(c.isDefaultColumn());
-    c.setAlignment(TextAlignment::Center);
-    EXPECT_EQ(query_.findField(u"name1"_s)->alignment(), TextAlignment::Center);
-    EXPECT_EQ(c.alignment(), TextAlignment::Center);
-    c.title().setCaption(u"品名"_s);
-    EXPECT_EQ(query_.findField(u"name1"_s)->displayLabel(), u"品名"_s);
-    c.setWidth(7 * 30 + 4);  // into the field's display width
-    EXPECT_EQ(query_.findField(u"name1"_s)->displayWidth(), 30);
-    c.bindField(nullptr);
-    EXPECT_EQ(c.fieldName(), QString());
-}
-
-// A name the result set lacks lets the old field go: the column shows
-// nothing, a default column is cleared.
+// A name the result set lacks lets the old field go: the column shows nothing.
 TEST_F(Columns, ANameThatMatchesNoFieldUnbindsTheColumn)
 {
     query_.open();
@@ -134,18 +97,11 @@ TEST_F(Columns, ANameThatMatchesNoFieldUnbindsTheColumn)
     persistent.setFieldName(u"no_such"_s);
     EXPECT_EQ(persistent.boundField(), nullptr);
     EXPECT_EQ(persistent.cellText(), QString());
-
-    GridColumn& byDefault = columns_.addDefault();
-    byDefault.bindField(query_.findField(u"name1"_s));
-    byDefault.setFieldName(u"no_such"_s);
-    EXPECT_EQ(byDefault.boundField(), nullptr);
-    EXPECT_EQ(byDefault.fieldName(), QString());
 }
 
 TEST_F(Columns, TheStoredListIsReadWithItsNames)
 {
     addMainWindowColumns();
-    EXPECT_TRUE(columns_.persistentState());
     ASSERT_EQ(columns_.count(), 8);
     EXPECT_EQ(columns_.item(0).width(), 102);
     EXPECT_EQ(columns_.item(0).fieldName(), u"index_id"_s);

@@ -91,22 +91,6 @@ TEST_F(GridLink, AMissingNameMapsToNothingAndItsColumnStaysEmpty)
     EXPECT_EQ(grid_.columns().item(0).cellText(), u"阿片"_s);
 }
 
-TEST_F(GridLink, WithoutPersistentColumnsEveryVisibleFieldGetsADefaultColumn)
-{
-    grid_.setDataSource(&source_);
-    EXPECT_EQ(grid_.columns().count(), 1);  // closed: one unbound column
-    query_.open();
-    ASSERT_EQ(grid_.columns().count(), query_.fieldCount());
-    EXPECT_FALSE(grid_.columns().persistentState());
-    EXPECT_EQ(grid_.columns().item(5).fieldName(), u"CAS"_s);
-    EXPECT_EQ(grid_.columns().item(5).title().caption(), u"CAS"_s);
-    EXPECT_EQ(grid_.colCount(), query_.fieldCount() + 1);
-    EXPECT_EQ(grid_.fixedCols(), 1);
-    query_.close();
-    grid_.messages().queuedLayout();
-    EXPECT_EQ(grid_.columns().count(), 1);
-}
-
 TEST_F(GridLink, MovesScrollTheDataRowsOrRepaintEverything)
 {
     mainWindowColumns();

@@ -46,11 +46,10 @@ inline QueryOutcome runQuery(Connection& connection, const QString& statement)
     }
     for (int i = 0; i < query.fieldCount(); ++i) {
         const Field& field = query.fieldAt(i);
-        outcome.fields << QStringLiteral("%1 type %2 size %3 width %4 align %5")
+        outcome.fields << QStringLiteral("%1 type %2 size %3 align %4")
                               .arg(field.fieldName())
                               .arg(int(field.dataType()))
                               .arg(field.size())
-                              .arg(field.displayWidth())
                               .arg(int(field.alignment()));
     }
     for (int record = 0; record < query.recordCount(); ++record) {
