@@ -74,11 +74,6 @@ QString Field::asString(int record) const
     return stored.isNull() ? QString() : stored.toString();
 }
 
-double Field::asFloat(int record) const
-{
-    return value(record).toDouble();
-}
-
 qint64 Field::asInteger(int record) const
 {
     return value(record).toLongLong();

@@ -51,7 +51,6 @@ public:
     // for null and for other types; the display text when there is no pattern.
     QString formattedText(const QString& displayFormat, int record = kCurrentRecord) const;
     QString asString(int record = kCurrentRecord) const;
-    double asFloat(int record = kCurrentRecord) const;
     qint64 asInteger(int record = kCurrentRecord) const;
 
     void addWatcher(FieldWatcher* watcher);

@@ -75,7 +75,6 @@ public:
     // Moves by n records, stopping at either end; returns the distance moved.
     int moveBy(int n);
     void next() { moveBy(1); }
-    void prior() { moveBy(-1); }
 
     // Suspends notifications to the links; nested. The last resume sends one
     // contents-changed.

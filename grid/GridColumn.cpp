@@ -17,14 +17,6 @@ int GridColumn::index() const
     return collection_.indexOf(this);
 }
 
-void GridColumn::setIndex(int index)
-{
-    const int from = this->index();
-    const int to = qBound(0, index, collection_.count() - 1);
-    if (from != to)
-        collection_.move(from, to);
-}
-
 void GridColumn::changed(bool allColumns)
 {
     collection_.update(allColumns ? nullptr : this);

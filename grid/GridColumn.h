@@ -32,7 +32,6 @@ public:
     GridColumns& collection() const { return collection_; }
     ColumnsOwner* grid() const;
     int index() const;
-    void setIndex(int index);
 
     const QString& fieldName() const { return fieldName_; }
     // Binds the column to the open result set's field of that name, if any.

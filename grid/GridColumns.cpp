@@ -31,12 +31,6 @@ GridColumn& GridColumns::add()
     return *items_.back();
 }
 
-void GridColumns::removeAt(int index)
-{
-    items_.erase(items_.begin() + index);
-    update(nullptr);
-}
-
 void GridColumns::clear()
 {
     if (items_.empty())

@@ -15,7 +15,6 @@ public:
     GridColumn& item(int index) const { return *items_.at(size_t(index)); }
     int indexOf(const GridColumn* column) const;
     GridColumn& add();
-    void removeAt(int index);
     void clear();
     void move(int from, int to);
     // Every column binds the open result set's field of its name, or none.

@@ -73,17 +73,3 @@ FontSpec readFontSpec(const QJsonObject& stored)
     return font;
 }
 
-QJsonObject writeFontSpec(const FontSpec& font)
-{
-    QJsonObject stored{{u"Name"_s, font.name}, {u"Height"_s, font.height}};
-    QJsonArray style;
-    if (font.bold)
-        style.append(u"bold"_s);
-    if (font.italic)
-        style.append(u"italic"_s);
-    if (font.underline)
-        style.append(u"underline"_s);
-    if (!style.isEmpty())
-        stored.insert(u"Style"_s, style);
-    return stored;
-}

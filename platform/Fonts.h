@@ -25,7 +25,6 @@ FontSpec systemFontSpec();
 // The stored form of a font: {"Name", "Height", "Style": ["bold", "italic", "underline"]};
 // without name or height, 宋体 at -15.
 FontSpec readFontSpec(const QJsonObject& stored);
-QJsonObject writeFontSpec(const FontSpec& font);
 
 // The family that stands for a layout's family name on this machine: "宋体"
 // is SimSun where installed, else AR PL UMing CN (the same metrics: text as

@@ -43,7 +43,7 @@ TEST_F(ResultSet, ValuesReadAsEachType)
     Field& val = query_.fieldByName(u"val"_s);
     Field& flag = query_.fieldByName(u"flag"_s);
     EXPECT_EQ(val.dataType(), FieldType::Float);
-    EXPECT_DOUBLE_EQ(val.asFloat(), 4.5);
+    EXPECT_DOUBLE_EQ(val.value().toDouble(), 4.5);
     EXPECT_EQ(val.displayText(), u"4.5"_s);
     EXPECT_EQ(val.asInteger(), 5);  // rounded
     EXPECT_TRUE(flag.isNull());
@@ -69,7 +69,7 @@ TEST_F(ResultSet, MovesStopAtEitherEnd)
     EXPECT_EQ(query_.recNo(), 1);
     query_.last();
     EXPECT_EQ(id(), 10);
-    query_.prior();
+    query_.moveBy(-1);
     EXPECT_EQ(id(), 9);
     query_.setRecNo(4);
     EXPECT_EQ(id(), 4);
