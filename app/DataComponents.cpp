@@ -30,7 +30,7 @@ void registerDataComponents()
             }
             if (name == u"SQL") {
                 for (const QJsonValue& line : value.toArray())
-                    query->SQL().append(line.toString());
+                    query->sql().append(line.toString());
                 return true;
             }
         }

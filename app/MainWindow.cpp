@@ -103,11 +103,11 @@ void MainWindow::searchOnEnter(QObject*, QChar* key)
 void MainWindow::search()
 {
     query->close();
-    query->SQL().clear();
+    query->sql().clear();
     const SearchStatement statement = buildSearchSql(criteria());
     if (statement.indexNoRejected)
         showMessage(u"序号必须是数字"_s, u"错误"_s, MessageIcon::Error);
-    query->SQL().append(statement.text);
+    query->sql().append(statement.text);
     query->open();
 }
 

@@ -52,8 +52,8 @@ std::optional<QString> readInventory(const QString& path)
 RowsTable tableOf(Query& query, const QString& statement)
 {
     query.close();
-    query.SQL().clear();
-    query.SQL().append(statement);
+    query.sql().clear();
+    query.sql().append(statement);
     query.open();
     return queryTable(query);
 }
@@ -136,7 +136,7 @@ int main(int argc, char* argv[])
 
     Query query;
     query.setConnection(module.connection);
-    query.SQL().append(inventory ? inventoryCatalogueSql() : statement.text);
+    query.sql().append(inventory ? inventoryCatalogueSql() : statement.text);
     try {
         query.open();
         if (inventory)

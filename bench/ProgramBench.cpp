@@ -72,7 +72,7 @@ QString inventoryFile()
     connection.setEmbeddedDatabase(catalogueDatabase());
     Query query;
     query.setConnection(&connection);
-    query.SQL().append(u"SELECT name1, cas, name_eng FROM hazardous_chemicals ORDER BY id"_s);
+    query.sql().append(u"SELECT name1, cas, name_eng FROM hazardous_chemicals ORDER BY id"_s);
     query.open();
     QStringList lines;
     for (int i = 0; lines.size() < 10000; ++i) {

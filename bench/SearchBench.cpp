@@ -56,7 +56,7 @@ void resultSet(benchmark::State& state, const Case& c)
     connection.setEmbeddedDatabase(c.database());
     Query query;
     query.setConnection(&connection);
-    query.SQL().append(buildSearchSql(criteria(c)).text);
+    query.sql().append(buildSearchSql(criteria(c)).text);
     for (auto _ : state) {
         query.close();
         query.open();

@@ -37,8 +37,8 @@ public:
     void setConnection(::Connection* connection) { connection_ = connection; }
 
     // The statement text, a list of lines joined by line breaks when it runs.
-    QStringList& SQL() { return sql_; }
-    const QStringList& SQL() const { return sql_; }
+    QStringList& sql() { return sql_; }
+    const QStringList& sql() const { return sql_; }
 
     // Runs the statement, opening the connection first when it is closed.
     // Raises DatabaseError with the driver's message; the query stays closed.

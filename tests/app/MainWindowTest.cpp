@@ -49,7 +49,7 @@ void typeText(QWidget* widget, const QString& text)
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindow* form() { return forms_.form(); }
-    QStringList sql() { return form()->query->SQL(); }
+    QStringList sql() { return form()->query->sql(); }
     QString statement(const SearchCriteria& criteria) { return buildSearchSql(criteria).text; }
     DataGridWidget* grid() { return find<DataGridWidget>(form(), "DataGrid1"); }
     QString footerText() { return grid()->grid().columns().item(0).footer().text(); }
@@ -427,7 +427,7 @@ TEST_F(MainWindowWithoutCatalogue, StartShowsTheConnectionMessageOnceAndStaysUsa
     ASSERT_EQ(forms_.boxes.boxes.size(), 1);
     EXPECT_EQ(forms_.boxes.boxes.first(), (RecordingMessageBoxes::Box{u"数据库无法连接"_s, u"消息"_s, MessageIcon::None}));
     EXPECT_FALSE(form->query->active());
-    EXPECT_TRUE(form->query->SQL().isEmpty());  // the first search did not run
+    EXPECT_TRUE(form->query->sql().isEmpty());  // the first search did not run
 
     // A later search tries again; its failure goes to the default error display.
     form->searchButton->click();

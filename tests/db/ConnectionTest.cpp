@@ -35,8 +35,8 @@ protected:
     void openQuery(const QString& statement)
     {
         query_.close();
-        query_.SQL().clear();
-        query_.SQL().append(statement);
+        query_.sql().clear();
+        query_.sql().append(statement);
         query_.open();
     }
 

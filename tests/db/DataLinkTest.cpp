@@ -126,7 +126,7 @@ TEST_F(ResultSet, TheCatalogueWindowFollowsTheSearchRows)
 
     // An empty result: nothing in the window.
     query_.close();
-    query_.SQL() = QStringList{u"SELECT id FROM hazardous_chemicals WHERE id < 0"_s};
+    query_.sql() = QStringList{u"SELECT id FROM hazardous_chemicals WHERE id < 0"_s};
     query_.open();
     EXPECT_EQ(link_.recordCount(), 0);
     EXPECT_EQ(query_.recNo(), 0);

@@ -47,14 +47,14 @@ protected:
 
     void openSmall(const QString& statement = QStringLiteral("SELECT id, name, val, flag FROM t ORDER BY id"))
     {
-        query_.SQL() = QStringList{statement};
+        query_.sql() = QStringList{statement};
         query_.open();
     }
 
     void openCatalogue(const QString& statement)
     {
         connection_.setEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
-        query_.SQL() = QStringList{statement};
+        query_.sql() = QStringList{statement};
         query_.open();
     }
 

@@ -128,7 +128,7 @@ TEST_F(GridSearch, MatchKindsAndLetterCase)
 TEST_F(GridSearch, AnEmptyResultFindsNothingAndMovesNothing)
 {
     query_.close();
-    query_.SQL() = QStringList{u"SELECT index_id, name1 FROM hazardous_chemicals WHERE id < 0"_s};
+    query_.sql() = QStringList{u"SELECT index_id, name1 FROM hazardous_chemicals WHERE id < 0"_s};
     query_.open();
     EXPECT_FALSE(findCellText(grid_, request(u"x"_s)));
     EXPECT_EQ(query_.recNo(), 0);

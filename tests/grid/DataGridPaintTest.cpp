@@ -112,7 +112,7 @@ TEST_F(GridPainting, AnEmptyResultShowsOneRowWithTheArrowAndAClosedOneWithout)
     QImage image = painted();  // closed
     EXPECT_EQ(at(image, 2, 29), kBtnFace);
     EXPECT_EQ(at(image, 500, 30), kWhite);
-    query_.SQL() = QStringList{u"SELECT * FROM hazardous_chemicals WHERE cas = 'none'"_s};
+    query_.sql() = QStringList{u"SELECT * FROM hazardous_chemicals WHERE cas = 'none'"_s};
     query_.open();
     image = painted();
     EXPECT_EQ(at(image, 2, 29), kBlack);   // the arrow's widest row

@@ -190,7 +190,7 @@ TEST_F(DataGridTest, FooterTextsByValueType)
     connection.setEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
     Query query;
     query.setConnection(&connection);
-    query.SQL().append(u"SELECT A.id, index_id, name1 FROM hazardous_chemicals A WHERE index_id <= 10 ORDER BY id"_s);
+    query.sql().append(u"SELECT A.id, index_id, name1 FROM hazardous_chemicals A WHERE index_id <= 10 ORDER BY id"_s);
     DataSource source;
     source.setDataSet(&query);
     grid_.setDataSource(&source);

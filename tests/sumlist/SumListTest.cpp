@@ -30,7 +30,7 @@ protected:
         ASSERT_EQ(runProgram(u"sqlite3"_s, {path, script}).exitCode, 0);
         connection_.setEmbeddedDatabase(path);
         query_.setConnection(&connection_);
-        query_.SQL().append(u"SELECT id, name, amount, blank FROM t ORDER BY id"_s);
+        query_.sql().append(u"SELECT id, name, amount, blank FROM t ORDER BY id"_s);
         sums_.changed = [this] { ++changes_; };
         sums_.setDataSet(&query_);
     }

@@ -56,5 +56,5 @@ void setUpFirstSearch(Connection& connection, Query& query, const QString& odbcI
     useOdbcIni(odbcIniFolder, QString());
     connection.setEmbeddedDatabase(QStringLiteral(VORLAK_CATALOGUE_DB));
     query.setConnection(&connection);
-    query.SQL().append(firstSearchStatement());
+    query.sql().append(firstSearchStatement());
 }

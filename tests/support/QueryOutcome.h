@@ -36,7 +36,7 @@ inline QueryOutcome runQuery(Connection& connection, const QString& statement)
 {
     Query query;
     query.setConnection(&connection);
-    query.SQL().append(statement);
+    query.sql().append(statement);
     QueryOutcome outcome;
     try {
         query.open();
