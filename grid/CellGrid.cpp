@@ -38,6 +38,18 @@ bool storeContraCount(std::vector<int>& extents, int cellCount, int& contraCount
     return true;
 }
 
+// Stores a count of fixed cells, fewer than the cells; false for an impossible
+// count. Cells that stop being fixed were in view: the view starts with them again.
+bool storeFixedCount(int count, int cellCount, int& fixed, int& firstShown)
+{
+    Q_ASSERT(count >= 0 && count < cellCount);
+    if (count < 0 || count >= cellCount)
+        return false;
+    firstShown = count < fixed ? qMin(firstShown, count) : qMax(firstShown, count);
+    fixed = count;
+    return true;
+}
+
 } // namespace
 
 CellGrid::CellGrid()
@@ -122,25 +134,18 @@ void CellGrid::setRowCount(int count)
 
 void CellGrid::setFixedCols(int count)
 {
-    Q_ASSERT(count >= 0 && count < colCount_);
-    if (count < 0 || count >= colCount_)
-        return;
-    // Columns that stop being fixed were in view: the view starts with them again.
-    leftCol_ = count < fixedCols_ ? qMin(leftCol_, count) : qMax(leftCol_, count);
-    fixedCols_ = count;
-    forgetLayout();
-    keepCellsInRange();
+    if (storeFixedCount(count, colCount_, fixedCols_, leftCol_)) {
+        forgetLayout();
+        keepCellsInRange();
+    }
 }
 
 void CellGrid::setFixedRows(int count)
 {
-    Q_ASSERT(count >= 0 && count < rowCount_);
-    if (count < 0 || count >= rowCount_)
-        return;
-    topRow_ = count < fixedRows_ ? qMin(topRow_, count) : qMax(topRow_, count);
-    fixedRows_ = count;
-    forgetLayout();
-    keepCellsInRange();
+    if (storeFixedCount(count, rowCount_, fixedRows_, topRow_)) {
+        forgetLayout();
+        keepCellsInRange();
+    }
 }
 
 void CellGrid::setFrozenFixedCols(int count)
