@@ -69,13 +69,13 @@ void CellGrid::invalidateRect(int firstCol, int lastCol, int firstRow, int lastR
 
 void CellGrid::invalidateRow(int row)
 {
-    invalidateRect(0, colCount_ + contraColCount_ - 1, row, row);
+    invalidateRect(0, colCount_ - 1, row, row);
 }
 
 void CellGrid::resized()
 {
     refreshScrollBars();
-    if (contraColCount_ > 0 || contraRowCount_ > 0)
+    if (contraRowCount_ > 0)
         invalidateGrid();
 }
 
@@ -112,7 +112,7 @@ void CellGrid::setColCount(int count)
         return;
     if (fixedCols_ >= count)
         fixedCols_ = count - 1;
-    resizeExtents(colWidths_, colCount_, count, contraColCount_, kDefaultColWidth);
+    resizeExtents(colWidths_, colCount_, count, 0, kDefaultColWidth);
     colCount_ = count;
     tabStops_.resize(size_t(colCount_), true);
     forgetLayout();
@@ -155,14 +155,6 @@ void CellGrid::setFrozenFixedCols(int count)
     frozenFixedCols_ = count;
     forgetLayout();
     invalidateGrid();
-}
-
-void CellGrid::setContraColCount(int count)
-{
-    if (!storeContraCount(colWidths_, colCount_, contraColCount_, count, kDefaultColWidth))
-        return;
-    forgetLayout();
-    keepCellsInRange();
 }
 
 void CellGrid::setContraRowCount(int count)

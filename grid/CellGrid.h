@@ -23,7 +23,7 @@ struct CellPos {
     bool operator==(const CellPos&) const = default;
 };
 
-// The general cell grid: counts, extents, fixed, frozen and contra cells,
+// The general cell grid: counts, extents, fixed, frozen and contra rows,
 // hit testing, scrolling by whole cells and its scroll bars. It knows nothing
 // of data; it reaches the screen only through its window.
 class CellGrid {
@@ -50,8 +50,6 @@ public:
     // in place like fixed ones yet may be current.
     int frozenFixedCols() const { return frozenFixedCols_; }
     void setFrozenFixedCols(int count);
-    int contraColCount() const { return contraColCount_; }
-    void setContraColCount(int count);
     int contraRowCount() const { return contraRowCount_; }
     void setContraRowCount(int count);
 
@@ -125,7 +123,6 @@ private:
     int fixedCols_ = 1;
     int fixedRows_ = 1;
     int frozenFixedCols_ = 0;
-    int contraColCount_ = 0;
     int contraRowCount_ = 0;
     int defaultRowHeight_ = 24;
     int gridLineWidth_ = 1;

@@ -29,7 +29,7 @@ AxisLayout CellGrid::layOutAxis(Axis axis, int clientExtent) const
     a.frozenCount = columns ? qMin(frozenFixedCols_, a.fixedCount) : 0;
     a.firstScrollCell = columns ? leftCol_ : topRow_;
     a.cellCount = columns ? colCount_ : rowCount_;
-    a.contraCount = columns ? contraColCount_ : contraRowCount_;
+    a.contraCount = columns ? 0 : contraRowCount_;
     a.allCellCount = a.cellCount + a.contraCount;
     a.clientExtent = clientExtent;
     a.extents = columns ? &colWidths_ : &rowHeights_;

@@ -152,7 +152,7 @@ GridColumn* DataGrid::currentColumn()
 
 void DataGrid::invalidateRow(int row)
 {
-    for (int col = 0; col < colCount() + contraColCount(); ++col)
+    for (int col = 0; col < colCount(); ++col)
         invalidateRect(col, col, row, row);
 }
 

@@ -23,16 +23,12 @@ void DataGrid::runLayoutPass()
         ++k;
     const int v = visibleColumns_.count();
     if (link_.active() || columns_.count() > 0) {
-        const int baseFrozen = frozenFixedCols();
-        const int contra = qMax(0, qMin(contraColCount(), c - baseFrozen - o));
         setFrozenFixedCols(settings_.frozenCols);
-        setColCount(qMax(1, c + o - contra));
-        setContraColCount(contra);
+        setColCount(qMax(1, c + o));
         setFixedCols(qBound(0, o + settings_.frozenCols + k - (v == 0 ? 1 : 0), colCount() - 1));
     } else {
         setFrozenFixedCols(0);
         setColCount(qMax(1, c + o));
-        setContraColCount(0);
         setFixedCols(qBound(0, o + k - (v == 0 ? 1 : 0), colCount() - 1));
     }
     applyScrollBarSettings();

@@ -14,7 +14,6 @@ public:
         FrozenSeparator,  // after the last frozen column
         FooterSeparator,  // between the data area and the footer rows
         FooterCells,      // between footer cells
-        ContraSeparator,  // before the contra columns
     };
     explicit GridLineColours(const DataGrid& grid) : grid_(grid) {}
     // The colour a line takes at a place.

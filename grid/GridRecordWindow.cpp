@@ -85,7 +85,7 @@ void GridRecordWindow::dataSetChanged()
 QRect GridRecordWindow::rowBox(int row) const
 {
     const DataGrid& g = grid_;
-    const QRect cells = g.rangeBounds(0, g.colCount() + g.contraColCount() - 1, row, row, true);
+    const QRect cells = g.rangeBounds(0, g.colCount() - 1, row, row, true);
     if (cells.isEmpty() || !g.window())
         return QRect();
     return QRect(0, cells.top(), g.window()->clientSize().width(), cells.height());
