@@ -40,8 +40,6 @@ void readColumn(GridColumn& c, const QJsonObject& o)
         c.setAlignment(fromStoredName<TextAlignment>(kAlignments, text("Alignment")));
     if (has("Font"))
         c.setFont(readGridFont(o.value(u"Font").toObject()));
-    if (has("Visible"))
-        c.setVisible(o.value(u"Visible").toBool());
     if (has("Width"))
         c.setWidth(o.value(u"Width").toInt());
     if (has("Title.Alignment"))

@@ -70,10 +70,10 @@ void FindDialog::fillFindIn()
 {
     findIn_->clear();
     findInColumns_.clear();
-    const ColumnList& visible = grid_->visibleColumns();
-    for (int i = 0; i < visible.count(); ++i) {
-        findIn_->addItem(visible.item(i).title().caption());
-        findInColumns_.push_back(&visible.item(i));
+    const GridColumns& columns = grid_->columns();
+    for (int i = 0; i < columns.count(); ++i) {
+        findIn_->addItem(columns.item(i).title().caption());
+        findInColumns_.push_back(&columns.item(i));
     }
     findIn_->addItem(u"<All>"_s);
     const GridColumn* current = grid_->currentColumn();

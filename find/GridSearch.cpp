@@ -2,7 +2,6 @@
 
 #include "db/Query.h"
 #include "grid/DataGrid.h"
-#include "platform/Errors.h"
 
 #include <QLocale>
 #include <QScopeGuard>
@@ -28,23 +27,18 @@ bool findCellText(DataGrid& grid, const FindRequest& request)
     Query* dataSet = grid.dataSet();
     if (!dataSet || !dataSet->active())
         return false;
-    const ColumnList& visible = grid.visibleColumns();
+    const GridColumns& columns = grid.columns();
     int index = -1;
     if (!request.fieldName.isEmpty()) {
-        GridColumn* column = nullptr;
-        for (int i = 0; i < grid.columns().count() && !column; ++i)
-            if (grid.columns().item(i).fieldName().compare(request.fieldName, Qt::CaseInsensitive) == 0)
-                column = &grid.columns().item(i);
-        if (!column)
-            throw Exception(u"Field name '%1' not found"_s.arg(request.fieldName));
-        index = visible.indexOf(*column);
-        // A hidden column has no cells to search.
-        if (index < 0)
-            throw Exception(u"Column of field '%1' is hidden"_s.arg(request.fieldName));
+        for (int i = 0; i < columns.count() && index < 0; ++i)
+            if (columns.item(i).fieldName().compare(request.fieldName, Qt::CaseInsensitive) == 0)
+                index = i;
+        // The dialog offers only the grid's own columns.
+        Q_ASSERT(index >= 0);
     } else if (GridColumn* current = grid.currentColumn()) {
-        index = visible.indexOf(*current);
+        index = current->index();
     }
-    if (visible.count() == 0)
+    if (columns.count() == 0)
         return false;
     index = qMax(0, index);
 
@@ -55,7 +49,7 @@ bool findCellText(DataGrid& grid, const FindRequest& request)
     int record = dataSet->currentRecordIndex();
     // One step to the next cell to examine; false past either end.
     const auto step = [&] {
-        if (allColumns && index != (forward > 0 ? visible.count() - 1 : 0)) {
+        if (allColumns && index != (forward > 0 ? columns.count() - 1 : 0)) {
             index += forward;
             return true;
         }
@@ -63,7 +57,7 @@ bool findCellText(DataGrid& grid, const FindRequest& request)
             return false;
         record += forward;
         if (allColumns)
-            index = forward > 0 ? 0 : visible.count() - 1;
+            index = forward > 0 ? 0 : columns.count() - 1;
         return true;
     };
 
@@ -73,7 +67,7 @@ bool findCellText(DataGrid& grid, const FindRequest& request)
     else if (more)
         more = step();
     while (more) {
-        GridColumn& column = visible.item(index);
+        GridColumn& column = columns.item(index);
         QString cell;
         if (Field* field = column.boundField())
             cell = request.flags.has(FindFlag::UseDisplayText) ? column.cellText(record) : field->asString(record);

@@ -12,12 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The grid width of a column: a hidden one takes no room, its line neither.
-int gridWidthOf(const GridColumn& column)
-{
-    return column.visible() ? column.width() : -1;
-}
-
 } // namespace
 
 DataGrid::DataGrid() : columns_(this), lineColours_(*this)
@@ -97,8 +91,8 @@ void DataGrid::applyColumnWidths()
     for (int i = 0; i < columns_.count() && i + o < colCount(); ++i) {
         const GridColumn& column = columns_.item(i);
         // Tab stops at the columns whose value could be edited.
-        setTabStop(i + o, column.visible() && !column.readOnly() && link_.active() && column.boundField());
-        const int width = gridWidthOf(column);
+        setTabStop(i + o, !column.readOnly() && link_.active() && column.boundField());
+        const int width = column.width();
         if (colWidth(i + o) != width)
             setColWidth(i + o, width);
     }
@@ -117,14 +111,6 @@ void DataGrid::replaceColumns(const std::function<void(GridColumns&)>& build)
     requestLayout();
 }
 
-void DataGrid::rebuildVisibleColumns()
-{
-    visibleColumns_.clear();
-    for (int i = 0; i < columns_.count(); ++i)
-        if (columns_.item(i).visible())
-            visibleColumns_.add(columns_.item(i));
-}
-
 void DataGrid::columnsChanged(GridColumn* column)
 {
     if (loading())
@@ -132,16 +118,11 @@ void DataGrid::columnsChanged(GridColumn* column)
     if (column) {
         const int gridCol = column->index() + metrics_.indicatorOffset();
         invalidateRect(gridCol, gridCol, 0, rowCount() + contraRowCount() - 1);
-        if (gridCol < colCount() && colWidth(gridCol) != gridWidthOf(*column))
-            setColWidth(gridCol, gridWidthOf(*column));
+        if (gridCol < colCount() && colWidth(gridCol) != column->width())
+            setColWidth(gridCol, column->width());
         return;
     }
     requestLayout();
-    // An invisible currentIndex column gives way to the first visible one.
-    const int currentIndex = current().col - metrics_.indicatorOffset();
-    if (columns_.count() > 0 && currentIndex >= 0 && currentIndex < columns_.count() && !columns_.item(currentIndex).visible()
-        && visibleColumns_.count() > 0)
-        setCurrent({visibleColumns_.item(0).index() + metrics_.indicatorOffset(), current().row});
 }
 
 GridColumn* DataGrid::currentColumn()
@@ -181,12 +162,8 @@ void DataGrid::colWidthsChanged()
     if (!(link_.active() || columns_.count() > 0) || !batch_.tryLock())
         return;
     const int o = metrics_.indicatorOffset();
-    for (int i = 0; i < columns_.count() && i + o < colCount(); ++i) {
-        GridColumn& column = columns_.item(i);
-        if (!column.visible())
-            continue;
-        column.setWidth(colWidth(i + o));
-    }
+    for (int i = 0; i < columns_.count() && i + o < colCount(); ++i)
+        columns_.item(i).setWidth(colWidth(i + o));
     batch_.unlock();
 }
 

@@ -52,8 +52,6 @@ public:
 
     GridColumns& columns() { return columns_; }
     const GridColumns& columns() const { return columns_; }
-    // The visible columns in order.
-    const ColumnList& visibleColumns() const { return visibleColumns_; }
     // Replaces the columns as `build` makes them, with no layout work until it is done.
     void replaceColumns(const std::function<void(GridColumns&)>& build);
     const GridLineColours& gridLineColors() const { return lineColours_; }
@@ -126,7 +124,6 @@ private:
     void runLayoutPass();
     // The horizontal bar shows while there are columns to scroll to.
     void applyScrollBarSettings();
-    void rebuildVisibleColumns();
     void applyColumnWidths();
 
     GridAppearance appearance_;
@@ -135,7 +132,6 @@ private:
     ::SumList sumList_;
     GridColumns columns_;
     GridLineColours lineColours_;
-    ColumnList visibleColumns_;
     GridRecordWindow link_{*this};
     bool readOnly_ = false;
     bool loading_ = false;

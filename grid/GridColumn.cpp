@@ -112,14 +112,6 @@ void GridColumn::setWidth(int width)
 }
 
 
-void GridColumn::setVisible(bool visible)
-{
-    if (visible_ == visible)
-        return;
-    visible_ = visible;
-    changed(true);
-}
-
 // --- cell contents -------------------------------------------------------------
 
 QString GridColumn::cellText(int record) const

@@ -58,8 +58,6 @@ public:
     // The grid's default column width until set; -1 is ignored.
     int width() const { return width_; }
     void setWidth(int width);
-    bool visible() const { return visible_; }
-    void setVisible(bool visible);
 
     ColumnTitle& title() { return title_; }
     const ColumnTitle& title() const { return title_; }
@@ -84,20 +82,6 @@ private:
     std::optional<TextAlignment> alignment_;
     std::optional<GridFont> font_;
     int width_ = 64;  // the cell grid's default column width
-    bool visible_ = true;
     ColumnTitle title_;
     ColumnFooter footer_;
-};
-
-// A list of columns that owns none of them (the visible columns).
-class ColumnList {
-public:
-    int count() const { return int(items_.size()); }
-    GridColumn& item(int index) const { return *items_.at(size_t(index)); }
-    void clear() { items_.clear(); }
-    void add(GridColumn& column) { items_.push_back(&column); }
-    int indexOf(const GridColumn& column) const;
-
-private:
-    std::vector<GridColumn*> items_;
 };

@@ -1,14 +1,6 @@
 // The grid's column collection.
 #include "GridColumns.h"
 
-int ColumnList::indexOf(const GridColumn& column) const
-{
-    for (size_t i = 0; i < items_.size(); ++i)
-        if (items_[i] == &column)
-            return int(i);
-    return -1;
-}
-
 GridColumns::~GridColumns()
 {
     // Columns tell their grid nothing while they go.

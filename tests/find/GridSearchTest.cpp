@@ -1,5 +1,4 @@
 #include "find/GridSearch.h"
-#include "platform/Errors.h"
 
 #include "support/CatalogueGrid.h"
 #include "support/QtPrint.h"
@@ -115,14 +114,6 @@ TEST_F(GridSearch, MatchKindsAndLetterCase)
     EXPECT_TRUE(cellTextMatches(QString(), QString(), FindMatch::WholeField, true));
     EXPECT_FALSE(cellTextMatches(u"x"_s, QString(), FindMatch::WholeField, true));
     EXPECT_TRUE(cellTextMatches(u"x"_s, QString(), FindMatch::FromBeginning, true));
-
-    FindRequest request = this->request(u"x"_s);
-    request.fieldName = u"no_such"_s;
-    EXPECT_THROW(findCellText(grid_, request), Exception);
-    // A hidden column is no place to start from.
-    grid_.columns().item(2).setVisible(false);
-    request.fieldName = u"name2"_s;
-    EXPECT_THROW(findCellText(grid_, request), Exception);
 }
 
 TEST_F(GridSearch, AnEmptyResultFindsNothingAndMovesNothing)

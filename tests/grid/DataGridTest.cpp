@@ -78,8 +78,6 @@ TEST_F(DataGridTest, TheMainWindowsColumnsGiveNineGridColumnsFiveFixed)
     EXPECT_EQ(grid_.leftCol(), 1);
     grid_.changeLayoutSettings([](GridLayoutSettings& s) { s.frozenCols = 4; });
     EXPECT_EQ(grid_.leftCol(), 5);
-    grid_.columns().item(2).setVisible(false);
-    EXPECT_EQ(grid_.colWidth(3), -1);  // takes no room with its line
 }
 
 TEST_F(DataGridTest, TheRecordWindowTakesTheWholeRowsBetweenTitleAndFooter)
@@ -142,20 +140,6 @@ TEST_F(DataGridTest, TheVerticalBarShowsItsValuesOnce)
     const int writes = window_.scrollBarWrites;
     grid_.vertBar().show({1, 219, 12, 1});  // unchanged: nothing written
     EXPECT_EQ(window_.scrollBarWrites, writes);
-}
-
-TEST_F(DataGridTest, TheVisibleColumnList)
-{
-    EXPECT_EQ(grid_.visibleColumns().count(), 8);
-    grid_.columns().item(7).setVisible(false);
-    EXPECT_EQ(grid_.visibleColumns().count(), 7);
-    EXPECT_EQ(grid_.visibleColumns().indexOf(grid_.columns().item(7)), -1);
-
-    // The current column gives way when it is hidden.
-    grid_.setCurrent({3, 1});
-    grid_.columns().item(2).setVisible(false);
-    EXPECT_EQ(grid_.current().col, 1);
-
 }
 
 TEST_F(DataGridTest, TitlesRepaintWhenTheFirstScrollingColumnComesOrGoes)
