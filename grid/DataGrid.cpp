@@ -154,7 +154,7 @@ void DataGrid::topLeftChanged()
 void DataGrid::applyScrollBarSettings()
 {
     if (window())
-        window()->setScrollBarShown(ScrollBarKind::Horizontal, false, maxTopLeft().col > fixedCols());
+        window()->setScrollBarEnabled(ScrollBarKind::Horizontal, maxTopLeft().col > fixedCols());
 }
 
 void DataGrid::colWidthsChanged()

@@ -62,8 +62,7 @@ void GridVertBar::show(const ScrollBarInfo& info)
     ControlWindow* window = grid_.window();
     if (!window || (window->scrollInfo(ScrollBarKind::Vertical) == info && shown_))
         return;
-    // The bar goes by itself while the page covers the range.
-    window->setScrollBarShown(ScrollBarKind::Vertical, false, true);
+    window->setScrollBarEnabled(ScrollBarKind::Vertical, true);
     window->setScrollInfo(ScrollBarKind::Vertical, info);
     shown_ = true;
 }

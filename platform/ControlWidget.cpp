@@ -131,22 +131,17 @@ void ControlWidget::setScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info)
     scrollBar->setValue(info.pos);
 }
 
-void ControlWidget::setScrollBarShown(ScrollBarKind bar, bool always, bool enabled)
+void ControlWidget::setScrollBarEnabled(ScrollBarKind bar, bool enabled)
 {
-    const Qt::ScrollBarPolicy policy = always ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded;
+    // Setting the policy lays the bars out at once, so the client size that
+    // follows from the new range is current when the control next asks.
     if (bar == ScrollBarKind::Horizontal) {
-        setHorizontalScrollBarPolicy(policy);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         horizontalScrollBar()->setEnabled(enabled);
     } else {
-        setVerticalScrollBarPolicy(policy);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         verticalScrollBar()->setEnabled(enabled);
     }
-}
-
-int ControlWidget::scrollBarExtent(ScrollBarKind bar) const
-{
-    return bar == ScrollBarKind::Horizontal ? horizontalScrollBar()->sizeHint().height()
-                                             : verticalScrollBar()->sizeHint().width();
 }
 
 bool ControlWidget::canFocus() const

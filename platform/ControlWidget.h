@@ -31,8 +31,7 @@ public:
     void flushPaint() override;
     ScrollBarInfo scrollInfo(ScrollBarKind bar) const override;
     void setScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info) override;
-    void setScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override;
-    int scrollBarExtent(ScrollBarKind bar) const override;
+    void setScrollBarEnabled(ScrollBarKind bar, bool enabled) override;
     bool canFocus() const override;
     bool takeFocus() override;
     bool focused() const override;

@@ -49,11 +49,8 @@ public:
 
     virtual ScrollBarInfo scrollInfo(ScrollBarKind bar) const = 0;
     virtual void setScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info) = 0;
-    // Shown only when its range exceeds its page, or always (then disabled
-    // while there is nothing to scroll).
-    virtual void setScrollBarShown(ScrollBarKind bar, bool always, bool enabled) = 0;
-    // The width of a vertical bar, the height of a horizontal one.
-    virtual int scrollBarExtent(ScrollBarKind bar) const = 0;
+    // A bar shows only when its range exceeds its page; this enables or disables it.
+    virtual void setScrollBarEnabled(ScrollBarKind bar, bool enabled) = 0;
 
     virtual bool canFocus() const = 0;
     // Moves the keyboard focus here, bringing the window forward when another

@@ -36,8 +36,7 @@ public:
         bars[bar] = info;
         ++scrollBarWrites;
     }
-    void setScrollBarShown(ScrollBarKind bar, bool always, bool enabled) override { shown[bar] = {always, enabled}; }
-    int scrollBarExtent(ScrollBarKind) const override { return 16; }
+    void setScrollBarEnabled(ScrollBarKind bar, bool on) override { enabled[bar] = on; }
     bool canFocus() const override { return focusable; }
     bool takeFocus() override
     {
@@ -72,7 +71,7 @@ public:
     QList<Scroll> scrolls;
     int flushes = 0;
     std::map<ScrollBarKind, ScrollBarInfo> bars;
-    std::map<ScrollBarKind, std::pair<bool, bool>> shown;  // always, enabled
+    std::map<ScrollBarKind, bool> enabled;
     int scrollBarWrites = 0;
     int focusRequests = 0;
     bool captured = false;
