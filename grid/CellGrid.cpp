@@ -91,8 +91,6 @@ void CellGrid::keepCellsInRange()
     const int firstSelectable = fixedCols_ - qMin(frozenFixedCols_, fixedCols_);
     current_.col = qBound(firstSelectable, current_.col, colCount_ - 1);
     current_.row = qBound(fixedRows_, current_.row, rowCount_ - 1);
-    anchor_.col = qBound(firstSelectable, anchor_.col, colCount_ - 1);
-    anchor_.row = qBound(fixedRows_, anchor_.row, rowCount_ - 1);
     const GridLayout before = layout();
     const CellPos from{leftCol_, topRow_};
     const CellPos limit = maxTopLeft();

@@ -70,7 +70,7 @@ public:
     int leftCol() const { return leftCol_; }
     int topRow() const { return topRow_; }
     CellPos current() const { return current_; }
-    void setCurrent(CellPos cell) { current_ = anchor_ = cell; }
+    void setCurrent(CellPos cell) { current_ = cell; }
 
     // The layout at the window's client size, worked out once per change of
     // the grid's state or the client size.
@@ -132,7 +132,6 @@ private:
     int leftCol_ = 1;
     int topRow_ = 1;
     CellPos current_{1, 1};
-    CellPos anchor_{1, 1};
     mutable std::optional<GridLayout> layout_;
     mutable QSize layoutClient_;
     int updateLock_ = 0;
