@@ -2,7 +2,6 @@
 
 #include "Query.h"
 
-#include "platform/FormatNumber.h"
 
 Field::Field(Query& query, QString fieldName, FieldType dataType, int size)
     : query_(query), fieldName_(std::move(fieldName)), dataType_(dataType), size_(size)
@@ -52,20 +51,6 @@ QString Field::displayText(int record) const
     if (dataType_ == FieldType::Float)
         return QString::number(stored.toDouble(), 'g', 15);
     return stored.toString();
-}
-
-QString Field::formattedText(const QString& displayFormat, int record) const
-{
-    if (displayFormat.isEmpty())
-        return displayText(record);
-    const QVariant stored = value(record);
-    if (stored.isNull())
-        return QString();
-    if (isNumeric())
-        return formatFloat(displayFormat, stored.toDouble());
-    if (dataType_ == FieldType::DateTime)
-        return formatDateTime(displayFormat, stored.toDateTime());
-    return QString();
 }
 
 QString Field::asString(int record) const

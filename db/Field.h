@@ -47,9 +47,6 @@ public:
     QVariant value(int record = kCurrentRecord) const;
     // The value as shown: numbers in plain decimal form, empty for null.
     QString displayText(int record = kCurrentRecord) const;
-    // The value by a display pattern: numbers and dates formatted by it, empty
-    // for null and for other types; the display text when there is no pattern.
-    QString formattedText(const QString& displayFormat, int record = kCurrentRecord) const;
     QString asString(int record = kCurrentRecord) const;
     qint64 asInteger(int record = kCurrentRecord) const;
 

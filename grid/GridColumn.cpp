@@ -117,7 +117,7 @@ void GridColumn::setWidth(int width)
 QString GridColumn::cellText(int record) const
 {
     Field* field = boundField();
-    return field ? field->formattedText(QString(), record) : QString();
+    return field ? field->displayText(record) : QString();
 }
 
 CellParams GridColumn::defaultCellParams(int record) const

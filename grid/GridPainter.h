@@ -43,7 +43,7 @@ private:
     void paintFooterCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect);
     bool isRaised(const CellKind& kind, DrawState state) const;
     QRect contentRect(const QRect& cell, bool raised) const;
-    void drawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const;
+    void drawRaisedEdge(Canvas& canvas, const QRect& rect, const QColor& background) const;
     // The grid or its editor holds the focus.
     bool gridFocused() const;
 

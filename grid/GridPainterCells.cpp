@@ -39,9 +39,9 @@ QRect GridPainter::contentRect(const QRect& cell, bool raised) const
     return grid_.appearance().flat ? cell.adjusted(1, 1, 0, 0) : cell.adjusted(1, 1, -1, -1);
 }
 
-void GridPainter::drawRaisedEdge(Canvas& canvas, const QRect& rect, bool sunken, const QColor& background) const
+void GridPainter::drawRaisedEdge(Canvas& canvas, const QRect& rect, const QColor& background) const
 {
-    canvas.drawEdge(rect, sunken ? Canvas::Edge::Sunken : Canvas::Edge::Raised, SystemColour::buttonHighlight().resolved(),
+    canvas.drawEdge(rect, SystemColour::buttonHighlight().resolved(),
                     SystemColour::buttonShadow().resolved());
     if (!grid_.appearance().flat)
         return;
@@ -74,7 +74,7 @@ void GridPainter::paintTitleCell(Canvas& canvas, const CellKind& kind, DrawState
     const GridFont font = title.font();
     writeCellText(canvas, contentRect(rect, raised), text, font, font.textColour.resolved(), brush, title.caption());
     if (raised)
-        drawRaisedEdge(canvas, rect, false, brush);
+        drawRaisedEdge(canvas, rect, brush);
 }
 
 void GridPainter::paintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect)
@@ -95,7 +95,7 @@ void GridPainter::paintIndicatorCell(Canvas& canvas, const CellKind& kind, int r
         indicatorRow_ = row;
     }
     if (raised)
-        drawRaisedEdge(canvas, rect, false, brush);
+        drawRaisedEdge(canvas, rect, brush);
 }
 
 void GridPainter::paintDataCell(Canvas& canvas, const CellKind& kind, DrawState state, const QRect& rect)
@@ -128,7 +128,7 @@ void GridPainter::paintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
     text.alignment = params.alignment;
     writeCellText(canvas, contentRect(rect, raised), text, params.font, textColour, background, params.text);
     if (raised)
-        drawRaisedEdge(canvas, rect, false, background);
+        drawRaisedEdge(canvas, rect, background);
 
     if (state.focused && focused && !grid_.updateLocked())
         canvas.drawFocusRect(rect);
@@ -146,5 +146,5 @@ void GridPainter::paintFooterCell(Canvas& canvas, const CellKind& kind, DrawStat
     text.alignment = footer.alignment();
     writeCellText(canvas, contentRect(rect, raised), text, font, font.textColour.resolved(), brush, footer.text());
     if (raised)
-        drawRaisedEdge(canvas, rect, false, brush);
+        drawRaisedEdge(canvas, rect, brush);
 }

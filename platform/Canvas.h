@@ -1,6 +1,5 @@
 #pragma once
 
-#include "BitSet.h"
 #include "Fonts.h"
 
 #include <QColor>
@@ -10,40 +9,14 @@
 #include <QRect>
 #include <QString>
 
-// What a font measures on a device.
-struct TextMetrics {
-    int height = 0;           // ascent + descent
-    int ascent = 0;
-    int descent = 0;
-    int internalLeading = 0;  // room for accents inside Height
-    int externalLeading = 0;  // recommended room between lines
-    int overhang = 0;         // extra width of synthesized bold or italic
-    int aveCharWidth = 0;
-};
-
 // The drawing surface of a custom-painted control. Colours are resolved by
 // the caller; coordinates are device pixels.
 class Canvas {
 public:
     enum class PenStyle { Solid, Dot };
-    // Which one-pixel edge a 3-D frame draws.
-    enum class Edge { Raised, Sunken };
-    // How drawText lays text out in its rectangle.
-    enum class TextFormat : unsigned {
-        Left = 0x0000,
-        Center = 0x0001,
-        Right = 0x0002,
-        VCenter = 0x0004,
-        Bottom = 0x0008,
-        WordBreak = 0x0010,
-        EndEllipsis = 0x0020,
-    };
-    using TextFormats = BitSet<TextFormat>;
-
     virtual ~Canvas() = default;
 
     virtual void setFont(const FontSpec& font, const QColor& colour) = 0;
-    virtual TextMetrics fontMetrics() const = 0;
     virtual QSize textExtent(const QString& text) const = 0;
     // The width a single-line text layout gives the text, overhangs of bold
     // and italic glyphs included.
@@ -55,17 +28,14 @@ public:
     // One line of text at (x, y), its top-left, clipped to rect; with a
     // background the rectangle is filled first (opaque output).
     virtual void textRect(const QRect& rect, int x, int y, const QString& text, const QColor* background) = 0;
-    // Text laid out in a rectangle with TextFormat flags.
-    virtual void drawText(const QRect& rect, const QString& text, TextFormats format) = 0;
 
     virtual void setPen(const QColor& colour, int width, PenStyle style) = 0;
     // Each polyline from its first point to its last, both ends inked.
     virtual void polyPolyline(const QList<QPolygon>& lines) = 0;
     // A dotted line drawn by inverting pixels; drawing it again removes it.
     virtual void xorDottedLine(const QPoint& from, const QPoint& to) = 0;
-    // A one-pixel 3-D frame inside rect: light top-left and dark bottom-right
-    // when raised, the other way when sunken.
-    virtual void drawEdge(const QRect& rect, Edge edge, const QColor& light, const QColor& dark) = 0;
+    // A raised one-pixel 3-D frame inside rect: light top-left, dark bottom-right.
+    virtual void drawEdge(const QRect& rect, const QColor& light, const QColor& dark) = 0;
     virtual void drawFocusRect(const QRect& rect) = 0;
     virtual void drawPixmap(const QPoint& at, const QPixmap& pixmap) = 0;
 

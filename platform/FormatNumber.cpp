@@ -128,35 +128,3 @@ QString formatFloat(const QString& pattern, double value)
     const QString text = formatSection(sections.at(0), value);
     return value < 0 && text.contains(QRegularExpression(u"[1-9]"_s)) ? u'-' + text : text;
 }
-
-QString formatDateTime(const QString& pattern, const QDateTime& value)
-{
-    const QString used = pattern.isEmpty() ? u"yyyy-mm-dd hh:nn:ss"_s : pattern;
-    const QDate date = value.date();
-    const QTime time = value.time();
-    QString out;
-    for (int i = 0; i < used.size();) {
-        const QChar ch = used.at(i).toLower();
-        if (ch == u'"' || ch == u'\'') {
-            const int end = used.indexOf(used.at(i), i + 1);
-            out += used.mid(i + 1, (end < 0 ? used.size() : end) - i - 1);
-            i = end < 0 ? int(used.size()) : end + 1;
-            continue;
-        }
-        int run = 1;
-        while (i + run < used.size() && used.at(i + run).toLower() == ch)
-            ++run;
-        const auto two = [&](int n) { return run >= 2 ? QString::number(n).rightJustified(2, u'0') : QString::number(n); };
-        switch (ch.unicode()) {
-        case 'y': out += run >= 4 ? QString::number(date.year()) : QString::number(date.year() % 100).rightJustified(2, u'0'); break;
-        case 'm': out += two(date.month()); break;
-        case 'd': out += two(date.day()); break;
-        case 'h': out += two(time.hour()); break;
-        case 'n': out += two(time.minute()); break;
-        case 's': out += two(time.second()); break;
-        default: out += used.mid(i, run); break;
-        }
-        i += run;
-    }
-    return out;
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 
 // A number in a display pattern: "0" a digit always shown, "#" a digit shown
@@ -9,7 +8,3 @@
 // separated by ";" for positive, negative and zero values. An empty pattern
 // gives the shortest general form.
 QString formatFloat(const QString& pattern, double value);
-
-// A date-time in a display pattern: yyyy, yy, mm, m, dd, d, hh, h, nn, n,
-// ss, s; quoted and other characters literal. Empty gives "yyyy-mm-dd hh:nn:ss".
-QString formatDateTime(const QString& pattern, const QDateTime& value);

@@ -8,20 +8,6 @@ void PainterCanvas::setFont(const FontSpec& font, const QColor& colour)
     textColour_ = colour;
 }
 
-TextMetrics PainterCanvas::fontMetrics() const
-{
-    const QFontMetrics m(painter_.font());
-    TextMetrics metrics;
-    metrics.ascent = m.ascent();
-    metrics.descent = m.descent();
-    metrics.height = m.ascent() + m.descent();
-    metrics.internalLeading = qMax(0, metrics.height - painter_.font().pixelSize());
-    metrics.externalLeading = qMax(0, m.leading());
-    metrics.overhang = 0;
-    metrics.aveCharWidth = m.averageCharWidth();
-    return metrics;
-}
-
 QSize PainterCanvas::textExtent(const QString& text) const
 {
     const QFontMetrics m(painter_.font());
@@ -78,23 +64,6 @@ void PainterCanvas::textRect(const QRect& rect, int x, int y, const QString& tex
     painter_.restore();
 }
 
-void PainterCanvas::drawText(const QRect& rect, const QString& text, TextFormats format)
-{
-    int flags = Qt::TextSingleLine;
-    if (format.has(TextFormat::WordBreak))
-        flags = Qt::TextWordWrap;
-    flags |= format.has(TextFormat::Center) ? Qt::AlignHCenter : format.has(TextFormat::Right) ? Qt::AlignRight : Qt::AlignLeft;
-    flags |= format.has(TextFormat::VCenter) ? Qt::AlignVCenter : format.has(TextFormat::Bottom) ? Qt::AlignBottom : Qt::AlignTop;
-    QString shown = text;
-    if (format.has(TextFormat::EndEllipsis) && !format.has(TextFormat::WordBreak))
-        shown = QFontMetrics(painter_.font()).elidedText(text, Qt::ElideRight, rect.width());
-    painter_.save();
-    painter_.setClipRect(rect, Qt::IntersectClip);
-    painter_.setPen(textColour_);
-    painter_.drawText(rect, flags, shown);
-    painter_.restore();
-}
-
 void PainterCanvas::setPen(const QColor& colour, int width, Canvas::PenStyle style)
 {
     QPen pen(colour, width, style == Canvas::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap);
@@ -123,14 +92,12 @@ void PainterCanvas::xorDottedLine(const QPoint& from, const QPoint& to)
     painter_.restore();
 }
 
-void PainterCanvas::drawEdge(const QRect& rect, Canvas::Edge edge, const QColor& light, const QColor& dark)
+void PainterCanvas::drawEdge(const QRect& rect, const QColor& light, const QColor& dark)
 {
-    const QColor& topLeft = edge == Canvas::Edge::Raised ? light : dark;
-    const QColor& bottomRight = edge == Canvas::Edge::Raised ? dark : light;
-    painter_.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), topLeft);
-    painter_.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), topLeft);
-    painter_.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), bottomRight);
-    painter_.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), bottomRight);
+    painter_.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), light);
+    painter_.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), light);
+    painter_.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), dark);
+    painter_.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), dark);
 }
 
 void PainterCanvas::drawFocusRect(const QRect& rect)

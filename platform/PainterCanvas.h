@@ -13,7 +13,6 @@ public:
     explicit PainterCanvas(QPainter& painter) : painter_(painter) {}
 
     void setFont(const FontSpec& font, const QColor& colour) override;
-    TextMetrics fontMetrics() const override;
     QSize textExtent(const QString& text) const override;
     int laidOutTextWidth(const QString& text) const override;
     // True colour shows every colour; 16 bits keep 5, 6 and 5 bits of red,
@@ -21,11 +20,10 @@ public:
     QColor nearestColour(const QColor& colour) const override;
     void fillRect(const QRect& rect, const QColor& colour) override;
     void textRect(const QRect& rect, int x, int y, const QString& text, const QColor* background) override;
-    void drawText(const QRect& rect, const QString& text, TextFormats format) override;
     void setPen(const QColor& colour, int width, Canvas::PenStyle style) override;
     void polyPolyline(const QList<QPolygon>& lines) override;
     void xorDottedLine(const QPoint& from, const QPoint& to) override;
-    void drawEdge(const QRect& rect, Canvas::Edge edge, const QColor& light, const QColor& dark) override;
+    void drawEdge(const QRect& rect, const QColor& light, const QColor& dark) override;
     void drawFocusRect(const QRect& rect) override;
     void drawPixmap(const QPoint& at, const QPixmap& pixmap) override;
     void setClipRect(const QRect& rect) override;

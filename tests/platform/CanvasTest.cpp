@@ -44,16 +44,13 @@ TEST_F(PainterCanvasTest, RaisedEdgesAreLightAboveAndLeftDarkBelowAndRight)
 {
     const QColor light(255, 255, 255), dark(128, 128, 128);
     canvas_.fillRect(QRect(0, 0, 40, 30), QColor(212, 208, 200));
-    canvas_.drawEdge(QRect(5, 5, 10, 8), Canvas::Edge::Raised, light, dark);
-    canvas_.drawEdge(QRect(20, 5, 10, 8), Canvas::Edge::Sunken, light, dark);
+    canvas_.drawEdge(QRect(5, 5, 10, 8), light, dark);
     finish();
     EXPECT_EQ(at(5, 5), light);
     EXPECT_EQ(at(5, 11), light);
     EXPECT_EQ(at(14, 5), dark);  // the top-right corner belongs to the dark side
     EXPECT_EQ(at(14, 12), dark);
     EXPECT_EQ(at(6, 6), QColor(212, 208, 200));
-    EXPECT_EQ(at(20, 5), dark);
-    EXPECT_EQ(at(29, 12), light);
 }
 
 TEST_F(PainterCanvasTest, XorLinesAndFocusFramesUndoThemselves)
@@ -90,11 +87,8 @@ TEST(FontMeasurement, ThePainterMeasuresTheResolvedFont)
     QPainter painter(&image);
     PainterCanvas canvas(painter);
     canvas.setFont({u"宋体"_s, -15}, Qt::black);
-    const TextMetrics metrics = canvas.fontMetrics();
-    EXPECT_EQ(metrics.height, metrics.ascent + metrics.descent);
-    EXPECT_GE(metrics.height, 15);
+    EXPECT_GE(canvas.textExtent(u"Wg"_s).height(), 15);
     EXPECT_GT(canvas.textExtent(u"Wg"_s).width(), canvas.textExtent(u"0"_s).width());
-    EXPECT_EQ(canvas.textExtent(u"Wg"_s).height(), metrics.height);
 }
 
 TEST(RecordingCanvasMetrics, FixedForTests)
@@ -103,7 +97,6 @@ TEST(RecordingCanvasMetrics, FixedForTests)
     canvas.setFont({u"宋体"_s, -15}, Qt::black);
     EXPECT_EQ(canvas.textExtent(u"Wg"_s), QSize(14, 15));
     EXPECT_EQ(canvas.textExtent(u"共2条"_s).width(), 15 + 7 + 15);
-    EXPECT_EQ(canvas.fontMetrics().height, 15);
     EXPECT_EQ(canvas.calls, QStringList{u"font 宋体 -15 #000000"_s});
 }
 

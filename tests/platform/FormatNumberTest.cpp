@@ -37,13 +37,4 @@ TEST(FormatFloat, PatternsOfDigitsGroupsSectionsAndText)
         EXPECT_EQ(formatFloat(QString::fromUtf8(c.pattern), c.value), c.expected) << c.pattern << " " << c.value;
 }
 
-TEST(FormatDateTime, DayMonthYearAndTime)
-{
-    const QDateTime when(QDate(2015, 3, 7), QTime(9, 5, 2));
-    EXPECT_EQ(formatDateTime(u"yyyy-mm-dd"_s, when), u"2015-03-07"_s);
-    EXPECT_EQ(formatDateTime(u"d/m/yy h:nn"_s, when), u"7/3/15 9:05"_s);
-    EXPECT_EQ(formatDateTime(QString(), when), u"2015-03-07 09:05:02"_s);
-    EXPECT_EQ(formatDateTime(u"yyyy'年'"_s, when), u"2015年"_s);
-}
-
 } // namespace
