@@ -2,7 +2,6 @@
 
 #include "DataSetTypes.h"
 
-#include <QDateTime>
 #include <QString>
 #include <QVariant>
 #include <optional>
