@@ -82,5 +82,5 @@ QString ColumnFooter::text() const
         return QString();
     ColumnsOwner* grid = column_.grid();
     const int count = grid && grid->sumList() ? grid->sumList()->count() : 0;
-    return displayFormat.isEmpty() ? QString::number(count) : formatFloat(displayFormat, count);
+    return displayFormat.isEmpty() ? QString::number(count) : formatCount(displayFormat, count);
 }

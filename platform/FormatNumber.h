@@ -2,9 +2,7 @@
 
 #include <QString>
 
-// A number in a display pattern: "0" a digit always shown, "#" a digit shown
-// when significant, "." the decimal point, "," thousands grouping, quoted
-// text and any other character as literal text; up to three sections
-// separated by ";" for positive, negative and zero values. An empty pattern
-// gives the shortest general form.
-QString formatFloat(const QString& pattern, double value);
+// A count in a display pattern: its first run of placeholders takes the
+// number ("0" a digit always shown, "#" one shown when significant, ","
+// grouping by thousands); quoted text and any other character are literal.
+QString formatCount(const QString& pattern, qint64 count);
