@@ -9,19 +9,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int textWidth(const Canvas& canvas, const GridFont& font, TextAlignment alignment, const QString& text)
-{
-    // Bold and italic glyphs may overhang their advance: right and centred text is measured as laid out.
-    if (alignment != TextAlignment::Left && (font.face.bold || font.face.italic))
-        return canvas.laidOutTextWidth(text);
-    return canvas.textExtent(text).width();
-}
-
 void writeDirectly(Canvas& canvas, const QRect& rect, const CellTextLayout& layout, const GridFont& font,
                    const QColor& textColour, const QColor& brush, const QString& text)
 {
     canvas.setFont(font.face, textColour);
-    const int width = textWidth(canvas, font, layout.alignment, text);
+    const int width = canvas.textExtent(text).width();
     // Rectangles end past their last pixel here, as the alignment rules count.
     const int right = rect.left() + rect.width();
     int x = rect.left() + layout.dx;

@@ -18,9 +18,6 @@ public:
 
     virtual void setFont(const FontSpec& font, const QColor& colour) = 0;
     virtual QSize textExtent(const QString& text) const = 0;
-    // The width a single-line text layout gives the text, overhangs of bold
-    // and italic glyphs included.
-    virtual int laidOutTextWidth(const QString& text) const = 0;
     // The colour the device shows for a wanted one.
     virtual QColor nearestColour(const QColor& colour) const = 0;
 

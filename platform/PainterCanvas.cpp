@@ -20,11 +20,6 @@ QSize PainterCanvas::textExtent(const QString& text) const
     return QSize(measuredWidth_, m.ascent() + m.descent());
 }
 
-int PainterCanvas::laidOutTextWidth(const QString& text) const
-{
-    return QFontMetrics(painter_.font()).boundingRect(QRect(), Qt::TextSingleLine, text).width();
-}
-
 QColor PainterCanvas::nearestColour(const QColor& colour) const
 {
     const int depth = painter_.device() ? painter_.device()->depth() : 32;

@@ -14,7 +14,6 @@ public:
 
     void setFont(const FontSpec& font, const QColor& colour) override;
     QSize textExtent(const QString& text) const override;
-    int laidOutTextWidth(const QString& text) const override;
     // True colour shows every colour; 16 bits keep 5, 6 and 5 bits of red,
     // green and blue; fewer bits take the nearest of a 6 × 6 × 6 cube.
     QColor nearestColour(const QColor& colour) const override;

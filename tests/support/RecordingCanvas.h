@@ -25,11 +25,6 @@ public:
             width += ch.unicode() < 128 ? h / 2 : h;
         return QSize(width, h);
     }
-    // Bold and italic glyphs overhang by one pixel.
-    int laidOutTextWidth(const QString& text) const override
-    {
-        return textExtent(text).width() + (font_.bold || font_.italic ? 1 : 0);
-    }
     // Every colour shows as it is, but for those listed as not displayable.
     QColor nearestColour(const QColor& c) const override { return undisplayable.contains(c.rgb()) ? QColor(Qt::black) : c; }
     QList<QRgb> undisplayable;
