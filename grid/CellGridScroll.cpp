@@ -106,14 +106,11 @@ void CellGrid::handleScrollMessage(Axis axis, ScrollCode code, int thumbPosition
     case ScrollCode::LineDown: step(1); break;
     case ScrollCode::PageUp: step(-qMax(1, leftCol_ - geometry.columns.firstCellToFit(leftCol_))); break;
     case ScrollCode::PageDown: step(qMax(1, geometry.columns.lastWholeCell - leftCol_)); break;
-    case ScrollCode::Track:  // the columns move when the thumb is let go
-        return;
     case ScrollCode::Position:
         left = fixedCols_ + (maxLeft > fixedCols_ ? roundedQuotient(qint64(thumbPosition) * (maxLeft - fixedCols_), kScrollRange) : 0);
         break;
     case ScrollCode::Top: left = fixedCols_; break;
     case ScrollCode::Bottom: left = maxLeft; break;
-    case ScrollCode::EndScroll: return;
     }
     setTopLeft(qBound(fixedCols_, left, qMax(fixedCols_, maxLeft)), topRow_);
     // The bar may have moved its thumb by itself: it shows the grid's position.

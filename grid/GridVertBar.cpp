@@ -52,8 +52,6 @@ void GridVertBar::scroll(ScrollCode code, int position)
         else
             dataSet->last();
         break;
-    case ScrollCode::Track:  // the record moves when the thumb is let go
-    case ScrollCode::EndScroll: break;
     }
 }
 

@@ -72,8 +72,7 @@ void ControlWidget::barAction(ScrollBarKind bar, int action)
     case QAbstractSlider::SliderPageStepAdd: code = ScrollCode::PageDown; break;
     case QAbstractSlider::SliderToMinimum: code = ScrollCode::Top; break;
     case QAbstractSlider::SliderToMaximum: code = ScrollCode::Bottom; break;
-    case QAbstractSlider::SliderMove: code = ScrollCode::Track; break;
-    default: return;
+    default: return;  // a dragged thumb moves nothing until it is let go
     }
     const int position = scrollBar->sliderPosition();
     Application::instance().handleEvent([&] { messages_->scrollRequest(bar, code, position); });

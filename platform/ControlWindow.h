@@ -22,7 +22,7 @@ struct ScrollBarInfo {
 enum class ScrollBarKind { Horizontal, Vertical };
 
 // What a scroll bar asks for.
-enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Position, Track, Top, Bottom, EndScroll };
+enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Position, Top, Bottom };
 
 // The mouse cursors a control shows: the platform's own, and the drop
 // markers of column moving.

