@@ -30,14 +30,12 @@ void ColumnTitle::setCaption(const QString& caption)
 
 Colour ColumnTitle::color() const
 {
-    ColumnsOwner* grid = column_.grid();
-    return grid ? grid->appearance().fixedColor : SystemColour::buttonFace();
+    return column_.look().fixedColor;
 }
 
 GridFont ColumnTitle::font() const
 {
-    ColumnsOwner* grid = column_.grid();
-    return grid ? grid->appearance().titleFont : column_.font();
+    return column_.look().titleFont;
 }
 
 TextAlignment ColumnFooter::alignment() const
@@ -58,14 +56,12 @@ void ColumnFooter::setAlignment(TextAlignment alignment)
 
 Colour ColumnFooter::color() const
 {
-    ColumnsOwner* grid = column_.grid();
-    return grid ? grid->appearance().footerColor : SystemColour::window();
+    return column_.look().footerColor;
 }
 
 GridFont ColumnFooter::font() const
 {
-    ColumnsOwner* grid = column_.grid();
-    return grid ? grid->appearance().footerFont : column_.font();
+    return column_.look().footerFont;
 }
 
 void ColumnFooter::setValueType(FooterValueType type)

@@ -81,16 +81,20 @@ void GridColumn::setAlignment(TextAlignment alignment)
     changed();
 }
 
+const GridAppearance& GridColumn::look() const
+{
+    static const GridAppearance kDefaultLook;
+    return grid() ? grid()->appearance() : kDefaultLook;
+}
+
 Colour GridColumn::color() const
 {
-    return grid() ? grid()->appearance().color : SystemColour::window();
+    return look().color;
 }
 
 GridFont GridColumn::font() const
 {
-    if (font_ || !grid())
-        return font_.value_or(GridAppearance().font);
-    return grid()->appearance().font;
+    return font_.value_or(look().font);
 }
 
 void GridColumn::setFont(const GridFont& font)

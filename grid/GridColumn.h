@@ -48,6 +48,8 @@ public:
     // Set, else the field's.
     TextAlignment alignment() const;
     void setAlignment(TextAlignment alignment);
+    // The grid's look, or the default one for a column without a grid.
+    const GridAppearance& look() const;
     // The grid's colour.
     Colour color() const;
     // Set, else the grid's.

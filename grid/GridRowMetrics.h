@@ -5,7 +5,7 @@ class DataGrid;
 // What a cell shows, by its column and by its row.
 struct CellKind {
     enum class Column { Indicator, Data };
-    enum class Row { Title, Filter, Data, Footer };
+    enum class Row { Title, Data, Footer };
     Column horz;
     Row vert;
     int dataCol;  // the column's index among the grid's columns
