@@ -2,7 +2,6 @@
 
 #include "Query.h"
 
-
 Field::Field(Query& query, QString fieldName, FieldType dataType, int size)
     : query_(query), fieldName_(std::move(fieldName)), dataType_(dataType), size_(size)
 {

@@ -6,8 +6,6 @@
 #include <QLocale>
 #include <QScopeGuard>
 
-using namespace Qt::StringLiterals;
-
 bool cellTextMatches(const QString& cell, const QString& text, FindMatch kind, bool caseInsensitive)
 {
     // Letter case is folded by the rules of the user's language.

@@ -26,18 +26,6 @@ bool storeExtent(std::vector<int>& extents, int cell, int extent)
     return true;
 }
 
-// Stores a count of contra cells, which follow the cells in the extents;
-// false when it was that already.
-bool storeContraCount(std::vector<int>& extents, int cellCount, int& contraCount, int count, int fill)
-{
-    Q_ASSERT(count >= 0);
-    if (count < 0 || count == contraCount)
-        return false;
-    extents.resize(size_t(cellCount + count), fill);
-    contraCount = count;
-    return true;
-}
-
 // Stores a count of fixed cells, fewer than the cells; false for an impossible
 // count. Cells that stop being fixed were in view: the view starts with them again.
 bool storeFixedCount(int count, int cellCount, int& fixed, int& firstShown)
@@ -157,8 +145,12 @@ void CellGrid::setFrozenFixedCols(int count)
 
 void CellGrid::setContraRowCount(int count)
 {
-    if (!storeContraCount(rowHeights_, rowCount_, contraRowCount_, count, defaultRowHeight_))
+    Q_ASSERT(count >= 0);
+    if (count < 0 || count == contraRowCount_)
         return;
+    // The contra rows' heights follow the rows'.
+    rowHeights_.resize(size_t(rowCount_ + count), defaultRowHeight_);
+    contraRowCount_ = count;
     forgetLayout();
     keepCellsInRange();
 }

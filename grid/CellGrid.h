@@ -10,7 +10,6 @@
 #include <optional>
 #include <vector>
 
-
 // numerator / denominator rounded to the nearest integer, halves away from zero.
 constexpr int roundedQuotient(qint64 numerator, qint64 denominator)
 {
@@ -53,7 +52,6 @@ public:
     int contraRowCount() const { return contraRowCount_; }
     void setContraRowCount(int count);
 
-
     int defaultRowHeight() const { return defaultRowHeight_; }
     // Every row takes the new height.
     void setDefaultRowHeight(int height);
@@ -65,7 +63,6 @@ public:
     // Whether Tab stops at a column; every column does until told otherwise.
     bool tabStop(int col) const { return tabStops_.at(size_t(col)); }
     void setTabStop(int col, bool on);
-
 
     int leftCol() const { return leftCol_; }
     int topRow() const { return topRow_; }

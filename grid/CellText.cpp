@@ -5,8 +5,6 @@
 #include "platform/Colours.h"
 #include "platform/PainterCanvas.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 void writeDirectly(Canvas& canvas, const QRect& rect, const CellTextLayout& layout, const GridFont& font,

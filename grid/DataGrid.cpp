@@ -8,15 +8,8 @@
 #include <QScopeGuard>
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
-namespace {
-
-} // namespace
-
 DataGrid::DataGrid() : columns_(this), lineColours_(*this)
 {
-    appearance_.font = appearance_.titleFont = appearance_.footerFont = GridFont{{u"宋体"_s, -15}, SystemColour::windowText()};
     sumList_.ownerLoading = [this] { return loading_; };
     // The footer rows repaint whenever the values may have changed.
     sumList_.changed = [this] {
@@ -81,9 +74,6 @@ void DataGrid::setReadOnly(bool readOnly)
     if (!loading())
         applyColumnWidths();
 }
-
-// --- cells, heights and widths ---------------------------------------------------
-
 
 void DataGrid::applyColumnWidths()
 {

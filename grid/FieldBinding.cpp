@@ -6,8 +6,6 @@
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 constexpr int kMaxMappedColumns = 268435455;

@@ -3,8 +3,6 @@
 
 #include "db/Query.h"
 
-using namespace Qt::StringLiterals;
-
 GridColumn::GridColumn(GridColumns& collection) : collection_(collection), title_(*this), footer_(*this) {}
 
 ColumnsOwner* GridColumn::grid() const
@@ -114,7 +112,6 @@ void GridColumn::setWidth(int width)
         width_ = width;
     changed();
 }
-
 
 // --- cell contents -------------------------------------------------------------
 

@@ -3,7 +3,6 @@
 
 #include "DataGrid.h"
 
-
 void GridEditor::show()
 {
     GridColumn* column = grid_.currentColumn();

@@ -6,11 +6,6 @@
 
 #include <QScopeGuard>
 
-namespace {
-
-
-} // namespace
-
 void GridKeys::moveRecordBy(int distance)
 {
     // The move holds the update lock; a size change it met is caught up after it.

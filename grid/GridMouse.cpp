@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // The sizing zone around a column's right border, for lines up to 6 pixels.
 constexpr int kSizingZone = 7;
 // The column-moving marker's width.
@@ -73,11 +72,8 @@ void GridMouse::press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, c
     const int o = grid_.metrics().indicatorOffset();
     if (cell.row >= 0 && cell.row < grid_.metrics().topDataOffset()) {
         // A title: a right press moves columns as a left one does.
-        if (cell.col >= o && button == Qt::RightButton) {
-            button = Qt::LeftButton;
-            titlePressAsLeft_ = true;
-        }
-        if (cell.col >= o && button == Qt::LeftButton && cell.col >= grid_.fixedCols())
+        if (cell.col >= o && cell.col >= grid_.fixedCols()
+            && (button == Qt::LeftButton || button == Qt::RightButton))
             startMoving(cell.col);
     } else if (cell.row >= grid_.metrics().topDataOffset() && cell.row < grid_.rowCount() && grid_.resultOpen()) {
         // Any button makes the pressed cell current, the right one before the context menu shows.
@@ -331,15 +327,12 @@ void GridMouse::endDrag(bool apply)
     }
 }
 
-
 void GridMouse::release(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& at)
 {
-    titlePressAsLeft_ = false;
     if (grid_.window())
         grid_.window()->setCapture(false);
-    const Drag ended = drag_;
     // A right release ends a column move started by the right button as a left one would.
-    if (ended == Drag::Sizing || ended == Drag::Moving)
+    if (drag_ == Drag::Sizing || drag_ == Drag::Moving)
         endDrag(true);
     drag_ = Drag::None;
     stopDragTimer();
@@ -352,7 +345,6 @@ void GridMouse::cancel()
     // Focus gone or Esc: drags end and leave everything as it was.
     if (drag_ != Drag::None)
         endDrag(false);
-    titlePressAsLeft_ = false;
 }
 
 void GridMouse::cancelColumnDrag()

@@ -48,7 +48,6 @@ private:
 
     DataGrid& grid_;
     Drag drag_ = Drag::None;
-    bool titlePressAsLeft_ = false;
     QPoint lastMouse_;
     int dragTimerInterval_ = -1;  // -1: not running
     int sizingCol_ = -1;

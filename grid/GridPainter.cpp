@@ -11,7 +11,6 @@
 
 namespace {
 
-
 using Place = GridLineColours::Place;
 
 // A run of cells of one axis: first to end (exclusive).

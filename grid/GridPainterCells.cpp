@@ -11,11 +11,7 @@
 
 #include <QScopeGuard>
 
-using namespace Qt::StringLiterals;
-
 namespace {
-
-
 
 // The grid's own colours of a highlighted cell.
 const QColor kSelectedFixed(64, 64, 64);

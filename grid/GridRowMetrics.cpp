@@ -7,7 +7,6 @@
 
 using namespace Qt::StringLiterals;
 
-
 int GridRowMetrics::indicatorOffset() const
 {
     return 1;

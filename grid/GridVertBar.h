@@ -2,7 +2,6 @@
 
 #include "platform/ControlWindow.h"
 
-
 class DataGrid;
 
 // The grid's vertical bar stands for the records, not the rows: its range is

@@ -4,8 +4,6 @@
 
 #include <QPainter>
 
-using namespace Qt::StringLiterals;
-
 void BevelPanel::setOuterBevel(Bevel bevel)
 {
     outer_ = bevel;

@@ -1,23 +1,30 @@
 #include "ControlWidget.h"
 
 #include "Application.h"
-#include "Colours.h"
-#include "Fonts.h"
 #include "Cursors.h"
+#include "Fonts.h"
 #include "PainterCanvas.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
-#include <QScreen>
 #include <QMouseEvent>
-#include <QApplication>
 #include <QPainter>
-#include <QTimer>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+template <typename Call>
+void ControlWidget::tell(Call&& call)
+{
+    if (messages_)
+        Application::instance().handleEvent([&] { call(*messages_); });
+}
+
+QScrollBar* ControlWidget::scrollBar(ScrollBarKind kind) const
+{
+    return kind == ScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+}
 
 ControlWidget::ControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
 {
@@ -28,42 +35,27 @@ ControlWidget::ControlWidget(QWidget* parent) : QAbstractScrollArea(parent)
     viewport()->setAutoFillBackground(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { barAction(ScrollBarKind::Horizontal, action); });
-    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { barAction(ScrollBarKind::Vertical, action); });
-    connect(&timer_, &QTimer::timeout, this, [this] {
-        if (messages_)
-            Application::instance().handleEvent([this] { messages_->timerTick(); });
-    });
+    connect(&timer_, &QTimer::timeout, this, [this] { tell([](ControlMessages& m) { m.timerTick(); }); });
     // The in-place editor: read-only, frameless, over a cell while it shows.
     editor_ = new QLineEdit(viewport());
     editor_->setReadOnly(true);
     editor_->setFrame(false);
     editor_->hide();
     editor_->installEventFilter(this);
-    // The wheel over a bar turns as over the control, which moves the bar itself.
-    horizontalScrollBar()->installEventFilter(this);
-    verticalScrollBar()->installEventFilter(this);
-    connect(horizontalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
-        if (messages_)
-            Application::instance().handleEvent([&] {
-                messages_->scrollRequest(ScrollBarKind::Horizontal, ScrollCode::Position, horizontalScrollBar()->value());
-            });
-    });
-    connect(verticalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
-        if (messages_)
-            Application::instance().handleEvent([&] {
-                messages_->scrollRequest(ScrollBarKind::Vertical, ScrollCode::Position, verticalScrollBar()->value());
-            });
-    });
+    // The wheel over a bar turns as over the control, which moves the bar
+    // itself; a dragged thumb asks once, where it is let go.
+    for (const ScrollBarKind kind : {ScrollBarKind::Horizontal, ScrollBarKind::Vertical}) {
+        QScrollBar* bar = scrollBar(kind);
+        bar->installEventFilter(this);
+        connect(bar, &QScrollBar::actionTriggered, this, [this, kind](int action) { barAction(kind, action); });
+        connect(bar, &QScrollBar::sliderReleased, this, [this, kind, bar] {
+            tell([&](ControlMessages& m) { m.scrollRequest(kind, ScrollCode::Position, bar->value()); });
+        });
+    }
 }
 
 void ControlWidget::barAction(ScrollBarKind bar, int action)
 {
-    if (!messages_)
-        return;
-    QScrollBar* scrollBar = bar == ScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
     ScrollCode code;
     switch (action) {
     case QAbstractSlider::SliderSingleStepSub: code = ScrollCode::LineUp; break;
@@ -74,8 +66,8 @@ void ControlWidget::barAction(ScrollBarKind bar, int action)
     case QAbstractSlider::SliderToMaximum: code = ScrollCode::Bottom; break;
     default: return;  // a dragged thumb moves nothing until it is let go
     }
-    const int position = scrollBar->sliderPosition();
-    Application::instance().handleEvent([&] { messages_->scrollRequest(bar, code, position); });
+    const int position = scrollBar(bar)->sliderPosition();
+    tell([&](ControlMessages& m) { m.scrollRequest(bar, code, position); });
 }
 
 bool ControlWidget::showing() const
@@ -113,34 +105,29 @@ ScrollBarInfo ControlWidget::scrollInfo(ScrollBarKind bar) const
 {
     const auto it = bars_.find(bar);
     ScrollBarInfo info = it == bars_.end() ? ScrollBarInfo{} : it->second;
-    const QScrollBar* scrollBar = bar == ScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
-    info.pos = scrollBar->value();
+    info.pos = scrollBar(bar)->value();
     return info;
 }
 
 void ControlWidget::setScrollInfo(ScrollBarKind bar, const ScrollBarInfo& info)
 {
     bars_[bar] = info;
-    QScrollBar* scrollBar = bar == ScrollBarKind::Horizontal ? horizontalScrollBar() : verticalScrollBar();
-    const QSignalBlocker quiet(scrollBar);
+    QScrollBar* shown = scrollBar(bar);
+    const QSignalBlocker quiet(shown);
     // A page covers Page positions: the thumb's last position is Max - Page + 1.
     const int page = qMax(1, info.page);
-    scrollBar->setRange(info.min, qMax(info.min, info.max - page + 1));
-    scrollBar->setPageStep(page);
-    scrollBar->setValue(info.pos);
+    shown->setRange(info.min, qMax(info.min, info.max - page + 1));
+    shown->setPageStep(page);
+    shown->setValue(info.pos);
 }
 
 void ControlWidget::setScrollBarEnabled(ScrollBarKind bar, bool enabled)
 {
     // Setting the policy lays the bars out at once, so the client size that
     // follows from the new range is current when the control next asks.
-    if (bar == ScrollBarKind::Horizontal) {
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        horizontalScrollBar()->setEnabled(enabled);
-    } else {
-        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        verticalScrollBar()->setEnabled(enabled);
-    }
+    bar == ScrollBarKind::Horizontal ? setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded)
+                                     : setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scrollBar(bar)->setEnabled(enabled);
 }
 
 bool ControlWidget::canFocus() const
@@ -185,8 +172,8 @@ void ControlWidget::queueLayout()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (std::exchange(layoutQueued_, false) && messages_)
-                Application::instance().handleEvent([this] { messages_->queuedLayout(); });
+            if (std::exchange(layoutQueued_, false))
+                tell([](ControlMessages& m) { m.queuedLayout(); });
         },
         Qt::QueuedConnection);
 }
@@ -195,15 +182,14 @@ void ControlWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
     PainterCanvas canvas(painter);
-    if (messages_)
-        Application::instance().handleEvent([&] { messages_->paint(canvas, event->region()); });
+    tell([&](ControlMessages& m) { m.paint(canvas, event->region()); });
 }
 
 bool ControlWidget::viewportEvent(QEvent* event)
 {
     // The client area changes with the window and as scroll bars come and go.
-    if (event->type() == QEvent::Resize && messages_)
-        Application::instance().handleEvent([&] { messages_->resized(); });
+    if (event->type() == QEvent::Resize)
+        tell([](ControlMessages& m) { m.resized(); });
     return QAbstractScrollArea::viewportEvent(event);
 }
 
@@ -211,70 +197,52 @@ void ControlWidget::keyPressEvent(QKeyEvent* event)
 {
     if (!messages_)
         return QAbstractScrollArea::keyPressEvent(event);
-    Application::instance().handleEvent([&] {
-        messages_->keyDown(event->key(), event->modifiers());
+    tell([&](ControlMessages& m) {
+        m.keyDown(event->key(), event->modifiers());
         if (!event->text().isEmpty() && event->text().front().isPrint())
             for (QChar ch : event->text())
-                messages_->keyPress(ch);
+                m.keyPress(ch);
     });
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (messages_)
-        Application::instance().handleEvent([&] {
-            messages_->mouseDown(event->button(), event->modifiers(), event->position().toPoint(), false);
-        });
+    tell([&](ControlMessages& m) { m.mouseDown(event->button(), event->modifiers(), event->position().toPoint(), false); });
 }
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (messages_)
-        Application::instance().handleEvent([&] {
-            messages_->mouseDown(event->button(), event->modifiers(), event->position().toPoint(), true);
-        });
+    tell([&](ControlMessages& m) { m.mouseDown(event->button(), event->modifiers(), event->position().toPoint(), true); });
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (messages_)
-        Application::instance().handleEvent([&] {
-            messages_->mouseMove(event->buttons(), event->modifiers(), event->position().toPoint());
-        });
+    tell([&](ControlMessages& m) { m.mouseMove(event->buttons(), event->modifiers(), event->position().toPoint()); });
 }
 
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (messages_)
-        Application::instance().handleEvent([&] {
-            messages_->mouseUp(event->button(), event->modifiers(), event->position().toPoint());
-        });
+    tell([&](ControlMessages& m) { m.mouseUp(event->button(), event->modifiers(), event->position().toPoint()); });
 }
 
 void ControlWidget::wheelEvent(QWheelEvent* event)
 {
-    if (messages_)
-        Application::instance().handleEvent([&] {
-            messages_->wheel(event->angleDelta().y(), event->modifiers(), event->position().toPoint());
-        });
+    tell([&](ControlMessages& m) { m.wheel(event->angleDelta().y(), event->modifiers(), event->position().toPoint()); });
 }
 
 void ControlWidget::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
-    if (messages_)
-        Application::instance().handleEvent([&] { messages_->focusIn(); });
+    tell([](ControlMessages& m) { m.focusIn(); });
 }
 
 void ControlWidget::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
-    if (!messages_)
-        return;
-    Application::instance().handleEvent([&] { messages_->focusOut(); });
+    tell([](ControlMessages& m) { m.focusOut(); });
     // The focus gone elsewhere than to the cell editor ends a drag as Esc does.
     if (!isAncestorOf(QApplication::focusWidget()))
-        Application::instance().handleEvent([&] { messages_->cancelMode(); });
+        tell([](ControlMessages& m) { m.cancelMode(); });
 }
 
 void ControlWidget::showContextMenu(const QPoint& at)
@@ -327,7 +295,7 @@ bool ControlWidget::editorKey(QKeyEvent* event)
                          || (key == Qt::Key_Delete && (modifiers & Qt::ControlModifier));
     if (!control || (key == Qt::Key_Tab && (modifiers & Qt::AltModifier)) || !messages_)
         return false;
-    Application::instance().handleEvent([&] { messages_->keyDown(key, modifiers); });
+    tell([&](ControlMessages& m) { m.keyDown(key, modifiers); });
     return true;
 }
 
@@ -359,10 +327,10 @@ bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
 
 bool ControlWidget::event(QEvent* event)
 {
-    if (event->type() == QEvent::ApplicationPaletteChange && messages_)
-        Application::instance().handleEvent([&] { messages_->systemColoursChanged(); });
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        tell([](ControlMessages& m) { m.systemColoursChanged(); });
     // Another window took the mouse or the application went inactive.
-    if ((event->type() == QEvent::UngrabMouse || event->type() == QEvent::WindowDeactivate) && messages_)
-        Application::instance().handleEvent([&] { messages_->cancelMode(); });
+    if (event->type() == QEvent::UngrabMouse || event->type() == QEvent::WindowDeactivate)
+        tell([](ControlMessages& m) { m.cancelMode(); });
     return QAbstractScrollArea::event(event);
 }

@@ -9,8 +9,10 @@
 #include <QPointer>
 #include <QTimer>
 
-class QLineEdit;
 #include <map>
+
+class QLineEdit;
+class QScrollBar;
 
 // The window of a custom-painted control over a QWidget: its client area is
 // the viewport, its scroll bars the area's bars. It turns Qt's events into
@@ -71,6 +73,10 @@ protected:
     void scrollContentsBy(int, int) override {}
 
 private:
+    // Hands the control a window event through the application's event frame.
+    template <typename Call>
+    void tell(Call&& call);
+    QScrollBar* scrollBar(ScrollBarKind kind) const;
     void barAction(ScrollBarKind bar, int action);
 
     // The editor's keys that belong to the control.
