@@ -233,13 +233,3 @@ QObject* findComponent(const QObject* form, const QString& name)
 {
     return form->findChild<QObject*>(name);
 }
-
-void callHandler(QObject* form, const QString& handler, QObject* sender, QChar* key)
-{
-    const QMetaMethod method = findHandler(form, handler);
-    if (!method.isValid()) {
-        Application::instance().handleEvent([&] { throw Exception(u"Handler %1 not found"_s.arg(handler)); });
-        return;
-    }
-    invokeHandler(form, method, sender, key);
-}

@@ -58,6 +58,3 @@ void loadLayout(QObject* form, const QString& resourcePath);
 
 // The component of that name owned by the form, or null.
 QObject* findComponent(const QObject* form, const QString& name);
-
-// Calls a form's handler by name through the application's event frame.
-void callHandler(QObject* form, const QString& handler, QObject* sender, QChar* key);

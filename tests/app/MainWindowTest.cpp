@@ -62,7 +62,6 @@ protected:
             texts.append(grid.columns().item(i).cellText(grid.recordWindow().recordAt(slot)));
         return texts;
     }
-    void handler(const char* name) { callHandler(form(), QString::fromLatin1(name), nullptr, nullptr); }
 
     ProgramForms forms_;
 };
@@ -422,7 +421,7 @@ protected:
 TEST_F(MainWindowWithoutCatalogue, StartShowsTheConnectionMessageOnceAndStaysUsable)
 {
     MainWindow* form = forms_.form();
-    callHandler(form, u"firstSearch"_s, nullptr, nullptr);
+    forms_.handle(&MainWindow::firstSearch);
     EXPECT_FALSE(form->firstSearchTimer->isActive());
     ASSERT_EQ(forms_.boxes.boxes.size(), 1);
     EXPECT_EQ(forms_.boxes.boxes.first(), (RecordingMessageBoxes::Box{u"数据库无法连接"_s, u"消息"_s, MessageIcon::None}));

@@ -28,7 +28,6 @@ namespace {
 class OutsideMaterial : public ::testing::Test {
 protected:
     MainWindow* form() { return forms_.form(); }
-    void call(const char* handler) { callHandler(form(), QString::fromLatin1(handler), nullptr, nullptr); }
     void searchCas(const QString& cas)
     {
         form()->casEdit->setText(cas);
@@ -54,7 +53,7 @@ protected:
 TEST_F(OutsideMaterial, TheMsdsPageIsTheBaseAddressTheFileAndHtml)
 {
     searchCas(u"7664-41-7"_s);
-    call("openMsdsPage");
+    forms_.handle(&MainWindow::openMsdsPage);
     EXPECT_EQ(forms_.desktop.opened, QStringList{u"http://example.org/msds/123.html"_s});
     EXPECT_TRUE(forms_.boxes.boxes.isEmpty());
     EXPECT_EQ(msdsPageAddress(u"http://h/msds"_s, u"x y"_s), u"http://h/msdsx y.html"_s);
@@ -81,16 +80,16 @@ TEST_F(OutsideMaterial, NoMsdsPageOrNoRowsSaysSo)
 {
     const RecordingMessageBoxes::Box none{u"没有找到相关资料"_s, u"消息"_s, MessageIcon::None};
     searchCas(u"71-43-2"_s);  // 苯: no MSDS row
-    call("openMsdsPage");
+    forms_.handle(&MainWindow::openMsdsPage);
     searchCas(u"no-such-cas"_s);  // an empty result
-    call("openMsdsPage");
+    forms_.handle(&MainWindow::openMsdsPage);
     EXPECT_EQ(forms_.boxes.boxes, (QList<RecordingMessageBoxes::Box>{none, none}));
     EXPECT_TRUE(forms_.desktop.opened.isEmpty());
 }
 
 TEST_F(OutsideMaterial, AClosedResultSetGoesToTheDefaultErrorDisplay)
 {
-    call("openMsdsPage");
+    forms_.handle(&MainWindow::openMsdsPage);
     ASSERT_EQ(forms_.boxes.boxes.size(), 1);
     EXPECT_EQ(forms_.boxes.boxes.first(),
               (RecordingMessageBoxes::Box{u"Field 'html_file' not found."_s, u"危险化学品名录2015"_s, MessageIcon::Error}));
@@ -118,7 +117,7 @@ TEST_F(OutsideMaterial, AppendixLinksAndTheUsageDocumentOpenTheirPaths)
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QTest::mouseClick(label, Qt::LeftButton);
     }
-    call("openUsageDocument");
+    forms_.handle(&MainWindow::openUsageDocument);
     EXPECT_EQ(forms_.desktop.opened,
               (QStringList{u".\\doc\\01-危险化学品名录(2015).doc"_s, u".\\doc\\02-危险化学品名录(含2828类).xls"_s,
                            u".\\doc\\03-易制毒化学品(2018).pdf"_s, u".\\doc\\04-易制爆化学品名录(2017版).pdf"_s,
@@ -184,7 +183,7 @@ TEST_F(OutsideMaterial, AboutBoxShowsItsItemsAndClosesOnlyByOkOrCloseBox)
         escapes = about->isVisible() ? 1 : 0;
         QTest::keyClick(about, Qt::Key_Return);
     });
-    callHandler(form(), u"showAbout"_s, nullptr, nullptr);
+    forms_.handle(&MainWindow::showAbout);
     EXPECT_EQ(escapes, 1);
     EXPECT_EQ(about->result(), QDialog::Accepted);
     EXPECT_FALSE(about->isVisible());

@@ -33,6 +33,11 @@ ProgramForms::ProgramForms(const QString& odbcIni) : folder_(dir_.path())
     about_.reset(aboutBox = new AboutBox);
 }
 
+void ProgramForms::handle(void (MainWindow::*handler)())
+{
+    Application::instance().handleEvent([&] { (form_->*handler)(); });
+}
+
 ProgramForms::~ProgramForms()
 {
     delete form_;

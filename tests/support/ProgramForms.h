@@ -24,6 +24,9 @@ public:
     MainWindow* form() const;
     ::DataModule* dataModule() const;
     AboutBox* about() const;
+    // Runs a handler of the main window through the application's event
+    // frame, as the event bound to it would.
+    void handle(void (MainWindow::*handler)());
 
     RecordingMessageBoxes boxes;
     RecordingDesktop desktop;
