@@ -55,7 +55,6 @@ public:
     // Like findField, but a missing field raises "Field 'name' not found".
     Field& fieldByName(const QString& name) const;
     int indexOfField(const Field* field) const;
-    // Moves a field to another position; the links hear of a layout change.
 
     int recordCount() const { return rows_.rowCount(); }
     // A fetched value by record index and fetched column; null outside the rows.
@@ -74,7 +73,6 @@ public:
     void last();
     // Moves by n records, stopping at either end; returns the distance moved.
     int moveBy(int n);
-    void next() { moveBy(1); }
 
     // Suspends notifications to the links; nested. The last resume sends one
     // contents-changed.

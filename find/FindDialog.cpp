@@ -116,7 +116,6 @@ FindRequest FindDialog::request() const
         request.direction = FindDirection::Down;
     const int kind = matchKind_->itemIndex();
     request.matchKind = kind >= 0 && kind < 3 ? kMatchKinds[kind] : FindMatch::AnyPart;
-    request.treeRange = qMax(0, treeRange_->itemIndex());
     return request;
 }
 
@@ -136,16 +135,6 @@ void FindDialog::findNext()
 void FindDialog::closeDialog()
 {
     close();
-}
-
-void FindDialog::findTextChanged()
-{
-    firstSearch_ = true;
-}
-
-void FindDialog::findInChanged()
-{
-    firstSearch_ = true;
 }
 
 bool FindDialog::eventFilter(QObject* watched, QEvent* event)

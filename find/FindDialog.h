@@ -32,8 +32,8 @@ public:
 
     Q_INVOKABLE void findNext();
     Q_INVOKABLE void closeDialog();
-    Q_INVOKABLE void findTextChanged();
-    Q_INVOKABLE void findInChanged();
+    // The text, the column or a choice changed: the next search is a first one.
+    Q_INVOKABLE void choiceChanged() { firstSearch_ = true; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

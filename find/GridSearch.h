@@ -17,7 +17,6 @@ struct FindRequest {
     FindMatch matchKind = FindMatch::AnyPart;
     FindDirection direction = FindDirection::All;
     BitSet<FindFlag> flags{FindFlag::CaseInsensitive, FindFlag::UseDisplayText};
-    int treeRange = 0;  // for tree data sources, which this program has none of
 };
 
 // Searches the grid's cells for a text, record by record (and column by

@@ -98,9 +98,8 @@ void GridKeys::keyAlone(int key, Qt::KeyboardModifiers modifiers)
     switch (key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        if (!(modifiers & Qt::AltModifier)) {
+        if (!(modifiers & Qt::AltModifier))
             tabTo(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) ? -1 : 1);
-        }
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -132,18 +131,10 @@ void GridKeys::keyAlone(int key, Qt::KeyboardModifiers modifiers)
         grid_.moveCol(grid_.current().col + 1, 1);
         break;
     case Qt::Key_Home:
-        if (severalColumns) {
-            grid_.moveCol(first, 1);
-        } else {
-            moveToRecord(false);
-        }
+        severalColumns ? grid_.moveCol(first, 1) : moveToRecord(false);
         break;
     case Qt::Key_End:
-        if (severalColumns) {
-            grid_.moveCol(grid_.colCount() - 1, -1);
-        } else {
-            moveToRecord(true);
-        }
+        severalColumns ? grid_.moveCol(grid_.colCount() - 1, -1) : moveToRecord(true);
         break;
     default:
         // Insert, Shift+Insert, Shift+Delete: refused in the read-only grid;

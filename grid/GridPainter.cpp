@@ -137,10 +137,8 @@ void GridPainter::paintGridLines(Canvas& canvas, const GridLayout& layout) const
     const AxisLayout& r = layout.rows;
     if (c.linePx <= 0 && r.linePx <= 0)
         return;
-    const QColor fixedVert = grid_.gridLineColors().colourAt(Place::FixedCells);
-    const QColor fixedHorz = fixedVert;
-    const QColor dataVert = grid_.gridLineColors().colourAt(Place::DataCells);
-    const QColor dataHorz = dataVert;
+    const QColor fixed = grid_.gridLineColors().colourAt(Place::FixedCells);
+    const QColor data = grid_.gridLineColors().colourAt(Place::DataCells);
 
     const Span fixedCols{0, c.fixedCount};
     const Span indicatorCols{0, c.fixedCount - c.frozenCount};
@@ -150,24 +148,24 @@ void GridPainter::paintGridLines(Canvas& canvas, const GridLayout& layout) const
     const Span dataRows = scrollingCells(r);
     // Area by area, each area's segments in one go per colour.
     const int width = grid_.gridLineWidth();
-    const auto area = [&](Span cols, Span rows, QRect bounds, const QColor& vert, const QColor& horz) {
+    const auto area = [&](Span cols, Span rows, QRect bounds, const QColor& colour) {
         Lines lines;
-        lines.addColumnLines(c, cols, bounds.top(), bounds.top() + bounds.height(), vert);
-        lines.addRowLines(r, rows, bounds.left(), bounds.left() + bounds.width(), horz);
+        lines.addColumnLines(c, cols, bounds.top(), bounds.top() + bounds.height(), colour);
+        lines.addRowLines(r, rows, bounds.left(), bounds.left() + bounds.width(), colour);
         lines.draw(canvas, width);
     };
     const QRect titles(QPoint(0, 0), QPoint(c.fixedEnd - 1, r.fixedEnd - 1));
-    area(fixedCols, titleRows, titles, fixedVert, fixedHorz);  // the fixed corner: indicator and frozen titles
-    area(scrollCols, titleRows, QRect(QPoint(c.fixedEnd, 0), QPoint(c.cellsEnd - 1, r.fixedEnd - 1)), fixedVert, fixedHorz);
-    area(indicatorCols, dataRows, QRect(QPoint(0, r.fixedEnd), QPoint(c.frozenStart - 1, r.cellsEnd - 1)), fixedVert, fixedHorz);
-    area(frozenCols, dataRows, QRect(QPoint(c.frozenStart, r.fixedEnd), QPoint(c.fixedEnd - 1, r.cellsEnd - 1)), dataVert, dataHorz);
+    area(fixedCols, titleRows, titles, fixed);  // the fixed corner: indicator and frozen titles
+    area(scrollCols, titleRows, QRect(QPoint(c.fixedEnd, 0), QPoint(c.cellsEnd - 1, r.fixedEnd - 1)), fixed);
+    area(indicatorCols, dataRows, QRect(QPoint(0, r.fixedEnd), QPoint(c.frozenStart - 1, r.cellsEnd - 1)), fixed);
+    area(frozenCols, dataRows, QRect(QPoint(c.frozenStart, r.fixedEnd), QPoint(c.fixedEnd - 1, r.cellsEnd - 1)), data);
     if (c.frozenCount > 0 && c.linePx > 0 && r.cellsEnd > r.fixedEnd) {
         Lines separator;
         separator.add(grid_.gridLineColors().colourAt(Place::FrozenSeparator), QPoint(c.fixedEnd - 1, r.fixedEnd),
                       QPoint(c.fixedEnd - 1, r.cellsEnd - 1));
         separator.draw(canvas, width);
     }
-    area(scrollCols, dataRows, QRect(QPoint(c.fixedEnd, r.fixedEnd), QPoint(c.cellsEnd - 1, r.cellsEnd - 1)), dataVert, dataHorz);
+    area(scrollCols, dataRows, QRect(QPoint(c.fixedEnd, r.fixedEnd), QPoint(c.cellsEnd - 1, r.cellsEnd - 1)), data);
 }
 
 void GridPainter::paintArea(Canvas& canvas, const QRegion& invalid, int firstCol, int endCol, int firstRow, int endRow,

@@ -207,12 +207,8 @@ bool applyWidgetProperty(QWidget* w, const QString& name, const QJsonValue& valu
         }
         return true;
     }
-    if (name == u"Visible") {
-        w->setVisible(value.toBool());
-        return true;
-    }
-    if (name == u"Enabled") {
-        w->setEnabled(value.toBool());
+    if (name == u"Visible" || name == u"Enabled") {
+        name == u"Visible" ? w->setVisible(value.toBool()) : w->setEnabled(value.toBool());
         return true;
     }
     if (name == u"BorderStyle" && value.toString() == u"none") {
@@ -324,12 +320,9 @@ bool applyControlProperty(QObject* c, const QString& name, const QJsonValue& val
         }
         return true;
     }
-    if (auto* panel = dynamic_cast<BevelPanel*>(c); panel && name == u"BevelOuter") {
-        panel->setOuterBevel(BevelPanel::bevelNamed(value.toString()));
-        return true;
-    }
-    if (auto* panel = dynamic_cast<BevelPanel*>(c); panel && name == u"BevelInner") {
-        panel->setInnerBevel(BevelPanel::bevelNamed(value.toString()));
+    if (auto* panel = dynamic_cast<BevelPanel*>(c); panel && (name == u"BevelOuter" || name == u"BevelInner")) {
+        const BevelPanel::Bevel bevel = BevelPanel::bevelNamed(value.toString());
+        name == u"BevelOuter" ? panel->setOuterBevel(bevel) : panel->setInnerBevel(bevel);
         return true;
     }
     if (auto* w = qobject_cast<QWidget*>(c))

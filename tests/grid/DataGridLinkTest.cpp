@@ -98,7 +98,7 @@ TEST_F(GridLink, MovesScrollTheDataRowsOrRepaintEverything)
     query_.moveBy(11);  // the last row of the window: no scroll
     window_.scrolls.clear();
     window_.wholeInvalidations = 0;
-    query_.next();      // one below the window: the data rows move up by a row and its line
+    query_.moveBy(1);   // one below the window: the data rows move up by a row and its line
     ASSERT_EQ(window_.scrolls.size(), 1);
     EXPECT_EQ(window_.scrolls.first().dy, -20);
     EXPECT_EQ(window_.scrolls.first().rect.top(), 20);
