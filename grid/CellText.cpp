@@ -19,7 +19,7 @@ void writeDirectly(Canvas& canvas, const QRect& rect, const CellTextLayout& layo
         x = right - width - 3;
     else if (layout.alignment == TextAlignment::Center)
         x = rect.isEmpty() ? 0 : rect.left() + rect.width() / 2 - width / 2;
-    canvas.textRect(rect, x, rect.top() + layout.dy, text, layout.fill ? &brush : nullptr);
+    canvas.textRect(rect, x, rect.top() + layout.dy, text, &brush);
 }
 
 } // namespace

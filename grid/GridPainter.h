@@ -8,13 +8,14 @@ class DataGrid;
 class QColor;
 class QRect;
 struct CellKind;
+struct CellTextLayout;
+struct GridFont;
 struct GridLayout;
 
 // Paints the data grid, pixel for pixel: the grid lines area by area, the
 // title, indicator, data and footer cells, the empty areas and the drag
 // marker. It reads the grid's geometry, settings and rows and changes
-// nothing of the grid; it remembers where it drew the record mark and which
-// errors it has told.
+// nothing of the grid; it remembers where it drew the record mark.
 class GridPainter {
 public:
     // How a cell is drawn: in the selection, the current cell of the focused
@@ -44,10 +45,12 @@ private:
     bool isRaised(const CellKind& kind, DrawState state) const;
     QRect contentRect(const QRect& cell, bool raised) const;
     void drawRaisedEdge(Canvas& canvas, const QRect& rect, const QColor& background) const;
+    // Writes a cell's text in its content rectangle, then a raised cell's edge.
+    void writeCell(Canvas& canvas, const QRect& rect, bool raised, const CellTextLayout& layout, const GridFont& font,
+                   const QColor& textColour, const QColor& brush, const QString& text) const;
     // The grid or its editor holds the focus.
     bool gridFocused() const;
 
     DataGrid& grid_;
-    // Errors met while painting, each told to the user once.
     int indicatorRow_ = -1;
 };

@@ -9,15 +9,6 @@
 #include "db/Query.h"
 #include "platform/Colours.h"
 
-#include <QScopeGuard>
-
-namespace {
-
-// The grid's own colours of a highlighted cell.
-const QColor kSelectedFixed(64, 64, 64);
-
-} // namespace
-
 bool GridPainter::gridFocused() const
 {
     return grid_.window() && grid_.window()->focused();
@@ -46,6 +37,14 @@ void GridPainter::drawRaisedEdge(Canvas& canvas, const QRect& rect, const QColor
     canvas.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), background);
 }
 
+void GridPainter::writeCell(Canvas& canvas, const QRect& rect, bool raised, const CellTextLayout& layout,
+                            const GridFont& font, const QColor& textColour, const QColor& brush, const QString& text) const
+{
+    writeCellText(canvas, contentRect(rect, raised), layout, font, textColour, brush, text);
+    if (raised)
+        drawRaisedEdge(canvas, rect, brush);
+}
+
 void GridPainter::paintCell(Canvas& canvas, int col, int row, DrawState state, const QRect& rect)
 {
     const CellKind kind = grid_.metrics().kindOf(col, row);
@@ -63,14 +62,9 @@ void GridPainter::paintTitleCell(Canvas& canvas, const CellKind& kind, DrawState
 {
     const ColumnTitle& title = grid_.columns().item(kind.dataCol).title();
     const QColor brush = title.color().resolved();
-    const bool raised = isRaised(kind, state);
-    CellTextLayout text;
-    text.dx = text.dy = 1;
-    text.alignment = title.alignment();
     const GridFont font = title.font();
-    writeCellText(canvas, contentRect(rect, raised), text, font, font.textColour.resolved(), brush, title.caption());
-    if (raised)
-        drawRaisedEdge(canvas, rect, brush);
+    writeCell(canvas, rect, isRaised(kind, state), {1, 1, title.alignment()}, font, font.textColour.resolved(), brush,
+              title.caption());
 }
 
 void GridPainter::paintIndicatorCell(Canvas& canvas, const CellKind& kind, int row, DrawState state, const QRect& rect)
@@ -118,14 +112,9 @@ void GridPainter::paintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
         textColour = SystemColour::highlightText().resolved();
     }
     const bool raised = isRaised(kind, state);
-    CellTextLayout text;
-    text.dx = raised ? 1 : 2;
-    text.dy = (raised ? 1 : 2) - (grid_.appearance().flat ? 1 : 0);
-    text.alignment = params.alignment;
-    writeCellText(canvas, contentRect(rect, raised), text, params.font, textColour, background, params.text);
-    if (raised)
-        drawRaisedEdge(canvas, rect, background);
-
+    const int offset = raised ? 1 : 2;
+    writeCell(canvas, rect, raised, {offset, offset - (grid_.appearance().flat ? 1 : 0), params.alignment}, params.font,
+              textColour, background, params.text);
     if (state.focused && focused && !grid_.updateLocked())
         canvas.drawFocusRect(rect);
 }
@@ -137,10 +126,7 @@ void GridPainter::paintFooterCell(Canvas& canvas, const CellKind& kind, DrawStat
     const GridFont font = footer.font();
     const QColor brush = footer.color().resolved();
     const bool raised = isRaised(kind, state);
-    CellTextLayout text;
-    text.dx = text.dy = raised ? 1 : 2;
-    text.alignment = footer.alignment();
-    writeCellText(canvas, contentRect(rect, raised), text, font, font.textColour.resolved(), brush, footer.text());
-    if (raised)
-        drawRaisedEdge(canvas, rect, brush);
+    const int offset = raised ? 1 : 2;
+    writeCell(canvas, rect, raised, {offset, offset, footer.alignment()}, font, font.textColour.resolved(), brush,
+              footer.text());
 }
