@@ -43,9 +43,7 @@ void GridColumn::bindField(Field* field)
 {
     if (field == field_)
         return;
-    field_ = field;
-    if (field)
-        fieldName_ = field->fieldName();
+    attachField(field);
     changed();
 }
 
@@ -128,6 +126,5 @@ CellParams GridColumn::defaultCellParams(int record) const
     params.background = color();
     params.alignment = alignment();
     params.text = cellText(record);
-    params.readOnly = readOnly();
     return params;
 }

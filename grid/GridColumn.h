@@ -12,13 +12,10 @@ class GridColumns;
 
 // What the painter and the find dialog need of a cell.
 struct CellParams {
-    int col = -1;
-    int row = -1;
     GridFont font;
     Colour background;
     TextAlignment alignment = TextAlignment::Left;
     QString text;
-    bool readOnly = false;
 };
 
 // A grid column: the field it shows, its title and footer, its width,

@@ -97,8 +97,6 @@ void GridPainter::paintDataCell(Canvas& canvas, const CellKind& kind, DrawState 
     }
     const int record = grid_.recordWindow().recordAt(kind.dataRow);
     CellParams params = column.defaultCellParams(record);
-    params.col = kind.dataCol;
-    params.row = kind.dataRow;
     // Row colours follow the record number, not the screen row.
     if (params.background == grid_.appearance().color)
         params.background = (record + 1) % 2 == 1 ? grid_.appearance().oddRow() : grid_.appearance().evenRow();
