@@ -56,22 +56,37 @@ QString syntheticCatalogue(int rows)
     return made[rows] = path;
 }
 
-SqliteStep stepWithSqlite(const QString& database, const QString& statement)
+SqliteStepper::SqliteStepper(const QString& database)
 {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    const QByteArray sql = statement.toUtf8();
+    if (sqlite3_open_v2(database.toUtf8().constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
+        != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(db_));
+}
+
+SqliteStepper::~SqliteStepper()
+{
+    sqlite3_close(db_);
+}
+
+SqliteStep SqliteStepper::run(const QByteArray& statement) const
+{
     sqlite3_stmt* step = nullptr;
-    sqlite3_prepare_v2(db, sql.constData(), -1, &step, nullptr);
+    if (sqlite3_prepare_v2(db_, statement.constData(), int(statement.size()), &step, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(db_));
     SqliteStep result;
+    const int columns = sqlite3_column_count(step);
     while (sqlite3_step(step) == SQLITE_ROW) {
-        for (int i = 0; i < sqlite3_column_count(step); ++i) {
-            benchmark::DoNotOptimize(sqlite3_column_text(step, i));
-            result.textBytes += sqlite3_column_bytes(step, i);
-        }
+        for (int i = 0; i < columns; ++i)
+            switch (sqlite3_column_type(step, i)) {
+            case SQLITE_INTEGER: benchmark::DoNotOptimize(sqlite3_column_int64(step, i)); break;
+            case SQLITE_FLOAT: benchmark::DoNotOptimize(sqlite3_column_double(step, i)); break;
+            case SQLITE_NULL: break;
+            default:
+                benchmark::DoNotOptimize(sqlite3_column_text(step, i));
+                result.textBytes += sqlite3_column_bytes(step, i);
+            }
         ++result.rows;
     }
     sqlite3_finalize(step);
-    sqlite3_close(db);
     return result;
 }

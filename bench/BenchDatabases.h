@@ -9,10 +9,24 @@ QString catalogueDatabase();
 // texts of realistic lengths), made once per run in a temporary folder.
 QString syntheticCatalogue(int rows);
 
-// Runs a statement with SQLite's C interface and reads every value as text:
-// the number of rows and the bytes of their text.
+struct sqlite3;
+
+// The floor of a search: SQLite's C interface over a file opened once, each
+// run preparing the statement, stepping it and reading every value by its
+// type. A run gives the number of rows and the bytes of their text.
 struct SqliteStep {
     int rows = 0;
     long long textBytes = 0;
 };
-SqliteStep stepWithSqlite(const QString& database, const QString& statement);
+class SqliteStepper {
+public:
+    explicit SqliteStepper(const QString& database);
+    ~SqliteStepper();
+    SqliteStepper(const SqliteStepper&) = delete;
+    SqliteStepper& operator=(const SqliteStepper&) = delete;
+
+    SqliteStep run(const QByteArray& statement) const;
+
+private:
+    sqlite3* db_ = nullptr;
+};
