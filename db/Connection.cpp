@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 #include "OdbcDataSources.h"
 #include "OdbcSession.h"
+#include "OdbcStatement.h"
 #include "SqliteFetch.h"
 
 #include <QAtomicInt>
@@ -81,6 +82,7 @@ void Connection::openDataSource(const QString& odbcConnectionString)
     }
     try {
         prepareOdbcSession(db);
+        narrowTextIsUtf8_ = odbcNarrowTextIsUtf8(odbcConnectionHandle(db));
     } catch (const DatabaseError& error) {
         db.close();
         throw DatabaseError(withoutPassword(error.message()));

@@ -43,6 +43,8 @@ public:
     QSqlDatabase database() const;
     // The open embedded catalogue, or null when the data source is open.
     sqlite3* embeddedHandle() const { return embedded_; }
+    // Whether the open data source's driver hands narrow text over as UTF-8.
+    bool narrowTextIsUtf8() const { return narrowTextIsUtf8_; }
 
 private:
     QString withoutPassword(QString message) const;
@@ -53,4 +55,5 @@ private:
     QString embeddedDatabase_;
     QString qtConnectionName_;
     sqlite3* embedded_ = nullptr;
+    bool narrowTextIsUtf8_ = false;
 };

@@ -3,6 +3,8 @@
 #include "DatabaseError.h"
 
 #include <QDateTime>
+#include <QScopeGuard>
+#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <sql.h>
@@ -146,16 +148,150 @@ FetchedColumn describeColumn(SQLHSTMT statement, SQLUSMALLINT column)
     return {QString::fromUtf16(reinterpret_cast<const char16_t*>(name), length), type, int(size)};
 }
 
-} // namespace
-
-ResultRows runOdbcStatement(void* connectionHandle, const QString& statementText)
+// Reads the rest of the result a value at a time.
+void fetchValueByValue(SQLHSTMT statement, ResultRows& rows)
 {
-    SQLHSTMT raw = SQL_NULL_HSTMT;
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(connectionHandle), &raw)))
-        throw DatabaseError(u"QODBC: Unable to allocate statement"_s);
-    const std::unique_ptr<void, void (*)(void*)> owner(raw, [](void* s) { SQLFreeHandle(SQL_HANDLE_STMT, s); });
-    const SQLHSTMT statement = raw;
+    for (;;) {
+        const SQLRETURN r = SQLFetch(statement);
+        if (r == SQL_NO_DATA)
+            break;
+        if (!SQL_SUCCEEDED(r))
+            throw DatabaseError(diagnostics(statement));
+        for (int i = 0; i < rows.columnCount(); ++i)
+            readValue(statement, SQLUSMALLINT(i + 1), rows.columns()[size_t(i)].type, rows);
+        rows.endRow();
+    }
+}
 
+constexpr SQLULEN kRowsPerBlock = 256;
+// The UTF-16 units a bound text holds at most, its terminator aside; the
+// catalogue's longest text is a fifth of that. A longer one is read value by value.
+constexpr SQLLEN kBoundTextUnits = 1024;
+
+// A column bound for blocks of rows: a block's values side by side, each in
+// `width` bytes, and their length indicators.
+struct BoundColumn {
+    SQLSMALLINT cType = SQL_C_WCHAR;
+    SQLLEN width = 0;
+    std::unique_ptr<char[]> values;
+    std::unique_ptr<SQLLEN[]> indicators;
+};
+
+BoundColumn boundColumn(const FetchedColumn& column, SQLULEN blockRows, bool utf8Text)
+{
+    BoundColumn bound;
+    switch (column.type.id()) {
+    case QMetaType::Int: bound = {SQL_C_SLONG, sizeof(qint32), {}, {}}; break;
+    case QMetaType::UInt: bound = {SQL_C_ULONG, sizeof(quint32), {}, {}}; break;
+    case QMetaType::LongLong: bound = {SQL_C_SBIGINT, sizeof(qint64), {}, {}}; break;
+    case QMetaType::ULongLong: bound = {SQL_C_UBIGINT, sizeof(quint64), {}, {}}; break;
+    case QMetaType::Double: bound = {SQL_C_DOUBLE, sizeof(double), {}, {}}; break;
+    default: {
+        // Anything else as its text, with room for a pair of units (or
+        // four UTF-8 bytes) at every declared character.
+        const SQLLEN units = column.size > 0 ? qMin(2 * SQLLEN(column.size), kBoundTextUnits) : kBoundTextUnits;
+        if (utf8Text)
+            bound = {SQL_C_CHAR, 2 * units + 1, {}, {}};
+        else
+            bound.width = (units + 1) * SQLLEN(sizeof(SQLWCHAR));
+    }
+    }
+    bound.values.reset(new char[size_t(bound.width) * blockRows]);
+    bound.indicators.reset(new SQLLEN[blockRows]);
+    return bound;
+}
+
+template <typename T>
+T boundValue(const char* at)
+{
+    T value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+// Appends a block row's value; false for a text its buffer could not hold whole.
+bool appendBound(const BoundColumn& column, SQLULEN row, ResultRows& rows)
+{
+    const SQLLEN indicator = column.indicators[row];
+    if (indicator == SQL_NULL_DATA) {
+        rows.appendNull();
+        return true;
+    }
+    const char* at = column.values.get() + size_t(column.width) * row;
+    switch (column.cType) {
+    case SQL_C_SLONG: rows.appendInteger(boundValue<qint32>(at)); break;
+    case SQL_C_ULONG: rows.appendInteger(boundValue<quint32>(at)); break;
+    case SQL_C_SBIGINT: rows.appendInteger(boundValue<qint64>(at)); break;
+    case SQL_C_UBIGINT: rows.appendInteger(qint64(boundValue<quint64>(at))); break;
+    case SQL_C_DOUBLE: rows.appendDouble(boundValue<double>(at)); break;
+    case SQL_C_CHAR:
+        if (indicator == SQL_NO_TOTAL || indicator >= column.width)
+            return false;
+        rows.appendText(at, qsizetype(strnlen(at, size_t(column.width))));
+        break;
+    default: {
+        const qsizetype room = column.width / qsizetype(sizeof(SQLWCHAR)) - 1;
+        if (indicator == SQL_NO_TOTAL || indicator > room * qsizetype(sizeof(SQLWCHAR)))
+            return false;
+        const auto* units = reinterpret_cast<const char16_t*>(at);
+        qsizetype length = 0;
+        while (length < room && units[length] != 0)
+            ++length;
+        rows.appendText(QString::fromUtf16(units, length));
+    }
+    }
+    return true;
+}
+
+enum class Blocks { Read, NotTaken, TextTooLong };
+
+// Reads the result in blocks of rows into bound buffers. Whatever the outcome
+// the statement is left with nothing bound and a row at a time.
+Blocks fetchInBlocks(SQLHSTMT statement, ResultRows& rows, bool utf8Text)
+{
+    const auto unbind = qScopeGuard([statement] {
+        SQLFreeStmt(statement, SQL_UNBIND);
+        SQLSetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
+        SQLSetStmtAttr(statement, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
+        SQLSetStmtAttr(statement, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
+    });
+    // The driver may grant fewer rows a block than asked; one is none.
+    SQLULEN blockRows = 0;
+    if (!SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(kRowsPerBlock), 0))
+        || !SQL_SUCCEEDED(SQLGetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, &blockRows, 0, nullptr)) || blockRows <= 1)
+        return Blocks::NotTaken;
+    SQLULEN fetched = 0;
+    const std::unique_ptr<SQLUSMALLINT[]> status(new SQLUSMALLINT[blockRows]);
+    bool taken = SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROW_BIND_TYPE, SQL_BIND_BY_COLUMN, 0))
+                 && SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0))
+                 && SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROW_STATUS_PTR, status.get(), 0));
+    std::vector<BoundColumn> bound;
+    for (int i = 0; i < rows.columnCount() && taken; ++i) {
+        const BoundColumn& column = bound.emplace_back(boundColumn(rows.columns()[size_t(i)], blockRows, utf8Text));
+        taken = SQL_SUCCEEDED(SQLBindCol(statement, SQLUSMALLINT(i + 1), column.cType, column.values.get(),
+                                         column.width, column.indicators.get()));
+    }
+    if (!taken)
+        return Blocks::NotTaken;
+    for (;;) {
+        const SQLRETURN r = SQLFetch(statement);
+        if (r == SQL_NO_DATA)
+            return Blocks::Read;
+        if (!SQL_SUCCEEDED(r))
+            throw DatabaseError(diagnostics(statement));
+        for (SQLULEN row = 0; row < fetched; ++row) {
+            if (status[row] == SQL_ROW_ERROR)
+                throw DatabaseError(diagnostics(statement));
+            for (const BoundColumn& column : bound)
+                if (!appendBound(column, row, rows))
+                    return Blocks::TextTooLong;
+            rows.endRow();
+        }
+    }
+}
+
+void execute(SQLHSTMT statement, const QString& statementText)
+{
     // Handed over null-terminated: a driver told the length may read past it.
     const auto* units = reinterpret_cast<const SQLWCHAR*>(statementText.utf16());
     std::vector<SQLWCHAR> text(units, units + statementText.size());
@@ -163,7 +299,43 @@ ResultRows runOdbcStatement(void* connectionHandle, const QString& statementText
     const SQLRETURN executed = SQLExecDirectW(statement, text.data(), SQL_NTS);
     if (executed != SQL_NO_DATA && !SQL_SUCCEEDED(executed))
         throw DatabaseError(diagnostics(statement) + u" QODBC: Unable to execute statement"_s);
+}
 
+using StatementHandle = std::unique_ptr<void, void (*)(void*)>;
+
+StatementHandle newStatement(void* connectionHandle)
+{
+    SQLHSTMT raw = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, static_cast<SQLHDBC>(connectionHandle), &raw)))
+        throw DatabaseError(u"QODBC: Unable to allocate statement"_s);
+    return StatementHandle(raw, [](void* s) { SQLFreeHandle(SQL_HANDLE_STMT, s); });
+}
+
+} // namespace
+
+bool odbcNarrowTextIsUtf8(void* connectionHandle)
+{
+    const StatementHandle owner = newStatement(connectionHandle);
+    const SQLHSTMT statement = owner.get();
+    const QString probe = u"甲é"_s;
+    const QByteArray expected = probe.toUtf8();
+    char value[16] = {};
+    SQLLEN indicator = 0;
+    try {
+        execute(statement, u"SELECT '"_s + probe + u'\'');
+    } catch (const DatabaseError&) {
+        return false;
+    }
+    return SQL_SUCCEEDED(SQLFetch(statement))
+           && SQL_SUCCEEDED(SQLGetData(statement, 1, SQL_C_CHAR, value, sizeof value, &indicator))
+           && QByteArray(value) == expected;
+}
+
+ResultRows runOdbcStatement(void* connectionHandle, const QString& statementText, OdbcFetch fetch)
+{
+    const StatementHandle owner = newStatement(connectionHandle);
+    const SQLHSTMT statement = owner.get();
+    execute(statement, statementText);
     SQLSMALLINT columnCount = 0;
     SQLNumResultCols(statement, &columnCount);
     std::vector<FetchedColumn> columns;
@@ -172,15 +344,18 @@ ResultRows runOdbcStatement(void* connectionHandle, const QString& statementText
     ResultRows rows(std::move(columns));
     if (columnCount == 0)
         return rows;
-    for (;;) {
-        const SQLRETURN r = SQLFetch(statement);
-        if (r == SQL_NO_DATA)
+    if (fetch.rowArrays) {
+        switch (fetchInBlocks(statement, rows, fetch.utf8Text)) {
+        case Blocks::Read: return rows;
+        case Blocks::NotTaken: break;  // nothing read yet
+        case Blocks::TextTooLong:
+            // The statement runs again and is read value by value from its start.
+            SQLFreeStmt(statement, SQL_CLOSE);
+            execute(statement, statementText);
+            rows = ResultRows(rows.columns());
             break;
-        if (!SQL_SUCCEEDED(r))
-            throw DatabaseError(diagnostics(statement));
-        for (int i = 0; i < columnCount; ++i)
-            readValue(statement, SQLUSMALLINT(i + 1), rows.columns()[size_t(i)].type, rows);
-        rows.endRow();
+        }
     }
+    fetchValueByValue(statement, rows);
     return rows;
 }

@@ -4,10 +4,25 @@
 
 #include <QString>
 
+// How the rows come from the driver: in blocks of rows into bound column
+// buffers, so that the driver converts a block at a time, or value by value,
+// which every driver takes; and bound text as UTF-16, or, where the driver
+// hands narrow text over as UTF-8, as that (no conversion in the driver).
+struct OdbcFetch {
+    bool rowArrays = true;
+    bool utf8Text = false;
+};
+
 // Runs a statement on an open ODBC connection and reads every row it gives,
 // each column described and read as Qt's ODBC driver would. The statement
 // goes to the driver null-terminated (one driver told its length reads past
 // it). Text is read as UTF-16 and measured by its terminator, not by the
 // driver's length figure, which some drivers get wrong for multi-byte text.
+// Row arrays give way to reading value by value when the driver takes none,
+// and when a text outgrows its bound buffer (the statement then runs again).
 // Raises DatabaseError with the driver's text.
-ResultRows runOdbcStatement(void* connectionHandle, const QString& statement);
+ResultRows runOdbcStatement(void* connectionHandle, const QString& statement, OdbcFetch fetch = {});
+
+// Whether the connection's driver hands narrow text over as UTF-8: a literal
+// of characters outside ASCII, read back as narrow text, comes as its UTF-8 bytes.
+bool odbcNarrowTextIsUtf8(void* connectionHandle);

@@ -67,7 +67,7 @@ ResultRows Query::fetch(const QString& statement) const
         return fetchAllSqliteRows(embedded, statement);
     const QSqlDatabase db = connection_->database();
     try {
-        return runOdbcStatement(odbcConnectionHandle(db), statement);
+        return runOdbcStatement(odbcConnectionHandle(db), statement, {true, connection_->narrowTextIsUtf8()});
     } catch (const DatabaseError&) {
         // A server lost since the connection opened: the next search connects again.
         if (odbcConnectionDead(db))
