@@ -25,7 +25,7 @@ namespace {
 void exec(void* connection, const QString& statement)
 {
     try {
-        runOdbcStatement(connection, statement);
+        runOdbcCommand(connection, statement);
     } catch (const DatabaseError& error) {
         throw Exception(statement.left(80) + u"...: "_s + error.message());
     }

@@ -102,6 +102,20 @@ bool Connection::connected() const
            || (QSqlDatabase::contains(qtConnectionName_) && QSqlDatabase::database(qtConnectionName_, false).isOpen());
 }
 
+void Connection::run(const QString& statement, RowSink& rows)
+{
+    if (embedded_)
+        return fetchSqliteRows(embedded_, statement, rows);
+    const QSqlDatabase db = database();
+    try {
+        runOdbcStatement(odbcConnectionHandle(db), statement, rows, {true, narrowTextIsUtf8_});
+    } catch (const DatabaseError&) {
+        if (odbcConnectionDead(db))
+            close();
+        throw;
+    }
+}
+
 QSqlDatabase Connection::database() const
 {
     return QSqlDatabase::database(qtConnectionName_, false);

@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+class RowSink;
 struct sqlite3;
 
 // The catalogue connection. It keeps the connection string as it is given and
@@ -39,12 +40,13 @@ public:
     void close();
     bool connected() const;
 
+    // Runs a statement on the open connection and hands its rows to the sink
+    // as they are read. Raises DatabaseError with the driver's message; a
+    // server found gone is closed, so that the next search connects again.
+    void run(const QString& statement, RowSink& rows);
+
     // The open Qt connection to the data source, for queries over it.
     QSqlDatabase database() const;
-    // The open embedded catalogue, or null when the data source is open.
-    sqlite3* embeddedHandle() const { return embedded_; }
-    // Whether the open data source's driver hands narrow text over as UTF-8.
-    bool narrowTextIsUtf8() const { return narrowTextIsUtf8_; }
 
 private:
     QString withoutPassword(QString message) const;

@@ -21,8 +21,8 @@ void prepareOdbcSession(const QSqlDatabase& db)
     const bool mysqlFamily = dbms.contains(u"MariaDB"_s, Qt::CaseInsensitive)
                              || dbms.contains(u"MySQL"_s, Qt::CaseInsensitive);
     if (mysqlFamily)
-        runOdbcStatement(odbcConnectionHandle(db),
-                         u"SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')"_s);
+        runOdbcCommand(odbcConnectionHandle(db),
+                       u"SET SESSION sql_mode = CONCAT(@@SESSION.sql_mode, ',NO_BACKSLASH_ESCAPES')"_s);
 }
 
 bool odbcConnectionDead(const QSqlDatabase& db)

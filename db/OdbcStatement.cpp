@@ -42,7 +42,7 @@ qsizetype terminatedLength(const std::vector<SQLWCHAR>& buffer, qsizetype room)
 }
 
 // Reads a text value into the rows, in chunks: most values fit one at once.
-void readText(SQLHSTMT statement, SQLUSMALLINT column, ResultRows& rows)
+void readText(SQLHSTMT statement, SQLUSMALLINT column, RowSink& rows)
 {
     constexpr qsizetype kChunk = 4096;  // characters, terminator included
     thread_local std::vector<SQLWCHAR> buffer(kChunk);
@@ -70,7 +70,7 @@ void readText(SQLHSTMT statement, SQLUSMALLINT column, ResultRows& rows)
 }
 
 template <typename T>
-void readFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, ResultRows& rows)
+void readFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, RowSink& rows)
 {
     T value{};
     SQLLEN indicator = 0;
@@ -85,7 +85,7 @@ void readFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, Resul
         rows.appendInteger(qint64(value));
 }
 
-void readValue(SQLHSTMT statement, SQLUSMALLINT column, QMetaType type, ResultRows& rows)
+void readValue(SQLHSTMT statement, SQLUSMALLINT column, QMetaType type, RowSink& rows)
 {
     switch (type.id()) {
     case QMetaType::Int: return readFixed<qint32>(statement, column, SQL_C_SLONG, rows);
@@ -148,17 +148,19 @@ FetchedColumn describeColumn(SQLHSTMT statement, SQLUSMALLINT column)
     return {QString::fromUtf16(reinterpret_cast<const char16_t*>(name), length), type, int(size)};
 }
 
-// Reads the rest of the result a value at a time.
-void fetchValueByValue(SQLHSTMT statement, ResultRows& rows)
+// Reads the rest of the result a value at a time, after skipping rows already read.
+void fetchValueByValue(SQLHSTMT statement, const std::vector<FetchedColumn>& columns, RowSink& rows, qint64 skip)
 {
-    for (;;) {
+    for (;; --skip) {
         const SQLRETURN r = SQLFetch(statement);
         if (r == SQL_NO_DATA)
             break;
         if (!SQL_SUCCEEDED(r))
             throw DatabaseError(diagnostics(statement));
-        for (int i = 0; i < rows.columnCount(); ++i)
-            readValue(statement, SQLUSMALLINT(i + 1), rows.columns()[size_t(i)].type, rows);
+        if (skip > 0)
+            continue;
+        for (size_t i = 0; i < columns.size(); ++i)
+            readValue(statement, SQLUSMALLINT(i + 1), columns[i].type, rows);
         rows.endRow();
     }
 }
@@ -209,13 +211,23 @@ T boundValue(const char* at)
     return value;
 }
 
-// Appends a block row's value; false for a text its buffer could not hold whole.
-bool appendBound(const BoundColumn& column, SQLULEN row, ResultRows& rows)
+// Whether a block row's value came whole: a text may have outgrown its buffer.
+bool cameWhole(const BoundColumn& column, SQLULEN row)
+{
+    const SQLLEN indicator = column.indicators[row];
+    if (indicator == SQL_NULL_DATA || (column.cType != SQL_C_CHAR && column.cType != SQL_C_WCHAR))
+        return true;
+    // At most the buffer less its terminator.
+    const SQLLEN terminator = column.cType == SQL_C_CHAR ? 1 : SQLLEN(sizeof(SQLWCHAR));
+    return indicator != SQL_NO_TOTAL && indicator <= column.width - terminator;
+}
+
+void appendBound(const BoundColumn& column, SQLULEN row, RowSink& rows)
 {
     const SQLLEN indicator = column.indicators[row];
     if (indicator == SQL_NULL_DATA) {
         rows.appendNull();
-        return true;
+        return;
     }
     const char* at = column.values.get() + size_t(column.width) * row;
     switch (column.cType) {
@@ -224,15 +236,9 @@ bool appendBound(const BoundColumn& column, SQLULEN row, ResultRows& rows)
     case SQL_C_SBIGINT: rows.appendInteger(boundValue<qint64>(at)); break;
     case SQL_C_UBIGINT: rows.appendInteger(qint64(boundValue<quint64>(at))); break;
     case SQL_C_DOUBLE: rows.appendDouble(boundValue<double>(at)); break;
-    case SQL_C_CHAR:
-        if (indicator == SQL_NO_TOTAL || indicator >= column.width)
-            return false;
-        rows.appendText(at, qsizetype(strnlen(at, size_t(column.width))));
-        break;
+    case SQL_C_CHAR: rows.appendText(at, qsizetype(strnlen(at, size_t(column.width)))); break;
     default: {
         const qsizetype room = column.width / qsizetype(sizeof(SQLWCHAR)) - 1;
-        if (indicator == SQL_NO_TOTAL || indicator > room * qsizetype(sizeof(SQLWCHAR)))
-            return false;
         const auto* units = reinterpret_cast<const char16_t*>(at);
         qsizetype length = 0;
         while (length < room && units[length] != 0)
@@ -240,14 +246,15 @@ bool appendBound(const BoundColumn& column, SQLULEN row, ResultRows& rows)
         rows.appendText(QString::fromUtf16(units, length));
     }
     }
-    return true;
 }
 
 enum class Blocks { Read, NotTaken, TextTooLong };
 
-// Reads the result in blocks of rows into bound buffers. Whatever the outcome
-// the statement is left with nothing bound and a row at a time.
-Blocks fetchInBlocks(SQLHSTMT statement, ResultRows& rows, bool utf8Text)
+// Reads the result in blocks of rows into bound buffers, counting the rows
+// read. A row with a text that outgrew its buffer is not read. Whatever the
+// outcome the statement is left with nothing bound and a row at a time.
+Blocks fetchInBlocks(SQLHSTMT statement, const std::vector<FetchedColumn>& columns, RowSink& rows, bool utf8Text,
+                     qint64& read)
 {
     const auto unbind = qScopeGuard([statement] {
         SQLFreeStmt(statement, SQL_UNBIND);
@@ -266,8 +273,8 @@ Blocks fetchInBlocks(SQLHSTMT statement, ResultRows& rows, bool utf8Text)
                  && SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0))
                  && SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROW_STATUS_PTR, status.get(), 0));
     std::vector<BoundColumn> bound;
-    for (int i = 0; i < rows.columnCount() && taken; ++i) {
-        const BoundColumn& column = bound.emplace_back(boundColumn(rows.columns()[size_t(i)], blockRows, utf8Text));
+    for (size_t i = 0; i < columns.size() && taken; ++i) {
+        const BoundColumn& column = bound.emplace_back(boundColumn(columns[i], blockRows, utf8Text));
         taken = SQL_SUCCEEDED(SQLBindCol(statement, SQLUSMALLINT(i + 1), column.cType, column.values.get(),
                                          column.width, column.indicators.get()));
     }
@@ -283,9 +290,12 @@ Blocks fetchInBlocks(SQLHSTMT statement, ResultRows& rows, bool utf8Text)
             if (status[row] == SQL_ROW_ERROR)
                 throw DatabaseError(diagnostics(statement));
             for (const BoundColumn& column : bound)
-                if (!appendBound(column, row, rows))
+                if (!cameWhole(column, row))
                     return Blocks::TextTooLong;
+            for (const BoundColumn& column : bound)
+                appendBound(column, row, rows);
             rows.endRow();
+            ++read;
         }
     }
 }
@@ -313,6 +323,12 @@ StatementHandle newStatement(void* connectionHandle)
 
 } // namespace
 
+void runOdbcCommand(void* connectionHandle, const QString& statementText)
+{
+    const StatementHandle owner = newStatement(connectionHandle);
+    execute(owner.get(), statementText);
+}
+
 bool odbcNarrowTextIsUtf8(void* connectionHandle)
 {
     const StatementHandle owner = newStatement(connectionHandle);
@@ -331,7 +347,7 @@ bool odbcNarrowTextIsUtf8(void* connectionHandle)
            && QByteArray(value) == expected;
 }
 
-ResultRows runOdbcStatement(void* connectionHandle, const QString& statementText, OdbcFetch fetch)
+void runOdbcStatement(void* connectionHandle, const QString& statementText, RowSink& rows, OdbcFetch fetch)
 {
     const StatementHandle owner = newStatement(connectionHandle);
     const SQLHSTMT statement = owner.get();
@@ -341,21 +357,20 @@ ResultRows runOdbcStatement(void* connectionHandle, const QString& statementText
     std::vector<FetchedColumn> columns;
     for (SQLUSMALLINT i = 1; i <= columnCount; ++i)
         columns.push_back(describeColumn(statement, i));
-    ResultRows rows(std::move(columns));
+    rows.begin(columns);
     if (columnCount == 0)
-        return rows;
+        return;
+    qint64 read = 0;
     if (fetch.rowArrays) {
-        switch (fetchInBlocks(statement, rows, fetch.utf8Text)) {
-        case Blocks::Read: return rows;
+        switch (fetchInBlocks(statement, columns, rows, fetch.utf8Text, read)) {
+        case Blocks::Read: return;
         case Blocks::NotTaken: break;  // nothing read yet
         case Blocks::TextTooLong:
-            // The statement runs again and is read value by value from its start.
+            // The statement runs again and goes on value by value after the rows read.
             SQLFreeStmt(statement, SQL_CLOSE);
             execute(statement, statementText);
-            rows = ResultRows(rows.columns());
             break;
         }
     }
-    fetchValueByValue(statement, rows);
-    return rows;
+    fetchValueByValue(statement, columns, rows, read);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultRows.h"
+#include "RowSink.h"
 
 #include <QString>
 
@@ -13,15 +13,18 @@ struct OdbcFetch {
     bool utf8Text = false;
 };
 
-// Runs a statement on an open ODBC connection and reads every row it gives,
-// each column described and read as Qt's ODBC driver would. The statement
+// Runs a statement on an open ODBC connection and hands every row it gives
+// to the sink as it comes, each column described and read as Qt's ODBC driver would. The statement
 // goes to the driver null-terminated (one driver told its length reads past
 // it). Text is read as UTF-16 and measured by its terminator, not by the
 // driver's length figure, which some drivers get wrong for multi-byte text.
 // Row arrays give way to reading value by value when the driver takes none,
-// and when a text outgrows its bound buffer (the statement then runs again).
+// and when a text outgrows its bound buffer (the statement then runs again,
+// and the rows already handed over are skipped).
 // Raises DatabaseError with the driver's text.
-ResultRows runOdbcStatement(void* connectionHandle, const QString& statement, OdbcFetch fetch = {});
+void runOdbcStatement(void* connectionHandle, const QString& statement, RowSink& rows, OdbcFetch fetch = {});
+// Runs a statement whose rows, if any, nobody reads.
+void runOdbcCommand(void* connectionHandle, const QString& statement);
 
 // Whether the connection's driver hands narrow text over as UTF-8: a literal
 // of characters outside ASCII, read back as narrow text, comes as its UTF-8 bytes.

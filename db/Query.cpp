@@ -3,9 +3,6 @@
 #include "Connection.h"
 #include "DataSource.h"
 #include "DatabaseError.h"
-#include "OdbcSession.h"
-#include "OdbcStatement.h"
-#include "SqliteFetch.h"
 
 #include <algorithm>
 
@@ -48,7 +45,7 @@ void Query::open()
         throw DatabaseError(u"Missing Connection or ConnectionString"_s);
     connection_->open();
 
-    rows_ = fetch(sql_.join(u'\n'));
+    connection_->run(sql_.join(u'\n'), rows_);
     for (int i = 0; i < rows_.columnCount(); ++i) {
         const FetchedColumn& column = rows_.columns()[size_t(i)];
         auto field = std::make_unique<Field>(*this, column.name, fieldTypeOf(column.type), column.size);
@@ -59,21 +56,6 @@ void Query::open()
     current_ = 0;
     forEachLink([](DataLink& link) { link.windowOpened(); });
     notifyLinks(DataEvent::ActiveChanged);
-}
-
-ResultRows Query::fetch(const QString& statement) const
-{
-    if (sqlite3* embedded = connection_->embeddedHandle())
-        return fetchAllSqliteRows(embedded, statement);
-    const QSqlDatabase db = connection_->database();
-    try {
-        return runOdbcStatement(odbcConnectionHandle(db), statement, {true, connection_->narrowTextIsUtf8()});
-    } catch (const DatabaseError&) {
-        // A server lost since the connection opened: the next search connects again.
-        if (odbcConnectionDead(db))
-            connection_->close();
-        throw;
-    }
 }
 
 void Query::close()

@@ -84,7 +84,6 @@ public:
     void detachDataSource(DataSource* source);
 
 private:
-    ResultRows fetch(const QString& statement) const;
     void moveTo(int record);
     // Tells every attached link, unless notifications are suspended.
     void notifyLinks(DataEvent event);

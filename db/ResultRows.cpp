@@ -7,8 +7,10 @@
 
 using namespace Qt::StringLiterals;
 
-ResultRows::ResultRows(std::vector<FetchedColumn> columns) : columns_(std::move(columns))
+void ResultRows::begin(std::vector<FetchedColumn> columns)
 {
+    *this = ResultRows();
+    columns_ = std::move(columns);
     for (const FetchedColumn& column : columns_) {
         const Storage kind = storageOf(column.type);
         slots_.push_back({kind, perRow_[int(kind)]++});

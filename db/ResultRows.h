@@ -1,40 +1,33 @@
 #pragma once
 
 #include "BlockPool.h"
+#include "RowSink.h"
 
-#include <QMetaType>
-#include <QString>
 #include <QVariant>
 #include <cstdint>
-#include <vector>
-
-// A result column as the statement describes it.
-struct FetchedColumn {
-    QString name;
-    QMetaType type;  // what its values read as
-    int size = 0;    // the declared size: characters of text, digits of numbers
-};
 
 // The rows of a result, held compactly and row by row: numbers in arrays,
 // the text of every value as UTF-8 one after the other in blocks, with where
 // each value ends, and a null bit per value. A value becomes a QVariant of
 // its column's type only when read. Nothing held moves as the rows grow.
-class ResultRows {
+class ResultRows final : public RowSink {
 public:
     ResultRows() = default;
-    explicit ResultRows(std::vector<FetchedColumn> columns);
+    explicit ResultRows(std::vector<FetchedColumn> columns) { begin(std::move(columns)); }
 
     const std::vector<FetchedColumn>& columns() const { return columns_; }
     int columnCount() const { return int(columns_.size()); }
     int rowCount() const { return rows_; }
 
-    // Filling, a row at a time, each of its values in column order.
-    void appendNull();
-    void appendInteger(qint64 value);
-    void appendDouble(double value);
-    void appendText(const char* utf8, qsizetype bytes);
-    void appendText(const QString& text);
-    void endRow();
+    // Filling: the columns, then a row at a time, each of its values in
+    // column order. Beginning again drops every row.
+    void begin(std::vector<FetchedColumn> columns) override;
+    void appendNull() override;
+    void appendInteger(qint64 value) override;
+    void appendDouble(double value) override;
+    void appendText(const char* utf8, qsizetype bytes) override;
+    void appendText(const QString& text) override;
+    void endRow() override;
 
     bool isNull(int row, int column) const;
     QVariant value(int row, int column) const;

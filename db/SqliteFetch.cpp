@@ -98,10 +98,10 @@ std::vector<FetchedColumn> describe(sqlite3_stmt* statement, bool haveRow)
     return columns;
 }
 
-void readValue(sqlite3_stmt* statement, int column, ResultRows& rows)
+void readValue(sqlite3_stmt* statement, int column, QMetaType type, RowSink& rows)
 {
     static const char kHex[] = "0123456789ABCDEF";
-    switch (rows.columns()[size_t(column)].type.id()) {
+    switch (type.id()) {
     case QMetaType::Double:
         if (sqlite3_column_type(statement, column) == SQLITE_NULL)
             return rows.appendNull();
@@ -159,26 +159,30 @@ void closeSqlite(sqlite3* db)
     sqlite3_close(db);
 }
 
-ResultRows fetchAllSqliteRows(sqlite3* db, const QString& statementText)
+void fetchSqliteRows(sqlite3* db, const QString& statementText, RowSink& rows)
 {
     sqlite3_stmt* raw = nullptr;
     const QByteArray text = statementText.toUtf8();
     if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &raw, nullptr) != SQLITE_OK)
         throw DatabaseError(statementError(db));
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
-    if (!statement)
-        return ResultRows();
+    if (!statement) {
+        rows.begin({});  // no statement in the text: no columns, no rows
+        return;
+    }
     int r = sqlite3_step(statement.get());
     if (r != SQLITE_ROW && r != SQLITE_DONE)
         throw DatabaseError(statementError(db));
-    ResultRows rows(describe(statement.get(), r == SQLITE_ROW));
-    const int columns = rows.columnCount();
+    std::vector<FetchedColumn> columns = describe(statement.get(), r == SQLITE_ROW);
+    std::vector<QMetaType> types;
+    for (const FetchedColumn& column : columns)
+        types.push_back(column.type);
+    rows.begin(std::move(columns));
     for (; r == SQLITE_ROW; r = sqlite3_step(statement.get())) {
-        for (int i = 0; i < columns; ++i)
-            readValue(statement.get(), i, rows);
+        for (int i = 0; i < int(types.size()); ++i)
+            readValue(statement.get(), i, types[size_t(i)], rows);
         rows.endRow();
     }
     if (r != SQLITE_DONE)
         throw DatabaseError(statementError(db));
-    return rows;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultRows.h"
+#include "RowSink.h"
 
 #include <QString>
 
@@ -11,8 +11,8 @@ struct sqlite3;
 sqlite3* openSqliteReadOnly(const QString& path);
 void closeSqlite(sqlite3* db);
 
-// Runs a statement on an open SQLite database and reads every row. The
-// columns are described, and errors worded, as the catalogue's ODBC driver
-// describes and words them, so that a result reads the same whichever way
-// the catalogue is reached. Raises DatabaseError.
-ResultRows fetchAllSqliteRows(sqlite3* db, const QString& statement);
+// Runs a statement on an open SQLite database and hands every row to the
+// sink as it is stepped. The columns are described, and errors worded, as
+// the catalogue's ODBC driver describes and words them, so that a result
+// reads the same whichever way the catalogue is reached. Raises DatabaseError.
+void fetchSqliteRows(sqlite3* db, const QString& statement, RowSink& rows);

@@ -8,6 +8,7 @@
 #include "app/SearchSql.h"
 #include "db/OdbcSession.h"
 #include "db/OdbcStatement.h"
+#include "db/ResultRows.h"
 
 #include <QTemporaryDir>
 #include "support/QtPrint.h"
@@ -80,6 +81,16 @@ TEST_F(MariaDbQuery, LongTextsArriveWhole)
     EXPECT_EQ(outcome.rows[0][0].toString(), QString(4095, u'a'));
     EXPECT_EQ(outcome.rows[0][1].toString(), QString(4096, u'b'));
     EXPECT_EQ(outcome.rows[0][2].toString(), QString(10000, u'甲'));
+
+    // One in the second block of rows: the rows before it are not read twice.
+    const QueryOutcome later = runQuery(server, u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+                                                u"SELECT i, IF(i = 400, REPEAT('甲', 3000), CONCAT('r', i)) FROM n"_s);
+    ASSERT_EQ(later.error, QString());
+    ASSERT_EQ(later.rows.size(), 600);
+    for (int i = 0; i < 600; ++i) {
+        ASSERT_EQ(later.rows[i][0].toInt(), i + 1);
+        ASSERT_EQ(later.rows[i][1].toString(), i == 399 ? QString(3000, u'甲') : u"r"_s + QString::number(i + 1));
+    }
 }
 
 // Blocks of rows with UTF-8 or UTF-16 text, and the value-by-value reading
@@ -95,10 +106,12 @@ TEST_F(MariaDbQuery, EveryWayOfFetchingReadsTheSameRows)
     SearchCriteria all;
     all.rowLimit = false;
     const QString statement = buildSearchSql(all).text;
-    const ResultRows byValue = runOdbcStatement(handle, statement, {false, false});
+    ResultRows byValue;
+    runOdbcStatement(handle, statement, byValue, {false, false});
     ASSERT_EQ(byValue.rowCount(), 2873);
     for (const OdbcFetch fetch : {OdbcFetch{true, true}, OdbcFetch{true, false}}) {
-        const ResultRows rows = runOdbcStatement(handle, statement, fetch);
+        ResultRows rows;
+        runOdbcStatement(handle, statement, rows, fetch);
         ASSERT_EQ(rows.rowCount(), byValue.rowCount());
         ASSERT_EQ(rows.columnCount(), byValue.columnCount());
         int nulls = 0;
