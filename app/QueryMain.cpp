@@ -1,11 +1,10 @@
 // vorlak-query: one search from the command line, for scripts and batch look-ups.
 #include "DataModule.h"
 #include "QueryCommandLine.h"
-#include "ResultColumns.h"
-#include "SearchSql.h"
 #include "InventoryCheck.h"
 #include "InventoryFile.h"
-#include "TabSeparated.h"
+#include "ResultPrinter.h"
+#include "SearchSql.h"
 
 #include "db/DatabaseError.h"
 #include "db/Query.h"
@@ -71,25 +70,6 @@ QString checkInventory(Query& query, const QString& inventory, std::optional<int
     return inventoryReport(InventoryIndex(std::move(entries)), inventory, context);
 }
 
-QString resultTable(const Query& query)
-{
-    QStringList titles;
-    QList<Field*> fields;
-    for (const ResultColumn& column : shownResultColumns()) {
-        titles.append(column.title);
-        fields.append(&query.fieldByName(column.fieldName));
-    }
-    QString out = titles.join(u'\t') + u'\n';
-    for (int record = 0; record < query.recordCount(); ++record) {
-        QStringList cells;
-        for (const Field* field : fields)
-            cells.append(tabSeparatedCell(field->displayText(record)));
-        out += cells.join(u'\t') + u'\n';
-    }
-    out += u"共"_s + QString::number(query.recordCount()) + u"条\n"_s;
-    return out;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -134,15 +114,18 @@ int main(int argc, char* argv[])
         return kNoConnection;
     }
 
-    Query query;
-    query.setConnection(module.connection);
-    query.sql().append(inventory ? inventoryCatalogueSql() : statement.text);
     try {
-        query.open();
-        if (inventory)
+        if (inventory) {
+            Query query;
+            query.setConnection(module.connection);
+            query.sql().append(inventoryCatalogueSql());
+            query.open();
             print(stdout, checkInventory(query, *inventory, command.peopleExposed));
-        else
-            print(stdout, resultTable(query));
+        } else {
+            ResultPrinter printer(stdout);
+            module.connection->run(statement.text, printer);
+            printer.finish();
+        }
     } catch (const Exception& error) {
         print(stderr, error.message() + u'\n');
         return kStatementRefused;
