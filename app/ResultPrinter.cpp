@@ -1,18 +1,15 @@
 #include "ResultPrinter.h"
 
 #include "ResultColumns.h"
-#include "TabSeparated.h"
 
 #include "db/DatabaseError.h"
-#include "db/Field.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-void write(FILE* out, const QString& text)
+void write(FILE* out, const QByteArray& bytes)
 {
-    const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
 }
 
@@ -20,47 +17,53 @@ void write(FILE* out, const QString& text)
 
 void ResultPrinter::begin(std::vector<FetchedColumn> columns)
 {
-    shown_.clear();
+    const QList<ResultColumn> shown = shownResultColumns();
+    shownAt_.assign(columns.size(), -1);
     QStringList titles;
-    for (const ResultColumn& shown : shownResultColumns()) {
-        int found = -1;
-        for (size_t i = 0; i < columns.size() && found < 0; ++i)
-            if (columns[i].name.compare(shown.fieldName, Qt::CaseInsensitive) == 0)
-                found = int(i);
-        if (found < 0)
-            throw DatabaseError(u"Field '"_s + shown.fieldName + u"' not found"_s);
-        shown_.push_back(found);
-        titles.append(shown.title);
+    for (const ResultColumn& column : shown) {
+        const auto found = std::find_if(columns.begin(), columns.end(), [&](const FetchedColumn& fetched) {
+            return fetched.name.compare(column.fieldName, Qt::CaseInsensitive) == 0;
+        });
+        if (found == columns.end())
+            throw DatabaseError(u"Field '"_s + column.fieldName + u"' not found"_s);
+        shownAt_[size_t(found - columns.begin())] = int(titles.size());
+        titles.append(column.title);
     }
-    block_.begin(std::move(columns));
-    write(out_, titles.join(u'\t') + u'\n');
+    cells_.assign(shown.size() + 1, QByteArray());
+    column_ = 0;
+    write(out_, (titles.join(u'\t') + u'\n').toUtf8());
+}
+
+QByteArray& ResultPrinter::nextCell()
+{
+    const int at = shownAt_[column_++];
+    QByteArray& cell = cells_[at < 0 ? cells_.size() - 1 : size_t(at)];
+    cell.resize(0);
+    return cell;
+}
+
+void ResultPrinter::appendDouble(double value)
+{
+    nextCell().append(QString::number(value, 'g', 15).toLatin1());
 }
 
 void ResultPrinter::endRow()
 {
-    block_.endRow();
-    if (block_.rowCount() == kBlockRows)
-        printBlock();
-}
-
-void ResultPrinter::printBlock()
-{
-    QString text;
-    for (int row = 0; row < block_.rowCount(); ++row) {
-        for (size_t i = 0; i < shown_.size(); ++i) {
-            if (i > 0)
-                text += u'\t';
-            text += tabSeparatedCell(valueDisplayText(block_.value(row, shown_[i])));
-        }
-        text += u'\n';
+    // Tabs and line breaks within a value become blanks; in UTF-8 their
+    // bytes stand for nothing else.
+    for (size_t i = 0; i + 1 < cells_.size(); ++i) {
+        QByteArray& cell = cells_[i];
+        for (char& byte : cell)
+            if (byte == '\t' || byte == '\n' || byte == '\r')
+                byte = ' ';
+        cell.append(i + 2 < cells_.size() ? '\t' : '\n');
+        write(out_, cell);
     }
-    write(out_, text);
-    count_ += block_.rowCount();
-    block_.begin(block_.columns());
+    column_ = 0;
+    ++count_;
 }
 
 void ResultPrinter::finish()
 {
-    printBlock();
-    write(out_, u"共"_s + QString::number(count_) + u"条\n"_s);
+    write(out_, (u"共"_s + QString::number(count_) + u"条\n"_s).toUtf8());
 }

@@ -15,7 +15,11 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
+        {
             times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (const auto peak = run.counters.find("peak_kib"); peak != run.counters.end())
+                peaks_[run.benchmark_name()] = peak->second;
+        }
         ConsoleReporter::ReportRuns(runs);
     }
 
@@ -39,11 +43,16 @@ public:
                 const auto base = times_.find(pair.baseline + which);
                 if (base != times_.end() && base->second > 0)
                     std::printf("ratio %s: %s = %.2f\n", which.c_str(), pair.label.c_str(), time / base->second);
+                const auto peak = peaks_.find(name), basePeak = peaks_.find(pair.baseline + which);
+                if (peak != peaks_.end() && basePeak != peaks_.end() && basePeak->second > 0)
+                    std::printf("ratio %s: %s, peak memory = %.2f\n", which.c_str(), pair.label.c_str(),
+                                peak->second / basePeak->second);
             }
     }
 
 private:
     std::map<std::string, double> times_;
+    std::map<std::string, double> peaks_;  // peak memory of a process, KiB
 };
 
 } // namespace

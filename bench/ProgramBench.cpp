@@ -1,6 +1,8 @@
 // The programs as a whole:
-//   QueryProgram/<case>   vorlak-query --no-limit as a process, against
-//   SqliteShell/<case>    the sqlite3 shell printing the same statement;
+//   QueryProgram/<case>   vorlak-query --no-limit as a process, on the catalogue
+//                         and on 100 000 synthetic rows, against
+//   SqliteShell/<case>    the sqlite3 shell printing the same statement (time
+//                         and peak memory, output thrown away);
 //   Find/<case>           the find dialog's search over every column of 100 000
 //                         rows for a text in the last one (rows per second);
 //   InventoryCheck/<case> vorlak-query --check over 10 000 inventory lines (names,
@@ -36,20 +38,35 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Runs a program as a process, its output thrown away, through the helper
+// that reports the peak memory it reached.
 void runProcess(benchmark::State& state, const QString& program, const QStringList& arguments)
 {
-    qint64 bytes = 0;
+    qint64 peakKib = 0;
     for (auto _ : state) {
         QProcess process;
-        process.start(program, arguments);
+        process.start(QStringLiteral(VORLAK_BENCH_PEAK), QStringList{program} + arguments);
         process.waitForFinished(-1);
-        bytes = process.readAllStandardOutput().size();
         if (process.exitCode() != 0) {
             state.SkipWithError(process.readAllStandardError().constData());
             return;
         }
+        peakKib = std::max(peakKib, process.readAllStandardOutput().trimmed().toLongLong());
     }
-    state.counters["output_bytes"] = double(bytes);
+    state.counters["peak_kib"] = double(peakKib);
+}
+
+// A folder holding vorlak-query and, as its catalogue, the synthetic one of
+// the given rows; made once per run.
+QString queryProgramBeside(int rows)
+{
+    static QTemporaryDir dir;
+    const QString program = dir.filePath(u"vorlak-query"_s);
+    if (!QFile::exists(program)) {
+        QFile::copy(QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), program);
+        QFile::copy(syntheticCatalogue(rows), dir.filePath(u"vorlak.db"_s));
+    }
+    return program;
 }
 
 void queryProgram(benchmark::State& state)
@@ -57,11 +74,28 @@ void queryProgram(benchmark::State& state)
     runProcess(state, QStringLiteral(VORLAK_PROGRAM_DIR "/vorlak-query"), {u"--no-limit"_s});
 }
 
-void sqliteShell(benchmark::State& state)
+QString wholeCatalogueStatement()
 {
     SearchCriteria criteria;
     criteria.rowLimit = false;
-    runProcess(state, u"sqlite3"_s, {u"-readonly"_s, catalogueDatabase(), buildSearchSql(criteria).text});
+    return buildSearchSql(criteria).text;
+}
+
+void sqliteShell(benchmark::State& state)
+{
+    runProcess(state, u"sqlite3"_s, {u"-readonly"_s, catalogueDatabase(), wholeCatalogueStatement()});
+}
+
+constexpr int kSyntheticRows = 100000;
+
+void queryProgramSynthetic(benchmark::State& state)
+{
+    runProcess(state, queryProgramBeside(kSyntheticRows), {u"--no-limit"_s});
+}
+
+void sqliteShellSynthetic(benchmark::State& state)
+{
+    runProcess(state, u"sqlite3"_s, {u"-readonly"_s, syntheticCatalogue(kSyntheticRows), wholeCatalogueStatement()});
 }
 
 // An inventory of 10 000 lines taken from the catalogue's own rows, one in
@@ -204,6 +238,8 @@ void bareStartUp(benchmark::State& state)
 
 BENCHMARK(queryProgram)->Name("QueryProgram/catalogue_no_limit")->Unit(benchmark::kMillisecond);
 BENCHMARK(sqliteShell)->Name("SqliteShell/catalogue_no_limit")->Unit(benchmark::kMillisecond);
+BENCHMARK(queryProgramSynthetic)->Name("QueryProgram/synthetic_100k")->Unit(benchmark::kMillisecond);
+BENCHMARK(sqliteShellSynthetic)->Name("SqliteShell/synthetic_100k")->Unit(benchmark::kMillisecond);
 BENCHMARK(inventoryCheck)->Name("InventoryCheck/10000_lines")->Unit(benchmark::kMillisecond);
 BENCHMARK(oneSearch)->Name("OneSearch/10000_lines")->Unit(benchmark::kMillisecond);
 BENCHMARK(find)->Name("Find/all_columns_100k")->Unit(benchmark::kMillisecond)->Iterations(3);

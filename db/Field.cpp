@@ -42,18 +42,14 @@ QVariant Field::value(int record) const
     return query_.value(record == kCurrentRecord ? query_.currentRecordIndex() : record, valueColumn_);
 }
 
-QString valueDisplayText(const QVariant& value)
-{
-    if (value.isNull())
-        return QString();
-    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
-        return QString::number(value.toDouble(), 'g', 15);
-    return value.toString();
-}
-
 QString Field::displayText(int record) const
 {
-    return valueDisplayText(value(record));
+    const QVariant stored = value(record);
+    if (stored.isNull())
+        return QString();
+    if (dataType_ == FieldType::Float)
+        return QString::number(stored.toDouble(), 'g', 15);
+    return stored.toString();
 }
 
 QString Field::asString(int record) const

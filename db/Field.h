@@ -17,9 +17,6 @@ public:
     virtual void fieldDestroyed(Field* field) = 0;
 };
 
-// A value as shown: numbers in plain decimal form, empty for null.
-QString valueDisplayText(const QVariant& value);
-
 // One result column of an open query. Its values are read by record index;
 // without one, for the query's current record.
 class Field {
