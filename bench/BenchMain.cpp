@@ -2,7 +2,9 @@
 // both by our code and by its baseline in the same run, the ratio of the two
 // times: the window's search ("Search/<case>") and the result set's open
 // ("ResultSet/<case>") against SQLite's own C interface ("Sqlite/<case>"), our
-// grid's painting ("GridPaint/<case>") against QTableView's ("TableViewPaint/<case>").
+// grid's painting ("GridPaint/<case>") against QTableView's ("TableViewPaint/<case>"),
+// and so on; and a few ratios of counters, such as the memory rows hold
+// against their text bytes and a process's peak memory against its baseline's.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -14,45 +16,59 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& run : runs)
-        {
-            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-            if (const auto peak = run.counters.find("peak_kib"); peak != run.counters.end())
-                peaks_[run.benchmark_name()] = peak->second;
+        for (const Run& run : runs) {
+            Measured& measured = measured_[run.benchmark_name()];
+            measured.time = run.GetAdjustedRealTime();
+            for (const auto& [counter, value] : run.counters)
+                measured.counters[counter] = value;
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
     void printRatios() const
     {
+        // A subject, its baseline, and what is compared: the times, or a
+        // counter of the subject against one of the baseline.
         struct Pair {
-            std::string subject, baseline, label;
+            std::string subject, baseline, label, counter, baseCounter;
         };
-        const Pair pairs[] = {{"Search/", "Sqlite/", "window search / SQLite C baseline"},
-                              {"ResultSet/", "Sqlite/", "result set open / SQLite C baseline"},
-                              {"GridPaint/", "TableViewPaint/", "data grid / QTableView"},
-                              {"MariaDbSearch/", "MariaDbConnector/", "window search on MariaDB / MariaDB C connector"},
-                              {"QueryProgram/", "SqliteShell/", "vorlak-query / sqlite3 shell"},
-                              {"InventoryCheck/", "OneSearch/", "inventory check / one search"},
-                              {"StartUp/", "BareStartUp/", "main window / bare window, shown and painted"}};
+        const Pair pairs[] = {
+            {"Search/", "Sqlite/", "window search / SQLite C baseline"},
+            {"ResultSet/", "Sqlite/", "result set open / SQLite C baseline"},
+            {"ResultSet/", "Sqlite/", "memory the rows hold / their text bytes", "bytes_per_row", "text_bytes_per_row"},
+            {"GridPaint/", "TableViewPaint/", "data grid / QTableView"},
+            {"GridAt1m/", "GridAtCatalogue/", "grid over 1 000 000 rows / over the catalogue's 2 869"},
+            {"MariaDbSearch/", "MariaDbConnector/", "window search on MariaDB / MariaDB C connector"},
+            {"QueryProgram/", "SqliteShell/", "vorlak-query / sqlite3 shell"},
+            {"QueryProgram/", "SqliteShell/", "vorlak-query / sqlite3 shell, peak memory", "peak_kib", "peak_kib"},
+            {"InventoryCheck/", "OneSearch/", "inventory check / one search"},
+            {"StartUp/", "BareStartUp/", "main window / bare window, shown and painted"}};
         for (const Pair& pair : pairs)
-            for (const auto& [name, time] : times_) {
+            for (const auto& [name, subject] : measured_) {
                 if (name.rfind(pair.subject, 0) != 0)
                     continue;
                 const std::string which = name.substr(pair.subject.size());
-                const auto base = times_.find(pair.baseline + which);
-                if (base != times_.end() && base->second > 0)
-                    std::printf("ratio %s: %s = %.2f\n", which.c_str(), pair.label.c_str(), time / base->second);
-                const auto peak = peaks_.find(name), basePeak = peaks_.find(pair.baseline + which);
-                if (peak != peaks_.end() && basePeak != peaks_.end() && basePeak->second > 0)
-                    std::printf("ratio %s: %s, peak memory = %.2f\n", which.c_str(), pair.label.c_str(),
-                                peak->second / basePeak->second);
+                const auto base = measured_.find(pair.baseline + which);
+                if (base == measured_.end())
+                    continue;
+                const double ours = pair.counter.empty() ? subject.time : subject.counter(pair.counter);
+                const double theirs = pair.counter.empty() ? base->second.time : base->second.counter(pair.baseCounter);
+                if (theirs > 0)
+                    std::printf("ratio %s: %s = %.2f\n", which.c_str(), pair.label.c_str(), ours / theirs);
             }
     }
 
 private:
-    std::map<std::string, double> times_;
-    std::map<std::string, double> peaks_;  // peak memory of a process, KiB
+    struct Measured {
+        double time = 0;
+        std::map<std::string, double> counters;
+        double counter(const std::string& name) const
+        {
+            const auto found = counters.find(name);
+            return found == counters.end() ? 0 : found->second;
+        }
+    };
+    std::map<std::string, Measured> measured_;
 };
 
 } // namespace

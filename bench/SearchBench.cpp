@@ -1,6 +1,6 @@
 // A search, against the same statement stepped with SQLite's C interface on
 // the same file, every column read: the shipped catalogue without the row
-// limit, and a synthetic catalogue of 100 000 rows.
+// limit, and synthetic catalogues of 100 000 and 1 000 000 rows.
 //   Search/<case>     the main window's search: close, statement, open, footer
 //                     recount and the grid's layout pass
 //   ResultSet/<case>  the result set's open alone, with the memory its rows hold
@@ -30,9 +30,15 @@ QString synthetic100k()
     return syntheticCatalogue(100000);
 }
 
+QString synthetic1m()
+{
+    return syntheticCatalogue(1000000);
+}
+
 const Case kCatalogueAll{catalogueDatabase, QString()};
 const Case kCatalogueNameLike{catalogueDatabase, u"甲"_s};
 const Case kSynthetic{synthetic100k, QString()};
+const Case kSynthetic1m{synthetic1m, QString()};
 
 SearchCriteria criteria(const Case& c)
 {
@@ -96,6 +102,9 @@ BENCHMARK_CAPTURE(sqlite, catalogue_name_like, kCatalogueNameLike)->Name("Sqlite
 BENCHMARK_CAPTURE(search, synthetic_100k, kSynthetic)->Name("Search/synthetic_100k")->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(resultSet, synthetic_100k, kSynthetic)->Name("ResultSet/synthetic_100k")->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(sqlite, synthetic_100k, kSynthetic)->Name("Sqlite/synthetic_100k")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(search, synthetic_1m, kSynthetic1m)->Name("Search/synthetic_1m")->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(resultSet, synthetic_1m, kSynthetic1m)->Name("ResultSet/synthetic_1m")->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(sqlite, synthetic_1m, kSynthetic1m)->Name("Sqlite/synthetic_1m")->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(buildStatement)->Name("BuildStatement");
 
 } // namespace

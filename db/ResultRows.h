@@ -5,11 +5,14 @@
 
 #include <QVariant>
 #include <cstdint>
+#include <string>
 
-// The rows of a result, held compactly and row by row: numbers in arrays,
-// the text of every value as UTF-8 one after the other in blocks, with where
-// each value ends, and a null bit per value. A value becomes a QVariant of
-// its column's type only when read. Nothing held moves as the rows grow.
+// The rows of a result, held compactly: each row as one record in blocks
+// (integers in a variable number of bytes, doubles as their 8 bytes, text as
+// its length and its UTF-8), where each record ends, and a null bit per
+// value. A value becomes a QVariant of its column's type only when read,
+// found by stepping over the values before it in its row's record. Nothing
+// held moves as the rows grow.
 class ResultRows final : public RowSink {
 public:
     ResultRows() = default;
@@ -36,43 +39,34 @@ public:
     size_t bytesHeld() const;
 
 private:
-    // Text in blocks. A value lies within one block: one that does not fit
-    // the rest of the current block starts at the next block's start, and
+    // Records in blocks. A record lies within one block: one that does not
+    // fit the rest of the current block starts at the next block's start, and
     // one longer than a block gets a block of its own size that stands for
     // as many blocks as it spans. Offsets run on across blocks.
-    class TextBlocks {
+    class RecordBlocks {
     public:
         static constexpr uint32_t kBlockSize = uint32_t(BlockPool::kBlockSize);
-        // Stores a value; returns the offset where it ends.
-        uint32_t append(const char* utf8, qsizetype bytes);
-        // The value that ends at `end`, the one stored before it having ended at `previousEnd`.
-        QString read(uint32_t previousEnd, uint32_t end) const;
-        uint32_t end() const { return end_; }
+        // Stores a record; returns the offset where it ends.
+        uint32_t append(const std::string& record);
+        // The record that ends at `end`, the one stored before it having ended at `previousEnd`.
+        const char* read(uint32_t previousEnd, uint32_t end) const;
         size_t bytesHeld() const { return bytesHeld_ + blocks_.capacity() * sizeof(BlockPool::Block); }
 
     private:
-        std::vector<BlockPool::Block> blocks_;  // by block number; null where a long value runs on
+        std::vector<BlockPool::Block> blocks_;  // by block number; null where a long record runs on
         size_t bytesHeld_ = 0;
         uint32_t end_ = 0;
     };
 
     enum class Storage { Integer, Double, Text };
-    // Where a column's values go: its kind of array and its place in a row there.
-    struct Slot {
-        Storage kind = Storage::Text;
-        int index = 0;
-    };
     static Storage storageOf(QMetaType type);
-    int nextColumn();
-    size_t position(int row, const Slot& slot) const;
+    Storage nextColumn();
 
     std::vector<FetchedColumn> columns_;
-    std::vector<Slot> slots_;
-    int perRow_[3] = {0, 0, 0};  // values per row of each storage kind
-    TextBlocks text_;
-    ChunkedArray<uint32_t> ends_;  // where each text value ends
-    ChunkedArray<qint64> integers_;
-    ChunkedArray<double> doubles_;
+    std::vector<Storage> kinds_;
+    std::string record_;  // the row being filled
+    RecordBlocks records_;
+    ChunkedArray<uint32_t> ends_;  // where each row's record ends
     ChunkedArray<uint64_t> nulls_;  // a bit per value, row by row
     int rows_ = 0;
     int filled_ = 0;  // values of the row being filled

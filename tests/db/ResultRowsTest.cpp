@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +62,24 @@ TEST(ResultRows, ValuesReadAsTheirColumnsType)
     EXPECT_EQ(rows.value(0, 3), QVariant(short(12)));
     EXPECT_EQ(rows.value(0, 4), QVariant(QDate(2020, 1, 2)));
     EXPECT_EQ(rows.value(0, 5), QVariant(u"甲醇"_s));
+
+    // Integers of any size and sign, and a null between values, read back as given.
+    for (const qint64 value : {std::numeric_limits<qint64>::min(), qint64(-1), qint64(0), qint64(63), qint64(64),
+                               std::numeric_limits<qint64>::max()}) {
+        rows.appendInteger(int(value));
+        rows.appendInteger(value);
+        rows.appendNull();
+        rows.appendText(QByteArray::number(value).constData(), 2);
+        rows.appendNull();
+        rows.appendText(u"尾"_s);
+        rows.endRow();
+        const int row = rows.rowCount() - 1;
+        EXPECT_EQ(rows.value(row, 0), QVariant(int(value)));
+        EXPECT_EQ(rows.value(row, 1), QVariant(qlonglong(value)));
+        EXPECT_EQ(rows.value(row, 2), QVariant(QMetaType::fromType<double>()));
+        EXPECT_EQ(rows.value(row, 3), QVariant(short(QByteArray::number(value).left(2).toShort())));
+        EXPECT_EQ(rows.value(row, 5), QVariant(u"尾"_s));
+    }
 
     // A row must hold one value per column, no more and no fewer.
     rows.appendInteger(1);
