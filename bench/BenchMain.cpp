@@ -30,7 +30,7 @@ public:
         // A subject, its baseline, and what is compared: the times, or a
         // counter of the subject against one of the baseline.
         struct Pair {
-            std::string subject, baseline, label, counter, baseCounter;
+            std::string subject, baseline, label, counter = {}, baseCounter = {};
         };
         const Pair pairs[] = {
             {"Search/", "Sqlite/", "window search / SQLite C baseline"},

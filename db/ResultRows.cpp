@@ -226,7 +226,7 @@ uint32_t ResultRows::RecordBlocks::append(const std::string& record)
 const char* ResultRows::RecordBlocks::read(uint32_t previousEnd, uint32_t end) const
 {
     // Within the block the previous record ended in, or from the next block's start.
-    const bool sameBlock = previousEnd % kBlockSize != 0 && previousEnd / kBlockSize == (end - 1) / kBlockSize;
+    const bool sameBlock = previousEnd / kBlockSize == (end - 1) / kBlockSize;
     const uint32_t begin = sameBlock ? previousEnd : (previousEnd + kBlockSize - 1) / kBlockSize * kBlockSize;
     return blocks_[begin / kBlockSize].get() + begin % kBlockSize;
 }
