@@ -2,7 +2,6 @@
 
 #include "platform/Errors.h"
 
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -22,12 +21,16 @@ QString cell(const QList<RowValue>& row, qsizetype at)
     return row.value(at).value_or(QString());
 }
 
-// Whether one of the entry's hazard categories falls under the rule.
-bool applies(const MajorHazardRule& rule, const CatalogueRow& entry)
+// The rules that one of the entry's hazard categories falls under, in their order.
+QList<const MajorHazardRule*> applyingRules(const CatalogueRow& entry, const QList<MajorHazardRule>& rules)
 {
     const QStringList categories = entry.hazardList();
-    return std::any_of(categories.begin(), categories.end(),
-                       [&rule](const QString& c) { return rule.category.match(c).hasMatch(); });
+    QList<const MajorHazardRule*> applying;
+    for (const MajorHazardRule& rule : rules)
+        if (std::any_of(categories.begin(), categories.end(),
+                        [&rule](const QString& c) { return rule.category.match(c).hasMatch(); }))
+            applying.append(&rule);
+    return applying;
 }
 
 } // namespace
@@ -60,12 +63,13 @@ QList<MajorHazardThreshold> majorHazardThresholds(const CatalogueRow& entry, con
     // Not named in 表1: by category, in the order of 表2, each code and condition once.
     const qsizetype code = column(categories, u"code"_s), wording = column(categories, u"wording"_s),
                     tonnes = column(categories, u"threshold_t"_s);
+    const QList<const MajorHazardRule*> applying = applyingRules(entry, rules);
     for (const QList<RowValue>& row : categories.rows)
-        for (const MajorHazardRule& rule : rules) {
-            if (rule.code != cell(row, code) || !applies(rule, entry))
+        for (const MajorHazardRule* rule : applying) {
+            if (rule->code != cell(row, code))
                 continue;
-            const MajorHazardThreshold threshold{u"表2 "_s + rule.code, cell(row, wording), cell(row, tonnes),
-                                                 rule.condition};
+            const MajorHazardThreshold threshold{u"表2 "_s + rule->code, cell(row, wording), cell(row, tonnes),
+                                                 rule->condition};
             if (!thresholds.contains(threshold))
                 thresholds.append(threshold);
         }
@@ -109,9 +113,8 @@ double MajorHazardGrading::beta(const CatalogueRow& entry, const QList<MajorHaza
         if (const auto named = namedBeta_.constFind(t.what); t.basis.startsWith(u"表1"_s) && named != namedBeta_.cend())
             return *named;
     double beta = 0;
-    for (const MajorHazardRule& rule : rules)
-        if (applies(rule, entry))
-            beta = qMax(beta, codeBeta_.value(rule.code));
+    for (const MajorHazardRule* rule : applyingRules(entry, rules))
+        beta = qMax(beta, codeBeta_.value(rule->code));
     return beta > 0 ? beta : 1.0;
 }
 
