@@ -236,7 +236,8 @@ void appendBound(const BoundColumn& column, SQLULEN row, RowSink& rows)
     case SQL_C_SBIGINT: rows.appendInteger(boundValue<qint64>(at)); break;
     case SQL_C_UBIGINT: rows.appendInteger(qint64(boundValue<quint64>(at))); break;
     case SQL_C_DOUBLE: rows.appendDouble(boundValue<double>(at)); break;
-    case SQL_C_CHAR: rows.appendText(at, qsizetype(strnlen(at, size_t(column.width)))); break;
+    // A text came whole, so its indicator is its length in bytes.
+    case SQL_C_CHAR: rows.appendText(at, qsizetype(indicator)); break;
     default: {
         const qsizetype room = column.width / qsizetype(sizeof(SQLWCHAR)) - 1;
         const auto* units = reinterpret_cast<const char16_t*>(at);

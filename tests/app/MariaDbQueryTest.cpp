@@ -123,6 +123,24 @@ TEST_F(MariaDbQuery, EveryWayOfFetchingReadsTheSameRows)
             }
         EXPECT_GT(nulls, 0);  // pages missing from the index, entries outside the catalogue
     }
+
+    // Texts at the edge of a bound buffer (1 024 units) arrive whole every
+    // way, with and without a character of two UTF-8 bytes.
+    QStringList texts, selects;
+    for (const int n : {1022, 1023, 1024, 1025, 1999})
+        for (const QString& first : {u"甲"_s, u"β"_s}) {
+            texts << first + QString(n, u'甲');
+            selects << u"SELECT CAST(CONCAT('%1', REPEAT('甲', %2)) AS CHAR(2000))"_s.arg(first).arg(n);
+        }
+    for (const OdbcFetch fetch : {OdbcFetch{true, true}, OdbcFetch{true, false}, OdbcFetch{false, false}}) {
+        ResultRows rows;
+        runOdbcStatement(handle, selects.join(u" UNION ALL "_s), rows, fetch);
+        ASSERT_EQ(rows.rowCount(), texts.size());
+        for (int row = 0; row < texts.size(); ++row)
+            EXPECT_TRUE(rows.value(row, 0).toString() == texts[row])
+                << fetch.rowArrays << fetch.utf8Text << " row " << row << ": " << rows.value(row, 0).toString().size()
+                << " characters for " << texts[row].size();
+    }
 }
 
 TEST_F(MariaDbQuery, AnInventoryChecksTheSameOnBothCatalogues)
