@@ -17,7 +17,11 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            Measured& measured = measured_[run.benchmark_name()];
+            // With repetitions, a case's median stands for it.
+            const bool aggregate = run.run_type == Run::RT_Aggregate;
+            if (aggregate && run.aggregate_name != "median")
+                continue;
+            Measured& measured = measured_[aggregate ? run.run_name.str() : run.benchmark_name()];
             measured.time = run.GetAdjustedRealTime();
             for (const auto& [counter, value] : run.counters)
                 measured.counters[counter] = value;

@@ -41,42 +41,30 @@ std::vector<char32_t> patternTokens(QByteArrayView pattern)
     return tokens;
 }
 
-void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
-{
-    const auto* pattern = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(arguments[1]));
-    if (!pattern || !text)
-        return sqlite3_result_null(context);
-    sqlite3_result_int(context, likeMatches(QByteArrayView(pattern, sqlite3_value_bytes(arguments[0])),
-                                            QByteArrayView(text, sqlite3_value_bytes(arguments[1]))));
-}
+using Tokens = std::vector<char32_t>;
 
-} // namespace
-
-bool likeMatches(QByteArrayView pattern, QByteArrayView textBytes)
+// Left to right over the text's bytes; on a mismatch, the last "%" takes one
+// character more.
+bool tokensMatch(const Tokens& tokens, QByteArrayView text)
 {
-    const std::vector<char32_t> tokens = patternTokens(pattern);
-    std::vector<char32_t> text;
-    for (qsizetype at = 0; at < textBytes.size();)
-        text.push_back(folded(nextChar(textBytes, at)));
-    // More characters to match than the text has: no match, at once.
-    size_t needed = 0;
-    for (char32_t token : tokens)
-        needed += token != kAnyRun;
-    if (needed > text.size())
-        return false;
-    // Left to right; on a mismatch, the last "%" takes one character more.
-    size_t t = 0, p = 0, starP = size_t(-1), starT = 0;
+    constexpr size_t kNoRun = size_t(-1);
+    qsizetype t = 0, starT = 0;
+    size_t p = 0, starP = kNoRun;
     while (t < text.size()) {
         if (p < tokens.size() && tokens[p] == kAnyRun) {
             starP = p++;
             starT = t;
-        } else if (p < tokens.size() && (tokens[p] == kOneChar || tokens[p] == text[t])) {
+            continue;
+        }
+        qsizetype next = t;
+        const char32_t c = folded(nextChar(text, next));
+        if (p < tokens.size() && (tokens[p] == kOneChar || tokens[p] == c)) {
             ++p;
-            ++t;
-        } else if (starP != size_t(-1)) {
+            t = next;
+        } else if (starP != kNoRun) {
             p = starP + 1;
-            t = ++starT;
+            nextChar(text, starT);
+            t = starT;
         } else {
             return false;
         }
@@ -84,6 +72,28 @@ bool likeMatches(QByteArrayView pattern, QByteArrayView textBytes)
     while (p < tokens.size() && tokens[p] == kAnyRun)
         ++p;
     return p == tokens.size();
+}
+
+// The pattern is read once per statement: its tokens stay with it.
+void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
+{
+    const auto* pattern = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(arguments[1]));
+    if (!pattern || !text)
+        return sqlite3_result_null(context);
+    const QByteArrayView textBytes(text, sqlite3_value_bytes(arguments[1]));
+    if (const auto* tokens = static_cast<const Tokens*>(sqlite3_get_auxdata(context, 0)))
+        return sqlite3_result_int(context, tokensMatch(*tokens, textBytes));
+    auto* tokens = new Tokens(patternTokens(QByteArrayView(pattern, sqlite3_value_bytes(arguments[0]))));
+    sqlite3_result_int(context, tokensMatch(*tokens, textBytes));
+    sqlite3_set_auxdata(context, 0, tokens, [](void* made) { delete static_cast<Tokens*>(made); });
+}
+
+} // namespace
+
+bool likeMatches(QByteArrayView pattern, QByteArrayView text)
+{
+    return tokensMatch(patternTokens(pattern), text);
 }
 
 void useServerLikeRules(sqlite3* db)
