@@ -1,6 +1,7 @@
 #include "ResultPrinter.h"
 
 #include "ResultColumns.h"
+#include "TabSeparated.h"
 
 #include "db/DatabaseError.h"
 
@@ -36,6 +37,7 @@ void ResultPrinter::begin(std::vector<FetchedColumn> columns)
 
 QByteArray& ResultPrinter::nextCell()
 {
+    Q_ASSERT(column_ < shownAt_.size());
     const int at = shownAt_[column_++];
     QByteArray& cell = cells_[at < 0 ? cells_.size() - 1 : size_t(at)];
     cell.resize(0);
@@ -49,13 +51,9 @@ void ResultPrinter::appendDouble(double value)
 
 void ResultPrinter::endRow()
 {
-    // Tabs and line breaks within a value become blanks; in UTF-8 their
-    // bytes stand for nothing else.
     for (size_t i = 0; i + 1 < cells_.size(); ++i) {
         QByteArray& cell = cells_[i];
-        for (char& byte : cell)
-            if (byte == '\t' || byte == '\n' || byte == '\r')
-                byte = ' ';
+        blankTabsAndBreaks(cell);
         cell.append(i + 2 < cells_.size() ? '\t' : '\n');
         write(out_, cell);
     }

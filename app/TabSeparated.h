@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // A value on one line of tab-separated output: tabs and line breaks become blanks.
@@ -9,4 +10,12 @@ inline QString tabSeparatedCell(QString text)
         if (ch == u'\t' || ch == u'\n' || ch == u'\r')
             ch = u' ';
     return text;
+}
+
+// The same in UTF-8, where these three bytes stand for nothing else.
+inline void blankTabsAndBreaks(QByteArray& utf8)
+{
+    for (char& byte : utf8)
+        if (byte == '\t' || byte == '\n' || byte == '\r')
+            byte = ' ';
 }

@@ -1,10 +1,14 @@
+#include "app/ResultColumns.h"
+#include "app/ResultPrinter.h"
 #include "app/SearchSql.h"
+#include "db/DatabaseError.h"
 
 #include "support/Inventory.h"
 #include "support/QueryProgram.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <ranges>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include "support/QtPrint.h"
@@ -278,6 +282,49 @@ TEST_F(QueryProgram, RowsMatchTheSqliteShellFromAnyWorkingFolder)
     EXPECT_TRUE(quoted.first().startsWith(u"2443\t4,4'-亚甲基双苯胺\t"_s));
     expectSameRowsAsSqliteShell({u"--no-limit"_s});
     EXPECT_TRUE(expectSameRowsAsSqliteShell({u"--cas"_s, u"no-such-cas"_s}).isEmpty());
+}
+
+// Rows printed as they come: the shown columns in their order whatever the
+// statement's, values as the window shows them, a tab or line break in a
+// value as a blank; a shown column the statement lacks prints nothing.
+TEST(ResultPrinter, PrintsTheShownColumnsOfEachRowAsItComes)
+{
+    char* printed = nullptr;
+    size_t size = 0;
+    FILE* out = open_memstream(&printed, &size);
+    ResultPrinter printer(out);
+    std::vector<FetchedColumn> columns{{u"id"_s, QMetaType::fromType<int>(), 10}};
+    for (const ResultColumn& shown : shownResultColumns() | std::views::reverse)
+        columns.push_back({shown.fieldName.toUpper(), QMetaType::fromType<QString>(), 100});
+    printer.begin(columns);
+    const QByteArray hazards = u"易燃\t液体\r\n类别2"_s.toUtf8();
+    for (int row = 1; row <= 2; ++row) {
+        printer.appendInteger(row);     // id, not shown
+        printer.appendText(u"备注"_s);  // remarks, the last shown, fetched first
+        printer.appendNull();           // specialadmin
+        printer.appendText(hazards.constData(), hazards.size());
+        printer.appendText(u"67-56-1"_s);
+        printer.appendText(u"methanol"_s);
+        printer.appendText(u"木醇"_s);
+        printer.appendText(u"甲醇"_s);
+        printer.appendDouble(row * 0.5);  // index_id
+        printer.endRow();
+    }
+    printer.finish();
+    std::fclose(out);
+    const QString text = QString::fromUtf8(printed, qsizetype(size));
+    std::free(printed);
+    EXPECT_EQ(text, kTitles + u"\n0.5\t甲醇\t木醇\tmethanol\t67-56-1\t易燃 液体  类别2\t\t备注\n"_s
+                        u"1\t甲醇\t木醇\tmethanol\t67-56-1\t易燃 液体  类别2\t\t备注\n共2条\n"_s);
+
+    char* none = nullptr;
+    FILE* nothing = open_memstream(&none, &size);
+    ResultPrinter lacking(nothing);
+    columns.pop_back();
+    EXPECT_THROW(lacking.begin(columns), DatabaseError);
+    std::fclose(nothing);
+    EXPECT_EQ(size, 0u);
+    std::free(none);
 }
 
 TEST_F(QueryProgram, ARejectedCatalogueNumberIsReportedAndTheSearchGoesOn)
