@@ -6,18 +6,40 @@
 #include <QLocale>
 #include <QScopeGuard>
 
+namespace {
+
+// A find's text, folded once, against one cell after another. Letter case
+// is folded by the rules of the user's language.
+class TextMatcher {
+public:
+    TextMatcher(const QString& text, FindMatch kind, bool caseInsensitive)
+        : fold_(caseInsensitive), kind_(kind), text_(caseInsensitive ? locale_.toUpper(text) : text)
+    {
+    }
+
+    bool matches(const QString& cell) const
+    {
+        const QString a = fold_ ? locale_.toUpper(cell) : cell;
+        switch (kind_) {
+        case FindMatch::AnyPart: return !text_.isEmpty() && a.contains(text_);
+        case FindMatch::WholeField: return a == text_;
+        case FindMatch::FromBeginning: return a.left(text_.size()) == text_;
+        }
+        return false;
+    }
+
+private:
+    const QLocale locale_;
+    const bool fold_;
+    const FindMatch kind_;
+    const QString text_;
+};
+
+} // namespace
+
 bool cellTextMatches(const QString& cell, const QString& text, FindMatch kind, bool caseInsensitive)
 {
-    // Letter case is folded by the rules of the user's language.
-    const QLocale locale;
-    const QString a = caseInsensitive ? locale.toUpper(cell) : cell;
-    const QString b = caseInsensitive ? locale.toUpper(text) : text;
-    switch (kind) {
-    case FindMatch::AnyPart: return !b.isEmpty() && a.contains(b);
-    case FindMatch::WholeField: return a == b;
-    case FindMatch::FromBeginning: return a.left(b.size()) == b;
-    }
-    return false;
+    return TextMatcher(text, kind, caseInsensitive).matches(cell);
 }
 
 bool findCellText(DataGrid& grid, const FindRequest& request)
@@ -59,6 +81,7 @@ bool findCellText(DataGrid& grid, const FindRequest& request)
         return true;
     };
 
+    const TextMatcher matcher(request.text, request.matchKind, request.flags.has(FindFlag::CaseInsensitive));
     bool more = records > 0;
     if (more && request.direction == FindDirection::All)
         record = 0;
@@ -69,7 +92,7 @@ bool findCellText(DataGrid& grid, const FindRequest& request)
         QString cell;
         if (Field* field = column.boundField())
             cell = request.flags.has(FindFlag::UseDisplayText) ? column.cellText(record) : field->asString(record);
-        if (cellTextMatches(cell, request.text, request.matchKind, request.flags.has(FindFlag::CaseInsensitive))) {
+        if (matcher.matches(cell)) {
             // The record windows scroll as if the search had walked there: from
             // the first record when it searched them all.
             dataSet->disableControls();
