@@ -14,10 +14,12 @@ struct OdbcFetch {
 };
 
 // Runs a statement on an open ODBC connection and hands every row it gives
-// to the sink as it comes, each column described and read as Qt's ODBC driver would. The statement
+// to the sink as it comes, each column described and read as Qt's ODBC
+// driver would. The statement
 // goes to the driver null-terminated (one driver told its length reads past
-// it). Text is read as UTF-16 and measured by its terminator, not by the
-// driver's length figure, which some drivers get wrong for multi-byte text.
+// it). UTF-16 text is measured by its terminator, not by the driver's length
+// figure, which some drivers get wrong for multi-byte text; UTF-8 text by
+// that figure, which a driver that hands UTF-8 over gives in bytes.
 // Row arrays give way to reading value by value when the driver takes none,
 // and when a text outgrows its bound buffer (the statement then runs again,
 // and the rows already handed over are skipped).
