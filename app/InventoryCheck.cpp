@@ -61,33 +61,6 @@ const QString& kindText(MatchKind kind)
     return texts[int(kind)];
 }
 
-// A line's first field and the one after it: a quoted field unquoted
-// (doubled quotes as one) and the comma- or tab-separated field that follows,
-// else the texts before and after the first tab.
-struct LeadingFields {
-    QString first;
-    QString second;
-};
-
-LeadingFields splitFields(const QString& line)
-{
-    if (!line.startsWith(u'"'))
-        return {line.section(u'\t', 0, 0).trimmed(), line.section(u'\t', 1, 1).trimmed()};
-    QString field;
-    qsizetype i = 1;
-    for (; i < line.size(); ++i) {
-        if (line.at(i) == u'"') {
-            if (i + 1 >= line.size() || line.at(i + 1) != u'"')
-                break;
-            ++i;
-        }
-        field += line.at(i);
-    }
-    const QString rest = line.mid(i + 1).trimmed();
-    const bool separated = rest.startsWith(u',') || rest.startsWith(u'\t');
-    return {field.trimmed(), separated ? rest.mid(1).section(u',', 0, 0).trimmed() : rest};
-}
-
 // A number as the report writes it: up to four significant digits.
 QString number(double value)
 {
@@ -139,10 +112,10 @@ RowThreshold thresholdOf(const CatalogueRow& e)
     return {smallest, smallest->basis + (e.majorHazard.size() > 1 ? u"（取最小）"_s : QString())};
 }
 
-QString reportLine(const QString& item, const InventoryMatch& match, const RowThreshold& threshold,
-                   const Quantity& quantity)
+QStringList reportRow(const QString& item, const InventoryMatch& match, const RowThreshold& threshold,
+                      const Quantity& quantity)
 {
-    QStringList cells{tabSeparatedCell(item), kindText(match.kind)};
+    QStringList cells{item, kindText(match.kind)};
     if (const CatalogueRow* e = match.entry) {
         const double tonnes = threshold.threshold ? threshold.threshold->tonnes.toDouble() : 0;
         const bool counted = quantity.given == Quantity::State::Read && threshold.threshold && tonnes > 0;
@@ -155,19 +128,17 @@ QString reportLine(const QString& item, const InventoryMatch& match, const RowTh
     } else {
         cells << QStringList(13);
     }
-    for (qsizetype i = 2; i < cells.size(); ++i)
-        cells[i] = tabSeparatedCell(cells[i]);
-    return cells.join(u'\t') + u'\n';
+    return cells;
 }
 
-} // namespace
-
+// The statement that reads the catalogue for a check.
 QString inventoryCatalogueSql()
 {
     return u"SELECT id, index_id, name1, name2, name_eng, cas, dangtypes, Iadmin_no, specialadmin, remarks, drugchem, "
            u"exploidchem FROM hazardous_chemicals ORDER BY id"_s;
 }
 
+// Every row of an open query, as the rows files hold them.
 RowsTable queryTable(const Query& query)
 {
     RowsTable table;
@@ -183,6 +154,8 @@ RowsTable queryTable(const Query& query)
     }
     return table;
 }
+
+} // namespace
 
 InventoryIndex::InventoryIndex(std::vector<CatalogueRow> entries) : entries_(std::move(entries))
 {
@@ -244,22 +217,23 @@ MajorHazardContext shippedMajorHazardContext()
             MajorHazardGrading::read(u":/major-hazard/major-hazard-grading.tsv"_s), std::nullopt};
 }
 
-QString inventoryReport(const InventoryIndex& index, const QString& fileText, const MajorHazardContext& context)
+QStringList inventoryReportColumns()
 {
-    QString out = u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t特别管控\t数量(t)\t临界量(t)\t依据\tq/Q\t"
-                  u"危险性类别\n"_s;
+    return {u"输入"_s, u"匹配"_s, u"危化目录序号"_s, u"品名"_s, u"CAS号"_s, u"剧毒"_s, u"易制爆"_s, u"易制毒"_s, u"重点监管"_s,
+            u"特别管控"_s, u"数量(t)"_s, u"临界量(t)"_s, u"依据"_s, u"q/Q"_s, u"危险性类别"_s};
+}
+
+InventoryReport checkInventory(const InventoryIndex& index, const std::vector<InventoryItem>& inventory,
+                               const MajorHazardContext& context)
+{
+    InventoryReport report;
     int items = 0, listed = 0, notListed = 0, badCas = 0, ambiguous = 0, withQuantity = 0;
     double s = 0, weighted = 0;
     QStringList leftOut;
-    int lineNumber = 0;
-    for (QString line : fileText.split(u'\n')) {
-        ++lineNumber;
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const LeadingFields fields = splitFields(line);
-        QString item = fields.first;
-        QString quantityText = fields.second;
+    for (const InventoryItem& entry : inventory) {
+        const QString& line = entry.chemical;
+        QString item = entry.chemical;
+        QString quantityText = entry.quantity;
         std::vector<InventoryMatch> matches = index.check(item);
         const auto tryPart = [&](const QString& part, const QString& rest) {
             std::vector<InventoryMatch> byPart = index.check(part);
@@ -273,7 +247,7 @@ QString inventoryReport(const InventoryIndex& index, const QString& fileText, co
         // A name followed by its quantity, or a comma-separated line, unless
         // the whole line is a name (many have commas).
         static const QRegularExpression trailingQuantity(u"^(.*\\S)\\s+([-+]?[0-9][0-9.]*\\s*\\S*)$"_s);
-        if (matches.front().kind == MatchKind::NotListed && item == line) {
+        if (matches.front().kind == MatchKind::NotListed && entry.wholeLine) {
             const QRegularExpressionMatch trailing = trailingQuantity.match(line);
             if (trailing.hasMatch() && !tryPart(trailing.captured(1), trailing.captured(2))
                 && readQuantity(trailing.captured(2)).given == Quantity::State::Read) {
@@ -301,7 +275,7 @@ QString inventoryReport(const InventoryIndex& index, const QString& fileText, co
         double smallest = 0;
         for (const InventoryMatch& match : matches) {
             const RowThreshold threshold = match.entry ? thresholdOf(*match.entry) : RowThreshold{};
-            out += reportLine(item, match, threshold, quantity);
+            report.rows.push_back(reportRow(item, match, threshold, quantity));
             const double tonnes = threshold.threshold ? threshold.threshold->tonnes.toDouble() : 0;
             if (tonnes > 0 && (!smallestRow || tonnes < smallest)) {
                 smallestRow = match.entry;
@@ -312,7 +286,7 @@ QString inventoryReport(const InventoryIndex& index, const QString& fileText, co
         if (quantity.given == Quantity::State::None)
             continue;
         ++withQuantity;
-        const QString where = u"第%1行 %2"_s.arg(lineNumber).arg(item);
+        const QString where = u"第%1行 %2"_s.arg(entry.row).arg(item);
         if (quantity.given == Quantity::State::Bad) {
             leftOut << where + u"（"_s + quantity.problem + u"）"_s;
             continue;
@@ -326,21 +300,52 @@ QString inventoryReport(const InventoryIndex& index, const QString& fileText, co
         s += quantity.tonnes / smallest;
         weighted += context.grading.beta(*smallestRow, context.rules) * quantity.tonnes / smallest;
     }
-    out += u"共%1项：列入%2项（其中匹配多条%3项），未列入%4项，CAS号无效%5项\n"_s.arg(items).arg(listed).arg(ambiguous)
+    report.summary << u"共%1项：列入%2项（其中匹配多条%3项），未列入%4项，CAS号无效%5项"_s.arg(items).arg(listed).arg(ambiguous)
                .arg(notListed).arg(badCas);
     if (withQuantity == 0)
-        return out;
-    out += u"重大危险源辨识（GB 18218-2018，按一个生产或储存单元计）：S = Σq/Q = "_s + number(s)
-           + (s >= 1 ? u"，构成重大危险源\n"_s : u"，未构成重大危险源\n"_s);
+        return report;
+    report.summary << u"重大危险源辨识（GB 18218-2018，按一个生产或储存单元计）：S = Σq/Q = "_s + number(s)
+           + (s >= 1 ? u"，构成重大危险源"_s : u"，未构成重大危险源"_s);
     if (!leftOut.isEmpty())
-        out += u"未计入S：%1\n"_s.arg(leftOut.join(u"；"_s));
+        report.summary << u"未计入S：%1"_s.arg(leftOut.join(u"；"_s));
     if (context.peopleExposed && s >= 1) {
         const double alpha = context.grading.alpha(*context.peopleExposed);
         const double r = alpha * weighted;
-        out += u"分级：R = α·Σβ·q/Q = %1 × %2 = %3（α按厂外暴露人员%4人），%5重大危险源\n"_s.arg(number(alpha), number(weighted),
+        report.summary << u"分级：R = α·Σβ·q/Q = %1 × %2 = %3（α按厂外暴露人员%4人），%5重大危险源"_s.arg(number(alpha), number(weighted),
                                                                                          number(r))
                    .arg(*context.peopleExposed)
                    .arg(context.grading.grade(r));
     }
-    return out;
+    return report;
+}
+
+QString inventoryReportText(const InventoryReport& report)
+{
+    QString text = inventoryReportColumns().join(u'\t') + u'\n';
+    for (const QStringList& row : report.rows) {
+        QStringList cells;
+        for (const QString& cell : row)
+            cells << tabSeparatedCell(cell);
+        text += cells.join(u'\t') + u'\n';
+    }
+    for (const QString& line : report.summary)
+        text += line + u'\n';
+    return text;
+}
+
+InventoryCatalogue readInventoryCatalogue(Connection& connection)
+{
+    Query query;
+    query.setConnection(&connection);
+    const auto table = [&query](const QString& statement) {
+        query.close();
+        query.sql() = QStringList{statement};
+        query.open();
+        return queryTable(query);
+    };
+    std::vector<CatalogueRow> entries = catalogueRows(table(inventoryCatalogueSql()));
+    MajorHazardContext context = shippedMajorHazardContext();
+    attachMajorHazard(entries, table(u"SELECT seq, index_id, name, threshold_t FROM major_hazard_named"_s),
+                      table(u"SELECT code, wording, threshold_t FROM major_hazard_categories"_s), context.rules);
+    return {InventoryIndex(std::move(entries)), std::move(context)};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InventoryFile.h"
+
 #include "rules/CatalogueRow.h"
 #include "rules/MajorHazard.h"
 
@@ -8,13 +10,7 @@
 #include <optional>
 #include <vector>
 
-class Query;
-
-// The statement that reads the catalogue for a check.
-QString inventoryCatalogueSql();
-// Every row of an open query, as the rows files hold them (catalogueRows
-// reads the catalogue's entries from them).
-RowsTable queryTable(const Query& query);
+class Connection;
 
 enum class MatchKind { Cas, Name, Alias, EnglishName, NotListed, BadCas };
 
@@ -53,9 +49,29 @@ struct MajorHazardContext {
 // The rules and grading the program carries.
 MajorHazardContext shippedMajorHazardContext();
 
-// The whole report for an inventory file's text: a title line, one line per
-// match of each item in input order, the counts, and where quantities are
-// given the sum S = Σ q/Q over one unit with the items left out of it, and
-// R with its grade when the people exposed are given and S ≥ 1. The entries
-// carry their thresholds (attachMajorHazard).
-QString inventoryReport(const InventoryIndex& index, const QString& fileText, const MajorHazardContext& context);
+// The catalogue as a check needs it, read once over an open connection:
+// the entries indexed, with their thresholds (attachMajorHazard), and the
+// rules and grading the program carries. Raises DatabaseError.
+struct InventoryCatalogue {
+    InventoryIndex index;
+    MajorHazardContext context;
+};
+InventoryCatalogue readInventoryCatalogue(Connection& connection);
+
+// What a check finds: a row for each match of each item in input order, in
+// the columns inventoryReportColumns names, and the summary: the counts, and
+// where quantities are given the sum S = Σ q/Q over one unit with the items
+// left out of it, and R with its grade when the people exposed are given
+// and S ≥ 1.
+struct InventoryReport {
+    std::vector<QStringList> rows;
+    QStringList summary;
+};
+
+QStringList inventoryReportColumns();
+InventoryReport checkInventory(const InventoryIndex& index, const std::vector<InventoryItem>& items,
+                               const MajorHazardContext& context);
+
+// The report as the command line prints it: a title line, the rows and the
+// summary lines, cells separated by tabs.
+QString inventoryReportText(const InventoryReport& report);

@@ -2,12 +2,10 @@
 #include "DataModule.h"
 #include "QueryCommandLine.h"
 #include "InventoryCheck.h"
-#include "InventoryFile.h"
 #include "ResultPrinter.h"
 #include "SearchSql.h"
 
 #include "db/DatabaseError.h"
-#include "db/Query.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -26,9 +24,9 @@ void print(FILE* stream, const QString& text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
-// The text of an inventory file, or standard input for "-"; empty with a
-// message when it cannot be read or is not text.
-std::optional<QString> readInventory(const QString& path)
+// The items of an inventory file, or of standard input for "-"; nothing,
+// with a message, when it cannot be read.
+std::optional<std::vector<InventoryItem>> readInventoryFile(const QString& path)
 {
     QFile file(path);
     const bool opened = path == u"-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
@@ -40,34 +38,11 @@ std::optional<QString> readInventory(const QString& path)
         return std::nullopt;
     }
     try {
-        return decodeInventory(bytes, path);
+        return readInventory(bytes, path);
     } catch (const Exception& error) {
         print(stderr, error.message() + u'\n');
         return std::nullopt;
     }
-}
-
-// The whole table a statement reads, as rows.
-RowsTable tableOf(Query& query, const QString& statement)
-{
-    query.close();
-    query.sql().clear();
-    query.sql().append(statement);
-    query.open();
-    return queryTable(query);
-}
-
-// The check of an inventory: the catalogue read once (the open query), its
-// GB 18218-2018 tables beside it.
-QString checkInventory(Query& query, const QString& inventory, std::optional<int> peopleExposed)
-{
-    std::vector<CatalogueRow> entries = catalogueRows(queryTable(query));
-    MajorHazardContext context = shippedMajorHazardContext();
-    context.peopleExposed = peopleExposed;
-    const RowsTable named = tableOf(query, u"SELECT seq, index_id, name, threshold_t FROM major_hazard_named"_s);
-    const RowsTable categories = tableOf(query, u"SELECT code, wording, threshold_t FROM major_hazard_categories"_s);
-    attachMajorHazard(entries, named, categories, context.rules);
-    return inventoryReport(InventoryIndex(std::move(entries)), inventory, context);
 }
 
 } // namespace
@@ -93,8 +68,8 @@ int main(int argc, char* argv[])
         return kOk;
     }
 
-    std::optional<QString> inventory;
-    if (command.kind == QueryCommand::Action::Check && !(inventory = readInventory(command.checkFile)))
+    std::optional<std::vector<InventoryItem>> inventory;
+    if (command.kind == QueryCommand::Action::Check && !(inventory = readInventoryFile(command.checkFile)))
         return kBadArguments;
 
     const SearchStatement statement = buildSearchSql(command.criteria);
@@ -116,11 +91,9 @@ int main(int argc, char* argv[])
 
     try {
         if (inventory) {
-            Query query;
-            query.setConnection(module.connection);
-            query.sql().append(inventoryCatalogueSql());
-            query.open();
-            print(stdout, checkInventory(query, *inventory, command.peopleExposed));
+            InventoryCatalogue catalogue = readInventoryCatalogue(*module.connection);
+            catalogue.context.peopleExposed = command.peopleExposed;
+            print(stdout, inventoryReportText(checkInventory(catalogue.index, *inventory, catalogue.context)));
         } else {
             ResultPrinter printer(stdout);
             module.connection->run(statement.text, printer);

@@ -5,6 +5,7 @@
 
 #include "support/Inventory.h"
 #include "support/QueryProgram.h"
+#include "support/Workbooks.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -180,10 +181,46 @@ TEST_F(QueryProgram, CheckReportsHowEachInventoryItemIsControlled)
     }
 }
 
-// Inventories as spreadsheets and editors save them are read in their
-// encoding; a file that is not text is refused, saying what it is.
-TEST_F(QueryProgram, CheckReadsInventoriesInTheirEncodingAndRefusesWhatIsNotText)
+// Inventories as people keep them: workbooks (shared and inline strings,
+// numbers, a header naming the quantity's column and unit; the same book as
+// Excel 97-2003), CSV with a header, text in its encoding; what cannot be
+// read is refused, saying why.
+TEST_F(QueryProgram, CheckReadsWorkbooksAndTextAndRefusesWhatItCannotRead)
 {
+    const QString header = u"输入\t匹配\t危化目录序号\t品名\tCAS号\t剧毒\t易制爆\t易制毒\t重点监管\t特别管控\t数量(t)\t临界量(t)\t依据\tq/Q\t危险性类别\n"_s;
+    const auto check = [&](const QString& path) {
+        const ProgramResult result = runQueryProgram({u"--check"_s, path}, embedded());
+        EXPECT_EQ(result.exitCode, 0) << path.toStdString() << result.err.toStdString();
+        return result.out;
+    };
+
+    // 品名 | 别名 | 数量(kg): the quantity's column is the third, a bare number in kg.
+    const QList<QVariantList> rows = {{u"品名"_s, u"备注"_s, u"数量（kg）"_s},
+                                      {u"甲醇"_s, u"罐区"_s, 500000},
+                                      {u"氯"_s, QVariant(), u"6 t"_s},
+                                      {},
+                                      {u"2,4-二硝基苯酚"_s, u"仓库"_s, 0.5}};
+    const QString shared = dir_.filePath(u"shared.xlsx"_s);
+    const QString inlined = dir_.filePath(u"inline.xlsx"_s);
+    writeWorkbook(shared, rows);
+    writeWorkbook(inlined, rows, true);
+    const QString old = convertWithLibreOffice(shared, u"xls"_s, u"xls"_s);
+    writeTextFile(dir_.filePath(u"table.csv"_s), u"品名,备注,数量(kg)\n甲醇,罐区,500000\n氯,,6 t\n\n\"2,4-二硝基苯酚\",仓库,0.5\n"_s);
+    const QString report = check(shared);
+    const QStringList lines = report.split(u'\n');
+    EXPECT_EQ(lines.value(0) + u'\n', header);
+    EXPECT_TRUE(lines.value(1).startsWith(u"甲醇\t品名\t1022\t甲醇\t67-56-1\t\t\t\t首批\t特别管控\t500\t500\t表1 第65项\t1\t"_s))
+        << lines.value(1).toStdString();
+    EXPECT_TRUE(lines.value(2).startsWith(u"氯\t品名\t1381\t氯\t7782-50-5\t剧毒\t"_s)) << lines.value(2).toStdString();
+    EXPECT_TRUE(lines.value(3).startsWith(u"2,4-二硝基苯酚\t品名\t"_s)) << lines.value(3).toStdString();
+    EXPECT_TRUE(lines.value(3).contains(u"\t0.0005\t50\t表2 J3（取最小）\t1e-05\t"_s)) << lines.value(3).toStdString();
+    EXPECT_EQ(lines.mid(4), QStringList({u"共3项：列入3项（其中匹配多条0项），未列入0项，CAS号无效0项"_s,
+                                         u"重大危险源辨识（GB 18218-2018，按一个生产或储存单元计）：S = Σq/Q = 2.2，构成重大危险源"_s,
+                                         QString()}));
+    for (const QString& path : {inlined, old, dir_.filePath(u"table.csv"_s)})
+        EXPECT_EQ(check(path), report) << path.toStdString();
+
+    // Text in the encodings editors save it in.
     const QString text = u"甲醇\r\n醋酸酐\r\n"_s;
     const QString gb18030 = dir_.filePath(u"gb18030.csv"_s);
     writeTextFile(dir_.filePath(u"utf8.txt"_s), text);
@@ -194,33 +231,36 @@ TEST_F(QueryProgram, CheckReadsInventoriesInTheirEncodingAndRefusesWhatIsNotText
     utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     writeFile(dir_.filePath(u"utf16.txt"_s), utf16);
     for (const QString& name : {u"gb18030.csv"_s, u"utf16.txt"_s}) {
-        const ProgramResult result = runQueryProgram({u"--check"_s, dir_.filePath(name)}, embedded());
-        EXPECT_EQ(result.exitCode, 0) << name.toStdString();
-        const QStringList lines = result.out.split(u'\n');
+        const QStringList lines = check(dir_.filePath(name)).split(u'\n');
         EXPECT_TRUE(lines.value(1).startsWith(u"甲醇\t品名\t1022\t"_s)) << lines.value(1).toStdString();
         EXPECT_TRUE(lines.value(2).startsWith(u"醋酸酐\t别名\t2634\t"_s)) << lines.value(2).toStdString();
         EXPECT_EQ(lines.value(3), u"共2项：列入2项（其中匹配多条0项），未列入0项，CAS号无效0项"_s) << name.toStdString();
     }
 
+    // An encrypted workbook is a compound file holding a stream named EncryptedPackage.
+    QByteArray encrypted = QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(1016, '\0');
+    const QString stream = u"EncryptedPackage"_s;
+    encrypted += QByteArray(reinterpret_cast<const char*>(stream.utf16()), stream.size() * 2) + QByteArray(2000, '\0');
+    const QString todo = u"：请把其中的清单另存为工作簿、CSV或文本文件（每行一种化学品）后再核查"_s;
     const struct {
         const char* name;
         QByteArray bytes;
         QString says;
     } refused[] = {
         {"book.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0", 10) + QByteArray(500, 'x'),
-         u"is an Excel 97-2003 workbook (.xls) or another Office document, not a text file"_s},
-        {"book.xlsx", QByteArray("PK\x03\x04\x14\0", 6), u"is an Excel workbook (.xlsx) or another zipped document"_s},
-        {"list.pdf", QByteArray("%PDF-1.4\n"), u"is a PDF document"_s},
-        {"noise.bin", QByteArray("\x81\x30\xFF\x00\x07\x80", 6), u"is not a text file in UTF-8, UTF-16 or GB18030"_s},
-        {"controls.txt", QByteArray("\x01\x02\x03\x04"), u"is not a text file in UTF-8, UTF-16 or GB18030"_s},
+         u"不是可读取的Excel 97-2003工作簿（.xls），文件可能已损坏"_s},
+        {"book.xlsx", QByteArray("PK\x03\x04\x14\0", 6), u"不是可读取的Excel工作簿（.xlsx）：其中没有工作表"_s},
+        {"secret.xlsx", encrypted, u"设有密码保护：请另存一份不带密码的副本后再打开"_s},
+        {"list.pdf", QByteArray("%PDF-1.4\n"), u"是PDF文档，不是工作簿或文本文件"_s + todo},
+        {"noise.bin", QByteArray("\x81\x30\xFF\x00\x07\x80", 6), u"不是工作簿，也不是UTF-8、UTF-16或GB18030编码的文本文件"_s + todo},
+        {"controls.txt", QByteArray("\x01\x02\x03\x04"), u"不是工作簿，也不是UTF-8、UTF-16或GB18030编码的文本文件"_s + todo},
     };
     for (const auto& file : refused) {
         const QString path = dir_.filePath(QString::fromLatin1(file.name));
         writeFile(path, file.bytes);
         const ProgramResult result = runQueryProgram({u"--check"_s, path}, embedded());
         EXPECT_EQ(result.exitCode, 64) << file.name;
-        EXPECT_TRUE(result.err.startsWith(u'"' + path + u"\" "_s + file.says)) << result.err.toStdString();
-        EXPECT_TRUE(result.err.contains(u"save the list from it as CSV or text"_s)) << file.name;
+        EXPECT_EQ(result.err, u'"' + path + u"\" "_s + file.says + u'\n') << file.name;
         EXPECT_EQ(result.out, QString()) << file.name;
     }
 }
