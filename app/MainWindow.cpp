@@ -5,6 +5,7 @@
 #include "DataModule.h"
 #include "Documents.h"
 #include "DataGridWidget.h"
+#include "InventoryPage.h"
 
 #include "db/DatabaseError.h"
 #include "db/Query.h"
@@ -16,6 +17,11 @@
 #include "platform/WidgetComponents.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +55,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     registerDataGridWidget();
     loadLayout(this, u":/layouts/MainWindow.json"_s);
 }
+
+MainWindow::~MainWindow() = default;
 
 SearchCriteria MainWindow::criteria() const
 {
@@ -84,6 +92,11 @@ void MainWindow::initialise()
     firstSearchTimer = component<QTimer>("Timer1");
     query = component<Query>("ADOQuery1");
     dataSource = component<DataSource>("DataSource1");
+
+    inventory = std::make_unique<InventoryPage>(
+        InventoryPage::Components{component<QWidget>("TabSheet4"), component<QLineEdit>("EditExposed"),
+                                  component<QLabel>("LabelList"), component<QPlainTextEdit>("MemoSummary"),
+                                  component<Query>("ADOQuery2")});
 
     pages->setCurrentIndex(0);
 }
@@ -137,12 +150,64 @@ void MainWindow::firstSearch()
 
 void MainWindow::openMsdsPage()
 {
-    const Field& field = query->fieldByName(u"html_file"_s);
-    if (field.isNull()) {
+    openMsdsPageOf(query->fieldByName(u"html_file"_s).value());
+}
+
+void MainWindow::openInventoryMsdsPage()
+{
+    const QString page = inventory->currentMsdsPage();
+    openMsdsPageOf(page.isEmpty() ? QVariant() : QVariant(page));
+}
+
+void MainWindow::openMsdsPageOf(const QVariant& htmlFile)
+{
+    if (htmlFile.isNull()) {
         showMessage(u"没有找到相关资料"_s, u"消息"_s);
         throw SilentAbort();
     }
-    openDocument(msdsPageAddress(dataModule->msdsUrl(), field.asString()));
+    openDocument(msdsPageAddress(dataModule->msdsUrl(), htmlFile.toString()));
+}
+
+void MainWindow::openInventoryFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, u"打开清单"_s, QString(),
+                                                      u"清单 (*.xlsx *.xls *.csv *.txt);;所有文件 (*)"_s);
+    if (!path.isEmpty())
+        inventory->openFile(path);
+}
+
+void MainWindow::pasteInventory()
+{
+    inventory->paste(QGuiApplication::clipboard()->text());
+}
+
+void MainWindow::checkOnEnter(QObject*, QChar* key)
+{
+    if (key && *key == QChar(13))
+        checkInventory();
+}
+
+void MainWindow::checkInventory()
+{
+    inventory->check();
+}
+
+void MainWindow::exportInventory()
+{
+    if (!inventory->hasReport()) {
+        inventory->exportTo(QString());
+        return;
+    }
+    const QString workbook = u"Excel 工作簿 (*.xlsx)"_s;
+    QString filter = workbook;
+    QString path = QFileDialog::getSaveFileName(this, u"导出核查结果"_s, u"清单核查.xlsx"_s,
+                                                workbook + u";;CSV（UTF-8） (*.csv)"_s, &filter);
+    if (path.isEmpty())
+        return;
+    const QString suffix = filter == workbook ? u".xlsx"_s : u".csv"_s;
+    if (!path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
+    inventory->exportTo(path);
 }
 
 void MainWindow::openCatalogueDocument()

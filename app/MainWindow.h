@@ -3,6 +3,7 @@
 #include "SearchSql.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class Query;
 class QCheckBox;
@@ -12,6 +13,7 @@ class QTabWidget;
 class QTimer;
 class ComboBox;
 class DataSource;
+class InventoryPage;
 
 // The main window: the search page, the appendix page, the help menu. Its
 // components come from its stored layout; these are its handlers.
@@ -20,6 +22,7 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The search controls as search criteria.
     SearchCriteria criteria() const;
@@ -37,6 +40,13 @@ public:
     Q_INVOKABLE void openExplosivePrecursorList();
     Q_INVOKABLE void showAbout();
     Q_INVOKABLE void openUsageDocument();
+    // The inventory page's: the list from a file or the clipboard, its check, its export.
+    Q_INVOKABLE void openInventoryFile();
+    Q_INVOKABLE void pasteInventory();
+    Q_INVOKABLE void checkOnEnter(QObject* sender, QChar* key);
+    Q_INVOKABLE void checkInventory();
+    Q_INVOKABLE void exportInventory();
+    Q_INVOKABLE void openInventoryMsdsPage();
 
     QTabWidget* pages = nullptr;
     QLineEdit* nameEdit = nullptr;
@@ -53,6 +63,7 @@ public:
     QTimer* firstSearchTimer = nullptr;
     Query* query = nullptr;
     DataSource* dataSource = nullptr;
+    std::unique_ptr<InventoryPage> inventory;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -61,6 +72,8 @@ protected:
 private:
     template <typename T>
     T* component(const char* name);
+    // Opens the MSDS page a result row names, or says there is none.
+    void openMsdsPageOf(const QVariant& htmlFile);
     // Sizes the window to its stored outer size with the frame it has now.
     void fitOuterSize();
 

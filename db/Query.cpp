@@ -44,8 +44,16 @@ void Query::open()
     if (!connection_)
         throw DatabaseError(u"Missing Connection or ConnectionString"_s);
     connection_->open();
+    ResultRows rows;
+    connection_->run(sql_.join(u'\n'), rows);
+    open(std::move(rows));
+}
 
-    connection_->run(sql_.join(u'\n'), rows_);
+void Query::open(ResultRows rows)
+{
+    if (active_)
+        return;
+    rows_ = std::move(rows);
     for (int i = 0; i < rows_.columnCount(); ++i) {
         const FetchedColumn& column = rows_.columns()[size_t(i)];
         auto field = std::make_unique<Field>(*this, column.name, fieldTypeOf(column.type), column.size);

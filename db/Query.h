@@ -43,6 +43,8 @@ public:
     // Runs the statement, opening the connection first when it is closed.
     // Raises DatabaseError with the driver's message; the query stays closed.
     void open();
+    // Opens over rows already at hand, as if a statement had read them.
+    void open(ResultRows rows);
     // Discards the rows; the fields go after the links are told. Closing a
     // closed query does nothing.
     void close();

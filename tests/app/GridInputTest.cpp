@@ -35,7 +35,7 @@ protected:
         QApplication::setActiveWindow(form());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
         form()->searchButton->click();
-        widget_ = form()->findChild<DataGridWidget*>();
+        widget_ = form()->findChild<DataGridWidget*>(u"DataGrid1"_s);
         widget_->setFocus();
         QCoreApplication::processEvents();
     }

@@ -114,9 +114,10 @@ TEST_F(MainWindowTest, TextsItemsAndStartValues)
 {
     EXPECT_EQ(form()->windowTitle(), u"危险化学品、易制毒化学品、易制爆化学品数据库 V1.0.0.0"_s);
     auto* tabs = find<QTabWidget>(form(), "PageControl1");
-    ASSERT_EQ(tabs->count(), 2);
+    ASSERT_EQ(tabs->count(), 3);
     EXPECT_EQ(tabs->tabText(0), u"危险化学品(含2828类)、易制毒、易制爆、易制毒、易制爆化学品查询"_s);
     EXPECT_EQ(tabs->tabText(1), u" 附录"_s);
+    EXPECT_EQ(tabs->tabText(2), u"清单核查"_s);
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     const std::pair<const char*, QString> labels[] = {

@@ -37,7 +37,7 @@ protected:
     // A right click on the grid's row of the kth record (from 1).
     void rightClickRow(int record)
     {
-        auto* widget = form()->findChild<DataGridWidget*>();
+        auto* widget = form()->findChild<DataGridWidget*>(u"DataGrid1"_s);
         const QPoint at = widget->grid().cellBounds(2, record).center();
         QTest::mousePress(widget->viewport(), Qt::RightButton, Qt::NoModifier, at);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->viewport()->mapToGlobal(at));

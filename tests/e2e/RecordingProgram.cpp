@@ -13,7 +13,7 @@ namespace {
 
 QString gridColumnsText()
 {
-    auto* widget = mainWindow ? mainWindow->findChild<DataGridWidget*>() : nullptr;
+    auto* widget = mainWindow ? mainWindow->findChild<DataGridWidget*>(QStringLiteral("DataGrid1")) : nullptr;
     if (!widget)
         return {};
     QStringList columns;
