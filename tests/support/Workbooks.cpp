@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 #include <xlsxwriter.h>
+#include <zip.h>
 
 using namespace Qt::StringLiterals;
 
@@ -39,4 +40,22 @@ QString convertWithLibreOffice(const QString& path, const QString& filter, const
     EXPECT_EQ(converted.exitCode, 0) << converted.err.toStdString();
     EXPECT_TRUE(QFileInfo::exists(target)) << converted.out.toStdString() << converted.err.toStdString();
     return target;
+}
+
+QByteArray zipMember(const QString& archive, const QString& member)
+{
+    int error = 0;
+    zip_t* zip = zip_open(QFile::encodeName(archive).constData(), ZIP_RDONLY, &error);
+    if (!zip)
+        return {};
+    QByteArray bytes;
+    zip_stat_t stat;
+    if (zip_stat(zip, member.toUtf8().constData(), 0, &stat) == 0)
+        if (zip_file_t* file = zip_fopen(zip, member.toUtf8().constData(), 0)) {
+            bytes.resize(qsizetype(stat.size));
+            bytes.resize(qsizetype(std::max<zip_int64_t>(0, zip_fread(file, bytes.data(), stat.size))));
+            zip_fclose(file);
+        }
+    zip_close(zip);
+    return bytes;
 }

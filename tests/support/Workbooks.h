@@ -14,3 +14,6 @@ void writeWorkbook(const QString& path, const QList<QVariantList>& rows, bool in
 // filter names it ("xls", "csv:Text - txt - csv (StarCalc):44,34,76"); the
 // converted file's path. Fails the test when LibreOffice fails.
 QString convertWithLibreOffice(const QString& path, const QString& filter, const QString& extension);
+
+// A member of a zip archive, such as a workbook's sheet; empty when there is none.
+QByteArray zipMember(const QString& archive, const QString& member);
