@@ -136,6 +136,7 @@ bool InventoryPage::show(const std::vector<InventoryItem>& items, const QString&
     ui_.rows->open(reportRows(report, msdsPages_));
     ui_.summaryMemo->setPlainText(report.summary.join(u'\n'));
     ui_.listLabel->setText(u"清单："_s + listName);
+    ui_.listLabel->adjustSize();
     report_ = std::move(report);
     return true;
 }

@@ -248,6 +248,9 @@ void MainWindow::showEvent(QShowEvent* event)
         setWindowIconText(Application::instance().title());
         fitOuterSize();
         layout()->activate();
+        // The pages not shown yet stand at the shown one's size while their distances are taken.
+        for (int i = 0; i < pages->count(); ++i)
+            pages->widget(i)->resize(pages->currentWidget()->size());
         fixAnchorDistances(this);
     }
     QMainWindow::showEvent(event);
