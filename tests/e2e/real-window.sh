@@ -35,6 +35,8 @@ start_program() {  # start_program DIR COMMAND: runs COMMAND in DIR
 }
 
 fail() {
+  [[ -n "${VORLAK_E2E_KEEP:-}" ]] && cp "$work"/*.png "$work"/*.log "$VORLAK_E2E_KEEP"/ 2>/dev/null
+
   echo "$1"
   cat "$work/err.log"
   exit 1
