@@ -5,6 +5,7 @@
 
 #include "db/Query.h"
 #include "db/ResultRows.h"
+#include "platform/Application.h"
 #include "platform/Errors.h"
 #include "platform/MessageBox.h"
 
@@ -61,7 +62,10 @@ void runWithProgress(QWidget* parent, const QString& label, const std::function<
             failure = std::current_exception();
         }
     });
-    QProgressDialog progress(label, QString(), 0, 0, parent);
+    // The dialog belongs to the window, so that it stays enabled while the page is not.
+    QProgressDialog progress(label, QString(), 0, 0, parent ? parent->window() : nullptr);
+    progress.setWindowTitle(Application::instance().title());
+    progress.setMinimumWidth(360);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setValue(0);

@@ -30,7 +30,7 @@ QList<QCommandLineOption> options()
         {u"index-no"_s, u"危化目录序号 (catalogue number) TEXT; \"0\" (the default) means none."_s, u"TEXT"_s},
         {u"no-limit"_s, u"Print every row, not just the first 200."_s},
         {u"sql"_s, u"Print the statement of the criteria and run nothing."_s},
-        {u"check"_s, u"Check an inventory instead of searching: one chemical per line (CAS number, Chinese name or alias, English name), optionally with its quantity in one unit (second field, or after a blank: 12.5 t, 800 kg; a bare number is tonnes), which gives the major-hazard sum S of GB 18218-2018; - reads standard input. Takes no other option but --exposed."_s,
+        {u"check"_s, u"Check an inventory instead of searching: an Excel workbook (.xlsx, .xls; its first sheet) or a text or CSV file, one chemical per row in the first column (CAS number, Chinese name or alias, English name), optionally with its quantity in one unit (the column headed 数量 or quantity, else the second; or after a blank: 12.5 t, 800 kg; a bare number is tonnes unless the heading names kg), which gives the major-hazard sum S of GB 18218-2018; a header row is skipped; - reads standard input. Takes no other option but --exposed."_s,
          u"FILE"_s},
         {u"exposed"_s, u"With --check: the people exposed outside the plant (GB 18218-2018 表5), for the grade R of a major hazard installation."_s,
          u"N"_s},
@@ -91,7 +91,7 @@ QString queryHelp()
              u"  vorlak-query --cas 7664-41-7            the entry of this CAS number\n"
              u"  vorlak-query --hazard 17 --no-limit     every entry classed 急性毒性-经口\n"
              u"  vorlak-query --sql --name 苯            the statement of a search, not run\n"
-             u"  vorlak-query --check inventory.csv      how each chemical of an inventory is controlled\n"
+             u"  vorlak-query --check inventory.xlsx     how each chemical of an inventory is controlled\n"
              u"  vorlak-query --check unit.csv --exposed 120   the same, with S, R and the grade\n"_s;
 }
 

@@ -46,6 +46,7 @@ public:
             {"QueryProgram/", "SqliteShell/", "vorlak-query / sqlite3 shell"},
             {"QueryProgram/", "SqliteShell/", "vorlak-query / sqlite3 shell, peak memory", "peak_kib", "peak_kib"},
             {"InventoryCheck/", "OneSearch/", "inventory check / one search"},
+            {"InventoryPage/", "InventoryCheck/", "inventory page: open, check, show / vorlak-query --check"},
             {"StartUp/", "BareStartUp/", "main window / bare window, shown and painted"}};
         for (const Pair& pair : pairs)
             for (const auto& [name, subject] : measured_) {

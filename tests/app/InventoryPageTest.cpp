@@ -11,6 +11,8 @@
 #include "support/TestFiles.h"
 #include "support/Workbooks.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -106,6 +108,15 @@ TEST_F(InventoryPageTest, ShowsAWorkbooksCheckAndSavesItForSpreadsheets)
     form()->inventory->openFile(old);
     EXPECT_EQ(shownRows(), rows);
     EXPECT_EQ(listLabel(), u"清单：仓库.xls"_s);
+
+    // Cells copied from a spreadsheet, pasted: the heading's unit holds for its column.
+    QGuiApplication::clipboard()->setText(u"品名\t数量(kg)\n氯\t6000\n"_s);
+    handle(&MainWindow::pasteInventory);
+    EXPECT_EQ(listLabel(), u"清单：剪贴板"_s);
+    ASSERT_EQ(shownRows().size(), 1);
+    EXPECT_TRUE(shownRows().first().startsWith(u"氯\t品名\t1381\t氯\t7782-50-5\t剧毒\t"_s)) << shownRows().first().toStdString();
+    EXPECT_TRUE(summary().contains(u"S = Σq/Q = 1.2，构成重大危险源"_s)) << summary().toStdString();
+    form()->inventory->openFile(book);
 
     // Saved, and read back by LibreOffice: the workbook as CSV equals the CSV export.
     form()->inventory->exportTo(path(u"结果.xlsx"_s));
