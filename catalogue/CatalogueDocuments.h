@@ -25,4 +25,4 @@ Document drugPrecursorDocument(const std::vector<CatalogueRow>& rows, const QDat
 Document explosivePrecursorDocument(const std::vector<CatalogueRow>& rows, const QDate& made);
 
 // How to use the program, in Chinese (for the usage .doc).
-Document usageDocument(const QDate& made);
+Document usageDocument(const QDate& made, const QByteArray& inventoryPagePng);

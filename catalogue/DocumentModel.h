@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 // A document as the writers take it: a title, opening paragraphs, then parts
-// with a heading, paragraphs and at most one table.
+// with a heading, paragraphs, at most one picture (the RTF writer's documents
+// carry one) and at most one table.
 
 struct DocumentTable {
     QStringList titles;
@@ -17,6 +19,7 @@ struct DocumentPart {
     QString heading;
     QStringList paragraphs;
     DocumentTable table;  // no titles: no table
+    QByteArray picturePng;  // after the paragraphs, as wide as the text; empty: none
 };
 
 struct Document {

@@ -62,6 +62,28 @@ QByteArray table(const DocumentTable& table)
     return out + "\\pard}\n";
 }
 
+// A PNG picture as wide as the text, its height in proportion (the sizes
+// from the image header); nothing for bytes that are not a PNG.
+QByteArray picture(const QByteArray& png)
+{
+    if (!png.startsWith("\x89PNG\r\n\x1A\n") || png.size() < 24)
+        return {};
+    const auto bigEndian = [&png](int at) {
+        return (uint(uchar(png[at])) << 24) | (uint(uchar(png[at + 1])) << 16) | (uint(uchar(png[at + 2])) << 8)
+               | uint(uchar(png[at + 3]));
+    };
+    const uint width = bigEndian(16), height = bigEndian(20);
+    if (width == 0 || height == 0)
+        return {};
+    QByteArray out = "{\\pard\\qc\\sa120{\\pict\\pngblip\\picw" + QByteArray::number(width) + "\\pich"
+                     + QByteArray::number(height) + "\\picwgoal" + QByteArray::number(kTextWidthTwips) + "\\pichgoal"
+                     + QByteArray::number(qint64(height) * kTextWidthTwips / width) + "\n";
+    const QByteArray hex = png.toHex();
+    for (qsizetype at = 0; at < hex.size(); at += 128)
+        out += hex.mid(at, 128) + '\n';
+    return out + "}\\par}\n";
+}
+
 } // namespace
 
 QByteArray rtfOf(const Document& document)
@@ -77,6 +99,7 @@ QByteArray rtfOf(const Document& document)
             out += rtfParagraph(part.heading, "\\sb240\\b\\fs24");
         for (const QString& paragraph : part.paragraphs)
             out += rtfParagraph(paragraph, "");
+        out += picture(part.picturePng);
         if (!part.table.titles.isEmpty())
             out += table(part.table);
     }

@@ -38,8 +38,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: vorlak-docs ROWS_DIR OUT_DIR\n");
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: vorlak-docs ROWS_DIR OUT_DIR INVENTORY_PAGE_PNG\n");
         return 64;
     }
     try {
@@ -54,7 +54,10 @@ int main(int argc, char* argv[])
              xlsWorkbook(u"危险化学品名录"_s, catalogueSheet(rows, made)));
         writePdf(drugPrecursorDocument(rows, made), out.filePath(u"doc/03-易制毒化学品(2018).pdf"_s));
         writePdf(explosivePrecursorDocument(rows, made), out.filePath(u"doc/04-易制爆化学品名录(2017版).pdf"_s));
-        save(out.filePath(u"软件安装及使用说明.doc"_s), rtfOf(usageDocument(made)));
+        QFile picture(args.at(2));
+        if (!picture.open(QIODevice::ReadOnly))
+            throw Exception(u"cannot read "_s + args.at(2) + u": "_s + picture.errorString());
+        save(out.filePath(u"软件安装及使用说明.doc"_s), rtfOf(usageDocument(made, picture.readAll())));
     } catch (const Exception& error) {
         std::fprintf(stderr, "vorlak-docs: %s\n", error.what());
         return 1;
