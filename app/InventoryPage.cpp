@@ -50,8 +50,6 @@ ResultRows reportRows(const InventoryReport& report, const QHash<QString, QStrin
     return rows;
 }
 
-} // namespace
-
 void runWithProgress(QWidget* parent, const QString& label, const std::function<void()>& work)
 {
     std::exception_ptr failure;
@@ -84,6 +82,8 @@ void runWithProgress(QWidget* parent, const QString& label, const std::function<
         std::rethrow_exception(failure);
 }
 
+} // namespace
+
 InventoryPage::InventoryPage(const Components& components) : ui_(components)
 {
     ui_.summaryMemo->setReadOnly(true);
@@ -103,6 +103,18 @@ const InventoryCatalogue& InventoryPage::catalogue()
             msdsPages_.insert(msds.value(record, 0).toString(), msds.value(record, 1).toString());
     }
     return *catalogue_;
+}
+
+void InventoryPage::runBusy(const QString& label, const std::function<void()>& work)
+{
+    busy_ = true;
+    try {
+        runWithProgress(ui_.page, label, work);
+    } catch (...) {
+        busy_ = false;
+        throw;
+    }
+    busy_ = false;
 }
 
 bool InventoryPage::readExposed(std::optional<int>& people) const
@@ -134,7 +146,7 @@ bool InventoryPage::show(const std::vector<InventoryItem>& items, const QString&
     MajorHazardContext context = checked->context;
     context.peopleExposed = people;
     InventoryReport report;
-    runWithProgress(ui_.page, u"正在核查清单…"_s, [&] { report = checkInventory(checked->index, items, context); });
+    runBusy(u"正在核查清单…"_s, [&] { report = checkInventory(checked->index, items, context); });
 
     ui_.rows->close();
     ui_.rows->open(reportRows(report, msdsPages_));
@@ -154,7 +166,7 @@ void InventoryPage::openFile(const QString& path)
     }
     std::vector<InventoryItem> items;
     try {
-        runWithProgress(ui_.page, u"正在读取清单…"_s, [&] { items = readInventory(file.readAll(), path); });
+        runBusy(u"正在读取清单…"_s, [&] { items = readInventory(file.readAll(), path); });
     } catch (const Exception& error) {
         showMessage(error.message(), u"错误"_s, MessageIcon::Error);
         return;

@@ -41,6 +41,8 @@ public:
     QString currentMsdsPage() const;
 
     bool hasReport() const { return report_.has_value(); }
+    // Reading or checking a list: the window must not go meanwhile.
+    bool busy() const { return busy_; }
     const InventoryReport& report() const { return *report_; }
 
 private:
@@ -51,6 +53,10 @@ private:
     // The people exposed as the field gives them; false, with a message, when the field is not a number in range.
     bool readExposed(std::optional<int>& people) const;
     const InventoryCatalogue& catalogue();
+    // Runs work away from the window, which stays responsive; a busy
+    // progress dialog shows when it takes longer than half a second. An
+    // exception the work raises is raised again here.
+    void runBusy(const QString& label, const std::function<void()>& work);
 
     Components ui_;
     std::optional<InventoryCatalogue> catalogue_;
@@ -58,9 +64,5 @@ private:
     std::vector<InventoryItem> items_;
     QString listName_;
     std::optional<InventoryReport> report_;
+    bool busy_ = false;
 };
-
-// Runs work away from the window, which stays responsive; a busy progress
-// dialog shows when it takes longer than half a second. An exception the
-// work raises is raised again here.
-void runWithProgress(QWidget* parent, const QString& label, const std::function<void()>& work);

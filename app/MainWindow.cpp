@@ -266,6 +266,11 @@ bool MainWindow::event(QEvent* event)
         framed_ = true;
         fitOuterSize();
     }
+    // The window stays while the inventory page reads or checks a list.
+    if (type == QEvent::Close && inventory && inventory->busy()) {
+        event->ignore();
+        return true;
+    }
     return QMainWindow::event(event);
 }
 
