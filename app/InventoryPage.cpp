@@ -94,13 +94,17 @@ InventoryPage::InventoryPage(const Components& components) : ui_(components)
 const InventoryCatalogue& InventoryPage::catalogue()
 {
     if (!catalogue_) {
-        catalogue_.emplace(readInventoryCatalogue(*dataModule->connection));
+        // Both read, or neither kept: a failed read is tried again at the next check.
+        InventoryCatalogue catalogue = readInventoryCatalogue(*dataModule->connection);
         Query msds;
         msds.setConnection(dataModule->connection);
         msds.sql() << u"SELECT cas, html_file FROM hazardous_chemicals_msds"_s;
         msds.open();
+        QHash<QString, QString> pages;
         for (int record = 0; record < msds.recordCount(); ++record)
-            msdsPages_.insert(msds.value(record, 0).toString(), msds.value(record, 1).toString());
+            pages.insert(msds.value(record, 0).toString(), msds.value(record, 1).toString());
+        catalogue_.emplace(std::move(catalogue));
+        msdsPages_ = std::move(pages);
     }
     return *catalogue_;
 }
