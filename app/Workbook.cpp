@@ -40,7 +40,7 @@ void setCell(SheetRow& row, int column, const QString& text)
 
 class ZipArchive {
 public:
-    explicit ZipArchive(const QByteArray& bytes)
+    ZipArchive(const QByteArray& bytes, const QString& fileName) : fileName_(fileName)
     {
         zip_error_t error;
         zip_error_init(&error);
@@ -61,7 +61,8 @@ public:
 
     bool isOpen() const { return archive_ != nullptr; }
 
-    // A member's bytes; null when the archive has no such member or it cannot be read.
+    // A member's bytes; null when the archive has no such member or it cannot
+    // be read. Raises Exception for a member too large to hold.
     QByteArray member(const QString& name) const
     {
         const QByteArray path = name.toUtf8();
@@ -69,6 +70,8 @@ public:
         zip_stat_init(&stat);
         if (zip_stat(archive_, path.constData(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
             return {};
+        if (stat.size > kLargestPart)
+            throw Exception(u"\""_s + fileName_ + u"\" 太大：其中的一部分解压后超过512 MB"_s);
         zip_file_t* file = zip_fopen(archive_, path.constData(), 0);
         if (!file)
             return {};
@@ -81,6 +84,9 @@ public:
     }
 
 private:
+    // What no inventory comes near; a part that claims more is refused, not allocated.
+    static constexpr zip_uint64_t kLargestPart = zip_uint64_t(512) << 20;
+    QString fileName_;
     zip_t* archive_ = nullptr;
 };
 
@@ -89,15 +95,18 @@ private:
 QString joinedText(QXmlStreamReader& xml)
 {
     QString text;
-    const QStringView element = xml.name();
-    const QString end = element.toString();
-    while (xml.readNextStartElement() || (xml.tokenType() == QXmlStreamReader::EndElement && xml.name() != end)) {
-        if (xml.tokenType() == QXmlStreamReader::EndElement)
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+        else if (token != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == u"t")
+        else if (xml.name() == u"t")
             text += xml.readElementText();
         else if (xml.name() == u"rPh")
             xml.skipCurrentElement();
+        else
+            ++depth;
     }
     return text;
 }
@@ -146,7 +155,7 @@ int referenceColumn(QStringView reference)
 
 std::vector<SheetRow> xlsxRows(const QByteArray& bytes, const QString& fileName)
 {
-    const ZipArchive zip(bytes);
+    const ZipArchive zip(bytes, fileName);
     const QByteArray sheet = zip.isOpen() ? zip.member(firstSheetPart(zip)) : QByteArray();
     if (sheet.isNull())
         refuse(fileName, u"不是可读取的Excel工作簿（.xlsx）：其中没有工作表"_s);
