@@ -200,12 +200,17 @@ void InventoryPage::check()
     show(items_, listName_);
 }
 
+bool InventoryPage::readyToExport() const
+{
+    if (!report_)
+        showMessage(u"没有可导出的核查结果：请先打开清单或粘贴清单"_s, kCaption);
+    return report_.has_value();
+}
+
 void InventoryPage::exportTo(const QString& path)
 {
-    if (!report_) {
-        showMessage(u"没有可导出的核查结果：请先打开清单或粘贴清单"_s, kCaption);
+    if (!readyToExport())
         return;
-    }
     try {
         if (path.endsWith(u".csv"_s, Qt::CaseInsensitive))
             exportInventoryCsv(*report_, path);
@@ -216,10 +221,8 @@ void InventoryPage::exportTo(const QString& path)
     }
 }
 
-QString InventoryPage::currentMsdsPage() const
+QVariant InventoryPage::currentMsdsPage() const
 {
     const Query& rows = *ui_.rows;
-    if (!rows.active() || rows.recordCount() == 0)
-        return QString();
-    return rows.value(rows.currentRecordIndex(), int(kFieldNames.size()) - 1).toString();
+    return rows.active() ? rows.value(rows.currentRecordIndex(), int(kFieldNames.size()) - 1) : QVariant();
 }

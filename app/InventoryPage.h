@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -37,10 +38,11 @@ public:
     void check();
     // Saves the shown check: as CSV when the name ends in .csv, else as a workbook.
     void exportTo(const QString& path);
-    // The MSDS page of the current row's chemical, without the extension; empty when there is none.
-    QString currentMsdsPage() const;
+    // The MSDS page of the current row's chemical, without the extension; null when there is none.
+    QVariant currentMsdsPage() const;
 
-    bool hasReport() const { return report_.has_value(); }
+    // Whether there is a check to save; when not, says so.
+    bool readyToExport() const;
     // Reading or checking a list: the window must not go meanwhile.
     bool busy() const { return busy_; }
     const InventoryReport& report() const { return *report_; }

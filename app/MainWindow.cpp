@@ -155,8 +155,7 @@ void MainWindow::openMsdsPage()
 
 void MainWindow::openInventoryMsdsPage()
 {
-    const QString page = inventory->currentMsdsPage();
-    openMsdsPageOf(page.isEmpty() ? QVariant() : QVariant(page));
+    openMsdsPageOf(inventory->currentMsdsPage());
 }
 
 void MainWindow::openMsdsPageOf(const QVariant& htmlFile)
@@ -194,10 +193,8 @@ void MainWindow::checkInventory()
 
 void MainWindow::exportInventory()
 {
-    if (!inventory->hasReport()) {
-        inventory->exportTo(QString());
+    if (!inventory->readyToExport())
         return;
-    }
     const QString workbook = u"Excel 工作簿 (*.xlsx)"_s;
     QString filter = workbook;
     QString path = QFileDialog::getSaveFileName(this, u"导出核查结果"_s, u"清单核查.xlsx"_s,
