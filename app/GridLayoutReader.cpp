@@ -85,7 +85,11 @@ bool applyGridSetting(DataGrid& grid, const QString& name, const QJsonValue& val
         {u"Font"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.font = readGridFont(v.toObject()); }); }},
         {u"TitleFont"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.titleFont = readGridFont(v.toObject()); }); }},
         {u"FooterFont"_s, [](DataGrid& g, const QJsonValue& v) { g.changeAppearance([&v](GridAppearance& a) { a.footerFont = readGridFont(v.toObject()); }); }},
-        {u"SumList"_s, [](DataGrid& g, const QJsonValue& v) { g.sumList()->setActive(v.toObject().value(u"Active").toBool()); }},
+        {u"SumList"_s,
+         [](DataGrid& g, const QJsonValue& v) {
+             g.sumList()->setCountedField(v.toObject().value(u"CountedField").toString());
+             g.sumList()->setActive(v.toObject().value(u"Active").toBool());
+         }},
     };
     const auto setting = settings.find(name);
     if (setting == settings.end())

@@ -275,6 +275,7 @@ InventoryReport checkInventory(const InventoryIndex& index, const std::vector<In
         double smallest = 0;
         for (const InventoryMatch& match : matches) {
             const RowThreshold threshold = match.entry ? thresholdOf(*match.entry) : RowThreshold{};
+            report.startsItem.push_back(&match == &matches.front());
             report.rows.push_back(reportRow(item, match, threshold, quantity));
             const double tonnes = threshold.threshold ? threshold.threshold->tonnes.toDouble() : 0;
             if (tonnes > 0 && (!smallestRow || tonnes < smallest)) {

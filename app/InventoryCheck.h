@@ -65,6 +65,7 @@ InventoryCatalogue readInventoryCatalogue(Connection& connection);
 // and S ≥ 1.
 struct InventoryReport {
     std::vector<QStringList> rows;
+    std::vector<bool> startsItem;  // per row: whether it is its item's first
     QStringList summary;
 };
 

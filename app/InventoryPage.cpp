@@ -23,11 +23,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The grid's field of each report column, in the report's order, then the MSDS page.
+// The grid's field of each report column, in the report's order, then the
+// MSDS page and the mark of an item's first row, which the footer counts.
 const QStringList kFieldNames = {u"item"_s,      u"match"_s,    u"index_id"_s,        u"name"_s,        u"cas"_s,
                                  u"highly_toxic"_s, u"explosive"_s, u"drug_class"_s, u"batch"_s, u"special_control"_s,
                                  u"quantity_t"_s, u"threshold_t"_s, u"basis"_s,         u"share"_s,       u"hazards"_s,
-                                 u"html_file"_s};
+                                 u"html_file"_s, u"item_start"_s};
+const int kMsdsField = 15;
 constexpr qsizetype kCasColumn = 4;
 const QString kCaption = u"消息"_s;
 
@@ -37,7 +39,8 @@ ResultRows reportRows(const InventoryReport& report, const QHash<QString, QStrin
     for (const QString& name : kFieldNames)
         columns.push_back({name, QMetaType::fromType<QString>(), 255});
     ResultRows rows(std::move(columns));
-    for (const QStringList& row : report.rows) {
+    for (size_t i = 0; i < report.rows.size(); ++i) {
+        const QStringList& row = report.rows[i];
         for (const QString& cell : row)
             rows.appendText(cell);
         const auto page = msdsPages.constFind(row.value(kCasColumn));
@@ -45,6 +48,10 @@ ResultRows reportRows(const InventoryReport& report, const QHash<QString, QStrin
             rows.appendNull();
         else
             rows.appendText(*page);
+        if (report.startsItem[i])
+            rows.appendText(u"1"_s);
+        else
+            rows.appendNull();
         rows.endRow();
     }
     return rows;
@@ -224,5 +231,5 @@ void InventoryPage::exportTo(const QString& path)
 QVariant InventoryPage::currentMsdsPage() const
 {
     const Query& rows = *ui_.rows;
-    return rows.active() ? rows.value(rows.currentRecordIndex(), int(kFieldNames.size()) - 1) : QVariant();
+    return rows.active() ? rows.value(rows.currentRecordIndex(), kMsdsField) : QVariant();
 }

@@ -7,7 +7,8 @@
 
 // The footer's value: the count of the result's rows, taken when the result
 // opens (the row count; nothing is read or moved) and 0 while it is closed
-// or the list is not active.
+// or the list is not active. With a counted field it is the count of the
+// rows whose value there is not null, read once per recount.
 class SumList {
 public:
     const Query* dataSet() const { return dataSet_.data(); }
@@ -15,6 +16,8 @@ public:
     void setDataSet(const Query* dataSet) { dataSet_ = dataSet; }
 
     bool active() const { return active_; }
+    const QString& countedField() const { return countedField_; }
+    void setCountedField(const QString& fieldName) { countedField_ = fieldName; }
     void setActive(bool active);
     int count() const { return count_; }
     // Told after every recount.
@@ -29,5 +32,6 @@ private:
     // Forgets a result set that goes.
     QPointer<const Query> dataSet_;
     bool active_ = false;
+    QString countedField_;
     int count_ = 0;
 };

@@ -97,7 +97,7 @@ TEST_F(InventoryPageTest, ShowsAWorkbooksCheckAndSavesItForSpreadsheets)
     EXPECT_EQ(summary(), summaryLines.join(u'\n'));
     EXPECT_TRUE(summary().contains(u"S = Σq/Q = 1.4，构成重大危险源"_s)) << summary().toStdString();
     EXPECT_TRUE(summary().contains(u"（α按厂外暴露人员120人）"_s)) << summary().toStdString();
-    EXPECT_EQ(grid().columns().item(0).footer().text(), u"共4条"_s);
+    EXPECT_EQ(grid().columns().item(0).footer().text(), u"共4项"_s);
     EXPECT_EQ(listLabel(), u"清单：仓库.xlsx"_s);
 
     // Checked again without the people exposed: no grade.
@@ -109,12 +109,14 @@ TEST_F(InventoryPageTest, ShowsAWorkbooksCheckAndSavesItForSpreadsheets)
     EXPECT_EQ(shownRows(), rows);
     EXPECT_EQ(listLabel(), u"清单：仓库.xls"_s);
 
-    // Cells copied from a spreadsheet, pasted: the heading's unit holds for its column.
-    QGuiApplication::clipboard()->setText(u"品名\t数量(kg)\n氯\t6000\n"_s);
+    // Cells copied from a spreadsheet, pasted: the heading's unit holds for
+    // its column; the footer counts items, one of them on two rows.
+    QGuiApplication::clipboard()->setText(u"品名\t数量(kg)\n氯\t6000\n302-01-2\n"_s);
     handle(&MainWindow::pasteInventory);
     EXPECT_EQ(listLabel(), u"清单：剪贴板"_s);
-    ASSERT_EQ(shownRows().size(), 1);
+    ASSERT_EQ(shownRows().size(), 3);
     EXPECT_TRUE(shownRows().first().startsWith(u"氯\t品名\t1381\t氯\t7782-50-5\t剧毒\t"_s)) << shownRows().first().toStdString();
+    EXPECT_EQ(grid().columns().item(0).footer().text(), u"共2项"_s);
     EXPECT_TRUE(summary().contains(u"S = Σq/Q = 1.2，构成重大危险源"_s)) << summary().toStdString();
     form()->inventory->openFile(book);
 

@@ -65,6 +65,14 @@ TEST_F(SumListTest, TheCountIsTheRowCountOfTheOpenResultWhileActive)
     loading = false;
     sums_.recalculateAll();
     EXPECT_EQ(sums_.count(), 6);
+
+    // With a counted field, the rows whose value there is not null (any letter case of its name).
+    sums_.setCountedField(u"AMOUNT"_s);
+    sums_.recalculateAll();
+    EXPECT_EQ(sums_.count(), 4);
+    sums_.setCountedField(u"blank"_s);
+    sums_.recalculateAll();
+    EXPECT_EQ(sums_.count(), 0);
 }
 
 } // namespace
