@@ -126,8 +126,9 @@ QStringList reportRow(const QString& item, const InventoryMatch& match, const Ro
               << (threshold.threshold ? number(tonnes) : QString()) << threshold.basis
               << (counted ? number(quantity.tonnes / tonnes) : QString()) << e->hazards;
     } else {
-        cells << QStringList(13);
+        cells << QStringList(kInventoryColumnCount - 2);
     }
+    Q_ASSERT(cells.size() == kInventoryColumnCount);
     return cells;
 }
 
@@ -219,8 +220,10 @@ MajorHazardContext shippedMajorHazardContext()
 
 QStringList inventoryReportColumns()
 {
-    return {u"输入"_s, u"匹配"_s, u"危化目录序号"_s, u"品名"_s, u"CAS号"_s, u"剧毒"_s, u"易制爆"_s, u"易制毒"_s, u"重点监管"_s,
+    const QStringList titles{u"输入"_s, u"匹配"_s, u"危化目录序号"_s, u"品名"_s, u"CAS号"_s, u"剧毒"_s, u"易制爆"_s, u"易制毒"_s, u"重点监管"_s,
             u"特别管控"_s, u"数量(t)"_s, u"临界量(t)"_s, u"依据"_s, u"q/Q"_s, u"危险性类别"_s};
+    Q_ASSERT(titles.size() == kInventoryColumnCount);
+    return titles;
 }
 
 InventoryReport checkInventory(const InventoryIndex& index, const std::vector<InventoryItem>& inventory,
@@ -231,7 +234,7 @@ InventoryReport checkInventory(const InventoryIndex& index, const std::vector<In
     double s = 0, weighted = 0;
     QStringList leftOut;
     for (const InventoryItem& entry : inventory) {
-        const QString& line = entry.chemical;
+        const QString& line = entry.chemical;  // as read, while item may become a part of it
         QString item = entry.chemical;
         QString quantityText = entry.quantity;
         std::vector<InventoryMatch> matches = index.check(item);

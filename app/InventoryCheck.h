@@ -69,6 +69,14 @@ struct InventoryReport {
     QStringList summary;
 };
 
+// A report row's columns, in order.
+enum class InventoryColumn {
+    Input, Match, IndexId, Name, Cas, HighlyToxic, Explosive, DrugClass, Batch, SpecialControl,
+    QuantityTonnes, ThresholdTonnes, Basis, Share, Hazards,
+};
+constexpr int kInventoryColumnCount = int(InventoryColumn::Hazards) + 1;
+
+// The columns' titles.
 QStringList inventoryReportColumns();
 InventoryReport checkInventory(const InventoryIndex& index, const std::vector<InventoryItem>& items,
                                const MajorHazardContext& context);

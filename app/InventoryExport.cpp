@@ -17,10 +17,16 @@ namespace {
     throw Exception(u"无法保存\""_s + path + u"\"："_s + why);
 }
 
-// The report's columns whose values are numbers: 危化目录序号, 数量(t), 临界量(t), q/Q.
+// The report's columns whose values are numbers.
 bool numberColumn(qsizetype column)
 {
-    return column == 2 || column == 10 || column == 11 || column == 13;
+    switch (InventoryColumn(column)) {
+    case InventoryColumn::IndexId:
+    case InventoryColumn::QuantityTonnes:
+    case InventoryColumn::ThresholdTonnes:
+    case InventoryColumn::Share: return true;
+    default: return false;
+    }
 }
 
 // A text's width in a spreadsheet's character units: wide (CJK) characters count twice.

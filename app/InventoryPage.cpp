@@ -29,8 +29,8 @@ const QStringList kFieldNames = {u"item"_s,      u"match"_s,    u"index_id"_s,  
                                  u"highly_toxic"_s, u"explosive"_s, u"drug_class"_s, u"batch"_s, u"special_control"_s,
                                  u"quantity_t"_s, u"threshold_t"_s, u"basis"_s,         u"share"_s,       u"hazards"_s,
                                  u"html_file"_s, u"item_start"_s};
-const int kMsdsField = 15;
-constexpr qsizetype kCasColumn = 4;
+constexpr int kMsdsField = kInventoryColumnCount;
+constexpr qsizetype kCasColumn = qsizetype(InventoryColumn::Cas);
 const QString kCaption = u"消息"_s;
 
 ResultRows reportRows(const InventoryReport& report, const QHash<QString, QString>& msdsPages)
